@@ -1,0 +1,46 @@
+#include "app/command_line.h"
+
+#include "app/paths.h"
+
+namespace ravelbook {
+
+QString usage() {
+    return QStringLiteral("Usage: ravelbook [--database FILE]\n"
+                          "\n"
+                          "Keeps an address book and prints it onto labels, envelopes, cards and "
+                          "fliers.\n"
+                          "\n"
+                          "  --database FILE  open this address book instead of the default\n"
+                          "                   (%1); a missing file is created\n"
+                          "  --help           show this text\n")
+        .arg(defaultDatabasePath());
+}
+
+std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error) {
+    CommandLine line;
+    line.database = defaultDatabasePath();
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
+            line.help = true;
+        } else if (argument == QLatin1String("--database")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                error = QStringLiteral("--database needs a file name");
+                return std::nullopt;
+            }
+            line.database = arguments[++i];
+        } else if (argument.startsWith(QLatin1String("--database="))) {
+            line.database = argument.mid(int(qstrlen("--database=")));
+            if (line.database.isEmpty()) {
+                error = QStringLiteral("--database needs a file name");
+                return std::nullopt;
+            }
+        } else {
+            error = QStringLiteral("unknown argument \"%1\"").arg(argument);
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+} // namespace ravelbook

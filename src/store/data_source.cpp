@@ -1,0 +1,317 @@
+#include "store/data_source.h"
+
+#include "store/database.h"
+#include "store/store_error.h"
+
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace ravelbook {
+
+namespace {
+
+constexpr int kRowCacheSize = 512;
+
+[[noreturn]] void noCurrentRecord() {
+    throw StoreError(QStringLiteral("There is no current record."));
+}
+
+} // namespace
+
+DataSource::DataSource(const Database& db, const QString& table, QObject* parent)
+    : QObject(parent), db_(db), table_(db.tableName(table)), columns_(db.columns(table_)),
+      rowCache_(kRowCacheSize) {}
+
+DataSource::~DataSource() = default;
+
+int DataSource::columnIndex(const QString& column) const {
+    for (int i = 0; i < columns_.size(); ++i) {
+        if (columns_[i].compare(column, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+void DataSource::bindColumn(const QString& column, const QVariant& blank) {
+    const int index = columnIndex(column);
+    if (index < 0)
+        throw StoreError(
+            QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
+    bound_.emplace_back(index, blank);
+}
+
+void DataSource::setRecordSource(const sql::RecordSource& source) {
+    source_ = source;
+}
+
+void DataSource::refresh() {
+    flushPending();
+    if (source_.text.isEmpty())
+        throw StoreError(QStringLiteral("No records have been chosen yet."));
+    const QString keys = sql::keysOf(source_.text, columns_.first());
+    if (keys.isEmpty())
+        throw StoreError(QStringLiteral("Records can't be read with \"%1\".").arg(source_.text));
+
+    QSqlQuery query = db_.run(keys, source_.bindings);
+    std::vector<qint64> rowids;
+    QStringList firstFields;
+    while (query.next()) {
+        rowids.push_back(query.value(0).toLongLong());
+        firstFields.append(query.value(1).toString());
+    }
+    if (query.lastError().isValid())
+        throw StoreError(QStringLiteral("The address book could not be read: %1.")
+                             .arg(query.lastError().databaseText()));
+    query.finish();
+
+    rowids_ = std::move(rowids);
+    firstFields_ = std::move(firstFields);
+    hasRecordSet_ = true;
+    rowCache_.clear();
+    current_.reset();
+    pos_ = rowids_.empty() ? -1 : 0;
+    Q_EMIT recordSetReset();
+    loadCurrent();
+}
+
+bool DataSource::bof() const {
+    return isNew() ? false : (rowids_.empty() || pos_ < 0);
+}
+
+bool DataSource::eof() const {
+    return isNew() ? false : (rowids_.empty() || pos_ >= recordCount());
+}
+
+void DataSource::requireRecordSet() const {
+    if (!hasRecordSet_ || rowids_.empty())
+        noCurrentRecord();
+}
+
+void DataSource::moveFirst() {
+    flushPending();
+    requireRecordSet();
+    goTo(0);
+}
+
+void DataSource::moveLast() {
+    flushPending();
+    requireRecordSet();
+    goTo(recordCount() - 1);
+}
+
+void DataSource::moveNext() {
+    flushPending();
+    if (eof())
+        noCurrentRecord();
+    goTo(pos_ + 1);
+}
+
+void DataSource::movePrevious() {
+    flushPending();
+    if (bof())
+        noCurrentRecord();
+    goTo(pos_ - 1);
+}
+
+void DataSource::moveTo(int row) {
+    flushPending();
+    if (row < 0 || row >= recordCount())
+        noCurrentRecord();
+    goTo(row);
+}
+
+void DataSource::goTo(int pos) {
+    pos_ = pos;
+    loadCurrent();
+}
+
+void DataSource::loadCurrent() {
+    if (pos_ >= 0 && pos_ < recordCount()) {
+        Row row;
+        row.rowid = rowids_[pos_];
+        row.values = readRow(*row.rowid);
+        row.changed.assign(columns_.size(), false);
+        current_ = std::move(row);
+    } else {
+        current_.reset();
+    }
+    Q_EMIT currentChanged();
+}
+
+QVariantList DataSource::readRow(qint64 rowid) const {
+    if (!rowQuery_)
+        rowQuery_ = db_.prepare(sql::selectRow(table_));
+    QSqlQuery& query = *rowQuery_;
+    query.addBindValue(rowid);
+    if (!query.exec())
+        throw StoreError(QStringLiteral("The address book could not be read: %1.")
+                             .arg(query.lastError().databaseText()));
+    QVariantList values;
+    values.reserve(columns_.size());
+    if (query.next()) {
+        for (int i = 0; i < columns_.size(); ++i)
+            values.append(query.value(i));
+    } else {
+        // Deleted by another program since the record set was read.
+        for (int i = 0; i < columns_.size(); ++i)
+            values.append(QVariant());
+    }
+    query.finish();
+    return values;
+}
+
+DataSource::Row& DataSource::current() {
+    if (!current_)
+        noCurrentRecord();
+    return *current_;
+}
+
+const DataSource::Row& DataSource::current() const {
+    if (!current_)
+        noCurrentRecord();
+    return *current_;
+}
+
+void DataSource::addNew() {
+    flushPending();
+    Row row;
+    for (int i = 0; i < columns_.size(); ++i)
+        row.values.append(QVariant());
+    for (const auto& [index, blank] : bound_)
+        row.values[index] = blank;
+    row.changed.assign(columns_.size(), false);
+    posBeforeNew_ = pos_;
+    pos_ = recordCount();
+    current_ = std::move(row);
+    Q_EMIT currentChanged();
+}
+
+bool DataSource::isDirty() const {
+    if (!current_)
+        return false;
+    if (isNew())
+        return current_->touched;
+    for (bool changed : current_->changed) {
+        if (changed)
+            return true;
+    }
+    return false;
+}
+
+void DataSource::update() {
+    Row& row = current();
+    QStringList names;
+    QVariantList values;
+    for (int i = 0; i < columns_.size(); ++i) {
+        bool write = row.changed[i];
+        if (!row.rowid) {
+            for (const auto& bound : bound_)
+                write = write || bound.first == i;
+        }
+        if (write) {
+            names << columns_[i];
+            values << row.values[i];
+        }
+    }
+
+    if (!row.rowid) {
+        QSqlQuery query = db_.run(sql::insertRow(table_, names), values);
+        const qint64 rowid = query.lastInsertId().toLongLong();
+        rowids_.push_back(rowid);
+        firstFields_.append(row.values.value(0).toString());
+        pos_ = recordCount() - 1;
+        Q_EMIT recordSetReset();
+    } else if (!names.isEmpty()) {
+        values << *row.rowid;
+        QSqlQuery query = db_.run(sql::updateRow(table_, names), values);
+        if (query.numRowsAffected() == 0)
+            throw StoreError(QStringLiteral("This record was deleted by another program; "
+                                            "its changes could not be saved."));
+        rowCache_.remove(*row.rowid);
+        if (pos_ >= 0 && pos_ < recordCount())
+            firstFields_[pos_] = row.values.value(0).toString();
+        Q_EMIT rowChanged(pos_);
+    }
+    loadCurrent();
+}
+
+void DataSource::remove() {
+    if (isNew()) {
+        dropNewRow();
+        Q_EMIT currentChanged();
+        return;
+    }
+    const Row& row = current();
+    db_.run(sql::deleteRow(table_), {*row.rowid});
+    rowCache_.remove(*row.rowid);
+    rowids_.erase(rowids_.begin() + pos_);
+    firstFields_.removeAt(pos_);
+    current_.reset();
+    Q_EMIT recordSetReset();
+    loadCurrent();
+}
+
+void DataSource::dropNewRow() {
+    current_.reset();
+    pos_ = posBeforeNew_;
+    if (pos_ >= 0 && pos_ < recordCount()) {
+        Row row;
+        row.rowid = rowids_[pos_];
+        row.values = readRow(*row.rowid);
+        row.changed.assign(columns_.size(), false);
+        current_ = std::move(row);
+    }
+}
+
+void DataSource::flushPending() {
+    if (!current_)
+        return;
+    if (isNew() && !current_->touched) {
+        dropNewRow();
+        return;
+    }
+    if (isDirty())
+        update();
+}
+
+QVariant DataSource::field(int index) const {
+    const Row& row = current();
+    if (index < 0 || index >= row.values.size())
+        throw StoreError(
+            QStringLiteral("The table \"%1\" has no field %2.").arg(table_).arg(index));
+    return row.values[index];
+}
+
+QVariant DataSource::field(const QString& column) const {
+    const int index = columnIndex(column);
+    if (index < 0)
+        throw StoreError(
+            QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
+    return field(index);
+}
+
+void DataSource::setField(const QString& column, const QVariant& value) {
+    const int index = columnIndex(column);
+    if (index < 0)
+        throw StoreError(
+            QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
+    Row& row = current();
+    row.values[index] = value;
+    row.changed[index] = true;
+    row.touched = true;
+}
+
+QVariantList DataSource::rowValues(int row) const {
+    if (row < 0 || row >= recordCount())
+        return {};
+    if (row == pos_ && current_)
+        return current_->values;
+    const qint64 rowid = rowids_[row];
+    if (const QVariantList* cached = rowCache_.object(rowid))
+        return *cached;
+    QVariantList values = readRow(rowid);
+    rowCache_.insert(rowid, new QVariantList(values));
+    return values;
+}
+
+} // namespace ravelbook

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "store/statements.h"
+
+#include <optional>
+#include <QCache>
+#include <QObject>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <vector>
+
+namespace ravelbook {
+
+class Database;
+
+// A record set over one table of the address book with a current row, in the
+// manner of a bound data control: controls bound by column name show the
+// current row (they listen to currentChanged) and hand their edits to
+// setField(). Rows are identified by the engine's rowid, so saving and deleting
+// touch exactly the current row, also when two rows look alike.
+//
+// The record set holds only each row's rowid and its first field; the current
+// row's values are read when it becomes current, other rows' on demand.
+//
+// Edits are never dropped silently: leaving a changed row (moving, a new record
+// source, refresh) writes it first. A new row that received no input is dropped.
+class DataSource : public QObject {
+    Q_OBJECT
+
+public:
+    DataSource(const Database& db, const QString& table, QObject* parent = nullptr);
+    ~DataSource() override;
+
+    const QString& table() const { return table_; }
+    const QStringList& columns() const { return columns_; }
+    int columnIndex(const QString& column) const; // -1 when the table has no such column
+
+    // A bound control's column and the value it writes for a new row it was not edited on.
+    void bindColumn(const QString& column, const QVariant& blank);
+
+    void setRecordSource(const sql::RecordSource& source);
+    const sql::RecordSource& recordSource() const { return source_; }
+    // Runs the record source again; the first row becomes current. On failure the
+    // previous record set stays.
+    void refresh();
+    bool hasRecordSet() const { return hasRecordSet_; }
+
+    bool bof() const;
+    bool eof() const;
+    bool hasCurrent() const { return current_.has_value(); }
+    int recordCount() const { return static_cast<int>(rowids_.size()); }
+    // Index of the current row in the record set; -1 before the first, recordCount() past the last.
+    int position() const { return pos_; }
+
+    void moveFirst();
+    void moveLast();
+    void moveNext();
+    void movePrevious();
+    void moveTo(int row);
+
+    void addNew();
+    bool isNew() const { return current_ && !current_->rowid; }
+    bool isDirty() const;
+    // Writes the current row: every column edited through setField() and, for a
+    // new row, every bound column.
+    void update();
+    // Deletes the current row from the file at once.
+    void remove();
+    // Writes a changed current row; drops a new row that received no input.
+    void flushPending();
+
+    // Values of the current row, edits included. Throw StoreError without a current row.
+    QVariant field(int index) const;
+    QVariant field(const QString& column) const;
+    void setField(const QString& column, const QVariant& value);
+
+    // The first field of every row of the record set, in its order (the name list).
+    const QStringList& firstFields() const { return firstFields_; }
+    // All values of row `row` of the record set.
+    QVariantList rowValues(int row) const;
+
+Q_SIGNALS:
+    void currentChanged();
+    void recordSetReset();
+    void rowChanged(int row);
+
+private:
+    struct Row {
+        std::optional<qint64> rowid; // none while the row is new
+        QVariantList values;
+        std::vector<bool> changed;
+        bool touched = false; // received input since it became current
+    };
+
+    void requireRecordSet() const;
+    void goTo(int pos);
+    void loadCurrent();
+    QVariantList readRow(qint64 rowid) const;
+    Row& current();
+    const Row& current() const;
+    void dropNewRow();
+
+    const Database& db_;
+    QString table_;
+    QStringList columns_;
+    std::vector<std::pair<int, QVariant>> bound_;
+    sql::RecordSource source_;
+    bool hasRecordSet_ = false;
+
+    std::vector<qint64> rowids_;
+    QStringList firstFields_;
+    int pos_ = -1;
+    int posBeforeNew_ = -1;
+    std::optional<Row> current_;
+
+    mutable std::optional<QSqlQuery> rowQuery_;
+    mutable QCache<qint64, QVariantList> rowCache_;
+};
+
+} // namespace ravelbook

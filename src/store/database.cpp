@@ -1,0 +1,197 @@
+#include "store/database.h"
+
+#include "store/schema.h"
+#include "store/store_error.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+#include <unistd.h>
+
+namespace ravelbook {
+
+namespace {
+
+// Another program may hold the file for a moment; wait this long before reporting it.
+constexpr int kBusyTimeoutMs = 2000;
+
+QString newConnectionName() {
+    static QAtomicInt counter;
+    return QStringLiteral("ravelbook-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+// Scoped Qt connection: Qt wants every copy of the handle gone before removal.
+class Connection {
+public:
+    Connection(const QString& path, const QString& options) : name_(newConnectionName()) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
+        db.setDatabaseName(path);
+        db.setConnectOptions(options);
+    }
+    ~Connection() {
+        if (name_.isEmpty())
+            return;
+        {
+            QSqlDatabase db = QSqlDatabase::database(name_, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name_);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QSqlDatabase handle() const { return QSqlDatabase::database(name_, false); }
+    QString release() {
+        QString name = name_;
+        name_.clear();
+        return name;
+    }
+
+private:
+    QString name_;
+};
+
+QString busyOption() {
+    return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+}
+
+[[noreturn]] void fail(const QString& path, const QString& what) {
+    throw StoreError(QStringLiteral("The address book \"%1\" can't be opened: %2.")
+                         .arg(QDir::toNativeSeparators(path), what));
+}
+
+// Checks an existing file without any chance of writing to it.
+void checkExisting(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        fail(path, QStringLiteral("it is not a file"));
+    if (!info.isReadable())
+        fail(path, QStringLiteral("it is not readable"));
+    Connection probe(path, QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption());
+    QSqlDatabase db = probe.handle();
+    if (!db.open())
+        fail(path, db.lastError().databaseText());
+    const QString problem = schema::problemWith(db);
+    if (!problem.isEmpty())
+        fail(path, QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
+}
+
+void createNew(const QString& path) {
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()))
+        fail(path, QStringLiteral("its folder can't be created"));
+    // Created by us with owner-only rights before SQLite sees it; SQLite's journal
+    // files take the rights of the database file.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    if (fd < 0)
+        fail(path, QString::fromLocal8Bit(strerror(errno)));
+    ::close(fd);
+    try {
+        Connection connection(path, busyOption());
+        QSqlDatabase db = connection.handle();
+        if (!db.open())
+            fail(path, db.lastError().databaseText());
+        schema::create(db);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
+}
+
+} // namespace
+
+Database::Database(const QString& path) : path_(QFileInfo(path).absoluteFilePath()) {
+    if (QFileInfo::exists(path_))
+        checkExisting(path_);
+    else
+        createNew(path_);
+
+    Connection connection(path_, busyOption());
+    QSqlDatabase db = connection.handle();
+    if (!db.open())
+        fail(path_, db.lastError().databaseText());
+    db = QSqlDatabase();
+    connectionName_ = connection.release();
+}
+
+Database::~Database() {
+    {
+        QSqlDatabase db = connection();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+QSqlDatabase Database::connection() const {
+    return QSqlDatabase::database(connectionName_, false);
+}
+
+QSqlQuery Database::prepare(const QString& text) const {
+    QSqlQuery query(connection());
+    query.setForwardOnly(true);
+    if (!query.prepare(text))
+        throw StoreError(QStringLiteral("The address book refused a statement: %1")
+                             .arg(query.lastError().databaseText()));
+    return query;
+}
+
+QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const {
+    QSqlQuery query = prepare(text);
+    for (const QVariant& value : bindings)
+        query.addBindValue(value);
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        QString reason = error.databaseText();
+        if (reason.contains(QStringLiteral("locked")) || reason.contains(QStringLiteral("busy")))
+            reason = QStringLiteral("another program is using the address book; try again in a "
+                                    "moment (%1)")
+                         .arg(reason);
+        else if (reason.contains(QStringLiteral("readonly")))
+            reason = QStringLiteral("the address book file is read-only (%1)").arg(reason);
+        throw StoreError(QStringLiteral("The address book could not do this: %1.").arg(reason));
+    }
+    return query;
+}
+
+QString Database::tableName(const QString& table) const {
+    const QStringList present = connection().tables(QSql::Tables);
+    for (const QString& name : present) {
+        if (name.compare(table, Qt::CaseInsensitive) == 0)
+            return name;
+    }
+    throw StoreError(QStringLiteral("The address book has no table \"%1\".").arg(table));
+}
+
+QStringList Database::columns(const QString& table) const {
+    const QSqlRecord record = connection().record(tableName(table));
+    QStringList names;
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
+
+void Database::runDirect(const QString& path, const sql::RecordSource& statement) {
+    if (!QFileInfo::exists(path))
+        throw StoreError(QStringLiteral("The address book \"%1\" is missing.")
+                             .arg(QDir::toNativeSeparators(path)));
+    Connection connection(path, busyOption());
+    QSqlDatabase db = connection.handle();
+    if (!db.open())
+        throw StoreError(db.lastError().databaseText());
+    QSqlQuery query(db);
+    if (!query.prepare(statement.text))
+        throw StoreError(query.lastError().databaseText());
+    for (const QVariant& value : statement.bindings)
+        query.addBindValue(value);
+    if (!query.exec())
+        throw StoreError(QStringLiteral("The address book could not do this: %1.")
+                             .arg(query.lastError().databaseText()));
+}
+
+} // namespace ravelbook

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <functional>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+class QWidget;
+
+namespace ravelbook {
+
+class DataSource;
+class LimitedTextEdit;
+
+// Ties controls to columns of a data source: they show the current row and hand
+// the user's edits to it. Filling them is never taken for an edit.
+class Bindings : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Bindings(DataSource& source, QObject* parent = nullptr);
+
+    void bind(QLineEdit* box, const QString& column);
+    void bind(LimitedTextEdit* box, const QString& column);
+    void bind(QCheckBox* box, const QString& column);
+
+    // Shows the current row in every bound control.
+    void show();
+
+Q_SIGNALS:
+    // An edit could not be handed to the data source; the text says why.
+    void failed(const QString& message);
+
+private:
+    struct Bound {
+        QPointer<QWidget> control;
+        QString column;
+        std::function<void(const QVariant&)> display;
+    };
+
+    void add(QWidget* control, const QString& column, const QVariant& blank,
+             std::function<void(const QVariant&)> display);
+    void edited(QWidget* control, const QString& column, const QVariant& value);
+    void showColumn(const QString& column, const QWidget* except);
+
+    DataSource& source_;
+    std::vector<Bound> bound_;
+    bool filling_ = false;
+};
+
+} // namespace ravelbook

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QToolButton;
+
+namespace ravelbook {
+
+class DataSource;
+
+// The visible bar of a data source: a caption between buttons that move to the
+// first, previous, next and last row. It stops at either end of the record set.
+class DataNavigator : public QWidget {
+    Q_OBJECT
+
+public:
+    DataNavigator(DataSource& source, const QString& caption, QWidget* parent = nullptr);
+
+    QString caption() const;
+
+Q_SIGNALS:
+    // A move failed (a changed row could not be written first); the text says why.
+    void failed(const QString& message);
+
+private:
+    void go(void (DataSource::*move)(), bool allowed);
+    void updateButtons();
+
+    DataSource& source_;
+    QLabel* caption_;
+    QToolButton* first_;
+    QToolButton* previous_;
+    QToolButton* next_;
+    QToolButton* last_;
+};
+
+} // namespace ravelbook

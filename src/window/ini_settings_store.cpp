@@ -1,0 +1,71 @@
+#include "window/ini_settings_store.h"
+
+#include "store/store_error.h"
+#include "window/ini_format.h"
+
+#include <algorithm>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace ravelbook {
+
+namespace {
+
+ini::Document load(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return ini::parse(file.readAll()).value_or(ini::Document{});
+}
+
+} // namespace
+
+IniSettingsStore::IniSettingsStore(QString rootFolder) : root_(std::move(rootFolder)) {}
+
+QString IniSettingsStore::filePath(const QString& application) const {
+    return QDir(root_).filePath(application + QLatin1Char('/') + application +
+                                QStringLiteral(".ini"));
+}
+
+SettingsStore::Entries IniSettingsStore::readSection(const QString& application,
+                                                     const QString& section) const {
+    const ini::Document document = load(filePath(application));
+    const auto found = std::find_if(document.begin(), document.end(),
+                                    [&](const ini::Section& s) { return s.name == section; });
+    return found == document.end() ? Entries{} : found->entries;
+}
+
+void IniSettingsStore::saveSetting(const QString& application, const QString& section,
+                                   const QString& key, const QString& value) {
+    const QString path = filePath(application);
+    ini::Document document = load(path);
+
+    auto found = std::find_if(document.begin(), document.end(),
+                              [&](const ini::Section& s) { return s.name == section; });
+    if (found == document.end())
+        found = document.insert(document.end(), ini::Section{section, {}});
+    auto& entries = found->entries;
+    const auto entry =
+        std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e.first == key; });
+    if (entry == entries.end())
+        entries.emplace_back(key, value);
+    else
+        entry->second = value;
+
+    const auto cantSave = [&path](const QString& why) {
+        return StoreError(QStringLiteral("The settings file \"%1\" could not be saved: %2.")
+                              .arg(QDir::toNativeSeparators(path), why));
+    };
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        throw cantSave(QStringLiteral("its folder can't be created"));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw cantSave(file.errorString());
+    file.write(ini::write(document));
+    if (!file.commit())
+        throw cantSave(file.errorString());
+}
+
+} // namespace ravelbook

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+namespace ravelbook {
+
+// A text box of several lines that, like a one-line box, admits at most a given
+// number of characters, also when longer text is pasted.
+class LimitedTextEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit LimitedTextEdit(QWidget* parent = nullptr);
+
+    int maxLength() const { return maxLength_; }
+    void setMaxLength(int length);
+
+    QString text() const { return toPlainText(); }
+    // Replaces the text without counting as the user's edit.
+    void setText(const QString& text);
+
+Q_SIGNALS:
+    // The user changed the text (typing, pasting, cutting).
+    void textEdited(const QString& text);
+
+private:
+    void enforceLimit();
+
+    int maxLength_ = 32767;
+    bool settingText_ = false;
+};
+
+} // namespace ravelbook

@@ -1,0 +1,156 @@
+// The window's life: construction, start-up (Form_Load, FillComboBox) and
+// shut-down (Form_QueryUnload, Form_Unload, cmdExit_Click).
+#include "window/mail_form.h"
+
+#include "store/data_source.h"
+#include "store/database.h"
+#include "store/store_error.h"
+#include "window/bindings.h"
+#include "window/data_navigator.h"
+#include "window/dialogs.h"
+#include "window/record_set_model.h"
+#include "window/settings_store.h"
+#include "window/twip_geometry.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringListModel>
+#include <QTabWidget>
+
+namespace ravelbook {
+
+namespace {
+
+// Start-up and the purge go on past a failing step; they report nothing.
+template <typename Step> void skipOnFailure(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace
+
+frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), db_(db), settings_(settings), dialogs_(dialogs) {
+    buildControls();
+    openDataSources();
+    bindControls();
+    for (Bindings* bindings : {addressBindings_, iniBindings_, returnBindings_})
+        connect(bindings, &Bindings::failed, this,
+                [this](const QString& m) { showError(dialogs_, m); });
+    connect(datReturnAddressesBar, &DataNavigator::failed, this,
+            [this](const QString& m) { showError(dialogs_, m); });
+    connect(gridModel_, &RecordSetModel::failed, this,
+            [this](const QString& m) { showError(dialogs_, m); });
+    connect(cmdExit, &QPushButton::clicked, this, &frmMailForm::cmdExit_Click);
+
+    geometry_->apply(logicalDpiY());
+    setFixedSize(size());
+
+    // The settings and return-address tables open with their first row current.
+    skipOnFailure([this] { datIni->refresh(); });
+    skipOnFailure([this] { datReturnAddresses->refresh(); });
+    Form_Load();
+}
+
+frmMailForm::~frmMailForm() = default;
+
+void frmMailForm::showEvent(QShowEvent* event) {
+    // Tab pages know where they sit inside the tab control only once it is laid out.
+    geometry_->apply(logicalDpiY());
+    QWidget::showEvent(event);
+}
+
+void frmMailForm::FillComboBox() {
+    Data1->setRecordSource(sql::selectNamedAddresses());
+    Data1->refresh();
+    nameList_->setStringList({});
+    if (Data1->bof() && Data1->eof())
+        return;
+    // The whole list in one go: a large book must not cost one insert per name.
+    nameList_->setStringList(Data1->firstFields());
+    cboName->setCurrentIndex(-1);
+    Data1->moveLast();
+    Data1->moveNext();
+}
+
+void frmMailForm::Form_Load() {
+    skipOnFailure([this] { FillComboBox(); });
+    skipOnFailure([this] {
+        Data1->setRecordSource(sql::selectAllAddresses());
+        Data1->refresh();
+    });
+    // The editor boxes were bound to their columns when they were built.
+    skipOnFailure([this] { centreOnScreen(); });
+    skipOnFailure([this] { restoreGroupTitles(); });
+}
+
+void frmMailForm::centreOnScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect available = screen->geometry();
+    const QSize outer = frameGeometry().size();
+    const double top = (available.height() - outer.height()) / 2.0;
+    const double left = (available.width() - outer.width()) / 2.0;
+    move(available.left() + int(left), available.top() + int(top));
+}
+
+void frmMailForm::restoreGroupTitles() {
+    const SettingsStore::Entries entries = settings_.readSection(kApplication, kSection);
+    if (entries.size() < 2)
+        return;
+    // Position in the list decides the group, as the titles were saved 0 to 17.
+    for (std::size_t i = 0; i < entries.size() && i < std::size_t(kGroupBoxes); ++i) {
+        const int index = int(i);
+        setGroupCaption(index, entries[i].second);
+        setGroupCaption(kGroupBoxes - 1 - index, entries[i].second);
+    }
+}
+
+void frmMailForm::Form_QueryUnload() {
+    // Edits still in the boxes are written before the purge, so that the file
+    // holds what the user sees and a record whose name was cleared goes too.
+    for (DataSource* source : {Data1, datGrid, datIni, datReturnAddresses}) {
+        try {
+            source->flushPending();
+        } catch (const StoreError& error) {
+            showError(
+                dialogs_,
+                QStringLiteral("Your last changes could not be saved. %1").arg(error.message()));
+        }
+    }
+    skipOnFailure([this] { Database::runDirect(db_.path(), sql::deleteUnnamedAddresses()); });
+}
+
+void frmMailForm::Form_Unload() {
+    try {
+        for (int i = 0; i < sql::kGroupCount; ++i)
+            settings_.saveSetting(kApplication, kSection, captionKey(i), groupCaption(i));
+    } catch (const StoreError& error) {
+        showError(dialogs_, error.message());
+    }
+}
+
+void frmMailForm::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_QueryUnload();
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void frmMailForm::cmdExit_Click() {
+    close();
+    QCoreApplication::quit();
+}
+
+} // namespace ravelbook

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "store/statements.h"
+
+#include <array>
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStringListModel;
+class QTabWidget;
+class QTableView;
+
+namespace ravelbook {
+
+class Bindings;
+class DataNavigator;
+class DataSource;
+class Database;
+class Dialogs;
+class LimitedTextEdit;
+class RecordSetModel;
+class SettingsStore;
+class TwipGeometry;
+
+// The one window of the program: the address editor, the mailing choices and
+// the return addresses on three tab pages, over one open address book.
+class frmMailForm : public QWidget {
+    Q_OBJECT
+
+public:
+    static inline const QString kApplication = QStringLiteral("Ravelbook");
+    static inline const QString kSection = QStringLiteral("Startup");
+    static constexpr int kGroupBoxes = 36;
+
+    // Builds the controls, opens the data sources and runs Form_Load.
+    frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~frmMailForm() override;
+
+    // Settings key of group i's title.
+    static QString captionKey(int group);
+
+    // Text of a group box as the user gave it (access-key escaping removed).
+    QString groupCaption(int index) const;
+    void setGroupCaption(int index, const QString& caption);
+
+    QString strSQL;
+    qint16 intVerticalAdjustment = 0;
+
+    // Controls, named as the window's code and tests know them.
+    QTabWidget* SSTab1 = nullptr;
+    QPushButton* cmdExit = nullptr;
+
+    std::array<QLabel*, 7> lblAddress{};
+    QComboBox* cboName = nullptr;
+    std::array<QLineEdit*, 6> txtAddress{}; // boxes 0 to 5; box 6 is the notes box below
+    LimitedTextEdit* txtNotes = nullptr;    // txtAddress(6)
+    std::array<QGroupBox*, 2> Frame1{};
+    std::array<QCheckBox*, kGroupBoxes> chkGroups{};
+    QPushButton* cmdNewAddress = nullptr;
+    QPushButton* cmdEnter = nullptr;
+    QPushButton* cmdDeleteRecord = nullptr;
+
+    QRadioButton* optAverySmall = nullptr;
+    QRadioButton* optAveryLarge = nullptr;
+    QRadioButton* optEnvelope = nullptr;
+    QRadioButton* optCards = nullptr;
+    QRadioButton* optFlier = nullptr;
+    QCheckBox* chkPrintSample = nullptr;
+    QPushButton* cmdPrintMailingList = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblSpecial = nullptr;
+    QLineEdit* txtSpecial = nullptr;
+    QGroupBox* frmFold = nullptr;
+    QRadioButton* optBiFold = nullptr;
+    QRadioButton* optTriFold = nullptr;
+    QLabel* Label19 = nullptr;
+    QLineEdit* txtVerticalAdjustment = nullptr;
+    QCheckBox* chkFirstNameFirst = nullptr;
+    QTableView* TDBGridS1 = nullptr;
+
+    DataNavigator* datReturnAddressesBar = nullptr;
+    std::array<QLineEdit*, 4> txtReturnAddress{};
+
+    DataSource* Data1 = nullptr;
+    DataSource* datGrid = nullptr;
+    DataSource* datIni = nullptr;
+    DataSource* datReturnAddresses = nullptr;
+
+    // Life cycle.
+    void Form_Load();
+    void Form_QueryUnload();
+    void Form_Unload();
+    void cmdExit_Click();
+    void FillComboBox();
+
+    QStringListModel* nameList() const { return nameList_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildControls();
+    void buildNamesPage(QWidget* page);
+    void buildMailingsPage(QWidget* page);
+    void buildReturnAddressPage(QWidget* page);
+    void openDataSources();
+    void bindControls();
+    void centreOnScreen();
+    void restoreGroupTitles();
+
+    Database& db_;
+    SettingsStore& settings_;
+    Dialogs& dialogs_;
+    TwipGeometry* geometry_ = nullptr;
+    Bindings* addressBindings_ = nullptr;
+    Bindings* iniBindings_ = nullptr;
+    Bindings* returnBindings_ = nullptr;
+    RecordSetModel* gridModel_ = nullptr;
+    QStringListModel* nameList_ = nullptr;
+    bool unloaded_ = false;
+};
+
+} // namespace ravelbook

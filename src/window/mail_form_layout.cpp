@@ -1,0 +1,379 @@
+// Builds the window's controls from the tables of their names, captions and
+// positions (twips). Behaviour lives in the other mail_form_*.cpp files.
+#include "store/data_source.h"
+#include "store/database.h"
+#include "store/schema.h"
+#include "window/bindings.h"
+#include "window/data_navigator.h"
+#include "window/limited_text_edit.h"
+#include "window/mail_form.h"
+#include "window/record_set_model.h"
+#include "window/twip_geometry.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QTableView>
+#include <QTabWidget>
+
+namespace ravelbook {
+
+namespace {
+
+constexpr int kClientWidth = 9420;
+constexpr int kClientHeight = 6555;
+const QColor kFrameCaptionColour(0, 0, 192);
+
+struct TextBoxRow {
+    int index;
+    const char* column;
+    int maxLength;
+    QRect twips;
+};
+
+// Editor boxes of page "Names": bound column, longest text, position.
+constexpr TextBoxRow kAddressBoxes[] = {
+    {0, "Name", 60, {1440, 620, 3345, 285}},
+    {1, "Address", 60, {1440, 1000, 3615, 285}},
+    {2, "City State Zip", 60, {1440, 1420, 3615, 285}},
+    {3, "Country", 60, {1440, 1820, 3615, 285}},
+    {4, "Contact", 30, {1440, 2230, 3615, 285}},
+    {5, "Phone", 15, {1440, 2640, 3615, 285}},
+    {6, "Notes", 255, {1440, 3120, 7815, 1605}},
+};
+
+struct LabelRow {
+    int index;
+    const char* caption;
+    QRect twips;
+};
+
+// The captions of boxes 4, 5 and 6 sit beside boxes 5, 6 and 4.
+constexpr LabelRow kAddressLabels[] = {
+    {0, "Name ( L, F )", {240, 600, 1095, 255}},
+    {1, "Address", {240, 1000, 1095, 255}},
+    {2, "City, State  Zip", {240, 1425, 1095, 255}},
+    {3, "Country", {240, 1820, 1095, 255}},
+    {6, "Contact", {240, 2230, 1095, 255}},
+    {4, "Phone", {240, 2640, 1095, 255}},
+    {5, "Notes", {240, 3120, 975, 255}},
+};
+
+constexpr TextBoxRow kReturnBoxes[] = {
+    {0, "Name", 60, {600, 960, 4335, 375}},
+    {1, "Address", 60, {600, 1440, 4335, 375}},
+    {2, "City State Zip", 60, {600, 1920, 4335, 375}},
+    {3, "Name", 60, {120, 2880, 3975, 285}}, // on page "Mailings"
+};
+
+QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+template <typename Widget> Widget* make(QWidget* parent, const QString& name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+QString escapeAccessKeys(const QString& caption) {
+    QString escaped = caption;
+    return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QRect groupBoxTwips(int column, bool onMailingsPage) {
+    const bool right = column >= 9;
+    const int left = right ? 2160 : 120;
+    const int top = 240 + 240 * (right ? column - 9 : column);
+    const int width = right && onMailingsPage ? 975 : 1815;
+    return {left, top, width, 255};
+}
+
+void colourFrameCaption(QGroupBox* frame) {
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, kFrameCaptionColour);
+    frame->setPalette(palette);
+}
+
+// Only the frame's own caption is blue; the boxes inside keep the usual colour.
+void keepUsualTextColour(QWidget* control, const QWidget* window) {
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::WindowText, window->palette().color(QPalette::WindowText));
+    control->setPalette(palette);
+}
+
+// The positions were laid out for a small sans-serif face; Liberation Sans at
+// eleven pixels keeps every caption within its control.
+QFont windowFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+QString frmMailForm::captionKey(int group) {
+    // The blank stands where a number's sign would go.
+    return QStringLiteral("Label %1Caption").arg(group);
+}
+
+QString frmMailForm::groupCaption(int index) const {
+    QString caption = chkGroups.at(index)->text();
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+void frmMailForm::setGroupCaption(int index, const QString& caption) {
+    chkGroups.at(index)->setText(escapeAccessKeys(caption));
+}
+
+void frmMailForm::buildControls() {
+    setObjectName(QStringLiteral("frmMailForm"));
+    setWindowTitle(QStringLiteral("Ravelbook"));
+    setFont(windowFont());
+    geometry_ = new TwipGeometry(this);
+    geometry_->place(this, {0, 0, kClientWidth, kClientHeight});
+
+    cmdExit = make<QPushButton>(this, QStringLiteral("cmdExit"));
+    cmdExit->setText(QStringLiteral("E&xit"));
+    geometry_->place(cmdExit, {6600, 6000, 2655, 495});
+
+    SSTab1 = make<QTabWidget>(this, QStringLiteral("SSTab1"));
+    geometry_->place(SSTab1, {0, 480, 9375, 5415});
+    const char* pageNames[] = {"Names", "Mailings", "Return Address"};
+    QWidget* pages[3];
+    for (int i = 0; i < 3; ++i) {
+        pages[i] = make<QWidget>(nullptr, indexed("SSTab1Page", i));
+        SSTab1->addTab(pages[i], QLatin1String(pageNames[i]));
+    }
+    SSTab1->setCurrentIndex(0);
+
+    buildNamesPage(pages[0]);
+    buildMailingsPage(pages[1]);
+    buildReturnAddressPage(pages[2]);
+
+    for (int k = 0; k < sql::kGroupCount; ++k) {
+        setGroupCaption(k, k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business"));
+        setGroupCaption(kGroupBoxes - 1 - k, groupCaption(k));
+    }
+    setTabOrder(cmdExit, SSTab1);
+}
+
+void frmMailForm::buildNamesPage(QWidget* page) {
+    for (const LabelRow& row : kAddressLabels) {
+        QLabel* label = make<QLabel>(page, indexed("lblAddress", row.index));
+        label->setText(QLatin1String(row.caption));
+        geometry_->place(label, row.twips, SSTab1);
+        lblAddress[row.index] = label;
+    }
+
+    cboName = make<QComboBox>(page, QStringLiteral("cboName"));
+    nameList_ = new QStringListModel(this);
+    cboName->setModel(nameList_);
+    // Large books: no width scan over every name, and a list view that doesn't
+    // measure rows one by one.
+    cboName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    if (auto* view = qobject_cast<QListView*>(cboName->view()))
+        view->setUniformItemSizes(true);
+    cboName->setMaxVisibleItems(20);
+    geometry_->place(cboName, {1440, 600, 3615, 315}, SSTab1);
+
+    for (const TextBoxRow& row : kAddressBoxes) {
+        QWidget* box = nullptr;
+        if (row.index == 6) {
+            txtNotes = make<LimitedTextEdit>(page, indexed("txtAddress", 6));
+            txtNotes->setMaxLength(row.maxLength);
+            box = txtNotes;
+        } else {
+            QLineEdit* line = make<QLineEdit>(page, indexed("txtAddress", row.index));
+            line->setMaxLength(row.maxLength);
+            txtAddress[row.index] = line;
+            box = line;
+        }
+        geometry_->place(box, row.twips, SSTab1);
+    }
+    // The name box lies over the combo box's edit part, leaving its button to the right.
+    txtAddress[0]->raise();
+    txtAddress[0]->setToolTip(
+        QStringLiteral("Format for names:  Last Name - comma - space - First Name."));
+
+    Frame1[0] = make<QGroupBox>(page, indexed("Frame1", 0));
+    Frame1[0]->setTitle(QStringLiteral("Groups - Check all that apply ( right click to re-name )"));
+    geometry_->place(Frame1[0], {5160, 480, 4095, 2535}, SSTab1);
+    colourFrameCaption(Frame1[0]);
+
+    for (int k = 0; k < sql::kGroupCount; ++k) {
+        QCheckBox* box = make<QCheckBox>(Frame1[0], indexed("chkGroups", k));
+        geometry_->place(box, groupBoxTwips(k, false));
+        keepUsualTextColour(box, this);
+        chkGroups[k] = box;
+    }
+
+    const struct {
+        QPushButton** button;
+        const char* name;
+        const char* caption;
+        QRect twips;
+    } buttons[] = {
+        {&cmdNewAddress, "cmdNewAddress", "&New Address", {2640, 4920, 2055, 375}},
+        {&cmdEnter, "cmdEnter", "&Enter Changes", {4920, 4920, 2055, 375}},
+        {&cmdDeleteRecord, "cmdDeleteRecord", "&Delete Record", {7200, 4920, 2055, 375}},
+    };
+    for (const auto& b : buttons) {
+        *b.button = make<QPushButton>(page, QLatin1String(b.name));
+        (*b.button)->setText(QLatin1String(b.caption));
+        geometry_->place(*b.button, b.twips, SSTab1);
+    }
+}
+
+void frmMailForm::buildMailingsPage(QWidget* page) {
+    const struct {
+        QRadioButton** option;
+        const char* name;
+        const char* caption;
+        QRect twips;
+    } options[] = {
+        {&optAverySmall, "optAverySmall", "Avery 8161 ( 1\" X 4\" ) ", {120, 480, 2055, 255}},
+        {&optAveryLarge, "optAveryLarge", "Avery 8163 ( 2\" X 4\" )", {120, 765, 2055, 255}},
+        {&optEnvelope, "optEnvelope", "Envelope #10 ( 4 1/8\" X 9 1/2\" )", {120, 1080, 2775, 255}},
+        {&optCards, "optCards", "Cards ( 5 1/2\" X 8 1/2\" )", {120, 1395, 2415, 255}},
+        {&optFlier, "optFlier", "Full sheet flier", {120, 1680, 2415, 255}},
+    };
+    for (const auto& o : options) {
+        *o.option = make<QRadioButton>(page, QLatin1String(o.name));
+        (*o.option)->setText(QString::fromUtf8(o.caption));
+        geometry_->place(*o.option, o.twips, SSTab1);
+    }
+
+    chkPrintSample = make<QCheckBox>(page, QStringLiteral("chkPrintSample"));
+    chkPrintSample->setText(QStringLiteral("Print Single Selected in Grid Below"));
+    chkPrintSample->setChecked(true);
+    geometry_->place(chkPrintSample, {120, 1920, 2775, 255}, SSTab1);
+
+    cmdPrintMailingList = make<QPushButton>(page, QStringLiteral("cmdPrintMailingList"));
+    cmdPrintMailingList->setText(QStringLiteral("Print Mailing List"));
+    geometry_->place(cmdPrintMailingList, {120, 2200, 2775, 375}, SSTab1);
+
+    Label1 = make<QLabel>(page, QStringLiteral("Label1"));
+    Label1->setText(QStringLiteral("Return address"));
+    geometry_->place(Label1, {120, 2640, 3015, 255}, SSTab1);
+
+    lblSpecial = make<QLabel>(page, QStringLiteral("lblSpecial"));
+    lblSpecial->setText(QStringLiteral("Special text"));
+    lblSpecial->setVisible(false);
+    geometry_->place(lblSpecial, {2640, 480, 2655, 255}, SSTab1);
+
+    txtSpecial = make<QLineEdit>(page, QStringLiteral("txtSpecial"));
+    txtSpecial->setVisible(false);
+    geometry_->place(txtSpecial, {2640, 690, 3135, 285}, SSTab1);
+
+    frmFold = make<QGroupBox>(page, QStringLiteral("frmFold"));
+    frmFold->setVisible(false);
+    geometry_->place(frmFold, {3120, 1000, 2175, 645}, SSTab1);
+    optBiFold = make<QRadioButton>(frmFold, QStringLiteral("optBiFold"));
+    optBiFold->setText(QStringLiteral("Bi - Fold Fliers"));
+    geometry_->place(optBiFold, {120, 120, 1815, 255});
+    optTriFold = make<QRadioButton>(frmFold, QStringLiteral("optTriFold"));
+    optTriFold->setText(QStringLiteral("Tri - Fold Fliers"));
+    optTriFold->setChecked(true);
+    geometry_->place(optTriFold, {120, 360, 1695, 255});
+
+    Label19 = make<QLabel>(page, QStringLiteral("Label19"));
+    Label19->setText(
+        QStringLiteral("Vertical Adjustment: To accomodate different printers, enter a "
+                       "higher number to move labels down on page ( 180 = 1/8\" )"));
+    Label19->setWordWrap(true);
+    Label19->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    geometry_->place(Label19, {3120, 1680, 2655, 855}, SSTab1);
+
+    txtVerticalAdjustment = make<QLineEdit>(page, QStringLiteral("txtVerticalAdjustment"));
+    geometry_->place(txtVerticalAdjustment, {3120, 2520, 975, 285}, SSTab1);
+
+    chkFirstNameFirst = make<QCheckBox>(page, QStringLiteral("chkFirstNameFirst"));
+    chkFirstNameFirst->setText(QStringLiteral("First Name First"));
+    chkFirstNameFirst->setChecked(true);
+    geometry_->place(chkFirstNameFirst, {4320, 2880, 1575, 255}, SSTab1);
+
+    Frame1[1] = make<QGroupBox>(page, indexed("Frame1", 1));
+    Frame1[1]->setTitle(QStringLiteral("Groups - Check all that apply"));
+    geometry_->place(Frame1[1], {6000, 480, 3255, 2535}, SSTab1);
+    colourFrameCaption(Frame1[1]);
+    for (int k = 0; k < sql::kGroupCount; ++k) {
+        const int index = kGroupBoxes - 1 - k;
+        QCheckBox* box = make<QCheckBox>(Frame1[1], indexed("chkGroups", index));
+        geometry_->place(box, groupBoxTwips(k, true));
+        keepUsualTextColour(box, this);
+        chkGroups[index] = box;
+    }
+
+    TDBGridS1 = make<QTableView>(page, QStringLiteral("TDBGridS1"));
+    TDBGridS1->setShowGrid(true);
+    TDBGridS1->verticalHeader()->setVisible(true); // the record selectors
+    TDBGridS1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    TDBGridS1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TDBGridS1->setSelectionMode(QAbstractItemView::SingleSelection);
+    geometry_->place(TDBGridS1, {0, 3240, 9255, 2055}, SSTab1);
+
+    const TextBoxRow& mailingReturn = kReturnBoxes[3];
+    txtReturnAddress[3] = make<QLineEdit>(page, indexed("txtReturnAddress", 3));
+    txtReturnAddress[3]->setMaxLength(mailingReturn.maxLength);
+    geometry_->place(txtReturnAddress[3], mailingReturn.twips, SSTab1);
+}
+
+void frmMailForm::buildReturnAddressPage(QWidget* page) {
+    for (int i = 0; i < 3; ++i) {
+        const TextBoxRow& row = kReturnBoxes[i];
+        txtReturnAddress[i] = make<QLineEdit>(page, indexed("txtReturnAddress", i));
+        txtReturnAddress[i]->setMaxLength(row.maxLength);
+        geometry_->place(txtReturnAddress[i], row.twips, SSTab1);
+    }
+}
+
+void frmMailForm::openDataSources() {
+    Data1 = new DataSource(db_, schema::kAddresses, this);
+    Data1->setObjectName(QStringLiteral("Data1"));
+    Data1->setRecordSource(sql::selectTable(schema::kAddresses));
+    datGrid = new DataSource(db_, schema::kAddresses, this);
+    datGrid->setObjectName(QStringLiteral("datGrid"));
+    datIni = new DataSource(db_, schema::kIni, this);
+    datIni->setObjectName(QStringLiteral("datIni"));
+    datIni->setRecordSource(sql::selectTable(schema::kIni));
+    datReturnAddresses = new DataSource(db_, schema::kReturnAddresses, this);
+    datReturnAddresses->setObjectName(QStringLiteral("datReturnAddresses"));
+    datReturnAddresses->setRecordSource(sql::selectTable(schema::kReturnAddresses));
+
+    datReturnAddressesBar = new DataNavigator(
+        *datReturnAddresses, QStringLiteral("Return Addresses"), SSTab1->widget(2));
+    datReturnAddressesBar->setObjectName(QStringLiteral("datReturnAddresses"));
+    geometry_->place(datReturnAddressesBar, {600, 480, 4335, 420}, SSTab1);
+
+    gridModel_ = new RecordSetModel(*datGrid, this);
+    TDBGridS1->setModel(gridModel_);
+}
+
+void frmMailForm::bindControls() {
+    addressBindings_ = new Bindings(*Data1, this);
+    for (const TextBoxRow& row : kAddressBoxes) {
+        if (row.index == 6)
+            addressBindings_->bind(txtNotes, QLatin1String(row.column));
+        else
+            addressBindings_->bind(txtAddress[row.index], QLatin1String(row.column));
+    }
+    for (int k = 0; k < sql::kGroupCount; ++k)
+        addressBindings_->bind(chkGroups[k], schema::groupColumn(k));
+
+    iniBindings_ = new Bindings(*datIni, this);
+    iniBindings_->bind(txtVerticalAdjustment, QStringLiteral("VerticalAdjustment"));
+
+    returnBindings_ = new Bindings(*datReturnAddresses, this);
+    for (const TextBoxRow& row : kReturnBoxes)
+        returnBindings_->bind(txtReturnAddress[row.index], QLatin1String(row.column));
+}
+
+} // namespace ravelbook

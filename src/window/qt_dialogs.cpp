@@ -1,0 +1,32 @@
+#include "window/qt_dialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace ravelbook {
+
+Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Buttons buttons) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setWindowTitle(title);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::Ok;
+}
+
+QString QtDialogs::prompt(const QString& text, const QString& title, const QString& defaultText) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, text,
+                                                 QLineEdit::Normal, defaultText, &accepted);
+    return accepted ? answer : QString();
+}
+
+} // namespace ravelbook

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "window/dialogs.h"
+
+namespace ravelbook {
+
+// The dialogs of the running program: QMessageBox and QInputDialog, on top of
+// whichever window is active.
+class QtDialogs final : public Dialogs {
+public:
+    Answer message(const QString& text, const QString& title, Buttons buttons) override;
+    QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
+};
+
+} // namespace ravelbook

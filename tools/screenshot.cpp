@@ -1,0 +1,50 @@
+// Renders the window on an address book into PNG files, one per tab page:
+//   ravelbook_screenshot DATABASE OUTPUT_PREFIX
+// Used for the README's picture; runs on the offscreen platform.
+#include "store/database.h"
+#include "window/dialogs.h"
+#include "window/ini_settings_store.h"
+#include "window/mail_form.h"
+
+#include <cstdio>
+#include <QApplication>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+class SilentDialogs final : public ravelbook::Dialogs {
+public:
+    Answer message(const QString& text, const QString&, Buttons) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+        return Answer::Ok;
+    }
+    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: ravelbook_screenshot DATABASE OUTPUT_PREFIX\n");
+        return 2;
+    }
+    QTemporaryDir settingsRoot;
+    ravelbook::Database db(QString::fromLocal8Bit(argv[1]));
+    ravelbook::IniSettingsStore settings(settingsRoot.path());
+    SilentDialogs dialogs;
+    ravelbook::frmMailForm window(db, settings, dialogs);
+    window.show();
+    for (int page = 0; page < window.SSTab1->count(); ++page) {
+        window.SSTab1->setCurrentIndex(page);
+        QApplication::processEvents();
+        const QString file =
+            QStringLiteral("%1-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(page);
+        if (!window.grab().save(file))
+            return 1;
+    }
+    return 0;
+}
