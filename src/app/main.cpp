@@ -11,20 +11,23 @@
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
+    // Help needs no display, so it is answered before Qt connects to one.
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {
+            std::fputs(qPrintable(ravelbook::usage()), stdout);
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravelbook"));
 
-    QTextStream out(stdout);
     QTextStream err(stderr);
     QString error;
     const auto line = ravelbook::parseCommandLine(app.arguments().mid(1), error);
     if (!line) {
         err << "ravelbook: " << error << "\n\n" << ravelbook::usage();
         return 2;
-    }
-    if (line->help) {
-        out << ravelbook::usage();
-        return 0;
     }
 
     ravelbook::QtDialogs dialogs;

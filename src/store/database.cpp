@@ -66,6 +66,33 @@ QString busyOption() {
                          .arg(QDir::toNativeSeparators(path), what));
 }
 
+quint32 bigEndian(const QByteArray& bytes, int at, int size) {
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i)
+        value = (value << 8) | quint8(bytes[at + i]);
+    return value;
+}
+
+// A file cut short (an interrupted copy) still shows its schema on the first
+// page, so compare its length with the size its SQLite header gives.
+bool isTruncated(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith("SQLite format 3"))
+        return false;
+    const quint32 changeCounter = bigEndian(header, 24, 4);
+    const quint32 validFor = bigEndian(header, 92, 4);
+    if (changeCounter != validFor)
+        return false; // written by an old library; the size field is not kept up to date
+    quint64 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint64 pages = bigEndian(header, 28, 4);
+    return quint64(file.size()) < pageSize * pages;
+}
+
 // Checks an existing file without any chance of writing to it.
 void checkExisting(const QString& path) {
     const QFileInfo info(path);
@@ -73,7 +100,14 @@ void checkExisting(const QString& path) {
         fail(path, QStringLiteral("it is not a file"));
     if (!info.isReadable())
         fail(path, QStringLiteral("it is not readable"));
-    Connection probe(path, QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption());
+    if (isTruncated(path))
+        fail(path, QStringLiteral("the file is damaged (it is shorter than it should be)"));
+    // After a crash a journal may be waiting to be rolled back, which a read-only
+    // connection can't do; that roll-back is the repair the file needs.
+    const bool journalWaiting = QFileInfo(path + QStringLiteral("-journal")).size() > 0;
+    Connection probe(path, journalWaiting
+                               ? busyOption()
+                               : QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption());
     QSqlDatabase db = probe.handle();
     if (!db.open())
         fail(path, db.lastError().databaseText());

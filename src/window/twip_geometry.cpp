@@ -25,7 +25,10 @@ void TwipGeometry::apply(qreal dotsPerInch) const {
         QRect pixels = twipsToPixels(p.twips, dotsPerInch);
         if (p.measuredFrom && p.control->parentWidget())
             pixels.translate(-p.control->parentWidget()->mapTo(p.measuredFrom, QPoint(0, 0)));
-        p.control->setGeometry(pixels);
+        if (p.control->isWindow())
+            p.control->resize(pixels.size()); // a window's place is the screen's business
+        else
+            p.control->setGeometry(pixels);
     }
 }
 

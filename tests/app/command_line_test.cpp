@@ -1,0 +1,109 @@
+#include "app/command_line.h"
+#include "app/paths.h"
+#include "app/startup.h"
+#include "store/database.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_book.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+
+namespace ravelbook {
+namespace {
+
+using testing::ScriptedDialogs;
+using testing::TempBook;
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value);
+    }
+    ~ScopedEnv() {
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
+    }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
+TEST(CommandLine, DatabaseOptionAndItsErrors) {
+    QString error;
+    auto line =
+        parseCommandLine({QStringLiteral("--database"), QStringLiteral("/tmp/a.db")}, error);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->database, QStringLiteral("/tmp/a.db"));
+    line = parseCommandLine({QStringLiteral("--database=/tmp/b.db")}, error);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->database, QStringLiteral("/tmp/b.db"));
+    EXPECT_TRUE(parseCommandLine({QStringLiteral("--help")}, error)->help);
+
+    for (const QStringList& bad :
+         {QStringList{QStringLiteral("--database")}, QStringList{QStringLiteral("--database=")},
+          QStringList{QStringLiteral("--frobnicate")}}) {
+        error.clear();
+        EXPECT_FALSE(parseCommandLine(bad, error)) << bad.join(' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST(CommandLine, DefaultBookFollowsXdgDataHome) {
+    {
+        ScopedEnv data("XDG_DATA_HOME", "/srv/data");
+        ScopedEnv config("XDG_CONFIG_HOME", "/srv/config");
+        QString error;
+        EXPECT_EQ(parseCommandLine({}, error)->database,
+                  QStringLiteral("/srv/data/Ravelbook/Ravelbook.db"));
+        EXPECT_EQ(settingsRoot(), QStringLiteral("/srv/config"));
+    }
+    {
+        ScopedEnv data("XDG_DATA_HOME", QByteArray());
+        ScopedEnv config("XDG_CONFIG_HOME", "relative/is/ignored");
+        EXPECT_EQ(defaultDatabasePath(),
+                  QDir::home().filePath(QStringLiteral(".local/share/Ravelbook/Ravelbook.db")));
+        EXPECT_EQ(settingsRoot(), QDir::home().filePath(QStringLiteral(".config")));
+    }
+}
+
+TEST(Startup, BookThatCantBeOpenedIsReportedInABoxAndOnStderr) {
+    TempBook book;
+    QFile file(book.path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("name,address\nSmith,12 Elm\n");
+    file.close();
+
+    ScriptedDialogs dialogs;
+    QString errors;
+    QTextStream stream(&errors);
+    EXPECT_EQ(openAddressBook(book.path(), dialogs, stream), nullptr);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(book.path()));
+    EXPECT_TRUE(errors.contains(book.path()));
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("ravelbook: ")));
+    EXPECT_EQ(book.bytes(), QByteArray("name,address\nSmith,12 Elm\n"));
+}
+
+TEST(Startup, MissingBookIsCreated) {
+    TempBook book;
+    ScriptedDialogs dialogs;
+    QString errors;
+    QTextStream stream(&errors);
+    EXPECT_NE(openAddressBook(book.path(), dialogs, stream), nullptr);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(QFile::exists(book.path()));
+}
+
+} // namespace
+} // namespace ravelbook

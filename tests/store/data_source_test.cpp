@@ -1,0 +1,184 @@
+#include "store/data_source.h"
+#include "store/statements.h"
+#include "store/store_error.h"
+#include "support/temp_book.h"
+
+#include <gtest/gtest.h>
+#include <QSignalSpy>
+
+namespace ravelbook {
+namespace {
+
+using testing::Person;
+using testing::TempBook;
+
+class DataSourceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        book.create();
+        book.addPeople({
+            {QStringLiteral("Smith, John"), QStringLiteral("12 Elm Street")},
+            {QStringLiteral("Jones, Ann"), QStringLiteral("1 First Street")},
+            {QStringLiteral("Jones, Ann"), QStringLiteral("2 Second Street")},
+            {QStringLiteral("O'Brien, Pat"), QStringLiteral("4 Harbour Road")},
+        });
+        db = book.open();
+        source = std::make_unique<DataSource>(*db, QStringLiteral("Addresses"));
+        source->bindColumn(QStringLiteral("Name"), QString());
+        source->bindColumn(QStringLiteral("Address"), QString());
+        source->bindColumn(QStringLiteral("0"), 0);
+    }
+
+    void open(const sql::RecordSource& recordSource) {
+        source->setRecordSource(recordSource);
+        source->refresh();
+    }
+
+    QVariantList addresses() const {
+        return book.column(QStringLiteral("SELECT Address FROM Addresses ORDER BY rowid"));
+    }
+
+    TempBook book;
+    std::unique_ptr<Database> db;
+    std::unique_ptr<DataSource> source;
+};
+
+TEST_F(DataSourceTest, MovesThroughTheRecordSetAndReportsItsEnds) {
+    open(sql::selectAllAddressesByName());
+    EXPECT_EQ(source->recordCount(), 4);
+    EXPECT_FALSE(source->bof());
+    EXPECT_EQ(source->field(0).toString(), QStringLiteral("Jones, Ann"));
+    source->moveLast();
+    EXPECT_EQ(source->field(QStringLiteral("Name")).toString(), QStringLiteral("Smith, John"));
+    source->moveNext();
+    EXPECT_TRUE(source->eof());
+    EXPECT_FALSE(source->hasCurrent());
+    EXPECT_THROW(source->moveNext(), StoreError);
+    EXPECT_THROW(source->field(0), StoreError);
+    source->moveFirst();
+    source->movePrevious();
+    EXPECT_TRUE(source->bof());
+    EXPECT_THROW(source->movePrevious(), StoreError);
+    EXPECT_EQ(source->firstFields(),
+              (QStringList{"Jones, Ann", "Jones, Ann", "O'Brien, Pat", "Smith, John"}));
+}
+
+TEST_F(DataSourceTest, EmptyRecordSetIsAtBothEnds) {
+    open(sql::selectNothing());
+    EXPECT_TRUE(source->bof());
+    EXPECT_TRUE(source->eof());
+    EXPECT_EQ(source->recordCount(), 0);
+    EXPECT_THROW(source->moveFirst(), StoreError);
+    EXPECT_THROW(source->update(), StoreError);
+    EXPECT_THROW(source->remove(), StoreError);
+}
+
+TEST_F(DataSourceTest, SaveAndDeleteTouchOnlyTheCurrentRowAmongEqualNames) {
+    open(sql::selectAddressesNamed(QStringLiteral("Jones, Ann")));
+    ASSERT_EQ(source->recordCount(), 2);
+    source->moveNext();
+    source->setField(QStringLiteral("Address"), QStringLiteral("2 Changed Street"));
+    source->update();
+    EXPECT_EQ(addresses(), (QVariantList{"12 Elm Street", "1 First Street", "2 Changed Street",
+                                         "4 Harbour Road"}));
+
+    source->moveFirst();
+    source->remove();
+    EXPECT_EQ(addresses(), (QVariantList{"12 Elm Street", "2 Changed Street", "4 Harbour Road"}));
+    EXPECT_EQ(source->recordCount(), 1);
+    EXPECT_EQ(source->field(QStringLiteral("Address")).toString(),
+              QStringLiteral("2 Changed Street"));
+}
+
+TEST_F(DataSourceTest, ChangedRowIsWrittenBeforeTheSourceLeavesIt) {
+    open(sql::selectAllAddresses());
+    source->setField(QStringLiteral("Address"), QStringLiteral("moved away"));
+    source->moveNext();
+    EXPECT_EQ(addresses().value(0).toString(), QStringLiteral("moved away"));
+
+    source->setField(QStringLiteral("Address"), QStringLiteral("new record source"));
+    open(sql::selectNamedAddresses());
+    EXPECT_EQ(addresses().value(1).toString(), QStringLiteral("new record source"));
+}
+
+TEST_F(DataSourceTest, UnsavedCellsAreNotWrittenOverWithBlanks) {
+    book.exec(QStringLiteral("UPDATE Addresses SET Country = NULL"));
+    open(sql::selectAllAddresses());
+    source->setField(QStringLiteral("Address"), QStringLiteral("changed"));
+    source->update();
+    EXPECT_TRUE(
+        book.value(QStringLiteral("SELECT Country FROM Addresses WHERE rowid = 1")).isNull());
+}
+
+TEST_F(DataSourceTest, NewRowIsWrittenWithItsBoundBlanksOrDroppedWhenUntouched) {
+    open(sql::selectAllAddresses());
+    source->addNew();
+    EXPECT_TRUE(source->isNew());
+    EXPECT_FALSE(source->bof() || source->eof());
+    open(sql::selectAllAddresses());
+    EXPECT_EQ(source->recordCount(), 4) << "an untouched new row is dropped";
+
+    source->addNew();
+    source->setField(QStringLiteral("Name"), QStringLiteral("Adams, Zoe"));
+    source->moveFirst(); // leaving the row writes it
+    EXPECT_EQ(book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(), 5);
+    const QVariantList row =
+        book.column(QStringLiteral("SELECT Address FROM Addresses WHERE Name = 'Adams, Zoe'"));
+    EXPECT_EQ(row, QVariantList{QString()});
+
+    source->addNew();
+    source->setField(QStringLiteral("Name"), QStringLiteral("Baker, Bo"));
+    source->update();
+    EXPECT_FALSE(source->isNew());
+    EXPECT_EQ(source->field(QStringLiteral("Name")).toString(), QStringLiteral("Baker, Bo"));
+    EXPECT_EQ(source->recordCount(), 6);
+}
+
+TEST_F(DataSourceTest, FailedRefreshKeepsThePreviousRecordSet) {
+    open(sql::selectAllAddresses());
+    source->moveNext();
+    source->setRecordSource({QStringLiteral("SELECT * FROM Addresses WHERE Nonsense = 1"), {}});
+    EXPECT_THROW(source->refresh(), StoreError);
+    EXPECT_EQ(source->recordCount(), 4);
+    EXPECT_EQ(source->position(), 1);
+}
+
+TEST_F(DataSourceTest, FailedSaveKeepsTheEditsForARetry) {
+    open(sql::selectAllAddresses());
+    source->setField(QStringLiteral("Address"), QStringLiteral("kept"));
+    book.exec(QStringLiteral("DELETE FROM Addresses WHERE rowid = 1"));
+    EXPECT_THROW(source->update(), StoreError);
+    EXPECT_TRUE(source->isDirty());
+    EXPECT_EQ(source->field(QStringLiteral("Address")).toString(), QStringLiteral("kept"));
+}
+
+TEST_F(DataSourceTest, RowValuesShowOtherRowsAndTheCurrentEdits) {
+    open(sql::selectAllAddresses());
+    source->setField(QStringLiteral("Address"), QStringLiteral("typed"));
+    EXPECT_EQ(source->rowValues(0).value(1).toString(), QStringLiteral("typed"));
+    EXPECT_EQ(source->rowValues(3).value(0).toString(), QStringLiteral("O'Brien, Pat"));
+    EXPECT_TRUE(source->rowValues(4).isEmpty());
+}
+
+TEST_F(DataSourceTest, CountsAreNotCutToSixteenBits) {
+    book.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                             "WHERE i < 40000) INSERT INTO Addresses (Name) "
+                             "SELECT printf('Person %05d', i) FROM n"));
+    open(sql::selectNamedAddresses());
+    EXPECT_EQ(source->recordCount(), 40004);
+    EXPECT_EQ(source->firstFields().size(), 40004);
+    source->moveLast();
+    EXPECT_EQ(source->field(0).toString(), QStringLiteral("Smith, John"));
+}
+
+TEST_F(DataSourceTest, SignalsLetBoundControlsFollow) {
+    QSignalSpy current(source.get(), &DataSource::currentChanged);
+    QSignalSpy reset(source.get(), &DataSource::recordSetReset);
+    open(sql::selectAllAddresses());
+    source->moveNext();
+    EXPECT_EQ(reset.count(), 1);
+    EXPECT_EQ(current.count(), 2);
+}
+
+} // namespace
+} // namespace ravelbook

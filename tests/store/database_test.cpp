@@ -1,0 +1,150 @@
+#include "store/database.h"
+#include "store/schema.h"
+#include "store/store_error.h"
+#include "support/temp_book.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <sys/stat.h>
+
+namespace ravelbook {
+namespace {
+
+using testing::TempBook;
+
+QStringList columnsOf(const TempBook& book, const QString& table) {
+    QStringList names;
+    for (const QVariant& v :
+         book.column(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table}))
+        names << v.toString();
+    return names;
+}
+
+TEST(Database, MissingFileIsCreatedWithTheThreeTables) {
+    TempBook book;
+    const QString nested = QDir(book.folder()).filePath(QStringLiteral("deep/er/book.db"));
+    { Database db(nested); }
+    ASSERT_TRUE(QFileInfo::exists(nested));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(nested).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+
+    TempBook created;
+    created.create();
+    QStringList addressColumns{"Name",    "Address", "City State Zip", "Country",
+                               "Contact", "Phone",   "Notes"};
+    for (int k = 0; k < 18; ++k)
+        addressColumns << QString::number(k);
+    EXPECT_EQ(columnsOf(created, QStringLiteral("Addresses")), addressColumns);
+    EXPECT_EQ(columnsOf(created, QStringLiteral("Return Addresses")),
+              (QStringList{"Name", "Address", "City State Zip"}));
+    EXPECT_EQ(columnsOf(created, QStringLiteral("Ini")), QStringList{"VerticalAdjustment"});
+    EXPECT_EQ(created.column(QStringLiteral("SELECT VerticalAdjustment FROM Ini")),
+              QVariantList{0});
+    EXPECT_EQ(created.value(QStringLiteral("SELECT count(*) FROM \"Return Addresses\"")).toInt(),
+              1);
+    EXPECT_EQ(created.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(), 0);
+}
+
+TEST(Database, ExistingBookIsOpenedUnchanged) {
+    TempBook book;
+    book.create();
+    book.exec(QStringLiteral("INSERT INTO Addresses (Name) VALUES ('Smith, John')"));
+    const QByteArray before = book.bytes();
+    { Database db(book.path()); }
+    EXPECT_EQ(book.bytes(), before);
+}
+
+TEST(Database, TableNamesMatchWithoutRegardToCase) {
+    TempBook book;
+    book.exec(QStringLiteral("CREATE TABLE ADDRESSES (name TEXT, Address, \"City State Zip\", "
+                             "Country, Contact, Phone, Notes, [0],[1],[2],[3],[4],[5],[6],[7],[8],"
+                             "[9],[10],[11],[12],[13],[14],[15],[16],[17], Extra)"));
+    book.exec(
+        QStringLiteral("CREATE TABLE \"return addresses\" (Name, Address, \"City State Zip\")"));
+    book.exec(QStringLiteral("CREATE TABLE ini (VerticalAdjustment)"));
+    Database db(book.path());
+    EXPECT_EQ(db.tableName(QStringLiteral("Addresses")), QStringLiteral("ADDRESSES"));
+}
+
+struct BadFile {
+    const char* what;
+    std::function<void(TempBook&)> make;
+    const char* reason;
+};
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST(Database, FileThatIsNoAddressBookIsReportedAndLeftAlone) {
+    const BadFile cases[] = {
+        {"text file", [](TempBook& b) { writeBytes(b.path(), "Dear John,\nthis is a letter.\n"); },
+         "not a database"},
+        {"empty file", [](TempBook& b) { writeBytes(b.path(), {}); }, "\"Addresses\" is missing"},
+        {"missing table",
+         [](TempBook& b) {
+             b.create();
+             b.exec(QStringLiteral("DROP TABLE Ini"));
+         },
+         "\"Ini\" is missing"},
+        {"missing column",
+         [](TempBook& b) {
+             b.create();
+             b.exec(QStringLiteral("ALTER TABLE Addresses DROP COLUMN Phone"));
+         },
+         "no column \"Phone\""},
+        {"name not first",
+         [](TempBook& b) {
+             b.create();
+             b.exec(QStringLiteral("DROP TABLE \"Return Addresses\""));
+             b.exec(QStringLiteral(
+                 "CREATE TABLE \"Return Addresses\" (Address, Name, \"City State Zip\")"));
+         },
+         "must be the first column"},
+        {"truncated book",
+         [](TempBook& b) {
+             b.create();
+             for (int i = 0; i < 50; ++i)
+                 b.exec(QStringLiteral(
+                     "INSERT INTO Addresses (Name, Notes) VALUES ('n', zeroblob(400))"));
+             QFile file(b.path());
+             ASSERT_TRUE(file.resize(4096 + 100));
+         },
+         ""},
+    };
+    for (const BadFile& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempBook book;
+        c.make(book);
+        const QByteArray before = book.bytes();
+        try {
+            Database db(book.path());
+            ADD_FAILURE() << "opened";
+        } catch (const StoreError& error) {
+            EXPECT_TRUE(error.message().contains(book.path())) << error.what();
+            EXPECT_TRUE(error.message().contains(QLatin1String(c.reason))) << error.what();
+        }
+        EXPECT_EQ(book.bytes(), before);
+        EXPECT_FALSE(QFileInfo::exists(book.path() + QStringLiteral("-journal")));
+    }
+}
+
+TEST(Database, RefusedStatementThrowsStoreError) {
+    TempBook book;
+    book.create();
+    Database db(book.path());
+    EXPECT_THROW(db.run(QStringLiteral("SELECT * FROM Nowhere")), StoreError);
+    EXPECT_THROW(Database::runDirect(book.path() + QStringLiteral(".gone"),
+                                     {QStringLiteral("SELECT 1"), {}}),
+                 StoreError);
+}
+
+} // namespace
+} // namespace ravelbook

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "support/scripted_dialogs.h"
+#include "support/temp_book.h"
+#include "window/ini_settings_store.h"
+#include "window/mail_form.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <QTemporaryDir>
+
+namespace ravelbook::testing {
+
+// A window over a temporary address book and settings folder, with scripted dialogs.
+class FormFixture : public ::testing::Test {
+protected:
+    FormFixture() : settings(settingsRoot.path()) { book.create(); }
+
+    frmMailForm& openForm() {
+        form.reset();
+        db.reset();
+        db = book.open();
+        form = std::make_unique<frmMailForm>(*db, settings, dialogs);
+        form->show();
+        return *form;
+    }
+
+    // Closes the window through its close command and lets go of the book.
+    void closeForm() {
+        form->close();
+        form.reset();
+        db.reset();
+    }
+
+    template <typename Widget> Widget* control(const QString& name) {
+        Widget* widget = form->findChild<Widget*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    TempBook book;
+    QTemporaryDir settingsRoot;
+    IniSettingsStore settings;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<Database> db;
+    std::unique_ptr<frmMailForm> form;
+};
+
+} // namespace ravelbook::testing

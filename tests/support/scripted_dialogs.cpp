@@ -1,0 +1,32 @@
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace ravelbook::testing {
+
+Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& title,
+                                         Buttons buttons) {
+    shown.push_back({text, title, false});
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return Answer::No;
+    }
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString ScriptedDialogs::prompt(const QString& text, const QString& title, const QString&) {
+    shown.push_back({text, title, true});
+    if (promptAnswers.empty()) {
+        ADD_FAILURE() << "unexpected prompt: " << text.toStdString();
+        return {};
+    }
+    const QString answer = promptAnswers.front();
+    promptAnswers.pop_front();
+    return answer;
+}
+
+} // namespace ravelbook::testing

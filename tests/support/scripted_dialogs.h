@@ -1,0 +1,30 @@
+#pragma once
+
+#include "window/dialogs.h"
+
+#include <deque>
+#include <QString>
+#include <vector>
+
+namespace ravelbook::testing {
+
+// Answers the window's dialogs from a script and records every one shown.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString text;
+        QString title;
+        bool prompt = false;
+    };
+
+    Answer message(const QString& text, const QString& title, Buttons buttons) override;
+    QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
+
+    // Answers for Yes/No boxes and prompts, used in order. A Yes/No box without
+    // a scripted answer fails the test.
+    std::deque<Answer> answers;
+    std::deque<QString> promptAnswers;
+    std::vector<Shown> shown;
+};
+
+} // namespace ravelbook::testing

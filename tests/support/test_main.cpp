@@ -1,0 +1,16 @@
+// Shared main of the test programs: an offscreen QApplication whose per-user
+// folders point into a temporary folder, so no test touches the real ones.
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

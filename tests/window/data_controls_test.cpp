@@ -1,0 +1,110 @@
+// The bound controls, the return-address navigator and the grid.
+#include "store/data_source.h"
+#include "support/form_fixture.h"
+#include "window/data_navigator.h"
+
+#include <QAbstractItemModel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+namespace ravelbook {
+namespace {
+
+using testing::FormFixture;
+using testing::Person;
+
+class DataControls : public FormFixture {
+protected:
+    void SetUp() override {
+        book.exec(QStringLiteral(
+            "UPDATE \"Return Addresses\" SET Name = 'Home', Address = '1 Home Row'"));
+        book.exec(QStringLiteral(
+            "INSERT INTO \"Return Addresses\" (Name, Address) VALUES ('Office', '2 Work St')"));
+        book.exec(QStringLiteral(
+            "INSERT INTO \"Return Addresses\" (Name, Address) VALUES ('Cabin', '3 Lake Rd')"));
+        book.exec(QStringLiteral("UPDATE Ini SET VerticalAdjustment = -60"));
+        openForm();
+    }
+
+    void press(const char* button) {
+        auto* b = form->datReturnAddressesBar->findChild<QToolButton*>(QLatin1String(button));
+        ASSERT_NE(b, nullptr);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+};
+
+TEST_F(DataControls, SettingsAndReturnAddressesOpenOnTheirFirstRow) {
+    EXPECT_EQ(form->txtVerticalAdjustment->text(), QStringLiteral("-60"));
+    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Home"));
+    EXPECT_EQ(form->txtReturnAddress[1]->text(), QStringLiteral("1 Home Row"));
+    EXPECT_EQ(form->txtReturnAddress[3]->text(), QStringLiteral("Home"));
+    EXPECT_EQ(form->datReturnAddressesBar->caption(), QStringLiteral("Return Addresses"));
+}
+
+TEST_F(DataControls, NavigatorStepsThroughReturnAddressesAndStopsAtTheEnds) {
+    press("next");
+    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Office"));
+    press("last");
+    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Cabin"));
+    press("next");
+    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Cabin"));
+    press("previous");
+    EXPECT_EQ(form->txtReturnAddress[3]->text(), QStringLiteral("Office"));
+    press("first");
+    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Home"));
+}
+
+TEST_F(DataControls, ReturnAddressEditsFollowTheTwinBoxAndAreSavedWhenMovingOn) {
+    form->txtReturnAddress[3]->selectAll();
+    QTest::keyClicks(form->txtReturnAddress[3], QStringLiteral("Home Sweet Home"));
+    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Home Sweet Home"));
+    press("next");
+    EXPECT_EQ(book.value(QStringLiteral("SELECT Name FROM \"Return Addresses\" WHERE rowid = 1"))
+                  .toString(),
+              QStringLiteral("Home Sweet Home"));
+}
+
+TEST_F(DataControls, GridShowsTheRecordSetOfItsSourceAndWritesCellEditsBack) {
+    book.addPeople(
+        {{QStringLiteral("Smith, John"), QStringLiteral("12 Elm Street"), {}, {}, {}, {2}},
+         {QStringLiteral("Jones, Ann"), QStringLiteral("9 Oak Lane"), {}, {}, {}, {2}},
+         {QStringLiteral("Other, One"), {}, {}, {}, {}, {3}}});
+    sql::GroupChoice two{};
+    two[2] = true;
+    form->datGrid->setRecordSource(sql::selectGroups(two));
+    form->datGrid->refresh();
+
+    QAbstractItemModel* model = form->TDBGridS1->model();
+    ASSERT_EQ(model->rowCount(), 2);
+    ASSERT_EQ(model->columnCount(), 25);
+    EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
+    EXPECT_EQ(model->headerData(9, Qt::Horizontal).toString(), QStringLiteral("2"));
+    EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("Jones, Ann"));
+    EXPECT_TRUE(model->flags(model->index(1, 1)) & Qt::ItemIsEditable);
+
+    EXPECT_TRUE(model->setData(model->index(1, 1), QStringLiteral("10 Oak Lane")));
+    EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses WHERE Name = 'Jones, Ann'"))
+                  .toString(),
+              QStringLiteral("10 Oak Lane"));
+    EXPECT_EQ(model->index(1, 1).data().toString(), QStringLiteral("10 Oak Lane"));
+    EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses WHERE Name = 'Smith, John'"))
+                  .toString(),
+              QStringLiteral("12 Elm Street"));
+}
+
+TEST_F(DataControls, GridEditThatTheBookRefusesIsReported) {
+    book.addPeople({{QStringLiteral("Smith, John")}});
+    form->datGrid->setRecordSource(sql::selectAllAddresses());
+    form->datGrid->refresh();
+    book.exec(QStringLiteral("DELETE FROM Addresses"));
+    QAbstractItemModel* model = form->TDBGridS1->model();
+    EXPECT_FALSE(model->setData(model->index(0, 1), QStringLiteral("lost?")));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Ravelbook"));
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("deleted by another program")));
+}
+
+} // namespace
+} // namespace ravelbook

@@ -1,0 +1,101 @@
+#include "window/ini_settings_store.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace ravelbook {
+namespace {
+
+const QString kApp = QStringLiteral("Ravelbook");
+const QString kSection = QStringLiteral("Startup");
+
+class IniSettingsStoreTest : public ::testing::Test {
+protected:
+    QTemporaryDir root;
+    IniSettingsStore store{root.path()};
+
+    void writeFile(const QByteArray& bytes) {
+        QDir().mkpath(root.filePath(kApp));
+        QFile file(store.filePath(kApp));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+TEST_F(IniSettingsStoreTest, FileLivesInTheApplicationFolder) {
+    EXPECT_EQ(store.filePath(kApp), root.filePath(QStringLiteral("Ravelbook/Ravelbook.ini")));
+    EXPECT_TRUE(store.readSection(kApp, kSection).empty());
+}
+
+TEST_F(IniSettingsStoreTest, SectionComesBackInFirstWrittenOrder) {
+    for (int i = 0; i < 18; ++i)
+        store.saveSetting(kApp, kSection, QStringLiteral("Label %1Caption").arg(i),
+                          QString::number(i));
+    // Rewriting keeps each key's place.
+    store.saveSetting(kApp, kSection, QStringLiteral("Label 1Caption"), QStringLiteral("Family"));
+    store.saveSetting(kApp, QStringLiteral("Other"), QStringLiteral("x"), QStringLiteral("y"));
+
+    const auto entries = store.readSection(kApp, kSection);
+    ASSERT_EQ(entries.size(), 18u);
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(entries[i].first, QStringLiteral("Label %1Caption").arg(i));
+    EXPECT_EQ(entries[1].second, QStringLiteral("Family"));
+    EXPECT_EQ(entries[10].second, QStringLiteral("10"));
+    EXPECT_EQ(store.readSection(kApp, QStringLiteral("Other")).size(), 1u);
+}
+
+TEST_F(IniSettingsStoreTest, AnyTextSurvivesTheRoundTrip) {
+    const QStringList values{QString(),
+                             QStringLiteral(" leading and trailing "),
+                             QStringLiteral("a=b; c # d"),
+                             QStringLiteral("[not a section]"),
+                             QStringLiteral("back\\slash\\n"),
+                             QStringLiteral("two\nlines\r\tand tab"),
+                             QStringLiteral("Ämter, Ōsaka & Łódź"),
+                             QString(500, QLatin1Char('w'))};
+    for (int i = 0; i < values.size(); ++i)
+        store.saveSetting(kApp, kSection, QStringLiteral("=key %1 ").arg(i), values[i]);
+    const auto entries = store.readSection(kApp, kSection);
+    ASSERT_EQ(entries.size(), std::size_t(values.size()));
+    for (int i = 0; i < values.size(); ++i) {
+        EXPECT_EQ(entries[i].first, QStringLiteral("=key %1 ").arg(i));
+        EXPECT_EQ(entries[i].second, values[i]);
+    }
+}
+
+TEST_F(IniSettingsStoreTest, GarbledFileReadsAsEmptyAndIsReplacedByTheNextSave) {
+    const QByteArray garbage[] = {
+        QByteArray("\x00\x01\x02\xff\xfe binary", 15),
+        "[Startup]\nLabel 0Caption=Personal\nthis line has no equals sign\n",
+        "Label 0Caption=before any section\n",
+        "[Startup]\nLabel 0Caption=\xc3\x28 not utf-8\n",
+        "[Startup]\nLabel 0Caption=bad escape \\q\n",
+    };
+    for (const QByteArray& bytes : garbage) {
+        writeFile(bytes);
+        EXPECT_TRUE(store.readSection(kApp, kSection).empty()) << bytes.toStdString();
+        store.saveSetting(kApp, kSection, QStringLiteral("Label 0Caption"),
+                          QStringLiteral("Fresh"));
+        const auto entries = store.readSection(kApp, kSection);
+        ASSERT_EQ(entries.size(), 1u);
+        EXPECT_EQ(entries[0].second, QStringLiteral("Fresh"));
+    }
+}
+
+TEST_F(IniSettingsStoreTest, HandWrittenFileWithCommentsIsRead) {
+    writeFile("; written by hand\r\n\r\n[Startup]\r\nLabel 0Caption=Friends\r\n# note\r\n"
+              "Label 1Caption=Club\r\n");
+    const auto entries = store.readSection(kApp, kSection);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[1], std::make_pair(QStringLiteral("Label 1Caption"), QStringLiteral("Club")));
+}
+
+TEST_F(IniSettingsStoreTest, UnwritableFolderIsReported) {
+    IniSettingsStore blocked(QStringLiteral("/proc/no-such-place"));
+    EXPECT_ANY_THROW(blocked.saveSetting(kApp, kSection, QStringLiteral("k"), QStringLiteral("v")));
+}
+
+} // namespace
+} // namespace ravelbook

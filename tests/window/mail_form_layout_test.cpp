@@ -1,0 +1,261 @@
+// The window's controls as the user finds them: names, kinds, captions, places,
+// length limits and initial states.
+#include "support/form_fixture.h"
+#include "window/limited_text_edit.h"
+#include "window/twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTabWidget>
+#include <QTest>
+
+namespace ravelbook {
+namespace {
+
+using testing::FormFixture;
+
+struct ControlRow {
+    const char* name;
+    const char* kind;
+    const char* caption; // nullptr: the control has no caption
+    QRect twips;
+    int page;      // -1: on the window itself or inside a frame
+    int maxLength; // 0: no limit to check
+    bool visible;
+};
+
+const ControlRow kControls[] = {
+    {"cmdExit", "QPushButton", "E&xit", {6600, 6000, 2655, 495}, -1, 0, true},
+    {"SSTab1", "QTabWidget", nullptr, {0, 480, 9375, 5415}, -1, 0, true},
+    {"lblAddress(0)", "QLabel", "Name ( L, F )", {240, 600, 1095, 255}, 0, 0, true},
+    {"lblAddress(1)", "QLabel", "Address", {240, 1000, 1095, 255}, 0, 0, true},
+    {"lblAddress(2)", "QLabel", "City, State  Zip", {240, 1425, 1095, 255}, 0, 0, true},
+    {"lblAddress(3)", "QLabel", "Country", {240, 1820, 1095, 255}, 0, 0, true},
+    {"lblAddress(6)", "QLabel", "Contact", {240, 2230, 1095, 255}, 0, 0, true},
+    {"lblAddress(4)", "QLabel", "Phone", {240, 2640, 1095, 255}, 0, 0, true},
+    {"lblAddress(5)", "QLabel", "Notes", {240, 3120, 975, 255}, 0, 0, true},
+    {"cboName", "QComboBox", nullptr, {1440, 600, 3615, 315}, 0, 0, true},
+    {"txtAddress(0)", "QLineEdit", nullptr, {1440, 620, 3345, 285}, 0, 60, true},
+    {"txtAddress(1)", "QLineEdit", nullptr, {1440, 1000, 3615, 285}, 0, 60, true},
+    {"txtAddress(2)", "QLineEdit", nullptr, {1440, 1420, 3615, 285}, 0, 60, true},
+    {"txtAddress(3)", "QLineEdit", nullptr, {1440, 1820, 3615, 285}, 0, 60, true},
+    {"txtAddress(4)", "QLineEdit", nullptr, {1440, 2230, 3615, 285}, 0, 30, true},
+    {"txtAddress(5)", "QLineEdit", nullptr, {1440, 2640, 3615, 285}, 0, 15, true},
+    {"txtAddress(6)",
+     "ravelbook::LimitedTextEdit",
+     nullptr,
+     {1440, 3120, 7815, 1605},
+     0,
+     255,
+     true},
+    {"Frame1(0)",
+     "QGroupBox",
+     "Groups - Check all that apply ( right click to re-name )",
+     {5160, 480, 4095, 2535},
+     0,
+     0,
+     true},
+    {"cmdNewAddress", "QPushButton", "&New Address", {2640, 4920, 2055, 375}, 0, 0, true},
+    {"cmdEnter", "QPushButton", "&Enter Changes", {4920, 4920, 2055, 375}, 0, 0, true},
+    {"cmdDeleteRecord", "QPushButton", "&Delete Record", {7200, 4920, 2055, 375}, 0, 0, true},
+    {"optAverySmall",
+     "QRadioButton",
+     "Avery 8161 ( 1\" X 4\" ) ",
+     {120, 480, 2055, 255},
+     1,
+     0,
+     true},
+    {"optAveryLarge",
+     "QRadioButton",
+     "Avery 8163 ( 2\" X 4\" )",
+     {120, 765, 2055, 255},
+     1,
+     0,
+     true},
+    {"optEnvelope",
+     "QRadioButton",
+     "Envelope #10 ( 4 1/8\" X 9 1/2\" )",
+     {120, 1080, 2775, 255},
+     1,
+     0,
+     true},
+    {"optCards", "QRadioButton", "Cards ( 5 1/2\" X 8 1/2\" )", {120, 1395, 2415, 255}, 1, 0, true},
+    {"optFlier", "QRadioButton", "Full sheet flier", {120, 1680, 2415, 255}, 1, 0, true},
+    {"chkPrintSample",
+     "QCheckBox",
+     "Print Single Selected in Grid Below",
+     {120, 1920, 2775, 255},
+     1,
+     0,
+     true},
+    {"cmdPrintMailingList",
+     "QPushButton",
+     "Print Mailing List",
+     {120, 2200, 2775, 375},
+     1,
+     0,
+     true},
+    {"Label1", "QLabel", "Return address", {120, 2640, 3015, 255}, 1, 0, true},
+    {"txtReturnAddress(3)", "QLineEdit", nullptr, {120, 2880, 3975, 285}, 1, 60, true},
+    {"lblSpecial", "QLabel", "Special text", {2640, 480, 2655, 255}, 1, 0, false},
+    {"txtSpecial", "QLineEdit", nullptr, {2640, 690, 3135, 285}, 1, 0, false},
+    {"frmFold", "QGroupBox", "", {3120, 1000, 2175, 645}, 1, 0, false},
+    {"optBiFold", "QRadioButton", "Bi - Fold Fliers", {120, 120, 1815, 255}, -1, 0, true},
+    {"optTriFold", "QRadioButton", "Tri - Fold Fliers", {120, 360, 1695, 255}, -1, 0, true},
+    {"Label19",
+     "QLabel",
+     "Vertical Adjustment: To accomodate different printers, enter a higher number to move labels "
+     "down on page ( 180 = 1/8\" )",
+     {3120, 1680, 2655, 855},
+     1,
+     0,
+     true},
+    {"txtVerticalAdjustment", "QLineEdit", nullptr, {3120, 2520, 975, 285}, 1, 0, true},
+    {"chkFirstNameFirst", "QCheckBox", "First Name First", {4320, 2880, 1575, 255}, 1, 0, true},
+    {"Frame1(1)",
+     "QGroupBox",
+     "Groups - Check all that apply",
+     {6000, 480, 3255, 2535},
+     1,
+     0,
+     true},
+    {"TDBGridS1", "QTableView", nullptr, {0, 3240, 9255, 2055}, 1, 0, true},
+    {"datReturnAddresses", "ravelbook::DataNavigator", nullptr, {600, 480, 4335, 420}, 2, 0, true},
+    {"txtReturnAddress(0)", "QLineEdit", nullptr, {600, 960, 4335, 375}, 2, 60, true},
+    {"txtReturnAddress(1)", "QLineEdit", nullptr, {600, 1440, 4335, 375}, 2, 60, true},
+    {"txtReturnAddress(2)", "QLineEdit", nullptr, {600, 1920, 4335, 375}, 2, 60, true},
+};
+
+QString captionOf(QWidget* w) {
+    if (auto* b = qobject_cast<QAbstractButton*>(w))
+        return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w))
+        return g->title();
+    return {};
+}
+
+int maxLengthOf(QWidget* w) {
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+        return e->maxLength();
+    if (auto* e = qobject_cast<LimitedTextEdit*>(w))
+        return e->maxLength();
+    return 0;
+}
+
+class MailFormLayout : public FormFixture {
+protected:
+    void SetUp() override { openForm(); }
+
+    // Where a control sits in pixels, measured the way its position is given.
+    QRect placed(QWidget* w, int page) {
+        QRect r = w->geometry();
+        if (page >= 0)
+            r.translate(w->parentWidget()->mapTo(form->SSTab1, QPoint(0, 0)));
+        return r;
+    }
+
+    QRect expected(const QRect& twips) { return twipsToPixels(twips, form->logicalDpiY()); }
+};
+
+TEST_F(MailFormLayout, EveryControlHasItsNameKindCaptionPlaceAndLimit) {
+    for (const ControlRow& row : kControls) {
+        SCOPED_TRACE(row.name);
+        QWidget* w = form->findChild<QWidget*>(QLatin1String(row.name));
+        ASSERT_NE(w, nullptr);
+        EXPECT_STREQ(w->metaObject()->className(), row.kind);
+        if (row.caption) {
+            EXPECT_EQ(captionOf(w), QString::fromUtf8(row.caption));
+        }
+        if (row.page >= 0) {
+            form->SSTab1->setCurrentIndex(row.page);
+            EXPECT_TRUE(form->SSTab1->widget(row.page)->isAncestorOf(w));
+        }
+        EXPECT_EQ(placed(w, row.page), expected(row.twips));
+        if (row.maxLength) {
+            EXPECT_EQ(maxLengthOf(w), row.maxLength);
+        }
+        EXPECT_EQ(w->isVisibleTo(w->parentWidget()), row.visible);
+    }
+}
+
+TEST_F(MailFormLayout, WindowPagesAndInitialStates) {
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Ravelbook"));
+    EXPECT_EQ(form->size(), expected({0, 0, 9420, 6555}).size());
+    ASSERT_EQ(form->SSTab1->count(), 3);
+    EXPECT_EQ(form->SSTab1->tabText(0), QStringLiteral("Names"));
+    EXPECT_EQ(form->SSTab1->tabText(1), QStringLiteral("Mailings"));
+    EXPECT_EQ(form->SSTab1->tabText(2), QStringLiteral("Return Address"));
+    EXPECT_EQ(form->SSTab1->currentIndex(), 0);
+    EXPECT_TRUE(form->SSTab1->isTabEnabled(1));
+    EXPECT_TRUE(form->cmdNewAddress->isEnabled());
+    EXPECT_TRUE(form->cmdDeleteRecord->isEnabled());
+    for (QRadioButton* option : {form->optAverySmall, form->optAveryLarge, form->optEnvelope,
+                                 form->optCards, form->optFlier, form->optBiFold})
+        EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
+    EXPECT_TRUE(form->optTriFold->isChecked());
+    EXPECT_TRUE(form->chkPrintSample->isChecked());
+    EXPECT_TRUE(form->chkFirstNameFirst->isChecked());
+    EXPECT_EQ(form->TDBGridS1->model()->rowCount(), 0);
+    EXPECT_EQ(form->txtAddress[0]->toolTip(),
+              QStringLiteral("Format for names:  Last Name - comma - space - First Name."));
+    EXPECT_EQ(form->cboName->currentText(), QString());
+    // The name box lies in front of the name list's edit part.
+    EXPECT_EQ(form->childAt(form->txtAddress[0]->mapTo(form.get(), QPoint(5, 5))),
+              form->txtAddress[0]);
+}
+
+TEST_F(MailFormLayout, GroupBoxesAreTwinsWithDesignCaptionsInTwoColumns) {
+    for (int k = 0; k < 18; ++k) {
+        SCOPED_TRACE(k);
+        QCheckBox* names = form->chkGroups[k];
+        QCheckBox* mailings = form->chkGroups[35 - k];
+        EXPECT_EQ(names->objectName(), QStringLiteral("chkGroups(%1)").arg(k));
+        EXPECT_EQ(mailings->objectName(), QStringLiteral("chkGroups(%1)").arg(35 - k));
+        EXPECT_EQ(names->parentWidget(), form->Frame1[0]);
+        EXPECT_EQ(mailings->parentWidget(), form->Frame1[1]);
+        const QString design = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
+        EXPECT_EQ(names->text(), design);
+        EXPECT_EQ(mailings->text(), design);
+        const int left = k < 9 ? 120 : 2160;
+        const int top = 240 + 240 * (k % 9);
+        EXPECT_EQ(names->geometry(), expected({left, top, 1815, 255}));
+        EXPECT_EQ(mailings->geometry(), expected({left, top, k < 9 ? 1815 : 975, 255}));
+        EXPECT_FALSE(mailings->isChecked());
+    }
+}
+
+TEST_F(MailFormLayout, FramesDrawTheirCaptionsInDarkBlueAndTheirBoxesInTheUsualColour) {
+    for (QGroupBox* frame : form->Frame1) {
+        EXPECT_EQ(frame->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+        EXPECT_EQ(form->chkGroups[0]->palette().color(QPalette::WindowText),
+                  form->palette().color(QPalette::WindowText));
+    }
+}
+
+TEST_F(MailFormLayout, BoxesAdmitNoMoreThanTheirLimitAlsoWhenTyped) {
+    QTest::keyClicks(form->txtAddress[5], QStringLiteral("555-0101-2222-3333-4444"));
+    EXPECT_EQ(form->txtAddress[5]->text(), QStringLiteral("555-0101-2222-3"));
+    form->txtNotes->insertPlainText(QString(300, QLatin1Char('n')));
+    EXPECT_EQ(form->txtNotes->toPlainText().size(), 255);
+}
+
+TEST_F(MailFormLayout, AccessKeysPressTheButtons) {
+    bool pressed = false;
+    QObject::connect(form->cmdNewAddress, &QPushButton::clicked, [&] { pressed = true; });
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QTest::keyClick(form.get(), Qt::Key_N, Qt::AltModifier);
+    // A button pressed by its access key shows itself pressed for a moment first.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return pressed; }, 2000));
+}
+
+} // namespace
+} // namespace ravelbook

@@ -1,0 +1,206 @@
+// Start-up and shut-down of the window on missing, empty and populated books.
+#include "store/data_source.h"
+#include "support/form_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringListModel>
+#include <QTest>
+
+namespace ravelbook {
+namespace {
+
+using testing::FormFixture;
+using testing::Person;
+
+const QString kApp = QStringLiteral("Ravelbook");
+const QString kSection = QStringLiteral("Startup");
+
+class MailFormLifecycle : public FormFixture {
+protected:
+    QStringList nameList() { return form->nameList()->stringList(); }
+
+    void saveTitles(const QStringList& titles) {
+        for (int i = 0; i < titles.size(); ++i)
+            settings.saveSetting(kApp, kSection, frmMailForm::captionKey(i), titles[i]);
+    }
+
+    int rows() { return book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(); }
+};
+
+TEST_F(MailFormLifecycle, EmptyBookGivesEmptyListBlankEditorAndDesignCaptions) {
+    openForm();
+    EXPECT_TRUE(nameList().isEmpty());
+    for (QLineEdit* box : form->txtAddress)
+        EXPECT_TRUE(box->text().isEmpty());
+    EXPECT_FALSE(form->Data1->hasCurrent());
+    EXPECT_EQ(form->chkGroups[4]->text(), QStringLiteral("Personal"));
+    EXPECT_EQ(form->chkGroups[31]->text(), QStringLiteral("Personal"));
+    EXPECT_EQ(form->txtVerticalAdjustment->text(), QStringLiteral("0"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(MailFormLifecycle, PopulatedBookListsNamedRecordsInOrderAndShowsTheFirstRow) {
+    book.addPeople({
+        {QStringLiteral("Smith, John"),
+         QStringLiteral("12 Elm Street"),
+         QStringLiteral("Springfield, IL  62701"),
+         QStringLiteral("USA"),
+         QStringLiteral("Jim"),
+         {0, 9}},
+        {QStringLiteral("")},
+        {QStringLiteral("O'Brien, Pat")},
+        {std::nullopt},
+        {QStringLiteral("Jones, Ann")},
+        {QStringLiteral("Jones, Ann")},
+    });
+    openForm();
+    EXPECT_EQ(nameList(), (QStringList{"Jones, Ann", "Jones, Ann", "O'Brien, Pat", "Smith, John"}));
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Smith, John"));
+    EXPECT_EQ(form->txtAddress[2]->text(), QStringLiteral("Springfield, IL  62701"));
+    EXPECT_EQ(form->txtAddress[4]->text(), QStringLiteral("Jim"));
+    EXPECT_TRUE(form->chkGroups[0]->isChecked());
+    EXPECT_TRUE(form->chkGroups[9]->isChecked());
+    EXPECT_FALSE(form->chkGroups[1]->isChecked());
+    // The Mailings twins choose groups; they don't show membership.
+    EXPECT_FALSE(form->chkGroups[35]->isChecked());
+    EXPECT_EQ(form->Data1->recordSource(), sql::selectAllAddresses());
+}
+
+TEST_F(MailFormLifecycle, BookOfFortyThousandNamesListsEveryName) {
+    book.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                             "WHERE i < 40000) INSERT INTO Addresses (Name) "
+                             "SELECT printf('Name %05d', i) FROM n"));
+    openForm();
+    ASSERT_EQ(nameList().size(), 40000);
+    EXPECT_EQ(nameList().last(), QStringLiteral("Name 40000"));
+}
+
+TEST_F(MailFormLifecycle, SavedTitlesAreRestoredOnBothTwinsByPosition) {
+    QStringList titles;
+    for (int i = 0; i < 18; ++i)
+        titles << QStringLiteral("Group %1").arg(i);
+    titles[4] = QStringLiteral("Family");
+    titles[10] = QStringLiteral("Friends & Neighbours");
+    saveTitles(titles);
+    openForm();
+    for (int i = 0; i < 18; ++i) {
+        EXPECT_EQ(form->groupCaption(i), titles[i]);
+        EXPECT_EQ(form->groupCaption(35 - i), titles[i]);
+    }
+    EXPECT_EQ(form->chkGroups[31]->text(), QStringLiteral("Family"));
+}
+
+TEST_F(MailFormLifecycle, SingleSavedEntryRestoresNothing) {
+    saveTitles({QStringLiteral("Lonely")});
+    openForm();
+    EXPECT_EQ(form->groupCaption(0), QStringLiteral("Personal"));
+}
+
+TEST_F(MailFormLifecycle, CloseSavesAllEighteenTitlesInOrderAndTheyComeBack) {
+    openForm();
+    form->setGroupCaption(4, QStringLiteral("Family"));
+    form->setGroupCaption(31, QStringLiteral("Family"));
+    closeForm();
+
+    const auto entries = settings.readSection(kApp, kSection);
+    ASSERT_EQ(entries.size(), 18u);
+    for (int i = 0; i < 18; ++i)
+        EXPECT_EQ(entries[i].first, QStringLiteral("Label %1Caption").arg(i));
+    EXPECT_EQ(entries[5].first, QStringLiteral("Label 5Caption"));
+    EXPECT_EQ(entries[4].second, QStringLiteral("Family"));
+    EXPECT_EQ(entries[0].second, QStringLiteral("Personal"));
+    EXPECT_EQ(entries[17].second, QStringLiteral("Business"));
+
+    openForm();
+    EXPECT_EQ(form->groupCaption(4), QStringLiteral("Family"));
+    EXPECT_EQ(form->groupCaption(31), QStringLiteral("Family"));
+}
+
+TEST_F(MailFormLifecycle, ExitButtonAndCloseCommandBothPurgeUnnamedRecordsAndSave) {
+    for (bool byButton : {true, false}) {
+        SCOPED_TRACE(byButton ? "E&xit" : "close command");
+        book.addPeople({{QStringLiteral("Kept, Named")}, {QStringLiteral("")}, {std::nullopt}});
+        QFile::remove(settings.filePath(kApp));
+        openForm();
+        EXPECT_EQ(book.value(QStringLiteral(
+                                 "SELECT count(*) FROM Addresses WHERE Name IS NULL OR Name = ''"))
+                      .toInt(),
+                  2)
+            << "unnamed records stay while the window is open";
+        if (byButton)
+            QTest::mouseClick(form->cmdExit, Qt::LeftButton);
+        else
+            form->close();
+        EXPECT_FALSE(form->isVisible());
+        form.reset();
+        EXPECT_EQ(book.column(QStringLiteral("SELECT DISTINCT Name FROM Addresses")),
+                  QVariantList{QStringLiteral("Kept, Named")});
+        EXPECT_EQ(settings.readSection(kApp, kSection).size(), 18u);
+    }
+}
+
+TEST_F(MailFormLifecycle, EditsLeftInTheBoxesAreWrittenOnClose) {
+    book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("old street")}});
+    openForm();
+    form->txtAddress[1]->selectAll();
+    QTest::keyClicks(form->txtAddress[1], QStringLiteral("new street"));
+    QTest::mouseClick(form->chkGroups[3], Qt::LeftButton);
+    form->txtVerticalAdjustment->selectAll();
+    QTest::keyClicks(form->txtVerticalAdjustment, QStringLiteral("180"));
+    closeForm();
+    EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses")).toString(),
+              QStringLiteral("new street"));
+    EXPECT_EQ(book.value(QStringLiteral("SELECT [3] FROM Addresses")).toInt(), -1);
+    EXPECT_EQ(book.value(QStringLiteral("SELECT VerticalAdjustment FROM Ini")).toInt(), 180);
+}
+
+TEST_F(MailFormLifecycle, ClearingANameBeforeClosingPurgesThatRecord) {
+    book.addPeople({{QStringLiteral("Smith, John")}, {QStringLiteral("Jones, Ann")}});
+    openForm();
+    form->txtAddress[0]->selectAll();
+    QTest::keyClick(form->txtAddress[0], Qt::Key_Delete);
+    closeForm();
+    EXPECT_EQ(book.column(QStringLiteral("SELECT Name FROM Addresses")),
+              QVariantList{QStringLiteral("Jones, Ann")});
+}
+
+TEST_F(MailFormLifecycle, TypingIntoTheEditorOfAnEmptyBookKeepsWhatWasTyped) {
+    openForm();
+    QTest::keyClicks(form->txtAddress[0], QStringLiteral("Adams, Zoe"));
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Adams, Zoe"));
+    QTest::keyClicks(form->txtAddress[1], QStringLiteral("3 Pine Road"));
+    closeForm();
+    EXPECT_EQ(
+        book.value(QStringLiteral("SELECT Name || ' / ' || Address FROM Addresses")).toString(),
+        QStringLiteral("Adams, Zoe / 3 Pine Road"));
+}
+
+TEST_F(MailFormLifecycle, GarbledSettingsGiveDesignCaptionsAndAGoodFileOnClose) {
+    QDir().mkpath(QFileInfo(settings.filePath(kApp)).absolutePath());
+    QFile file(settings.filePath(kApp));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\x89PNG\r\n\x1a\n garbage");
+    file.close();
+    openForm();
+    EXPECT_EQ(form->groupCaption(0), QStringLiteral("Personal"));
+    closeForm();
+    EXPECT_EQ(settings.readSection(kApp, kSection).size(), 18u);
+}
+
+TEST_F(MailFormLifecycle, WindowIsCentredOnTheScreen) {
+    openForm();
+    const QRect screen = form->screen()->geometry();
+    const QRect frame = form->frameGeometry();
+    EXPECT_NEAR(frame.center().x(), screen.center().x(), 2);
+    EXPECT_NEAR(frame.center().y(), screen.center().y(), 2);
+}
+
+} // namespace
+} // namespace ravelbook
