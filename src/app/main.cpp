@@ -1,4 +1,6 @@
+#include "app/application.h"
 #include "app/command_line.h"
+#include "app/console_dialogs.h"
 #include "app/paths.h"
 #include "app/startup.h"
 #include "store/database.h"
@@ -7,7 +9,8 @@
 #include "window/qt_dialogs.h"
 
 #include <cstdio>
-#include <QApplication>
+#include <memory>
+#include <QGuiApplication>
 #include <QTextStream>
 
 int main(int argc, char* argv[]) {
@@ -19,8 +22,16 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Ravelbook"));
+    // Without any display Qt would abort with a message about its plugins.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::fputs("ravelbook: there is no display to show the window on "
+                   "(DISPLAY is not set)\n",
+                   stderr);
+        return 1;
+    }
+
+    ravelbook::Application app(argc, argv);
 
     QTextStream err(stderr);
     QString error;
@@ -30,12 +41,22 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    ravelbook::QtDialogs dialogs;
-    const auto db = ravelbook::openAddressBook(line->database, dialogs, err);
+    // A box on a screen nobody sees could never be answered.
+    const QString platform = QGuiApplication::platformName();
+    const bool headless =
+        platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+    std::unique_ptr<ravelbook::Dialogs> dialogs;
+    if (headless)
+        dialogs = std::make_unique<ravelbook::ConsoleDialogs>();
+    else
+        dialogs = std::make_unique<ravelbook::QtDialogs>();
+    app.setDialogs(dialogs.get());
+
+    const auto db = ravelbook::openAddressBook(line->database, *dialogs, err);
     if (!db)
         return 1;
     ravelbook::IniSettingsStore settings(ravelbook::settingsRoot());
-    ravelbook::frmMailForm window(*db, settings, dialogs);
+    ravelbook::frmMailForm window(*db, settings, *dialogs);
     window.show();
     return app.exec();
 }

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStringListModel>
+#include <QTableView>
 #include <QTabWidget>
 
 namespace ravelbook {
@@ -50,6 +51,7 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     connect(gridModel_, &RecordSetModel::failed, this,
             [this](const QString& m) { showError(dialogs_, m); });
     connect(cmdExit, &QPushButton::clicked, this, &frmMailForm::cmdExit_Click);
+    connectGrid();
 
     geometry_->apply(logicalDpiY());
     setFixedSize(size());
@@ -66,6 +68,27 @@ void frmMailForm::showEvent(QShowEvent* event) {
     // Tab pages know where they sit inside the tab control only once it is laid out.
     geometry_->apply(logicalDpiY());
     QWidget::showEvent(event);
+}
+
+void frmMailForm::connectGrid() {
+    // The grid's current row is datGrid's current record, both ways.
+    connect(TDBGridS1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) {
+                if (!current.isValid() || current.row() == datGrid->position())
+                    return;
+                try {
+                    datGrid->moveTo(current.row());
+                } catch (const StoreError& error) {
+                    showError(dialogs_, error.message());
+                }
+            });
+    connect(datGrid, &DataSource::currentChanged, this, [this] {
+        const int row = datGrid->position();
+        if (row < 0 || row >= gridModel_->rowCount() || TDBGridS1->currentIndex().row() == row)
+            return;
+        const int column = std::max(0, TDBGridS1->currentIndex().column());
+        TDBGridS1->setCurrentIndex(gridModel_->index(row, column));
+    });
 }
 
 void frmMailForm::FillComboBox() {

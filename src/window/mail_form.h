@@ -113,6 +113,7 @@ private:
     void buildReturnAddressPage(QWidget* page);
     void openDataSources();
     void bindControls();
+    void connectGrid();
     void centreOnScreen();
     void restoreGroupTitles();
 

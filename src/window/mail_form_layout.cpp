@@ -3,6 +3,7 @@
 #include "store/data_source.h"
 #include "store/database.h"
 #include "store/schema.h"
+#include "window/app_icon.h"
 #include "window/bindings.h"
 #include "window/data_navigator.h"
 #include "window/limited_text_edit.h"
@@ -109,11 +110,11 @@ void keepUsualTextColour(QWidget* control, const QWidget* window) {
     control->setPalette(palette);
 }
 
-// The positions were laid out for a small sans-serif face; Liberation Sans at
-// eleven pixels keeps every caption within its control.
+// The positions were laid out for a small sans-serif face of 8.25 points;
+// Liberation Sans at that size keeps every caption within its control.
 QFont windowFont() {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(11);
+    font.setPointSizeF(8.25);
     return font;
 }
 
@@ -137,6 +138,7 @@ void frmMailForm::buildControls() {
     setObjectName(QStringLiteral("frmMailForm"));
     setWindowTitle(QStringLiteral("Ravelbook"));
     setFont(windowFont());
+    setWindowIcon(appIcon());
     geometry_ = new TwipGeometry(this);
     geometry_->place(this, {0, 0, kClientWidth, kClientHeight});
 
@@ -189,6 +191,7 @@ void frmMailForm::buildNamesPage(QWidget* page) {
         if (row.index == 6) {
             txtNotes = make<LimitedTextEdit>(page, indexed("txtAddress", 6));
             txtNotes->setMaxLength(row.maxLength);
+            txtNotes->setTabChangesFocus(true);
             box = txtNotes;
         } else {
             QLineEdit* line = make<QLineEdit>(page, indexed("txtAddress", row.index));

@@ -11,6 +11,11 @@ RecordSetModel::RecordSetModel(DataSource& source, QObject* parent)
         beginResetModel();
         endResetModel();
     });
+    // The record selector marks the current row.
+    connect(&source_, &DataSource::currentChanged, this, [this] {
+        if (rowCount() > 0)
+            Q_EMIT headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    });
     connect(&source_, &DataSource::rowChanged, this, [this](int row) {
         if (row >= 0 && row < rowCount())
             Q_EMIT dataChanged(index(row, 0), index(row, columnCount() - 1));
@@ -41,7 +46,7 @@ QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (orientation == Qt::Horizontal)
         return source_.columns().value(section);
-    return QVariant(); // the record selector carries no text
+    return section == source_.position() ? QStringLiteral("\u25B6") : QString();
 }
 
 Qt::ItemFlags RecordSetModel::flags(const QModelIndex& index) const {

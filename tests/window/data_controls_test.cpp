@@ -94,6 +94,23 @@ TEST_F(DataControls, GridShowsTheRecordSetOfItsSourceAndWritesCellEditsBack) {
               QStringLiteral("12 Elm Street"));
 }
 
+TEST_F(DataControls, GridCurrentRowIsTheGridSourcesCurrentRecord) {
+    book.addPeople({{QStringLiteral("Smith, John")},
+                    {QStringLiteral("Jones, Ann")},
+                    {QStringLiteral("Adams, Zoe")}});
+    form->SSTab1->setCurrentIndex(1);
+    form->datGrid->setRecordSource(sql::selectNamedAddresses());
+    form->datGrid->refresh();
+    EXPECT_EQ(form->TDBGridS1->currentIndex().row(), 0);
+    EXPECT_EQ(form->TDBGridS1->model()->headerData(0, Qt::Vertical).toString(),
+              QStringLiteral("\u25B6"));
+
+    const QRect cell = form->TDBGridS1->visualRect(form->TDBGridS1->model()->index(2, 0));
+    QTest::mouseClick(form->TDBGridS1->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(form->datGrid->field(0).toString(), QStringLiteral("Smith, John"));
+    EXPECT_TRUE(form->TDBGridS1->model()->headerData(0, Qt::Vertical).toString().isEmpty());
+}
+
 TEST_F(DataControls, GridEditThatTheBookRefusesIsReported) {
     book.addPeople({{QStringLiteral("Smith, John")}});
     form->datGrid->setRecordSource(sql::selectAllAddresses());

@@ -1,0 +1,19 @@
+#include "app/console_dialogs.h"
+
+#include <cstdio>
+
+namespace ravelbook {
+
+Dialogs::Answer ConsoleDialogs::message(const QString& text, const QString& title,
+                                        Buttons buttons) {
+    // Failures were already written to standard error by whoever reported them.
+    if (title != kErrorTitle)
+        std::fprintf(stderr, "ravelbook: %s: %s\n", qPrintable(title), qPrintable(text));
+    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+}
+
+QString ConsoleDialogs::prompt(const QString&, const QString&, const QString&) {
+    return {};
+}
+
+} // namespace ravelbook
