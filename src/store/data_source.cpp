@@ -125,16 +125,18 @@ void DataSource::goTo(int pos) {
     loadCurrent();
 }
 
+std::optional<DataSource::Row> DataSource::storedRow(int pos) const {
+    if (pos < 0 || pos >= recordCount())
+        return std::nullopt;
+    Row row;
+    row.rowid = rowids_[pos];
+    row.values = readRow(*row.rowid);
+    row.changed.assign(columns_.size(), false);
+    return row;
+}
+
 void DataSource::loadCurrent() {
-    if (pos_ >= 0 && pos_ < recordCount()) {
-        Row row;
-        row.rowid = rowids_[pos_];
-        row.values = readRow(*row.rowid);
-        row.changed.assign(columns_.size(), false);
-        current_ = std::move(row);
-    } else {
-        current_.reset();
-    }
+    current_ = storedRow(pos_);
     Q_EMIT currentChanged();
 }
 
@@ -254,13 +256,7 @@ void DataSource::remove() {
 void DataSource::dropNewRow() {
     current_.reset();
     pos_ = posBeforeNew_;
-    if (pos_ >= 0 && pos_ < recordCount()) {
-        Row row;
-        row.rowid = rowids_[pos_];
-        row.values = readRow(*row.rowid);
-        row.changed.assign(columns_.size(), false);
-        current_ = std::move(row);
-    }
+    current_ = storedRow(pos_);
 }
 
 void DataSource::flushPending() {

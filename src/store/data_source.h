@@ -95,6 +95,7 @@ private:
 
     void requireRecordSet() const;
     void goTo(int pos);
+    std::optional<Row> storedRow(int pos) const;
     void loadCurrent();
     QVariantList readRow(qint64 rowid) const;
     Row& current();

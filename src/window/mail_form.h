@@ -111,6 +111,7 @@ private:
     void buildNamesPage(QWidget* page);
     void buildMailingsPage(QWidget* page);
     void buildReturnAddressPage(QWidget* page);
+    void buildGroupBoxes(QGroupBox* frame, bool onMailingsPage);
     void openDataSources();
     void bindControls();
     void connectGrid();

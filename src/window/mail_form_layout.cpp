@@ -11,6 +11,7 @@
 #include "window/record_set_model.h"
 #include "window/twip_geometry.h"
 
+#include <array>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -118,6 +119,33 @@ QFont windowFont() {
     return font;
 }
 
+// A control with its name, caption and place; `measuredFrom` is the tab control
+// for controls on a tab page.
+class Placer {
+public:
+    Placer(TwipGeometry& geometry, QWidget* measuredFrom)
+        : geometry_(geometry), measuredFrom_(measuredFrom) {}
+
+    template <typename Widget>
+    Widget* add(QWidget* parent, const QString& name, const QRect& twips,
+                const char* caption = nullptr) {
+        Widget* widget = make<Widget>(parent, name);
+        if (caption)
+            setCaption(widget, QString::fromUtf8(caption));
+        geometry_.place(widget, twips, parent->isWindow() ? nullptr : measuredFrom_);
+        return widget;
+    }
+
+private:
+    static void setCaption(QLabel* w, const QString& caption) { w->setText(caption); }
+    static void setCaption(QAbstractButton* w, const QString& caption) { w->setText(caption); }
+    static void setCaption(QGroupBox* w, const QString& caption) { w->setTitle(caption); }
+    static void setCaption(QWidget*, const QString&) {}
+
+    TwipGeometry& geometry_;
+    QWidget* measuredFrom_;
+};
+
 } // namespace
 
 QString frmMailForm::captionKey(int group) {
@@ -142,16 +170,15 @@ void frmMailForm::buildControls() {
     geometry_ = new TwipGeometry(this);
     geometry_->place(this, {0, 0, kClientWidth, kClientHeight});
 
-    cmdExit = make<QPushButton>(this, QStringLiteral("cmdExit"));
-    cmdExit->setText(QStringLiteral("E&xit"));
-    geometry_->place(cmdExit, {6600, 6000, 2655, 495});
-
-    SSTab1 = make<QTabWidget>(this, QStringLiteral("SSTab1"));
-    geometry_->place(SSTab1, {0, 480, 9375, 5415});
+    Placer window(*geometry_, nullptr);
+    cmdExit =
+        window.add<QPushButton>(this, QStringLiteral("cmdExit"), {6600, 6000, 2655, 495}, "E&xit");
+    SSTab1 = window.add<QTabWidget>(this, QStringLiteral("SSTab1"), {0, 480, 9375, 5415});
     const char* pageNames[] = {"Names", "Mailings", "Return Address"};
-    QWidget* pages[3];
+    std::array<QWidget*, 3> pages{};
     for (int i = 0; i < 3; ++i) {
-        pages[i] = make<QWidget>(nullptr, indexed("SSTab1Page", i));
+        pages[i] = new QWidget(SSTab1);
+        pages[i]->setObjectName(indexed("SSTab1Page", i));
         SSTab1->addTab(pages[i], QLatin1String(pageNames[i]));
     }
     SSTab1->setCurrentIndex(0);
@@ -161,21 +188,31 @@ void frmMailForm::buildControls() {
     buildReturnAddressPage(pages[2]);
 
     for (int k = 0; k < sql::kGroupCount; ++k) {
-        setGroupCaption(k, k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business"));
-        setGroupCaption(kGroupBoxes - 1 - k, groupCaption(k));
+        const QString design = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
+        setGroupCaption(k, design);
+        setGroupCaption(kGroupBoxes - 1 - k, design);
     }
     setTabOrder(cmdExit, SSTab1);
 }
 
-void frmMailForm::buildNamesPage(QWidget* page) {
-    for (const LabelRow& row : kAddressLabels) {
-        QLabel* label = make<QLabel>(page, indexed("lblAddress", row.index));
-        label->setText(QLatin1String(row.caption));
-        geometry_->place(label, row.twips, SSTab1);
-        lblAddress[row.index] = label;
+void frmMailForm::buildGroupBoxes(QGroupBox* frame, bool onMailingsPage) {
+    Placer inFrame(*geometry_, nullptr);
+    for (int k = 0; k < sql::kGroupCount; ++k) {
+        const int index = onMailingsPage ? kGroupBoxes - 1 - k : k;
+        QCheckBox* box = inFrame.add<QCheckBox>(frame, indexed("chkGroups", index),
+                                                groupBoxTwips(k, onMailingsPage));
+        keepUsualTextColour(box, this);
+        chkGroups[index] = box;
     }
+}
 
-    cboName = make<QComboBox>(page, QStringLiteral("cboName"));
+void frmMailForm::buildNamesPage(QWidget* page) {
+    Placer onPage(*geometry_, SSTab1);
+    for (const LabelRow& row : kAddressLabels)
+        lblAddress[row.index] =
+            onPage.add<QLabel>(page, indexed("lblAddress", row.index), row.twips, row.caption);
+
+    cboName = onPage.add<QComboBox>(page, QStringLiteral("cboName"), {1440, 600, 3615, 315});
     nameList_ = new QStringListModel(this);
     cboName->setModel(nameList_);
     // Large books: no width scan over every name, and a list view that doesn't
@@ -184,157 +221,107 @@ void frmMailForm::buildNamesPage(QWidget* page) {
     if (auto* view = qobject_cast<QListView*>(cboName->view()))
         view->setUniformItemSizes(true);
     cboName->setMaxVisibleItems(20);
-    geometry_->place(cboName, {1440, 600, 3615, 315}, SSTab1);
 
     for (const TextBoxRow& row : kAddressBoxes) {
-        QWidget* box = nullptr;
+        const QString name = indexed("txtAddress", row.index);
         if (row.index == 6) {
-            txtNotes = make<LimitedTextEdit>(page, indexed("txtAddress", 6));
+            txtNotes = onPage.add<LimitedTextEdit>(page, name, row.twips);
             txtNotes->setMaxLength(row.maxLength);
             txtNotes->setTabChangesFocus(true);
-            box = txtNotes;
         } else {
-            QLineEdit* line = make<QLineEdit>(page, indexed("txtAddress", row.index));
-            line->setMaxLength(row.maxLength);
-            txtAddress[row.index] = line;
-            box = line;
+            txtAddress[row.index] = onPage.add<QLineEdit>(page, name, row.twips);
+            txtAddress[row.index]->setMaxLength(row.maxLength);
         }
-        geometry_->place(box, row.twips, SSTab1);
     }
     // The name box lies over the combo box's edit part, leaving its button to the right.
     txtAddress[0]->raise();
     txtAddress[0]->setToolTip(
         QStringLiteral("Format for names:  Last Name - comma - space - First Name."));
 
-    Frame1[0] = make<QGroupBox>(page, indexed("Frame1", 0));
-    Frame1[0]->setTitle(QStringLiteral("Groups - Check all that apply ( right click to re-name )"));
-    geometry_->place(Frame1[0], {5160, 480, 4095, 2535}, SSTab1);
+    Frame1[0] = onPage.add<QGroupBox>(page, indexed("Frame1", 0), {5160, 480, 4095, 2535},
+                                      "Groups - Check all that apply ( right click to re-name )");
     colourFrameCaption(Frame1[0]);
+    buildGroupBoxes(Frame1[0], false);
 
-    for (int k = 0; k < sql::kGroupCount; ++k) {
-        QCheckBox* box = make<QCheckBox>(Frame1[0], indexed("chkGroups", k));
-        geometry_->place(box, groupBoxTwips(k, false));
-        keepUsualTextColour(box, this);
-        chkGroups[k] = box;
-    }
-
-    const struct {
-        QPushButton** button;
-        const char* name;
-        const char* caption;
-        QRect twips;
-    } buttons[] = {
-        {&cmdNewAddress, "cmdNewAddress", "&New Address", {2640, 4920, 2055, 375}},
-        {&cmdEnter, "cmdEnter", "&Enter Changes", {4920, 4920, 2055, 375}},
-        {&cmdDeleteRecord, "cmdDeleteRecord", "&Delete Record", {7200, 4920, 2055, 375}},
-    };
-    for (const auto& b : buttons) {
-        *b.button = make<QPushButton>(page, QLatin1String(b.name));
-        (*b.button)->setText(QLatin1String(b.caption));
-        geometry_->place(*b.button, b.twips, SSTab1);
-    }
+    cmdNewAddress = onPage.add<QPushButton>(page, QStringLiteral("cmdNewAddress"),
+                                            {2640, 4920, 2055, 375}, "&New Address");
+    cmdEnter = onPage.add<QPushButton>(page, QStringLiteral("cmdEnter"), {4920, 4920, 2055, 375},
+                                       "&Enter Changes");
+    cmdDeleteRecord = onPage.add<QPushButton>(page, QStringLiteral("cmdDeleteRecord"),
+                                              {7200, 4920, 2055, 375}, "&Delete Record");
 }
 
 void frmMailForm::buildMailingsPage(QWidget* page) {
-    const struct {
-        QRadioButton** option;
-        const char* name;
-        const char* caption;
-        QRect twips;
-    } options[] = {
-        {&optAverySmall, "optAverySmall", "Avery 8161 ( 1\" X 4\" ) ", {120, 480, 2055, 255}},
-        {&optAveryLarge, "optAveryLarge", "Avery 8163 ( 2\" X 4\" )", {120, 765, 2055, 255}},
-        {&optEnvelope, "optEnvelope", "Envelope #10 ( 4 1/8\" X 9 1/2\" )", {120, 1080, 2775, 255}},
-        {&optCards, "optCards", "Cards ( 5 1/2\" X 8 1/2\" )", {120, 1395, 2415, 255}},
-        {&optFlier, "optFlier", "Full sheet flier", {120, 1680, 2415, 255}},
-    };
-    for (const auto& o : options) {
-        *o.option = make<QRadioButton>(page, QLatin1String(o.name));
-        (*o.option)->setText(QString::fromUtf8(o.caption));
-        geometry_->place(*o.option, o.twips, SSTab1);
-    }
-
-    chkPrintSample = make<QCheckBox>(page, QStringLiteral("chkPrintSample"));
-    chkPrintSample->setText(QStringLiteral("Print Single Selected in Grid Below"));
+    Placer onPage(*geometry_, SSTab1);
+    optAverySmall = onPage.add<QRadioButton>(page, QStringLiteral("optAverySmall"),
+                                             {120, 480, 2055, 255}, "Avery 8161 ( 1\" X 4\" ) ");
+    optAveryLarge = onPage.add<QRadioButton>(page, QStringLiteral("optAveryLarge"),
+                                             {120, 765, 2055, 255}, "Avery 8163 ( 2\" X 4\" )");
+    optEnvelope =
+        onPage.add<QRadioButton>(page, QStringLiteral("optEnvelope"), {120, 1080, 2775, 255},
+                                 "Envelope #10 ( 4 1/8\" X 9 1/2\" )");
+    optCards = onPage.add<QRadioButton>(page, QStringLiteral("optCards"), {120, 1395, 2415, 255},
+                                        "Cards ( 5 1/2\" X 8 1/2\" )");
+    optFlier = onPage.add<QRadioButton>(page, QStringLiteral("optFlier"), {120, 1680, 2415, 255},
+                                        "Full sheet flier");
+    chkPrintSample =
+        onPage.add<QCheckBox>(page, QStringLiteral("chkPrintSample"), {120, 1920, 2775, 255},
+                              "Print Single Selected in Grid Below");
     chkPrintSample->setChecked(true);
-    geometry_->place(chkPrintSample, {120, 1920, 2775, 255}, SSTab1);
+    cmdPrintMailingList = onPage.add<QPushButton>(page, QStringLiteral("cmdPrintMailingList"),
+                                                  {120, 2200, 2775, 375}, "Print Mailing List");
+    Label1 = onPage.add<QLabel>(page, QStringLiteral("Label1"), {120, 2640, 3015, 255},
+                                "Return address");
+    const TextBoxRow& mailingReturn = kReturnBoxes[3];
+    txtReturnAddress[3] =
+        onPage.add<QLineEdit>(page, indexed("txtReturnAddress", 3), mailingReturn.twips);
+    txtReturnAddress[3]->setMaxLength(mailingReturn.maxLength);
 
-    cmdPrintMailingList = make<QPushButton>(page, QStringLiteral("cmdPrintMailingList"));
-    cmdPrintMailingList->setText(QStringLiteral("Print Mailing List"));
-    geometry_->place(cmdPrintMailingList, {120, 2200, 2775, 375}, SSTab1);
+    lblSpecial = onPage.add<QLabel>(page, QStringLiteral("lblSpecial"), {2640, 480, 2655, 255},
+                                    "Special text");
+    txtSpecial = onPage.add<QLineEdit>(page, QStringLiteral("txtSpecial"), {2640, 690, 3135, 285});
+    frmFold = onPage.add<QGroupBox>(page, QStringLiteral("frmFold"), {3120, 1000, 2175, 645});
+    for (QWidget* hidden : std::initializer_list<QWidget*>{lblSpecial, txtSpecial, frmFold})
+        hidden->setVisible(false);
 
-    Label1 = make<QLabel>(page, QStringLiteral("Label1"));
-    Label1->setText(QStringLiteral("Return address"));
-    geometry_->place(Label1, {120, 2640, 3015, 255}, SSTab1);
-
-    lblSpecial = make<QLabel>(page, QStringLiteral("lblSpecial"));
-    lblSpecial->setText(QStringLiteral("Special text"));
-    lblSpecial->setVisible(false);
-    geometry_->place(lblSpecial, {2640, 480, 2655, 255}, SSTab1);
-
-    txtSpecial = make<QLineEdit>(page, QStringLiteral("txtSpecial"));
-    txtSpecial->setVisible(false);
-    geometry_->place(txtSpecial, {2640, 690, 3135, 285}, SSTab1);
-
-    frmFold = make<QGroupBox>(page, QStringLiteral("frmFold"));
-    frmFold->setVisible(false);
-    geometry_->place(frmFold, {3120, 1000, 2175, 645}, SSTab1);
-    optBiFold = make<QRadioButton>(frmFold, QStringLiteral("optBiFold"));
-    optBiFold->setText(QStringLiteral("Bi - Fold Fliers"));
-    geometry_->place(optBiFold, {120, 120, 1815, 255});
-    optTriFold = make<QRadioButton>(frmFold, QStringLiteral("optTriFold"));
-    optTriFold->setText(QStringLiteral("Tri - Fold Fliers"));
+    Placer inFrame(*geometry_, nullptr);
+    optBiFold = inFrame.add<QRadioButton>(frmFold, QStringLiteral("optBiFold"),
+                                          {120, 120, 1815, 255}, "Bi - Fold Fliers");
+    optTriFold = inFrame.add<QRadioButton>(frmFold, QStringLiteral("optTriFold"),
+                                           {120, 360, 1695, 255}, "Tri - Fold Fliers");
     optTriFold->setChecked(true);
-    geometry_->place(optTriFold, {120, 360, 1695, 255});
 
-    Label19 = make<QLabel>(page, QStringLiteral("Label19"));
-    Label19->setText(
-        QStringLiteral("Vertical Adjustment: To accomodate different printers, enter a "
-                       "higher number to move labels down on page ( 180 = 1/8\" )"));
+    Label19 = onPage.add<QLabel>(page, QStringLiteral("Label19"), {3120, 1680, 2655, 855},
+                                 "Vertical Adjustment: To accomodate different printers, enter a "
+                                 "higher number to move labels down on page ( 180 = 1/8\" )");
     Label19->setWordWrap(true);
     Label19->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    geometry_->place(Label19, {3120, 1680, 2655, 855}, SSTab1);
-
-    txtVerticalAdjustment = make<QLineEdit>(page, QStringLiteral("txtVerticalAdjustment"));
-    geometry_->place(txtVerticalAdjustment, {3120, 2520, 975, 285}, SSTab1);
-
-    chkFirstNameFirst = make<QCheckBox>(page, QStringLiteral("chkFirstNameFirst"));
-    chkFirstNameFirst->setText(QStringLiteral("First Name First"));
+    txtVerticalAdjustment = onPage.add<QLineEdit>(page, QStringLiteral("txtVerticalAdjustment"),
+                                                  {3120, 2520, 975, 285});
+    chkFirstNameFirst = onPage.add<QCheckBox>(page, QStringLiteral("chkFirstNameFirst"),
+                                              {4320, 2880, 1575, 255}, "First Name First");
     chkFirstNameFirst->setChecked(true);
-    geometry_->place(chkFirstNameFirst, {4320, 2880, 1575, 255}, SSTab1);
 
-    Frame1[1] = make<QGroupBox>(page, indexed("Frame1", 1));
-    Frame1[1]->setTitle(QStringLiteral("Groups - Check all that apply"));
-    geometry_->place(Frame1[1], {6000, 480, 3255, 2535}, SSTab1);
+    Frame1[1] = onPage.add<QGroupBox>(page, indexed("Frame1", 1), {6000, 480, 3255, 2535},
+                                      "Groups - Check all that apply");
     colourFrameCaption(Frame1[1]);
-    for (int k = 0; k < sql::kGroupCount; ++k) {
-        const int index = kGroupBoxes - 1 - k;
-        QCheckBox* box = make<QCheckBox>(Frame1[1], indexed("chkGroups", index));
-        geometry_->place(box, groupBoxTwips(k, true));
-        keepUsualTextColour(box, this);
-        chkGroups[index] = box;
-    }
+    buildGroupBoxes(Frame1[1], true);
 
-    TDBGridS1 = make<QTableView>(page, QStringLiteral("TDBGridS1"));
+    TDBGridS1 = onPage.add<QTableView>(page, QStringLiteral("TDBGridS1"), {0, 3240, 9255, 2055});
     TDBGridS1->setShowGrid(true);
     TDBGridS1->verticalHeader()->setVisible(true); // the record selectors
     TDBGridS1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     TDBGridS1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TDBGridS1->setSelectionMode(QAbstractItemView::SingleSelection);
-    geometry_->place(TDBGridS1, {0, 3240, 9255, 2055}, SSTab1);
-
-    const TextBoxRow& mailingReturn = kReturnBoxes[3];
-    txtReturnAddress[3] = make<QLineEdit>(page, indexed("txtReturnAddress", 3));
-    txtReturnAddress[3]->setMaxLength(mailingReturn.maxLength);
-    geometry_->place(txtReturnAddress[3], mailingReturn.twips, SSTab1);
 }
 
 void frmMailForm::buildReturnAddressPage(QWidget* page) {
+    Placer onPage(*geometry_, SSTab1);
     for (int i = 0; i < 3; ++i) {
         const TextBoxRow& row = kReturnBoxes[i];
-        txtReturnAddress[i] = make<QLineEdit>(page, indexed("txtReturnAddress", i));
+        txtReturnAddress[i] =
+            onPage.add<QLineEdit>(page, indexed("txtReturnAddress", i), row.twips);
         txtReturnAddress[i]->setMaxLength(row.maxLength);
-        geometry_->place(txtReturnAddress[i], row.twips, SSTab1);
     }
 }
 
