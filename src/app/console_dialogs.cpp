@@ -6,9 +6,7 @@ namespace ravelbook {
 
 Dialogs::Answer ConsoleDialogs::message(const QString& text, const QString& title,
                                         Buttons buttons) {
-    // Failures were already written to standard error by whoever reported them.
-    if (title != kErrorTitle)
-        std::fprintf(stderr, "ravelbook: %s: %s\n", qPrintable(title), qPrintable(text));
+    std::fprintf(stderr, "ravelbook: %s: %s\n", qPrintable(title), qPrintable(text));
     return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
 }
 

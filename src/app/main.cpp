@@ -52,7 +52,10 @@ int main(int argc, char* argv[]) {
         dialogs = std::make_unique<ravelbook::QtDialogs>();
     app.setDialogs(dialogs.get());
 
-    const auto db = ravelbook::openAddressBook(line->database, *dialogs, err);
+    // Headless, the dialogs already write to standard error.
+    QString unused;
+    QTextStream quiet(&unused);
+    const auto db = ravelbook::openAddressBook(line->database, *dialogs, headless ? quiet : err);
     if (!db)
         return 1;
     ravelbook::IniSettingsStore settings(ravelbook::settingsRoot());

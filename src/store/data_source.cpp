@@ -1,7 +1,7 @@
 #include "store/data_source.h"
 
 #include "store/database.h"
-#include "store/store_error.h"
+#include "store/sql_failure.h"
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -60,18 +60,24 @@ void DataSource::refresh() {
         firstFields.append(query.value(1).toString());
     }
     if (query.lastError().isValid())
-        throw StoreError(QStringLiteral("The address book could not be read: %1.")
-                             .arg(query.lastError().databaseText()));
+        throw SqlFailure(query.lastError(),
+                         QStringLiteral("The address book could not be read: %1."));
     query.finish();
+
+    // The first row is read before anything changes, so a failure leaves the
+    // previous record set as it was.
+    std::optional<Row> first;
+    if (!rowids.empty())
+        first = rowAt(rowids.front());
 
     rowids_ = std::move(rowids);
     firstFields_ = std::move(firstFields);
     hasRecordSet_ = true;
     rowCache_.clear();
-    current_.reset();
     pos_ = rowids_.empty() ? -1 : 0;
+    current_ = std::move(first);
     Q_EMIT recordSetReset();
-    loadCurrent();
+    Q_EMIT currentChanged();
 }
 
 bool DataSource::bof() const {
@@ -121,23 +127,25 @@ void DataSource::moveTo(int row) {
 }
 
 void DataSource::goTo(int pos) {
+    // Read first: when the read fails, position and current row stay together.
+    std::optional<Row> row = storedRow(pos);
     pos_ = pos;
-    loadCurrent();
+    current_ = std::move(row);
+    Q_EMIT currentChanged();
+}
+
+DataSource::Row DataSource::rowAt(qint64 rowid) const {
+    Row row;
+    row.rowid = rowid;
+    row.values = readRow(rowid);
+    row.changed.assign(columns_.size(), false);
+    return row;
 }
 
 std::optional<DataSource::Row> DataSource::storedRow(int pos) const {
     if (pos < 0 || pos >= recordCount())
         return std::nullopt;
-    Row row;
-    row.rowid = rowids_[pos];
-    row.values = readRow(*row.rowid);
-    row.changed.assign(columns_.size(), false);
-    return row;
-}
-
-void DataSource::loadCurrent() {
-    current_ = storedRow(pos_);
-    Q_EMIT currentChanged();
+    return rowAt(rowids_[pos]);
 }
 
 QVariantList DataSource::readRow(qint64 rowid) const {
@@ -146,8 +154,8 @@ QVariantList DataSource::readRow(qint64 rowid) const {
     QSqlQuery& query = *rowQuery_;
     query.addBindValue(rowid);
     if (!query.exec())
-        throw StoreError(QStringLiteral("The address book could not be read: %1.")
-                             .arg(query.lastError().databaseText()));
+        throw SqlFailure(query.lastError(),
+                         QStringLiteral("The address book could not be read: %1."));
     QVariantList values;
     values.reserve(columns_.size());
     if (query.next()) {
@@ -218,8 +226,11 @@ void DataSource::update() {
 
     if (!row.rowid) {
         QSqlQuery query = db_.run(sql::insertRow(table_, names), values);
-        const qint64 rowid = query.lastInsertId().toLongLong();
-        rowids_.push_back(rowid);
+        // Written: from here on the row is an ordinary saved row, whatever fails next.
+        row.rowid = query.lastInsertId().toLongLong();
+        row.changed.assign(columns_.size(), false);
+        row.touched = false;
+        rowids_.push_back(*row.rowid);
         firstFields_.append(row.values.value(0).toString());
         pos_ = recordCount() - 1;
         Q_EMIT recordSetReset();
@@ -229,12 +240,15 @@ void DataSource::update() {
         if (query.numRowsAffected() == 0)
             throw StoreError(QStringLiteral("This record was deleted by another program; "
                                             "its changes could not be saved."));
+        row.changed.assign(columns_.size(), false);
+        row.touched = false;
         rowCache_.remove(*row.rowid);
         if (pos_ >= 0 && pos_ < recordCount())
             firstFields_[pos_] = row.values.value(0).toString();
         Q_EMIT rowChanged(pos_);
     }
-    loadCurrent();
+    // Show what the file holds now (defaults, the engine's conversions).
+    goTo(pos_);
 }
 
 void DataSource::remove() {
@@ -250,7 +264,7 @@ void DataSource::remove() {
     firstFields_.removeAt(pos_);
     current_.reset();
     Q_EMIT recordSetReset();
-    loadCurrent();
+    goTo(pos_);
 }
 
 void DataSource::dropNewRow() {

@@ -95,8 +95,8 @@ private:
 
     void requireRecordSet() const;
     void goTo(int pos);
+    Row rowAt(qint64 rowid) const;
     std::optional<Row> storedRow(int pos) const;
-    void loadCurrent();
     QVariantList readRow(qint64 rowid) const;
     Row& current();
     const Row& current() const;

@@ -1,7 +1,7 @@
 #include "store/database.h"
 
 #include "store/schema.h"
-#include "store/store_error.h"
+#include "store/sql_failure.h"
 
 #include <cerrno>
 #include <cstring>
@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
-#include <QSqlRecord>
 #include <unistd.h>
 
 namespace ravelbook {
@@ -93,6 +92,24 @@ bool isTruncated(const QString& path) {
     return quint64(file.size()) < pageSize * pages;
 }
 
+// Reads the three tables of an open file; a file that is not an address book
+// is reported with the reason.
+std::vector<schema::FoundTable> readTables(const QString& path, const QSqlDatabase& db) {
+    std::vector<schema::FoundTable> found;
+    try {
+        found = schema::read(db);
+    } catch (const SqlFailure& failure) {
+        if (isBusy(failure.error()))
+            fail(path, explain(failure.error()));
+        fail(path, QStringLiteral("it is not a Ravelbook address book (%1)")
+                       .arg(explain(failure.error())));
+    }
+    const QString problem = schema::problemWith(found);
+    if (!problem.isEmpty())
+        fail(path, QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
+    return found;
+}
+
 // Checks an existing file without any chance of writing to it.
 void checkExisting(const QString& path) {
     const QFileInfo info(path);
@@ -110,10 +127,8 @@ void checkExisting(const QString& path) {
                                : QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption());
     QSqlDatabase db = probe.handle();
     if (!db.open())
-        fail(path, db.lastError().databaseText());
-    const QString problem = schema::problemWith(db);
-    if (!problem.isEmpty())
-        fail(path, QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
+        fail(path, explain(db.lastError()));
+    readTables(path, db);
 }
 
 void createNew(const QString& path) {
@@ -130,7 +145,7 @@ void createNew(const QString& path) {
         Connection connection(path, busyOption());
         QSqlDatabase db = connection.handle();
         if (!db.open())
-            fail(path, db.lastError().databaseText());
+            fail(path, explain(db.lastError()));
         schema::create(db);
     } catch (...) {
         QFile::remove(path);
@@ -149,7 +164,8 @@ Database::Database(const QString& path) : path_(QFileInfo(path).absoluteFilePath
     Connection connection(path_, busyOption());
     QSqlDatabase db = connection.handle();
     if (!db.open())
-        fail(path_, db.lastError().databaseText());
+        fail(path_, explain(db.lastError()));
+    tables_ = readTables(path_, db);
     db = QSqlDatabase();
     connectionName_ = connection.release();
 }
@@ -170,8 +186,8 @@ QSqlQuery Database::prepare(const QString& text) const {
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(text))
-        throw StoreError(QStringLiteral("The address book refused a statement: %1")
-                             .arg(query.lastError().databaseText()));
+        throw SqlFailure(query.lastError(),
+                         QStringLiteral("The address book refused a statement: %1."));
     return query;
 }
 
@@ -179,53 +195,44 @@ QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const
     QSqlQuery query = prepare(text);
     for (const QVariant& value : bindings)
         query.addBindValue(value);
-    if (!query.exec()) {
-        const QSqlError error = query.lastError();
-        QString reason = error.databaseText();
-        if (reason.contains(QStringLiteral("locked")) || reason.contains(QStringLiteral("busy")))
-            reason = QStringLiteral("another program is using the address book; try again in a "
-                                    "moment (%1)")
-                         .arg(reason);
-        else if (reason.contains(QStringLiteral("readonly")))
-            reason = QStringLiteral("the address book file is read-only (%1)").arg(reason);
-        throw StoreError(QStringLiteral("The address book could not do this: %1.").arg(reason));
-    }
+    if (!query.exec())
+        throw SqlFailure(query.lastError(),
+                         QStringLiteral("The address book could not do this: %1."));
     return query;
 }
 
-QString Database::tableName(const QString& table) const {
-    const QStringList present = connection().tables(QSql::Tables);
-    for (const QString& name : present) {
-        if (name.compare(table, Qt::CaseInsensitive) == 0)
-            return name;
+const schema::FoundTable& Database::found(const QString& table) const {
+    for (const schema::FoundTable& t : tables_) {
+        if (t.name.compare(table, Qt::CaseInsensitive) == 0)
+            return t;
     }
     throw StoreError(QStringLiteral("The address book has no table \"%1\".").arg(table));
 }
 
+QString Database::tableName(const QString& table) const {
+    return found(table).name;
+}
+
 QStringList Database::columns(const QString& table) const {
-    const QSqlRecord record = connection().record(tableName(table));
-    QStringList names;
-    for (int i = 0; i < record.count(); ++i)
-        names << record.fieldName(i);
-    return names;
+    return found(table).columns;
 }
 
 void Database::runDirect(const QString& path, const sql::RecordSource& statement) {
     if (!QFileInfo::exists(path))
         throw StoreError(QStringLiteral("The address book \"%1\" is missing.")
                              .arg(QDir::toNativeSeparators(path)));
+    const QString context = QStringLiteral("The address book could not do this: %1.");
     Connection connection(path, busyOption());
     QSqlDatabase db = connection.handle();
     if (!db.open())
-        throw StoreError(db.lastError().databaseText());
+        throw SqlFailure(db.lastError(), context);
     QSqlQuery query(db);
     if (!query.prepare(statement.text))
-        throw StoreError(query.lastError().databaseText());
+        throw SqlFailure(query.lastError(), context);
     for (const QVariant& value : statement.bindings)
         query.addBindValue(value);
     if (!query.exec())
-        throw StoreError(QStringLiteral("The address book could not do this: %1.")
-                             .arg(query.lastError().databaseText()));
+        throw SqlFailure(query.lastError(), context);
 }
 
 } // namespace ravelbook

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "store/schema.h"
 #include "store/statements.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 namespace ravelbook {
 
@@ -30,7 +32,8 @@ public:
         return run(statement.text, statement.bindings);
     }
 
-    // The table's name as the file spells it, and its columns in file order.
+    // One of the address book's tables as the file spells it, and its columns in
+    // file order, as read when the file was opened.
     QString tableName(const QString& table) const;
     QStringList columns(const QString& table) const;
 
@@ -40,9 +43,11 @@ public:
 
 private:
     QSqlDatabase connection() const;
+    const schema::FoundTable& found(const QString& table) const;
 
     QString path_;
     QString connectionName_;
+    std::vector<schema::FoundTable> tables_;
 };
 
 } // namespace ravelbook

@@ -1,11 +1,11 @@
 #include "store/schema.h"
 
+#include "store/sql_failure.h"
 #include "store/statements.h"
-#include "store/store_error.h"
 
+#include <algorithm>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 
 namespace ravelbook::schema {
 
@@ -43,57 +43,69 @@ const std::vector<Table>& tables() {
 
 namespace {
 
-QString actualTableName(const QSqlDatabase& db, const QString& wanted) {
-    const QStringList present = db.tables(QSql::Tables);
-    for (const QString& name : present) {
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
-            return name;
-    }
-    return {};
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-bool hasColumn(const QSqlRecord& record, const QString& column) {
-    for (int i = 0; i < record.count(); ++i) {
-        if (record.fieldName(i).compare(column, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+QSqlQuery runOrThrow(const QSqlDatabase& db, const QString& text) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.exec(text))
+        throw SqlFailure(query.lastError());
+    return query;
 }
 
 } // namespace
 
-QString problemWith(const QSqlDatabase& db) {
-    // Reading the schema is the first thing that touches the file, so this is
-    // also where a file that is not SQLite at all shows itself.
-    QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-        return probe.lastError().databaseText();
-    probe.finish();
+std::vector<FoundTable> read(const QSqlDatabase& db) {
+    QStringList present;
+    QSqlQuery names =
+        runOrThrow(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    while (names.next())
+        present << names.value(0).toString();
+    if (names.lastError().isValid())
+        throw SqlFailure(names.lastError());
 
+    std::vector<FoundTable> found;
     for (const Table& table : tables()) {
-        const QString actual = actualTableName(db, table.name);
-        if (actual.isEmpty())
-            return QStringLiteral("the table \"%1\" is missing").arg(table.name);
-        const QSqlRecord record = db.record(actual);
-        for (const QString& column : table.columns) {
-            if (!hasColumn(record, column))
-                return QStringLiteral("the table \"%1\" has no column \"%2\"").arg(actual, column);
+        FoundTable f;
+        for (const QString& name : present) {
+            if (sameName(name, table.name))
+                f.name = name;
         }
-        if (record.fieldName(0).compare(table.columns.first(), Qt::CaseInsensitive) != 0)
+        if (!f.name.isEmpty()) {
+            QSqlQuery info = runOrThrow(db, sql::tableColumns(f.name));
+            while (info.next())
+                f.columns << info.value(1).toString();
+        }
+        found.push_back(f);
+    }
+    return found;
+}
+
+QString problemWith(const std::vector<FoundTable>& found) {
+    for (std::size_t i = 0; i < tables().size(); ++i) {
+        const Table& table = tables()[i];
+        const FoundTable& f = found.at(i);
+        if (f.name.isEmpty())
+            return QStringLiteral("the table \"%1\" is missing").arg(table.name);
+        for (const QString& column : table.columns) {
+            const bool has = std::any_of(f.columns.begin(), f.columns.end(),
+                                         [&](const QString& c) { return sameName(c, column); });
+            if (!has)
+                return QStringLiteral("the table \"%1\" has no column \"%2\"").arg(f.name, column);
+        }
+        if (!sameName(f.columns.first(), table.columns.first()))
             return QStringLiteral("\"%1\" must be the first column of the table \"%2\"")
-                .arg(table.columns.first(), actual);
+                .arg(table.columns.first(), f.name);
     }
     return {};
 }
 
 void create(QSqlDatabase& db) {
-    auto run = [&db](const QString& text) {
-        QSqlQuery query(db);
-        if (!query.exec(text))
-            throw StoreError(query.lastError().databaseText());
-    };
+    auto run = [&db](const QString& text) { runOrThrow(db, text); };
     if (!db.transaction())
-        throw StoreError(db.lastError().databaseText());
+        throw SqlFailure(db.lastError());
     try {
         for (const Table& table : tables())
             run(table.createText);
@@ -104,7 +116,7 @@ void create(QSqlDatabase& db) {
         throw;
     }
     if (!db.commit())
-        throw StoreError(db.lastError().databaseText());
+        throw SqlFailure(db.lastError());
 }
 
 } // namespace ravelbook::schema

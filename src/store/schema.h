@@ -22,9 +22,21 @@ const std::vector<Table>& tables();
 
 QString groupColumn(int group);
 
-// Why the open file is not an address book, or an empty text when it is one.
-// Table names match without regard to case; extra tables and columns are fine.
-QString problemWith(const QSqlDatabase& db);
+// One of the three tables as a file has it: its name as spelled there and its
+// columns in file order. The name is empty when the file lacks the table.
+struct FoundTable {
+    QString name;
+    QStringList columns;
+};
+
+// Reads how the file holds the three tables, in the order of tables(). Table
+// names match without regard to case. Throws StoreError carrying the engine's
+// error when the file can't be read (not SQLite, locked, damaged).
+std::vector<FoundTable> read(const QSqlDatabase& db);
+
+// Why the tables found are not an address book, or an empty text when they are
+// one. Extra tables and columns are fine.
+QString problemWith(const std::vector<FoundTable>& found);
 
 // Creates the three tables, one Ini row (adjustment 0) and one empty return address.
 void create(QSqlDatabase& db);

@@ -28,14 +28,25 @@ void Bindings::add(QWidget* control, const QString& column, const QVariant& blan
     bound_.push_back({control, column, std::move(display)});
 }
 
+// A box admits no more than its limit when typing, but a longer value already
+// in the file (put there through the grid or by another program) is shown
+// whole, so that editing it doesn't cut it short.
+template <typename Box> std::function<void(const QVariant&)> showText(Box* box) {
+    return [box, limit = box->maxLength()](const QVariant& v) {
+        const QString text = v.toString();
+        box->setMaxLength(std::max(limit, int(text.size())));
+        box->setText(text);
+    };
+}
+
 void Bindings::bind(QLineEdit* box, const QString& column) {
-    add(box, column, QString(), [box](const QVariant& v) { box->setText(v.toString()); });
+    add(box, column, QString(), showText(box));
     connect(box, &QLineEdit::textEdited, this,
             [this, box, column](const QString& text) { edited(box, column, text); });
 }
 
 void Bindings::bind(LimitedTextEdit* box, const QString& column) {
-    add(box, column, QString(), [box](const QVariant& v) { box->setText(v.toString()); });
+    add(box, column, QString(), showText(box));
     connect(box, &LimitedTextEdit::textEdited, this,
             [this, box, column](const QString& text) { edited(box, column, text); });
 }
@@ -50,24 +61,24 @@ void Bindings::bind(QCheckBox* box, const QString& column) {
 }
 
 void Bindings::edited(QWidget* control, const QString& column, const QVariant& value) {
+    // The control being edited keeps its text (and cursor) through the fills below.
+    const QScopedValueRollback<QWidget*> editing(editing_, control);
     try {
-        // Typing into an empty editor starts a new record rather than going nowhere.
-        const bool started = !source_.hasCurrent();
-        if (started)
+        // Typing into an empty record set starts a new record rather than going
+        // nowhere. Without a record set (the book could not be read) the edit is refused.
+        if (!source_.hasCurrent() && source_.hasRecordSet())
             source_.addNew();
         source_.setField(column, value);
-        // Other controls on the same column follow; after a new record's blank
-        // fill the edited control itself needs its text back too.
-        showColumn(column, started ? nullptr : control);
+        showColumn(column);
     } catch (const StoreError& error) {
         Q_EMIT failed(error.message());
     }
 }
 
-void Bindings::showColumn(const QString& column, const QWidget* except) {
+void Bindings::showColumn(const QString& column) {
     const QScopedValueRollback<bool> filling(filling_, true);
     for (const Bound& b : bound_) {
-        if (b.control && b.control != except && b.column == column)
+        if (b.control && b.control != editing_ && b.column == column)
             b.display(source_.field(column));
     }
 }
@@ -75,7 +86,7 @@ void Bindings::showColumn(const QString& column, const QWidget* except) {
 void Bindings::show() {
     const QScopedValueRollback<bool> filling(filling_, true);
     for (const Bound& b : bound_) {
-        if (b.control)
+        if (b.control && b.control != editing_)
             b.display(source_.hasCurrent() ? source_.field(b.column) : QVariant());
     }
 }

@@ -44,11 +44,12 @@ private:
     void add(QWidget* control, const QString& column, const QVariant& blank,
              std::function<void(const QVariant&)> display);
     void edited(QWidget* control, const QString& column, const QVariant& value);
-    void showColumn(const QString& column, const QWidget* except);
+    void showColumn(const QString& column);
 
     DataSource& source_;
     std::vector<Bound> bound_;
     bool filling_ = false;
+    QWidget* editing_ = nullptr;
 };
 
 } // namespace ravelbook

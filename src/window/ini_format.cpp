@@ -35,7 +35,7 @@ QString escape(const QString& text, bool isKey) {
     return out;
 }
 
-std::optional<QString> unescape(QStringView text) {
+QString unescape(QStringView text) {
     QString out;
     out.reserve(text.size());
     for (int i = 0; i < text.size(); ++i) {
@@ -44,9 +44,13 @@ std::optional<QString> unescape(QStringView text) {
             out += c;
             continue;
         }
-        if (++i >= text.size())
-            return std::nullopt;
-        switch (text[i].unicode()) {
+        // A backslash that starts no known escape (a hand-written Windows path)
+        // stands for itself.
+        if (i + 1 >= text.size()) {
+            out += c;
+            continue;
+        }
+        switch (text[++i].unicode()) {
         case 'n':
             out += QLatin1Char('\n');
             break;
@@ -67,7 +71,9 @@ std::optional<QString> unescape(QStringView text) {
             out += text[i];
             break;
         default:
-            return std::nullopt;
+            out += c;
+            out += text[i];
+            break;
         }
     }
     return out;
@@ -108,11 +114,8 @@ std::optional<Document> parse(const QByteArray& bytes) {
         const int at = separator(line);
         if (at <= 0 || document.empty())
             return std::nullopt;
-        const auto key = unescape(QStringView(line).left(at));
-        const auto value = unescape(QStringView(line).mid(at + 1));
-        if (!key || !value)
-            return std::nullopt;
-        document.back().entries.emplace_back(*key, *value);
+        document.back().entries.emplace_back(unescape(QStringView(line).left(at)),
+                                             unescape(QStringView(line).mid(at + 1)));
     }
     return document;
 }

@@ -13,11 +13,12 @@ namespace ravelbook {
 
 namespace {
 
-ini::Document load(const QString& path) {
+// The file's sections; nothing when it is missing, unreadable or garbled.
+std::optional<ini::Document> load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return ini::parse(file.readAll()).value_or(ini::Document{});
+        return std::nullopt;
+    return ini::parse(file.readAll());
 }
 
 } // namespace
@@ -31,7 +32,7 @@ QString IniSettingsStore::filePath(const QString& application) const {
 
 SettingsStore::Entries IniSettingsStore::readSection(const QString& application,
                                                      const QString& section) const {
-    const ini::Document document = load(filePath(application));
+    const ini::Document document = load(filePath(application)).value_or(ini::Document{});
     const auto found = std::find_if(document.begin(), document.end(),
                                     [&](const ini::Section& s) { return s.name == section; });
     return found == document.end() ? Entries{} : found->entries;
@@ -40,7 +41,13 @@ SettingsStore::Entries IniSettingsStore::readSection(const QString& application,
 void IniSettingsStore::saveSetting(const QString& application, const QString& section,
                                    const QString& key, const QString& value) {
     const QString path = filePath(application);
-    ini::Document document = load(path);
+    std::optional<ini::Document> loaded = load(path);
+    if (!loaded && QFileInfo::exists(path)) {
+        // Replaced by a good file below; the old one is kept beside it for whoever wants it.
+        QFile::remove(path + QStringLiteral(".garbled"));
+        QFile::copy(path, path + QStringLiteral(".garbled"));
+    }
+    ini::Document document = loaded.value_or(ini::Document{});
 
     auto found = std::find_if(document.begin(), document.end(),
                               [&](const ini::Section& s) { return s.name == section; });

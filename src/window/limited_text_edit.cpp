@@ -20,7 +20,7 @@ void LimitedTextEdit::setMaxLength(int length) {
 
 void LimitedTextEdit::setText(const QString& text) {
     settingText_ = true;
-    setPlainText(text.left(maxLength_));
+    setPlainText(text);
     settingText_ = false;
 }
 

@@ -16,7 +16,8 @@ public:
     void setMaxLength(int length);
 
     QString text() const { return toPlainText(); }
-    // Replaces the text without counting as the user's edit.
+    // Replaces the text without counting as the user's edit. The limit holds for
+    // typing and pasting only; raise it first to show a longer text whole.
     void setText(const QString& text);
 
 Q_SIGNALS:

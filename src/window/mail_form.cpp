@@ -138,18 +138,24 @@ void frmMailForm::restoreGroupTitles() {
     }
 }
 
-void frmMailForm::Form_QueryUnload() {
-    // Edits still in the boxes are written before the purge, so that the file
-    // holds what the user sees and a record whose name was cleared goes too.
+bool frmMailForm::savePendingEdits() {
     for (DataSource* source : {Data1, datGrid, datIni, datReturnAddresses}) {
         try {
             source->flushPending();
         } catch (const StoreError& error) {
-            showError(
-                dialogs_,
-                QStringLiteral("Your last changes could not be saved. %1").arg(error.message()));
+            const QString question =
+                QStringLiteral("Your last changes could not be saved. %1\n\n"
+                               "Keep the window open to try again? (No closes it and loses them.)")
+                    .arg(error.message());
+            if (dialogs_.message(question, kErrorTitle, Dialogs::Buttons::YesNo) ==
+                Dialogs::Answer::Yes)
+                return false;
         }
     }
+    return true;
+}
+
+void frmMailForm::Form_QueryUnload() {
     skipOnFailure([this] { Database::runDirect(db_.path(), sql::deleteUnnamedAddresses()); });
 }
 
@@ -164,6 +170,12 @@ void frmMailForm::Form_Unload() {
 
 void frmMailForm::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
+        // Edits still in the boxes are written before the purge, so that the file
+        // holds what the user sees and a record whose name was cleared goes too.
+        if (!savePendingEdits()) {
+            event->ignore();
+            return;
+        }
         unloaded_ = true;
         Form_QueryUnload();
         Form_Unload();
@@ -172,8 +184,8 @@ void frmMailForm::closeEvent(QCloseEvent* event) {
 }
 
 void frmMailForm::cmdExit_Click() {
-    close();
-    QCoreApplication::quit();
+    if (close())
+        QCoreApplication::quit();
 }
 
 } // namespace ravelbook

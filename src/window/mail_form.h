@@ -116,6 +116,9 @@ private:
     void bindControls();
     void connectGrid();
     void centreOnScreen();
+    // Writes edits still in the bound boxes; false when the user would rather
+    // keep the window open and try again.
+    bool savePendingEdits();
     void restoreGroupTitles();
 
     Database& db_;

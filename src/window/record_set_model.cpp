@@ -9,6 +9,7 @@ RecordSetModel::RecordSetModel(DataSource& source, QObject* parent)
     : QAbstractTableModel(parent), source_(source) {
     connect(&source_, &DataSource::recordSetReset, this, [this] {
         beginResetModel();
+        readsFailed_ = false;
         endResetModel();
     });
     // The record selector marks the current row.
@@ -33,10 +34,18 @@ int RecordSetModel::columnCount(const QModelIndex& parent) const {
 QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
+    // Cells are read while the grid paints. After a failed read the grid stops
+    // reading (a locked book would make every cell wait) until its record set
+    // is refreshed, and says so once, after painting.
+    if (readsFailed_)
+        return {};
     try {
         return source_.rowValues(index.row()).value(index.column());
     } catch (const StoreError& error) {
-        Q_EMIT failed(error.message());
+        readsFailed_ = true;
+        QMetaObject::invokeMethod(
+            const_cast<RecordSetModel*>(this),
+            [this, message = error.message()] { Q_EMIT failed(message); }, Qt::QueuedConnection);
         return {};
     }
 }

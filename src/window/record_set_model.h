@@ -29,6 +29,7 @@ Q_SIGNALS:
 
 private:
     DataSource& source_;
+    mutable bool readsFailed_ = false;
 };
 
 } // namespace ravelbook

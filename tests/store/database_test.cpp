@@ -136,6 +136,21 @@ TEST(Database, FileThatIsNoAddressBookIsReportedAndLeftAlone) {
     }
 }
 
+TEST(Database, BookLockedByAnotherProgramIsReportedAsSuch) {
+    TempBook book;
+    book.create();
+    book.lock();
+    try {
+        Database db(book.path());
+        ADD_FAILURE() << "opened";
+    } catch (const StoreError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("another program is using")))
+            << error.what();
+    }
+    book.unlock();
+    EXPECT_NO_THROW(Database db(book.path()));
+}
+
 TEST(Database, RefusedStatementThrowsStoreError) {
     TempBook book;
     book.create();

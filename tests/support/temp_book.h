@@ -46,6 +46,10 @@ public:
 
     QByteArray bytes() const;
 
+    // Holds the file the way another program writing to it would, until unlock().
+    void lock() { exec(QStringLiteral("BEGIN EXCLUSIVE")); }
+    void unlock() { exec(QStringLiteral("ROLLBACK")); }
+
 private:
     QTemporaryDir dir_;
     QString path_;

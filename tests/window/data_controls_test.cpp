@@ -4,6 +4,7 @@
 #include "window/data_navigator.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
@@ -109,6 +110,19 @@ TEST_F(DataControls, GridCurrentRowIsTheGridSourcesCurrentRecord) {
     QTest::mouseClick(form->TDBGridS1->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(form->datGrid->field(0).toString(), QStringLiteral("Smith, John"));
     EXPECT_TRUE(form->TDBGridS1->model()->headerData(0, Qt::Vertical).toString().isEmpty());
+}
+
+TEST_F(DataControls, GridThatCantReadItsRowsSaysSoOnce) {
+    book.addPeople({{QStringLiteral("Smith, John")}, {QStringLiteral("Jones, Ann")}});
+    form->SSTab1->setCurrentIndex(1);
+    form->datGrid->setRecordSource(sql::selectNamedAddresses());
+    form->datGrid->refresh();
+    book.lock();
+    form->TDBGridS1->model()->index(1, 1).data();
+    form->TDBGridS1->grab();
+    QCoreApplication::processEvents();
+    book.unlock();
+    EXPECT_EQ(dialogs.shown.size(), 1u);
 }
 
 TEST_F(DataControls, GridEditThatTheBookRefusesIsReported) {

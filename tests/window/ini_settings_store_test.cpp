@@ -71,7 +71,6 @@ TEST_F(IniSettingsStoreTest, GarbledFileReadsAsEmptyAndIsReplacedByTheNextSave) 
         "[Startup]\nLabel 0Caption=Personal\nthis line has no equals sign\n",
         "Label 0Caption=before any section\n",
         "[Startup]\nLabel 0Caption=\xc3\x28 not utf-8\n",
-        "[Startup]\nLabel 0Caption=bad escape \\q\n",
     };
     for (const QByteArray& bytes : garbage) {
         writeFile(bytes);
@@ -81,15 +80,21 @@ TEST_F(IniSettingsStoreTest, GarbledFileReadsAsEmptyAndIsReplacedByTheNextSave) 
         const auto entries = store.readSection(kApp, kSection);
         ASSERT_EQ(entries.size(), 1u);
         EXPECT_EQ(entries[0].second, QStringLiteral("Fresh"));
+        QFile kept(store.filePath(kApp) + QStringLiteral(".garbled"));
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), bytes) << "the garbled file is kept beside the new one";
     }
 }
 
 TEST_F(IniSettingsStoreTest, HandWrittenFileWithCommentsIsRead) {
     writeFile("; written by hand\r\n\r\n[Startup]\r\nLabel 0Caption=Friends\r\n# note\r\n"
-              "Label 1Caption=Club\r\n");
+              "Label 1Caption=Club\r\n[Paths]\r\nHome=C:\\Users\\ann\\\r\n");
     const auto entries = store.readSection(kApp, kSection);
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1], std::make_pair(QStringLiteral("Label 1Caption"), QStringLiteral("Club")));
+    // Backslashes that start no escape stand for themselves.
+    EXPECT_EQ(store.readSection(kApp, QStringLiteral("Paths")).at(0).second,
+              QStringLiteral("C:\\Users\\ann\\"));
 }
 
 TEST_F(IniSettingsStoreTest, UnwritableFolderIsReported) {

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the window on missing, empty and populated books.
 #include "store/data_source.h"
 #include "support/form_fixture.h"
+#include "window/limited_text_edit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QStringListModel>
 #include <QTest>
+#include <QTextCursor>
 
 namespace ravelbook {
 namespace {
@@ -180,6 +182,47 @@ TEST_F(MailFormLifecycle, TypingIntoTheEditorOfAnEmptyBookKeepsWhatWasTyped) {
     EXPECT_EQ(
         book.value(QStringLiteral("SELECT Name || ' / ' || Address FROM Addresses")).toString(),
         QStringLiteral("Adams, Zoe / 3 Pine Road"));
+}
+
+TEST_F(MailFormLifecycle, TypingIntoTheNotesOfAnEmptyBookKeepsTheOrderOfTheLetters) {
+    openForm();
+    QTest::keyClicks(form->txtNotes, QStringLiteral("abc"));
+    EXPECT_EQ(form->txtNotes->toPlainText(), QStringLiteral("abc"));
+}
+
+TEST_F(MailFormLifecycle, LongerStoredTextIsShownWholeAndSurvivesAnEdit) {
+    book.addPeople({{QStringLiteral("Smith, John")}});
+    const QString phone = QStringLiteral("+44 20 7946 0958 ext 123");
+    book.exec(QStringLiteral("UPDATE Addresses SET Phone = ?, Notes = ?"),
+              {phone, QString(300, 'n')});
+    openForm();
+    EXPECT_EQ(form->txtAddress[5]->text(), phone);
+    QTest::keyClick(form->txtAddress[5], Qt::Key_End);
+    QTest::keyClick(form->txtAddress[5], Qt::Key_Backspace);
+    QTest::keyClicks(form->txtAddress[5], QStringLiteral("4"));
+    form->txtNotes->moveCursor(QTextCursor::End);
+    QTest::keyClick(form->txtNotes, Qt::Key_Backspace);
+    closeForm();
+    EXPECT_EQ(book.value(QStringLiteral("SELECT Phone FROM Addresses")).toString(),
+              QStringLiteral("+44 20 7946 0958 ext 124"));
+    EXPECT_EQ(book.value(QStringLiteral("SELECT length(Notes) FROM Addresses")).toInt(), 299);
+}
+
+TEST_F(MailFormLifecycle, CloseThatCantSaveTheEditsAsksAndKeepsTheWindowForARetry) {
+    book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("old street")}});
+    openForm();
+    form->txtAddress[1]->selectAll();
+    QTest::keyClicks(form->txtAddress[1], QStringLiteral("new street"));
+    book.lock();
+    dialogs.answers = {Dialogs::Answer::Yes};
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("another program is using")));
+    book.unlock();
+    closeForm();
+    EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses")).toString(),
+              QStringLiteral("new street"));
 }
 
 TEST_F(MailFormLifecycle, GarbledSettingsGiveDesignCaptionsAndAGoodFileOnClose) {

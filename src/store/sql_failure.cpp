@@ -1,0 +1,56 @@
+#include "store/sql_failure.h"
+
+#include <QSqlError>
+
+namespace ravelbook {
+
+namespace {
+
+// SQLite's primary result codes (the low byte of an extended code).
+enum : int {
+    Busy = 5,
+    Locked = 6,
+    ReadOnly = 8,
+    IoError = 10,
+    Corrupt = 11,
+    Full = 13,
+    NotADb = 26
+};
+
+int primaryCode(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? code & 0xff : -1;
+}
+
+} // namespace
+
+bool isBusy(const QSqlError& error) {
+    const int code = primaryCode(error);
+    return code == Busy || code == Locked;
+}
+
+QString explain(const QSqlError& error) {
+    const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    switch (primaryCode(error)) {
+    case Busy:
+    case Locked:
+        return QStringLiteral(
+                   "another program is using the address book; try again in a moment (%1)")
+            .arg(detail);
+    case ReadOnly:
+        return QStringLiteral("the address book file is read-only (%1)").arg(detail);
+    case IoError:
+        return QStringLiteral("the file could not be read or written (%1)").arg(detail);
+    case Corrupt:
+        return QStringLiteral("the file is damaged (%1)").arg(detail);
+    case Full:
+        return QStringLiteral("the disk is full (%1)").arg(detail);
+    case NotADb:
+        return QStringLiteral("it is not a database file (%1)").arg(detail);
+    default:
+        return detail;
+    }
+}
+
+} // namespace ravelbook
