@@ -67,7 +67,7 @@ TEST_F(IniSettingsStoreTest, AnyTextSurvivesTheRoundTrip) {
 
 TEST_F(IniSettingsStoreTest, GarbledFileReadsAsEmptyAndIsReplacedByTheNextSave) {
     const QByteArray garbage[] = {
-        QByteArray("\x00\x01\x02\xff\xfe binary", 15),
+        QByteArray("\x00\x01\x02\xff\xfe binary", 12),
         "[Startup]\nLabel 0Caption=Personal\nthis line has no equals sign\n",
         "Label 0Caption=before any section\n",
         "[Startup]\nLabel 0Caption=\xc3\x28 not utf-8\n",
