@@ -133,8 +133,13 @@ void checkExisting(const QString& path) {
 
 void createNew(const QString& path) {
     const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath()))
+    const QString folder = info.absolutePath();
+    const bool newFolder = !QFileInfo::exists(folder);
+    if (!QDir().mkpath(folder))
         fail(path, QStringLiteral("its folder can't be created"));
+    // A folder made for the book is private to its owner, like the book.
+    if (newFolder)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     // Created by us with owner-only rights before SQLite sees it; SQLite's journal
     // files take the rights of the database file.
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);

@@ -59,8 +59,7 @@ QSqlQuery runOrThrow(const QSqlDatabase& db, const QString& text) {
 
 std::vector<FoundTable> read(const QSqlDatabase& db) {
     QStringList present;
-    QSqlQuery names =
-        runOrThrow(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    QSqlQuery names = runOrThrow(db, sql::listTables());
     while (names.next())
         present << names.value(0).toString();
     if (names.lastError().isValid())

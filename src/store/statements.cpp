@@ -120,4 +120,8 @@ QString tableColumns(const QString& table) {
     return QStringLiteral("PRAGMA table_info(") + quoteIdentifier(table) + QStringLiteral(")");
 }
 
+QString listTables() {
+    return QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'");
+}
+
 } // namespace ravelbook::sql

@@ -55,5 +55,6 @@ QString insertRow(const QString& table, const QStringList& columns);
 QString insertDefaultRow(const QString& table);
 QString deleteRow(const QString& table);
 QString tableColumns(const QString& table);
+QString listTables();
 
 } // namespace ravelbook::sql

@@ -32,6 +32,8 @@ TEST(Database, MissingFileIsCreatedWithTheThreeTables) {
     struct stat info {};
     ASSERT_EQ(::stat(QFile::encodeName(nested).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
+    ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(nested).absolutePath()).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
 
     TempBook created;
     created.create();
