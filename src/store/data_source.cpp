@@ -4,7 +4,6 @@
 #include "store/sql_failure.h"
 
 #include <QSqlError>
-#include <QSqlRecord>
 
 namespace ravelbook {
 
