@@ -6,7 +6,10 @@ namespace ravelbook {
 
 Dialogs::Answer ConsoleDialogs::message(const QString& text, const QString& title,
                                         Buttons buttons) {
-    std::fprintf(stderr, "ravelbook: %s: %s\n", qPrintable(title), qPrintable(text));
+    if (title == kErrorTitle)
+        std::fprintf(stderr, "ravelbook: %s\n", qPrintable(text));
+    else
+        std::fprintf(stderr, "ravelbook: %s: %s\n", qPrintable(title), qPrintable(text));
     return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
 }
 

@@ -102,7 +102,7 @@ std::vector<schema::FoundTable> readTables(const QString& path, const QSqlDataba
         if (isBusy(failure.error()))
             fail(path, explain(failure.error()));
         fail(path, QStringLiteral("it is not a Ravelbook address book (%1)")
-                       .arg(explain(failure.error())));
+                       .arg(failure.error().databaseText()));
     }
     const QString problem = schema::problemWith(found);
     if (!problem.isEmpty())
