@@ -36,6 +36,17 @@ protected:
     int rows() { return book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(); }
 };
 
+TEST_F(MailFormLifecycle, MissingBookIsCreatedAndOpensEmpty) {
+    testing::TempBook missing;
+    ASSERT_FALSE(QFileInfo::exists(missing.path()));
+    Database created(missing.path());
+    frmMailForm window(created, settings, dialogs);
+    EXPECT_TRUE(window.nameList()->stringList().isEmpty());
+    EXPECT_EQ(window.txtVerticalAdjustment->text(), QStringLiteral("0"));
+    EXPECT_TRUE(window.datReturnAddresses->hasCurrent());
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(MailFormLifecycle, EmptyBookGivesEmptyListBlankEditorAndDesignCaptions) {
     openForm();
     EXPECT_TRUE(nameList().isEmpty());
