@@ -31,12 +31,16 @@ int DataSource::columnIndex(const QString& column) const {
     return -1;
 }
 
-void DataSource::bindColumn(const QString& column, const QVariant& blank) {
+int DataSource::requireColumn(const QString& column) const {
     const int index = columnIndex(column);
     if (index < 0)
         throw StoreError(
             QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
-    bound_.emplace_back(index, blank);
+    return index;
+}
+
+void DataSource::bindColumn(const QString& column, const QVariant& blank) {
+    bound_.emplace_back(requireColumn(column), blank);
 }
 
 void DataSource::setRecordSource(const sql::RecordSource& source) {
@@ -267,7 +271,6 @@ void DataSource::remove() {
 }
 
 void DataSource::dropNewRow() {
-    current_.reset();
     pos_ = posBeforeNew_;
     current_ = storedRow(pos_);
 }
@@ -292,18 +295,11 @@ QVariant DataSource::field(int index) const {
 }
 
 QVariant DataSource::field(const QString& column) const {
-    const int index = columnIndex(column);
-    if (index < 0)
-        throw StoreError(
-            QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
-    return field(index);
+    return field(requireColumn(column));
 }
 
 void DataSource::setField(const QString& column, const QVariant& value) {
-    const int index = columnIndex(column);
-    if (index < 0)
-        throw StoreError(
-            QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
+    const int index = requireColumn(column);
     Row& row = current();
     row.values[index] = value;
     row.changed[index] = true;

@@ -94,6 +94,7 @@ private:
     };
 
     void requireRecordSet() const;
+    int requireColumn(const QString& column) const;
     void goTo(int pos);
     Row rowAt(qint64 rowid) const;
     std::optional<Row> storedRow(int pos) const;

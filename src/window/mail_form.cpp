@@ -43,13 +43,11 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     buildControls();
     openDataSources();
     bindControls();
+    const auto report = [this](const QString& message) { showError(dialogs_, message); };
     for (Bindings* bindings : {addressBindings_, iniBindings_, returnBindings_})
-        connect(bindings, &Bindings::failed, this,
-                [this](const QString& m) { showError(dialogs_, m); });
-    connect(datReturnAddressesBar, &DataNavigator::failed, this,
-            [this](const QString& m) { showError(dialogs_, m); });
-    connect(gridModel_, &RecordSetModel::failed, this,
-            [this](const QString& m) { showError(dialogs_, m); });
+        connect(bindings, &Bindings::failed, this, report);
+    connect(datReturnAddressesBar, &DataNavigator::failed, this, report);
+    connect(gridModel_, &RecordSetModel::failed, this, report);
     connect(cmdExit, &QPushButton::clicked, this, &frmMailForm::cmdExit_Click);
     connectGrid();
 

@@ -10,14 +10,6 @@ void TwipGeometry::place(QWidget* control, const QRect& twips, QWidget* measured
     placed_.push_back({control, twips, measuredFrom});
 }
 
-QRect TwipGeometry::twipsOf(const QWidget* control) const {
-    for (const Placed& p : placed_) {
-        if (p.control == control)
-            return p.twips;
-    }
-    return {};
-}
-
 void TwipGeometry::apply(qreal dotsPerInch) const {
     for (const Placed& p : placed_) {
         if (!p.control)

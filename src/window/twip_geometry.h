@@ -19,8 +19,6 @@ public:
     using QObject::QObject;
 
     void place(QWidget* control, const QRect& twips, QWidget* measuredFrom = nullptr);
-    // The position a control was given, in twips.
-    QRect twipsOf(const QWidget* control) const;
     // Sets every control's pixel geometry at the given logical resolution.
     void apply(qreal dotsPerInch) const;
 
