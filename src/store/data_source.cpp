@@ -3,6 +3,7 @@
 #include "store/database.h"
 #include "store/sql_failure.h"
 
+#include <algorithm>
 #include <QSqlError>
 
 namespace ravelbook {
@@ -127,6 +128,18 @@ void DataSource::moveTo(int row) {
     if (row < 0 || row >= recordCount())
         noCurrentRecord();
     goTo(row);
+}
+
+std::optional<qint64> DataSource::currentKey() const {
+    return current_ ? current_->rowid : std::nullopt;
+}
+
+bool DataSource::moveToKey(qint64 key) {
+    const auto found = std::find(rowids_.begin(), rowids_.end(), key);
+    if (found == rowids_.end())
+        return false;
+    moveTo(int(found - rowids_.begin()));
+    return true;
 }
 
 void DataSource::goTo(int pos) {

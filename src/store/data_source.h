@@ -59,6 +59,12 @@ public:
     void movePrevious();
     void moveTo(int row);
 
+    // The engine's key of the current row; none for a new row or without one.
+    std::optional<qint64> currentKey() const;
+    // Makes the row with this key current; false (and nothing moves) when the
+    // record set doesn't hold it.
+    bool moveToKey(qint64 key);
+
     void addNew();
     bool isNew() const { return current_ && !current_->rowid; }
     bool isDirty() const;

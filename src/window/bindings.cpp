@@ -16,6 +16,10 @@ namespace {
 constexpr int kChecked = -1;
 constexpr int kUnchecked = 0;
 
+// A box left empty on a new record is written as the empty text it shows, not
+// as NULL, so that selecting by that text finds the record again.
+const QVariant kEmptyText = QVariant(QStringLiteral(""));
+
 } // namespace
 
 Bindings::Bindings(DataSource& source, QObject* parent) : QObject(parent), source_(source) {
@@ -40,13 +44,13 @@ template <typename Box> std::function<void(const QVariant&)> showText(Box* box) 
 }
 
 void Bindings::bind(QLineEdit* box, const QString& column) {
-    add(box, column, QString(), showText(box));
+    add(box, column, kEmptyText, showText(box));
     connect(box, &QLineEdit::textEdited, this,
             [this, box, column](const QString& text) { edited(box, column, text); });
 }
 
 void Bindings::bind(LimitedTextEdit* box, const QString& column) {
-    add(box, column, QString(), showText(box));
+    add(box, column, kEmptyText, showText(box));
     connect(box, &LimitedTextEdit::textEdited, this,
             [this, box, column](const QString& text) { edited(box, column, text); });
 }

@@ -8,6 +8,7 @@
 #include "window/bindings.h"
 #include "window/data_navigator.h"
 #include "window/dialogs.h"
+#include "window/handler_edge.h"
 #include "window/record_set_model.h"
 #include "window/settings_store.h"
 #include "window/twip_geometry.h"
@@ -50,6 +51,8 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     connect(gridModel_, &RecordSetModel::failed, this, report);
     connect(cmdExit, &QPushButton::clicked, this, &frmMailForm::cmdExit_Click);
     connectGrid();
+    connectEditing();
+    connectGroupBoxes();
 
     geometry_->apply(logicalDpiY());
     setFixedSize(size());
@@ -74,11 +77,7 @@ void frmMailForm::connectGrid() {
             [this](const QModelIndex& current) {
                 if (!current.isValid() || current.row() == datGrid->position())
                     return;
-                try {
-                    datGrid->moveTo(current.row());
-                } catch (const StoreError& error) {
-                    showError(dialogs_, error.message());
-                }
+                runHandler(dialogs_, [&] { datGrid->moveTo(current.row()); });
             });
     connect(datGrid, &DataSource::currentChanged, this, [this] {
         const int row = datGrid->position();

@@ -102,7 +102,21 @@ public:
 
     QStringListModel* nameList() const { return nameList_; }
 
+    // Address editing on page "Names".
+    void cboName_Click();
+    void cmdNewAddress_Click();
+    void cmdEnter_Click();
+    void cmdDeleteRecord_Click();
+    bool newAddressMode() const { return newAddressMode_; }
+
+    // The group boxes: index 0 to 35; box i and box 35 - i are twins.
+    void chkGroups_Click(int index);
+    void chkGroups_MouseUp(int index, Qt::MouseButton button);
+    // The groups chosen on page "Mailings": group k is box 35 - k.
+    sql::GroupChoice chosenGroups() const;
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -115,6 +129,9 @@ private:
     void openDataSources();
     void bindControls();
     void connectGrid();
+    void connectEditing();
+    void connectGroupBoxes();
+    void setNewAddressMode(bool on);
     void centreOnScreen();
     // Writes edits still in the bound boxes; false when the user would rather
     // keep the window open and try again.
@@ -131,6 +148,7 @@ private:
     RecordSetModel* gridModel_ = nullptr;
     QStringListModel* nameList_ = nullptr;
     bool unloaded_ = false;
+    bool newAddressMode_ = false;
 };
 
 } // namespace ravelbook

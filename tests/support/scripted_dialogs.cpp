@@ -18,8 +18,9 @@ Dialogs::Answer ScriptedDialogs::message(const QString& text, const QString& tit
     return answer;
 }
 
-QString ScriptedDialogs::prompt(const QString& text, const QString& title, const QString&) {
-    shown.push_back({text, title, true});
+QString ScriptedDialogs::prompt(const QString& text, const QString& title,
+                                const QString& defaultText) {
+    shown.push_back({text, title, true, defaultText});
     if (promptAnswers.empty()) {
         ADD_FAILURE() << "unexpected prompt: " << text.toStdString();
         return {};

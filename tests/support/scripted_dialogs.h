@@ -15,6 +15,7 @@ public:
         QString text;
         QString title;
         bool prompt = false;
+        QString defaultText; // prompts only
     };
 
     Answer message(const QString& text, const QString& title, Buttons buttons) override;

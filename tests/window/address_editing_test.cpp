@@ -1,0 +1,249 @@
+// Finding, adding, saving and deleting records on page "Names", checked in the
+// window and in the file.
+#include "store/data_source.h"
+#include "support/form_fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QTest>
+
+namespace ravelbook {
+namespace {
+
+using testing::FormFixture;
+
+const QString kNamesAndAddresses =
+    QStringLiteral("SELECT Name || ' / ' || coalesce(Address, '') FROM Addresses ORDER BY _rowid_");
+
+class AddressEditing : public FormFixture {
+protected:
+    QStringList nameList() { return form->nameList()->stringList(); }
+
+    // Chooses entry `entry` of the name list as a click in the list would.
+    void choose(int entry) {
+        form->cboName->setCurrentIndex(entry);
+        Q_EMIT form->cboName->activated(entry);
+    }
+    void choose(const QString& name) {
+        const int entry = int(nameList().indexOf(name));
+        ASSERT_GE(entry, 0) << name.toStdString();
+        choose(entry);
+    }
+
+    void retype(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, text);
+    }
+
+    QVariantList fileRows() { return book.column(kNamesAndAddresses); }
+
+    void expectBrowsing(bool browsing) {
+        EXPECT_EQ(form->newAddressMode(), !browsing);
+        EXPECT_EQ(form->SSTab1->isTabEnabled(1), browsing);
+        EXPECT_EQ(form->cmdNewAddress->isEnabled(), browsing);
+        EXPECT_EQ(form->cmdDeleteRecord->isEnabled(), browsing);
+        EXPECT_TRUE(form->Frame1[0]->isEnabled());
+    }
+};
+
+TEST_F(AddressEditing, NewAddressIsWrittenListedInItsPlaceAndShownAgain) {
+    book.addPeople({{QStringLiteral("Adams, Zoe"), QStringLiteral("1 Oak")},
+                    {QStringLiteral("Young, Al"), QStringLiteral("2 Elm")}});
+    openForm();
+    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+    expectBrowsing(false);
+    EXPECT_EQ(form->focusWidget(), form->txtAddress[0]);
+    for (QLineEdit* box : form->txtAddress)
+        EXPECT_TRUE(box->text().isEmpty());
+    for (int k = 0; k < 18; ++k)
+        EXPECT_FALSE(form->chkGroups[k]->isChecked());
+    EXPECT_EQ(fileRows().size(), 2) << "a new row is not in the file before Enter Changes";
+
+    QTest::keyClicks(form->txtAddress[0], QStringLiteral("Smith, John"));
+    QTest::keyClicks(form->txtAddress[1], QStringLiteral("12 Elm Street"));
+    QTest::mouseClick(form->chkGroups[2], Qt::LeftButton);
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+
+    expectBrowsing(true);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(nameList(), (QStringList{"Adams, Zoe", "Smith, John", "Young, Al"}));
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Smith, John"));
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("12 Elm Street"));
+    EXPECT_TRUE(form->chkGroups[2]->isChecked());
+    EXPECT_EQ(form->Data1->recordSource(),
+              sql::selectAddressesNamed(QStringLiteral("Smith, John")));
+    EXPECT_EQ(
+        book.value(QStringLiteral("SELECT [2] FROM Addresses WHERE Address = '12 Elm Street'"))
+            .toInt(),
+        -1);
+}
+
+TEST_F(AddressEditing, ApostrophesAreChosenSavedReselectedAndDeletedLikeAnyName) {
+    book.addPeople({{QStringLiteral("Adams, Zoe")},
+                    {QStringLiteral("O'Brien, Pat"), QStringLiteral("old")},
+                    {QStringLiteral("Pat' OR '1'='1")}});
+    openForm();
+    // A typed first letter jumps to the name and chooses it.
+    QTest::keyClick(form->cboName, Qt::Key_O);
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("O'Brien, Pat"));
+
+    retype(form->txtAddress[1], QStringLiteral("new"));
+    retype(form->txtAddress[0], QStringLiteral("O'Brien, Patricia"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("O'Brien, Patricia"));
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("new"));
+
+    dialogs.answers = {Dialogs::Answer::Yes};
+    QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
+    EXPECT_EQ(fileRows(), (QVariantList{"Adams, Zoe / ", "Pat' OR '1'='1 / "}));
+    EXPECT_EQ(nameList(), (QStringList{"Adams, Zoe", "Pat' OR '1'='1"}));
+}
+
+TEST_F(AddressEditing, EnterChangesOutsideNewAddressModeWritesTheShownRecordOnly) {
+    book.addPeople({{QStringLiteral("Brown, Bo"), QStringLiteral("1 Oak")},
+                    {QStringLiteral("Smith, John"), QStringLiteral("2 Elm")}});
+    openForm();
+    choose(QStringLiteral("Smith, John"));
+    retype(form->txtAddress[0], QStringLiteral("Smith, Jon"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    EXPECT_EQ(fileRows(), (QVariantList{"Brown, Bo / 1 Oak", "Smith, Jon / 2 Elm"}));
+    EXPECT_EQ(nameList(), (QStringList{"Brown, Bo", "Smith, Jon"}));
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("2 Elm"));
+    expectBrowsing(true);
+}
+
+TEST_F(AddressEditing, EqualNamesListTwiceChooseTheFirstAndEnterShowsTheRecordWritten) {
+    book.addPeople({{QStringLiteral("Jones, Ann"), QStringLiteral("first")},
+                    {QStringLiteral("Jones, Ann"), QStringLiteral("second")}});
+    openForm();
+    EXPECT_EQ(nameList(), (QStringList{"Jones, Ann", "Jones, Ann"}));
+    for (int entry : {0, 1}) {
+        choose(entry);
+        EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("first"));
+    }
+    // A third Ann: after Enter Changes the editor shows her, not the first one.
+    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+    QTest::keyClicks(form->txtAddress[0], QStringLiteral("Jones, Ann"));
+    QTest::keyClicks(form->txtAddress[1], QStringLiteral("third"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("third"));
+    EXPECT_EQ(nameList().size(), 3);
+    EXPECT_EQ(fileRows().size(), 3);
+}
+
+TEST_F(AddressEditing, ChoosingANameInNewAddressModeShowsItAndKeepsTheMode) {
+    book.addPeople({{QStringLiteral("Brown, Bo"), QStringLiteral("1 Oak")}});
+    for (bool typed : {false, true}) {
+        SCOPED_TRACE(typed ? "with typed input" : "untouched");
+        openForm();
+        QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+        if (typed)
+            QTest::keyClicks(form->txtAddress[1], QStringLiteral("9 Pine"));
+        choose(QStringLiteral("Brown, Bo"));
+        EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("1 Oak"));
+        expectBrowsing(false);
+        // Only Enter Changes leaves the mode; it writes the record now shown.
+        QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+        expectBrowsing(true);
+        closeForm();
+    }
+    // The untouched row was dropped; the typed one was kept and, unnamed, purged on close.
+    EXPECT_EQ(fileRows(), QVariantList{"Brown, Bo / 1 Oak"});
+}
+
+TEST_F(AddressEditing, RecordWithoutANameIsSavedKeptOffTheListAndPurgedOnClose) {
+    book.addPeople({{QStringLiteral("Brown, Bo")}});
+    openForm();
+    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+    QTest::keyClicks(form->txtAddress[1], QStringLiteral("nameless"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("nameless"));
+    EXPECT_EQ(fileRows(), (QVariantList{"Brown, Bo / ", " / nameless"}));
+    EXPECT_EQ(nameList(), QStringList{"Brown, Bo"});
+    closeForm();
+    EXPECT_EQ(fileRows(), QVariantList{"Brown, Bo / "});
+}
+
+TEST_F(AddressEditing, DeleteAsksByNameAndNoChangesNothing) {
+    book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("2 Elm")}});
+    openForm();
+    const QByteArray before = book.bytes();
+    dialogs.answers = {Dialogs::Answer::No};
+    QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("Are you SURE you want to Delete Smith, John PERMANENTLY?"));
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Delete record?"));
+    EXPECT_EQ(book.bytes(), before);
+    EXPECT_EQ(nameList(), QStringList{"Smith, John"});
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("2 Elm"));
+}
+
+TEST_F(AddressEditing, DeletingTheLastNamedRecordLeavesAnEmptyListAndShowsWhatRemains) {
+    book.addPeople({{QStringLiteral("Smith, John")}, {std::nullopt, QStringLiteral("unnamed")}});
+    openForm();
+    for (const char* remaining : {"unnamed", ""}) {
+        SCOPED_TRACE(remaining);
+        dialogs.answers = {Dialogs::Answer::Yes};
+        QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
+        EXPECT_TRUE(nameList().isEmpty());
+        EXPECT_EQ(form->txtAddress[1]->text(), QLatin1String(remaining));
+        EXPECT_EQ(form->Data1->recordSource(), sql::selectAllAddressesByName());
+    }
+    EXPECT_TRUE(fileRows().isEmpty());
+    // Nothing left: the user is told so instead of being asked.
+    dialogs.shown.clear();
+    QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("There is no record to delete."));
+}
+
+TEST_F(AddressEditing, LockedBookIsReportedAndTheRetrySucceedsWithNothingLost) {
+    book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("2 Elm")}});
+    openForm();
+    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+    QTest::keyClicks(form->txtAddress[0], QStringLiteral("Adams, Zoe"));
+
+    book.lock();
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Ravelbook"));
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("another program")))
+        << dialogs.shown[0].text.toStdString();
+    expectBrowsing(false);
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Adams, Zoe"));
+    book.unlock();
+
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    expectBrowsing(true);
+    EXPECT_EQ(nameList(), (QStringList{"Adams, Zoe", "Smith, John"}));
+
+    book.lock();
+    dialogs.answers = {Dialogs::Answer::Yes};
+    QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
+    EXPECT_EQ(dialogs.shown.size(), 3u) << "question, then the failure";
+    book.unlock();
+    EXPECT_EQ(fileRows(), (QVariantList{"Smith, John / 2 Elm", "Adams, Zoe / "}));
+}
+
+TEST_F(AddressEditing, EnterChangesWithNothingShownSaysSo) {
+    book.addPeople({{QStringLiteral("Smith, John")}});
+    openForm();
+    dialogs.answers = {Dialogs::Answer::Yes};
+    QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.startsWith(QStringLiteral("There is no record to save.")));
+    EXPECT_TRUE(fileRows().isEmpty());
+}
+
+} // namespace
+} // namespace ravelbook
