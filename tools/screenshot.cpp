@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <QApplication>
+#include <QCheckBox>
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -38,6 +39,8 @@ int main(int argc, char* argv[]) {
     SilentDialogs dialogs;
     ravelbook::frmMailForm window(db, settings, dialogs);
     window.show();
+    // The first group ticked, so that the Mailings page shows its members in the grid.
+    window.chkGroups[35]->setChecked(true);
     for (int page = 0; page < window.SSTab1->count(); ++page) {
         window.SSTab1->setCurrentIndex(page);
         QApplication::processEvents();
