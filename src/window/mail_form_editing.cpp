@@ -38,7 +38,14 @@ void frmMailForm::setNewAddressMode(bool on) {
 
 void frmMailForm::cboName_Click() {
     runHandler(dialogs_, [this] {
-        Data1->setRecordSource(sql::selectAddressesNamed(cboName->currentText()));
+        const QString chosen = cboName->currentText();
+        // Edits still in the editor are written before another record is shown;
+        // the list then follows them, as after Enter Changes.
+        if (Data1->isDirty()) {
+            Data1->flushPending();
+            FillComboBox();
+        }
+        Data1->setRecordSource(sql::selectAddressesNamed(chosen));
         Data1->refresh();
     });
 }

@@ -119,6 +119,17 @@ TEST_F(AddressEditing, EnterChangesOutsideNewAddressModeWritesTheShownRecordOnly
     expectBrowsing(true);
 }
 
+TEST_F(AddressEditing, ChoosingAnotherNameWritesTheEditsAndTheListFollowsThem) {
+    book.addPeople({{QStringLiteral("Brown, Bo")}, {QStringLiteral("Smith, John")}});
+    openForm();
+    choose(QStringLiteral("Smith, John"));
+    retype(form->txtAddress[0], QStringLiteral("Smyth, John"));
+    choose(QStringLiteral("Brown, Bo"));
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Brown, Bo"));
+    EXPECT_EQ(nameList(), (QStringList{"Brown, Bo", "Smyth, John"}));
+    EXPECT_EQ(fileRows(), (QVariantList{"Brown, Bo / ", "Smyth, John / "}));
+}
+
 TEST_F(AddressEditing, EqualNamesListTwiceChooseTheFirstAndEnterShowsTheRecordWritten) {
     book.addPeople({{QStringLiteral("Jones, Ann"), QStringLiteral("first")},
                     {QStringLiteral("Jones, Ann"), QStringLiteral("second")}});
