@@ -131,7 +131,7 @@ void frmMailForm::restoreGroupTitles() {
     for (std::size_t i = 0; i < entries.size() && i < std::size_t(kGroupBoxes); ++i) {
         const int index = int(i);
         setGroupCaption(index, entries[i].second);
-        setGroupCaption(kGroupBoxes - 1 - index, entries[i].second);
+        setGroupCaption(twinOf(index), entries[i].second);
     }
 }
 

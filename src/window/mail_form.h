@@ -38,6 +38,8 @@ public:
     static inline const QString kApplication = QStringLiteral("Ravelbook");
     static inline const QString kSection = QStringLiteral("Startup");
     static constexpr int kGroupBoxes = 36;
+    // Box i and box 35 - i carry the same group: one on page "Names", one on "Mailings".
+    static constexpr int twinOf(int index) { return kGroupBoxes - 1 - index; }
 
     // Builds the controls, opens the data sources and runs Form_Load.
     frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs, QWidget* parent = nullptr);
@@ -109,7 +111,7 @@ public:
     void cmdDeleteRecord_Click();
     bool newAddressMode() const { return newAddressMode_; }
 
-    // The group boxes: index 0 to 35; box i and box 35 - i are twins.
+    // The group boxes, index 0 to 35.
     void chkGroups_Click(int index);
     void chkGroups_MouseUp(int index, Qt::MouseButton button);
     // The groups chosen on page "Mailings": group k is box 35 - k.

@@ -13,16 +13,18 @@ namespace ravelbook {
 
 void frmMailForm::connectGroupBoxes() {
     for (int i = 0; i < kGroupBoxes; ++i) {
-        QCheckBox* box = chkGroups[i];
-        connect(box, &QCheckBox::toggled, this, [this, i] { chkGroups_Click(i); });
-        box->installEventFilter(this);
+        chkGroups[i]->installEventFilter(this);
+        // Only the Mailings boxes filter; the Names boxes are refilled on every
+        // record change, and a print run changes records many thousand times.
+        if (i >= sql::kGroupCount)
+            connect(chkGroups[i], &QCheckBox::toggled, this, [this, i] { chkGroups_Click(i); });
     }
 }
 
 sql::GroupChoice frmMailForm::chosenGroups() const {
     sql::GroupChoice groups{};
     for (int k = 0; k < sql::kGroupCount; ++k)
-        groups[k] = chkGroups[kGroupBoxes - 1 - k]->checkState() != Qt::Unchecked;
+        groups[k] = chkGroups[twinOf(k)]->checkState() != Qt::Unchecked;
     return groups;
 }
 
@@ -48,7 +50,7 @@ void frmMailForm::chkGroups_MouseUp(int index, Qt::MouseButton button) {
     if (title.isEmpty())
         return;
     setGroupCaption(index, title);
-    setGroupCaption(kGroupBoxes - 1 - index, title);
+    setGroupCaption(twinOf(index), title);
 }
 
 bool frmMailForm::eventFilter(QObject* watched, QEvent* event) {

@@ -190,7 +190,7 @@ void frmMailForm::buildControls() {
     for (int k = 0; k < sql::kGroupCount; ++k) {
         const QString design = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
         setGroupCaption(k, design);
-        setGroupCaption(kGroupBoxes - 1 - k, design);
+        setGroupCaption(twinOf(k), design);
     }
     setTabOrder(cmdExit, SSTab1);
 }
@@ -198,7 +198,7 @@ void frmMailForm::buildControls() {
 void frmMailForm::buildGroupBoxes(QGroupBox* frame, bool onMailingsPage) {
     Placer inFrame(*geometry_, nullptr);
     for (int k = 0; k < sql::kGroupCount; ++k) {
-        const int index = onMailingsPage ? kGroupBoxes - 1 - k : k;
+        const int index = onMailingsPage ? twinOf(k) : k;
         QCheckBox* box = inFrame.add<QCheckBox>(frame, indexed("chkGroups", index),
                                                 groupBoxTwips(k, onMailingsPage));
         keepUsualTextColour(box, this);
