@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace ravelbook {
+
+// Paper and orientation codes as the layouts hand them to the surface.
+inline constexpr int kPaperStatement = 6;   // 5 1/2 x 8 1/2 in
+inline constexpr int kPaperEnvelope10 = 20; // #10 envelope, 4 1/8 x 9 1/2 in
+inline constexpr int kOrientationLandscape = 2;
+
+// The page a print run draws on. Positions are twips from the top-left corner
+// of the printable area; text is drawn with the top-left corner of its first
+// character cell at the pen. Any operation may throw PrintError.
+class PrinterSurface {
+public:
+    virtual ~PrinterSurface() = default;
+
+    virtual void SetFontName(const QString& face) = 0;
+    virtual void SetFontSize(int points) = 0;
+    virtual void SetBold(bool on) = 0;
+    // Page set-up for the next page begun.
+    virtual void SetPaperSize(int code) = 0;
+    virtual void SetOrientation(int code) = 0;
+    virtual void SetX(qint16 twips) = 0;
+    virtual void SetY(qint16 twips) = 0;
+    // Draws at the pen, then moves the pen to the left edge of the next line.
+    virtual void PrintLine(const QString& text) = 0;
+    // Draws at the pen; the pen stays on the line, just after the text.
+    virtual void PrintInline(const QString& text) = 0;
+    // Ends the current page; the next drawing begins a new one.
+    virtual void NewPage() = 0;
+    // Ends the document and hands it over; the next drawing begins a new one.
+    virtual void EndDocument() = 0;
+};
+
+} // namespace ravelbook
