@@ -22,6 +22,7 @@ public:
         return Answer::Ok;
     }
     QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
 };
 
 } // namespace

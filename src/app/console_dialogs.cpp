@@ -17,4 +17,8 @@ QString ConsoleDialogs::prompt(const QString&, const QString&, const QString&) {
     return {};
 }
 
+QString ConsoleDialogs::saveFileName(const QString&, const QString&) {
+    return {};
+}
+
 } // namespace ravelbook

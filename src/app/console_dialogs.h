@@ -12,6 +12,7 @@ class ConsoleDialogs final : public Dialogs {
 public:
     Answer message(const QString& text, const QString& title, Buttons buttons) override;
     QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
+    QString saveFileName(const QString& title, const QString& suggested) override;
 };
 
 } // namespace ravelbook

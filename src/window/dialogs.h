@@ -18,6 +18,8 @@ public:
     // A one-line text prompt; returns the empty text when cancelled.
     virtual QString prompt(const QString& text, const QString& title,
                            const QString& defaultText) = 0;
+    // Asks where to save a file; returns the empty text when cancelled.
+    virtual QString saveFileName(const QString& title, const QString& suggested) = 0;
 };
 
 // Title of the boxes that report a failure to the user.

@@ -53,6 +53,7 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     connectGrid();
     connectEditing();
     connectGroupBoxes();
+    connectPrinting();
 
     geometry_->apply(logicalDpiY());
     setFixedSize(size());

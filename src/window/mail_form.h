@@ -1,8 +1,12 @@
 #pragma once
 
+#include "print/layout.h"
+#include "print/print_destination.h"
+#include "print/print_run.h"
 #include "store/statements.h"
 
 #include <array>
+#include <memory>
 #include <QString>
 #include <QWidget>
 
@@ -117,6 +121,28 @@ public:
     // The groups chosen on page "Mailings": group k is box 35 - k.
     sql::GroupChoice chosenGroups() const;
 
+    // Print job selection on page "Mailings".
+    void optAverySmall_Click();
+    void optAveryLarge_Click();
+    void optEnvelope_Click();
+    void optCards_Click();
+    void optFlier_Click();
+    void txtVerticalAdjustment_Change();
+    void cmdPrintMailingList_Click();
+
+    // The print routines, one for each stationery.
+    void PrintSmallLabels();
+    void PrintLargeLabels();
+    void PrintLegalEnvelopes();
+    void PrintCards();
+    void PrintFlier();
+
+    // Where print runs go; nullptr restores the window's own (the system's printer).
+    void setPrintDestination(PrintDestination* destination);
+    // How the last print run ended and what it put out.
+    const PrintOutcome& lastPrint() const { return lastPrint_; }
+    const PrintTally& lastPrintTally() const { return lastTally_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -133,6 +159,9 @@ private:
     void connectGrid();
     void connectEditing();
     void connectGroupBoxes();
+    void connectPrinting();
+    void showPrintOptions(Stationery stationery);
+    void print(const Layout& layout);
     void setNewAddressMode(bool on);
     void centreOnScreen();
     // Writes edits still in the bound boxes; false when the user would rather
@@ -151,6 +180,10 @@ private:
     QStringListModel* nameList_ = nullptr;
     bool unloaded_ = false;
     bool newAddressMode_ = false;
+    std::unique_ptr<PrintDestination> ownDestination_;
+    PrintDestination* destination_ = nullptr;
+    PrintOutcome lastPrint_;
+    PrintTally lastTally_;
 };
 
 } // namespace ravelbook

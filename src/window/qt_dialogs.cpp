@@ -1,6 +1,7 @@
 #include "window/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -27,6 +28,11 @@ QString QtDialogs::prompt(const QString& text, const QString& title, const QStri
     const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, text,
                                                  QLineEdit::Normal, defaultText, &accepted);
     return accepted ? answer : QString();
+}
+
+QString QtDialogs::saveFileName(const QString& title, const QString& suggested) {
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested,
+                                        QStringLiteral("PDF files (*.pdf)"));
 }
 
 } // namespace ravelbook

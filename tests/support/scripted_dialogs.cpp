@@ -30,4 +30,15 @@ QString ScriptedDialogs::prompt(const QString& text, const QString& title,
     return answer;
 }
 
+QString ScriptedDialogs::saveFileName(const QString& title, const QString& suggested) {
+    shown.push_back({title, title, true, suggested});
+    if (fileAnswers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << title.toStdString();
+        return {};
+    }
+    const QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
 } // namespace ravelbook::testing

@@ -20,11 +20,14 @@ public:
 
     Answer message(const QString& text, const QString& title, Buttons buttons) override;
     QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
+    // Shown as a prompt whose text is the title and whose default is the suggestion.
+    QString saveFileName(const QString& title, const QString& suggested) override;
 
     // Answers for Yes/No boxes and prompts, used in order. A Yes/No box without
     // a scripted answer fails the test.
     std::deque<Answer> answers;
     std::deque<QString> promptAnswers;
+    std::deque<QString> fileAnswers;
     std::vector<Shown> shown;
 };
 

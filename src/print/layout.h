@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <QString>
+#include <QtGlobal>
+
+namespace ravelbook {
+
+// The stationery a print run is for, in the order the print button looks at its options.
+enum class Stationery { SmallLabels, LargeLabels, Envelopes, Cards, Fliers };
+
+// Everything in which one kind of stationery differs from another. One print
+// run draws them all from these constants; positions are twips.
+struct Layout {
+    // Where an item's first line starts; label sheets add the vertical adjustment.
+    qint16 startY = 0;
+    bool followsAdjustment = false;
+    qint16 lineStep = 0;
+
+    // Label sheets: items per sheet, filled left to right, then top to bottom.
+    // Zero for stationery that takes one document per item.
+    int itemsPerSheet = 0;
+    int columns = 1;
+    qint16 columnPitch = 0;
+    qint16 rowPitch = 0;
+
+    // Page set-up made before every item, orientation first.
+    std::optional<int> orientation;
+    std::optional<int> paperSize;
+
+    bool bold = false; // weight of the return address (and of the whole small label)
+    int fontSize = 12;
+
+    // The return-address block under its heading; no heading, no block.
+    std::optional<QString> heading;
+    bool headingEndsLine = false;
+    qint16 returnX = 0;
+
+    bool boldBeforeTo = true;
+    qint16 moveBeforeTo = 0; // from the last return-address line down to "TO:"
+    qint16 toX = 0;
+    qint16 textX = 0;
+
+    // The special-text line under the recipient block.
+    bool special = false;
+    qint16 specialX = 0;
+    qint16 specialMove = 0;
+
+    bool documentPerItem() const { return itemsPerSheet == 0; }
+};
+
+inline const QString kPrintFont = QStringLiteral("Times New Roman");
+inline constexpr int kSpecialFontSize = 18;
+
+// The layout of a stationery; fliers have a bi-fold variant.
+const Layout& layoutFor(Stationery stationery, bool biFold = false);
+
+} // namespace ravelbook

@@ -1,0 +1,101 @@
+// The five kinds of stationery, as constants of the one print run.
+#include "print/layout.h"
+#include "print/printer_surface.h"
+
+namespace ravelbook {
+
+namespace {
+
+// Avery 8161: 1 x 4 in, two columns of ten; the recipient block only, all bold.
+Layout smallLabels() {
+    Layout l;
+    l.startY = 340;
+    l.followsAdjustment = true;
+    l.lineStep = 260;
+    l.itemsPerSheet = 20;
+    l.columns = 2;
+    l.columnPitch = 6000;
+    l.rowPitch = 1440;
+    l.bold = true;
+    l.fontSize = 12;
+    l.boldBeforeTo = false; // already bold
+    l.toX = 400;
+    l.textX = 1000;
+    return l;
+}
+
+// Avery 8163: 2 x 4 in, two columns of five, the return address on every label.
+Layout largeLabels() {
+    Layout l;
+    l.startY = 360;
+    l.followsAdjustment = true;
+    l.lineStep = 290;
+    l.itemsPerSheet = 10;
+    l.columns = 2;
+    l.columnPitch = 6000;
+    l.rowPitch = 2880;
+    l.fontSize = 12;
+    l.heading = QStringLiteral("From:");
+    l.headingEndsLine = true;
+    l.returnX = 360;
+    l.moveBeforeTo = 435; // one and a half line steps
+    l.toX = 1400;
+    l.textX = 2000;
+    return l;
+}
+
+// The common shape of envelopes, cards and fliers: one item a document.
+Layout singleItem(qint16 gapBeforeTo, qint16 specialMove) {
+    Layout l;
+    l.startY = 600;
+    l.lineStep = 360;
+    l.fontSize = 14;
+    l.heading = QStringLiteral("From: ");
+    l.returnX = 360;
+    l.moveBeforeTo = qint16(l.lineStep + gapBeforeTo);
+    l.toX = 5400;
+    l.textX = 6000;
+    l.special = true;
+    l.specialX = 360;
+    l.specialMove = specialMove;
+    return l;
+}
+
+Layout envelopes() {
+    Layout l = singleItem(300, 360);
+    l.paperSize = kPaperEnvelope10;
+    return l;
+}
+
+Layout cards() {
+    Layout l = singleItem(500, 720);
+    l.orientation = kOrientationLandscape;
+    l.paperSize = kPaperStatement;
+    return l;
+}
+
+} // namespace
+
+const Layout& layoutFor(Stationery stationery, bool biFold) {
+    static const Layout small = smallLabels();
+    static const Layout large = largeLabels();
+    static const Layout envelope = envelopes();
+    static const Layout card = cards();
+    static const Layout flier = singleItem(500, 360);
+    static const Layout biFoldFlier = singleItem(1440, 720);
+    switch (stationery) {
+    case Stationery::SmallLabels:
+        return small;
+    case Stationery::LargeLabels:
+        return large;
+    case Stationery::Envelopes:
+        return envelope;
+    case Stationery::Cards:
+        return card;
+    case Stationery::Fliers:
+        break;
+    }
+    return biFold ? biFoldFlier : flier;
+}
+
+} // namespace ravelbook

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "print/print_destination.h"
+
+#include <functional>
+#include <memory>
+#include <QString>
+
+namespace ravelbook {
+
+class PaintedSurface;
+
+// A destination that draws every run anew on a surface from `open`: a PDF
+// file or a printer. `open` may return nothing to call the run off.
+class PaintedDestination : public PrintDestination {
+public:
+    using Opener = std::function<std::unique_ptr<PaintedSurface>()>;
+
+    explicit PaintedDestination(Opener open);
+    ~PaintedDestination() override;
+
+    PrinterSurface* begin() override;
+    PrintTally end() override;
+
+    static std::unique_ptr<PaintedDestination> pdf(const QString& file);
+    static std::unique_ptr<PaintedDestination> printer(const QString& name);
+
+private:
+    Opener open_;
+    std::unique_ptr<PaintedSurface> surface_;
+};
+
+} // namespace ravelbook

@@ -1,0 +1,89 @@
+#include "print/vertical_adjustment.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace ravelbook {
+
+namespace {
+
+bool isSkipped(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') ||
+           c == QLatin1Char('\r');
+}
+
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The longest number at the start of the text, with the skipped characters
+// taken out: sign, digits, one decimal point, an exponent with E or D.
+std::string leadingNumber(const QString& text) {
+    std::string number;
+    enum class Part { Sign, Mantissa, Fraction, ExponentSign, Exponent } part = Part::Sign;
+    bool mantissaDigits = false;
+    for (const QChar c : text) {
+        if (isSkipped(c))
+            continue;
+        const char ch = char(c.unicode());
+        if (isDigit(c)) {
+            if (part == Part::Sign)
+                part = Part::Mantissa;
+            if (part == Part::ExponentSign)
+                part = Part::Exponent;
+            if (part == Part::Mantissa || part == Part::Fraction)
+                mantissaDigits = true;
+            number += ch;
+        } else if ((c == QLatin1Char('+') || c == QLatin1Char('-')) &&
+                   (part == Part::Sign || part == Part::ExponentSign)) {
+            if (part == Part::ExponentSign && number.back() != 'e')
+                break;
+            number += ch;
+            if (part == Part::Sign)
+                part = Part::Mantissa;
+        } else if (c == QLatin1Char('.') && (part == Part::Sign || part == Part::Mantissa)) {
+            number += '.';
+            part = Part::Fraction;
+        } else if ((c.toLower() == QLatin1Char('e') || c.toLower() == QLatin1Char('d')) &&
+                   mantissaDigits && (part == Part::Mantissa || part == Part::Fraction)) {
+            number += 'e';
+            part = Part::ExponentSign;
+        } else {
+            break;
+        }
+    }
+    // An exponent marker without digits belongs to no number.
+    while (!number.empty() && (number.back() == 'e' || number.back() == '+' ||
+                               number.back() == '-'))
+        number.pop_back();
+    return mantissaDigits ? number : std::string();
+}
+
+} // namespace
+
+std::optional<qint16> readVerticalAdjustment(const QString& text) {
+    std::string number = leadingNumber(text);
+    if (!number.empty() && number.front() == '+')
+        number.erase(0, 1);
+    double value = 0.0;
+    if (!number.empty()) {
+        // from_chars reads the same whatever the user's locale says about decimal points.
+        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+        (void)end;
+        const bool tiny = number.find("e-") != std::string::npos;
+        if (error == std::errc::result_out_of_range && tiny)
+            value = 0.0;
+        else if (error != std::errc())
+            return std::nullopt; // beyond what a double holds, so far beyond 16 bits
+    }
+    // Half to even, as the default rounding mode does.
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= std::numeric_limits<qint16>::min() &&
+          rounded <= std::numeric_limits<qint16>::max()))
+        return std::nullopt;
+    return qint16(rounded);
+}
+
+} // namespace ravelbook
