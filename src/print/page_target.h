@@ -1,0 +1,26 @@
+#pragma once
+
+class QPainter;
+
+namespace ravelbook {
+
+class PageSetup;
+
+// Where a painted surface's pages go: a PDF file or a printer. The painter it
+// hands out has its origin at the top-left corner of the printable area and
+// stays valid until endDocument(). Any operation may throw PrintError.
+class PageTarget {
+public:
+    virtual ~PageTarget() = default;
+
+    // Begins a document and its first page.
+    virtual QPainter& beginDocument(const PageSetup& setup) = 0;
+    // Ends the current page and begins the next one of the same document.
+    virtual void newPage(const PageSetup& setup) = 0;
+    // Ends the open document and hands it over.
+    virtual void endDocument() = 0;
+    // Closes the output once the last document has ended.
+    virtual void finish() = 0;
+};
+
+} // namespace ravelbook

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "print/page_setup.h"
+#include "print/printer_surface.h"
+
+#include <memory>
+#include <QFont>
+#include <QPointF>
+
+class QPainter;
+
+namespace ravelbook {
+
+class PageTarget;
+
+// A printer surface that draws with QPainter on the pages of a target. Pages
+// are begun only when something is drawn on them, so a run never emits blank
+// sheets. Without finish() the output is dropped.
+class PaintedSurface final : public PrinterSurface {
+public:
+    explicit PaintedSurface(std::unique_ptr<PageTarget> target);
+    ~PaintedSurface() override;
+
+    void SetFontName(const QString& face) override;
+    void SetFontSize(int points) override;
+    void SetBold(bool on) override;
+    void SetPaperSize(int code) override;
+    void SetOrientation(int code) override;
+    void SetX(qint16 twips) override;
+    void SetY(qint16 twips) override;
+    void PrintLine(const QString& text) override;
+    void PrintInline(const QString& text) override;
+    void NewPage() override;
+    void EndDocument() override;
+
+    // Ends an open document and closes the output; a PDF file is written here.
+    void finish();
+
+    // What was actually emitted so far.
+    int pages() const { return pages_; }
+    int documents() const { return documents_; }
+
+private:
+    enum class State { NoDocument, OnPage, BetweenPages };
+
+    QPainter& page();
+    // Draws at the pen and returns the text's advance and line spacing in twips.
+    QPointF draw(const QString& text);
+
+    std::unique_ptr<PageTarget> target_;
+    QPainter* painter_ = nullptr;
+    State state_ = State::NoDocument;
+    PageSetup setup_;
+    QFont font_;
+    QPointF pen_; // twips from the printable area's top-left corner
+    int pages_ = 0;
+    int documents_ = 0;
+};
+
+std::unique_ptr<PaintedSurface> pdfSurface(const QString& file);
+// An empty name prints on the system's default printer.
+std::unique_ptr<PaintedSurface> printerSurface(const QString& printerName);
+
+} // namespace ravelbook

@@ -1,0 +1,315 @@
+#include "print/painted_surface.h"
+#include "print/print_error.h"
+#include "print/printers.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSizeF>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+namespace ravelbook {
+namespace {
+
+// A word as poppler reports it, in points from the page's top-left corner.
+// yMin is the baseline less the font's ascent: the top of the character cell.
+struct Word {
+    QString text;
+    int page = 0;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0)
+        << program.toStdString() << process.readAllStandardError().toStdString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+std::vector<QSizeF> pageSizes(const QString& pdf) {
+    static const QRegularExpression line(QStringLiteral(R"(Page\s+\d+ size:\s+(\S+) x (\S+) pts)"));
+    std::vector<QSizeF> sizes;
+    for (auto it = line.globalMatch(run("pdfinfo", {"-f", "1", "-l", "9999", pdf}));
+         it.hasNext();) {
+        const auto m = it.next();
+        sizes.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
+    }
+    return sizes;
+}
+
+std::vector<Word> words(const QString& pdf) {
+    QXmlStreamReader xml(run("pdftotext", {"-bbox", pdf, "-"}));
+    std::vector<Word> found;
+    int page = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        page += xml.name() == QLatin1String("page");
+        if (xml.name() != QLatin1String("word"))
+            continue;
+        const auto at = [&](const char* name) { return xml.attributes().value(name).toDouble(); };
+        Word w{{}, page, at("xMin"), at("yMin"), at("xMax"), at("yMax")};
+        w.text = xml.readElementText();
+        found.push_back(w);
+    }
+    return found;
+}
+
+Word only(const std::vector<Word>& all, const QString& text) {
+    std::vector<Word> hits;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(hits),
+                 [&](const Word& w) { return w.text == text; });
+    EXPECT_EQ(hits.size(), 1u) << text.toStdString();
+    return hits.empty() ? Word{} : hits.front();
+}
+
+// Where a twip position on the printable area lands on the PDF page.
+double toPoints(int twips) {
+    return (twips + 360) / 20.0;
+}
+
+constexpr double kTolerance = 1.5;
+// Times at 12 points spaces its lines this far apart.
+constexpr double kLineSpacing12 = 13.8;
+
+class PdfSurface : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString file = dir.filePath(QStringLiteral("run.pdf"));
+    std::unique_ptr<PaintedSurface> surface = pdfSurface(file);
+
+    void SetUp() override {
+        surface->SetFontName(QStringLiteral("Times New Roman"));
+        surface->SetFontSize(12);
+    }
+
+    void printAt(int x, int y, const QString& text) {
+        surface->SetX(static_cast<qint16>(x));
+        surface->SetY(static_cast<qint16>(y));
+        surface->PrintLine(text);
+    }
+
+    std::vector<Word> finishedWords() {
+        surface->finish();
+        return words(file);
+    }
+};
+
+TEST_F(PdfSurface, TextCellTopLeftLandsAtThePenOnThePrintableArea) {
+    struct Case {
+        int x, y;
+        QString text;
+    };
+    const Case cases[] = {{0, 0, "Corner"}, {400, 340, "Hello"}, {11000, 14000, "Far"}};
+    for (const Case& c : cases)
+        printAt(c.x, c.y, c.text);
+    const auto all = finishedWords();
+    for (const Case& c : cases) {
+        const Word w = only(all, c.text);
+        EXPECT_NEAR(w.xMin, toPoints(c.x), kTolerance) << c.text.toStdString();
+        EXPECT_NEAR(w.yMin, toPoints(c.y), kTolerance) << c.text.toStdString();
+    }
+}
+
+TEST_F(PdfSurface, InlinePiecesJoinLikeOneLineAndPrintLineReturnsToTheLeftEdge) {
+    printAt(1000, 1000, "Ravelbook");
+    surface->PrintInline("Ravel");
+    surface->PrintLine("book");
+    surface->PrintInline("Dear ");
+    surface->PrintLine("Reader");
+    const auto all = finishedWords();
+
+    std::vector<Word> joined;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(joined),
+                 [](const Word& w) { return w.text == "Ravelbook"; });
+    ASSERT_EQ(joined.size(), 2u);
+    EXPECT_NEAR(joined[1].xMin, toPoints(0), kTolerance);
+    EXPECT_NEAR(joined[1].xMax - joined[1].xMin, joined[0].xMax - joined[0].xMin, 0.2);
+    EXPECT_NEAR(joined[1].yMin - joined[0].yMin, kLineSpacing12, 0.5);
+
+    const Word dear = only(all, "Dear");
+    const Word reader = only(all, "Reader");
+    EXPECT_NEAR(reader.yMin, dear.yMin, 0.01);
+    EXPECT_NEAR(dear.yMin - joined[1].yMin, kLineSpacing12, 0.5);
+    // One space apart.
+    EXPECT_GT(reader.xMin, dear.xMax + 1.0);
+    EXPECT_LT(reader.xMin, dear.xMax + 5.0);
+}
+
+TEST_F(PdfSurface, FontSizeAndBoldPersistUntilChanged) {
+    surface->SetFontSize(24);
+    surface->SetBold(true);
+    printAt(0, 0, "Large");
+    surface->SetFontName("Times New Roman");
+    surface->PrintLine("Still");
+    surface->SetFontSize(8);
+    surface->SetBold(false);
+    surface->PrintLine("Small");
+    const auto all = finishedWords();
+    const Word large = only(all, "Large"), still = only(all, "Still"), small = only(all, "Small");
+    EXPECT_NEAR(still.yMax - still.yMin, large.yMax - large.yMin, 0.1);
+    EXPECT_NEAR((large.yMax - large.yMin) / (small.yMax - small.yMin), 3.0, 0.1);
+    EXPECT_NEAR(still.yMin - large.yMin, 2 * kLineSpacing12, 1.0);
+
+    const QString fonts = run("pdffonts", {file});
+    EXPECT_TRUE(fonts.contains(
+        QRegularExpression(R"((^|\+)LiberationSerif-Bold\s)", QRegularExpression::MultilineOption)))
+        << fonts.toStdString();
+    EXPECT_TRUE(fonts.contains(
+        QRegularExpression(R"((^|\+)LiberationSerif\s)", QRegularExpression::MultilineOption)))
+        << fonts.toStdString();
+    EXPECT_FALSE(fonts.contains("Italic"));
+}
+
+// Each call is a letter and a code: P SetPaperSize, O SetOrientation.
+struct SetupCase {
+    const char* calls;
+    QSizeF points;
+};
+
+TEST(PdfPageSetup, PaperAndOrientationCodesGiveThePageSize) {
+    const SetupCase cases[] = {
+        {"", {612, 792}},       {"O2", {792, 612}},           {"P6", {396, 612}},
+        {"O2 P6", {612, 396}},  {"P20", {684, 297}},          {"O1 P20", {684, 297}},
+        {"P20 P1", {612, 792}}, {"O2 P6 P99 O0", {612, 396}},
+    };
+    for (const SetupCase& c : cases) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("setup.pdf");
+        auto surface = pdfSurface(file);
+        for (const QString& call : QString(c.calls).split(' ', Qt::SkipEmptyParts)) {
+            const int code = call.mid(1).toInt();
+            call[0] == 'P' ? surface->SetPaperSize(code) : surface->SetOrientation(code);
+        }
+        surface->PrintLine("x");
+        surface->finish();
+        EXPECT_EQ(pageSizes(file), std::vector<QSizeF>{c.points}) << c.calls;
+    }
+}
+
+TEST_F(PdfSurface, DocumentsFollowEachOtherInOneFileEachPageWithItsSetUp) {
+    surface->SetPaperSize(20);
+    printAt(6000, 2000, "First");
+    surface->SetPaperSize(6); // only for the page begun next
+    surface->PrintLine("Same");
+    surface->NewPage();
+    surface->SetPaperSize(20);
+    printAt(6000, 2000, "Second");
+    surface->EndDocument();
+    surface->SetOrientation(2);
+    surface->SetPaperSize(6);
+    printAt(400, 340, "Card");
+    surface->EndDocument();
+    surface->SetPaperSize(1);
+    surface->SetOrientation(1);
+    printAt(0, 0, "Flier");
+    const auto all = finishedWords();
+
+    EXPECT_EQ(surface->documents(), 3);
+    EXPECT_EQ(surface->pages(), 4);
+    EXPECT_EQ(pageSizes(file),
+              (std::vector<QSizeF>{{684, 297}, {684, 297}, {612, 396}, {612, 792}}));
+    struct Expected {
+        QString text;
+        int page, x, y;
+    };
+    const Expected expected[] = {{"First", 1, 6000, 2000},
+                                 {"Second", 2, 6000, 2000},
+                                 {"Card", 3, 400, 340},
+                                 {"Flier", 4, 0, 0}};
+    for (const Expected& e : expected) {
+        const Word w = only(all, e.text);
+        EXPECT_EQ(w.page, e.page) << e.text.toStdString();
+        EXPECT_NEAR(w.xMin, toPoints(e.x), kTolerance) << e.text.toStdString();
+        EXPECT_NEAR(w.yMin, toPoints(e.y), kTolerance) << e.text.toStdString();
+    }
+    EXPECT_EQ(only(all, "Same").page, 1);
+}
+
+// Each letter is one call: L PrintLine, I PrintInline, N NewPage, E EndDocument.
+struct LazyCase {
+    const char* calls;
+    int pages;
+    int documents;
+};
+
+TEST(PdfLazyPages, OnlyPagesWithSomethingOnThemAreEmitted) {
+    const LazyCase cases[] = {
+        {"", 0, 0},    {"E", 0, 0},    {"NNE", 0, 0}, {"L", 1, 1},     {"LLI", 1, 1},
+        {"LNE", 1, 1}, {"LNNN", 1, 1}, {"NNL", 1, 1}, {"LNL", 2, 1},   {"LNNNI", 2, 1},
+        {"LEE", 1, 1}, {"LENE", 1, 1}, {"LEL", 2, 2}, {"LNENL", 2, 2}, {"ILNLNLNE", 3, 1},
+    };
+    for (const LazyCase& c : cases) {
+        QTemporaryDir dir;
+        const QString file = dir.filePath("lazy.pdf");
+        auto surface = pdfSurface(file);
+        for (const char* call = c.calls; *call; ++call) {
+            if (*call == 'L')
+                surface->PrintLine("line");
+            else if (*call == 'I')
+                surface->PrintInline("inline");
+            else if (*call == 'N')
+                surface->NewPage();
+            else
+                surface->EndDocument();
+        }
+        surface->finish();
+        EXPECT_EQ(surface->pages(), c.pages) << c.calls;
+        EXPECT_EQ(surface->documents(), c.documents) << c.calls;
+        EXPECT_EQ(QFile::exists(file), c.pages > 0) << c.calls;
+        if (c.pages > 0) {
+            EXPECT_EQ(pageSizes(file).size(), size_t(c.pages)) << c.calls;
+        }
+    }
+}
+
+TEST(PdfFile, UnwritablePathIsReportedByNameAndDroppedRunsWriteNothing) {
+    QTemporaryDir dir;
+    for (const QString& file : {dir.filePath("missing/out.pdf"), dir.path()}) {
+        auto surface = pdfSurface(file);
+        try {
+            surface->PrintLine("x");
+            surface->finish();
+            ADD_FAILURE() << "no error for " << file.toStdString();
+        } catch (const PrintError& e) {
+            EXPECT_EQ(e.message(), QStringLiteral("The PDF file \"%1\" can't be written.")
+                                       .arg(QDir::toNativeSeparators(file)));
+        }
+    }
+    const QString dropped = dir.filePath("dropped.pdf");
+    pdfSurface(dropped)->PrintLine("x");
+    EXPECT_FALSE(QFile::exists(dropped));
+}
+
+TEST(Printers, UnknownPrinterFailsWhenTheJobStartsAndNotBefore) {
+    EXPECT_FALSE(printerExists("No Such Printer 7"));
+    EXPECT_FALSE(printerExists(QString()));
+    auto surface = printerSurface("No Such Printer 7");
+    surface->SetPaperSize(20);
+    surface->SetX(100);
+    surface->NewPage();
+    EXPECT_NO_THROW(surface->finish());
+    try {
+        surface->PrintLine("x");
+        ADD_FAILURE() << "no error";
+    } catch (const PrintError& e) {
+        EXPECT_EQ(e.message(), "The printer \"No Such Printer 7\" could not start the print job.");
+    }
+    EXPECT_EQ(surface->pages(), 0);
+    EXPECT_NO_THROW(surface->EndDocument());
+    EXPECT_EQ(surface->documents(), 0);
+
+    if (defaultPrinterName().isEmpty())
+        EXPECT_THROW(printerSurface(QString())->PrintLine("x"), PrintError);
+    else
+        EXPECT_TRUE(printerExists(defaultPrinterName()));
+}
+
+} // namespace
+} // namespace ravelbook
