@@ -6,13 +6,17 @@ namespace ravelbook {
 
 QString usage() {
     return QStringLiteral("Usage: ravelbook [--database FILE]\n"
+                          "       ravelbook print --help\n"
                           "\n"
                           "Keeps an address book and prints it onto labels, envelopes, cards and "
                           "fliers.\n"
                           "\n"
                           "  --database FILE  open this address book instead of the default\n"
                           "                   (%1); a missing file is created\n"
-                          "  --help           show this text\n")
+                          "  --help           show this text\n"
+                          "\n"
+                          "\"ravelbook print\" prints groups of the address book without the "
+                          "window.\n")
         .arg(defaultDatabasePath());
 }
 

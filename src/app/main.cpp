@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/console_dialogs.h"
 #include "app/paths.h"
+#include "app/print_command.h"
 #include "app/startup.h"
 #include "store/database.h"
 #include "window/ini_settings_store.h"
@@ -13,7 +14,36 @@
 #include <QGuiApplication>
 #include <QTextStream>
 
+namespace {
+
+// "ravelbook print ...": the window's print run without the window.
+int printMain(int argc, char* argv[]) {
+    for (int i = 2; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {
+            std::fputs(qPrintable(ravelbook::printUsage()), stdout);
+            return 0;
+        }
+    }
+    // Nothing is shown, so no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ravelbook::Application app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QString error;
+    const auto command = ravelbook::parsePrintCommand(app.arguments().mid(2), error);
+    if (!command) {
+        err << "ravelbook print: " << error << "\n\n" << ravelbook::printUsage();
+        return 2;
+    }
+    return ravelbook::runPrintCommand(*command, out, err);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (argc > 1 && qstrcmp(argv[1], "print") == 0)
+        return printMain(argc, argv);
+
     // Help needs no display, so it is answered before Qt connects to one.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {

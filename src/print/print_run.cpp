@@ -28,8 +28,8 @@ class Run {
 public:
     Run(const Layout& layout, QString& strSQL, DataSource& records, const PrintInputs& inputs,
         PrinterSurface& surface, const PrintProgress& progress)
-        : layout_(layout), strSQL_(strSQL), records_(records), inputs_(inputs),
-          surface_(surface), progress_(progress) {}
+        : layout_(layout), strSQL_(strSQL), records_(records), inputs_(inputs), surface_(surface),
+          progress_(progress) {}
 
     PrintOutcome execute();
 

@@ -21,8 +21,8 @@ struct PrintOutcome {
         ReadFailed, // the records stopped being readable part way
     };
     Stop stop = Stop::Done;
-    int items = 0;  // items drawn
-    int total = 0;  // items the run set out to print
+    int items = 0;                  // items drawn
+    int total = 0;                  // items the run set out to print
     std::optional<QString> failure; // the first printer or store failure, for the user
 };
 

@@ -55,8 +55,8 @@ std::string leadingNumber(const QString& text) {
         }
     }
     // An exponent marker without digits belongs to no number.
-    while (!number.empty() && (number.back() == 'e' || number.back() == '+' ||
-                               number.back() == '-'))
+    while (!number.empty() &&
+           (number.back() == 'e' || number.back() == '+' || number.back() == '-'))
         number.pop_back();
     return mantissaDigits ? number : std::string();
 }
@@ -70,7 +70,8 @@ std::optional<qint16> readVerticalAdjustment(const QString& text) {
     double value = 0.0;
     if (!number.empty()) {
         // from_chars reads the same whatever the user's locale says about decimal points.
-        const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+        const auto [end, error] =
+            std::from_chars(number.data(), number.data() + number.size(), value);
         (void)end;
         const bool tiny = number.find("e-") != std::string::npos;
         if (error == std::errc::result_out_of_range && tiny)

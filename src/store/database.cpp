@@ -160,13 +160,17 @@ void createNew(const QString& path) {
 
 } // namespace
 
-Database::Database(const QString& path) : path_(QFileInfo(path).absoluteFilePath()) {
+Database::Database(const QString& path, Access access) : path_(QFileInfo(path).absoluteFilePath()) {
+    const bool readOnly = access == Access::ReadOnly;
     if (QFileInfo::exists(path_))
         checkExisting(path_);
+    else if (readOnly)
+        fail(path_, QStringLiteral("there is no such file"));
     else
         createNew(path_);
 
-    Connection connection(path_, busyOption());
+    Connection connection(path_, readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption()
+                                          : busyOption());
     QSqlDatabase db = connection.handle();
     if (!db.open())
         fail(path_, explain(db.lastError()));

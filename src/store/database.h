@@ -15,8 +15,11 @@ namespace ravelbook {
 // address book; a missing file is created with the three empty tables.
 class Database {
 public:
+    // ReadOnly never writes: a missing file is an error and every change is refused.
+    enum class Access { ReadWrite, ReadOnly };
+
     // Throws StoreError naming the file and what is wrong with it.
-    explicit Database(const QString& path);
+    explicit Database(const QString& path, Access access = Access::ReadWrite);
     ~Database();
 
     Database(const Database&) = delete;

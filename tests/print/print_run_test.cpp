@@ -374,12 +374,11 @@ TEST_F(PrintRun, CancellingEndsTheDocumentCleanly) {
     addMembers(5);
     int told = 0;
     strSQL = kGroup0;
-    const PrintOutcome outcome =
-        runPrint(layoutFor(Stationery::SmallLabels), strSQL, records, inputs, surface,
-                 [&](int, int total) {
-                     EXPECT_EQ(total, 5);
-                     return ++told < 2;
-                 });
+    const PrintOutcome outcome = runPrint(layoutFor(Stationery::SmallLabels), strSQL, records,
+                                          inputs, surface, [&](int, int total) {
+                                              EXPECT_EQ(total, 5);
+                                              return ++told < 2;
+                                          });
     EXPECT_EQ(outcome.stop, PrintOutcome::Stop::Cancelled);
     EXPECT_EQ(outcome.items, 2);
     EXPECT_EQ(surface.calls.back(), "EndDocument");

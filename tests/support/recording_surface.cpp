@@ -38,8 +38,8 @@ void RecordingSurface::SetY(qint16 twips) {
 }
 
 void RecordingSurface::draw(const QString& text, bool endsLine) {
-    drawn.push_back(
-        {text, x_, y_, size_, bold_, endsLine, font_, documentsEnded, page_, paperSize_, orientation_});
+    drawn.push_back({text, x_, y_, size_, bold_, endsLine, font_, documentsEnded, page_, paperSize_,
+                     orientation_});
 }
 
 void RecordingSurface::PrintLine(const QString& text) {

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "print/layout.h"
+
+#include <optional>
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace ravelbook {
+
+// "ravelbook print ...": a print run as the window would make it, without
+// showing the window and without changing the address book.
+struct PrintCommand {
+    QString database;
+    Stationery stationery = Stationery::SmallLabels;
+    QStringList groups; // column numbers or titles
+    std::optional<QString> selected;
+    bool lastNameFirst = false;
+    bool biFold = false;
+    std::optional<QString> special;
+    std::optional<QString> adjust;
+    int returnAddress = 1;
+    QString pdf;
+    QString printer;
+};
+
+// Parses the arguments after "print". Returns nothing and sets `error` for a usage error.
+std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QString& error);
+QString printUsage();
+
+// Exit status: 0 printed (one line on `out`), 1 could not print (why on `err`).
+int runPrintCommand(const PrintCommand& command, QTextStream& out, QTextStream& err);
+
+} // namespace ravelbook

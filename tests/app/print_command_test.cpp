@@ -1,0 +1,217 @@
+// "ravelbook print": whole runs into a PDF, checked in the PDF itself, and
+// the exit status and message of every way a request can fail.
+#include "support/program.h"
+#include "support/temp_book.h"
+#include "window/ini_settings_store.h"
+
+#include <cmath>
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace ravelbook {
+namespace {
+
+using testing::Person;
+using testing::TempBook;
+
+struct Word {
+    QString text;
+    double x;
+    double y;
+};
+
+struct Page {
+    double width;
+    double height;
+    std::vector<Word> words;
+
+    const Word* find(const QString& text, int nth = 0) const {
+        for (const Word& w : words) {
+            if (w.text == text && nth-- == 0)
+                return &w;
+        }
+        return nullptr;
+    }
+};
+
+// Pages and word boxes of a PDF, in points from each page's top-left corner.
+std::vector<Page> readPdf(const QString& file) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-bbox", file, "-"});
+    EXPECT_TRUE(pdftotext.waitForFinished(30000));
+    const QString xhtml = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    static const QRegularExpression tag(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    std::vector<Page> pages;
+    for (auto it = tag.globalMatch(xhtml); it.hasNext();) {
+        const auto m = it.next();
+        if (!m.captured(1).isEmpty()) {
+            pages.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
+        } else if (!pages.empty()) {
+            QString text = m.captured(5);
+            text.replace("&apos;", "'").replace("&amp;", "&").replace("&quot;", "\"");
+            pages.back().words.push_back(
+                {text, m.captured(3).toDouble(), m.captured(4).toDouble()});
+        }
+    }
+    return pages;
+}
+
+// Where a position in twips lands on the PDF page: a quarter inch in from its corner.
+double points(int twips) {
+    return (twips + 360) / 20.0;
+}
+
+#define EXPECT_AT(word, xTwips, yTwips)                                                            \
+    do {                                                                                           \
+        ASSERT_NE(word, nullptr);                                                                  \
+        EXPECT_NEAR((word)->x, points(xTwips), 0.5);                                               \
+        EXPECT_NEAR((word)->y, points(yTwips), 0.5);                                               \
+    } while (0)
+
+class PrintCommand : public testing::Program {
+protected:
+    PrintCommand() {
+        book.create();
+        pdf = home.filePath("out.pdf");
+    }
+
+    Outcome print(const QStringList& arguments) {
+        return run(QStringList{"print", "--database", book.path()} + arguments);
+    }
+
+    TempBook book;
+    QString pdf;
+};
+
+TEST_F(PrintCommand, SmallLabelsFillTwoSheetsOfOnePdfAndLeaveTheBookAsItWas) {
+    for (int i = 1; i <= 21; ++i)
+        book.addPerson(
+            {QString("Last%1, First").arg(i, 2, 10, QChar('0')), "1 Road", "Town", "", "", {0}});
+    book.addPerson({"Other, Group", "x", "", "", "", {1}});
+    book.addPerson({"", "unnamed", "", "", "", {0}}); // neither printed nor purged
+    const QByteArray before = book.bytes();
+
+    const Outcome outcome =
+        print({"--stationery", "small-labels", "--group", "0", "--adjust", "180", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 21 items on 2 pages in 1 document.");
+
+    const std::vector<Page> pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    for (const Page& page : pages) {
+        EXPECT_EQ(page.width, 612);
+        EXPECT_EQ(page.height, 792);
+    }
+    // Slots fill across, then down; the adjustment moves every line 180 twips.
+    EXPECT_AT(pages[0].find("TO:", 0), 400, 340 + 180);
+    EXPECT_AT(pages[0].find("TO:", 1), 6000 + 400, 340 + 180);
+    EXPECT_AT(pages[0].find("TO:", 19), 6000 + 400, 9 * 1440 + 340 + 180);
+    EXPECT_AT(pages[0].find("First", 0), 1000, 340 + 180);
+    EXPECT_AT(pages[0].find("Road", 0), 1000 + 190, 600 + 180); // "1 Road"
+    EXPECT_AT(pages[1].find("TO:"), 400, 340 + 180);
+    EXPECT_NE(pages[1].find("Last21"), nullptr);
+    EXPECT_EQ(pages[1].find("TO:", 1), nullptr);
+
+    EXPECT_EQ(book.bytes(), before);
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("config/Ravelbook/Ravelbook.ini")));
+}
+
+TEST_F(PrintCommand, EnvelopesOfGroupsByTitleAreOnePagePerEnvelope) {
+    {
+        IniSettingsStore settings(home.filePath("config"));
+        for (int k = 0; k < 18; ++k) {
+            const QString title = k == 2 || k == 5 ? "Family" : QString("Group %1").arg(k);
+            settings.saveSetting("Ravelbook", "Startup", QString("Label %1Caption").arg(k), title);
+        }
+    }
+    book.exec("UPDATE \"Return Addresses\" SET Name = 'Ann Sender', Address = '1 Main St', "
+              "\"City State Zip\" = 'Town'");
+    book.addPeople({{"Aunt, May", "3 Lane", "City", "", "", {2}},
+                    {"Cousin, Lou", "4 Lane", "City", "", "", {5}},
+                    {"Boss, Big", "5 Lane", "City", "", "", {1}}});
+
+    const Outcome outcome = print({"--stationery", "envelopes", "--group", "Family", "--special",
+                                   "Season's greetings", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 2 items on 2 pages in 2 documents.");
+    const std::vector<Page> pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    for (const Page& page : pages) {
+        EXPECT_EQ(page.width, 684); // 9 1/2 in across
+        EXPECT_EQ(page.height, 297);
+        EXPECT_AT(page.find("From:"), 360, 600);
+        EXPECT_AT(page.find("Ann"), 360, 960);
+        EXPECT_AT(page.find("TO:"), 5400, 2340);
+        EXPECT_AT(page.find("Season's"), 360, 4140);
+    }
+    EXPECT_NE(pages[0].find("May"), nullptr);
+    EXPECT_NE(pages[1].find("Lou"), nullptr);
+}
+
+TEST_F(PrintCommand, OneSelectedCardPrintsExactlyThatRecord) {
+    book.addPeople({{"Pat' OR '1'='1", "Wrong", "", "", "", {0}},
+                    {"O'Brien, Pat", "Her Street", "Dublin", "Ireland", "Desk 4", {0}}});
+    const Outcome outcome = print({"--stationery", "cards", "--group", "0", "--selected",
+                                   "O'Brien, Pat", "--last-name-first", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    const std::vector<Page> pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].width, 612); // statement paper, landscape
+    EXPECT_EQ(pages[0].height, 396);
+    EXPECT_AT(pages[0].find("O'Brien,"), 6000, 2540);
+    EXPECT_AT(pages[0].find("ATTN:"), 6000, 3980);
+    EXPECT_EQ(pages[0].find("Wrong"), nullptr);
+}
+
+TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
+    book.addPerson({"Smith, John", "1 Road", "", "", "", {0}});
+    const QByteArray before = book.bytes();
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString says;
+    };
+    const QStringList to = {"--pdf", pdf};
+    const Case cases[] = {
+        {QStringList{"--stationery", "cards"} + to, 2, "at least one --group"},
+        {QStringList{"--stationery", "posters", "--group", "0"} + to, 2, "unknown stationery"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--adjust", "99999"} + to, 2,
+         "outside -32768..32767"},
+        {{"--stationery", "cards", "--group", "0", "--pdf", pdf, "--printer", "x"},
+         2,
+         "either --pdf"},
+        {QStringList{"--stationery", "cards", "--group", "Nobody"} + to, 1,
+         "There is no group titled \"Nobody\"."},
+        {QStringList{"--stationery", "cards", "--group", "18"} + to, 1, "groups are 0 to 17"},
+        {QStringList{"--stationery", "cards", "--group", "7"} + to, 1, "Nothing was printed"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--selected", "Doe, Jane"} + to, 1,
+         "No record named \"Doe, Jane\""},
+        {QStringList{"--stationery", "cards", "--group", "0", "--return-address", "2"} + to, 1,
+         "return address"},
+        {{"--stationery", "cards", "--group", "0", "--printer", "No Such Printer"},
+         1,
+         "There is no printer named \"No Such Printer\"."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome outcome = print(c.arguments);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        EXPECT_TRUE(outcome.standardError.contains(c.says)) << outcome.standardError.toStdString();
+        EXPECT_TRUE(outcome.standardOutput.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(pdf));
+    }
+    EXPECT_EQ(book.bytes(), before);
+
+    // A book that isn't there is not created.
+    const QString missing = home.filePath("missing.db");
+    const Outcome outcome = run(
+        {"print", "--database", missing, "--stationery", "cards", "--group", "0", "--pdf", pdf});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.standardError.contains(QDir::toNativeSeparators(missing)));
+    EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+} // namespace
+} // namespace ravelbook

@@ -1,0 +1,203 @@
+// Page "Mailings" as the user prints from it: the stationery options, the
+// vertical adjustment, the print button and where the pages go.
+#include "store/data_source.h"
+#include "support/form_fixture.h"
+#include "support/recording_surface.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTabWidget>
+#include <QTest>
+
+namespace ravelbook {
+namespace {
+
+using testing::FormFixture;
+using testing::RecordingDestination;
+
+const QString kBase = "SELECT * FROM Addresses WHERE NOT Name = '' AND Name IS NOT NULL";
+
+class Printing : public FormFixture {
+protected:
+    void SetUp() override {
+        book.addPeople({
+            {"Smith, John", "12 Elm St", "Springfield", "USA", "", {0}},
+            {"Adams, Zoe", "1 Oak", "Salem", "", "", {3}},
+            {"Brown, Bo", "2 Ash", "Dover", "", "", {5}},
+        });
+        book.exec("UPDATE Ini SET VerticalAdjustment = -60");
+        book.exec("UPDATE \"Return Addresses\" SET Name = 'Ann Sender', Address = '1 Main St', "
+                  "\"City State Zip\" = 'Town'");
+        openForm();
+        form->SSTab1->setCurrentIndex(1); // page "Mailings"
+        form->setPrintDestination(&destination);
+    }
+
+    void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+    QStringList drawnNames() const {
+        QStringList names;
+        const auto& drawn = destination.surface.drawn;
+        for (std::size_t i = 0; i + 1 < drawn.size(); ++i) {
+            if (drawn[i].text == "TO:")
+                names << drawn[i + 1].text;
+        }
+        return names;
+    }
+
+    RecordingDestination destination;
+};
+
+TEST_F(Printing, StationeryOptionsShowTheControlsTheyUse) {
+    struct Case {
+        const char* option;
+        std::array<bool, 5> shown; // lblSpecial, txtSpecial, frmFold, Label1, txtReturnAddress(3)
+    };
+    const Case cases[] = {
+        {"optFlier", {true, true, true, true, true}},
+        {"optAverySmall", {false, false, false, false, false}},
+        {"optEnvelope", {true, true, false, true, true}},
+        {"optAveryLarge", {false, false, false, true, true}},
+        {"optCards", {true, true, false, true, true}},
+    };
+    const bool biFold = form->optBiFold->isChecked();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.option);
+        click(control<QRadioButton>(c.option));
+        const std::array<QWidget*, 5> controls = {form->lblSpecial, form->txtSpecial, form->frmFold,
+                                                  form->Label1, form->txtReturnAddress[3]};
+        for (std::size_t i = 0; i < controls.size(); ++i)
+            EXPECT_EQ(controls[i]->isVisible(), c.shown[i]) << i;
+        EXPECT_EQ(form->optBiFold->isChecked(), biFold);
+    }
+    EXPECT_EQ(destination.runs, 0);
+}
+
+TEST_F(Printing, PrintButtonNamesWhatIsMissingAndPrintsNothing) {
+    form->strSQL = "something else";
+    click(form->cmdPrintMailingList);
+    ASSERT_EQ(dialogs.shown.size(), 1u); // only the groups are asked for first
+    EXPECT_EQ(dialogs.shown[0].text, "First select some groups to mail to");
+    EXPECT_EQ(dialogs.shown[0].title, "Nothing selected");
+    EXPECT_EQ(form->strSQL, kBase);
+
+    click(form->chkGroups[35]);
+    click(form->cmdPrintMailingList);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "You must first select what to print!");
+    EXPECT_EQ(dialogs.shown[1].title, "Select option at the top left!");
+    EXPECT_EQ(destination.runs, 0);
+
+    // One record, but the chosen group holds nobody: said, and no sheet is used.
+    click(form->chkGroups[35]);
+    click(form->chkGroups[34]);
+    click(form->optAverySmall);
+    form->chkPrintSample->setChecked(false);
+    click(form->cmdPrintMailingList);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].title, "Nothing to print!");
+    EXPECT_TRUE(destination.surface.drawn.empty());
+}
+
+TEST_F(Printing, GroupRunPrintsTheGridsRecordsAndLeavesTheEditorOnTheQuery) {
+    click(form->chkGroups[35 - 3]);
+    click(form->chkGroups[35 - 0]);
+    click(form->optAverySmall);
+    click(form->chkPrintSample);
+    click(form->cmdPrintMailingList);
+
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(form->strSQL, kBase + " AND ([0] = -1 OR [3] = -1)");
+    QStringList names = drawnNames();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{"John Smith", "Zoe Adams"}));
+    EXPECT_EQ(form->lastPrint().items, 2);
+    // The editor stays on the print query, past its last record.
+    EXPECT_EQ(form->Data1->recordSource().text, form->strSQL);
+    EXPECT_TRUE(form->Data1->eof());
+    EXPECT_TRUE(form->txtAddress[0]->text().isEmpty());
+}
+
+TEST_F(Printing, SingleRunPrintsTheGridsCurrentRecordAsTheOptionsSay) {
+    click(form->chkGroups[35 - 3]);
+    click(form->chkGroups[35 - 0]);
+    click(form->optEnvelope);
+    QTest::keyClicks(form->txtSpecial, "Season's greetings");
+    ASSERT_TRUE(form->chkPrintSample->isChecked());
+    form->TDBGridS1->selectRow(1);
+    const QString selected = form->datGrid->field(0).toString();
+    click(form->chkFirstNameFirst); // names as stored
+
+    click(form->cmdPrintMailingList);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(drawnNames(), QStringList{selected});
+    EXPECT_EQ(form->txtAddress[0]->text(), selected); // the editor shows the printed record
+    EXPECT_EQ(destination.surface.documentsEnded, 1);
+    QStringList texts;
+    for (const auto& d : destination.surface.drawn)
+        texts << d.text;
+    EXPECT_TRUE(texts.contains("Ann Sender"));
+    EXPECT_EQ(texts.last(), "Season's greetings");
+}
+
+TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
+    EXPECT_EQ(form->intVerticalAdjustment, -60); // from the book, at start
+    // Typed key by key, every text on the way counts: "99999" stops at 9999.
+    QTest::keyClicks(form->txtVerticalAdjustment, "99999");
+    EXPECT_EQ(form->txtVerticalAdjustment->text(), "-6099999");
+    EXPECT_EQ(form->intVerticalAdjustment, -6099);
+    EXPECT_FALSE(form->txtVerticalAdjustment->toolTip().isEmpty());
+
+    // Filled or pasted whole.
+    struct Step {
+        QString text;
+        qint16 value;
+        bool refused;
+    };
+    const Step steps[] = {
+        {"180", 180, false}, {"12abc", 12, false}, {"99999", 12, true},
+        {"", 0, false},      {"2.5", 2, false},    {"-40000", 2, true},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.text.toStdString());
+        form->txtVerticalAdjustment->setText(s.text);
+        EXPECT_EQ(form->intVerticalAdjustment, s.value);
+        EXPECT_EQ(form->txtVerticalAdjustment->toolTip().isEmpty(), !s.refused);
+    }
+
+    // The labels take the adjustment in force.
+    form->txtVerticalAdjustment->setText("2.50");
+    click(form->chkGroups[35]);
+    click(form->optAverySmall);
+    click(form->cmdPrintMailingList);
+    ASSERT_FALSE(destination.surface.drawn.empty());
+    EXPECT_EQ(destination.surface.drawn.front().y, 342);
+}
+
+TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
+    form->setPrintDestination(nullptr); // the window's own: the system's printers (none here)
+    click(form->chkGroups[35]);
+    click(form->optCards);
+
+    dialogs.fileAnswers = {""}; // cancelled: nothing happens
+    click(form->cmdPrintMailingList);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].defaultText.endsWith(".pdf"));
+
+    const QString pdf = settingsRoot.filePath("cards.pdf");
+    dialogs.fileAnswers = {pdf};
+    click(form->cmdPrintMailingList);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(QFileInfo(pdf).size() > 0);
+    EXPECT_EQ(form->lastPrintTally().pages, 1);
+    EXPECT_EQ(form->lastPrintTally().documents, 1);
+}
+
+} // namespace
+} // namespace ravelbook
