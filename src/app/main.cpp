@@ -16,6 +16,16 @@
 
 namespace {
 
+QtMessageHandler qtDefaultHandler = nullptr;
+
+// Without a desktop session Qt notes that it has no runtime folder; a batch
+// print never needs one, and its standard error is for the user's messages.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    qtDefaultHandler(type, context, message);
+}
+
 // "ravelbook print ...": the window's print run without the window.
 int printMain(int argc, char* argv[]) {
     for (int i = 2; i < argc; ++i) {
@@ -26,6 +36,7 @@ int printMain(int argc, char* argv[]) {
     }
     // Nothing is shown, so no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qtDefaultHandler = qInstallMessageHandler(quietHandler);
     ravelbook::Application app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
