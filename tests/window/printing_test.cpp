@@ -9,11 +9,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 namespace ravelbook {
 namespace {
@@ -178,6 +180,26 @@ TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
     click(form->cmdPrintMailingList);
     ASSERT_FALSE(destination.surface.drawn.empty());
     EXPECT_EQ(destination.surface.drawn.front().y, 342);
+}
+
+TEST_F(Printing, LongRunShowsItsProgressAndCleansUp) {
+    for (int i = 0; i < 310; ++i)
+        book.addPerson({QString("Many, %1").arg(i), "", "", "", "", {9}});
+    click(form->chkGroups[35 - 9]);
+    click(form->optAverySmall);
+    click(form->chkPrintSample);
+    int largestShown = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* progress = form->findChild<QProgressDialog*>())
+            largestShown = std::max(largestShown, progress->value());
+    });
+    watch.start(0);
+    click(form->cmdPrintMailingList);
+    EXPECT_EQ(form->lastPrint().items, 310);
+    EXPECT_GT(largestShown, 0);
+    EXPECT_EQ(form->findChild<QProgressDialog*>(), nullptr);
+    EXPECT_EQ(destination.surface.calls.count("NewPage"), 15);
 }
 
 TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
