@@ -66,29 +66,13 @@ std::vector<int> groupsNamed(const frmMailForm& form, const QString& group) {
     return found;
 }
 
-QRadioButton* optionFor(const frmMailForm& form, Stationery stationery) {
-    switch (stationery) {
-    case Stationery::SmallLabels:
-        return form.optAverySmall;
-    case Stationery::LargeLabels:
-        return form.optAveryLarge;
-    case Stationery::Envelopes:
-        return form.optEnvelope;
-    case Stationery::Cards:
-        return form.optCards;
-    case Stationery::Fliers:
-        break;
-    }
-    return form.optFlier;
-}
-
 // Sets the window up as the user would for this request.
 void choose(frmMailForm& form, const PrintCommand& command) {
     for (const QString& group : command.groups) {
         for (int k : groupsNamed(form, group))
             form.chkGroups[frmMailForm::twinOf(k)]->setChecked(true);
     }
-    optionFor(form, command.stationery)->click();
+    form.stationeryOption(command.stationery)->click();
     if (command.biFold)
         form.optBiFold->setChecked(true);
     form.chkFirstNameFirst->setChecked(!command.lastNameFirst);
@@ -162,10 +146,12 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
                 return std::nullopt;
             return arguments[++i];
         };
-        const auto needValue = [&](QString& into) {
+        // `what` names the value in the message; a named thing can't be empty.
+        const auto needValue = [&](QString& into, const char* what = nullptr) {
             const std::optional<QString> v = value();
-            if (!v) {
-                error = QStringLiteral("%1 needs a value").arg(option);
+            if (!v || (what && v->isEmpty())) {
+                error = QStringLiteral("%1 needs %2")
+                            .arg(option, QLatin1String(what ? what : "a value"));
                 return false;
             }
             into = *v;
@@ -182,9 +168,7 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
         QString text;
         bool ok = true;
         if (option == QLatin1String("--database")) {
-            ok = needValue(command.database) && !command.database.isEmpty();
-            if (ok == false && error.isEmpty())
-                error = QStringLiteral("--database needs a file name");
+            ok = needValue(command.database, "a file name");
         } else if (option == QLatin1String("--stationery")) {
             ok = needValue(text);
             if (ok) {
@@ -235,13 +219,9 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
                 }
             }
         } else if (option == QLatin1String("--pdf")) {
-            ok = needValue(command.pdf) && !command.pdf.isEmpty();
-            if (!ok && error.isEmpty())
-                error = QStringLiteral("--pdf needs a file name");
+            ok = needValue(command.pdf, "a file name");
         } else if (option == QLatin1String("--printer")) {
-            ok = needValue(command.printer) && !command.printer.isEmpty();
-            if (!ok && error.isEmpty())
-                error = QStringLiteral("--printer needs a printer name");
+            ok = needValue(command.printer, "a printer name");
         } else {
             error = QStringLiteral("unknown argument \"%1\"").arg(arguments[i]);
             ok = false;

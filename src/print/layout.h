@@ -6,7 +6,8 @@
 
 namespace ravelbook {
 
-// The stationery a print run is for, in the order the print button looks at its options.
+// The stationery a print run is for, in the order the print button looks at
+// its options; the window's option buttons and routines are listed in this order.
 enum class Stationery { SmallLabels, LargeLabels, Envelopes, Cards, Fliers };
 
 // Everything in which one kind of stationery differs from another. One print

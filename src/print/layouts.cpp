@@ -6,18 +6,25 @@ namespace ravelbook {
 
 namespace {
 
-// Avery 8161: 1 x 4 in, two columns of ten; the recipient block only, all bold.
-Layout smallLabels() {
+// The common shape of label sheets: two columns 6000 twips apart, filled
+// across then down, following the vertical adjustment, 12-point type.
+Layout labelSheet(qint16 startY, qint16 lineStep, int perSheet, qint16 rowPitch) {
     Layout l;
-    l.startY = 340;
+    l.startY = startY;
     l.followsAdjustment = true;
-    l.lineStep = 260;
-    l.itemsPerSheet = 20;
+    l.lineStep = lineStep;
+    l.itemsPerSheet = perSheet;
     l.columns = 2;
     l.columnPitch = 6000;
-    l.rowPitch = 1440;
-    l.bold = true;
+    l.rowPitch = rowPitch;
     l.fontSize = 12;
+    return l;
+}
+
+// Avery 8161: 1 x 4 in, two columns of ten; the recipient block only, all bold.
+Layout smallLabels() {
+    Layout l = labelSheet(340, 260, 20, 1440);
+    l.bold = true;
     l.boldBeforeTo = false; // already bold
     l.toX = 400;
     l.textX = 1000;
@@ -26,15 +33,7 @@ Layout smallLabels() {
 
 // Avery 8163: 2 x 4 in, two columns of five, the return address on every label.
 Layout largeLabels() {
-    Layout l;
-    l.startY = 360;
-    l.followsAdjustment = true;
-    l.lineStep = 290;
-    l.itemsPerSheet = 10;
-    l.columns = 2;
-    l.columnPitch = 6000;
-    l.rowPitch = 2880;
-    l.fontSize = 12;
+    Layout l = labelSheet(360, 290, 10, 2880);
     l.heading = QStringLiteral("From:");
     l.headingEndsLine = true;
     l.returnX = 360;

@@ -49,7 +49,7 @@ private:
     }
 
     bool selectSingleRecord();
-    bool selectGroupRecords();
+    void selectGroupRecords();
     void resetY();
     void placeItem();
     void drawItem();
@@ -114,11 +114,10 @@ bool Run::selectSingleRecord() {
     return true;
 }
 
-bool Run::selectGroupRecords() {
+void Run::selectGroupRecords() {
     records_.setRecordSource({strSQL_, {}});
     records_.refresh();
     outcome_.total = records_.recordCount();
-    return true;
 }
 
 void Run::placeItem() {
@@ -206,8 +205,10 @@ PrintOutcome Run::execute() {
     resetY();
     const bool single = inputs_.printSample();
     try {
-        if (!(single ? selectSingleRecord() : selectGroupRecords()))
+        if (single && !selectSingleRecord())
             return outcome_;
+        if (!single)
+            selectGroupRecords();
     } catch (const StoreError& error) {
         // Printing whatever the editor held before would put the wrong addresses on paper.
         outcome_.stop = PrintOutcome::Stop::QueryFailed;

@@ -129,6 +129,8 @@ public:
     void optFlier_Click();
     void txtVerticalAdjustment_Change();
     void cmdPrintMailingList_Click();
+    // The option button that chooses this stationery.
+    QRadioButton* stationeryOption(Stationery stationery) const;
 
     // The print routines, one for each stationery.
     void PrintSmallLabels();
@@ -161,6 +163,8 @@ private:
     void connectGroupBoxes();
     void connectPrinting();
     void showPrintOptions(Stationery stationery);
+    // Runs the print routine of this stationery.
+    void printOn(Stationery stationery);
     void print(const Layout& layout);
     void setNewAddressMode(bool on);
     void centreOnScreen();

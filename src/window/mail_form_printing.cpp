@@ -46,9 +46,7 @@ public:
         return form_.datGrid->field(0).toString();
     }
     QString address(int line) const override { return form_.txtAddress[line]->text(); }
-    QString returnAddress(int line) const override {
-        return form_.txtReturnAddress[line]->text();
-    }
+    QString returnAddress(int line) const override { return form_.txtReturnAddress[line]->text(); }
     QString specialText() const override { return form_.txtSpecial->text(); }
 
 private:
@@ -127,20 +125,27 @@ void frmMailForm::cmdPrintMailingList_Click() {
             dialogs_.message(kNoGroupChosen.text, kNoGroupChosen.title, Dialogs::Buttons::Ok);
             return;
         }
-        const std::array<const QRadioButton*, 5> options = {optAverySmall, optAveryLarge,
-                                                            optEnvelope, optCards, optFlier};
-        const std::array<void (frmMailForm::*)(), 5> routines = {
-            &frmMailForm::PrintSmallLabels, &frmMailForm::PrintLargeLabels,
-            &frmMailForm::PrintLegalEnvelopes, &frmMailForm::PrintCards, &frmMailForm::PrintFlier};
-        for (std::size_t i = 0; i < options.size(); ++i) {
-            if (options[i]->isChecked()) {
-                (this->*routines[i])();
+        for (const Stationery stationery : kStationeryOrder) {
+            if (stationeryOption(stationery)->isChecked()) {
+                printOn(stationery);
                 return;
             }
         }
-        dialogs_.message(kNoStationeryChosen.text, kNoStationeryChosen.title,
-                         Dialogs::Buttons::Ok);
+        dialogs_.message(kNoStationeryChosen.text, kNoStationeryChosen.title, Dialogs::Buttons::Ok);
     });
+}
+
+QRadioButton* frmMailForm::stationeryOption(Stationery stationery) const {
+    const std::array<QRadioButton*, 5> options = {optAverySmall, optAveryLarge, optEnvelope,
+                                                  optCards, optFlier};
+    return options[std::size_t(stationery)];
+}
+
+void frmMailForm::printOn(Stationery stationery) {
+    const std::array<void (frmMailForm::*)(), 5> routines = {
+        &frmMailForm::PrintSmallLabels, &frmMailForm::PrintLargeLabels,
+        &frmMailForm::PrintLegalEnvelopes, &frmMailForm::PrintCards, &frmMailForm::PrintFlier};
+    (this->*routines[std::size_t(stationery)])();
 }
 
 void frmMailForm::PrintSmallLabels() {
