@@ -2,7 +2,6 @@
 
 #include "print/page_target.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 
 namespace ravelbook {
@@ -28,16 +27,29 @@ PaintedSurface::PaintedSurface(std::unique_ptr<PageTarget> target)
 PaintedSurface::~PaintedSurface() = default;
 
 void PaintedSurface::SetFontName(const QString& face) {
+    if (face == font_.family())
+        return;
     font_.setFamily(face);
+    fontChanged();
 }
 
 void PaintedSurface::SetFontSize(int points) {
-    if (points > 0)
-        font_.setPointSize(points);
+    if (points <= 0 || points == font_.pointSize())
+        return;
+    font_.setPointSize(points);
+    fontChanged();
 }
 
 void PaintedSurface::SetBold(bool on) {
+    if (on == font_.bold())
+        return;
     font_.setBold(on);
+    fontChanged();
+}
+
+void PaintedSurface::fontChanged() {
+    metrics_.reset();
+    painterHasFont_ = false;
 }
 
 void PaintedSurface::SetPaperSize(int code) {
@@ -57,12 +69,12 @@ void PaintedSurface::SetY(qint16 twips) {
 }
 
 void PaintedSurface::PrintLine(const QString& text) {
-    const QPointF step = draw(text);
-    pen_ = QPointF(0, pen_.y() + step.y());
+    draw(text, false);
+    pen_ = QPointF(0, pen_.y() + metrics_->lineSpacing() * kTwipsPerInch / dpiY_);
 }
 
 void PaintedSurface::PrintInline(const QString& text) {
-    pen_.rx() += draw(text).x();
+    pen_.rx() += draw(text, true);
 }
 
 void PaintedSurface::NewPage() {
@@ -88,10 +100,13 @@ QPainter& PaintedSurface::page() {
     switch (state_) {
     case State::NoDocument:
         painter_ = &target_->beginDocument(setup_);
+        // A new document may come with a new device and painter.
+        fontChanged();
         ++pages_;
         break;
     case State::BetweenPages:
         target_->newPage(setup_);
+        painterHasFont_ = false;
         ++pages_;
         break;
     case State::OnPage:
@@ -101,18 +116,23 @@ QPainter& PaintedSurface::page() {
     return *painter_;
 }
 
-QPointF PaintedSurface::draw(const QString& text) {
+qreal PaintedSurface::draw(const QString& text, bool advance) {
     QPainter& painter = page();
-    QPaintDevice* device = painter.device();
-    const qreal dotsPerTwipX = device->logicalDpiX() / kTwipsPerInch;
-    const qreal dotsPerTwipY = device->logicalDpiY() / kTwipsPerInch;
-    // Metrics for the device, not the screen, so advances match what is drawn.
-    const QFontMetricsF metrics(font_, device);
-    painter.setFont(font_);
-    painter.setPen(Qt::black);
-    const QPointF cellTop(pen_.x() * dotsPerTwipX, pen_.y() * dotsPerTwipY);
-    painter.drawText(cellTop + QPointF(0, metrics.ascent()), text);
-    return {metrics.horizontalAdvance(text) / dotsPerTwipX, metrics.lineSpacing() / dotsPerTwipY};
+    if (!metrics_) {
+        QPaintDevice* device = painter.device();
+        // Metrics for the device, not the screen, so advances match what is drawn.
+        metrics_.emplace(font_, device);
+        dpiX_ = device->logicalDpiX();
+        dpiY_ = device->logicalDpiY();
+    }
+    if (!painterHasFont_) {
+        painter.setFont(font_);
+        painter.setPen(Qt::black);
+        painterHasFont_ = true;
+    }
+    const QPointF cellTop(pen_.x() * dpiX_ / kTwipsPerInch, pen_.y() * dpiY_ / kTwipsPerInch);
+    painter.drawText(cellTop + QPointF(0, metrics_->ascent()), text);
+    return advance ? metrics_->horizontalAdvance(text) * kTwipsPerInch / dpiX_ : 0.0;
 }
 
 } // namespace ravelbook

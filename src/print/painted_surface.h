@@ -4,7 +4,9 @@
 #include "print/printer_surface.h"
 
 #include <memory>
+#include <optional>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPointF>
 
 class QPainter;
@@ -44,8 +46,16 @@ private:
     enum class State { NoDocument, OnPage, BetweenPages };
 
     QPainter& page();
-    // Draws at the pen and returns the text's advance and line spacing in twips.
-    QPointF draw(const QString& text);
+    // Draws at the pen; with `advance`, returns how far the text reaches across, in twips.
+    qreal draw(const QString& text, bool advance);
+    void fontChanged();
+
+    // The device's metrics of font_, and whether the painter has font_ yet; kept
+    // between lines, since most lines of a run share one font.
+    std::optional<QFontMetricsF> metrics_;
+    bool painterHasFont_ = false;
+    qreal dpiX_ = 1440; // the device's dots per inch, read with the metrics
+    qreal dpiY_ = 1440;
 
     std::unique_ptr<PageTarget> target_;
     QPainter* painter_ = nullptr;

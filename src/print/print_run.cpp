@@ -15,6 +15,9 @@ namespace ravelbook {
 
 namespace {
 
+// Records read with one statement during a run.
+constexpr int kReadAhead = 200;
+
 // A position outside 16 bits; it skips the step that computed it.
 struct Overflow {};
 
@@ -202,6 +205,8 @@ void Run::drawItem() {
 }
 
 PrintOutcome Run::execute() {
+    // A run reads every record once, in order: read them a block at a time.
+    const DataSource::ReadAhead readAhead(records_, kReadAhead);
     resetY();
     const bool single = inputs_.printSample();
     try {

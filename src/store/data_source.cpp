@@ -78,6 +78,7 @@ void DataSource::refresh() {
     firstFields_ = std::move(firstFields);
     hasRecordSet_ = true;
     rowCache_.clear();
+    ahead_.clear();
     pos_ = rowids_.empty() ? -1 : 0;
     current_ = std::move(first);
     Q_EMIT recordSetReset();
@@ -161,7 +162,62 @@ DataSource::Row DataSource::rowAt(qint64 rowid) const {
 std::optional<DataSource::Row> DataSource::storedRow(int pos) const {
     if (pos < 0 || pos >= recordCount())
         return std::nullopt;
-    return rowAt(rowids_[pos]);
+    if (readAhead_ == 0)
+        return rowAt(rowids_[pos]);
+    auto found = ahead_.find(rowids_[pos]);
+    if (found == ahead_.end()) {
+        readBlock(pos);
+        found = ahead_.find(rowids_[pos]);
+    }
+    Row row;
+    row.rowid = rowids_[pos];
+    row.values = std::move(found->second);
+    row.changed.assign(columns_.size(), false);
+    ahead_.erase(found);
+    return row;
+}
+
+void DataSource::readBlock(int pos) const {
+    ahead_.clear();
+    if (!blockQuery_)
+        blockQuery_ = db_.prepare(sql::selectRows(table_, readAhead_));
+    QSqlQuery& query = *blockQuery_;
+    // A short last block repeats its first key in the places left over.
+    const int end = std::min(recordCount(), pos + readAhead_);
+    for (int i = 0; i < readAhead_; ++i)
+        query.addBindValue(rowids_[pos + i < end ? pos + i : pos]);
+    if (!query.exec())
+        throw SqlFailure(query.lastError(),
+                         QStringLiteral("The address book could not be read: %1."));
+    while (query.next()) {
+        QVariantList values;
+        values.reserve(columns_.size());
+        for (int i = 0; i < columns_.size(); ++i)
+            values.append(query.value(i + 1));
+        ahead_[query.value(0).toLongLong()] = std::move(values);
+    }
+    const bool failed = query.lastError().isValid();
+    query.finish();
+    if (failed) {
+        ahead_.clear();
+        throw SqlFailure(query.lastError(),
+                         QStringLiteral("The address book could not be read: %1."));
+    }
+    // Deleted by another program since the record set was read: shown empty.
+    for (int i = pos; i < end; ++i)
+        ahead_.try_emplace(rowids_[i], QVariantList(columns_.size()));
+}
+
+DataSource::ReadAhead::ReadAhead(DataSource& source, int rows) : source_(source) {
+    source_.readAhead_ = std::max(0, rows);
+    source_.ahead_.clear();
+    source_.blockQuery_.reset();
+}
+
+DataSource::ReadAhead::~ReadAhead() {
+    source_.readAhead_ = 0;
+    source_.ahead_.clear();
+    source_.blockQuery_.reset();
 }
 
 QVariantList DataSource::readRow(qint64 rowid) const {
@@ -259,6 +315,7 @@ void DataSource::update() {
         row.changed.assign(columns_.size(), false);
         row.touched = false;
         rowCache_.remove(*row.rowid);
+        ahead_.erase(*row.rowid);
         if (pos_ >= 0 && pos_ < recordCount())
             firstFields_[pos_] = row.values.value(0).toString();
         Q_EMIT rowChanged(pos_);
@@ -276,6 +333,7 @@ void DataSource::remove() {
     const Row& row = current();
     db_.run(sql::deleteRow(table_), {*row.rowid});
     rowCache_.remove(*row.rowid);
+    ahead_.erase(*row.rowid);
     rowids_.erase(rowids_.begin() + pos_);
     firstFields_.removeAt(pos_);
     current_.reset();

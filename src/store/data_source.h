@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
+#include <unordered_map>
 #include <vector>
 
 namespace ravelbook {
@@ -81,6 +82,20 @@ public:
     QVariant field(const QString& column) const;
     void setField(const QString& column, const QVariant& value);
 
+    // While alive, moving forward reads the rows ahead in blocks of `rows`, one
+    // statement a block instead of one a row: for a run that visits every row.
+    // Rows read ahead may be that many moves old when they become current.
+    class ReadAhead {
+    public:
+        ReadAhead(DataSource& source, int rows);
+        ~ReadAhead();
+        ReadAhead(const ReadAhead&) = delete;
+        ReadAhead& operator=(const ReadAhead&) = delete;
+
+    private:
+        DataSource& source_;
+    };
+
     // The first field of every row of the record set, in its order (the name list).
     const QStringList& firstFields() const { return firstFields_; }
     // All values of row `row` of the record set.
@@ -105,6 +120,7 @@ private:
     Row rowAt(qint64 rowid) const;
     std::optional<Row> storedRow(int pos) const;
     QVariantList readRow(qint64 rowid) const;
+    void readBlock(int pos) const;
     Row& current();
     const Row& current() const;
     void dropNewRow();
@@ -124,6 +140,10 @@ private:
 
     mutable std::optional<QSqlQuery> rowQuery_;
     mutable QCache<qint64, QVariantList> rowCache_;
+
+    int readAhead_ = 0;
+    mutable std::unordered_map<qint64, QVariantList> ahead_;
+    mutable std::optional<QSqlQuery> blockQuery_;
 };
 
 } // namespace ravelbook

@@ -84,6 +84,15 @@ QString selectRow(const QString& table) {
            QStringLiteral(" WHERE _rowid_ = ?");
 }
 
+QString selectRows(const QString& table, int count) {
+    QStringList marks;
+    for (int i = 0; i < count; ++i)
+        marks << QStringLiteral("?");
+    return QStringLiteral("SELECT _rowid_, * FROM ") + quoteIdentifier(table) +
+           QStringLiteral(" WHERE _rowid_ IN (") + marks.join(QStringLiteral(", ")) +
+           QStringLiteral(")");
+}
+
 QString updateRow(const QString& table, const QStringList& columns) {
     QStringList assignments;
     for (const QString& column : columns)

@@ -50,6 +50,8 @@ QString quoteIdentifier(const QString& name);
 // Returns an empty text when the record source is not of a form the data sources read.
 QString keysOf(const QString& recordSourceText, const QString& column);
 QString selectRow(const QString& table);
+// Rows by key, `count` keys at a time; each row starts with its key.
+QString selectRows(const QString& table, int count);
 QString updateRow(const QString& table, const QStringList& columns);
 QString insertRow(const QString& table, const QStringList& columns);
 QString insertDefaultRow(const QString& table);

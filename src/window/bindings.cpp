@@ -88,11 +88,30 @@ void Bindings::showColumn(const QString& column) {
 }
 
 void Bindings::show() {
+    if (holds_ > 0)
+        return;
     const QScopedValueRollback<bool> filling(filling_, true);
     for (const Bound& b : bound_) {
         if (b.control && b.control != editing_)
             b.display(source_.hasCurrent() ? source_.field(b.column) : QVariant());
     }
+}
+
+QVariant Bindings::shownValue(const QWidget* control) const {
+    for (const Bound& b : bound_) {
+        if (b.control == control)
+            return source_.hasCurrent() ? source_.field(b.column) : QVariant();
+    }
+    return {};
+}
+
+Bindings::Hold::Hold(Bindings& bindings) : bindings_(bindings) {
+    ++bindings_.holds_;
+}
+
+Bindings::Hold::~Hold() {
+    if (--bindings_.holds_ == 0)
+        bindings_.show();
 }
 
 } // namespace ravelbook

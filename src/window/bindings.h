@@ -30,6 +30,22 @@ public:
     // Shows the current row in every bound control.
     void show();
 
+    // What a bound control shows for the current row; also while held.
+    QVariant shownValue(const QWidget* control) const;
+
+    // Keeps the controls as they are while a long run moves the data source
+    // through many rows; they show the current row again when the hold ends.
+    class Hold {
+    public:
+        explicit Hold(Bindings& bindings);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        Bindings& bindings_;
+    };
+
 Q_SIGNALS:
     // An edit could not be handed to the data source; the text says why.
     void failed(const QString& message);
@@ -49,6 +65,7 @@ private:
     DataSource& source_;
     std::vector<Bound> bound_;
     bool filling_ = false;
+    int holds_ = 0;
     QWidget* editing_ = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "print/printer_surface.h"
 #include "print/vertical_adjustment.h"
 #include "store/data_source.h"
+#include "window/bindings.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
@@ -32,10 +33,12 @@ bool isChecked(const QCheckBox* box) {
 }
 
 // The window as a print run sees it: the print options and the boxes that
-// show the current record, read when the run asks.
+// show the current record, read when the run asks. The address boxes are held
+// still during a run; what they would show is read through their bindings.
 class WindowPrintInputs final : public PrintInputs {
 public:
-    explicit WindowPrintInputs(const frmMailForm& form) : form_(form) {}
+    WindowPrintInputs(const frmMailForm& form, const Bindings& addressBindings)
+        : form_(form), addressBindings_(addressBindings) {}
 
     bool printSample() const override { return isChecked(form_.chkPrintSample); }
     bool firstNameFirst() const override { return isChecked(form_.chkFirstNameFirst); }
@@ -45,12 +48,15 @@ public:
             return std::nullopt;
         return form_.datGrid->field(0).toString();
     }
-    QString address(int line) const override { return form_.txtAddress[line]->text(); }
+    QString address(int line) const override {
+        return addressBindings_.shownValue(form_.txtAddress[line]).toString();
+    }
     QString returnAddress(int line) const override { return form_.txtReturnAddress[line]->text(); }
     QString specialText() const override { return form_.txtSpecial->text(); }
 
 private:
     const frmMailForm& form_;
+    const Bindings& addressBindings_;
 };
 
 } // namespace
@@ -197,8 +203,12 @@ void frmMailForm::print(const Layout& layout) {
         return !progressDialog->wasCanceled();
     };
 
-    const WindowPrintInputs inputs(*this);
-    lastPrint_ = runPrint(layout, strSQL, *Data1, inputs, *surface, progress);
+    const WindowPrintInputs inputs(*this, *addressBindings_);
+    {
+        // Refilling the editor's boxes for every record would cost more than printing it.
+        const Bindings::Hold hold(*addressBindings_);
+        lastPrint_ = runPrint(layout, strSQL, *Data1, inputs, *surface, progress);
+    }
     try {
         lastTally_ = destination_->end();
     } catch (const PrintError& error) {

@@ -1,0 +1,214 @@
+// Runs every benchmark beside its floor and prints one table:
+//   ravelbook_bench [--runs K] [--sizes N,N,...] [--work DIR]
+// Each figure is the median of K runs, each run a process of its own, so that
+// its peak memory is its own. Ratios are what count: the machine is noisy.
+#include "store/statements.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <optional>
+#include <QDir>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Child {
+    double wallSeconds = 0;
+    double reportedSeconds = 0; // the first number the child printed
+    double peakMiB = 0;
+};
+
+// Runs a program, waits for it and takes its peak memory from the kernel.
+Child run(const QStringList& command) {
+    std::vector<QByteArray> args;
+    for (const QString& arg : command)
+        args.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+
+    int out[2];
+    if (pipe(out) != 0)
+        throw std::runtime_error("no pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        throw std::runtime_error("can't start " + args[0].toStdString());
+    }
+    QByteArray printed;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(out[0], buffer, sizeof buffer)) > 0 || (got < 0 && errno == EINTR))
+        if (got > 0)
+            printed.append(buffer, got);
+    close(out[0]);
+    int status = 0;
+    rusage usage{};
+    while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    Child child;
+    child.wallSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        throw std::runtime_error(command.join(QLatin1Char(' ')).toStdString() + " failed");
+    child.peakMiB = usage.ru_maxrss / 1024.0; // kibibytes on Linux
+    child.reportedSeconds = printed.split(' ').value(0).trimmed().toDouble();
+    return child;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Figure {
+    double seconds = 0;
+    double peakMiB = 0;
+};
+
+// K runs of a command; `wall` times the whole process, otherwise the child's own figure.
+Figure measure(const QStringList& command, int runs, bool wall) {
+    std::vector<double> times;
+    double peak = 0;
+    for (int i = 0; i < runs; ++i) {
+        const Child child = run(command);
+        times.push_back(wall ? child.wallSeconds : child.reportedSeconds);
+        peak = std::max(peak, child.peakMiB);
+    }
+    return {median(times), peak};
+}
+
+struct Target {
+    std::optional<double> ratio;
+    std::optional<double> peakMiB;
+};
+
+void header() {
+    std::printf("%-22s %8s %10s %10s %8s %8s %9s %9s %s\n", "figure", "records", "seconds",
+                "floor s", "ratio", "target", "peak MiB", "us/record", "");
+}
+
+void row(const char* name, long records, const Figure& subject, const Figure& floor,
+         const Target& target) {
+    const double ratio = subject.seconds / floor.seconds;
+    bool met = true;
+    QString targetText = QStringLiteral("-");
+    if (target.ratio) {
+        targetText = QStringLiteral("<=%1x").arg(*target.ratio, 0, 'f', 1);
+        met = met && ratio <= *target.ratio;
+    }
+    if (target.peakMiB)
+        met = met && subject.peakMiB <= *target.peakMiB;
+    const bool judged = target.ratio || target.peakMiB;
+    std::printf("%-22s %8ld %10.4f %10.4f %7.2fx %8s %9.1f %9.2f %s\n", name, records,
+                subject.seconds, floor.seconds, ratio, qPrintable(targetText), subject.peakMiB,
+                subject.seconds * 1e6 / double(std::max(1L, records)),
+                judged ? (met ? "met" : "MISSED") : "");
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    int runs = 5;
+    std::vector<long> sizes{1000, 10000, 100000};
+    QString work = QDir::temp().filePath(QStringLiteral("ravelbook-bench"));
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const QString option = QString::fromLocal8Bit(argv[i]);
+        const QString value = QString::fromLocal8Bit(argv[i + 1]);
+        if (option == QLatin1String("--runs")) {
+            runs = std::max(1, value.toInt());
+        } else if (option == QLatin1String("--sizes")) {
+            sizes.clear();
+            for (const QString& size : value.split(QLatin1Char(',')))
+                sizes.push_back(size.toLong());
+        } else if (option == QLatin1String("--work")) {
+            work = value;
+        } else {
+            std::fprintf(stderr,
+                         "usage: ravelbook_bench [--runs K] [--sizes N,N,...] [--work DIR]\n");
+            return 2;
+        }
+    }
+    QDir().mkpath(work);
+    const QString here = QStringLiteral(RAVELBOOK_BENCH_DIR);
+    const auto tool = [&](const char* name) {
+        return here + QLatin1Char('/') + QLatin1String(name);
+    };
+    const QString program = QStringLiteral(RAVELBOOK_PROGRAM);
+    const QString nameList = ravelbook::sql::selectNamedAddresses().text;
+    ravelbook::sql::GroupChoice group0{};
+    group0[0] = true;
+    const QString groupQuery = ravelbook::sql::selectGroups(group0).text;
+
+    try {
+        std::printf("Median of %d runs; floors: the same query read with the bare SQLite C API,\n"
+                    "and a bare QPdfWriter program drawing the same labels.\n\n",
+                    runs);
+        header();
+        for (const long n : sizes) {
+            const QString book = QDir(work).filePath(QStringLiteral("book-%1.db").arg(n));
+            run({tool("ravelbook_make_book"), book, QString::number(n)});
+            const Figure names =
+                measure({tool("ravelbook_floor_read"), book, nameList}, runs, false);
+            row("window ready", n,
+                measure({tool("ravelbook_window_bench"), QStringLiteral("ready"), book}, runs,
+                        false),
+                names, {1.0, {}});
+            row("group click (half)", n,
+                measure({tool("ravelbook_window_bench"), QStringLiteral("group"), book,
+                         QString::number(runs)},
+                        1, false),
+                measure({tool("ravelbook_floor_read"), book, groupQuery}, runs, false), {});
+            if (n >= 100000) {
+                const QString copy = QDir(work).filePath(QStringLiteral("enter-%1.db").arg(n));
+                QFile::remove(copy);
+                QFile::copy(book, copy);
+                row("Enter Changes", n,
+                    measure({tool("ravelbook_window_bench"), QStringLiteral("enter"), copy,
+                             QString::number(runs)},
+                            1, false),
+                    names, {0.5, {}});
+                QFile::remove(copy);
+            }
+            if (n >= 10000) {
+                const QString pdf = QDir(work).filePath(QStringLiteral("labels-%1.pdf").arg(n));
+                const Figure floorPdf =
+                    measure({tool("ravelbook_floor_pdf"), pdf, QString::number(n)}, runs, true);
+                const Figure printed = measure(
+                    {program, QStringLiteral("print"), QStringLiteral("--database"), book,
+                     QStringLiteral("--stationery"), QStringLiteral("small-labels"),
+                     QStringLiteral("--group"), QStringLiteral("17"), QStringLiteral("--pdf"), pdf},
+                    runs, true);
+                row("print small labels", n, printed, floorPdf,
+                    {1.5, n >= 100000 ? std::optional<double>(150.0) : std::nullopt});
+                QFile::remove(pdf);
+            }
+        }
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "ravelbook_bench: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

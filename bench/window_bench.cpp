@@ -1,0 +1,123 @@
+// The window's figures on a large book, offscreen; prints the median seconds.
+//   ravelbook_window_bench ready BOOK        open the book, Form_Load, shown
+//   ravelbook_window_bench enter BOOK RUNS   "Enter Changes" on a record in the middle
+//   ravelbook_window_bench group BOOK RUNS   ticking group 0 on page "Mailings"
+// "enter" changes the book: give it a copy.
+#include "store/database.h"
+#include "window/dialogs.h"
+#include "window/ini_settings_store.h"
+#include "window/mail_form.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStringListModel>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <vector>
+
+namespace {
+
+using ravelbook::frmMailForm;
+
+// Nobody is there to answer; any message means the figure is worthless.
+class FailingDialogs final : public ravelbook::Dialogs {
+public:
+    Answer message(const QString& text, const QString&, Buttons) override {
+        std::fprintf(stderr, "ravelbook_window_bench: %s\n", qPrintable(text));
+        std::exit(1);
+    }
+    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+};
+
+double seconds(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Session {
+    QTemporaryDir settingsRoot;
+    ravelbook::IniSettingsStore settings{settingsRoot.path()};
+    FailingDialogs dialogs;
+    std::unique_ptr<ravelbook::Database> db;
+    std::unique_ptr<frmMailForm> form;
+
+    void open(const QString& book) {
+        db = std::make_unique<ravelbook::Database>(book);
+        form = std::make_unique<frmMailForm>(*db, settings, dialogs);
+        form->show();
+        QApplication::processEvents();
+    }
+};
+
+int usage() {
+    std::fprintf(stderr, "usage: ravelbook_window_bench ready|enter|group BOOK [RUNS]\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 3)
+        return usage();
+    const QString what = QString::fromLocal8Bit(argv[1]);
+    const QString book = QString::fromLocal8Bit(argv[2]);
+    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 1;
+    Session session;
+
+    if (what == QLatin1String("ready")) {
+        std::printf("%.6f\n", seconds([&] { session.open(book); }));
+        return 0;
+    }
+    session.open(book);
+    frmMailForm& form = *session.form;
+    std::vector<double> times;
+
+    if (what == QLatin1String("enter")) {
+        const QStringList names = form.nameList()->stringList();
+        if (names.isEmpty())
+            return usage();
+        for (int run = 0; run < runs; ++run) {
+            // Choose a name as the user would, change its address, then time the save.
+            form.cboName->setCurrentIndex(int(names.size() / 2) + run);
+            form.cboName_Click();
+            form.txtAddress[1]->setText(QStringLiteral("%1 Benchmark Rd").arg(run));
+            times.push_back(seconds([&] {
+                form.cmdEnter_Click();
+                QApplication::processEvents();
+            }));
+        }
+    } else if (what == QLatin1String("group")) {
+        QCheckBox* group0 = form.chkGroups[frmMailForm::twinOf(0)];
+        form.SSTab1->setCurrentIndex(1); // the grid is on page "Mailings"
+        QApplication::processEvents();
+        for (int run = 0; run < runs; ++run) {
+            times.push_back(seconds([&] {
+                group0->setChecked(true);
+                QApplication::processEvents();
+            }));
+            group0->setChecked(false);
+            QApplication::processEvents();
+        }
+    } else {
+        return usage();
+    }
+    std::printf("%.6f\n", median(times));
+    return 0;
+}
