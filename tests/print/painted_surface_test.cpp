@@ -151,8 +151,11 @@ TEST_F(PdfSurface, FontSizeAndBoldPersistUntilChanged) {
     surface->SetFontSize(8);
     surface->SetBold(false);
     surface->PrintLine("Small");
+    surface->PrintLine("Smaller");
     const auto all = finishedWords();
     const Word large = only(all, "Large"), still = only(all, "Still"), small = only(all, "Small");
+    // The line after an 8-point line is one 8-point line lower.
+    EXPECT_NEAR(only(all, "Smaller").yMin - small.yMin, kLineSpacing12 * 8 / 12, 0.5);
     EXPECT_NEAR(still.yMax - still.yMin, large.yMax - large.yMin, 0.1);
     EXPECT_NEAR((large.yMax - large.yMin) / (small.yMax - small.yMin), 3.0, 0.1);
     EXPECT_NEAR(still.yMin - large.yMin, 2 * kLineSpacing12, 1.0);

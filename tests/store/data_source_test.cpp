@@ -201,6 +201,47 @@ TEST_F(DataSourceTest, CountsAreNotCutToSixteenBits) {
     EXPECT_EQ(source->field(0).toString(), QStringLiteral("Smith, John"));
 }
 
+// Every row read ahead, whatever the block size, is the row a plain read gives;
+// a row deleted by another program after the record set was read shows empty.
+TEST_F(DataSourceTest, ReadingAheadGivesTheSameRowsInTheRecordSetsOrder) {
+    book.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                             "WHERE i < 9) INSERT INTO Addresses (Name, Address) "
+                             "SELECT printf('Person %d', i), printf('%d Road', i) FROM n"));
+    const auto walk = [this] {
+        QStringList seen;
+        for (source->moveFirst(); !source->eof(); source->moveNext())
+            seen << source->field(0).toString() + QLatin1Char('|') + source->field(1).toString();
+        return seen;
+    };
+    open(sql::selectAllAddressesByName());
+    const QStringList plain = walk();
+    ASSERT_EQ(plain.size(), 13);
+
+    for (const int block : {1, 3, 13, 50}) {
+        SCOPED_TRACE(block);
+        open(sql::selectAllAddressesByName());
+        {
+            const DataSource::ReadAhead ahead(*source, block);
+            EXPECT_EQ(walk(), plain);
+        }
+        // Afterwards the current row is read fresh again.
+        open(sql::selectAllAddressesByName());
+        book.exec(
+            QStringLiteral("UPDATE Addresses SET Notes = 'moved' WHERE Name = 'O''Brien, Pat'"));
+        source->moveTo(2);
+        EXPECT_EQ(source->field(QStringLiteral("Notes")).toString(), QStringLiteral("moved"));
+        book.exec(QStringLiteral("UPDATE Addresses SET Notes = NULL"));
+    }
+
+    open(sql::selectAllAddressesByName());
+    const DataSource::ReadAhead ahead(*source, 4);
+    book.exec(QStringLiteral("DELETE FROM Addresses WHERE Name = 'Person 5'"));
+    QStringList seen = walk();
+    ASSERT_EQ(seen.size(), 13);
+    EXPECT_EQ(seen.filter(QStringLiteral("Person 5")), QStringList());
+    EXPECT_EQ(seen.count(QStringLiteral("|")), 1);
+}
+
 TEST_F(DataSourceTest, SignalsLetBoundControlsFollow) {
     QSignalSpy current(source.get(), &DataSource::currentChanged);
     QSignalSpy reset(source.get(), &DataSource::recordSetReset);
