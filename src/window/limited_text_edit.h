@@ -2,7 +2,14 @@
 
 #include <QPlainTextEdit>
 
+class QLineEdit;
+
 namespace ravelbook {
+
+// A one-line box admits at most maxLength() UTF-16 units, so pasted text cut
+// at the limit may keep the first half of a character beyond the first plane,
+// which no file can hold. This drops such halves as they arrive.
+void keepWholeCharacters(QLineEdit* box);
 
 // A text box of several lines that, like a one-line box, admits at most a given
 // number of characters, also when longer text is pasted.

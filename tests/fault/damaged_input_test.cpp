@@ -1,0 +1,107 @@
+// Damaged files given to the program: books that are no address book, started
+// as users start it, and garbled settings under the window.
+#include "support/form_fixture.h"
+#include "support/program.h"
+
+#include <functional>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ravelbook {
+namespace {
+
+using testing::Program;
+using testing::TempBook;
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+TEST_F(Program, BookThatCantBeOpenedEndsTheProgramNamingItAndIsLeftAlone) {
+    struct Case {
+        const char* what;
+        std::function<void(TempBook&)> make;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"empty file", [](TempBook& b) { writeFile(b.path(), {}); }, "\"Addresses\" is missing"},
+        {"missing table",
+         [](TempBook& b) {
+             b.create();
+             b.exec(QStringLiteral("DROP TABLE \"Return Addresses\""));
+         },
+         "\"Return Addresses\" is missing"},
+        {"missing column",
+         [](TempBook& b) {
+             b.create();
+             b.exec(QStringLiteral("ALTER TABLE Addresses DROP COLUMN [17]"));
+         },
+         "no column \"17\""},
+        {"truncated",
+         [](TempBook& b) {
+             b.create();
+             b.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
+                                   "FROM n WHERE i < 50) INSERT INTO Addresses (Name, Notes) "
+                                   "SELECT 'n', zeroblob(400) FROM n"));
+             QFile(b.path()).resize(4096 + 100);
+         },
+         "damaged"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempBook book;
+        c.make(book);
+        const QByteArray before = book.bytes();
+        const Outcome outcome = run({QStringLiteral("--database"), book.path()});
+        EXPECT_EQ(outcome.exitCode, 1);
+        EXPECT_TRUE(outcome.standardError.contains(book.path()))
+            << outcome.standardError.toStdString();
+        EXPECT_TRUE(outcome.standardError.contains(QLatin1String(c.reason)))
+            << outcome.standardError.toStdString();
+        EXPECT_EQ(book.bytes(), before);
+        EXPECT_FALSE(QFileInfo::exists(book.path() + QStringLiteral("-journal")));
+    }
+}
+
+class GarbledSettings : public testing::FormFixture {};
+
+TEST_F(GarbledSettings, WindowShowsTheDesignTitlesAndCloseWritesAGoodFile) {
+    const QString file = settings.filePath(frmMailForm::kApplication);
+    openForm();
+    QStringList design;
+    for (int i = 0; i < frmMailForm::kGroupBoxes; ++i)
+        design << form->groupCaption(i);
+    closeForm();
+
+    const QByteArray cases[] = {
+        QByteArray("\x7f"
+                   "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0\x03\0>\0",
+                   20)
+            .repeated(200),
+        // Cut off in the middle of the third title.
+        "[Startup]\nLabel 0Caption=Family\nLabel 1Caption=Friends\nLabel 2Capt",
+        "[Startup]\n" + QByteArray(8 << 20, 'x'),
+        "[Startup]\r\nLabel 0Caption=F\xe9tes\r\nLabel 1Caption=\xc9t\xe9\r\n", // Latin-1
+        QByteArray("\xff\xfe[\0S\0t\0a\0r\0t\0u\0p\0]\0\n\0", 22),              // UTF-16
+    };
+    for (const QByteArray& bytes : cases) {
+        SCOPED_TRACE(bytes.left(40).toStdString());
+        writeFile(file, bytes);
+        openForm();
+        for (int i = 0; i < frmMailForm::kGroupBoxes; ++i)
+            EXPECT_EQ(form->groupCaption(i), design[i]) << i;
+        closeForm();
+        const auto entries = settings.readSection(frmMailForm::kApplication, frmMailForm::kSection);
+        ASSERT_EQ(entries.size(), 18u);
+        for (int i = 0; i < 18; ++i)
+            EXPECT_EQ(entries[i], std::make_pair(frmMailForm::captionKey(i), design[i]));
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+} // namespace
+} // namespace ravelbook

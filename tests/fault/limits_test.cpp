@@ -1,0 +1,165 @@
+// Inputs at and past the limits, from the window to the file and back.
+#include "print/vertical_adjustment.h"
+#include "support/form_fixture.h"
+#include "window/limited_text_edit.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringListModel>
+#include <QTest>
+
+namespace ravelbook {
+namespace {
+
+using testing::FormFixture;
+
+// Types text key by key, as a keyboard of its script would; QTest::keyClicks knows Latin-1 only.
+void type(QWidget* box, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+class Limits : public FormFixture {
+protected:
+    // Replaces the box's whole text with the clipboard's, as Ctrl+A, Ctrl+V would.
+    static void paste(QWidget* box, const QString& text) {
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+};
+
+TEST_F(Limits, TypedAndPastedTextStopsAtEachBoxsLimitAndTheFileGetsJustThat) {
+    book.addPerson({QStringLiteral("Smith, John")});
+    openForm();
+    const QString address = QStringLiteral("SELECT %1 FROM Addresses");
+    const QString sender = QStringLiteral("SELECT %1 FROM \"Return Addresses\"");
+    const std::pair<QWidget*, QString> boxes[] = {
+        {form->txtAddress[0], address.arg("Name")},
+        {form->txtAddress[1], address.arg("Address")},
+        {form->txtAddress[2], address.arg("\"City State Zip\"")},
+        {form->txtAddress[3], address.arg("Country")},
+        {form->txtAddress[4], address.arg("Contact")},
+        {form->txtAddress[5], address.arg("Phone")},
+        {form->txtNotes, address.arg("Notes")},
+        {form->txtReturnAddress[0], sender.arg("Name")},
+        {form->txtReturnAddress[1], sender.arg("Address")},
+        {form->txtReturnAddress[2], sender.arg("\"City State Zip\"")},
+    };
+    LimitedTextEdit* notes = form->txtNotes;
+    const auto text = [notes](QWidget* box) {
+        return box == notes ? notes->text() : static_cast<QLineEdit*>(box)->text();
+    };
+    for (const auto& [box, query] : boxes) {
+        SCOPED_TRACE(query.toStdString());
+        const int limit =
+            box == notes ? notes->maxLength() : static_cast<QLineEdit*>(box)->maxLength();
+        ASSERT_GT(limit, 1);
+        // A character beyond the first plane takes two places; the limit falls
+        // inside it and must not keep half of it.
+        paste(box, QString(limit - 1, u'x') + QStringLiteral("\U0001F600 tail"));
+        EXPECT_EQ(text(box), QString(limit - 1, u'x'));
+        // Letters of other scripts, cut at the limit.
+        const QString full = QStringLiteral("Żó, 山田 ").repeated(limit);
+        paste(box, full);
+        EXPECT_EQ(text(box), full.left(limit));
+        // Typing at the end or pasting at the start of a full box adds nothing.
+        QTest::keyClicks(box, QStringLiteral("zz"));
+        QTest::keyClick(box, Qt::Key_Home);
+        QGuiApplication::clipboard()->setText(QStringLiteral("XY"));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(text(box), full.left(limit));
+    }
+    QStringList shown;
+    for (const auto& box : boxes)
+        shown << text(box.first);
+    closeForm();
+    for (std::size_t i = 0; i < std::size(boxes); ++i)
+        EXPECT_EQ(book.value(boxes[i].second).toString(), shown[int(i)])
+            << boxes[i].second.toStdString();
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Limits, NamesWithQuotesWildcardsAndOtherScriptsAreSavedAndFoundAgain) {
+    const QStringList names{"O'Neil; DROP TABLE Addresses; --",
+                            "\"Quoted\", Name",
+                            "100% Sure_Name",
+                            "1000 Sure-Name",
+                            "Ødegård, Åsa",
+                            "Иванов, Пётр",
+                            "山田, 太郎",
+                            "عبد الله, محمد"};
+    openForm();
+    for (int i = 0; i < names.size(); ++i) {
+        QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+        type(form->txtAddress[0], names[i]);
+        QTest::keyClicks(form->txtAddress[1], QStringLiteral("address %1").arg(i));
+        QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    }
+    closeForm();
+    openForm();
+    QStringList listed = form->nameList()->stringList();
+    QStringList sorted = names;
+    listed.sort();
+    sorted.sort();
+    EXPECT_EQ(listed, sorted);
+    for (int i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i].toStdString());
+        const int entry = int(form->nameList()->stringList().indexOf(names[i]));
+        form->cboName->setCurrentIndex(entry);
+        Q_EMIT form->cboName->activated(entry);
+        EXPECT_EQ(form->txtAddress[0]->text(), names[i]);
+        EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("address %1").arg(i));
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Limits, GroupTitleOfFiveHundredCharactersSurvivesCloseAndReopen) {
+    const QString title = QStringLiteral("Ünïcødé [a=b]; #c \\n & %1 ")
+                              .repeated(30)
+                              .arg(QStringLiteral("山"))
+                              .left(500);
+    ASSERT_EQ(title.size(), 500);
+    openForm();
+    dialogs.promptAnswers = {title};
+    QTest::mouseClick(form->chkGroups[7], Qt::RightButton);
+    EXPECT_EQ(form->groupCaption(28), title);
+    for (int reopen = 0; reopen < 2; ++reopen) {
+        closeForm();
+        openForm();
+        EXPECT_EQ(form->groupCaption(7), title);
+        EXPECT_EQ(form->groupCaption(28), title);
+        EXPECT_EQ(form->groupCaption(8), QStringLiteral("Personal"));
+    }
+}
+
+TEST_F(Limits, VerticalAdjustmentKeepsItsMeaningThroughTheFile) {
+    for (const QString text : {"99999", "-0", "1e3", "  42  "}) {
+        SCOPED_TRACE(text.toStdString());
+        openForm();
+        paste(form->txtVerticalAdjustment, text);
+        const std::optional<qint16> typed = readVerticalAdjustment(text);
+        if (typed) {
+            EXPECT_EQ(form->intVerticalAdjustment, *typed);
+        }
+        closeForm();
+        openForm();
+        const std::optional<qint16> stored =
+            readVerticalAdjustment(form->txtVerticalAdjustment->text());
+        EXPECT_EQ(stored, typed) << form->txtVerticalAdjustment->text().toStdString();
+        if (stored) {
+            EXPECT_EQ(form->intVerticalAdjustment, *stored);
+        } else {
+            EXPECT_FALSE(form->txtVerticalAdjustment->toolTip().isEmpty());
+        }
+        closeForm();
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+} // namespace
+} // namespace ravelbook
