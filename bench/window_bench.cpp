@@ -2,7 +2,10 @@
 //   ravelbook_window_bench ready BOOK        open the book, Form_Load, shown
 //   ravelbook_window_bench enter BOOK RUNS   "Enter Changes" on a record in the middle
 //   ravelbook_window_bench group BOOK RUNS   ticking group 0 on page "Mailings"
+//   ravelbook_window_bench print BOOK PDF    small labels of group 17 from the shown
+//                                            window, with its progress dialog
 // "enter" changes the book: give it a copy.
+#include "print/painted_destination.h"
 #include "store/database.h"
 #include "window/dialogs.h"
 #include "window/ini_settings_store.h"
@@ -18,6 +21,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -65,7 +69,8 @@ struct Session {
 };
 
 int usage() {
-    std::fprintf(stderr, "usage: ravelbook_window_bench ready|enter|group BOOK [RUNS]\n");
+    std::fprintf(stderr,
+                 "usage: ravelbook_window_bench ready|enter|group BOOK [RUNS] | print BOOK PDF\n");
     return 2;
 }
 
@@ -115,6 +120,16 @@ int main(int argc, char* argv[]) {
             group0->setChecked(false);
             QApplication::processEvents();
         }
+    } else if (what == QLatin1String("print") && argc > 3) {
+        const auto pdf = ravelbook::PaintedDestination::pdf(QString::fromLocal8Bit(argv[3]));
+        form.setPrintDestination(pdf.get());
+        form.SSTab1->setCurrentIndex(1);
+        form.chkGroups[frmMailForm::twinOf(17)]->setChecked(true);
+        form.optAverySmall->click();
+        form.chkPrintSample->setChecked(false);
+        QApplication::processEvents();
+        times.push_back(seconds([&] { form.cmdPrintMailingList_Click(); }));
+        form.setPrintDestination(nullptr);
     } else {
         return usage();
     }

@@ -14,6 +14,7 @@
 
 #include <memory>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,6 +28,8 @@ namespace {
 
 // A run this long shows its progress and can be cancelled.
 constexpr int kProgressFrom = 300;
+// How often the progress dialog shows where the run is.
+constexpr qint64 kProgressEveryMs = 40;
 
 bool isChecked(const QCheckBox* box) {
     return box->checkState() != Qt::Unchecked;
@@ -188,6 +191,7 @@ void frmMailForm::print(const Layout& layout) {
         return; // the user called it off
 
     std::unique_ptr<QProgressDialog> progressDialog;
+    QElapsedTimer sinceShown;
     const PrintProgress progress = [&](int done, int total) {
         if (total < kProgressFrom || !isVisible())
             return true;
@@ -197,9 +201,13 @@ void frmMailForm::print(const Layout& layout) {
             progressDialog->setWindowTitle(kApplication);
             progressDialog->setWindowModality(Qt::WindowModal);
             progressDialog->setMinimumDuration(0);
+        } else if (sinceShown.isValid() && sinceShown.elapsed() < kProgressEveryMs &&
+                   done < total) {
+            return true; // showing every item would cost more than printing it
         }
         progressDialog->setLabelText(QStringLiteral("Item %1 of %2").arg(done).arg(total));
-        progressDialog->setValue(done);
+        progressDialog->setValue(done); // also lets Cancel through
+        sinceShown.start();
         return !progressDialog->wasCanceled();
     };
 
