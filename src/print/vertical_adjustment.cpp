@@ -1,5 +1,6 @@
 #include "print/vertical_adjustment.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -61,6 +62,29 @@ std::string leadingNumber(const QString& text) {
     return mantissaDigits ? number : std::string();
 }
 
+// Whether a number too large or too small for a double is the small kind:
+// its first significant digit stands after the decimal point once the exponent
+// is applied. The exponent's sign alone does not say, as 1000...0e-1 and
+// 0.000...1 with hundreds of digits show.
+bool belowOne(const std::string& number) {
+    const size_t marker = std::min(number.find('e'), number.size());
+    const size_t point = std::min(number.find('.'), marker);
+    const size_t first = number.find_first_of("123456789");
+    if (first >= marker)
+        return true;
+    long long power = first < point ? (long long)(point - first - 1) : -(long long)(first - point);
+    size_t i = marker + 1;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+'))
+        ++i;
+    // Capped, as any exponent this large decides the matter by itself.
+    long long exponent = 0;
+    for (; i < number.size(); ++i)
+        exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000'000'000LL);
+    power += negative ? -exponent : exponent;
+    return power < 0;
+}
+
 } // namespace
 
 std::optional<qint16> readVerticalAdjustment(const QString& text) {
@@ -73,8 +97,7 @@ std::optional<qint16> readVerticalAdjustment(const QString& text) {
         const auto [end, error] =
             std::from_chars(number.data(), number.data() + number.size(), value);
         (void)end;
-        const bool tiny = number.find("e-") != std::string::npos;
-        if (error == std::errc::result_out_of_range && tiny)
+        if (error == std::errc::result_out_of_range && belowOne(number))
             value = 0.0;
         else if (error != std::errc())
             return std::nullopt; // beyond what a double holds, so far beyond 16 bits

@@ -72,6 +72,12 @@ TEST(VerticalAdjustment, ReadsTheLeadingNumberRoundedHalfToEven) {
         {"-40000", std::nullopt},
         {"1e400", std::nullopt},
         {"1e-400", 0},
+        // Beyond a double either way without a telling exponent: too small
+        // reads as 0, too large as nothing.
+        {"0." + QString(400, QLatin1Char('0')) + "1", 0},
+        {"-0." + QString(400, QLatin1Char('0')) + "1", 0},
+        {"1" + QString(400, QLatin1Char('0')) + "e-1", std::nullopt},
+        {"1" + QString(400, QLatin1Char('0')) + "e-398", 100},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
