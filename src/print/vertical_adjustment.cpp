@@ -80,7 +80,7 @@ bool belowOne(const std::string& number) {
     // Capped, as any exponent this large decides the matter by itself.
     long long exponent = 0;
     for (; i < number.size(); ++i)
-        exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000'000'000LL);
+        exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000'000LL);
     power += negative ? -exponent : exponent;
     return power < 0;
 }
