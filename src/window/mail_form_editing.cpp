@@ -47,6 +47,15 @@ void frmMailForm::cboName_Click() {
         }
         Data1->setRecordSource(sql::selectAddressesNamed(chosen));
         Data1->refresh();
+        if (!Data1->hasCurrent()) {
+            // Renamed or deleted by another window or program since the list was
+            // filled. Said plainly, so the empty editor isn't taken for that record.
+            FillComboBox();
+            throw StoreError(QStringLiteral("\"%1\" is no longer in the address book; it was "
+                                            "renamed or deleted elsewhere. The name list now "
+                                            "shows the book as it is.")
+                                 .arg(chosen));
+        }
     });
 }
 

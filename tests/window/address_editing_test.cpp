@@ -52,6 +52,19 @@ protected:
     }
 };
 
+TEST_F(AddressEditing, NameChangedElsewhereIsReportedAndTheListRefilled) {
+    book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("1 Oak")}});
+    openForm();
+    book.exec(QStringLiteral("UPDATE Addresses SET Name = 'Smyth, John'"));
+    choose(QStringLiteral("Smith, John"));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("\"Smith, John\" is no longer")));
+    EXPECT_EQ(nameList(), QStringList{QStringLiteral("Smyth, John")});
+    // Typing now starts a new record, as on an empty editor after start-up.
+    EXPECT_FALSE(form->Data1->hasCurrent());
+    EXPECT_EQ(book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(), 1);
+}
+
 TEST_F(AddressEditing, NewAddressIsWrittenListedInItsPlaceAndShownAgain) {
     book.addPeople({{QStringLiteral("Adams, Zoe"), QStringLiteral("1 Oak")},
                     {QStringLiteral("Young, Al"), QStringLiteral("2 Elm")}});
