@@ -181,6 +181,11 @@ int main(int argc, char* argv[]) {
                          QString::number(runs)},
                         1, false),
                 measure({tool("ravelbook_floor_read"), book, groupQuery}, runs, false), {});
+            row("name list drop-down", n,
+                measure({tool("ravelbook_window_bench"), QStringLiteral("popup"), book,
+                         QString::number(runs)},
+                        1, false),
+                names, {});
             if (n >= 100000) {
                 const QString copy = QDir(work).filePath(QStringLiteral("enter-%1.db").arg(n));
                 QFile::remove(copy);

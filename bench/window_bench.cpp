@@ -2,6 +2,7 @@
 //   ravelbook_window_bench ready BOOK        open the book, Form_Load, shown
 //   ravelbook_window_bench enter BOOK RUNS   "Enter Changes" on a record in the middle
 //   ravelbook_window_bench group BOOK RUNS   ticking group 0 on page "Mailings"
+//   ravelbook_window_bench popup BOOK RUNS   opening the name list's drop-down
 //   ravelbook_window_bench print BOOK PDF    small labels of group 17 from the shown
 //                                            window, with its progress dialog
 // "enter" changes the book: give it a copy.
@@ -69,8 +70,9 @@ struct Session {
 };
 
 int usage() {
-    std::fprintf(stderr,
-                 "usage: ravelbook_window_bench ready|enter|group BOOK [RUNS] | print BOOK PDF\n");
+    std::fprintf(
+        stderr,
+        "usage: ravelbook_window_bench ready|enter|group|popup BOOK [RUNS] | print BOOK PDF\n");
     return 2;
 }
 
@@ -118,6 +120,15 @@ int main(int argc, char* argv[]) {
                 QApplication::processEvents();
             }));
             group0->setChecked(false);
+            QApplication::processEvents();
+        }
+    } else if (what == QLatin1String("popup")) {
+        for (int run = 0; run < runs; ++run) {
+            times.push_back(seconds([&] {
+                form.cboName->showPopup();
+                QApplication::processEvents();
+            }));
+            form.cboName->hidePopup();
             QApplication::processEvents();
         }
     } else if (what == QLatin1String("print") && argc > 3) {

@@ -6,6 +6,7 @@
 #include "window/app_icon.h"
 #include "window/bindings.h"
 #include "window/data_navigator.h"
+#include "window/drop_down_list.h"
 #include "window/limited_text_edit.h"
 #include "window/mail_form.h"
 #include "window/record_set_model.h"
@@ -220,6 +221,7 @@ void frmMailForm::buildNamesPage(QWidget* page) {
     cboName->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     if (auto* view = qobject_cast<QListView*>(cboName->view()))
         view->setUniformItemSizes(true);
+    dropDownAsList(cboName);
     cboName->setMaxVisibleItems(20);
 
     for (const TextBoxRow& row : kAddressBoxes) {

@@ -3,6 +3,7 @@
 #include "store/data_source.h"
 #include "support/form_fixture.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,6 +96,22 @@ TEST_F(AddressEditing, NewAddressIsWrittenListedInItsPlaceAndShownAgain) {
         book.value(QStringLiteral("SELECT [2] FROM Addresses WHERE Address = '12 Elm Street'"))
             .toInt(),
         -1);
+}
+
+TEST_F(AddressEditing, NameListDropsDownBelowTheBoxAndChoosesByKeys) {
+    book.addPeople({{QStringLiteral("Adams, Zoe"), QStringLiteral("1 Oak")},
+                    {QStringLiteral("Young, Al"), QStringLiteral("2 Elm")}});
+    openForm();
+    form->cboName->showPopup();
+    QWidget* list = form->cboName->view()->window();
+    ASSERT_TRUE(list->isVisible());
+    // Below the box, not laid over it as a menu.
+    EXPECT_GE(list->geometry().top(),
+              form->cboName->mapToGlobal(QPoint(0, form->cboName->height())).y() - 1);
+    QTest::keyClick(form->cboName->view(), Qt::Key_Down);
+    QTest::keyClick(form->cboName->view(), Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("2 Elm"));
 }
 
 TEST_F(AddressEditing, ApostrophesAreChosenSavedReselectedAndDeletedLikeAnyName) {
