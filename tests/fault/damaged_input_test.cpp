@@ -1,11 +1,9 @@
 // Damaged files given to the program: books that are no address book, started
 // as users start it, and garbled settings under the window.
+#include "support/bad_books.h"
 #include "support/form_fixture.h"
 #include "support/program.h"
 
-#include <functional>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace ravelbook {
@@ -14,44 +12,8 @@ namespace {
 using testing::Program;
 using testing::TempBook;
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TEST_F(Program, BookThatCantBeOpenedEndsTheProgramNamingItAndIsLeftAlone) {
-    struct Case {
-        const char* what;
-        std::function<void(TempBook&)> make;
-        const char* reason;
-    };
-    const Case cases[] = {
-        {"empty file", [](TempBook& b) { writeFile(b.path(), {}); }, "\"Addresses\" is missing"},
-        {"missing table",
-         [](TempBook& b) {
-             b.create();
-             b.exec(QStringLiteral("DROP TABLE \"Return Addresses\""));
-         },
-         "\"Return Addresses\" is missing"},
-        {"missing column",
-         [](TempBook& b) {
-             b.create();
-             b.exec(QStringLiteral("ALTER TABLE Addresses DROP COLUMN [17]"));
-         },
-         "no column \"17\""},
-        {"truncated",
-         [](TempBook& b) {
-             b.create();
-             b.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 "
-                                   "FROM n WHERE i < 50) INSERT INTO Addresses (Name, Notes) "
-                                   "SELECT 'n', zeroblob(400) FROM n"));
-             QFile(b.path()).resize(4096 + 100);
-         },
-         "damaged"},
-    };
-    for (const Case& c : cases) {
+    for (const testing::BadBook& c : testing::badBooks()) {
         SCOPED_TRACE(c.what);
         TempBook book;
         c.make(book);
@@ -90,7 +52,7 @@ TEST_F(GarbledSettings, WindowShowsTheDesignTitlesAndCloseWritesAGoodFile) {
     };
     for (const QByteArray& bytes : cases) {
         SCOPED_TRACE(bytes.left(40).toStdString());
-        writeFile(file, bytes);
+        testing::writeBytes(file, bytes);
         openForm();
         for (int i = 0; i < frmMailForm::kGroupBoxes; ++i)
             EXPECT_EQ(form->groupCaption(i), design[i]) << i;

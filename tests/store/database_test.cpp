@@ -1,6 +1,7 @@
 #include "store/database.h"
 #include "store/schema.h"
 #include "store/store_error.h"
+#include "support/bad_books.h"
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
@@ -73,55 +74,8 @@ TEST(Database, TableNamesMatchWithoutRegardToCase) {
     EXPECT_EQ(db.tableName(QStringLiteral("Addresses")), QStringLiteral("ADDRESSES"));
 }
 
-struct BadFile {
-    const char* what;
-    std::function<void(TempBook&)> make;
-    const char* reason;
-};
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 TEST(Database, FileThatIsNoAddressBookIsReportedAndLeftAlone) {
-    const BadFile cases[] = {
-        {"text file", [](TempBook& b) { writeBytes(b.path(), "Dear John,\nthis is a letter.\n"); },
-         "not a database"},
-        {"empty file", [](TempBook& b) { writeBytes(b.path(), {}); }, "\"Addresses\" is missing"},
-        {"missing table",
-         [](TempBook& b) {
-             b.create();
-             b.exec(QStringLiteral("DROP TABLE Ini"));
-         },
-         "\"Ini\" is missing"},
-        {"missing column",
-         [](TempBook& b) {
-             b.create();
-             b.exec(QStringLiteral("ALTER TABLE Addresses DROP COLUMN Phone"));
-         },
-         "no column \"Phone\""},
-        {"name not first",
-         [](TempBook& b) {
-             b.create();
-             b.exec(QStringLiteral("DROP TABLE \"Return Addresses\""));
-             b.exec(QStringLiteral(
-                 "CREATE TABLE \"Return Addresses\" (Address, Name, \"City State Zip\")"));
-         },
-         "must be the first column"},
-        {"truncated book",
-         [](TempBook& b) {
-             b.create();
-             for (int i = 0; i < 50; ++i)
-                 b.exec(QStringLiteral(
-                     "INSERT INTO Addresses (Name, Notes) VALUES ('n', zeroblob(400))"));
-             QFile file(b.path());
-             ASSERT_TRUE(file.resize(4096 + 100));
-         },
-         ""},
-    };
-    for (const BadFile& c : cases) {
+    for (const testing::BadBook& c : testing::badBooks()) {
         SCOPED_TRACE(c.what);
         TempBook book;
         c.make(book);
