@@ -18,7 +18,10 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringListModel>
@@ -55,8 +58,7 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     connectGroupBoxes();
     connectPrinting();
 
-    geometry_->apply(logicalDpiY());
-    setFixedSize(size());
+    applyGeometry();
 
     // The settings and return-address tables open with their first row current.
     skipOnFailure([this] { datIni->refresh(); });
@@ -68,8 +70,24 @@ frmMailForm::~frmMailForm() = default;
 
 void frmMailForm::showEvent(QShowEvent* event) {
     // Tab pages know where they sit inside the tab control only once it is laid out.
-    geometry_->apply(logicalDpiY());
+    applyGeometry();
     QWidget::showEvent(event);
+}
+
+void frmMailForm::applyGeometry() {
+    geometry_->apply(logicalDpiY());
+    clientArea->setFixedSize(designedClientSize());
+    // The window takes its size now, so that it can be centred before it is shown.
+    layout()->activate();
+}
+
+void frmMailForm::buildMenus() {
+    menuFile = menuBar->addMenu(QStringLiteral("&File"));
+    menuFile->setObjectName(QStringLiteral("menuFile"));
+    actQuit = menuFile->addAction(QStringLiteral("&Quit"));
+    actQuit->setObjectName(QStringLiteral("actQuit"));
+    actQuit->setShortcut(QKeySequence::Quit);
+    connect(actQuit, &QAction::triggered, this, &frmMailForm::cmdExit_Click);
 }
 
 void frmMailForm::connectGrid() {

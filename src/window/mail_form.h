@@ -13,8 +13,11 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QStringListModel;
@@ -58,6 +61,15 @@ public:
 
     QString strSQL;
     qint16 intVerticalAdjustment = 0;
+
+    // The menu bar above the client area. Features add their actions to these
+    // menus (File's entries go before actQuit).
+    QMenuBar* menuBar = nullptr;
+    QMenu* menuFile = nullptr;
+    QAction* actQuit = nullptr;
+    // Every control below sits in the client area, at its designed place.
+    QWidget* clientArea = nullptr;
+    QSize designedClientSize() const;
 
     // Controls, named as the window's code and tests know them.
     QTabWidget* SSTab1 = nullptr;
@@ -152,6 +164,8 @@ protected:
 
 private:
     void buildControls();
+    void buildMenus();
+    void applyGeometry();
     void buildNamesPage(QWidget* page);
     void buildMailingsPage(QWidget* page);
     void buildReturnAddressPage(QWidget* page);

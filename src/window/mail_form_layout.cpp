@@ -11,6 +11,7 @@
 #include "window/mail_form.h"
 #include "window/record_set_model.h"
 #include "window/twip_geometry.h"
+#include "window/twips.h"
 
 #include <array>
 #include <QCheckBox>
@@ -20,11 +21,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
 #include <QTableView>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace ravelbook {
 
@@ -149,6 +152,10 @@ private:
 
 } // namespace
 
+QSize frmMailForm::designedClientSize() const {
+    return twipsToPixels(QRect(0, 0, kClientWidth, kClientHeight), logicalDpiY()).size();
+}
+
 QString frmMailForm::captionKey(int group) {
     // The blank stands where a number's sign would go.
     return QStringLiteral("Label %1Caption").arg(group);
@@ -169,12 +176,23 @@ void frmMailForm::buildControls() {
     setFont(windowFont());
     setWindowIcon(appIcon());
     geometry_ = new TwipGeometry(this);
-    geometry_->place(this, {0, 0, kClientWidth, kClientHeight});
+
+    // The menu bar sits above the client area; every control is placed in the
+    // client area, so the designed positions hold with or without menus.
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    menuBar = make<QMenuBar>(this, QStringLiteral("menuBar"));
+    frame->setMenuBar(menuBar);
+    clientArea = make<QWidget>(this, QStringLiteral("clientArea"));
+    frame->addWidget(clientArea);
+    frame->setSizeConstraint(QLayout::SetFixedSize);
+    buildMenus();
 
     Placer window(*geometry_, nullptr);
-    cmdExit =
-        window.add<QPushButton>(this, QStringLiteral("cmdExit"), {6600, 6000, 2655, 495}, "E&xit");
-    SSTab1 = window.add<QTabWidget>(this, QStringLiteral("SSTab1"), {0, 480, 9375, 5415});
+    cmdExit = window.add<QPushButton>(clientArea, QStringLiteral("cmdExit"),
+                                      {6600, 6000, 2655, 495}, "E&xit");
+    SSTab1 = window.add<QTabWidget>(clientArea, QStringLiteral("SSTab1"), {0, 480, 9375, 5415});
     const char* pageNames[] = {"Names", "Mailings", "Return Address"};
     std::array<QWidget*, 3> pages{};
     for (int i = 0; i < 3; ++i) {

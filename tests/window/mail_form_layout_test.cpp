@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -188,7 +189,8 @@ TEST_F(MailFormLayout, EveryControlHasItsNameKindCaptionPlaceAndLimit) {
 
 TEST_F(MailFormLayout, WindowPagesAndInitialStates) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Ravelbook"));
-    EXPECT_EQ(form->size(), expected({0, 0, 9420, 6555}).size());
+    EXPECT_EQ(form->clientArea->size(), expected({0, 0, 9420, 6555}).size());
+    EXPECT_EQ(form->clientArea->y(), form->menuBar->height());
     ASSERT_EQ(form->SSTab1->count(), 3);
     EXPECT_EQ(form->SSTab1->tabText(0), QStringLiteral("Names"));
     EXPECT_EQ(form->SSTab1->tabText(1), QStringLiteral("Mailings"));
