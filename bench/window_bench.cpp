@@ -9,7 +9,7 @@
 #include "print/painted_destination.h"
 #include "store/database.h"
 #include "window/dialogs.h"
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // Used for the README's picture; runs on the offscreen platform.
 #include "store/database.h"
 #include "window/dialogs.h"
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include "app/print_command.h"
 #include "app/startup.h"
 #include "store/database.h"
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 #include "window/qt_dialogs.h"
 

@@ -2,6 +2,7 @@
 // shut-down (Form_QueryUnload, Form_Unload, cmdExit_Click).
 #include "window/mail_form.h"
 
+#include "settings/group_titles.h"
 #include "store/data_source.h"
 #include "store/database.h"
 #include "store/store_error.h"
@@ -10,7 +11,6 @@
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
 #include "window/record_set_model.h"
-#include "window/settings_store.h"
 #include "window/twip_geometry.h"
 
 #include <QCheckBox>
@@ -143,15 +143,15 @@ void frmMailForm::centreOnScreen() {
 }
 
 void frmMailForm::restoreGroupTitles() {
-    const SettingsStore::Entries entries = settings_.readSection(kApplication, kSection);
-    if (entries.size() < 2)
-        return;
-    // Position in the list decides the group, as the titles were saved 0 to 17.
-    for (std::size_t i = 0; i < entries.size() && i < std::size_t(kGroupBoxes); ++i) {
-        const int index = int(i);
-        setGroupCaption(index, entries[i].second);
-        setGroupCaption(twinOf(index), entries[i].second);
+    const auto titles = group_titles::read(settings_);
+    for (int group = 0; group < sql::kGroupCount; ++group) {
+        if (!titles[group])
+            continue; // the design caption stays
+        setGroupCaption(group, *titles[group]);
+        setGroupCaption(twinOf(group), *titles[group]);
     }
+    for (int group = 0; group < sql::kGroupCount; ++group)
+        titlesAtStart_[group] = groupCaption(group);
 }
 
 bool frmMailForm::savePendingEdits() {
@@ -177,8 +177,13 @@ void frmMailForm::Form_QueryUnload() {
 
 void frmMailForm::Form_Unload() {
     try {
-        for (int i = 0; i < sql::kGroupCount; ++i)
-            settings_.saveSetting(kApplication, kSection, captionKey(i), groupCaption(i));
+        std::array<QString, sql::kGroupCount> titles;
+        std::array<bool, sql::kGroupCount> renamed{};
+        for (int i = 0; i < sql::kGroupCount; ++i) {
+            titles[i] = groupCaption(i);
+            renamed[i] = titles[i] != titlesAtStart_[i];
+        }
+        group_titles::save(settings_, titles, renamed);
     } catch (const StoreError& error) {
         showError(dialogs_, error.message());
     }

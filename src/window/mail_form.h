@@ -196,6 +196,9 @@ private:
     Bindings* returnBindings_ = nullptr;
     RecordSetModel* gridModel_ = nullptr;
     QStringListModel* nameList_ = nullptr;
+    // The titles as the window started with them: on exit only the ones renamed
+    // since are written, so another window's renames are kept.
+    std::array<QString, sql::kGroupCount> titlesAtStart_;
     bool unloaded_ = false;
     bool newAddressMode_ = false;
     std::unique_ptr<PrintDestination> ownDestination_;

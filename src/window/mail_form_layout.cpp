@@ -1,5 +1,6 @@
 // Builds the window's controls from the tables of their names, captions and
 // positions (twips). Behaviour lives in the other mail_form_*.cpp files.
+#include "settings/group_titles.h"
 #include "store/data_source.h"
 #include "store/database.h"
 #include "store/schema.h"
@@ -157,8 +158,7 @@ QSize frmMailForm::designedClientSize() const {
 }
 
 QString frmMailForm::captionKey(int group) {
-    // The blank stands where a number's sign would go.
-    return QStringLiteral("Label %1Caption").arg(group);
+    return group_titles::key(group);
 }
 
 QString frmMailForm::groupCaption(int index) const {

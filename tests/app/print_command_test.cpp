@@ -2,7 +2,7 @@
 // the exit status and message of every way a request can fail.
 #include "support/program.h"
 #include "support/temp_book.h"
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 
 #include <cmath>
 #include <QDir>

@@ -7,7 +7,7 @@
 #include "store/database.h"
 #include "store/store_error.h"
 #include "window/dialogs.h"
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <cstdio>

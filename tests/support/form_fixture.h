@@ -2,7 +2,7 @@
 
 #include "support/scripted_dialogs.h"
 #include "support/temp_book.h"
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <gtest/gtest.h>

@@ -3,6 +3,8 @@
 #include "support/form_fixture.h"
 #include "window/limited_text_edit.h"
 
+#include <algorithm>
+#include <map>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -110,10 +112,67 @@ TEST_F(MailFormLifecycle, SavedTitlesAreRestoredOnBothTwinsByPosition) {
     EXPECT_EQ(form->chkGroups[31]->text(), QStringLiteral("Family"));
 }
 
-TEST_F(MailFormLifecycle, SingleSavedEntryRestoresNothing) {
-    saveTitles({QStringLiteral("Lonely")});
+TEST_F(MailFormLifecycle, TitlesAreFoundByTheirKeysWhateverTheFileHoldsAroundThem) {
+    const QString longTitle(100000, QLatin1Char('x'));
+    const struct {
+        const char* file;
+        std::vector<std::pair<QString, QString>> entries;
+        std::map<int, QString> expected; // the rest keep "Personal"/"Business"
+    } cases[] = {
+        {"one entry",
+         {{QStringLiteral("Label 3Caption"), QStringLiteral("Lonely")}},
+         {{3, QStringLiteral("Lonely")}}},
+        {"reversed, with a foreign key",
+         {{QStringLiteral("Label 17Caption"), QStringLiteral("Last")},
+          {QStringLiteral("Window Width"), QStringLiteral("900")},
+          {QStringLiteral("Label 10Caption"), QStringLiteral("Ten")},
+          {QStringLiteral("Label 1Caption"), QStringLiteral("One")},
+          {QStringLiteral("Label 18Caption"), QStringLiteral("None")},
+          {QStringLiteral("Label 01Caption"), QStringLiteral("None")}},
+         {{17, QStringLiteral("Last")}, {10, QStringLiteral("Ten")}, {1, QStringLiteral("One")}}},
+        {"a title past the limit",
+         {{QStringLiteral("Label 0Caption"), longTitle}},
+         {{0, longTitle.left(255)}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        QFile::remove(settings.filePath(kApp));
+        for (const auto& [key, value] : c.entries)
+            settings.saveSetting(kApp, kSection, key, value);
+        openForm();
+        for (int g = 0; g < 18; ++g) {
+            const QString design = g < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
+            const auto found = c.expected.find(g);
+            const QString want = found == c.expected.end() ? design : found->second;
+            EXPECT_EQ(form->groupCaption(g), want) << g;
+            EXPECT_EQ(form->groupCaption(35 - g), want) << g;
+        }
+        closeForm();
+        // Unknown keys stay in the file, and the titles come back the same.
+        const auto entries = settings.readSection(kApp, kSection);
+        EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                                [](const auto& e) { return e.first == "Window Width"; }),
+                  c.entries.size() > 1 ? 1 : 0);
+        openForm();
+        for (const auto& [g, title] : c.expected)
+            EXPECT_EQ(form->groupCaption(g), title);
+        closeForm();
+    }
+}
+
+TEST_F(MailFormLifecycle, TwoWindowsOnOneBookBothKeepTheirRenames) {
     openForm();
-    EXPECT_EQ(form->groupCaption(0), QStringLiteral("Personal"));
+    std::unique_ptr<Database> otherDb = book.open();
+    frmMailForm other(*otherDb, settings, dialogs);
+    dialogs.promptAnswers = {QStringLiteral("Family")};
+    form->chkGroups_MouseUp(1, Qt::RightButton);
+    dialogs.promptAnswers = {QStringLiteral("Clients")};
+    other.chkGroups_MouseUp(2, Qt::RightButton);
+    closeForm();
+    other.close();
+    openForm();
+    EXPECT_EQ(form->groupCaption(1), QStringLiteral("Family"));
+    EXPECT_EQ(form->groupCaption(2), QStringLiteral("Clients"));
 }
 
 TEST_F(MailFormLifecycle, CloseSavesAllEighteenTitlesInOrderAndTheyComeBack) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QString>
 

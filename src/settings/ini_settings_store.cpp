@@ -1,7 +1,7 @@
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 
+#include "settings/ini_format.h"
 #include "store/store_error.h"
-#include "window/ini_format.h"
 
 #include <algorithm>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "window/ini_settings_store.h"
+#include "settings/ini_settings_store.h"
 
 #include <gtest/gtest.h>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "window/ini_format.h"
+#include "settings/ini_format.h"
 
 #include <QStringDecoder>
 #include <QStringList>

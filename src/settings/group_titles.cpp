@@ -1,0 +1,45 @@
+#include "settings/group_titles.h"
+
+#include <QRegularExpression>
+
+namespace ravelbook::group_titles {
+
+namespace {
+
+// The group a key names, or none for any other key.
+std::optional<int> groupOfKey(const QString& key) {
+    static const QRegularExpression pattern(QStringLiteral("^Label (\\d{1,2})Caption$"));
+    const QRegularExpressionMatch match = pattern.match(key);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const int group = match.captured(1).toInt();
+    if (group >= kGroups || key != group_titles::key(group))
+        return std::nullopt; // "Label 05Caption" is not a key the program writes
+    return group;
+}
+
+} // namespace
+
+QString key(int group) {
+    return QStringLiteral("Label %1Caption").arg(group);
+}
+
+std::array<std::optional<QString>, kGroups> read(const SettingsStore& store) {
+    std::array<std::optional<QString>, kGroups> titles;
+    for (const auto& [entryKey, value] : store.readSection(kApplication, kSection)) {
+        if (const std::optional<int> group = groupOfKey(entryKey))
+            titles[*group] = value.left(kLongestTitle);
+    }
+    return titles;
+}
+
+void save(SettingsStore& store, const std::array<QString, kGroups>& titles,
+          const std::array<bool, kGroups>& changed) {
+    const auto kept = read(store);
+    for (int group = 0; group < kGroups; ++group) {
+        if (changed[group] || !kept[group])
+            store.saveSetting(kApplication, kSection, key(group), titles[group]);
+    }
+}
+
+} // namespace ravelbook::group_titles
