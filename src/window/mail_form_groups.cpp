@@ -1,5 +1,6 @@
 // The group boxes: the twins on page "Mailings" filter the grid, and a right
 // click on any box gives its group a new title.
+#include "settings/group_titles.h"
 #include "store/data_source.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
@@ -45,8 +46,10 @@ void frmMailForm::chkGroups_Click(int index) {
 void frmMailForm::chkGroups_MouseUp(int index, Qt::MouseButton button) {
     if (button != Qt::RightButton)
         return;
-    const QString title = dialogs_.prompt(QStringLiteral("Enter a new title for this catagory"),
-                                          groupCaption(index), QString());
+    const QString title = dialogs_
+                              .prompt(QStringLiteral("Enter a new title for this catagory"),
+                                      groupCaption(index), QString())
+                              .left(group_titles::kLongestTitle);
     if (title.isEmpty())
         return;
     setGroupCaption(index, title);
