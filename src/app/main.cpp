@@ -4,11 +4,12 @@
 #include "app/paths.h"
 #include "app/print_command.h"
 #include "app/startup.h"
-#include "store/database.h"
 #include "settings/ini_settings_store.h"
+#include "store/database.h"
 #include "window/mail_form.h"
 #include "window/qt_dialogs.h"
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 #include <QGuiApplication>
@@ -34,6 +35,9 @@ int printMain(int argc, char* argv[]) {
             return 0;
         }
     }
+    // A reader of a piped PDF that goes away is a write failure to report, not a
+    // reason to die without a word.
+    std::signal(SIGPIPE, SIG_IGN);
     // Nothing is shown, so no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qtDefaultHandler = qInstallMessageHandler(quietHandler);

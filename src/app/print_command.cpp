@@ -2,13 +2,14 @@
 
 #include "app/paths.h"
 #include "print/painted_destination.h"
+#include "print/pdf_output.h"
 #include "print/printers.h"
 #include "print/vertical_adjustment.h"
+#include "settings/ini_settings_store.h"
 #include "store/data_source.h"
 #include "store/database.h"
 #include "store/store_error.h"
 #include "window/dialogs.h"
-#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <QCheckBox>
@@ -251,7 +252,7 @@ int runPrintCommand(const PrintCommand& command, QTextStream& out, QTextStream& 
         choose(form, command);
         const std::unique_ptr<PaintedDestination> destination =
             command.pdf.isEmpty() ? PaintedDestination::printer(command.printer)
-                                  : PaintedDestination::pdf(command.pdf);
+                                  : PaintedDestination::pdf(command.pdf, command.database);
         form.setPrintDestination(destination.get());
         form.cmdPrintMailingList_Click();
         form.setPrintDestination(nullptr);
@@ -259,9 +260,12 @@ int runPrintCommand(const PrintCommand& command, QTextStream& out, QTextStream& 
             throw CantPrint{dialogs.said.join(QLatin1Char('\n'))};
 
         const PrintTally& tally = form.lastPrintTally();
-        out << "Printed " << plural(form.lastPrint().items, "item", "items") << " on "
-            << plural(tally.pages, "page", "pages") << " in "
-            << plural(tally.documents, "document", "documents") << "." << Qt::endl;
+        // A PDF piped to standard output must not have the summary mixed into it.
+        QTextStream& summary =
+            !command.pdf.isEmpty() && PdfOutput::namesStandardOutput(command.pdf) ? err : out;
+        summary << "Printed " << plural(form.lastPrint().items, "item", "items") << " on "
+                << plural(tally.pages, "page", "pages") << " in "
+                << plural(tally.documents, "document", "documents") << "." << Qt::endl;
         return 0;
     } catch (const CantPrint& cant) {
         err << "ravelbook: " << cant.message << Qt::endl;

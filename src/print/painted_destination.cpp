@@ -24,8 +24,9 @@ PrintTally PaintedDestination::end() {
     return {surface->pages(), surface->documents()};
 }
 
-std::unique_ptr<PaintedDestination> PaintedDestination::pdf(const QString& file) {
-    return std::make_unique<PaintedDestination>([file] { return pdfSurface(file); });
+std::unique_ptr<PaintedDestination> PaintedDestination::pdf(const QString& file,
+                                                            const QString& book) {
+    return std::make_unique<PaintedDestination>([file, book] { return pdfSurface(file, book); });
 }
 
 std::unique_ptr<PaintedDestination> PaintedDestination::printer(const QString& name) {

@@ -22,7 +22,8 @@ public:
     PrinterSurface* begin() override;
     PrintTally end() override;
 
-    static std::unique_ptr<PaintedDestination> pdf(const QString& file);
+    // `book`, the open address book, is never written over.
+    static std::unique_ptr<PaintedDestination> pdf(const QString& file, const QString& book = {});
     static std::unique_ptr<PaintedDestination> printer(const QString& name);
 
 private:

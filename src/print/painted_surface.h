@@ -67,7 +67,7 @@ private:
     int documents_ = 0;
 };
 
-std::unique_ptr<PaintedSurface> pdfSurface(const QString& file);
+std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book = {});
 // An empty name prints on the system's default printer.
 std::unique_ptr<PaintedSurface> printerSurface(const QString& printerName);
 

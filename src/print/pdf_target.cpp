@@ -1,11 +1,10 @@
 #include "print/pdf_target.h"
 
 #include "print/page_setup.h"
+#include "print/pdf_output.h"
 #include "print/print_error.h"
 
-#include <QDir>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace ravelbook {
 
@@ -22,14 +21,10 @@ QPageLayout layoutFor(const PageSetup& setup) {
                        QPageLayout::Point);
 }
 
-QString cantWrite(const QString& file) {
-    return QStringLiteral("The PDF file \"%1\" can't be written.")
-        .arg(QDir::toNativeSeparators(file));
-}
-
 } // namespace
 
-PdfTarget::PdfTarget(QString file) : file_(std::move(file)) {}
+PdfTarget::PdfTarget(const QString& file, const QString& protectedFile)
+    : output_(std::make_unique<PdfOutput>(file, protectedFile)) {}
 
 PdfTarget::~PdfTarget() {
     // An unfinished run is dropped; the writer still needs its painter ended.
@@ -38,14 +33,14 @@ PdfTarget::~PdfTarget() {
 }
 
 void PdfTarget::startFile(const PageSetup& setup) {
-    if (!buffer_.open(QIODevice::WriteOnly))
-        throw PrintError(cantWrite(file_));
-    writer_ = std::make_unique<QPdfWriter>(&buffer_);
+    writer_ = std::make_unique<QPdfWriter>(&output_->device());
     writer_->setResolution(kResolution);
     writer_->setCreator(QStringLiteral("Ravelbook"));
     writer_->setPageLayout(layoutFor(setup));
     if (!painter_.begin(writer_.get()))
-        throw PrintError(cantWrite(file_));
+        output_->commit(); // says why, when the device failed
+    if (!painter_.isActive())
+        throw PrintError(QStringLiteral("The PDF file could not be started."));
 }
 
 QPainter& PdfTarget::beginDocument(const PageSetup& setup) {
@@ -61,7 +56,7 @@ void PdfTarget::newPage(const PageSetup& setup) {
     // The writer takes a new layout for the page begun next.
     writer_->setPageLayout(layoutFor(setup));
     if (!writer_->newPage())
-        throw PrintError(cantWrite(file_));
+        throw PrintError(QStringLiteral("The PDF file could not take a new page."));
 }
 
 void PdfTarget::finish() {
@@ -69,11 +64,7 @@ void PdfTarget::finish() {
         return;
     painter_.end();
     writer_.reset();
-    buffer_.close();
-    QSaveFile out(file_);
-    if (!out.open(QIODevice::WriteOnly) || out.write(buffer_.data()) != buffer_.size() ||
-        !out.commit())
-        throw PrintError(cantWrite(file_));
+    output_->commit();
 }
 
 } // namespace ravelbook

@@ -3,20 +3,23 @@
 #include "print/page_target.h"
 
 #include <memory>
-#include <QBuffer>
 #include <QPainter>
 #include <QString>
 
 class QPdfWriter;
 
 namespace ravelbook {
+class PdfOutput;
+}
 
-// Every document of a run as pages of one PDF file. The pages are gathered in
-// memory and the file is written by finish(), so a run that fails part-way
-// leaves no half-written file behind.
+namespace ravelbook {
+
+// Every document of a run as pages of one PDF file, written page by page
+// through a PdfOutput: a run that fails part-way leaves no half-written file
+// behind. The target is checked (and refused) when the PdfTarget is made.
 class PdfTarget final : public PageTarget {
 public:
-    explicit PdfTarget(QString file);
+    explicit PdfTarget(const QString& file, const QString& protectedFile = {});
     ~PdfTarget() override;
 
     QPainter& beginDocument(const PageSetup& setup) override;
@@ -27,8 +30,7 @@ public:
 private:
     void startFile(const PageSetup& setup);
 
-    QString file_;
-    QBuffer buffer_;
+    std::unique_ptr<PdfOutput> output_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
 };

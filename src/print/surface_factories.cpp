@@ -4,8 +4,8 @@
 
 namespace ravelbook {
 
-std::unique_ptr<PaintedSurface> pdfSurface(const QString& file) {
-    return std::make_unique<PaintedSurface>(std::make_unique<PdfTarget>(file));
+std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book) {
+    return std::make_unique<PaintedSurface>(std::make_unique<PdfTarget>(file, book));
 }
 
 std::unique_ptr<PaintedSurface> printerSurface(const QString& printerName) {

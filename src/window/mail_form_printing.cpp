@@ -6,6 +6,7 @@
 #include "print/printer_surface.h"
 #include "print/vertical_adjustment.h"
 #include "store/data_source.h"
+#include "store/database.h"
 #include "window/bindings.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
@@ -65,7 +66,7 @@ private:
 } // namespace
 
 void frmMailForm::connectPrinting() {
-    ownDestination_ = std::make_unique<SystemPrintDestination>(dialogs_);
+    ownDestination_ = std::make_unique<SystemPrintDestination>(dialogs_, db_.path());
     destination_ = ownDestination_.get();
     connect(optAverySmall, &QRadioButton::clicked, this, &frmMailForm::optAverySmall_Click);
     connect(optAveryLarge, &QRadioButton::clicked, this, &frmMailForm::optAveryLarge_Click);

@@ -9,7 +9,8 @@
 
 namespace ravelbook {
 
-SystemPrintDestination::SystemPrintDestination(Dialogs& dialogs) : dialogs_(dialogs) {}
+SystemPrintDestination::SystemPrintDestination(Dialogs& dialogs, QString book)
+    : dialogs_(dialogs), book_(std::move(book)) {}
 
 SystemPrintDestination::~SystemPrintDestination() = default;
 
@@ -25,7 +26,7 @@ PrinterSurface* SystemPrintDestination::begin() {
             QDir(folder).filePath(QStringLiteral("Ravelbook.pdf")));
         if (file.isEmpty())
             return nullptr;
-        current_ = PaintedDestination::pdf(file);
+        current_ = PaintedDestination::pdf(file, book_);
     }
     return current_->begin();
 }

@@ -3,6 +3,7 @@
 #include "print/print_destination.h"
 
 #include <memory>
+#include <QString>
 
 namespace ravelbook {
 
@@ -14,7 +15,8 @@ class PaintedDestination;
 // user is asked for a PDF file to hold it.
 class SystemPrintDestination final : public PrintDestination {
 public:
-    explicit SystemPrintDestination(Dialogs& dialogs);
+    // `book` is the open address book, which a PDF may never replace.
+    SystemPrintDestination(Dialogs& dialogs, QString book);
     ~SystemPrintDestination() override;
 
     PrinterSurface* begin() override;
@@ -22,6 +24,7 @@ public:
 
 private:
     Dialogs& dialogs_;
+    QString book_;
     std::unique_ptr<PaintedDestination> current_;
 };
 

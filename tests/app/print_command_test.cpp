@@ -1,8 +1,8 @@
 // "ravelbook print": whole runs into a PDF, checked in the PDF itself, and
 // the exit status and message of every way a request can fail.
+#include "settings/ini_settings_store.h"
 #include "support/program.h"
 #include "support/temp_book.h"
-#include "settings/ini_settings_store.h"
 
 #include <cmath>
 #include <QDir>
@@ -165,6 +165,29 @@ TEST_F(PrintCommand, OneSelectedCardPrintsExactlyThatRecord) {
     EXPECT_EQ(pages[0].find("Wrong"), nullptr);
 }
 
+TEST_F(PrintCommand, PdfGoesStraightIntoStandardOutputAndPipes) {
+    book.addPerson({"Smith, John", "1 Road", "", "", "", {0}});
+    const QStringList labels = {"--stationery", "small-labels", "--group", "0", "--pdf"};
+    const Outcome piped = print(labels + QStringList{"-"});
+    EXPECT_EQ(piped.exitCode, 0) << piped.standardError.toStdString();
+    EXPECT_TRUE(piped.standardOutput.startsWith("%PDF-"));
+    EXPECT_TRUE(piped.standardError.contains("Printed 1 item"));
+
+    // The reader of a FIFO gets the whole PDF, and the FIFO stays one.
+    const QString fifo = home.filePath("labels.fifo");
+    ASSERT_EQ(QProcess::execute("mkfifo", {fifo}), 0);
+    QProcess reader;
+    reader.start("cat", {fifo});
+    ASSERT_TRUE(reader.waitForStarted());
+    const Outcome intoFifo = print(labels + QStringList{fifo});
+    ASSERT_TRUE(reader.waitForFinished(30000));
+    EXPECT_EQ(intoFifo.exitCode, 0) << intoFifo.standardError.toStdString();
+    EXPECT_TRUE(intoFifo.standardOutput.contains("Printed 1 item"));
+    const QByteArray received = reader.readAllStandardOutput();
+    EXPECT_TRUE(received.startsWith("%PDF-") && received.trimmed().endsWith("%%EOF"));
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
 TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
     book.addPerson({"Smith, John", "1 Road", "", "", "", {0}});
     const QByteArray before = book.bytes();
@@ -174,7 +197,21 @@ TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
         QString says;
     };
     const QStringList to = {"--pdf", pdf};
+    const QStringList cards = {"--stationery", "cards", "--group", "0", "--pdf"};
+    // A PDF must never land on the book, whatever name leads to it, nor on another book.
+    const QString link = home.filePath("book-link.pdf");
+    QFile::link(book.path(), link);
+    TempBook other;
+    other.create();
+    const QByteArray otherBefore = other.bytes();
     const Case cases[] = {
+        {cards + QStringList{book.path()}, 1, "it is the open address book"},
+        {cards + QStringList{link}, 1, "it is the open address book"},
+        {cards + QStringList{other.path()}, 1, "it is a database file"},
+        {cards + QStringList{"/dev/full"}, 1, "the disk is full"},
+        {cards + QStringList{home.path()}, 1, "it is a folder, not a file"},
+        {cards + QStringList{home.filePath("no/such/folder.pdf")}, 1, "its folder does not exist"},
+        {cards + QStringList{home.filePath(QString(300, 'n') + ".pdf")}, 1, "the name is too long"},
         {QStringList{"--stationery", "cards"} + to, 2, "at least one --group"},
         {QStringList{"--stationery", "posters", "--group", "0"} + to, 2, "unknown stationery"},
         {QStringList{"--stationery", "cards", "--group", "0", "--adjust", "99999"} + to, 2,
@@ -203,6 +240,12 @@ TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
         EXPECT_FALSE(QFileInfo::exists(pdf));
     }
     EXPECT_EQ(book.bytes(), before);
+    EXPECT_EQ(other.bytes(), otherBefore);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_TRUE(QFileInfo("/dev/full").exists() && !QFileInfo("/dev/full").isFile());
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::Hidden | QDir::Files).filter(".ravelbook").size(),
+              0)
+        << "no temporary file is left behind";
 
     // A book that isn't there is not created.
     const QString missing = home.filePath("missing.db");

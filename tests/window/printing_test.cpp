@@ -223,6 +223,14 @@ TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
     EXPECT_EQ(form->lastPrintTally().pages, 1);
     EXPECT_EQ(form->lastPrintTally().documents, 1);
+
+    // The open book, chosen by mistake, is refused and left as it was.
+    const QByteArray before = book.bytes();
+    dialogs.fileAnswers = {book.path()};
+    click(form->cmdPrintMailingList);
+    ASSERT_EQ(dialogs.shown.size(), 4u);
+    EXPECT_TRUE(dialogs.shown[3].text.contains("it is the open address book"));
+    EXPECT_EQ(book.bytes(), before);
 }
 
 } // namespace
