@@ -142,7 +142,15 @@ void Run::drawItem() {
     step([&] { surface_.SetBold(layout_.bold); });
     step([&] { surface_.SetFontSize(layout_.fontSize); });
 
-    if (layout_.heading) {
+    // Without any return address the block is left out, not printed as a bare
+    // heading; the lines below it keep their places.
+    const bool noReturnAddress = layout_.heading && inputs_.returnAddress(0).trimmed().isEmpty() &&
+                                 inputs_.returnAddress(1).trimmed().isEmpty() &&
+                                 inputs_.returnAddress(2).trimmed().isEmpty();
+    if (noReturnAddress) {
+        for (int line = 0; line < 3; ++line)
+            lineDown();
+    } else if (layout_.heading) {
         setX(layout_.returnX);
         setY();
         step([&] {

@@ -287,6 +287,7 @@ TEST_F(PrintRun, VerticalAdjustmentMovesLabelsOnlyAndOverflowSkipsItsSteps) {
 TEST_F(PrintRun, ContactLineAndEmptyLinesKeepTheirPlaces) {
     book.addPerson({"Blank, Contact", "", "", "", "", {0}});
     book.addPerson({"Space, Contact", "1 Rd", "", "", " ", {0}});
+    inputs.returnLines = {"", " ", ""};
     print(Stationery::Envelopes);
     QStringList texts;
     for (const auto& d : surface.drawn)
@@ -302,6 +303,10 @@ TEST_F(PrintRun, ContactLineAndEmptyLinesKeepTheirPlaces) {
                                       [](const auto& d) { return d.text == "Happy Holidays"; });
     EXPECT_EQ(special->y, 4140);
     EXPECT_EQ(special->document, 0);
+    // No return address: no bare heading, and "TO:" stays where it was.
+    EXPECT_EQ(texts.count("From: "), 0);
+    EXPECT_EQ(surface.drawn.front().text, "TO:");
+    EXPECT_EQ(surface.drawn.front().y, 2340);
 }
 
 TEST_F(PrintRun, SingleRecordModePrintsTheSelectedNameOnce) {
