@@ -249,7 +249,13 @@ int runPrintCommand(const PrintCommand& command, QTextStream& out, QTextStream& 
         CollectingDialogs dialogs;
         // Never shown and never closed, so nothing is purged and no title is saved.
         frmMailForm form(db, settings, dialogs);
+        if (db.damaged())
+            throw CantPrint{db.damageNotice()};
         choose(form, command);
+        // A failure while choosing (the grid could not read the groups) would
+        // only be reported again by the run.
+        if (!dialogs.said.isEmpty())
+            throw CantPrint{dialogs.said.first()};
         const std::unique_ptr<PaintedDestination> destination =
             command.pdf.isEmpty() ? PaintedDestination::printer(command.printer)
                                   : PaintedDestination::pdf(command.pdf, command.database);

@@ -4,6 +4,8 @@
 #include "store/store_error.h"
 #include "window/dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace ravelbook {
@@ -11,6 +13,14 @@ namespace ravelbook {
 std::unique_ptr<Database> openAddressBook(const QString& path, Dialogs& dialogs,
                                           QTextStream& errors) {
     try {
+        // A file of no bytes (a creation cut short) holds nothing to lose.
+        if (Database::isEmptyFile(path) &&
+            dialogs.message(QStringLiteral("The file \"%1\" is empty: it holds no addresses. "
+                                           "Make it a new address book?")
+                                .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+                            QStringLiteral("Ravelbook"),
+                            Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
+            Database::createNewBook(path);
         return std::make_unique<Database>(path);
     } catch (const StoreError& error) {
         errors << "ravelbook: " << error.message() << Qt::endl;

@@ -64,8 +64,7 @@ void DataSource::refresh() {
         firstFields.append(query.value(1).toString());
     }
     if (query.lastError().isValid())
-        throw SqlFailure(query.lastError(),
-                         QStringLiteral("The address book could not be read: %1."));
+        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
     query.finish();
 
     // The first row is read before anything changes, so a failure leaves the
@@ -187,8 +186,7 @@ void DataSource::readBlock(int pos) const {
     for (int i = 0; i < readAhead_; ++i)
         query.addBindValue(rowids_[pos + i < end ? pos + i : pos]);
     if (!query.exec())
-        throw SqlFailure(query.lastError(),
-                         QStringLiteral("The address book could not be read: %1."));
+        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
     while (query.next()) {
         QVariantList values;
         values.reserve(columns_.size());
@@ -200,8 +198,7 @@ void DataSource::readBlock(int pos) const {
     query.finish();
     if (failed) {
         ahead_.clear();
-        throw SqlFailure(query.lastError(),
-                         QStringLiteral("The address book could not be read: %1."));
+        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
     }
     // Deleted by another program since the record set was read: shown empty.
     for (int i = pos; i < end; ++i)
@@ -226,8 +223,7 @@ QVariantList DataSource::readRow(qint64 rowid) const {
     QSqlQuery& query = *rowQuery_;
     query.addBindValue(rowid);
     if (!query.exec())
-        throw SqlFailure(query.lastError(),
-                         QStringLiteral("The address book could not be read: %1."));
+        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
     QVariantList values;
     values.reserve(columns_.size());
     if (query.next()) {

@@ -60,7 +60,7 @@ QString busyOption() {
     return QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
 }
 
-[[noreturn]] void fail(const QString& path, const QString& what) {
+[[noreturn]] void cantOpen(const QString& path, const QString& what) {
     throw StoreError(QStringLiteral("The address book \"%1\" can't be opened: %2.")
                          .arg(QDir::toNativeSeparators(path), what));
 }
@@ -100,13 +100,13 @@ std::vector<schema::FoundTable> readTables(const QString& path, const QSqlDataba
         found = schema::read(db);
     } catch (const SqlFailure& failure) {
         if (isBusy(failure.error()))
-            fail(path, explain(failure.error()));
-        fail(path, QStringLiteral("it is not a Ravelbook address book (%1)")
-                       .arg(failure.error().databaseText()));
+            cantOpen(path, explain(failure.error()));
+        cantOpen(path, QStringLiteral("it is not a Ravelbook address book (%1)")
+                           .arg(failure.error().databaseText()));
     }
     const QString problem = schema::problemWith(found);
     if (!problem.isEmpty())
-        fail(path, QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
+        cantOpen(path, QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
     return found;
 }
 
@@ -114,11 +114,13 @@ std::vector<schema::FoundTable> readTables(const QString& path, const QSqlDataba
 void checkExisting(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile())
-        fail(path, QStringLiteral("it is not a file"));
+        cantOpen(path, QStringLiteral("it is not a file"));
     if (!info.isReadable())
-        fail(path, QStringLiteral("it is not readable"));
+        cantOpen(path, QStringLiteral("it is not readable"));
+    if (info.size() == 0)
+        cantOpen(path, QStringLiteral("it is an empty file, with no address book in it"));
     if (isTruncated(path))
-        fail(path, QStringLiteral("the file is damaged (it is shorter than it should be)"));
+        cantOpen(path, QStringLiteral("the file is damaged (it is shorter than it should be)"));
     // After a crash a journal may be waiting to be rolled back, which a read-only
     // connection can't do; that roll-back is the repair the file needs.
     const bool journalWaiting = QFileInfo(path + QStringLiteral("-journal")).size() > 0;
@@ -127,64 +129,140 @@ void checkExisting(const QString& path) {
                                : QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption());
     QSqlDatabase db = probe.handle();
     if (!db.open())
-        fail(path, explain(db.lastError()));
+        cantOpen(path, explain(db.lastError()));
     readTables(path, db);
 }
 
-void createNew(const QString& path) {
-    const QFileInfo info(path);
-    const QString folder = info.absolutePath();
+void prepareFolder(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
     const bool newFolder = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder))
-        fail(path, QStringLiteral("its folder can't be created"));
+        cantOpen(path, QStringLiteral("its folder can't be created"));
     // A folder made for the book is private to its owner, like the book.
     if (newFolder)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    // Created by us with owner-only rights before SQLite sees it; SQLite's journal
-    // files take the rights of the database file.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
-    if (fd < 0)
-        fail(path, QString::fromLocal8Bit(strerror(errno)));
-    ::close(fd);
-    try {
-        Connection connection(path, busyOption());
-        QSqlDatabase db = connection.handle();
-        if (!db.open())
-            fail(path, explain(db.lastError()));
-        schema::create(db);
-    } catch (...) {
-        QFile::remove(path);
-        throw;
+}
+
+bool isStatementWrite(const QString& text) {
+    static const char* const writes[] = {"INSERT", "UPDATE", "DELETE", "REPLACE"};
+    const QString start = text.trimmed().left(8).toUpper();
+    for (const char* word : writes) {
+        if (start.startsWith(QLatin1String(word)))
+            return true;
     }
+    return false;
 }
 
 } // namespace
 
-Database::Database(const QString& path, Access access) : path_(QFileInfo(path).absoluteFilePath()) {
-    const bool readOnly = access == Access::ReadOnly;
+bool Database::isEmptyFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() == 0;
+}
+
+void Database::createNewBook(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool replacesEmptyFile = isEmptyFile(absolute);
+    if (QFileInfo::exists(absolute) && !replacesEmptyFile)
+        cantOpen(absolute, QStringLiteral("a file of that name is already there"));
+    prepareFolder(absolute);
+    // Owner-only rights from the start; SQLite's journal files take the book's rights.
+    QByteArray pattern = QFile::encodeName(QFileInfo(absolute).absolutePath() +
+                                           QStringLiteral("/.ravelbook-new-XXXXXX"));
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        cantOpen(absolute, QString::fromLocal8Bit(strerror(errno)));
+    ::close(fd);
+    const QString temporary = QFile::decodeName(pattern);
+    try {
+        {
+            Connection connection(temporary, busyOption());
+            QSqlDatabase db = connection.handle();
+            if (!db.open())
+                cantOpen(absolute, explain(db.lastError()));
+            schema::create(db);
+        }
+        const int done = ::open(pattern.constData(), O_RDONLY | O_CLOEXEC);
+        if (done >= 0) {
+            ::fsync(done);
+            ::close(done);
+        }
+        const QByteArray target = QFile::encodeName(absolute);
+        // A missing book is linked into place, which never replaces a file made
+        // meanwhile; an empty file is renamed over.
+        const int placed = replacesEmptyFile ? ::rename(pattern.constData(), target.constData())
+                                             : ::link(pattern.constData(), target.constData());
+        if (placed != 0)
+            cantOpen(absolute, QString::fromLocal8Bit(strerror(errno)));
+    } catch (...) {
+        ::unlink(pattern.constData());
+        throw;
+    }
+    ::unlink(pattern.constData()); // the link's other name; gone already after a rename
+}
+
+Database::Database(const QString& path, Access access)
+    : path_(QFileInfo(path).absoluteFilePath()), readOnly_(access == Access::ReadOnly) {
     if (QFileInfo::exists(path_))
         checkExisting(path_);
-    else if (readOnly)
-        fail(path_, QStringLiteral("there is no such file"));
+    else if (readOnly_)
+        cantOpen(path_, QStringLiteral("there is no such file"));
     else
-        createNew(path_);
+        createNewBook(path_);
 
-    Connection connection(path_, readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption()
-                                          : busyOption());
+    Connection connection(path_, readOnly_ ? QStringLiteral("QSQLITE_OPEN_READONLY;") + busyOption()
+                                           : busyOption());
     QSqlDatabase db = connection.handle();
     if (!db.open())
-        fail(path_, explain(db.lastError()));
+        cantOpen(path_, explain(db.lastError()));
     tables_ = readTables(path_, db);
     db = QSqlDatabase();
     connectionName_ = connection.release();
 }
 
 Database::~Database() {
-    {
-        QSqlDatabase db = connection();
-        db.close();
+    retired_.push_back(connectionName_);
+    for (const QString& name : retired_) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
     }
-    QSqlDatabase::removeDatabase(connectionName_);
+}
+
+QString Database::damageNotice() const {
+    return QStringLiteral("The address book \"%1\" is damaged (%2): restore it from a backup "
+                          "copy. Until then Ravelbook writes nothing more to it.")
+        .arg(QDir::toNativeSeparators(path_), damage_);
+}
+
+void Database::fail(const QSqlError& error, const QString& context) const {
+    if (isDamage(error) && !damaged_) {
+        // Said once, naming the file; later failures say what they failed to do.
+        damaged_ = true;
+        damage_ = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+        throw SqlFailure(error, damageNotice(), true);
+    }
+    throw SqlFailure(error, context);
+}
+
+void Database::refuseWriteWhenDamaged(const QString& text) const {
+    if (damaged_ && isStatementWrite(text))
+        throw StoreError(QStringLiteral("Nothing was written: the address book \"%1\" is damaged "
+                                        "(%2). Restore the file from a backup copy.")
+                             .arg(QDir::toNativeSeparators(path_), damage_));
+}
+
+bool Database::reopenForWriting() const {
+    if (readOnly_ || ::access(QFile::encodeName(path_).constData(), W_OK) != 0)
+        return false;
+    Connection fresh(path_, busyOption());
+    if (!fresh.handle().open())
+        return false;
+    retired_.push_back(connectionName_);
+    connectionName_ = fresh.release();
+    return true;
 }
 
 QSqlDatabase Database::connection() const {
@@ -195,18 +273,25 @@ QSqlQuery Database::prepare(const QString& text) const {
     QSqlQuery query(connection());
     query.setForwardOnly(true);
     if (!query.prepare(text))
-        throw SqlFailure(query.lastError(),
-                         QStringLiteral("The address book refused a statement: %1."));
+        fail(query.lastError(), QStringLiteral("The address book refused a statement: %1."));
+    return query;
+}
+
+QSqlQuery Database::execute(const QString& text, const QVariantList& bindings) const {
+    QSqlQuery query = prepare(text);
+    for (const QVariant& value : bindings)
+        query.addBindValue(value);
+    query.exec();
     return query;
 }
 
 QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const {
-    QSqlQuery query = prepare(text);
-    for (const QVariant& value : bindings)
-        query.addBindValue(value);
-    if (!query.exec())
-        throw SqlFailure(query.lastError(),
-                         QStringLiteral("The address book could not do this: %1."));
+    refuseWriteWhenDamaged(text);
+    QSqlQuery query = execute(text, bindings);
+    if (query.lastError().isValid() && isReadOnly(query.lastError()) && reopenForWriting())
+        query = execute(text, bindings);
+    if (query.lastError().isValid())
+        fail(query.lastError(), QStringLiteral("The address book could not do this: %1."));
     return query;
 }
 

@@ -30,6 +30,15 @@ bool isBusy(const QSqlError& error) {
     return code == Busy || code == Locked;
 }
 
+bool isReadOnly(const QSqlError& error) {
+    return primaryCode(error) == ReadOnly;
+}
+
+bool isDamage(const QSqlError& error) {
+    const int code = primaryCode(error);
+    return code == Corrupt || code == NotADb;
+}
+
 QString explain(const QSqlError& error) {
     const QString detail = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     switch (primaryCode(error)) {

@@ -64,6 +64,7 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     skipOnFailure([this] { datIni->refresh(); });
     skipOnFailure([this] { datReturnAddresses->refresh(); });
     Form_Load();
+    damageFoundAtStart_ = db_.damaged();
 }
 
 frmMailForm::~frmMailForm() = default;
@@ -72,6 +73,12 @@ void frmMailForm::showEvent(QShowEvent* event) {
     // Tab pages know where they sit inside the tab control only once it is laid out.
     applyGeometry();
     QWidget::showEvent(event);
+    // Damage found while starting went unreported then; say it once, now that
+    // the window is there to say it over.
+    if (damageFoundAtStart_) {
+        damageFoundAtStart_ = false;
+        showError(dialogs_, db_.damageNotice());
+    }
 }
 
 void frmMailForm::applyGeometry() {
@@ -172,6 +179,8 @@ bool frmMailForm::savePendingEdits() {
 }
 
 void frmMailForm::Form_QueryUnload() {
+    if (db_.damaged())
+        return; // a damaged file is not written to
     skipOnFailure([this] { Database::runDirect(db_.path(), sql::deleteUnnamedAddresses()); });
 }
 

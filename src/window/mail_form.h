@@ -200,6 +200,7 @@ private:
     // since are written, so another window's renames are kept.
     std::array<QString, sql::kGroupCount> titlesAtStart_;
     bool unloaded_ = false;
+    bool damageFoundAtStart_ = false;
     bool newAddressMode_ = false;
     std::unique_ptr<PrintDestination> ownDestination_;
     PrintDestination* destination_ = nullptr;

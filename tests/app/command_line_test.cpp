@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace ravelbook {
@@ -103,6 +104,24 @@ TEST(Startup, MissingBookIsCreated) {
     EXPECT_NE(openAddressBook(book.path(), dialogs, stream), nullptr);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_TRUE(QFile::exists(book.path()));
+    EXPECT_TRUE(
+        QDir(book.folder()).entryList(QDir::Hidden | QDir::Files).filter(".ravelbook").isEmpty())
+        << "the temporary file it was made in is gone";
+}
+
+TEST(Startup, EmptyFileBecomesANewBookOnlyWhenTheUserSaysSo) {
+    for (const auto answer : {Dialogs::Answer::No, Dialogs::Answer::Yes}) {
+        TempBook book;
+        QFile(book.path()).open(QIODevice::WriteOnly);
+        ScriptedDialogs dialogs;
+        dialogs.answers = {answer};
+        QString errors;
+        QTextStream stream(&errors);
+        const std::unique_ptr<Database> db = openAddressBook(book.path(), dialogs, stream);
+        EXPECT_TRUE(dialogs.shown.at(0).text.contains("is empty"));
+        EXPECT_EQ(db != nullptr, answer == Dialogs::Answer::Yes);
+        EXPECT_EQ(QFileInfo(book.path()).size() > 0, answer == Dialogs::Answer::Yes);
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlQuery>
@@ -59,6 +60,28 @@ TEST(Crash, KilledWhileSavingLosesNoReportedSaveAndLeavesTheBookSound) {
         }
     }
     EXPECT_GE(reported, 50);
+}
+
+TEST(Crash, KilledWhileCreatingABookLeavesNoBookOrASoundOne) {
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QRandomGenerator random(20261207);
+    for (int run = 0; run < 30; ++run) {
+        SCOPED_TRACE(run);
+        const QString path = home.filePath(QStringLiteral("new-%1.db").arg(run));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(RAVELBOOK_PROGRAM), {QStringLiteral("--database"), path});
+        ASSERT_TRUE(program.waitForStarted());
+        QThread::msleep(random.bounded(0, 120));
+        program.kill();
+        ASSERT_TRUE(program.waitForFinished(10000));
+        if (QFileInfo::exists(path)) {
+            EXPECT_NO_THROW(Database{path}) << QFileInfo(path).size() << " bytes";
+        }
+    }
 }
 
 } // namespace

@@ -4,7 +4,11 @@
 #include "support/form_fixture.h"
 #include "support/program.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 
 namespace ravelbook {
 namespace {
@@ -27,6 +31,36 @@ TEST_F(Program, BookThatCantBeOpenedEndsTheProgramNamingItAndIsLeftAlone) {
         EXPECT_EQ(book.bytes(), before);
         EXPECT_FALSE(QFileInfo::exists(book.path() + QStringLiteral("-journal")));
     }
+}
+
+class DamagedBook : public testing::FormFixture {};
+
+TEST_F(DamagedBook, WindowSaysSoOnceNamingTheFileAndWritesNothingMore) {
+    for (int i = 0; i < 300; ++i)
+        book.exec(QStringLiteral("INSERT INTO Addresses (Name, Notes) VALUES (?, zeroblob(300))"),
+                  {QStringLiteral("Name %1").arg(i, 3, 10, QLatin1Char('0'))});
+    book.addPerson({QStringLiteral("")}); // unnamed: the purge on close would delete it
+    {
+        QFile file(book.path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.seek(4096 * 8);
+        file.write(QByteArray(4096, '\xff'));
+    }
+    const QByteArray before = book.bytes();
+    openForm();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.shown[0].text.contains(book.path()));
+    EXPECT_TRUE(dialogs.shown[0].text.contains("damaged"));
+
+    // Whatever the window still shows can't be written back.
+    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+    QTest::keyClicks(form->txtAddress[0], QStringLiteral("New, Person"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.startsWith("Nothing was written"));
+    dialogs.answers = {Dialogs::Answer::No}; // don't keep the window open for another try
+    closeForm();
+    EXPECT_EQ(book.bytes(), before);
 }
 
 class GarbledSettings : public testing::FormFixture {};

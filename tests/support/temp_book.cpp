@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <unistd.h>
 
 namespace ravelbook::testing {
 
@@ -35,7 +37,23 @@ TempBook::TempBook()
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
 }
 
+void TempBook::setWritable(bool writable) {
+    if (::geteuid() == 0) {
+        ASSERT_EQ(
+            QProcess::execute(QStringLiteral("chattr"),
+                              {writable ? QStringLiteral("-i") : QStringLiteral("+i"), path_}),
+            0);
+    } else {
+        const auto rights =
+            QFile::ReadOwner | (writable ? QFile::WriteOwner : QFile::Permissions());
+        ASSERT_TRUE(QFile::setPermissions(path_, rights));
+    }
+    unwritable_ = !writable;
+}
+
 TempBook::~TempBook() {
+    if (unwritable_)
+        setWritable(true); // an immutable file would outlive its temporary folder
     {
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
         db.close();

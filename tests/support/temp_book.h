@@ -50,10 +50,15 @@ public:
     void lock() { exec(QStringLiteral("BEGIN EXCLUSIVE")); }
     void unlock() { exec(QStringLiteral("ROLLBACK")); }
 
+    // Makes the file unwritable for this program (also as root, where the
+    // file's rights don't count: then it is made immutable), and writable again.
+    void setWritable(bool writable);
+
 private:
     QTemporaryDir dir_;
     QString path_;
     QString connection_;
+    bool unwritable_ = false;
 };
 
 } // namespace ravelbook::testing
