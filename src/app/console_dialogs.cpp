@@ -10,7 +10,15 @@ Dialogs::Answer ConsoleDialogs::message(const QString& text, const QString& titl
         std::fprintf(stderr, "ravelbook: %s\n", qPrintable(text));
     else
         std::fprintf(stderr, "ravelbook: %s: %s\n", qPrintable(title), qPrintable(text));
-    return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    // Nobody can answer here: refuse what a Yes would do, keep what Save would keep.
+    switch (buttons) {
+    case Buttons::YesNo:
+        return Answer::No;
+    case Buttons::SaveDiscardCancel:
+        return Answer::Save;
+    default:
+        return Answer::Ok;
+    }
 }
 
 QString ConsoleDialogs::prompt(const QString&, const QString&, const QString&) {

@@ -154,6 +154,7 @@ DataSource::Row DataSource::rowAt(qint64 rowid) const {
     Row row;
     row.rowid = rowid;
     row.values = readRow(rowid);
+    row.stored = row.values;
     row.changed.assign(columns_.size(), false);
     return row;
 }
@@ -171,6 +172,7 @@ std::optional<DataSource::Row> DataSource::storedRow(int pos) const {
     Row row;
     row.rowid = rowids_[pos];
     row.values = std::move(found->second);
+    row.stored = row.values;
     row.changed.assign(columns_.size(), false);
     ahead_.erase(found);
     return row;
@@ -349,8 +351,36 @@ void DataSource::flushPending() {
         dropNewRow();
         return;
     }
-    if (isDirty())
+    if (!isDirty())
+        return;
+    switch (leaveGuard_ ? leaveGuard_(*this) : Leave::Save) {
+    case Leave::Save:
         update();
+        break;
+    case Leave::Discard:
+        discardChanges();
+        break;
+    case Leave::Stay:
+        throw LeaveCancelled();
+    }
+}
+
+void DataSource::discardChanges() {
+    if (!current_)
+        return;
+    if (isNew()) {
+        dropNewRow();
+    } else {
+        current_->values = current_->stored;
+        current_->changed.assign(columns_.size(), false);
+        current_->touched = false;
+    }
+    Q_EMIT currentChanged();
+}
+
+QVariant DataSource::storedField(int index) const {
+    const Row& row = current();
+    return row.stored.value(index);
 }
 
 QVariant DataSource::field(int index) const {

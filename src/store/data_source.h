@@ -1,7 +1,9 @@
 #pragma once
 
 #include "store/statements.h"
+#include "store/store_error.h"
 
+#include <functional>
 #include <optional>
 #include <QCache>
 #include <QObject>
@@ -25,11 +27,21 @@ class Database;
 // row's values are read when it becomes current, other rows' on demand.
 //
 // Edits are never dropped silently: leaving a changed row (moving, a new record
-// source, refresh) writes it first. A new row that received no input is dropped.
+// source, refresh) writes it first, or does what the leave guard says. A new row
+// that received no input is dropped.
 class DataSource : public QObject {
     Q_OBJECT
 
 public:
+    // What to do with the changes of a row that is being left.
+    enum class Leave { Save, Discard, Stay };
+    using LeaveGuard = std::function<Leave(const DataSource&)>;
+    // Thrown by any operation that would leave a changed row when the guard says Stay.
+    class LeaveCancelled : public StoreError {
+    public:
+        LeaveCancelled() : StoreError(QStringLiteral("The changes were kept; nothing was done.")) {}
+    };
+
     DataSource(const Database& db, const QString& table, QObject* parent = nullptr);
     ~DataSource() override;
 
@@ -39,6 +51,9 @@ public:
 
     // A bound control's column and the value it writes for a new row it was not edited on.
     void bindColumn(const QString& column, const QVariant& blank);
+
+    // Asked before a changed row is left; without one the changes are written.
+    void setLeaveGuard(LeaveGuard guard) { leaveGuard_ = std::move(guard); }
 
     void setRecordSource(const sql::RecordSource& source);
     const sql::RecordSource& recordSource() const { return source_; }
@@ -74,8 +89,14 @@ public:
     void update();
     // Deletes the current row from the file at once.
     void remove();
-    // Writes a changed current row; drops a new row that received no input.
+    // Leaves the current row's changes behind as the guard says (writing them
+    // without a guard); drops a new row that received no input.
     void flushPending();
+    // Forgets the current row's changes: a stored row shows its stored values
+    // again, a new row is dropped.
+    void discardChanges();
+    // A value of the current row as stored, before any edit; none for a new row.
+    QVariant storedField(int index) const;
 
     // Values of the current row, edits included. Throw StoreError without a current row.
     QVariant field(int index) const;
@@ -96,8 +117,10 @@ public:
         DataSource& source_;
     };
 
-    // The first field of every row of the record set, in its order (the name list).
+    // The first field of every row of the record set, in its order (the name list),
+    // and the rows' keys in the same order.
     const QStringList& firstFields() const { return firstFields_; }
+    const std::vector<qint64>& keys() const { return rowids_; }
     // All values of row `row` of the record set.
     QVariantList rowValues(int row) const;
 
@@ -110,6 +133,7 @@ private:
     struct Row {
         std::optional<qint64> rowid; // none while the row is new
         QVariantList values;
+        QVariantList stored; // as read, for discarding the edits
         std::vector<bool> changed;
         bool touched = false; // received input since it became current
     };
@@ -130,6 +154,7 @@ private:
     QStringList columns_;
     std::vector<std::pair<int, QVariant>> bound_;
     sql::RecordSource source_;
+    LeaveGuard leaveGuard_;
     bool hasRecordSet_ = false;
 
     std::vector<qint64> rowids_;

@@ -67,6 +67,7 @@ void DataNavigator::go(void (DataSource::*move)(), bool allowed) {
         return;
     try {
         (source_.*move)();
+    } catch (const DataSource::LeaveCancelled&) {
     } catch (const StoreError& error) {
         Q_EMIT failed(error.message());
     }

@@ -8,12 +8,13 @@ namespace ravelbook {
 // tests answer them by script.
 class Dialogs {
 public:
-    enum class Buttons { Ok, YesNo };
-    enum class Answer { Ok, Yes, No };
+    enum class Buttons { Ok, YesNo, SaveDiscardCancel };
+    enum class Answer { Ok, Yes, No, Save, Discard, Cancel };
 
     virtual ~Dialogs() = default;
 
-    // A message box without icon; with YesNo, Yes is the default button.
+    // A message box without icon; with YesNo, Yes is the default button; with
+    // SaveDiscardCancel, Save is, and closing the box is Cancel.
     virtual Answer message(const QString& text, const QString& title, Buttons buttons) = 0;
     // A one-line text prompt; returns the empty text when cancelled.
     virtual QString prompt(const QString& text, const QString& title,

@@ -118,10 +118,12 @@ void frmMailForm::FillComboBox() {
     Data1->setRecordSource(sql::selectNamedAddresses());
     Data1->refresh();
     nameList_->setStringList({});
+    nameListKeys_.clear();
     if (Data1->bof() && Data1->eof())
         return;
     // The whole list in one go: a large book must not cost one insert per name.
     nameList_->setStringList(Data1->firstFields());
+    nameListKeys_ = Data1->keys();
     cboName->setCurrentIndex(-1);
     Data1->moveLast();
     Data1->moveNext();
@@ -165,6 +167,8 @@ bool frmMailForm::savePendingEdits() {
     for (DataSource* source : {Data1, datGrid, datIni, datReturnAddresses}) {
         try {
             source->flushPending();
+        } catch (const DataSource::LeaveCancelled&) {
+            return false;
         } catch (const StoreError& error) {
             const QString question =
                 QStringLiteral("Your last changes could not be saved. %1\n\n"

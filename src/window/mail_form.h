@@ -3,12 +3,14 @@
 #include "print/layout.h"
 #include "print/print_destination.h"
 #include "print/print_run.h"
+#include "store/data_source.h"
 #include "store/statements.h"
 
 #include <array>
 #include <memory>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -160,6 +162,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -185,6 +188,14 @@ private:
     // Writes edits still in the bound boxes; false when the user would rather
     // keep the window open and try again.
     bool savePendingEdits();
+    // Asks what to do with the changes of a record that is being left.
+    DataSource::Leave askToLeave(const DataSource& source);
+    // Leaves the record shown in the editor as the user says, refilling the name
+    // list when its changes were saved. Throws DataSource::LeaveCancelled when
+    // the user stays, StoreError when saving fails.
+    void leaveEditedRecord();
+    // Escape in new-address mode: drops the new record, asking first when it was typed into.
+    void discardNewAddress();
     void restoreGroupTitles();
 
     Database& db_;
@@ -196,6 +207,8 @@ private:
     Bindings* returnBindings_ = nullptr;
     RecordSetModel* gridModel_ = nullptr;
     QStringListModel* nameList_ = nullptr;
+    std::vector<qint64> nameListKeys_; // the record behind each entry of the name list
+    bool nameListStale_ = false;
     // The titles as the window started with them: on exit only the ones renamed
     // since are written, so another window's renames are kept.
     std::array<QString, sql::kGroupCount> titlesAtStart_;

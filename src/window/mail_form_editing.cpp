@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -26,6 +27,59 @@ void frmMailForm::connectEditing() {
     connect(cmdNewAddress, &QPushButton::clicked, this, &frmMailForm::cmdNewAddress_Click);
     connect(cmdEnter, &QPushButton::clicked, this, &frmMailForm::cmdEnter_Click);
     connect(cmdDeleteRecord, &QPushButton::clicked, this, &frmMailForm::cmdDeleteRecord_Click);
+
+    // Leaving a record with changes the user has not entered asks what to do with them.
+    Data1->setLeaveGuard([this](const DataSource& source) { return askToLeave(source); });
+    datReturnAddresses->setLeaveGuard(
+        [this](const DataSource& source) { return askToLeave(source); });
+}
+
+void frmMailForm::keyPressEvent(QKeyEvent* event) {
+    // Escape reaches the window when the box being typed in has no use for it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && newAddressMode_) {
+        discardNewAddress();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+DataSource::Leave frmMailForm::askToLeave(const DataSource& source) {
+    QString name = (source.isNew() ? source.field(0) : source.storedField(0)).toString();
+    if (name.isEmpty())
+        name = source.isNew() ? QStringLiteral("the new address") : QStringLiteral("this record");
+    switch (dialogs_.message(QStringLiteral("Save the changes to %1?").arg(name),
+                             QStringLiteral("Ravelbook"), Dialogs::Buttons::SaveDiscardCancel)) {
+    case Dialogs::Answer::Save:
+        if (&source == Data1)
+            nameListStale_ = true;
+        return DataSource::Leave::Save;
+    case Dialogs::Answer::Discard:
+        return DataSource::Leave::Discard;
+    default:
+        return DataSource::Leave::Stay;
+    }
+}
+
+void frmMailForm::leaveEditedRecord() {
+    nameListStale_ = false;
+    Data1->flushPending();
+    if (nameListStale_)
+        FillComboBox();
+}
+
+void frmMailForm::discardNewAddress() {
+    if (!newAddressMode_)
+        return;
+    runHandler(dialogs_, [this] {
+        if (Data1->isNew() && Data1->isDirty() &&
+            dialogs_.message(QStringLiteral("Discard the new address?"),
+                             QStringLiteral("Ravelbook"),
+                             Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+            return;
+        if (Data1->isNew())
+            Data1->discardChanges();
+        setNewAddressMode(false);
+    });
 }
 
 void frmMailForm::setNewAddressMode(bool on) {
@@ -39,15 +93,17 @@ void frmMailForm::setNewAddressMode(bool on) {
 void frmMailForm::cboName_Click() {
     runHandler(dialogs_, [this] {
         const QString chosen = cboName->currentText();
-        // Edits still in the editor are written before another record is shown;
-        // the list then follows them, as after Enter Changes.
-        if (Data1->isDirty()) {
-            Data1->flushPending();
-            FillComboBox();
-        }
+        // The entry stands for one record: of several equal names, the k-th entry
+        // is the k-th record.
+        const int entry = cboName->currentIndex();
+        const std::optional<qint64> key =
+            entry >= 0 && std::size_t(entry) < nameListKeys_.size()
+                ? std::optional<qint64>(nameListKeys_[std::size_t(entry)])
+                : std::nullopt;
+        leaveEditedRecord();
         Data1->setRecordSource(sql::selectAddressesNamed(chosen));
         Data1->refresh();
-        if (!Data1->hasCurrent()) {
+        if (!Data1->hasCurrent() || (key && !Data1->moveToKey(key.value_or(0)))) {
             // Renamed or deleted by another window or program since the list was
             // filled. Said plainly, so the empty editor isn't taken for that record.
             FillComboBox();
@@ -61,6 +117,7 @@ void frmMailForm::cboName_Click() {
 
 void frmMailForm::cmdNewAddress_Click() {
     runHandler(dialogs_, [this] {
+        leaveEditedRecord();
         Data1->addNew();
         txtAddress[0]->setFocus();
         setNewAddressMode(true);

@@ -181,6 +181,16 @@ void frmMailForm::PrintFlier() {
 void frmMailForm::print(const Layout& layout) {
     lastPrint_ = {};
     lastTally_ = {};
+    // The run moves the editor's data source through the records it prints:
+    // changes in the editor are dealt with first, as the user says.
+    bool stays = false;
+    runHandler(dialogs_, [&] {
+        stays = true;
+        leaveEditedRecord();
+        stays = false;
+    });
+    if (stays)
+        return;
     PrinterSurface* surface = nullptr;
     try {
         surface = destination_->begin();

@@ -18,6 +18,19 @@ Dialogs::Answer QtDialogs::message(const QString& text, const QString& title, Bu
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
+    if (buttons == Buttons::SaveDiscardCancel) {
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return Answer::Save;
+        case QMessageBox::Discard:
+            return Answer::Discard;
+        default:
+            return Answer::Cancel;
+        }
+    }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
     return Answer::Ok;

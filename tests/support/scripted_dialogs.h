@@ -23,8 +23,8 @@ public:
     // Shown as a prompt whose text is the title and whose default is the suggestion.
     QString saveFileName(const QString& title, const QString& suggested) override;
 
-    // Answers for Yes/No boxes and prompts, used in order. A Yes/No box without
-    // a scripted answer fails the test.
+    // Answers for questions (Yes/No, Save/Discard/Cancel) and prompts, used in
+    // order. A question without a scripted answer fails the test.
     std::deque<Answer> answers;
     std::deque<QString> promptAnswers;
     std::deque<QString> fileAnswers;

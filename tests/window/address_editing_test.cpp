@@ -3,6 +3,7 @@
 #include "store/data_source.h"
 #include "support/form_fixture.h"
 
+#include <functional>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,6 +53,60 @@ protected:
         EXPECT_TRUE(form->Frame1[0]->isEnabled());
     }
 };
+
+TEST_F(AddressEditing, LeavingARecordWithUnenteredChangesAsksFirst) {
+    book.addPeople({{QStringLiteral("Nameonly"), QStringLiteral("1 Oak")},
+                    {QStringLiteral("O'Brien, Pat"), QStringLiteral("2 Elm")}});
+    openForm();
+    const QVariantList stored = fileRows();
+    const struct {
+        const char* way;
+        std::function<void()> leave;
+        Dialogs::Answer answer;
+        QString nameShown; // after leaving
+    } cases[] = {
+        {"name list", [&] { choose(QStringLiteral("Nameonly")); }, Dialogs::Answer::Cancel, "Nam"},
+        {"name list", [&] { choose(QStringLiteral("Nameonly")); }, Dialogs::Answer::Discard,
+         "Nameonly"},
+        {"New Address", [&] { QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton); },
+         Dialogs::Answer::Cancel, "Nam"},
+        {"New Address", [&] { QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton); },
+         Dialogs::Answer::Discard, ""},
+        {"print", [&] { form->PrintSmallLabels(); }, Dialogs::Answer::Cancel, "Nam"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.way);
+        if (form->newAddressMode())
+            QTest::keyClick(form.get(), Qt::Key_Escape); // an untouched new record goes quietly
+        form->Data1->discardChanges();                   // what the last case kept
+        choose(QStringLiteral("O'Brien, Pat"));
+        // Typing a name to look for someone is not renaming the record shown.
+        retype(form->txtAddress[0], QStringLiteral("Nam"));
+        dialogs.shown.clear();
+        dialogs.answers = {c.answer};
+        c.leave();
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Save the changes to O'Brien, Pat?"));
+        EXPECT_EQ(form->txtAddress[0]->text(), c.nameShown);
+        EXPECT_EQ(fileRows(), stored);
+        if (c.answer == Dialogs::Answer::Cancel) {
+            EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("2 Elm"));
+            EXPECT_TRUE(form->Data1->isDirty());
+        }
+    }
+    // Escape offers to drop a new record that was typed into.
+    form->Data1->discardChanges();
+    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+    QTest::keyClicks(form->txtAddress[1], QStringLiteral("9 Pine"));
+    dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
+    QTest::keyClick(form->txtAddress[1], Qt::Key_Escape);
+    EXPECT_TRUE(form->newAddressMode());
+    QTest::keyClick(form->txtAddress[1], Qt::Key_Escape);
+    EXPECT_FALSE(form->newAddressMode());
+    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Discard the new address?"));
+    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("O'Brien, Pat"));
+    EXPECT_EQ(fileRows(), stored);
+}
 
 TEST_F(AddressEditing, NameChangedElsewhereIsReportedAndTheListRefilled) {
     book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("1 Oak")}});
@@ -154,6 +209,7 @@ TEST_F(AddressEditing, ChoosingAnotherNameWritesTheEditsAndTheListFollowsThem) {
     openForm();
     choose(QStringLiteral("Smith, John"));
     retype(form->txtAddress[0], QStringLiteral("Smyth, John"));
+    dialogs.answers = {Dialogs::Answer::Save};
     choose(QStringLiteral("Brown, Bo"));
     EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Brown, Bo"));
     EXPECT_EQ(nameList(), (QStringList{"Brown, Bo", "Smyth, John"}));
@@ -165,10 +221,19 @@ TEST_F(AddressEditing, EqualNamesListTwiceChooseTheFirstAndEnterShowsTheRecordWr
                     {QStringLiteral("Jones, Ann"), QStringLiteral("second")}});
     openForm();
     EXPECT_EQ(nameList(), (QStringList{"Jones, Ann", "Jones, Ann"}));
-    for (int entry : {0, 1}) {
+    for (int entry : {1, 0, 1}) {
         choose(entry);
-        EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("first"));
+        EXPECT_EQ(form->txtAddress[1]->text(), entry == 0 ? "first" : "second");
     }
+    // Enter Changes and Delete act on the entry chosen.
+    retype(form->txtAddress[1], QStringLiteral("second, changed"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    EXPECT_EQ(fileRows(), (QVariantList{"Jones, Ann / first", "Jones, Ann / second, changed"}));
+    choose(1);
+    dialogs.answers = {Dialogs::Answer::Yes};
+    QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
+    EXPECT_EQ(fileRows(), QVariantList{"Jones, Ann / first"});
+    book.addPerson({QStringLiteral("Jones, Ann"), QStringLiteral("second")});
     // A third Ann: after Enter Changes the editor shows her, not the first one.
     QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
     QTest::keyClicks(form->txtAddress[0], QStringLiteral("Jones, Ann"));
@@ -185,8 +250,10 @@ TEST_F(AddressEditing, ChoosingANameInNewAddressModeShowsItAndKeepsTheMode) {
         SCOPED_TRACE(typed ? "with typed input" : "untouched");
         openForm();
         QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
-        if (typed)
+        if (typed) {
             QTest::keyClicks(form->txtAddress[1], QStringLiteral("9 Pine"));
+            dialogs.answers = {Dialogs::Answer::Save};
+        }
         choose(QStringLiteral("Brown, Bo"));
         EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("1 Oak"));
         expectBrowsing(false);

@@ -61,6 +61,7 @@ TEST_F(DataControls, ReturnAddressEditsFollowTheTwinBoxAndAreSavedWhenMovingOn) 
     form->txtReturnAddress[3]->selectAll();
     QTest::keyClicks(form->txtReturnAddress[3], QStringLiteral("Home Sweet Home"));
     EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Home Sweet Home"));
+    dialogs.answers = {Dialogs::Answer::Save};
     press("next");
     EXPECT_EQ(book.value(QStringLiteral("SELECT Name FROM \"Return Addresses\" WHERE rowid = 1"))
                   .toString(),

@@ -214,19 +214,35 @@ TEST_F(MailFormLifecycle, ExitButtonAndCloseCommandBothPurgeUnnamedRecordsAndSav
     }
 }
 
-TEST_F(MailFormLifecycle, EditsLeftInTheBoxesAreWrittenOnClose) {
+TEST_F(MailFormLifecycle, EditsLeftInTheBoxesAreSavedOrDiscardedOnCloseAsTheUserSays) {
     book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("old street")}});
-    openForm();
-    form->txtAddress[1]->selectAll();
-    QTest::keyClicks(form->txtAddress[1], QStringLiteral("new street"));
-    QTest::mouseClick(form->chkGroups[3], Qt::LeftButton);
-    form->txtVerticalAdjustment->selectAll();
-    QTest::keyClicks(form->txtVerticalAdjustment, QStringLiteral("180"));
-    closeForm();
-    EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses")).toString(),
-              QStringLiteral("new street"));
-    EXPECT_EQ(book.value(QStringLiteral("SELECT [3] FROM Addresses")).toInt(), -1);
-    EXPECT_EQ(book.value(QStringLiteral("SELECT VerticalAdjustment FROM Ini")).toInt(), 180);
+    const auto edit = [this] {
+        openForm();
+        form->txtAddress[1]->selectAll();
+        QTest::keyClicks(form->txtAddress[1], QStringLiteral("new street"));
+        QTest::mouseClick(form->chkGroups[3], Qt::LeftButton);
+        form->txtVerticalAdjustment->selectAll();
+        QTest::keyClicks(form->txtVerticalAdjustment, QStringLiteral("180"));
+    };
+    // Cancel keeps the window and what was typed.
+    edit();
+    dialogs.answers = {Dialogs::Answer::Cancel};
+    EXPECT_FALSE(form->close());
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("new street"));
+    EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Save the changes to Smith, John?"));
+    for (const auto answer : {Dialogs::Answer::Discard, Dialogs::Answer::Save}) {
+        const bool saved = answer == Dialogs::Answer::Save;
+        dialogs.answers = {answer};
+        closeForm();
+        EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses")).toString(),
+                  saved ? QStringLiteral("new street") : QStringLiteral("old street"));
+        EXPECT_EQ(book.value(QStringLiteral("SELECT [3] FROM Addresses")).toInt(), saved ? -1 : 0);
+        // The adjustment is a setting, not a record: kept without a question.
+        EXPECT_EQ(book.value(QStringLiteral("SELECT VerticalAdjustment FROM Ini")).toInt(), 180);
+        if (!saved)
+            edit();
+    }
 }
 
 TEST_F(MailFormLifecycle, ClearingANameBeforeClosingPurgesThatRecord) {
@@ -234,6 +250,7 @@ TEST_F(MailFormLifecycle, ClearingANameBeforeClosingPurgesThatRecord) {
     openForm();
     form->txtAddress[0]->selectAll();
     QTest::keyClick(form->txtAddress[0], Qt::Key_Delete);
+    dialogs.answers = {Dialogs::Answer::Save};
     closeForm();
     EXPECT_EQ(book.column(QStringLiteral("SELECT Name FROM Addresses")),
               QVariantList{QStringLiteral("Jones, Ann")});
@@ -244,6 +261,7 @@ TEST_F(MailFormLifecycle, TypingIntoTheEditorOfAnEmptyBookKeepsWhatWasTyped) {
     QTest::keyClicks(form->txtAddress[0], QStringLiteral("Adams, Zoe"));
     EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Adams, Zoe"));
     QTest::keyClicks(form->txtAddress[1], QStringLiteral("3 Pine Road"));
+    dialogs.answers = {Dialogs::Answer::Save};
     closeForm();
     EXPECT_EQ(
         book.value(QStringLiteral("SELECT Name || ' / ' || Address FROM Addresses")).toString(),
@@ -268,6 +286,7 @@ TEST_F(MailFormLifecycle, LongerStoredTextIsShownWholeAndSurvivesAnEdit) {
     QTest::keyClicks(form->txtAddress[5], QStringLiteral("4"));
     form->txtNotes->moveCursor(QTextCursor::End);
     QTest::keyClick(form->txtNotes, Qt::Key_Backspace);
+    dialogs.answers = {Dialogs::Answer::Save};
     closeForm();
     EXPECT_EQ(book.value(QStringLiteral("SELECT Phone FROM Addresses")).toString(),
               QStringLiteral("+44 20 7946 0958 ext 124"));
@@ -280,12 +299,13 @@ TEST_F(MailFormLifecycle, CloseThatCantSaveTheEditsAsksAndKeepsTheWindowForARetr
     form->txtAddress[1]->selectAll();
     QTest::keyClicks(form->txtAddress[1], QStringLiteral("new street"));
     book.lock();
-    dialogs.answers = {Dialogs::Answer::Yes};
+    dialogs.answers = {Dialogs::Answer::Save, Dialogs::Answer::Yes};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("another program is using")));
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("another program is using")));
     book.unlock();
+    dialogs.answers = {Dialogs::Answer::Save};
     closeForm();
     EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses")).toString(),
               QStringLiteral("new street"));
