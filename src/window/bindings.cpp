@@ -44,7 +44,7 @@ template <typename Box> std::function<void(const QVariant&)> showText(Box* box) 
 }
 
 void Bindings::bind(QLineEdit* box, const QString& column) {
-    keepWholeCharacters(box);
+    keepOneLineText(box);
     add(box, column, kEmptyText, showText(box));
     connect(box, &QLineEdit::textEdited, this,
             [this, box, column](const QString& text) { edited(box, column, text); });

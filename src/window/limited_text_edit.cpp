@@ -1,6 +1,9 @@
 #include "window/limited_text_edit.h"
 
+#include "core/address_fields.h"
+
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTextCursor>
 #include <QValidator>
 
@@ -13,12 +16,15 @@ bool splitsPair(const QString& text, int at) {
            text[at].isLowSurrogate();
 }
 
-// Takes out halves of characters, keeping the cursor where it was.
-class WholeCharacters final : public QValidator {
+// Keeps one line of whole characters: a pasted line break becomes a blank,
+// control characters and halves of characters go; the cursor stays where it was.
+class OneLineText final : public QValidator {
 public:
     using QValidator::QValidator;
 
     State validate(QString& input, int& pos) const override {
+        pos = int(cleanText(input.left(pos), false).size());
+        input = cleanText(input, false);
         for (int i = 0; i < input.size(); ++i) {
             if (!input[i].isSurrogate())
                 continue;
@@ -38,8 +44,8 @@ public:
 
 } // namespace
 
-void keepWholeCharacters(QLineEdit* box) {
-    box->setValidator(new WholeCharacters(box));
+void keepOneLineText(QLineEdit* box) {
+    box->setValidator(new OneLineText(box));
 }
 
 LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
@@ -49,6 +55,14 @@ LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
         enforceLimit();
         Q_EMIT textEdited(toPlainText());
     });
+}
+
+void LimitedTextEdit::insertFromMimeData(const QMimeData* source) {
+    // Pasted or dropped text keeps its line breaks but no other control characters.
+    if (source->hasText())
+        insertPlainText(cleanText(source->text(), true));
+    else
+        QPlainTextEdit::insertFromMimeData(source);
 }
 
 void LimitedTextEdit::setMaxLength(int length) {

@@ -8,8 +8,10 @@ namespace ravelbook {
 
 // A one-line box admits at most maxLength() UTF-16 units, so pasted text cut
 // at the limit may keep the first half of a character beyond the first plane,
-// which no file can hold. This drops such halves as they arrive.
-void keepWholeCharacters(QLineEdit* box);
+// which no file can hold; and it takes pasted line breaks and control
+// characters as they are. This drops the halves and the control characters as
+// they arrive and makes each line break one blank.
+void keepOneLineText(QLineEdit* box);
 
 // A text box of several lines that, like a one-line box, admits at most a given
 // number of characters, also when longer text is pasted.
@@ -30,6 +32,9 @@ public:
 Q_SIGNALS:
     // The user changed the text (typing, pasting, cutting).
     void textEdited(const QString& text);
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     void enforceLimit();

@@ -300,6 +300,7 @@ void frmMailForm::buildMailingsPage(QWidget* page) {
     lblSpecial = onPage.add<QLabel>(page, QStringLiteral("lblSpecial"), {2640, 480, 2655, 255},
                                     "Special text");
     txtSpecial = onPage.add<QLineEdit>(page, QStringLiteral("txtSpecial"), {2640, 690, 3135, 285});
+    keepOneLineText(txtSpecial);
     frmFold = onPage.add<QGroupBox>(page, QStringLiteral("frmFold"), {3120, 1000, 2175, 645});
     for (QWidget* hidden : std::initializer_list<QWidget*>{lblSpecial, txtSpecial, frmFold})
         hidden->setVisible(false);

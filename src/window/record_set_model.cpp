@@ -1,7 +1,10 @@
 #include "window/record_set_model.h"
 
+#include "core/address_fields.h"
 #include "store/data_source.h"
 #include "store/store_error.h"
+
+#include <algorithm>
 
 namespace ravelbook {
 
@@ -31,8 +34,16 @@ int RecordSetModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() || !source_.hasRecordSet() ? 0 : int(source_.columns().size());
 }
 
+bool RecordSetModel::isGroup(int column) const {
+    return isGroupColumn(source_.columns().value(column));
+}
+
 QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
+        return {};
+    // Group columns are check boxes: ticked for a member (any value but 0 or none).
+    const bool group = isGroup(index.column());
+    if (group ? role != Qt::CheckStateRole : role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
     // Cells are read while the grid paints. After a failed read the grid stops
     // reading (a locked book would make every cell wait) until its record set
@@ -40,7 +51,10 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
     if (readsFailed_)
         return {};
     try {
-        return source_.rowValues(index.row()).value(index.column());
+        const QVariant value = source_.rowValues(index.row()).value(index.column());
+        if (group)
+            return !value.isNull() && value.toInt() != 0 ? Qt::Checked : Qt::Unchecked;
+        return value;
     } catch (const StoreError& error) {
         readsFailed_ = true;
         QMetaObject::invokeMethod(
@@ -61,16 +75,34 @@ QVariant RecordSetModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags RecordSetModel::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
+    if (isGroup(index.column()))
+        return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsUserCheckable;
     return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable;
 }
 
 bool RecordSetModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole)
+    if (!index.isValid())
         return false;
+    const QString column = source_.columns().value(index.column());
+    QVariant stored = value;
+    if (isGroupColumn(column)) {
+        if (role != Qt::CheckStateRole)
+            return false;
+        stored = value.toInt() == Qt::Checked ? -1 : 0;
+    } else if (role != Qt::EditRole) {
+        return false;
+    }
     try {
         if (source_.position() != index.row())
             source_.moveTo(index.row());
-        source_.setField(source_.columns().at(index.column()), value);
+        // A cell keeps to its box's rules: one line, and no longer than the box
+        // admits (or than the value already was, which is shown and kept whole).
+        if (const std::optional<FieldRule> rule = addressFieldRule(column)) {
+            const QString text = cleanText(value.toString(), rule->multiLine);
+            const int before = int(source_.field(column).toString().size());
+            stored = cutAt(text, std::max(rule->maxLength, before));
+        }
+        source_.setField(column, stored);
         source_.update();
         return true;
     } catch (const StoreError& error) {

@@ -28,6 +28,8 @@ Q_SIGNALS:
     void failed(const QString& message) const;
 
 private:
+    bool isGroup(int column) const;
+
     DataSource& source_;
     mutable bool readsFailed_ = false;
 };

@@ -1,8 +1,10 @@
 // Inputs at and past the limits, from the window to the file and back.
 #include "print/vertical_adjustment.h"
+#include "store/data_source.h"
 #include "support/form_fixture.h"
 #include "window/limited_text_edit.h"
 
+#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -10,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringListModel>
+#include <QTableView>
 #include <QTest>
 
 namespace ravelbook {
@@ -83,6 +86,48 @@ TEST_F(Limits, TypedAndPastedTextStopsAtEachBoxsLimitAndTheFileGetsJustThat) {
         EXPECT_EQ(book.value(boxes[i].second).toString(), shown[int(i)])
             << boxes[i].second.toStdString();
     EXPECT_EQ(dialogs.shown.size(), 2u) << "the record and the return address were asked about";
+}
+
+TEST_F(Limits, BoxesAndGridCellsKeepOneLineTheirLimitsAndGroupValues) {
+    book.addPerson({QStringLiteral("Smith, John")});
+    openForm();
+    // Pasted into the boxes: one line, or several for the notes.
+    paste(form->txtAddress[1], QStringLiteral("1 Main St\r\nSecond\x07 line\n"));
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("1 Main St Second line "));
+    paste(form->txtNotes, QStringLiteral("a\r\nb\x07\tc"));
+    EXPECT_EQ(form->txtNotes->text(), QStringLiteral("a\nb\tc"));
+
+    form->datGrid->setRecordSource(sql::selectAllAddresses());
+    form->datGrid->refresh();
+    QAbstractItemModel* grid = form->TDBGridS1->model();
+    const auto cell = [&](const char* column) {
+        return grid->index(0, form->datGrid->columnIndex(QLatin1String(column)));
+    };
+    const struct {
+        const char* column;
+        QVariant value;
+        int role;
+        bool taken;
+        QVariant stored;
+    } cases[] = {
+        {"Contact", QString(10000, u'c'), Qt::EditRole, true, QString(30, u'c')},
+        {"Address", "1 Main St\nSecond line", Qt::EditRole, true, "1 Main St Second line"},
+        {"Phone", "555\r\n0101\x1b", Qt::EditRole, true, "555 0101"},
+        {"Notes", "a\r\nb\x07", Qt::EditRole, true, "a\nb"},
+        {"3", "abc", Qt::EditRole, false, 0},
+        {"3", 7, Qt::EditRole, false, 0},
+        {"3", Qt::Checked, Qt::CheckStateRole, true, -1},
+        {"3", Qt::Unchecked, Qt::CheckStateRole, true, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.column);
+        EXPECT_EQ(grid->setData(cell(c.column), c.value, c.role), c.taken);
+        EXPECT_EQ(book.value(QStringLiteral("SELECT \"%1\" FROM Addresses").arg(c.column)),
+                  c.stored);
+    }
+    EXPECT_FALSE(grid->flags(cell("3")) & Qt::ItemIsEditable);
+    EXPECT_TRUE(grid->flags(cell("3")) & Qt::ItemIsUserCheckable);
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(Limits, NamesWithQuotesWildcardsAndOtherScriptsAreSavedAndFoundAgain) {

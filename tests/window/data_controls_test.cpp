@@ -91,6 +91,9 @@ TEST_F(DataControls, GridShowsTheRecordSetOfItsSourceAndWritesCellEditsBack) {
                   .toString(),
               QStringLiteral("10 Oak Lane"));
     EXPECT_EQ(model->index(1, 1).data().toString(), QStringLiteral("10 Oak Lane"));
+    // Read again after moving off the edited row: not an old copy of it.
+    form->datGrid->moveTo(0);
+    EXPECT_EQ(model->index(1, 1).data().toString(), QStringLiteral("10 Oak Lane"));
     EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses WHERE Name = 'Smith, John'"))
                   .toString(),
               QStringLiteral("12 Elm Street"));
