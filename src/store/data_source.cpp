@@ -117,7 +117,15 @@ void DataSource::moveNext() {
 }
 
 void DataSource::movePrevious() {
+    // A new row stands after the last one, whichever row was current before it.
+    const bool leavingNewRow = isNew();
+    const int rowsBefore = recordCount();
     flushPending();
+    if (leavingNewRow && recordCount() == rowsBefore) {
+        requireRecordSet();
+        goTo(recordCount() - 1);
+        return;
+    }
     if (bof())
         noCurrentRecord();
     goTo(pos_ - 1);

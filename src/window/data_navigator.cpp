@@ -49,8 +49,12 @@ DataNavigator::DataNavigator(DataSource& source, const QString& caption, QWidget
             [this] { go(&DataSource::moveFirst, source_.recordCount() > 0); });
     connect(previous_, &QToolButton::clicked, this,
             [this] { go(&DataSource::movePrevious, source_.position() > 0); });
-    connect(next_, &QToolButton::clicked, this,
-            [this] { go(&DataSource::moveNext, source_.position() + 1 < source_.recordCount()); });
+    connect(next_, &QToolButton::clicked, this, [this] {
+        if (addsAtEnd_ && !source_.isNew() && source_.position() + 1 >= source_.recordCount())
+            go(&DataSource::addNew, true);
+        else
+            go(&DataSource::moveNext, source_.position() + 1 < source_.recordCount());
+    });
     connect(last_, &QToolButton::clicked, this,
             [this] { go(&DataSource::moveLast, source_.recordCount() > 0); });
     connect(&source_, &DataSource::currentChanged, this, &DataNavigator::updateButtons);
@@ -73,12 +77,17 @@ void DataNavigator::go(void (DataSource::*move)(), bool allowed) {
     }
 }
 
+void DataNavigator::setAddsAtEnd(bool adds) {
+    addsAtEnd_ = adds;
+    updateButtons();
+}
+
 void DataNavigator::updateButtons() {
     const int count = source_.recordCount();
     const int pos = source_.position();
     first_->setEnabled(count > 0 && pos != 0);
     previous_->setEnabled(pos > 0);
-    next_->setEnabled(pos + 1 < count);
+    next_->setEnabled(pos + 1 < count || (addsAtEnd_ && !source_.isNew()));
     last_->setEnabled(count > 0 && pos != count - 1);
 }
 

@@ -18,6 +18,8 @@ public:
     DataNavigator(DataSource& source, const QString& caption, QWidget* parent = nullptr);
 
     QString caption() const;
+    // Moving past the last row starts a new row, as "New" would.
+    void setAddsAtEnd(bool adds);
 
 Q_SIGNALS:
     // A move failed (a changed row could not be written first); the text says why.
@@ -33,6 +35,7 @@ private:
     QToolButton* previous_;
     QToolButton* next_;
     QToolButton* last_;
+    bool addsAtEnd_ = false;
 };
 
 } // namespace ravelbook

@@ -57,6 +57,7 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     connectEditing();
     connectGroupBoxes();
     connectPrinting();
+    connectReturnAddresses();
 
     applyGeometry();
 

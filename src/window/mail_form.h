@@ -107,6 +107,10 @@ public:
 
     DataNavigator* datReturnAddressesBar = nullptr;
     std::array<QLineEdit*, 4> txtReturnAddress{};
+    std::array<QLabel*, 3> lblReturnAddress{};
+    QLabel* lblReturnAddressPosition = nullptr; // "2 of 3"
+    QPushButton* cmdNewReturnAddress = nullptr;
+    QPushButton* cmdDeleteReturnAddress = nullptr;
 
     DataSource* Data1 = nullptr;
     DataSource* datGrid = nullptr;
@@ -179,6 +183,10 @@ private:
     void connectEditing();
     void connectGroupBoxes();
     void connectPrinting();
+    void connectReturnAddresses();
+    void showReturnAddressPosition();
+    void newReturnAddress();
+    void deleteReturnAddress();
     void showPrintOptions(Stationery stationery);
     // Runs the print routine of this stationery.
     void printOn(Stationery stationery);

@@ -344,6 +344,20 @@ void frmMailForm::buildReturnAddressPage(QWidget* page) {
             onPage.add<QLineEdit>(page, indexed("txtReturnAddress", i), row.twips);
         txtReturnAddress[i]->setMaxLength(row.maxLength);
     }
+    // Beside the boxes, which keep their places: what each holds, where the bar
+    // stands, and adding and removing return addresses.
+    const char* const captions[] = {"Name", "Address", "City, State  Zip"};
+    for (int i = 0; i < 3; ++i) {
+        QRect twips = kReturnBoxes[i].twips;
+        lblReturnAddress[i] = onPage.add<QLabel>(page, indexed("lblReturnAddress", i),
+                                                 {5055, twips.top() + 60, 1695, 255}, captions[i]);
+    }
+    lblReturnAddressPosition = onPage.add<QLabel>(page, QStringLiteral("lblReturnAddressPosition"),
+                                                  {5055, 560, 1695, 255});
+    cmdNewReturnAddress = onPage.add<QPushButton>(page, QStringLiteral("cmdNewReturnAddress"),
+                                                  {600, 2520, 1335, 375}, "Ne&w");
+    cmdDeleteReturnAddress = onPage.add<QPushButton>(page, QStringLiteral("cmdDeleteReturnAddress"),
+                                                     {2055, 2520, 1335, 375}, "De&lete");
 }
 
 void frmMailForm::openDataSources() {
@@ -363,6 +377,7 @@ void frmMailForm::openDataSources() {
         *datReturnAddresses, QStringLiteral("Return Addresses"), SSTab1->widget(2));
     datReturnAddressesBar->setObjectName(QStringLiteral("datReturnAddresses"));
     geometry_->place(datReturnAddressesBar, {600, 480, 4335, 420}, SSTab1);
+    datReturnAddressesBar->setAddsAtEnd(true);
 
     gridModel_ = new RecordSetModel(*datGrid, this);
     TDBGridS1->setModel(gridModel_);

@@ -5,7 +5,9 @@
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -44,17 +46,41 @@ TEST_F(DataControls, SettingsAndReturnAddressesOpenOnTheirFirstRow) {
     EXPECT_EQ(form->datReturnAddressesBar->caption(), QStringLiteral("Return Addresses"));
 }
 
-TEST_F(DataControls, NavigatorStepsThroughReturnAddressesAndStopsAtTheEnds) {
+TEST_F(DataControls, NavigatorStepsThroughAddsAndDeletesReturnAddresses) {
+    const auto names = [this] {
+        return book.column(QStringLiteral("SELECT Name FROM \"Return Addresses\" ORDER BY rowid"));
+    };
+    const auto position = [this] { return form->lblReturnAddressPosition->text(); };
+    EXPECT_EQ(position(), QStringLiteral("1 of 3"));
+    EXPECT_EQ(form->lblReturnAddress[2]->text(), QStringLiteral("City, State  Zip"));
     press("next");
     EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Office"));
     press("last");
     EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Cabin"));
+    // Past the last row a new return address starts; left untouched, it goes.
     press("next");
-    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Cabin"));
+    EXPECT_EQ(form->txtReturnAddress[0]->text(), QString());
+    EXPECT_EQ(position(), QStringLiteral("new (4 of 4)"));
     press("previous");
-    EXPECT_EQ(form->txtReturnAddress[3]->text(), QStringLiteral("Office"));
+    EXPECT_EQ(form->txtReturnAddress[3]->text(), QStringLiteral("Cabin"));
     press("first");
     EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Home"));
+
+    QTest::mouseClick(form->cmdNewReturnAddress, Qt::LeftButton);
+    QTest::keyClicks(form->txtReturnAddress[0], QStringLiteral("Shed"));
+    dialogs.answers = {Dialogs::Answer::Save};
+    press("first");
+    EXPECT_EQ(names(), (QVariantList{"Home", "Office", "Cabin", "Shed"}));
+
+    // Deleting asks first; the last one left can't be deleted.
+    dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes, Dialogs::Answer::Yes,
+                       Dialogs::Answer::Yes};
+    for (int click = 0; click < 4; ++click)
+        QTest::mouseClick(form->cmdDeleteReturnAddress, Qt::LeftButton);
+    EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("Delete Home from the return addresses?"));
+    EXPECT_EQ(names(), QVariantList{"Shed"});
+    EXPECT_FALSE(form->cmdDeleteReturnAddress->isEnabled());
+    EXPECT_EQ(position(), QStringLiteral("1 of 1"));
 }
 
 TEST_F(DataControls, ReturnAddressEditsFollowTheTwinBoxAndAreSavedWhenMovingOn) {

@@ -237,8 +237,11 @@ TEST_F(MailFormLayout, GroupBoxesAreTwinsWithDesignCaptionsInTwoColumns) {
 TEST_F(MailFormLayout, FramesDrawTheirCaptionsInDarkBlueAndTheirBoxesInTheUsualColour) {
     for (QGroupBox* frame : form->Frame1) {
         EXPECT_EQ(frame->palette().color(QPalette::WindowText), QColor(0, 0, 192));
-        EXPECT_EQ(form->chkGroups[0]->palette().color(QPalette::WindowText),
-                  form->palette().color(QPalette::WindowText));
+        const auto boxes = frame->findChildren<QCheckBox*>();
+        ASSERT_EQ(boxes.size(), 18);
+        for (const QCheckBox* box : boxes)
+            EXPECT_EQ(box->palette().color(QPalette::WindowText),
+                      form->palette().color(QPalette::WindowText));
     }
 }
 
