@@ -22,6 +22,8 @@ public:
     QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
     // Shown as a prompt whose text is the title and whose default is the suggestion.
     QString saveFileName(const QString& title, const QString& suggested) override;
+    // Shown and answered as saveFileName is.
+    QString bookFileName(BookUse use, const QString& title, const QString& folder) override;
 
     // Answers for Yes/No boxes and prompts, used in order. A Yes/No box without
     // a scripted answer fails the test.

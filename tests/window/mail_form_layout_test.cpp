@@ -1,11 +1,13 @@
 // The window's controls as the user finds them: names, kinds, captions, places,
 // length limits and initial states.
 #include "support/form_fixture.h"
+#include "window/caption_fit.h"
 #include "window/limited_text_edit.h"
 #include "window/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -111,7 +113,7 @@ const ControlRow kControls[] = {
     {"optTriFold", "QRadioButton", "Tri - Fold Fliers", {120, 360, 1695, 255}, -1, 0, true},
     {"Label19",
      "QLabel",
-     "Vertical Adjustment: To accomodate different printers, enter a higher number to move labels "
+     "Vertical Adjustment: To accommodate different printers, enter a higher number to move labels "
      "down on page ( 180 = 1/8\" )",
      {3120, 1680, 2655, 855},
      1,
@@ -185,6 +187,72 @@ TEST_F(MailFormLayout, EveryControlHasItsNameKindCaptionPlaceAndLimit) {
         }
         EXPECT_EQ(w->isVisibleTo(w->parentWidget()), row.visible);
     }
+}
+
+// Every caption whole at the window's font, on whichever screen scaling the
+// test runs (ctest runs this test again at twice the scale); a group title too
+// long for the narrow Mailings boxes is given whole in their tooltips.
+TEST_F(MailFormLayout, EveryCaptionFitsItsControl) {
+    for (const ControlRow& row : kControls) {
+        QWidget* w = form->findChild<QWidget*>(QLatin1String(row.name));
+        ASSERT_NE(w, nullptr) << row.name;
+        EXPECT_TRUE(captionFits(w)) << row.name;
+    }
+    for (QCheckBox* box : form->chkGroups) {
+        EXPECT_TRUE(captionFits(box)) << box->objectName().toStdString();
+        EXPECT_EQ(box->toolTip(), QString());
+    }
+    const QString longTitle = QStringLiteral("Café & Cousins");
+    form->setGroupCaption(9, longTitle);
+    form->setGroupCaption(frmMailForm::twinOf(9), longTitle);
+    EXPECT_TRUE(captionFits(form->chkGroups[9]));
+    EXPECT_EQ(form->chkGroups[9]->toolTip(), QString());
+    EXPECT_FALSE(captionFits(form->chkGroups[frmMailForm::twinOf(9)]));
+    EXPECT_EQ(form->chkGroups[frmMailForm::twinOf(9)]->toolTip(), longTitle);
+}
+
+TEST_F(MailFormLayout, LargerWindowGrowsTheNotesGridAndTabsAndKeepsTheRestAnchored) {
+    struct Change {
+        const char* name;
+        int grows; // 1: by the extra width and height
+        int moves; // 1: by the extra width and height
+    };
+    const Change changes[] = {
+        {"SSTab1", 1, 0},
+        {"txtAddress(6)", 1, 0},
+        {"TDBGridS1", 1, 0},
+        {"cmdExit", 0, 1},
+        {"cmdEnter", 0, 1},
+        {"cmdDeleteRecord", 0, 1},
+        {"lblAddress(5)", 0, 0},
+        {"txtAddress(5)", 0, 0},
+        {"Frame1(1)", 0, 0},
+        {"optAverySmall", 0, 0},
+        {"txtReturnAddress(0)", 0, 0},
+    };
+    const QSize designed = form->size();
+    std::vector<QRect> before;
+    for (const Change& c : changes)
+        before.push_back(control<QWidget>(QLatin1String(c.name))->geometry());
+
+    const QSize extra(240, 160);
+    form->resize(designed + extra);
+    QCoreApplication::processEvents();
+    for (size_t i = 0; i < std::size(changes); ++i) {
+        const Change& c = changes[i];
+        SCOPED_TRACE(c.name);
+        const QRect now = control<QWidget>(QLatin1String(c.name))->geometry();
+        EXPECT_EQ(now.size(), before[i].size() + extra * c.grows);
+        EXPECT_EQ(now.topLeft(),
+                  before[i].topLeft() + QPoint(extra.width(), extra.height()) * c.moves);
+    }
+
+    form->resize(designed);
+    QCoreApplication::processEvents();
+    for (size_t i = 0; i < std::size(changes); ++i)
+        EXPECT_EQ(control<QWidget>(QLatin1String(changes[i].name))->geometry(), before[i])
+            << changes[i].name;
+    EXPECT_EQ(form->minimumSize(), designed);
 }
 
 TEST_F(MailFormLayout, WindowPagesAndInitialStates) {

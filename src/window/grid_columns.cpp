@@ -1,0 +1,125 @@
+#include "window/grid_columns.h"
+
+#include "settings/group_titles.h"
+
+#include <algorithm>
+#include <QAction>
+#include <QEvent>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QTableView>
+
+namespace ravelbook {
+
+namespace {
+
+constexpr int kMember = -1;
+
+} // namespace
+
+GroupColumnsModel::GroupColumnsModel(TitleOf titleOf, QObject* parent)
+    : QIdentityProxyModel(parent), titleOf_(std::move(titleOf)) {}
+
+std::optional<int> GroupColumnsModel::groupAt(int column) const {
+    if (!sourceModel())
+        return std::nullopt;
+    const QString heading = sourceModel()->headerData(column, Qt::Horizontal).toString();
+    bool number = false;
+    const int group = heading.toInt(&number);
+    if (!number || group < 0 || group >= group_titles::kGroups || heading != QString::number(group))
+        return std::nullopt;
+    return group;
+}
+
+void GroupColumnsModel::titlesChanged() {
+    if (columnCount() > 0)
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+}
+
+QVariant GroupColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::ToolTipRole)) {
+        if (const std::optional<int> group = groupAt(section))
+            return titleOf_(*group);
+    }
+    return QIdentityProxyModel::headerData(section, orientation, role);
+}
+
+QVariant GroupColumnsModel::data(const QModelIndex& index, int role) const {
+    if (index.isValid() && groupAt(index.column())) {
+        if (role == Qt::CheckStateRole) {
+            const bool member =
+                QIdentityProxyModel::data(index, Qt::DisplayRole).toInt() == kMember;
+            return member ? Qt::Checked : Qt::Unchecked;
+        }
+        if (role == Qt::DisplayRole)
+            return {};
+    }
+    return QIdentityProxyModel::data(index, role);
+}
+
+Qt::ItemFlags GroupColumnsModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags flags = QIdentityProxyModel::flags(index);
+    if (index.isValid() && groupAt(index.column()) && flags.testFlag(Qt::ItemIsEditable))
+        flags = (flags & ~Qt::ItemIsEditable) | Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool GroupColumnsModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role == Qt::CheckStateRole && index.isValid() && groupAt(index.column())) {
+        const bool member = value.toInt() == Qt::Checked;
+        return QIdentityProxyModel::setData(index, member ? kMember : 0, Qt::EditRole);
+    }
+    return QIdentityProxyModel::setData(index, value, role);
+}
+
+GridColumns::GridColumns(QTableView& grid, const GroupColumnsModel& model, QObject* parent)
+    : QObject(parent), grid_(grid), model_(model) {
+    showGroups_ = new QAction(QStringLiteral("Show group columns"), this);
+    showGroups_->setObjectName(QStringLiteral("actShowGroupColumns"));
+    showGroups_->setCheckable(true);
+    showGroups_->setChecked(true);
+    connect(showGroups_, &QAction::toggled, this, &GridColumns::fit);
+    QHeaderView* header = grid_.horizontalHeader();
+    header->addAction(showGroups_);
+    header->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // A new record set brings its columns back at their default widths.
+    connect(&model_, &QAbstractItemModel::modelReset, this, &GridColumns::fit);
+    connect(&model_, &QAbstractItemModel::layoutChanged, this, &GridColumns::fit);
+    grid_.installEventFilter(this);
+}
+
+bool GridColumns::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &grid_ && event->type() == QEvent::Resize)
+        fit();
+    return QObject::eventFilter(watched, event);
+}
+
+void GridColumns::fit() {
+    QHeaderView* header = grid_.horizontalHeader();
+    const bool showGroups = showGroups_->isChecked();
+    // Wide enough for the check box; the heading's full title is its tooltip.
+    const int groupWidth = grid_.style()->pixelMetric(QStyle::PM_IndicatorWidth) +
+                           2 * grid_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    int textColumns = 0;
+    int left = grid_.viewport()->width();
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        const bool group = model_.groupAt(column).has_value();
+        header->setSectionHidden(column, group && !showGroups);
+        if (!group) {
+            ++textColumns;
+        } else if (showGroups) {
+            header->resizeSection(column, groupWidth);
+            left -= groupWidth;
+        }
+    }
+    if (textColumns == 0)
+        return;
+    const int textWidth = std::max(header->defaultSectionSize(), left / textColumns);
+    for (int column = 0; column < model_.columnCount(); ++column) {
+        if (!model_.groupAt(column))
+            header->resizeSection(column, textWidth);
+    }
+}
+
+} // namespace ravelbook
