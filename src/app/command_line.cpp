@@ -5,7 +5,7 @@
 namespace ravelbook {
 
 QString usage() {
-    return QStringLiteral("Usage: ravelbook [--database FILE]\n"
+    return QStringLiteral("Usage: ravelbook [--database FILE | FILE]\n"
                           "       ravelbook --version\n"
                           "       ravelbook print --help\n"
                           "\n"
@@ -48,6 +48,10 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
                 error = QStringLiteral("--database needs a file name");
                 return std::nullopt;
             }
+        } else if (!argument.startsWith(QLatin1Char('-')) && !line.databaseGiven) {
+            // "ravelbook FILE", as the desktop opens a book from the file manager.
+            line.database = argument;
+            line.databaseGiven = true;
         } else {
             error = QStringLiteral("unknown argument \"%1\"").arg(argument);
             return std::nullopt;

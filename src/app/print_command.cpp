@@ -4,11 +4,11 @@
 #include "print/painted_destination.h"
 #include "print/printers.h"
 #include "print/vertical_adjustment.h"
+#include "settings/ini_settings_store.h"
 #include "store/data_source.h"
 #include "store/database.h"
 #include "store/store_error.h"
 #include "window/dialogs.h"
-#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // "ravelbook print": whole runs into a PDF, checked in the PDF itself, and
 // the exit status and message of every way a request can fail.
+#include "settings/ini_settings_store.h"
 #include "support/program.h"
 #include "support/temp_book.h"
-#include "settings/ini_settings_store.h"
 
 #include <cmath>
 #include <QDir>
