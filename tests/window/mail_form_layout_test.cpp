@@ -257,6 +257,8 @@ TEST_F(MailFormLayout, LargerWindowGrowsTheNotesGridAndTabsAndKeepsTheRestAnchor
 
 TEST_F(MailFormLayout, WindowPagesAndInitialStates) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Ravelbook"));
+    EXPECT_FALSE(form->windowIcon().pixmap(16).isNull());
+    EXPECT_FALSE(form->windowIcon().pixmap(256).isNull());
     EXPECT_EQ(form->clientArea->size(), expected({0, 0, 9420, 6555}).size());
     EXPECT_EQ(form->clientArea->y(), form->menuBar->height());
     ASSERT_EQ(form->SSTab1->count(), 3);
