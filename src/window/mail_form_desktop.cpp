@@ -16,7 +16,9 @@
 #include "window/twip_geometry.h"
 #include "window/twips.h"
 
+#include <algorithm>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -76,10 +78,8 @@ void frmMailForm::setUpDesktop() {
     geometry_->anchor(SSTab1, A::GrowsWide | A::GrowsTall);
     geometry_->anchor(txtNotes, A::GrowsWide | A::GrowsTall);
     geometry_->anchor(TDBGridS1, A::GrowsWide | A::GrowsTall);
-    for (QWidget* control :
-         {static_cast<QWidget*>(cmdExit), static_cast<QWidget*>(cmdNewAddress),
-          static_cast<QWidget*>(cmdEnter), static_cast<QWidget*>(cmdDeleteRecord)})
-        geometry_->anchor(control, A::MovesRight | A::MovesDown);
+    for (QPushButton* button : {cmdExit, cmdNewAddress, cmdEnter, cmdDeleteRecord})
+        geometry_->anchor(button, A::MovesRight | A::MovesDown);
 
     gridColumns_ = new GridColumns(*TDBGridS1, *gridColumnsModel_, this);
     actShowGroupColumns = gridColumns_->showGroupsAction();
@@ -225,6 +225,13 @@ void frmMailForm::buildFind() {
     });
     connect(lstFound, &QListView::clicked, this,
             [this](const QModelIndex& index) { showFound(index.row()); });
+    // The list belongs to the field: it goes when the user works elsewhere and
+    // comes back with the field.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        lstFound->setVisible(now == txtFind && !txtFind->text().isEmpty());
+        if (lstFound->isVisible())
+            placeFoundList();
+    });
 
     const auto onKey = [this](const QKeySequence& key, auto&& what) {
         auto* action = new QAction(txtFind);
