@@ -157,6 +157,18 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
         << offered.join('|').toStdString();
 }
 
+TEST_F(Desktop, NewBookIsMadeWithoutAskingAgainAndGetsItsEnding) {
+    QSignalSpy chosen(form.get(), &frmMailForm::bookChosen);
+    dialogs.fileAnswers = {book.folder() + QStringLiteral("/Club")};
+    form->actNewBook->trigger();
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).toString(), book.folder() + QStringLiteral("/Club.db"));
+    EXPECT_TRUE(Database(book.folder() + QStringLiteral("/Club.db"), Database::Access::ReadOnly)
+                    .columns(QStringLiteral("Addresses"))
+                    .contains(QStringLiteral("Name")));
+    EXPECT_EQ(dialogs.shown.size(), 1u) << "only the file dialog";
+}
+
 TEST_F(Desktop, FileThatIsNoBookIsReportedAndTheWindowStays) {
     const QString notes = book.folder() + QStringLiteral("/notes.txt");
     QFile file(notes);
