@@ -38,9 +38,13 @@ void GroupColumnsModel::titlesChanged() {
 }
 
 QVariant GroupColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && (role == Qt::DisplayRole || role == Qt::ToolTipRole)) {
-        if (const std::optional<int> group = groupAt(section))
-            return titleOf_(*group);
+    if (orientation == Qt::Horizontal) {
+        if (const std::optional<int> group = groupAt(section)) {
+            if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+                return titleOf_(*group);
+            if (role == Qt::TextAlignmentRole)
+                return int(Qt::AlignLeft | Qt::AlignVCenter); // the title's start, not its middle
+        }
     }
     return QIdentityProxyModel::headerData(section, orientation, role);
 }
@@ -81,6 +85,7 @@ GridColumns::GridColumns(QTableView& grid, const GroupColumnsModel& model, QObje
     showGroups_->setChecked(true);
     connect(showGroups_, &QAction::toggled, this, &GridColumns::fit);
     QHeaderView* header = grid_.horizontalHeader();
+    header->setTextElideMode(Qt::ElideRight);
     header->addAction(showGroups_);
     header->setContextMenuPolicy(Qt::ActionsContextMenu);
     // A new record set brings its columns back at their default widths.
@@ -98,9 +103,11 @@ bool GridColumns::eventFilter(QObject* watched, QEvent* event) {
 void GridColumns::fit() {
     QHeaderView* header = grid_.horizontalHeader();
     const bool showGroups = showGroups_->isChecked();
-    // Wide enough for the check box; the heading's full title is its tooltip.
-    const int groupWidth = grid_.style()->pixelMetric(QStyle::PM_IndicatorWidth) +
-                           2 * grid_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    // Room for the check box and the start of the title; the whole title is
+    // the heading's tooltip.
+    const int groupWidth =
+        std::max(grid_.style()->pixelMetric(QStyle::PM_IndicatorWidth) + 12,
+                 header->fontMetrics().horizontalAdvance(QStringLiteral("Pers\u2026")) + 8);
     int textColumns = 0;
     int left = grid_.viewport()->width();
     for (int column = 0; column < model_.columnCount(); ++column) {
@@ -115,6 +122,7 @@ void GridColumns::fit() {
     }
     if (textColumns == 0)
         return;
+    // Once every column fits, the text columns share whatever room is left.
     const int textWidth = std::max(header->defaultSectionSize(), left / textColumns);
     for (int column = 0; column < model_.columnCount(); ++column) {
         if (!model_.groupAt(column))
