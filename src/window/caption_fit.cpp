@@ -16,8 +16,8 @@ bool captionFits(const QWidget* control) {
     // margins of a button, the title of a frame.
     if (const auto* frame = qobject_cast<const QGroupBox*>(control))
         return frame->minimumSizeHint().width() <= frame->width();
-    if (qobject_cast<const QAbstractButton*>(control))
-        return control->sizeHint().width() <= control->width();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text().isEmpty() || button->sizeHint().width() <= button->width();
     return true;
 }
 
