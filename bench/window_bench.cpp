@@ -3,6 +3,8 @@
 //   ravelbook_window_bench enter BOOK RUNS   "Enter Changes" on a record in the middle
 //   ravelbook_window_bench group BOOK RUNS   ticking group 0 on page "Mailings"
 //   ravelbook_window_bench popup BOOK RUNS   opening the name list's drop-down
+//   ravelbook_window_bench find BOOK RUNS    the slowest keystroke of typing "nun" into
+//                                            Find, on a freshly filled name list
 //   ravelbook_window_bench print BOOK PDF    small labels of group 17 from the shown
 //                                            window, with its progress dialog
 // "enter" changes the book: give it a copy.
@@ -21,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -79,7 +82,8 @@ void dropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
 int usage() {
     std::fprintf(
         stderr,
-        "usage: ravelbook_window_bench ready|enter|group|popup BOOK [RUNS] | print BOOK PDF\n");
+        "usage: ravelbook_window_bench ready|enter|group|popup|find BOOK [RUNS] | print BOOK "
+        "PDF\n");
     return 2;
 }
 
@@ -138,6 +142,22 @@ int main(int argc, char* argv[]) {
             }));
             form.cboName->hidePopup();
             QApplication::processEvents();
+        }
+    } else if (what == QLatin1String("find")) {
+        form.actFind->trigger();
+        for (int run = 0; run < runs; ++run) {
+            form.txtFind->clear();
+            form.FillComboBox(); // the first keystroke folds every name again
+            QApplication::processEvents();
+            double slowest = 0;
+            for (const QString& typed : {QStringLiteral("n"), QStringLiteral("nu"),
+                                         QStringLiteral("nun")}) {
+                slowest = std::max(slowest, seconds([&] {
+                                       form.txtFind->setText(typed);
+                                       QApplication::processEvents();
+                                   }));
+            }
+            times.push_back(slowest);
         }
     } else if (what == QLatin1String("print") && argc > 3) {
         const auto pdf = ravelbook::PaintedDestination::pdf(QString::fromLocal8Bit(argv[3]));

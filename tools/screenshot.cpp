@@ -1,12 +1,14 @@
 // Renders the window on an address book into PNG files, one per tab page:
-//   ravelbook_screenshot DATABASE OUTPUT_PREFIX
+//   ravelbook_screenshot DATABASE OUTPUT_PREFIX [EXTRA_WIDTH EXTRA_HEIGHT]
+// With the extra pixels the window is that much larger than designed.
 // Used for the README's picture; runs on the offscreen platform.
+#include "settings/ini_settings_store.h"
 #include "store/database.h"
 #include "window/dialogs.h"
-#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPixmap>
@@ -30,8 +32,10 @@ public:
 int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: ravelbook_screenshot DATABASE OUTPUT_PREFIX\n");
+    if (argc != 3 && argc != 5) {
+        std::fprintf(
+            stderr,
+            "usage: ravelbook_screenshot DATABASE OUTPUT_PREFIX [EXTRA_WIDTH EXTRA_HEIGHT]\n");
         return 2;
     }
     QTemporaryDir settingsRoot;
@@ -40,6 +44,8 @@ int main(int argc, char* argv[]) {
     SilentDialogs dialogs;
     ravelbook::frmMailForm window(db, settings, dialogs);
     window.show();
+    if (argc == 5)
+        window.resize(window.size() + QSize(std::atoi(argv[3]), std::atoi(argv[4])));
     // The first group ticked, so that the Mailings page shows its members in the grid.
     window.chkGroups[35]->setChecked(true);
     for (int page = 0; page < window.SSTab1->count(); ++page) {

@@ -10,6 +10,9 @@ namespace ravelbook {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Ravelbook"));
+    setApplicationVersion(QStringLiteral(RAVELBOOK_VERSION));
+    // Wayland desktops match the window to its installed menu entry by this name.
+    setDesktopFileName(QStringLiteral("ravelbook"));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

@@ -5,19 +5,26 @@
 namespace ravelbook {
 
 QString usage() {
-    return QStringLiteral("Usage: ravelbook [--database FILE]\n"
+    return QStringLiteral("Usage: ravelbook [--database FILE | FILE]\n"
+                          "       ravelbook --version\n"
                           "       ravelbook print --help\n"
                           "\n"
                           "Keeps an address book and prints it onto labels, envelopes, cards and "
                           "fliers.\n"
                           "\n"
                           "  --database FILE  open this address book instead of the default\n"
-                          "                   (%1); a missing file is created\n"
+                          "                   (%1); for a missing file you are asked\n"
+                          "                   before a new book is created there\n"
+                          "  --version        show the version\n"
                           "  --help           show this text\n"
                           "\n"
                           "\"ravelbook print\" prints groups of the address book without the "
                           "window.\n")
         .arg(defaultDatabasePath());
+}
+
+QString versionLine() {
+    return QStringLiteral("ravelbook %1\n").arg(QStringLiteral(RAVELBOOK_VERSION));
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error) {
@@ -33,12 +40,18 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
                 return std::nullopt;
             }
             line.database = arguments[++i];
+            line.databaseGiven = true;
         } else if (argument.startsWith(QLatin1String("--database="))) {
             line.database = argument.mid(int(qstrlen("--database=")));
+            line.databaseGiven = true;
             if (line.database.isEmpty()) {
                 error = QStringLiteral("--database needs a file name");
                 return std::nullopt;
             }
+        } else if (!argument.startsWith(QLatin1Char('-')) && !line.databaseGiven) {
+            // "ravelbook FILE", as the desktop opens a book from the file manager.
+            line.database = argument;
+            line.databaseGiven = true;
         } else {
             error = QStringLiteral("unknown argument \"%1\"").arg(argument);
             return std::nullopt;

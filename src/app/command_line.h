@@ -7,7 +7,8 @@
 namespace ravelbook {
 
 struct CommandLine {
-    QString database; // the address book to open
+    QString database;           // the address book to open
+    bool databaseGiven = false; // named on the command line, not the default
     bool help = false;
 };
 
@@ -15,5 +16,7 @@ struct CommandLine {
 // for a usage error.
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error);
 QString usage();
+// "ravelbook 0.1": what --version prints.
+QString versionLine();
 
 } // namespace ravelbook

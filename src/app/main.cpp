@@ -59,10 +59,14 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && qstrcmp(argv[1], "print") == 0)
         return printMain(argc, argv);
 
-    // Help needs no display, so it is answered before Qt connects to one.
+    // Help and the version need no display, so they are answered before Qt connects to one.
     for (int i = 1; i < argc; ++i) {
         if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {
             std::fputs(qPrintable(ravelbook::usage()), stdout);
+            return 0;
+        }
+        if (qstrcmp(argv[i], "--version") == 0) {
+            std::fputs(qPrintable(ravelbook::versionLine()), stdout);
             return 0;
         }
     }
@@ -100,11 +104,24 @@ int main(int argc, char* argv[]) {
     // Headless, the dialogs already write to standard error.
     QString unused;
     QTextStream quiet(&unused);
-    const auto db = ravelbook::openAddressBook(line->database, *dialogs, headless ? quiet : err);
-    if (!db)
-        return 1;
     ravelbook::IniSettingsStore settings(ravelbook::settingsRoot());
-    ravelbook::frmMailForm window(*db, settings, *dialogs);
-    window.show();
-    return app.exec();
+    QString book = line->database;
+    bool askBeforeCreating = line->databaseGiven;
+    // File: New Book and Open Book close the window; the next book gets a window of its own.
+    for (;;) {
+        const auto db =
+            ravelbook::openAddressBook(book, *dialogs, headless ? quiet : err, askBeforeCreating);
+        if (!db)
+            return 1;
+        QString next;
+        ravelbook::frmMailForm window(*db, settings, *dialogs);
+        QObject::connect(&window, &ravelbook::frmMailForm::bookChosen,
+                         [&next](const QString& path) { next = path; });
+        window.show();
+        const int status = app.exec();
+        if (next.isEmpty())
+            return status;
+        book = next;
+        askBeforeCreating = false; // the window asked already
+    }
 }

@@ -11,7 +11,9 @@
 namespace ravelbook {
 
 std::unique_ptr<Database> openAddressBook(const QString& path, Dialogs& dialogs,
-                                          QTextStream& errors) {
+                                          QTextStream& errors, bool askBeforeCreating) {
+    if (askBeforeCreating && !QFileInfo::exists(path) && !askToCreateBook(dialogs, path))
+        return nullptr;
     try {
         // A file of no bytes (a creation cut short) holds nothing to lose.
         if (Database::isEmptyFile(path) &&

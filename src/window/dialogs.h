@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QString>
 
 namespace ravelbook {
@@ -21,6 +22,12 @@ public:
                            const QString& defaultText) = 0;
     // Asks where to save a file; returns the empty text when cancelled.
     virtual QString saveFileName(const QString& title, const QString& suggested) = 0;
+    // Asks for an address book to open (an existing file) or to create (a new
+    // one); returns the empty text when cancelled. Where nobody can answer, it is.
+    enum class BookUse { Open, Create };
+    virtual QString bookFileName(BookUse, const QString& /*title*/, const QString& /*folder*/) {
+        return {};
+    }
 };
 
 // Title of the boxes that report a failure to the user.
@@ -28,6 +35,13 @@ inline const QString kErrorTitle = QStringLiteral("Ravelbook");
 
 inline void showError(Dialogs& dialogs, const QString& text) {
     dialogs.message(text, kErrorTitle, Dialogs::Buttons::Ok);
+}
+
+// Asked before a book is made at a path the user named but nothing is at.
+inline bool askToCreateBook(Dialogs& dialogs, const QString& path) {
+    const QString question = QStringLiteral("There is no address book at %1. Create a new one?")
+                                 .arg(QDir::toNativeSeparators(path));
+    return dialogs.message(question, kErrorTitle, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 
 } // namespace ravelbook

@@ -58,6 +58,7 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     connectGroupBoxes();
     connectPrinting();
     connectReturnAddresses();
+    setUpDesktop();
 
     applyGeometry();
 
@@ -66,6 +67,7 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
     skipOnFailure([this] { datReturnAddresses->refresh(); });
     Form_Load();
     damageFoundAtStart_ = db_.damaged();
+    restoreChoices();
 }
 
 frmMailForm::~frmMailForm() = default;
@@ -83,10 +85,12 @@ void frmMailForm::showEvent(QShowEvent* event) {
 }
 
 void frmMailForm::applyGeometry() {
-    geometry_->apply(logicalDpiY());
-    clientArea->setFixedSize(designedClientSize());
+    clientArea->setMinimumSize(designedClientSize());
+    placeControls();
     // The window takes its size now, so that it can be centred before it is shown.
     layout()->activate();
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
 }
 
 void frmMailForm::buildMenus() {
@@ -111,7 +115,7 @@ void frmMailForm::connectGrid() {
         if (row < 0 || row >= gridModel_->rowCount() || TDBGridS1->currentIndex().row() == row)
             return;
         const int column = std::max(0, TDBGridS1->currentIndex().column());
-        TDBGridS1->setCurrentIndex(gridModel_->index(row, column));
+        TDBGridS1->setCurrentIndex(TDBGridS1->model()->index(row, column));
     });
 }
 
@@ -198,6 +202,7 @@ void frmMailForm::Form_Unload() {
             renamed[i] = titles[i] != titlesAtStart_[i];
         }
         group_titles::save(settings_, titles, renamed);
+        keepChoices();
     } catch (const StoreError& error) {
         showError(dialogs_, error.message());
     }

@@ -18,6 +18,7 @@ class QGroupBox;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QListView;
 class QMenu;
 class QMenuBar;
 class QPushButton;
@@ -33,7 +34,10 @@ class DataNavigator;
 class DataSource;
 class Database;
 class Dialogs;
+class GridColumns;
+class GroupColumnsModel;
 class LimitedTextEdit;
+class NameFilterModel;
 class RecordSetModel;
 class SettingsStore;
 class TwipGeometry;
@@ -72,6 +76,25 @@ public:
     // Every control below sits in the client area, at its designed place.
     QWidget* clientArea = nullptr;
     QSize designedClientSize() const;
+
+    // What a desktop program offers around the designed controls
+    // (mail_form_desktop.cpp): books, Find, the grid's group columns, About.
+    QMenu* menuEdit = nullptr;
+    QMenu* menuHelp = nullptr;
+    QAction* actNewBook = nullptr;
+    QAction* actOpenBook = nullptr;
+    QAction* actFind = nullptr;
+    QAction* actAbout = nullptr;
+    QAction* actShowGroupColumns = nullptr;
+    QLineEdit* txtFind = nullptr;  // narrows the name list; never edits the record shown
+    QListView* lstFound = nullptr; // the names it matches, below it
+    // Shows the record of the name in this row of the narrowed list.
+    void showFound(int row);
+    // The recent books offered under File, the latest first.
+    QStringList recentBooks() const;
+    // Closes this window so that the program opens `path` in its place; asks
+    // first when there is no file there.
+    void openBook(const QString& path);
 
     // Controls, named as the window's code and tests know them.
     QTabWidget* SSTab1 = nullptr;
@@ -163,8 +186,13 @@ public:
     const PrintOutcome& lastPrint() const { return lastPrint_; }
     const PrintTally& lastPrintTally() const { return lastTally_; }
 
+Q_SIGNALS:
+    // The user chose another book and this window closed to make way for it.
+    void bookChosen(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -173,6 +201,16 @@ private:
     void buildControls();
     void buildMenus();
     void applyGeometry();
+    // Places the controls for the client area's present size and tells which
+    // group captions are cut.
+    void placeControls();
+    void setUpDesktop();
+    void buildFind();
+    void fillRecentBooks();
+    void switchToBook(QString path, bool askFirst);
+    void placeFoundList();
+    void restoreChoices();
+    void keepChoices();
     void buildNamesPage(QWidget* page);
     void buildMailingsPage(QWidget* page);
     void buildReturnAddressPage(QWidget* page);
@@ -214,6 +252,9 @@ private:
     Bindings* iniBindings_ = nullptr;
     Bindings* returnBindings_ = nullptr;
     RecordSetModel* gridModel_ = nullptr;
+    GroupColumnsModel* gridColumnsModel_ = nullptr;
+    GridColumns* gridColumns_ = nullptr;
+    NameFilterModel* nameFilter_ = nullptr;
     QStringListModel* nameList_ = nullptr;
     std::vector<qint64> nameListKeys_; // the record behind each entry of the name list
     bool nameListStale_ = false;

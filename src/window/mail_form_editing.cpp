@@ -4,6 +4,7 @@
 #include "store/store_error.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
+#include "window/name_filter.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -95,7 +96,7 @@ void frmMailForm::cboName_Click() {
         const QString chosen = cboName->currentText();
         // The entry stands for one record: of several equal names, the k-th entry
         // is the k-th record.
-        const int entry = cboName->currentIndex();
+        const int entry = nameFilter_->nameListRow(cboName->currentIndex());
         const std::optional<qint64> key =
             entry >= 0 && std::size_t(entry) < nameListKeys_.size()
                 ? std::optional<qint64>(nameListKeys_[std::size_t(entry)])

@@ -47,7 +47,7 @@ void frmMailForm::chkGroups_MouseUp(int index, Qt::MouseButton button) {
     if (button != Qt::RightButton)
         return;
     const QString title = dialogs_
-                              .prompt(QStringLiteral("Enter a new title for this catagory"),
+                              .prompt(QStringLiteral("Enter a new title for this category"),
                                       groupCaption(index), QString())
                               .left(group_titles::kLongestTitle);
     if (title.isEmpty())

@@ -6,8 +6,10 @@
 #include "store/schema.h"
 #include "window/app_icon.h"
 #include "window/bindings.h"
+#include "window/caption_fit.h"
 #include "window/data_navigator.h"
 #include "window/drop_down_list.h"
+#include "window/grid_columns.h"
 #include "window/limited_text_edit.h"
 #include "window/mail_form.h"
 #include "window/record_set_model.h"
@@ -116,10 +118,12 @@ void keepUsualTextColour(QWidget* control, const QWidget* window) {
     control->setPalette(palette);
 }
 
-// The positions were laid out for a small sans-serif face of 8.25 points;
-// Liberation Sans at that size keeps every caption within its control.
+// The positions were laid out for a small sans-serif face of 8.25 points. The
+// narrow cut of Liberation Sans at that size keeps every designed caption
+// within its control ("Print Single Selected in Grid Below" is the tightest);
+// the regular cut is a few pixels too wide for it.
 QFont windowFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(QStringLiteral("Liberation Sans Narrow"));
     font.setPointSizeF(8.25);
     return font;
 }
@@ -168,6 +172,9 @@ QString frmMailForm::groupCaption(int index) const {
 
 void frmMailForm::setGroupCaption(int index, const QString& caption) {
     chkGroups.at(index)->setText(escapeAccessKeys(caption));
+    tipIfCut(chkGroups.at(index), caption);
+    if (gridColumnsModel_)
+        gridColumnsModel_->titlesChanged();
 }
 
 void frmMailForm::buildControls() {
@@ -186,7 +193,6 @@ void frmMailForm::buildControls() {
     frame->setMenuBar(menuBar);
     clientArea = make<QWidget>(this, QStringLiteral("clientArea"));
     frame->addWidget(clientArea);
-    frame->setSizeConstraint(QLayout::SetFixedSize);
     buildMenus();
 
     Placer window(*geometry_, nullptr);
@@ -313,7 +319,7 @@ void frmMailForm::buildMailingsPage(QWidget* page) {
     optTriFold->setChecked(true);
 
     Label19 = onPage.add<QLabel>(page, QStringLiteral("Label19"), {3120, 1680, 2655, 855},
-                                 "Vertical Adjustment: To accomodate different printers, enter a "
+                                 "Vertical Adjustment: To accommodate different printers, enter a "
                                  "higher number to move labels down on page ( 180 = 1/8\" )");
     Label19->setWordWrap(true);
     Label19->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -380,7 +386,10 @@ void frmMailForm::openDataSources() {
     datReturnAddressesBar->setAddsAtEnd(true);
 
     gridModel_ = new RecordSetModel(*datGrid, this);
-    TDBGridS1->setModel(gridModel_);
+    gridColumnsModel_ =
+        new GroupColumnsModel([this](int group) { return groupCaption(group); }, this);
+    gridColumnsModel_->setSourceModel(gridModel_);
+    TDBGridS1->setModel(gridColumnsModel_);
 }
 
 void frmMailForm::bindControls() {

@@ -48,4 +48,11 @@ QString QtDialogs::saveFileName(const QString& title, const QString& suggested) 
                                         QStringLiteral("PDF files (*.pdf)"));
 }
 
+QString QtDialogs::bookFileName(BookUse use, const QString& title, const QString& folder) {
+    const QString filter = QStringLiteral("Address books (*.db);;All files (*)");
+    if (use == BookUse::Open)
+        return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder, filter);
+}
+
 } // namespace ravelbook

@@ -11,6 +11,7 @@ public:
     Answer message(const QString& text, const QString& title, Buttons buttons) override;
     QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
     QString saveFileName(const QString& title, const QString& suggested) override;
+    QString bookFileName(BookUse use, const QString& title, const QString& folder) override;
 };
 
 } // namespace ravelbook

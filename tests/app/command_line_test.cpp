@@ -6,6 +6,7 @@
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,14 +47,22 @@ TEST(CommandLine, DatabaseOptionAndItsErrors) {
         parseCommandLine({QStringLiteral("--database"), QStringLiteral("/tmp/a.db")}, error);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->database, QStringLiteral("/tmp/a.db"));
+    EXPECT_TRUE(line->databaseGiven);
     line = parseCommandLine({QStringLiteral("--database=/tmp/b.db")}, error);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->database, QStringLiteral("/tmp/b.db"));
+    // As the desktop's file manager passes a book it opens.
+    line = parseCommandLine({QStringLiteral("/tmp/c.db")}, error);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->database, QStringLiteral("/tmp/c.db"));
+    EXPECT_TRUE(line->databaseGiven);
+    EXPECT_FALSE(parseCommandLine({}, error)->databaseGiven);
     EXPECT_TRUE(parseCommandLine({QStringLiteral("--help")}, error)->help);
 
     for (const QStringList& bad :
          {QStringList{QStringLiteral("--database")}, QStringList{QStringLiteral("--database=")},
-          QStringList{QStringLiteral("--frobnicate")}}) {
+          QStringList{QStringLiteral("--frobnicate")},
+          QStringList{QStringLiteral("a.db"), QStringLiteral("b.db")}}) {
         error.clear();
         EXPECT_FALSE(parseCommandLine(bad, error)) << bad.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());
@@ -96,17 +105,38 @@ TEST(Startup, BookThatCantBeOpenedIsReportedInABoxAndOnStderr) {
     EXPECT_EQ(book.bytes(), QByteArray("name,address\nSmith,12 Elm\n"));
 }
 
-TEST(Startup, MissingBookIsCreated) {
-    TempBook book;
-    ScriptedDialogs dialogs;
-    QString errors;
-    QTextStream stream(&errors);
-    EXPECT_NE(openAddressBook(book.path(), dialogs, stream), nullptr);
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(QFile::exists(book.path()));
-    EXPECT_TRUE(
-        QDir(book.folder()).entryList(QDir::Hidden | QDir::Files).filter(".ravelbook").isEmpty())
-        << "the temporary file it was made in is gone";
+TEST(Startup, MissingBookIsCreatedSilentlyOrWhenTheUserSaysSo) {
+    struct Case {
+        bool ask;
+        std::optional<Dialogs::Answer> answer;
+        bool created;
+    };
+    const Case cases[] = {
+        {false, std::nullopt, true}, // the default book on a first start
+        {true, Dialogs::Answer::No, false},
+        {true, Dialogs::Answer::Yes, true},
+    };
+    for (const Case& c : cases) {
+        TempBook book;
+        ScriptedDialogs dialogs;
+        if (c.answer)
+            dialogs.answers = {*c.answer};
+        QString errors;
+        QTextStream stream(&errors);
+        EXPECT_EQ(openAddressBook(book.path(), dialogs, stream, c.ask) != nullptr, c.created);
+        EXPECT_EQ(QFile::exists(book.path()), c.created);
+        EXPECT_TRUE(QDir(book.folder())
+                        .entryList(QDir::Hidden | QDir::Files)
+                        .filter(".ravelbook")
+                        .isEmpty())
+            << "the temporary file it was made in is gone";
+        ASSERT_EQ(dialogs.shown.size(), c.ask ? 1u : 0u);
+        if (c.ask) {
+            EXPECT_EQ(dialogs.shown[0].text,
+                      QStringLiteral("There is no address book at %1. Create a new one?")
+                          .arg(book.path()));
+        }
+    }
 }
 
 TEST(Startup, EmptyFileBecomesANewBookOnlyWhenTheUserSaysSo) {

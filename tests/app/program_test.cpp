@@ -40,9 +40,23 @@ TEST_F(Program, UsageErrorsAndHelp) {
     outcome = run({QStringLiteral("--help")}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_TRUE(outcome.standardOutput.contains(QStringLiteral("--database FILE")));
+    outcome = run({QStringLiteral("--version")}, noDisplay);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.standardOutput, QStringLiteral("ravelbook " RAVELBOOK_VERSION "\n"));
     outcome = run({}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.standardError.contains(QStringLiteral("no display")));
+}
+
+TEST_F(Program, NamedBookThatIsMissingIsNotCreatedWithoutAYes) {
+    // Nobody can answer on the offscreen platform: the question is written and taken as No.
+    const QString path = home.filePath(QStringLiteral("typo.db"));
+    const Outcome outcome = run({QStringLiteral("--database"), path});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.standardError.contains(
+        QStringLiteral("There is no address book at %1. Create a new one?").arg(path)))
+        << outcome.standardError.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(path));
 }
 
 TEST_F(Program, StartsOnItsDefaultBookAndCreatesIt) {

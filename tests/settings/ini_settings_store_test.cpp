@@ -1,3 +1,4 @@
+#include "settings/choices.h"
 #include "settings/ini_settings_store.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,23 @@ TEST_F(IniSettingsStoreTest, HandWrittenFileWithCommentsIsRead) {
 TEST_F(IniSettingsStoreTest, UnwritableFolderIsReported) {
     IniSettingsStore blocked(QStringLiteral("/proc/no-such-place"));
     EXPECT_ANY_THROW(blocked.saveSetting(kApp, kSection, QStringLiteral("k"), QStringLiteral("v")));
+}
+
+TEST_F(IniSettingsStoreTest, ChoicesAHandEditedFileSpoilsKeepTheirDefaults) {
+    writeFile("[Choices]\nBiFold=maybe\nFirstNameFirst=no\nReturnAddress=-3\n"
+              "WindowGeometry=\nPrintSingleSelected=\n");
+    const choices::Choices read = choices::read(store);
+    EXPECT_FALSE(read.biFold);
+    EXPECT_FALSE(read.firstNameFirst);
+    EXPECT_TRUE(read.printSingle);
+    EXPECT_EQ(read.returnAddress, 0);
+    EXPECT_TRUE(read.windowGeometry.isEmpty());
+}
+
+TEST_F(IniSettingsStoreTest, RecentBooksLatestFirstWithoutRepeatsAtMostFive) {
+    for (const char* book : {"a", "b", "c", "b", "d", "e", "f", "g"})
+        choices::rememberBook(store, QLatin1String(book));
+    EXPECT_EQ(choices::recentBooks(store), (QStringList{"g", "f", "e", "d", "b"}));
 }
 
 } // namespace

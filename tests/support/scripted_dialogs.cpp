@@ -41,4 +41,8 @@ QString ScriptedDialogs::saveFileName(const QString& title, const QString& sugge
     return answer;
 }
 
+QString ScriptedDialogs::bookFileName(BookUse, const QString& title, const QString& folder) {
+    return saveFileName(title, folder);
+}
+
 } // namespace ravelbook::testing

@@ -22,6 +22,8 @@ public:
     QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
     // Shown as a prompt whose text is the title and whose default is the suggestion.
     QString saveFileName(const QString& title, const QString& suggested) override;
+    // Shown and answered as saveFileName is.
+    QString bookFileName(BookUse use, const QString& title, const QString& folder) override;
 
     // Answers for questions (Yes/No, Save/Discard/Cancel) and prompts, used in
     // order. A question without a scripted answer fails the test.

@@ -5,6 +5,7 @@
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -108,7 +109,11 @@ TEST_F(DataControls, GridShowsTheRecordSetOfItsSourceAndWritesCellEditsBack) {
     ASSERT_EQ(model->rowCount(), 2);
     ASSERT_EQ(model->columnCount(), 25);
     EXPECT_EQ(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
-    EXPECT_EQ(model->headerData(9, Qt::Horizontal).toString(), QStringLiteral("2"));
+    // A group column is headed by its title and shows membership as a check box.
+    form->setGroupCaption(2, QStringLiteral("Café & Cousins"));
+    EXPECT_EQ(model->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Café & Cousins"));
+    EXPECT_EQ(model->index(1, 9).data(Qt::CheckStateRole), Qt::Checked);
+    EXPECT_EQ(model->index(1, 10).data(Qt::CheckStateRole), Qt::Unchecked);
     EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("Jones, Ann"));
     EXPECT_TRUE(model->flags(model->index(1, 1)) & Qt::ItemIsEditable);
 
@@ -123,6 +128,19 @@ TEST_F(DataControls, GridShowsTheRecordSetOfItsSourceAndWritesCellEditsBack) {
     EXPECT_EQ(book.value(QStringLiteral("SELECT Address FROM Addresses WHERE Name = 'Smith, John'"))
                   .toString(),
               QStringLiteral("12 Elm Street"));
+
+    EXPECT_TRUE(model->setData(model->index(1, 9), Qt::Unchecked, Qt::CheckStateRole));
+    EXPECT_EQ(book.value(QStringLiteral("SELECT [2] FROM Addresses WHERE Name = 'Jones, Ann'")), 0);
+
+    // Narrow, and hidden from the header's menu, also for the next record set.
+    QHeaderView* header = form->TDBGridS1->horizontalHeader();
+    EXPECT_LT(header->sectionSize(9), header->sectionSize(1) / 2);
+    ASSERT_TRUE(header->actions().contains(form->actShowGroupColumns));
+    EXPECT_EQ(form->actShowGroupColumns->text(), QStringLiteral("Show group columns"));
+    form->actShowGroupColumns->trigger();
+    form->datGrid->refresh();
+    EXPECT_TRUE(header->isSectionHidden(9));
+    EXPECT_FALSE(header->isSectionHidden(1));
 }
 
 TEST_F(DataControls, GridCurrentRowIsTheGridSourcesCurrentRecord) {

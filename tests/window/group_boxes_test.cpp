@@ -104,7 +104,7 @@ TEST_F(GroupBoxes, RightClickRenamesABoxAndItsTwinAndTheTitleSurvivesARestart) {
         click(clicked, Qt::RightButton);
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_TRUE(dialogs.shown[0].prompt);
-        EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Enter a new title for this catagory"));
+        EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Enter a new title for this category"));
         EXPECT_EQ(dialogs.shown[0].title, before);
         EXPECT_TRUE(dialogs.shown[0].defaultText.isEmpty());
         EXPECT_EQ(form->groupCaption(clicked), title);

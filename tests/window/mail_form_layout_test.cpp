@@ -1,17 +1,20 @@
 // The window's controls as the user finds them: names, kinds, captions, places,
 // length limits and initial states.
 #include "support/form_fixture.h"
+#include "window/caption_fit.h"
 #include "window/limited_text_edit.h"
 #include "window/twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTableView>
 #include <QTabWidget>
 #include <QTest>
@@ -111,7 +114,7 @@ const ControlRow kControls[] = {
     {"optTriFold", "QRadioButton", "Tri - Fold Fliers", {120, 360, 1695, 255}, -1, 0, true},
     {"Label19",
      "QLabel",
-     "Vertical Adjustment: To accomodate different printers, enter a higher number to move labels "
+     "Vertical Adjustment: To accommodate different printers, enter a higher number to move labels "
      "down on page ( 180 = 1/8\" )",
      {3120, 1680, 2655, 855},
      1,
@@ -187,8 +190,77 @@ TEST_F(MailFormLayout, EveryControlHasItsNameKindCaptionPlaceAndLimit) {
     }
 }
 
+// Every caption whole at the window's font, on whichever screen scaling the
+// test runs (ctest runs this test again at twice the scale); a group title too
+// long for the narrow Mailings boxes is given whole in their tooltips.
+TEST_F(MailFormLayout, EveryCaptionFitsItsControl) {
+    for (QCheckBox* box : form->chkGroups)
+        EXPECT_EQ(box->toolTip(), QString()) << box->objectName().toStdString();
+    // Every control of the table above and whatever else shows a caption.
+    for (QWidget* w : form->findChildren<QWidget*>())
+        EXPECT_TRUE(captionFits(w))
+            << w->metaObject()->className() << " " << w->objectName().toStdString();
+    for (int tab = 0; tab < form->SSTab1->count(); ++tab)
+        EXPECT_LE(
+            form->SSTab1->tabBar()->fontMetrics().horizontalAdvance(form->SSTab1->tabText(tab)),
+            form->SSTab1->tabBar()->tabRect(tab).width());
+    const QString longTitle = QStringLiteral("Café & Cousins");
+    form->setGroupCaption(9, longTitle);
+    form->setGroupCaption(frmMailForm::twinOf(9), longTitle);
+    EXPECT_TRUE(captionFits(form->chkGroups[9]));
+    EXPECT_EQ(form->chkGroups[9]->toolTip(), QString());
+    EXPECT_FALSE(captionFits(form->chkGroups[frmMailForm::twinOf(9)]));
+    EXPECT_EQ(form->chkGroups[frmMailForm::twinOf(9)]->toolTip(), longTitle);
+}
+
+TEST_F(MailFormLayout, LargerWindowGrowsTheNotesGridAndTabsAndKeepsTheRestAnchored) {
+    struct Change {
+        const char* name;
+        int grows; // 1: by the extra width and height
+        int moves; // 1: by the extra width and height
+    };
+    const Change changes[] = {
+        {"SSTab1", 1, 0},
+        {"txtAddress(6)", 1, 0},
+        {"TDBGridS1", 1, 0},
+        {"cmdExit", 0, 1},
+        {"cmdEnter", 0, 1},
+        {"cmdDeleteRecord", 0, 1},
+        {"lblAddress(5)", 0, 0},
+        {"txtAddress(5)", 0, 0},
+        {"Frame1(1)", 0, 0},
+        {"optAverySmall", 0, 0},
+        {"txtReturnAddress(0)", 0, 0},
+    };
+    const QSize designed = form->size();
+    std::vector<QRect> before;
+    for (const Change& c : changes)
+        before.push_back(control<QWidget>(QLatin1String(c.name))->geometry());
+
+    const QSize extra(240, 160);
+    form->resize(designed + extra);
+    QCoreApplication::processEvents();
+    for (size_t i = 0; i < std::size(changes); ++i) {
+        const Change& c = changes[i];
+        SCOPED_TRACE(c.name);
+        const QRect now = control<QWidget>(QLatin1String(c.name))->geometry();
+        EXPECT_EQ(now.size(), before[i].size() + extra * c.grows);
+        EXPECT_EQ(now.topLeft(),
+                  before[i].topLeft() + QPoint(extra.width(), extra.height()) * c.moves);
+    }
+
+    form->resize(designed);
+    QCoreApplication::processEvents();
+    for (size_t i = 0; i < std::size(changes); ++i)
+        EXPECT_EQ(control<QWidget>(QLatin1String(changes[i].name))->geometry(), before[i])
+            << changes[i].name;
+    EXPECT_EQ(form->minimumSize(), designed);
+}
+
 TEST_F(MailFormLayout, WindowPagesAndInitialStates) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Ravelbook"));
+    EXPECT_FALSE(form->windowIcon().pixmap(16).isNull());
+    EXPECT_FALSE(form->windowIcon().pixmap(256).isNull());
     EXPECT_EQ(form->clientArea->size(), expected({0, 0, 9420, 6555}).size());
     EXPECT_EQ(form->clientArea->y(), form->menuBar->height());
     ASSERT_EQ(form->SSTab1->count(), 3);
@@ -253,13 +325,21 @@ TEST_F(MailFormLayout, BoxesAdmitNoMoreThanTheirLimitAlsoWhenTyped) {
 }
 
 TEST_F(MailFormLayout, AccessKeysPressTheButtons) {
-    bool pressed = false;
-    QObject::connect(form->cmdNewAddress, &QPushButton::clicked, [&] { pressed = true; });
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QTest::keyClick(form.get(), Qt::Key_N, Qt::AltModifier);
-    // A button pressed by its access key shows itself pressed for a moment first.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return pressed; }, 2000));
+    // Alt+E stays with Enter Changes: the menu bar's Edit menu takes another letter.
+    const std::pair<Qt::Key, QPushButton*> keys[] = {{Qt::Key_N, form->cmdNewAddress},
+                                                     {Qt::Key_E, form->cmdEnter}};
+    for (const auto& [key, button] : keys) {
+        bool pressed = false;
+        const auto connection =
+            QObject::connect(button, &QPushButton::clicked, [&] { pressed = true; });
+        QTest::keyClick(form.get(), key, Qt::AltModifier);
+        // A button pressed by its access key shows itself pressed for a moment first.
+        EXPECT_TRUE(QTest::qWaitFor([&] { return pressed; }, 2000))
+            << button->objectName().toStdString();
+        QObject::disconnect(connection);
+    }
 }
 
 } // namespace

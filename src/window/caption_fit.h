@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+namespace ravelbook {
+
+// Whether a button, label or frame shows its whole caption at its present size
+// and font. Controls without a caption always fit.
+bool captionFits(const QWidget* control);
+
+// A box whose caption is cut gets the whole caption as its tooltip; one that
+// shows it all gets none.
+void tipIfCut(QAbstractButton* box, const QString& caption);
+
+} // namespace ravelbook

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Installs the build into a temporary prefix and checks that the program, its
+# desktop entry, icons and manual page land where a desktop looks for them.
+#   install_test.sh BUILD_DIR VERSION
+set -eu
+build=$1
+version=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+status=0
+for file in bin/ravelbook share/applications/ravelbook.desktop \
+    share/icons/hicolor/scalable/apps/ravelbook.svg share/man/man1/ravelbook.1; do
+    [ -f "$prefix/$file" ] || { echo "not installed: $file"; status=1; }
+done
+for size in 16 24 32 48 64 128 256; do
+    file=share/icons/hicolor/${size}x${size}/apps/ravelbook.png
+    [ -f "$prefix/$file" ] || { echo "not installed: $file"; status=1; }
+done
+
+command -v desktop-file-validate >/dev/null || { echo "desktop-file-validate is missing"; exit 1; }
+desktop-file-validate "$prefix/share/applications/ravelbook.desktop" || status=1
+
+[ "$("$prefix/bin/ravelbook" --version)" = "ravelbook $version" ] || { echo "wrong --version"; status=1; }
+
+# The manual covers the window and every subcommand, at this version.
+for text in "Ravelbook $version" "Find" "New Book" "ravelbook print" "ravelbook import" \
+    "ravelbook export" '\-\-version'; do
+    grep -qF -- "$text" "$prefix/share/man/man1/ravelbook.1" || { echo "manual lacks: $text"; status=1; }
+done
+exit $status
