@@ -190,8 +190,16 @@ void Database::createNewBook(const QString& path) {
         const QByteArray target = QFile::encodeName(absolute);
         // A missing book is linked into place, which never replaces a file made
         // meanwhile; an empty file is renamed over.
-        const int placed = replacesEmptyFile ? ::rename(pattern.constData(), target.constData())
-                                             : ::link(pattern.constData(), target.constData());
+        int placed = replacesEmptyFile ? ::rename(pattern.constData(), target.constData())
+                                       : ::link(pattern.constData(), target.constData());
+        // Some file systems (a FAT memory stick) have no links: rename, checking first.
+        if (placed != 0 && !replacesEmptyFile && errno != EEXIST) {
+            placed = QFileInfo::exists(absolute)
+                         ? -1
+                         : ::rename(pattern.constData(), target.constData());
+            if (placed != 0 && QFileInfo::exists(absolute))
+                errno = EEXIST;
+        }
         if (placed != 0)
             cantOpen(absolute, QString::fromLocal8Bit(strerror(errno)));
     } catch (...) {
