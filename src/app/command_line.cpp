@@ -7,6 +7,8 @@ namespace ravelbook {
 QString usage() {
     return QStringLiteral("Usage: ravelbook [--database FILE]\n"
                           "       ravelbook print --help\n"
+                          "       ravelbook import --help\n"
+                          "       ravelbook export --help\n"
                           "\n"
                           "Keeps an address book and prints it onto labels, envelopes, cards and "
                           "fliers.\n"

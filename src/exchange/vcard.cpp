@@ -1,0 +1,436 @@
+#include "exchange/vcard.h"
+
+#include "exchange/text_decoding.h"
+
+#include <optional>
+#include <QStringDecoder>
+
+namespace ravelbook::exchange {
+
+namespace {
+
+const QString kGroupsProperty = QStringLiteral("X-RAVELBOOK-GROUPS");
+// Properties other programs keep a contact person in; the first found wins over ORG.
+const char* const kContactProperties[] = {"X-RAVELBOOK-CONTACT", "X-ASSISTANT", "X-MS-ASSISTANT",
+                                          "X-EVOLUTION-ASSISTANT",
+                                          "X-KADDRESSBOOK-X-ASSISTANTSNAME"};
+
+struct RawLine {
+    QByteArray text;
+    int line;
+};
+
+// Physical lines joined into content lines: a line that starts with a blank
+// continues the one before, and so does the line after a quoted-printable
+// value that ends in "=".
+std::vector<RawLine> unfold(const QByteArray& bytes) {
+    std::vector<RawLine> out;
+    int line = 0;
+    qsizetype at = 0;
+    bool softBreak = false;
+    while (at < bytes.size()) {
+        qsizetype end = bytes.indexOf('\n', at);
+        if (end < 0)
+            end = bytes.size();
+        QByteArray text = bytes.mid(at, end - at);
+        at = end + 1;
+        ++line;
+        if (text.endsWith('\r'))
+            text.chop(1);
+        const bool continues =
+            !out.empty() && !text.isEmpty() && (text.front() == ' ' || text.front() == '\t');
+        if (softBreak && !out.empty()) {
+            out.back().text += text;
+        } else if (continues) {
+            out.back().text += text.mid(1);
+        } else {
+            out.push_back({text, line});
+        }
+        const QByteArray& last = out.back().text;
+        softBreak = last.endsWith('=') && last.toUpper().contains("QUOTED-PRINTABLE");
+        if (softBreak)
+            out.back().text.chop(1);
+    }
+    return out;
+}
+
+QByteArray decodeQuotedPrintable(const QByteArray& in) {
+    QByteArray out;
+    out.reserve(in.size());
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in[i] == '=' && i + 2 < in.size() + 0 && isxdigit(quint8(in[i + 1])) &&
+            isxdigit(quint8(in[i + 2]))) {
+            out += char(QByteArray::fromHex(in.mid(i + 1, 2)).at(0));
+            i += 2;
+        } else {
+            out += in[i];
+        }
+    }
+    return out;
+}
+
+QString decodeCharset(const QByteArray& bytes, const QString& charset) {
+    const QString name = charset.toLower();
+    if (name == QLatin1String("utf-8") || name == QLatin1String("utf8"))
+        return QString::fromUtf8(bytes);
+    if (name == QLatin1String("windows-1252") || name == QLatin1String("cp1252") ||
+        name.startsWith(QLatin1String("iso-8859-1")) || name == QLatin1String("latin1"))
+        return decodeWindows1252(bytes);
+    return decodeText(bytes);
+}
+
+// Splits "NAME;PARAM=A,B;BARE" at unquoted semicolons.
+QStringList splitParameters(const QString& head) {
+    QStringList parts;
+    QString part;
+    bool quoted = false;
+    for (const QChar c : head) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (c == QLatin1Char(';') && !quoted) {
+            parts << part;
+            part.clear();
+        } else
+            part += c;
+    }
+    parts << part;
+    return parts;
+}
+
+std::optional<VCardProperty> parseLine(const QByteArray& raw) {
+    // The name and parameters are ASCII; only the value needs decoding.
+    const qsizetype colon = [&] {
+        bool quoted = false;
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] == '"')
+                quoted = !quoted;
+            else if (raw[i] == ':' && !quoted)
+                return i;
+        }
+        return qsizetype(-1);
+    }();
+    if (colon <= 0)
+        return std::nullopt;
+    const QStringList head = splitParameters(QString::fromLatin1(raw.left(colon)));
+    VCardProperty property;
+    property.name = head.first().trimmed().toUpper();
+    if (const qsizetype dot = property.name.lastIndexOf(QLatin1Char('.')); dot >= 0)
+        property.name = property.name.mid(dot + 1);
+    if (property.name.isEmpty())
+        return std::nullopt;
+    QString charset;
+    bool quotedPrintable = false;
+    bool base64 = false;
+    for (int i = 1; i < head.size(); ++i) {
+        const QString& parameter = head[i];
+        const qsizetype equals = parameter.indexOf(QLatin1Char('='));
+        const QString key =
+            equals < 0 ? QStringLiteral("TYPE") : parameter.left(equals).trimmed().toUpper();
+        QString value = equals < 0 ? parameter : parameter.mid(equals + 1);
+        value.remove(QLatin1Char('"'));
+        if (key == QLatin1String("ENCODING") ||
+            (equals < 0 && value.toUpper() == QLatin1String("QUOTED-PRINTABLE"))) {
+            quotedPrintable = value.toUpper() == QLatin1String("QUOTED-PRINTABLE");
+            base64 =
+                value.toUpper() == QLatin1String("BASE64") || value.toUpper() == QLatin1String("B");
+        } else if (key == QLatin1String("CHARSET")) {
+            charset = value;
+        } else if (key == QLatin1String("PREF")) {
+            property.preferred = true;
+        } else if (key == QLatin1String("TYPE")) {
+            for (const QString& type : value.split(QLatin1Char(','))) {
+                const QString t = type.trimmed().toLower();
+                if (t == QLatin1String("pref"))
+                    property.preferred = true;
+                else if (!t.isEmpty())
+                    property.types << t;
+            }
+        }
+    }
+    if (base64)
+        return property; // pictures and keys: no text to take
+    QByteArray bytes = raw.mid(colon + 1);
+    if (quotedPrintable)
+        bytes = decodeQuotedPrintable(bytes);
+    property.value = charset.isEmpty() ? decodeText(bytes) : decodeCharset(bytes, charset);
+    return property;
+}
+
+const VCardProperty* first(const VCard& card, const char* name) {
+    for (const VCardProperty& p : card.properties) {
+        if (p.name == QLatin1String(name))
+            return &p;
+    }
+    return nullptr;
+}
+
+// The preferred one, else one of the given type, else the first.
+const VCardProperty* choose(const VCard& card, const char* name, const char* type) {
+    const VCardProperty* typed = nullptr;
+    const VCardProperty* any = nullptr;
+    for (const VCardProperty& p : card.properties) {
+        if (p.name != QLatin1String(name))
+            continue;
+        if (p.preferred)
+            return &p;
+        if (!typed && type && p.types.contains(QLatin1String(type)))
+            typed = &p;
+        if (!any)
+            any = &p;
+    }
+    return typed ? typed : any;
+}
+
+QString joinNonEmpty(const QStringList& parts, const QString& separator) {
+    QStringList kept;
+    for (const QString& part : parts) {
+        if (!part.isEmpty())
+            kept << part;
+    }
+    return kept.join(separator);
+}
+
+QString component(const QStringList& parts, int i) {
+    return i < parts.size() ? parts[i] : QString();
+}
+
+QString escapeValue(const QString& text) {
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QLatin1String("\\\\");
+            break;
+        case ',':
+            out += QLatin1String("\\,");
+            break;
+        case ';':
+            out += QLatin1String("\\;");
+            break;
+        case '\n':
+            out += QLatin1String("\\n");
+            break;
+        case '\r':
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+// A content line folded after 75 octets, never inside a character.
+void appendFolded(QString& out, const QString& line) {
+    int octets = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char32_t c = line[i].unicode();
+        const bool pair = line[i].isHighSurrogate() && i + 1 < line.size();
+        const int size = pair ? 4 : c < 0x80 ? 1 : c < 0x800 ? 2 : 3;
+        if (octets + size > 75) {
+            out += QLatin1String("\r\n ");
+            octets = 1;
+        }
+        out += line[i];
+        if (pair)
+            out += line[++i];
+        octets += size;
+    }
+    out += QLatin1String("\r\n");
+}
+
+} // namespace
+
+QString cityStateZip(const QString& city, const QString& state, const QString& zip) {
+    QString line = city;
+    if (!state.isEmpty())
+        line += (line.isEmpty() ? QString() : QStringLiteral(", ")) + state;
+    if (!zip.isEmpty())
+        line += (line.isEmpty() ? QString() : QStringLiteral("  ")) + zip;
+    return line;
+}
+
+VCardFile readVCards(const QByteArray& bytes) {
+    VCardFile file;
+    std::optional<VCard> card;
+    for (const RawLine& raw : unfold(bytes)) {
+        if (raw.text.trimmed().isEmpty())
+            continue;
+        const std::optional<VCardProperty> property = parseLine(raw.text);
+        const QString name = property ? property->name : QString();
+        const QString value = property ? property->value.trimmed().toUpper() : QString();
+        if (name == QLatin1String("BEGIN") && value == QLatin1String("VCARD")) {
+            if (card)
+                file.problems << QStringLiteral("line %1: the card is cut short (no END:VCARD); "
+                                                "it is left out")
+                                     .arg(card->line);
+            card = VCard{raw.line, {}};
+        } else if (name == QLatin1String("END") && value == QLatin1String("VCARD") && card) {
+            file.cards.push_back(std::move(*card));
+            card.reset();
+        } else if (!property || !card) {
+            file.problems << QStringLiteral("line %1: can't be read: %2")
+                                 .arg(raw.line)
+                                 .arg(decodeText(raw.text.left(60)));
+        } else {
+            card->properties.push_back(*property);
+        }
+    }
+    if (card)
+        file.problems << QStringLiteral("line %1: the card is cut short (the file ends before "
+                                        "END:VCARD); it is left out")
+                             .arg(card->line);
+    return file;
+}
+
+QStringList splitEscaped(const QString& value, QChar separator) {
+    QStringList parts;
+    QString part;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == QLatin1Char('\\') && i + 1 < value.size()) {
+            const QChar next = value[++i];
+            part += (next == QLatin1Char('n') || next == QLatin1Char('N')) ? QChar(u'\n') : next;
+        } else if (c == separator) {
+            parts << part;
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    parts << part;
+    return parts;
+}
+
+QString unescapeValue(const QString& value) {
+    return splitEscaped(value, QChar()).join(QString());
+}
+
+const QStringList& vCardColumns() {
+    static const QStringList columns{
+        QStringLiteral("Name"),    QStringLiteral("Address"),    QStringLiteral("City State Zip"),
+        QStringLiteral("Country"), QStringLiteral("Contact"),    QStringLiteral("Phone"),
+        QStringLiteral("Notes"),   QStringLiteral("Categories"), QStringLiteral("Group Columns")};
+    return columns;
+}
+
+QStringList cardRow(const VCard& card) {
+    QString name;
+    if (const VCardProperty* n = first(card, "N")) {
+        const QStringList parts = splitEscaped(n->value, QLatin1Char(';'));
+        const QString last = component(parts, 0);
+        const QString given = joinNonEmpty({component(parts, 1), component(parts, 2)}, " ");
+        name = joinNonEmpty({last, given}, QStringLiteral(", "));
+    }
+    if (name.isEmpty()) {
+        if (const VCardProperty* fn = first(card, "FN"))
+            name = unescapeValue(fn->value);
+    }
+
+    QString address, cityLine, country;
+    if (const VCardProperty* adr = choose(card, "ADR", "home")) {
+        const QStringList parts = splitEscaped(adr->value, QLatin1Char(';'));
+        // Street lines, then the extended address, then the post box, on one line.
+        QStringList street = component(parts, 2).split(QLatin1Char('\n'));
+        street << component(parts, 1) << component(parts, 0);
+        address = joinNonEmpty(street, QStringLiteral(", "));
+        cityLine = cityStateZip(component(parts, 3), component(parts, 4), component(parts, 5));
+        country = component(parts, 6);
+    }
+
+    QString contact;
+    for (const char* property : kContactProperties) {
+        if (const VCardProperty* p = first(card, property); p && contact.isEmpty())
+            contact = unescapeValue(p->value);
+    }
+    if (contact.isEmpty()) {
+        if (const VCardProperty* org = first(card, "ORG"))
+            contact = joinNonEmpty(splitEscaped(org->value, QLatin1Char(';')), ", ");
+    }
+
+    const VCardProperty* tel = choose(card, "TEL", nullptr);
+    QStringList notes, categories;
+    QString groupColumns;
+    for (const VCardProperty& p : card.properties) {
+        if (p.name == QLatin1String("NOTE"))
+            notes << unescapeValue(p.value);
+        else if (p.name == QLatin1String("CATEGORIES"))
+            categories << splitEscaped(p.value, QLatin1Char(','));
+        else if (p.name == kGroupsProperty)
+            groupColumns = p.value;
+    }
+    // Category names are joined for the mapping's category splitter, which cuts at commas.
+    for (QString& c : categories)
+        c = c.trimmed();
+    return {name,
+            address,
+            cityLine,
+            country,
+            contact,
+            tel ? unescapeValue(tel->value) : QString(),
+            notes.join(QLatin1Char('\n')),
+            categories.join(QLatin1Char('\x1f')),
+            groupColumns};
+}
+
+QString writeVCard(const AddressRecord& record, const GroupTitles& titles) {
+    QString out = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\n");
+    const QString& name = record[Field::Name];
+    // "Last, First" goes to N as its two parts when they give the name back exactly.
+    QString last = name, given;
+    if (const qsizetype comma = name.indexOf(QLatin1String(", ")); comma > 0) {
+        const QString l = name.left(comma), g = name.mid(comma + 2);
+        if (!g.isEmpty()) {
+            last = l;
+            given = g;
+        }
+    }
+    appendFolded(out, QStringLiteral("FN:") +
+                          escapeValue(given.isEmpty() ? name : given + QLatin1Char(' ') + last));
+    appendFolded(out, QStringLiteral("N:") + escapeValue(last) + QLatin1Char(';') +
+                          escapeValue(given) + QStringLiteral(";;;"));
+
+    const QString& cityLine = record[Field::CityStateZip];
+    QString city = cityLine, state, zip;
+    // "City, ST  12345" is split for other programs when its parts give it back exactly.
+    if (const qsizetype gap = cityLine.lastIndexOf(QLatin1String("  ")); gap > 0) {
+        const QString head = cityLine.left(gap);
+        const qsizetype comma = head.lastIndexOf(QLatin1String(", "));
+        const QString c = comma > 0 ? head.left(comma) : head;
+        const QString s = comma > 0 ? head.mid(comma + 2) : QString();
+        const QString z = cityLine.mid(gap + 2);
+        if (cityStateZip(c, s, z) == cityLine) {
+            city = c;
+            state = s;
+            zip = z;
+        }
+    }
+    if (!record[Field::Address].isEmpty() || !cityLine.isEmpty() ||
+        !record[Field::Country].isEmpty())
+        appendFolded(out, QStringLiteral("ADR;TYPE=home:;;") + escapeValue(record[Field::Address]) +
+                              QLatin1Char(';') + escapeValue(city) + QLatin1Char(';') +
+                              escapeValue(state) + QLatin1Char(';') + escapeValue(zip) +
+                              QLatin1Char(';') + escapeValue(record[Field::Country]));
+    if (!record[Field::Phone].isEmpty())
+        appendFolded(out, QStringLiteral("TEL;TYPE=voice:") + escapeValue(record[Field::Phone]));
+    if (!record[Field::Contact].isEmpty())
+        appendFolded(out, QStringLiteral("ORG:") + escapeValue(record[Field::Contact]));
+    if (!record[Field::Notes].isEmpty())
+        appendFolded(out, QStringLiteral("NOTE:") + escapeValue(record[Field::Notes]));
+    QStringList categories, columns;
+    for (int k = 0; k < kGroupColumns; ++k) {
+        if (!record.groups[k])
+            continue;
+        if (!categories.contains(escapeValue(titles[k])))
+            categories << escapeValue(titles[k]);
+        columns << QString::number(k);
+    }
+    if (!categories.isEmpty()) {
+        appendFolded(out, QStringLiteral("CATEGORIES:") + categories.join(QLatin1Char(',')));
+        appendFolded(out, kGroupsProperty + QLatin1Char(':') + columns.join(QLatin1Char(',')));
+    }
+    out += QLatin1String("END:VCARD\r\n");
+    return out;
+}
+
+} // namespace ravelbook::exchange
