@@ -126,7 +126,8 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
 
 // Groups of the row's categories, by title without regard to case. Among groups
 // that share a title, the ones the row names by number are taken, else the
-// first. Returns the categories no title matches.
+// first. Returns the categories no title matches, also those the user has
+// given a group column.
 QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
                           const CategoryAssignments& assignments) {
     QStringList unknown;
@@ -140,8 +141,7 @@ QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
             const auto assigned = assignments.find(category.toLower());
             if (assigned != assignments.end())
                 row.record.groups[assigned->second] = true;
-            else
-                unknown << category;
+            unknown << category;
             continue;
         }
         bool hinted = false;

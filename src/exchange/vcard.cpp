@@ -349,6 +349,9 @@ QStringList cardRow(const VCard& card) {
     }
 
     const VCardProperty* tel = choose(card, "TEL", nullptr);
+    QString phone = tel ? unescapeValue(tel->value) : QString();
+    if (phone.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+        phone = phone.mid(4); // vCard 4.0 writes numbers as URIs
     QStringList notes, categories;
     QString groupColumns;
     for (const VCardProperty& p : card.properties) {
@@ -367,7 +370,7 @@ QStringList cardRow(const VCard& card) {
             cityLine,
             country,
             contact,
-            tel ? unescapeValue(tel->value) : QString(),
+            phone,
             notes.join(QLatin1Char('\n')),
             categories.join(QLatin1Char('\x1f')),
             groupColumns};
