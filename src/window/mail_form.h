@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/address_record.h"
 #include "print/layout.h"
 #include "print/print_destination.h"
 #include "print/print_run.h"
@@ -31,6 +32,7 @@ class DataNavigator;
 class DataSource;
 class Database;
 class Dialogs;
+class ExchangeDialogs;
 class LimitedTextEdit;
 class RecordSetModel;
 class SettingsStore;
@@ -157,6 +159,15 @@ public:
     const PrintOutcome& lastPrint() const { return lastPrint_; }
     const PrintTally& lastPrintTally() const { return lastTally_; }
 
+    // File: Import... and Export... (mail_form_exchange.cpp).
+    QAction* actImport = nullptr;
+    QAction* actExport = nullptr;
+    void actImport_Click();
+    void actExport_Click();
+    // Where import and export ask for files and run the preview; nullptr for Qt's own.
+    void setExchangeDialogs(ExchangeDialogs* dialogs);
+    GroupTitles groupTitles() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -205,6 +216,11 @@ private:
     PrintDestination* destination_ = nullptr;
     PrintOutcome lastPrint_;
     PrintTally lastTally_;
+
+    void buildExchangeMenu();
+    ExchangeDialogs& exchangeDialogs();
+    ExchangeDialogs* exchangeDialogs_ = nullptr;
+    std::shared_ptr<ExchangeDialogs> ownExchangeDialogs_;
 };
 
 } // namespace ravelbook
