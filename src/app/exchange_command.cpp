@@ -219,14 +219,18 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
             db = std::make_unique<Database>(command.database, command.dryRun
                                                                   ? Database::Access::ReadOnly
                                                                   : Database::Access::ReadWrite);
-        const exchange::ImportSource source =
-            exchange::readSource(command.file, *format, command.table);
-        IniSettingsStore settings(settingsRoot());
-        const GroupTitles titles = group_titles::current(settings);
-        exchange::Mapping mapping = exchange::defaultMapping(source.table, titles);
-        exchange::applyRemembered(mapping, source.table, settings);
-        const exchange::ImportPlan plan = exchange::planImport(
-            source, mapping, titles, db ? exchange::bookKeys(*db) : std::unordered_set<QString>{});
+        const exchange::ImportPlan plan = [&] {
+            // The rows read are let go once mapped; only the records are kept.
+            const exchange::ImportSource source =
+                exchange::readSource(command.file, *format, command.table);
+            IniSettingsStore settings(settingsRoot());
+            const GroupTitles titles = group_titles::current(settings);
+            exchange::Mapping mapping = exchange::defaultMapping(source.table, titles);
+            exchange::applyRemembered(mapping, source.table, settings);
+            return exchange::planImport(source, mapping, titles,
+                                        db ? exchange::bookKeys(*db)
+                                           : std::unordered_set<QString>{});
+        }();
         out << exchange::summary(plan, 1000) << Qt::endl;
         if (plan.records.empty() && !plan.book)
             throw CantDo{plan.rowsRead == 0

@@ -1,5 +1,7 @@
 #include "exchange/csv.h"
 
+#include "exchange/text_decoding.h"
+
 namespace ravelbook::exchange {
 
 QChar detectSeparator(const QString& text) {
@@ -27,6 +29,22 @@ CsvRows readCsv(const QString& text) {
     return readCsv(text, detectSeparator(text));
 }
 
+namespace {
+
+// Yes/no columns repeat "0" and "-1" in every row; one shared copy of each
+// spares a large file a small allocation per field.
+void appendField(QStringList& row, QString& field) {
+    static const QString zero = QStringLiteral("0");
+    static const QString minusOne = QStringLiteral("-1");
+    if (field.size() <= 2 && (field == zero || field == minusOne))
+        row << (field == zero ? zero : minusOne);
+    else
+        row << field;
+    field.clear();
+}
+
+} // namespace
+
 CsvRows readCsv(const QString& text, QChar separator) {
     CsvRows out;
     out.separator = separator;
@@ -39,8 +57,7 @@ CsvRows readCsv(const QString& text, QChar separator) {
     bool rowHasContent = false;
 
     const auto endRow = [&] {
-        row << field;
-        field.clear();
+        appendField(row, field);
         if (rowHasContent || row.size() > 1 || !row.first().isEmpty()) {
             out.rows.push_back(std::move(row));
             out.lines.push_back(rowLine);
@@ -101,8 +118,7 @@ CsvRows readCsv(const QString& text, QChar separator) {
             }
             if (p < end && *p == separator) {
                 ++p;
-                row << field;
-                field.clear();
+                appendField(row, field);
                 rowHasContent = true;
                 continue;
             }
@@ -144,6 +160,20 @@ QString csvLine(const QStringList& fields, QChar separator) {
     }
     line += QLatin1String("\r\n");
     return line;
+}
+
+SourceTable csvSource(const QByteArray& bytes) {
+    CsvRows csv = readCsv(decodeText(bytes));
+    SourceTable table;
+    table.kind = QStringLiteral("CSV");
+    table.problems = std::move(csv.problems);
+    if (csv.rows.empty())
+        return table;
+    table.columns = csv.rows.front();
+    table.rows.assign(std::make_move_iterator(csv.rows.begin() + 1),
+                      std::make_move_iterator(csv.rows.end()));
+    table.lines.assign(csv.lines.begin() + 1, csv.lines.end());
+    return table;
 }
 
 } // namespace ravelbook::exchange

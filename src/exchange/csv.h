@@ -1,5 +1,8 @@
 #pragma once
 
+#include "exchange/source_table.h"
+
+#include <QByteArray>
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -28,5 +31,8 @@ CsvRows readCsv(const QString& text, QChar separator);
 void appendCsvField(QString& line, const QString& field, QChar separator = QLatin1Char(','));
 // A whole row, ended with CRLF.
 QString csvLine(const QStringList& fields, QChar separator = QLatin1Char(','));
+
+// A CSV file's bytes as a source: its first row gives the headings.
+SourceTable csvSource(const QByteArray& bytes);
 
 } // namespace ravelbook::exchange

@@ -48,8 +48,10 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
     AddressRecord& r = out.record;
     QString first, middle, last, address2, city, state, zip;
     for (int c = 0; c < int(mapping.size()) && c < row.size(); ++c) {
-        QString value = row[c];
-        value.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        QString value = row[c];                // shared with the row unless it changes
+        if (value.contains(QLatin1Char('\r'))) // the book ends lines with LF alone
+            value.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                .replace(QLatin1Char('\r'), QLatin1Char('\n'));
         const Target& target = mapping[c];
         switch (target.kind) {
         case Target::Ignore:

@@ -69,34 +69,6 @@ QByteArray readTextFile(const QString& path) {
     return bytes;
 }
 
-SourceTable csvSource(const QByteArray& bytes) {
-    CsvRows csv = readCsv(decodeText(bytes));
-    SourceTable table;
-    table.kind = QStringLiteral("CSV");
-    table.problems = std::move(csv.problems);
-    if (csv.rows.empty())
-        return table;
-    table.columns = csv.rows.front();
-    table.rows.assign(std::make_move_iterator(csv.rows.begin() + 1),
-                      std::make_move_iterator(csv.rows.end()));
-    table.lines.assign(csv.lines.begin() + 1, csv.lines.end());
-    return table;
-}
-
-SourceTable vCardSource(const QByteArray& bytes) {
-    VCardFile file = readVCards(bytes);
-    SourceTable table;
-    table.kind = QStringLiteral("vCard");
-    table.columns = vCardColumns();
-    table.problems = std::move(file.problems);
-    table.rows.reserve(file.cards.size());
-    for (const VCard& card : file.cards) {
-        table.rows.push_back(cardRow(card));
-        table.lines.push_back(card.line);
-    }
-    return table;
-}
-
 ImportSource readSource(const QString& path, Format format, const QString& table) {
     ImportSource source;
     switch (format) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "exchange/csv.h"
 #include "exchange/export.h"
 #include "exchange/source_table.h"
+#include "exchange/vcard.h"
 
 #include <optional>
 #include <QByteArray>
@@ -18,9 +20,6 @@ std::optional<Format> guessFormat(const QString& path);
 
 // The file's bytes; throws StoreError for a missing, unreadable, oversized or binary file.
 QByteArray readTextFile(const QString& path);
-
-SourceTable csvSource(const QByteArray& bytes);
-SourceTable vCardSource(const QByteArray& bytes);
 
 // Reads a file of any kind for an import; `table` chooses an Access file's
 // table. Throws StoreError when the file can't be read at all.

@@ -135,6 +135,8 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
                 value.toUpper() == QLatin1String("BASE64") || value.toUpper() == QLatin1String("B");
         } else if (key == QLatin1String("CHARSET")) {
             charset = value;
+        } else if (key == QLatin1String("VALUE")) {
+            property.uri = value.compare(QLatin1String("uri"), Qt::CaseInsensitive) == 0;
         } else if (key == QLatin1String("PREF")) {
             property.preferred = true;
         } else if (key == QLatin1String("TYPE")) {
@@ -331,9 +333,10 @@ QStringList cardRow(const VCard& card) {
     if (const VCardProperty* adr = choose(card, "ADR", "home")) {
         const QStringList parts = splitEscaped(adr->value, QLatin1Char(';'));
         // Street lines, then the extended address, then the post box, on one line.
-        QStringList street = component(parts, 2).split(QLatin1Char('\n'));
-        street << component(parts, 1) << component(parts, 0);
-        address = joinNonEmpty(street, QStringLiteral(", "));
+        QStringList lines;
+        for (int part : {2, 1, 0})
+            lines << component(parts, part).split(QLatin1Char('\n'));
+        address = joinNonEmpty(lines, QStringLiteral(", "));
         cityLine = cityStateZip(component(parts, 3), component(parts, 4), component(parts, 5));
         country = component(parts, 6);
     }
@@ -350,8 +353,8 @@ QStringList cardRow(const VCard& card) {
 
     const VCardProperty* tel = choose(card, "TEL", nullptr);
     QString phone = tel ? unescapeValue(tel->value) : QString();
-    if (phone.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
-        phone = phone.mid(4); // vCard 4.0 writes numbers as URIs
+    if (tel && tel->uri && phone.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
+        phone = phone.mid(4);
     QStringList notes, categories;
     QString groupColumns;
     for (const VCardProperty& p : card.properties) {
@@ -434,6 +437,20 @@ QString writeVCard(const AddressRecord& record, const GroupTitles& titles) {
     }
     out += QLatin1String("END:VCARD\r\n");
     return out;
+}
+
+SourceTable vCardSource(const QByteArray& bytes) {
+    VCardFile file = readVCards(bytes);
+    SourceTable table;
+    table.kind = QStringLiteral("vCard");
+    table.columns = vCardColumns();
+    table.problems = std::move(file.problems);
+    table.rows.reserve(file.cards.size());
+    for (const VCard& card : file.cards) {
+        table.rows.push_back(cardRow(card));
+        table.lines.push_back(card.line);
+    }
+    return table;
 }
 
 } // namespace ravelbook::exchange

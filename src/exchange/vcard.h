@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/address_record.h"
+#include "exchange/source_table.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,6 +16,7 @@ struct VCardProperty {
     QString name;      // upper case, without a group prefix ("item1.")
     QStringList types; // TYPE values and bare 2.1 parameters, lower case
     bool preferred = false;
+    bool uri = false; // VALUE=uri: a TEL of 4.0 written "tel:..."
     QString value;
 };
 
@@ -39,6 +41,8 @@ QString unescapeValue(const QString& value);
 // mapping of a vCard file is the one of a CSV file with those headings.
 const QStringList& vCardColumns();
 QStringList cardRow(const VCard& card);
+// A vCard file's bytes as a source with those columns, a row a card.
+SourceTable vCardSource(const QByteArray& bytes);
 
 // One record as a vCard 3.0 card: CATEGORIES from the titles of its groups, and
 // the group columns themselves, so that a book whose titles repeat comes back alike.
