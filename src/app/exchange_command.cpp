@@ -221,7 +221,7 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
                                                                   : Database::Access::ReadWrite);
         const exchange::ImportPlan plan = [&] {
             // The rows read are let go once mapped; only the records are kept.
-            const exchange::ImportSource source =
+            exchange::ImportSource source =
                 exchange::readSource(command.file, *format, command.table);
             IniSettingsStore settings(settingsRoot());
             const GroupTitles titles = group_titles::current(settings);

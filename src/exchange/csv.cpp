@@ -63,6 +63,8 @@ CsvRows readCsv(const QString& text, QChar separator) {
             out.lines.push_back(rowLine);
         }
         row = QStringList();
+        // Rows are as wide as the first, as a rule; their lists are then allocated once.
+        row.reserve(out.rows.empty() ? 8 : out.rows.front().size());
         rowHasContent = false;
     };
 
@@ -162,8 +164,11 @@ QString csvLine(const QStringList& fields, QChar separator) {
     return line;
 }
 
-SourceTable csvSource(const QByteArray& bytes) {
-    CsvRows csv = readCsv(decodeText(bytes));
+SourceTable csvSource(QByteArray bytes) {
+    QString text = decodeText(bytes);
+    bytes = QByteArray(); // the text is all that is needed from here on
+    CsvRows csv = readCsv(text);
+    text = QString();
     SourceTable table;
     table.kind = QStringLiteral("CSV");
     table.problems = std::move(csv.problems);

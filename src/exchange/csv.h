@@ -33,6 +33,6 @@ void appendCsvField(QString& line, const QString& field, QChar separator = QLati
 QString csvLine(const QStringList& fields, QChar separator = QLatin1Char(','));
 
 // A CSV file's bytes as a source: its first row gives the headings.
-SourceTable csvSource(const QByteArray& bytes);
+SourceTable csvSource(QByteArray bytes);
 
 } // namespace ravelbook::exchange

@@ -1,5 +1,6 @@
 #include "exchange/import.h"
 
+#include "store/bulk_insert.h"
 #include "store/database.h"
 #include "store/exchange_statements.h"
 #include "store/schema.h"
@@ -234,15 +235,16 @@ AddressRecord recordOf(const QStringList& row, const QStringList& columns, const
     return mapped.record;
 }
 
-ImportPlan planImport(const ImportSource& source, const Mapping& mapping, const GroupTitles& titles,
+ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTitles& titles,
                       const std::unordered_set<QString>& existing,
                       const CategoryAssignments& assignments) {
     ImportPlan plan;
     plan.titles = titles;
     plan.book = source.book;
     plan.warnings = source.table.problems;
-    const SourceTable& table = source.table;
+    SourceTable& table = source.table;
     std::map<QString, std::size_t> unknownIndex;
+    plan.records.reserve(table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
         const QStringList& row = table.rows[i];
         const int line = i < table.lines.size() ? table.lines[i] : int(i) + 1;
@@ -255,6 +257,7 @@ ImportPlan planImport(const ImportSource& source, const Mapping& mapping, const 
                                  .arg(table.columns.size());
         }
         MappedRow mapped = mapRow(row, table.columns, mapping);
+        table.rows[i] = QStringList(); // a source of its own lets go of each row once mapped
         const QStringList unknown = resolveGroups(mapped, titles, assignments);
         for (const QString& category : unknown) {
             const QString key = category.toLower();
@@ -270,7 +273,7 @@ ImportPlan planImport(const ImportSource& source, const Mapping& mapping, const 
             ++plan.empty;
             continue;
         }
-        if (existing.count(duplicateKey(record))) {
+        if (!existing.empty() && existing.count(duplicateKey(record))) {
             ++plan.duplicates;
             continue;
         }
@@ -303,24 +306,26 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
         columns << column;
     for (int k = 0; k < kGroupColumns; ++k)
         columns << schema::groupColumn(k);
-    QSqlQuery insert = db.prepare(sql::insertRow(db.tableName(schema::kAddresses), columns));
+    BulkInsert insert(db, db.tableName(schema::kAddresses), columns);
     const int total = int(plan.records.size());
     int added = 0;
     for (int i = 0; i < total; ++i) {
         if (progress && i % kProgressEvery == 0 && !progress(i, total))
             return std::nullopt;
         const AddressRecord& record = plan.records[i];
-        if (existing.count(duplicateKey(record)))
+        if (!existing.empty() && existing.count(duplicateKey(record)))
             continue;
         for (int f = 0; f < kFieldCount; ++f)
-            insert.bindValue(f, record.fields[f]);
+            insert.bindText(f, record.fields[f]);
         for (int k = 0; k < kGroupColumns; ++k)
-            insert.bindValue(kFieldCount + k, record.groups[k] ? -1 : 0);
-        if (!insert.exec())
-            throw StoreError(QStringLiteral("Nothing was imported: the address book refused "
-                                            "record %1 (%2).")
+            insert.bindInt(kFieldCount + k, record.groups[k] ? -1 : 0);
+        try {
+            insert.add();
+        } catch (const StoreError& error) {
+            throw StoreError(QStringLiteral("Nothing was imported: record %1 was refused. %2")
                                  .arg(i + 1)
-                                 .arg(insert.lastError().text()));
+                                 .arg(error.message()));
+        }
         ++added;
     }
     if (plan.book) {

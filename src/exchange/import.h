@@ -47,8 +47,9 @@ struct ImportPlan {
 };
 
 // Maps every row, matches categories to group titles (ignoring case) and
-// leaves out exact duplicates of records in `existing`.
-ImportPlan planImport(const ImportSource& source, const Mapping& mapping, const GroupTitles& titles,
+// leaves out exact duplicates of records in `existing`. Pass the source by
+// std::move when it is no longer needed: its rows are let go as they are mapped.
+ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTitles& titles,
                       const std::unordered_set<QString>& existing,
                       const CategoryAssignments& assignments = {});
 

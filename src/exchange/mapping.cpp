@@ -58,16 +58,16 @@ const std::map<QString, Target>& knownHeadings() {
 } // namespace
 
 bool isFlagText(const QString& text) {
-    static const QStringList flags{"", "-1", "0", "1", "yes", "no", "true", "false", "x"};
-    return flags.contains(text.trimmed(), Qt::CaseInsensitive);
+    const QStringView t = QStringView(text).trimmed();
+    return t.isEmpty() || t == u"0" || t.compare(u"no", Qt::CaseInsensitive) == 0 ||
+           t.compare(u"false", Qt::CaseInsensitive) == 0 || isYes(text);
 }
 
 bool isYes(const QString& text) {
-    const QString t = text.trimmed();
-    return t == QLatin1String("-1") || t == QLatin1String("1") ||
-           t.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0 ||
-           t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
-           t.compare(QLatin1String("x"), Qt::CaseInsensitive) == 0;
+    const QStringView t = QStringView(text).trimmed();
+    return t == u"-1" || t == u"1" || t.compare(u"yes", Qt::CaseInsensitive) == 0 ||
+           t.compare(u"true", Qt::CaseInsensitive) == 0 ||
+           t.compare(u"x", Qt::CaseInsensitive) == 0;
 }
 
 const std::vector<Target>& allTargets() {

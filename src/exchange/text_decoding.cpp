@@ -1,7 +1,5 @@
 #include "exchange/text_decoding.h"
 
-#include <QStringDecoder>
-
 namespace ravelbook::exchange {
 
 namespace {
@@ -15,9 +13,7 @@ constexpr char16_t kHighControls[32] = {
 } // namespace
 
 bool isValidUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
+    return bytes.isValidUtf8();
 }
 
 QString decodeWindows1252(const QByteArray& bytes) {
@@ -31,14 +27,10 @@ QString decodeWindows1252(const QByteArray& bytes) {
 }
 
 QString decodeText(const QByteArray& bytes) {
-    QByteArray body = bytes;
+    QByteArrayView body(bytes);
     if (body.startsWith("\xEF\xBB\xBF"))
-        body.remove(0, 3);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(body);
-    if (!decoder.hasError())
-        return text;
-    return decodeWindows1252(body);
+        body = body.sliced(3);
+    return body.isValidUtf8() ? QString::fromUtf8(body) : decodeWindows1252(body.toByteArray());
 }
 
 } // namespace ravelbook::exchange

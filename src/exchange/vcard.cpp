@@ -2,6 +2,8 @@
 
 #include "exchange/text_decoding.h"
 
+#include <algorithm>
+#include <functional>
 #include <optional>
 #include <QStringDecoder>
 
@@ -20,39 +22,58 @@ struct RawLine {
     int line;
 };
 
-// Physical lines joined into content lines: a line that starts with a blank
-// continues the one before, and so does the line after a quoted-printable
-// value that ends in "=".
-std::vector<RawLine> unfold(const QByteArray& bytes) {
-    std::vector<RawLine> out;
-    int line = 0;
-    qsizetype at = 0;
-    bool softBreak = false;
-    while (at < bytes.size()) {
-        qsizetype end = bytes.indexOf('\n', at);
-        if (end < 0)
-            end = bytes.size();
-        QByteArray text = bytes.mid(at, end - at);
-        at = end + 1;
-        ++line;
-        if (text.endsWith('\r'))
-            text.chop(1);
-        const bool continues =
-            !out.empty() && !text.isEmpty() && (text.front() == ' ' || text.front() == '\t');
-        if (softBreak && !out.empty()) {
-            out.back().text += text;
-        } else if (continues) {
-            out.back().text += text.mid(1);
-        } else {
-            out.push_back({text, line});
+// Physical lines joined into content lines, one at a time: a line that starts
+// with a blank continues the one before, and so does the line after a
+// quoted-printable value that ends in "=".
+class Unfolder {
+public:
+    explicit Unfolder(const QByteArray& bytes) : bytes_(bytes) { fetch(); }
+
+    std::optional<RawLine> next() {
+        if (!ahead_)
+            return std::nullopt;
+        RawLine line{*ahead_, aheadLine_};
+        fetch();
+        for (;;) {
+            const bool softBreak =
+                line.text.endsWith('=') && line.text.toUpper().contains("QUOTED-PRINTABLE");
+            if (softBreak && ahead_) {
+                line.text.chop(1);
+                line.text += *ahead_;
+            } else if (ahead_ && !ahead_->isEmpty() &&
+                       (ahead_->front() == ' ' || ahead_->front() == '\t')) {
+                line.text += ahead_->mid(1);
+            } else {
+                if (softBreak)
+                    line.text.chop(1);
+                return line;
+            }
+            fetch();
         }
-        const QByteArray& last = out.back().text;
-        softBreak = last.endsWith('=') && last.toUpper().contains("QUOTED-PRINTABLE");
-        if (softBreak)
-            out.back().text.chop(1);
     }
-    return out;
-}
+
+private:
+    void fetch() {
+        if (at_ >= bytes_.size()) {
+            ahead_.reset();
+            return;
+        }
+        qsizetype end = bytes_.indexOf('\n', at_);
+        if (end < 0)
+            end = bytes_.size();
+        ahead_ = bytes_.mid(at_, end - at_);
+        if (ahead_->endsWith('\r'))
+            ahead_->chop(1);
+        at_ = end + 1;
+        aheadLine_ = ++line_;
+    }
+
+    const QByteArray& bytes_;
+    qsizetype at_ = 0;
+    int line_ = 0;
+    std::optional<QByteArray> ahead_;
+    int aheadLine_ = 0;
+};
 
 QByteArray decodeQuotedPrintable(const QByteArray& in) {
     QByteArray out;
@@ -111,7 +132,11 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
     }();
     if (colon <= 0)
         return std::nullopt;
-    const QStringList head = splitParameters(QString::fromLatin1(raw.left(colon)));
+    const QByteArray headBytes = raw.left(colon);
+    // Most lines have no parameters and need no splitting.
+    const QStringList head = headBytes.contains(';')
+                                 ? splitParameters(QString::fromLatin1(headBytes))
+                                 : QStringList{QString::fromLatin1(headBytes)};
     VCardProperty property;
     property.name = head.first().trimmed().toUpper();
     if (const qsizetype dot = property.name.lastIndexOf(QLatin1Char('.')); dot >= 0)
@@ -252,36 +277,46 @@ QString cityStateZip(const QString& city, const QString& state, const QString& z
     return line;
 }
 
-VCardFile readVCards(const QByteArray& bytes) {
-    VCardFile file;
+void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onCard,
+                QStringList& problems) {
     std::optional<VCard> card;
-    for (const RawLine& raw : unfold(bytes)) {
-        if (raw.text.trimmed().isEmpty())
+    Unfolder lines(bytes);
+    const auto is = [](const VCardProperty& p, const char* name) {
+        return p.name == QLatin1String(name) &&
+               QStringView(p.value).trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
+    };
+    while (const std::optional<RawLine> raw = lines.next()) {
+        if (std::all_of(raw->text.begin(), raw->text.end(),
+                        [](char c) { return c == ' ' || c == '\t'; }))
             continue;
-        const std::optional<VCardProperty> property = parseLine(raw.text);
-        const QString name = property ? property->name : QString();
-        const QString value = property ? property->value.trimmed().toUpper() : QString();
-        if (name == QLatin1String("BEGIN") && value == QLatin1String("VCARD")) {
+        std::optional<VCardProperty> property = parseLine(raw->text);
+        if (property && is(*property, "BEGIN")) {
             if (card)
-                file.problems << QStringLiteral("line %1: the card is cut short (no END:VCARD); "
-                                                "it is left out")
-                                     .arg(card->line);
-            card = VCard{raw.line, {}};
-        } else if (name == QLatin1String("END") && value == QLatin1String("VCARD") && card) {
-            file.cards.push_back(std::move(*card));
+                problems << QStringLiteral("line %1: the card is cut short (no END:VCARD); "
+                                           "it is left out")
+                                .arg(card->line);
+            card = VCard{raw->line, {}};
+        } else if (property && card && is(*property, "END")) {
+            onCard(std::move(*card));
             card.reset();
         } else if (!property || !card) {
-            file.problems << QStringLiteral("line %1: can't be read: %2")
-                                 .arg(raw.line)
-                                 .arg(decodeText(raw.text.left(60)));
+            problems << QStringLiteral("line %1: can't be read: %2")
+                            .arg(raw->line)
+                            .arg(decodeText(raw->text.left(60)));
         } else {
-            card->properties.push_back(*property);
+            card->properties.push_back(std::move(*property));
         }
     }
     if (card)
-        file.problems << QStringLiteral("line %1: the card is cut short (the file ends before "
-                                        "END:VCARD); it is left out")
-                             .arg(card->line);
+        problems << QStringLiteral("line %1: the card is cut short (the file ends before "
+                                   "END:VCARD); it is left out")
+                        .arg(card->line);
+}
+
+VCardFile readVCards(const QByteArray& bytes) {
+    VCardFile file;
+    readVCards(
+        bytes, [&file](VCard&& card) { file.cards.push_back(std::move(card)); }, file.problems);
     return file;
 }
 
@@ -440,16 +475,17 @@ QString writeVCard(const AddressRecord& record, const GroupTitles& titles) {
 }
 
 SourceTable vCardSource(const QByteArray& bytes) {
-    VCardFile file = readVCards(bytes);
     SourceTable table;
     table.kind = QStringLiteral("vCard");
     table.columns = vCardColumns();
-    table.problems = std::move(file.problems);
-    table.rows.reserve(file.cards.size());
-    for (const VCard& card : file.cards) {
-        table.rows.push_back(cardRow(card));
-        table.lines.push_back(card.line);
-    }
+    // Each card becomes its row as soon as it is read; only the rows are kept.
+    readVCards(
+        bytes,
+        [&table](VCard&& card) {
+            table.rows.push_back(cardRow(card));
+            table.lines.push_back(card.line);
+        },
+        table.problems);
     return table;
 }
 

@@ -3,6 +3,7 @@
 #include "core/address_record.h"
 #include "exchange/source_table.h"
 
+#include <functional>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,9 @@ struct VCardFile {
 
 // Reads every card of a vCard 2.1, 3.0 or 4.0 file.
 VCardFile readVCards(const QByteArray& bytes);
+// The same, handing each card over as soon as it is read.
+void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onCard,
+                QStringList& problems);
 
 // Splits a structured value at its unescaped separators and undoes the escapes.
 QStringList splitEscaped(const QString& value, QChar separator);
