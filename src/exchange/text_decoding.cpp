@@ -26,11 +26,15 @@ QString decodeWindows1252(const QByteArray& bytes) {
     return text;
 }
 
+QString decodeBytes(QByteArrayView bytes) {
+    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : decodeWindows1252(bytes.toByteArray());
+}
+
 QString decodeText(const QByteArray& bytes) {
     QByteArrayView body(bytes);
     if (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
-    return body.isValidUtf8() ? QString::fromUtf8(body) : decodeWindows1252(body.toByteArray());
+    return decodeBytes(body);
 }
 
 } // namespace ravelbook::exchange

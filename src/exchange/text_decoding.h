@@ -9,6 +9,8 @@ namespace ravelbook::exchange {
 // dropped) when the bytes are valid UTF-8, else Windows-1252, which is what
 // older Windows programs write.
 QString decodeText(const QByteArray& bytes);
+// The same for a piece of a file: a byte order mark there is a character like any other.
+QString decodeBytes(QByteArrayView bytes);
 
 QString decodeWindows1252(const QByteArray& bytes);
 bool isValidUtf8(const QByteArray& bytes);

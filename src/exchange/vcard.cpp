@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace ravelbook::exchange {
@@ -22,12 +23,23 @@ struct RawLine {
     int line;
 };
 
+// Whether the parameters of a content line (what comes before its colon) say
+// quoted-printable; the value itself may hold those words.
+bool isQuotedPrintable(const QByteArray& line) {
+    const qsizetype colon = line.indexOf(':');
+    return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+}
+
 // Physical lines joined into content lines, one at a time: a line that starts
 // with a blank continues the one before, and so does the line after a
 // quoted-printable value that ends in "=".
 class Unfolder {
 public:
-    explicit Unfolder(const QByteArray& bytes) : bytes_(bytes) { fetch(); }
+    explicit Unfolder(const QByteArray& bytes) : bytes_(bytes) {
+        if (bytes_.startsWith("\xEF\xBB\xBF"))
+            at_ = 3; // the file's byte order mark
+        fetch();
+    }
 
     std::optional<RawLine> next() {
         if (!ahead_)
@@ -35,8 +47,7 @@ public:
         RawLine line{*ahead_, aheadLine_};
         fetch();
         for (;;) {
-            const bool softBreak =
-                line.text.endsWith('=') && line.text.toUpper().contains("QUOTED-PRINTABLE");
+            const bool softBreak = line.text.endsWith('=') && isQuotedPrintable(line.text);
             if (softBreak && ahead_) {
                 line.text.chop(1);
                 line.text += *ahead_;
@@ -97,7 +108,7 @@ QString decodeCharset(const QByteArray& bytes, const QString& charset) {
     if (name == QLatin1String("windows-1252") || name == QLatin1String("cp1252") ||
         name.startsWith(QLatin1String("iso-8859-1")) || name == QLatin1String("latin1"))
         return decodeWindows1252(bytes);
-    return decodeText(bytes);
+    return decodeBytes(bytes);
 }
 
 // Splits "NAME;PARAM=A,B;BARE" at unquoted semicolons.
@@ -179,7 +190,7 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
     QByteArray bytes = raw.mid(colon + 1);
     if (quotedPrintable)
         bytes = decodeQuotedPrintable(bytes);
-    property.value = charset.isEmpty() ? decodeText(bytes) : decodeCharset(bytes, charset);
+    property.value = charset.isEmpty() ? decodeBytes(bytes) : decodeCharset(bytes, charset);
     return property;
 }
 
@@ -340,7 +351,20 @@ QStringList splitEscaped(const QString& value, QChar separator) {
 }
 
 QString unescapeValue(const QString& value) {
-    return splitEscaped(value, QChar()).join(QString());
+    if (!value.contains(QLatin1Char('\\')))
+        return value;
+    QString out;
+    out.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == QLatin1Char('\\') && i + 1 < value.size()) {
+            const QChar next = value[++i];
+            out += (next == QLatin1Char('n') || next == QLatin1Char('N')) ? QChar(u'\n') : next;
+        } else {
+            out += c;
+        }
+    }
+    return out;
 }
 
 const QStringList& vCardColumns() {
@@ -370,7 +394,7 @@ QStringList cardRow(const VCard& card) {
         // Street lines, then the extended address, then the post box, on one line.
         QStringList lines;
         for (int part : {2, 1, 0})
-            lines << component(parts, part).split(QLatin1Char('\n'));
+            lines << component(parts, part).split(QRegularExpression(QStringLiteral("[\r\n]")));
         address = joinNonEmpty(lines, QStringLiteral(", "));
         cityLine = cityStateZip(component(parts, 3), component(parts, 4), component(parts, 5));
         country = component(parts, 6);

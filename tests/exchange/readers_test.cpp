@@ -83,6 +83,10 @@ TEST(VCardReader, TakesTheFieldsTheBookHas) {
          "BEGIN:VCARD\nN:A;B\nEND:VCARD\nBEGIN:VCARD\nN:Lost\n",
          {"A, B", "", "", "", "", "", ""},
          1},
+        {"byte order mark, QP soft break, NUL kept",
+         "\xEF\xBB\xBF"
+         "BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:a=\n=00b\nEND:VCARD\n",
+         {"", "", "", "", "", "", QString("a") + QChar(0) + "b"}},
         {"unreadable line outside a card",
          "garbage\nBEGIN:VCARD\nN:A\nEND:VCARD\n",
          {"A", "", "", "", "", "", ""},
