@@ -81,6 +81,18 @@ struct CantDo {
     QString message;
 };
 
+// Runs a command; what keeps it from being done goes to `err`, with exit status 1.
+template <typename Command> int reportingFailures(QTextStream& err, Command command) {
+    try {
+        return command();
+    } catch (const CantDo& cant) {
+        err << "ravelbook: " << cant.message << Qt::endl;
+    } catch (const StoreError& error) {
+        err << "ravelbook: " << error.message() << Qt::endl;
+    }
+    return 1;
+}
+
 std::array<bool, kGroupColumns> groupsNamed(const QStringList& names, const GroupTitles& titles) {
     std::array<bool, kGroupColumns> chosen{};
     for (const QString& name : names) {
@@ -206,7 +218,7 @@ std::optional<ExportCommand> parseExportCommand(const QStringList& arguments, QS
 }
 
 int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream& err) {
-    try {
+    return reportingFailures(err, [&] {
         const std::optional<Format> format =
             command.format ? command.format : exchange::guessFormat(command.file);
         if (!format)
@@ -245,16 +257,11 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         out << "Imported " << added.value_or(0) << (added == 1 ? " record." : " records.")
             << Qt::endl;
         return 0;
-    } catch (const CantDo& cant) {
-        err << "ravelbook: " << cant.message << Qt::endl;
-    } catch (const StoreError& error) {
-        err << "ravelbook: " << error.message() << Qt::endl;
-    }
-    return 1;
+    });
 }
 
 int runExportCommand(const ExportCommand& command, QTextStream& out, QTextStream& err) {
-    try {
+    return reportingFailures(err, [&] {
         const Database db(command.database, Database::Access::ReadOnly);
         IniSettingsStore settings(settingsRoot());
         const GroupTitles titles = group_titles::current(settings);
@@ -271,12 +278,7 @@ int runExportCommand(const ExportCommand& command, QTextStream& out, QTextStream
         out << "Exported " << records.size() << (records.size() == 1 ? " record" : " records")
             << " to " << command.output << "." << Qt::endl;
         return 0;
-    } catch (const CantDo& cant) {
-        err << "ravelbook: " << cant.message << Qt::endl;
-    } catch (const StoreError& error) {
-        err << "ravelbook: " << error.message() << Qt::endl;
-    }
-    return 1;
+    });
 }
 
 } // namespace ravelbook

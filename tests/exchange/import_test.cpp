@@ -135,6 +135,45 @@ TEST(Import, IsOneTransaction) {
     }
 }
 
+TEST(Import, BadFilesAreRefusedOrReportedLineByLine) {
+    struct Case {
+        const char* what;
+        const char* file;
+        QByteArray bytes;
+        qint64 size = 0;  // when set, the file is made this long (sparse, all zeros)
+        int records = -1; // -1: the file is refused
+        int warnings = 0;
+    };
+    const QByteArray million(1000000, 'x');
+    const Case cases[] = {
+        {"200 MB", "big.csv", "Name\n", 200 * 1024 * 1024},
+        {"binary", "picture.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+        {"a million characters", "long.csv", "Name,Notes\nA," + million + "\n", 0, 1, 1},
+        {"unbalanced quote", "open.csv", "Name\nA\n\"B\nC\n", 0, 1, 1},
+        {"truncated vCard", "cut.vcf", "BEGIN:VCARD\nN:A\nEND:VCARD\nBEGIN:VCARD\nN:B\n", 0, 1, 1},
+        {"no cards", "none.vcf", "hello\n", 0, 0, 1},
+    };
+    TempBook folder;
+    for (const Case& c : cases) {
+        const QString path = folder.folder() + "/" + c.file;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        if (c.size)
+            file.resize(c.size);
+        file.close();
+        if (c.records < 0) {
+            EXPECT_THROW(readSource(path, *guessFormat(path)), StoreError) << c.what;
+            continue;
+        }
+        const ImportSource source = readSource(path, *guessFormat(path));
+        const ImportPlan plan =
+            planImport(source, defaultMapping(source.table, defaultTitles()), defaultTitles(), {});
+        EXPECT_EQ(int(plan.records.size()), c.records) << c.what;
+        EXPECT_EQ(plan.warnings.size(), c.warnings) << c.what;
+    }
+}
+
 TEST(Export, LeavesTheOldFileWhenItCantFinish) {
     TempBook book;
     const QString path = book.folder() + "/out.csv";
