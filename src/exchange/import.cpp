@@ -7,7 +7,6 @@
 #include "store/store_error.h"
 
 #include <algorithm>
-#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -33,14 +32,26 @@ void appendJoined(QString& into, const QString& value, const QString& separator)
 }
 
 QStringList splitCategories(const QString& text) {
-    // vCard categories arrive already split, joined by a unit separator.
-    static const QRegularExpression separators(QStringLiteral("\\x1f|:::|;|,"));
+    // vCard categories arrive already split, joined by a unit separator; other
+    // programs separate them with ";", "," or " ::: ".
     QStringList out;
-    for (const QString& part : text.split(separators)) {
-        const QString name = part.trimmed();
-        if (!name.isEmpty())
-            out << name;
+    const auto keep = [&out](QStringView part) {
+        part = part.trimmed();
+        if (!part.isEmpty())
+            out << part.toString();
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool colons = c == QLatin1Char(':') && QStringView(text).sliced(i).startsWith(u":::");
+        if (c == QChar(0x1f) || c == QLatin1Char(';') || c == QLatin1Char(',') || colons) {
+            keep(QStringView(text).sliced(start, i - start));
+            if (colons)
+                i += 2;
+            start = i + 1;
+        }
     }
+    keep(QStringView(text).sliced(start));
     return out;
 }
 

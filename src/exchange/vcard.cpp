@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <functional>
 #include <optional>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace ravelbook::exchange {
@@ -72,9 +71,11 @@ private:
         qsizetype end = bytes_.indexOf('\n', at_);
         if (end < 0)
             end = bytes_.size();
-        ahead_ = bytes_.mid(at_, end - at_);
-        if (ahead_->endsWith('\r'))
-            ahead_->chop(1);
+        qsizetype length = end - at_;
+        if (length > 0 && bytes_[at_ + length - 1] == '\r')
+            --length;
+        // A view into the file; only a line that is joined gets a copy of its own.
+        ahead_ = QByteArray::fromRawData(bytes_.constData() + at_, length);
         at_ = end + 1;
         aheadLine_ = ++line_;
     }
@@ -129,6 +130,21 @@ QStringList splitParameters(const QString& head) {
     return parts;
 }
 
+// The name of a property, in upper case. The common ones share one copy each:
+// a large file repeats them in every card.
+QString propertyName(QByteArrayView name) {
+    static const QStringList common{
+        QStringLiteral("BEGIN"),      QStringLiteral("END"),  QStringLiteral("VERSION"),
+        QStringLiteral("N"),          QStringLiteral("FN"),   QStringLiteral("ADR"),
+        QStringLiteral("TEL"),        QStringLiteral("NOTE"), QStringLiteral("ORG"),
+        QStringLiteral("CATEGORIES"), kGroupsProperty};
+    for (const QString& known : common) {
+        if (known.size() == name.size() && QLatin1String(name) == known)
+            return known;
+    }
+    return QString::fromLatin1(name).toUpper();
+}
+
 std::optional<VCardProperty> parseLine(const QByteArray& raw) {
     // The name and parameters are ASCII; only the value needs decoding.
     const qsizetype colon = [&] {
@@ -143,13 +159,13 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
     }();
     if (colon <= 0)
         return std::nullopt;
-    const QByteArray headBytes = raw.left(colon);
+    const QByteArrayView headBytes = QByteArrayView(raw).first(colon);
     // Most lines have no parameters and need no splitting.
-    const QStringList head = headBytes.contains(';')
-                                 ? splitParameters(QString::fromLatin1(headBytes))
-                                 : QStringList{QString::fromLatin1(headBytes)};
+    const QStringList head =
+        headBytes.contains(';') ? splitParameters(QString::fromLatin1(headBytes)) : QStringList();
     VCardProperty property;
-    property.name = head.first().trimmed().toUpper();
+    property.name =
+        head.isEmpty() ? propertyName(headBytes.trimmed()) : head.first().trimmed().toUpper();
     if (const qsizetype dot = property.name.lastIndexOf(QLatin1Char('.')); dot >= 0)
         property.name = property.name.mid(dot + 1);
     if (property.name.isEmpty())
@@ -187,10 +203,14 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
     }
     if (base64)
         return property; // pictures and keys: no text to take
-    QByteArray bytes = raw.mid(colon + 1);
-    if (quotedPrintable)
-        bytes = decodeQuotedPrintable(bytes);
-    property.value = charset.isEmpty() ? decodeBytes(bytes) : decodeCharset(bytes, charset);
+    const QByteArrayView rest = QByteArrayView(raw).sliced(colon + 1);
+    if (quotedPrintable || !charset.isEmpty()) {
+        const QByteArray bytes =
+            quotedPrintable ? decodeQuotedPrintable(rest.toByteArray()) : rest.toByteArray();
+        property.value = charset.isEmpty() ? decodeBytes(bytes) : decodeCharset(bytes, charset);
+    } else {
+        property.value = decodeBytes(rest);
+    }
     return property;
 }
 
@@ -307,6 +327,7 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
                                            "it is left out")
                                 .arg(card->line);
             card = VCard{raw->line, {}};
+            card->properties.reserve(16);
         } else if (property && card && is(*property, "END")) {
             onCard(std::move(*card));
             card.reset();
@@ -333,20 +354,16 @@ VCardFile readVCards(const QByteArray& bytes) {
 
 QStringList splitEscaped(const QString& value, QChar separator) {
     QStringList parts;
-    QString part;
+    qsizetype start = 0;
     for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c == QLatin1Char('\\') && i + 1 < value.size()) {
-            const QChar next = value[++i];
-            part += (next == QLatin1Char('n') || next == QLatin1Char('N')) ? QChar(u'\n') : next;
-        } else if (c == separator) {
-            parts << part;
-            part.clear();
-        } else {
-            part += c;
+        if (value[i] == QLatin1Char('\\')) {
+            ++i; // the escaped character is never a separator
+        } else if (value[i] == separator) {
+            parts << unescapeValue(value.mid(start, i - start));
+            start = i + 1;
         }
     }
-    parts << part;
+    parts << unescapeValue(value.mid(start));
     return parts;
 }
 
@@ -394,7 +411,9 @@ QStringList cardRow(const VCard& card) {
         // Street lines, then the extended address, then the post box, on one line.
         QStringList lines;
         for (int part : {2, 1, 0})
-            lines << component(parts, part).split(QRegularExpression(QStringLiteral("[\r\n]")));
+            lines << QString(component(parts, part))
+                         .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                         .split(QLatin1Char('\n'));
         address = joinNonEmpty(lines, QStringLiteral(", "));
         cityLine = cityStateZip(component(parts, 3), component(parts, 4), component(parts, 5));
         country = component(parts, 6);
@@ -502,6 +521,9 @@ SourceTable vCardSource(const QByteArray& bytes) {
     SourceTable table;
     table.kind = QStringLiteral("vCard");
     table.columns = vCardColumns();
+    const qsizetype cards = bytes.count("END:VCARD");
+    table.rows.reserve(cards);
+    table.lines.reserve(cards);
     // Each card becomes its row as soon as it is read; only the rows are kept.
     readVCards(
         bytes,

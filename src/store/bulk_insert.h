@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -21,7 +23,7 @@ public:
     BulkInsert(const BulkInsert&) = delete;
     BulkInsert& operator=(const BulkInsert&) = delete;
 
-    // Values of the next row, by column index. The text must live until add().
+    // Values of the next row, by column index.
     void bindText(int column, const QString& text);
     void bindInt(int column, int value);
     // Writes the row; throws StoreError with the engine's reason when it is refused.
@@ -30,6 +32,7 @@ public:
 private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
+    std::vector<QByteArray> utf8_; // the texts bound to the next row
 };
 
 } // namespace ravelbook
