@@ -7,6 +7,7 @@
 #include "store/store_error.h"
 
 #include <algorithm>
+#include <bitset>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -146,12 +147,10 @@ QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
                           const CategoryAssignments& assignments) {
     QStringList unknown;
     for (const QString& category : row.categories) {
-        std::vector<int> matching;
-        for (int k = 0; k < kGroupColumns; ++k) {
-            if (titles[k].compare(category, Qt::CaseInsensitive) == 0)
-                matching.push_back(k);
-        }
-        if (matching.empty()) {
+        std::bitset<kGroupColumns> matching;
+        for (int k = 0; k < kGroupColumns; ++k)
+            matching[k] = titles[k].compare(category, Qt::CaseInsensitive) == 0;
+        if (matching.none()) {
             const auto assigned = assignments.find(category.toLower());
             if (assigned != assignments.end())
                 row.record.groups[assigned->second] = true;
@@ -159,14 +158,14 @@ QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
             continue;
         }
         bool hinted = false;
-        for (int k : matching) {
-            if (std::find(row.numbered.begin(), row.numbered.end(), k) != row.numbered.end()) {
-                row.record.groups[k] = true;
-                hinted = true;
-            }
+        for (int k : row.numbered) {
+            if (matching[k])
+                row.record.groups[k] = hinted = true;
         }
-        if (!hinted)
-            row.record.groups[matching.front()] = true;
+        for (int k = 0; !hinted && k < kGroupColumns; ++k) {
+            if (matching[k])
+                row.record.groups[k] = hinted = true;
+        }
     }
     return unknown;
 }

@@ -240,12 +240,15 @@ const VCardProperty* choose(const VCard& card, const char* name, const char* typ
 }
 
 QString joinNonEmpty(const QStringList& parts, const QString& separator) {
-    QStringList kept;
+    QString joined;
     for (const QString& part : parts) {
-        if (!part.isEmpty())
-            kept << part;
+        if (part.isEmpty())
+            continue;
+        if (!joined.isEmpty())
+            joined += separator;
+        joined += part;
     }
-    return kept.join(separator);
+    return joined;
 }
 
 QString component(const QStringList& parts, int i) {
@@ -410,10 +413,15 @@ QStringList cardRow(const VCard& card) {
         const QStringList parts = splitEscaped(adr->value, QLatin1Char(';'));
         // Street lines, then the extended address, then the post box, on one line.
         QStringList lines;
-        for (int part : {2, 1, 0})
-            lines << QString(component(parts, part))
-                         .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-                         .split(QLatin1Char('\n'));
+        for (int part : {2, 1, 0}) {
+            const QString text = component(parts, part);
+            if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
+                lines << QString(text)
+                             .replace(QLatin1Char('\r'), QLatin1Char('\n'))
+                             .split(QLatin1Char('\n'));
+            else
+                lines << text;
+        }
         address = joinNonEmpty(lines, QStringLiteral(", "));
         cityLine = cityStateZip(component(parts, 3), component(parts, 4), component(parts, 5));
         country = component(parts, 6);
