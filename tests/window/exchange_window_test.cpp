@@ -27,7 +27,10 @@ public:
         *chosen = filter;
         return file;
     }
-    QString chooseItem(const QString&, const QString&, const QStringList&) override { return {}; }
+    QString chooseItem(const QString&, const QString&, const QStringList& items) override {
+        offered = items;
+        return table;
+    }
     bool run(QDialog& dialog) override {
         dialog.show();
         inPreview(dynamic_cast<ImportPreview&>(dialog));
@@ -36,6 +39,8 @@ public:
 
     QString file;
     QString filter;
+    QString table;
+    QStringList offered;
     std::function<void(ImportPreview&)> inPreview;
 };
 
@@ -99,6 +104,24 @@ TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
     const QByteArray before = book.bytes();
     form->actImport->trigger();
     EXPECT_EQ(book.bytes(), before);
+}
+
+TEST_F(ExchangeWindow, AnAccessTableIsChosenAndMappedByHand) {
+    exchange.file = MDB_FIXTURES "/nwind.mdb";
+    exchange.table = "Customers";
+    exchange.inPreview = [](ImportPreview& preview) {
+        const QStringList columns = preview.source().table.columns;
+        preview.mappingBox(columns.indexOf("CompanyName"))->setCurrentIndex(1); // Name
+        preview.mappingBox(columns.indexOf("Address"))->setCurrentIndex(2);     // Address
+        EXPECT_EQ(preview.previewTable()->item(0, 0)->text(), "Alfreds Futterkiste");
+        EXPECT_EQ(preview.plan().records.size(), 91u);
+        QTest::mouseClick(preview.importButton(), Qt::LeftButton);
+    };
+    form->actImport->trigger();
+    EXPECT_TRUE(exchange.offered.contains("Customers"));
+    EXPECT_EQ(book.value("SELECT COUNT(*) FROM Addresses").toInt(), 91);
+    EXPECT_EQ(book.value("SELECT Address FROM Addresses WHERE Name = 'Alfreds Futterkiste'"),
+              "Obere Str. 57");
 }
 
 TEST_F(ExchangeWindow, ExportWritesTheGroupsTickedOnMailings) {
