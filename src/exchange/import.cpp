@@ -253,6 +253,7 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
     plan.book = source.book;
     plan.warnings = source.table.problems;
     SourceTable& table = source.table;
+    std::vector<int> unmappedValues(table.columns.size());
     std::map<QString, std::size_t> unknownIndex;
     plan.records.reserve(table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
@@ -265,6 +266,10 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
                                  .arg(line)
                                  .arg(row.size() - table.columns.size())
                                  .arg(table.columns.size());
+        }
+        for (int c = 0; c < int(unmappedValues.size()) && c < row.size(); ++c) {
+            if (mapping[c].kind == Target::Ignore && !row[c].trimmed().isEmpty())
+                ++unmappedValues[c];
         }
         MappedRow mapped = mapRow(row, table.columns, mapping);
         table.rows[i] = QStringList(); // a source of its own lets go of each row once mapped
@@ -298,6 +303,11 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
         }
         plan.records.push_back(std::move(record));
     }
+    for (int c = 0; c < int(unmappedValues.size()); ++c) {
+        if (unmappedValues[c] > 0)
+            plan.notKept.emplace_back(table.columns[c], unmappedValues[c]);
+    }
+    plan.notKept.insert(plan.notKept.end(), table.leftOut.begin(), table.leftOut.end());
     for (const auto& [category, group] : assignments) {
         const auto found = unknownIndex.find(category);
         if (found == unknownIndex.end())
@@ -384,6 +394,13 @@ QString summary(const ImportPlan& plan, int maxWarnings) {
         else
             lines << QStringLiteral("Group \"%1\" (%2) matches no group title and is not kept.")
                          .arg(category.name, count(category.records, "record", "records"));
+    }
+    if (!plan.notKept.empty()) {
+        QStringList parts;
+        for (const auto& [what, rows] : plan.notKept)
+            parts << QStringLiteral("%1 (%2)").arg(what).arg(rows);
+        lines << QStringLiteral("Not kept, as no field takes them: %1.")
+                     .arg(parts.join(QStringLiteral(", ")));
     }
     for (int i = 0; i < plan.warnings.size() && i < maxWarnings; ++i)
         lines << plan.warnings[i];

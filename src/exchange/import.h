@@ -42,6 +42,9 @@ struct ImportPlan {
     int empty = 0;
     QStringList warnings;
     std::vector<UnknownCategory> unknownCategories;
+    // What the file holds that no field takes: columns left unmapped that have
+    // values, and what the reader left out, each with how many rows have it.
+    std::vector<std::pair<QString, int>> notKept;
     GroupTitles titles; // the group titles after the import, assigned categories included
     std::optional<BookExtras> book;
 };

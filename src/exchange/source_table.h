@@ -4,6 +4,7 @@
 #include <optional>
 #include <QString>
 #include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace ravelbook::exchange {
@@ -16,6 +17,8 @@ struct SourceTable {
     std::vector<QStringList> rows;
     std::vector<int> lines; // where each row starts in the file (line, card or row number)
     QStringList problems;   // what could not be read, one entry a place
+    // What the reader itself leaves out, with how often (vCard properties no field takes).
+    std::vector<std::pair<QString, int>> leftOut;
 };
 
 // The other two tables of a book kept in Ravelbook's own layout, which come in as they are.

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <optional>
 #include <QStringDecoder>
 
@@ -532,14 +533,38 @@ SourceTable vCardSource(const QByteArray& bytes) {
     const qsizetype cards = bytes.count("END:VCARD");
     table.rows.reserve(cards);
     table.lines.reserve(cards);
+    // Properties that say nothing about the person, or that a row takes.
+    static const QStringList taken{"VERSION", "PRODID", "REV",        "UID",
+                                   "N",       "FN",     "ADR",        "TEL",
+                                   "NOTE",    "ORG",    "CATEGORIES", kGroupsProperty};
+    std::map<QString, int> leftOut;
     // Each card becomes its row as soon as it is read; only the rows are kept.
     readVCards(
         bytes,
-        [&table](VCard&& card) {
+        [&](VCard&& card) {
             table.rows.push_back(cardRow(card));
             table.lines.push_back(card.line);
+            QStringList seen;
+            // A record has one address and one phone; the others of a card are not kept.
+            for (const char* several : {"ADR", "TEL"}) {
+                const auto count = std::count_if(
+                    card.properties.begin(), card.properties.end(),
+                    [several](const VCardProperty& p) { return p.name == QLatin1String(several); });
+                if (count > 1)
+                    seen << QStringLiteral("%1 but the one taken").arg(QLatin1String(several));
+            }
+            for (const VCardProperty& p : card.properties) {
+                const bool contact =
+                    std::any_of(std::begin(kContactProperties), std::end(kContactProperties),
+                                [&p](const char* name) { return p.name == QLatin1String(name); });
+                if (!contact && !taken.contains(p.name) && !seen.contains(p.name))
+                    seen << p.name;
+            }
+            for (const QString& name : seen)
+                ++leftOut[name];
         },
         table.problems);
+    table.leftOut.assign(leftOut.begin(), leftOut.end());
     return table;
 }
 

@@ -84,11 +84,11 @@ TEST(Import, SkipsDuplicatesAndMatchesGroupsByTitle) {
     const auto db = book.open();
     GroupTitles titles = defaultTitles();
     titles[4] = QStringLiteral("Book Club");
-    const QByteArray csv = "Name,Address,Categories\n"
-                           "\"Smith, John\",1 Main St,\n"           // in the book already
-                           "\"Smith, John\",2 Other St,book club\n" // same name, other address
-                           "\"Doe, Jane\",,Chess;Personal;CHESS\n"  // unknown, twice
-                           ",,\n";                                  // empty
+    const QByteArray csv = "Name,Address,Categories,E-mail\n"
+                           "\"Smith, John\",1 Main St,,\n"             // in the book already
+                           "\"Smith, John\",2 Other St,book club,\n"   // same name, other address
+                           "\"Doe, Jane\",,Chess;Personal;CHESS,j@x\n" // unknown, twice
+                           ",,,\n";                                    // empty
     const ImportPlan plan = planFor(*db, csv, Format::Csv, titles);
     EXPECT_EQ(plan.records.size(), 2u);
     EXPECT_EQ(plan.duplicates, 1);
@@ -98,6 +98,7 @@ TEST(Import, SkipsDuplicatesAndMatchesGroupsByTitle) {
     ASSERT_EQ(plan.unknownCategories.size(), 1u);
     EXPECT_EQ(plan.unknownCategories[0].records, 2);
     EXPECT_TRUE(summary(plan).contains("\"Chess\" (2 records) matches no group title"));
+    EXPECT_TRUE(summary(plan).contains("Not kept, as no field takes them: E-mail (1)."));
 
     // Given a column, the category lands there and the column takes its title.
     const ImportPlan assigned = planFor(*db, csv, Format::Csv, titles, {{"chess", 12}});
