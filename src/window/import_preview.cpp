@@ -104,8 +104,9 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
     layout->addWidget(buttons);
 
     resize(900, 700);
-    replan();
-    fillCategories();
+    categoriesLabel_->hide();
+    categories_->hide();
+    replan(); // fills the categories when there are any
 }
 
 QComboBox* ImportPreview::categoryBox(int row) const {

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringListModel>
 #include <QTableWidget>
 #include <QTest>
@@ -79,6 +80,8 @@ TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
         EXPECT_EQ(preview.previewTable()->item(0, 6)->text(), "likes tea");
         EXPECT_TRUE(preview.summaryText()->toPlainText().contains(
             "\"Chess\" (2 records) matches no group title"));
+        // One box for the one category, in its row.
+        EXPECT_EQ(preview.findChildren<QComboBox*>(QRegularExpression("^category")).size(), 1);
         preview.categoryBox(0)->setCurrentIndex(13); // group column 12
         EXPECT_EQ(preview.previewTable()->item(1, 7)->text(), "12 Chess");
         QTest::mouseClick(preview.importButton(), Qt::LeftButton);
