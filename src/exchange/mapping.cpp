@@ -146,13 +146,20 @@ Mapping defaultMapping(const SourceTable& table, const GroupTitles& titles) {
             mapping[c] = {Target::GroupColumn, group};
             continue;
         }
-        bool flags = !table.rows.empty();
+        // A yes/no column holds nothing but yes/no texts, and at least one of them;
+        // an empty column is no evidence either way.
+        bool flags = true;
+        bool anyValue = false;
         for (const QStringList& row : table.rows) {
-            if (c < row.size() && !isFlagText(row[c])) {
+            if (c >= row.size())
+                continue;
+            if (!isFlagText(row[c])) {
                 flags = false;
                 break;
             }
+            anyValue = anyValue || !row[c].trimmed().isEmpty();
         }
+        flags = flags && anyValue;
         // A yes/no column headed by a group title is that group, even when the
         // title is also a heading other programs use.
         if (flags) {
