@@ -33,8 +33,7 @@ void appendJoined(QString& into, const QString& value, const QString& separator)
 }
 
 QStringList splitCategories(const QString& text) {
-    // vCard categories arrive already split, joined by a unit separator; other
-    // programs separate them with ";", "," or " ::: ".
+    // Programs separate them with ";", "," or " ::: ".
     QStringList out;
     const auto keep = [&out](QStringView part) {
         part = part.trimmed();
@@ -45,7 +44,7 @@ QStringList splitCategories(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const bool colons = c == QLatin1Char(':') && QStringView(text).sliced(i).startsWith(u":::");
-        if (c == QChar(0x1f) || c == QLatin1Char(';') || c == QLatin1Char(',') || colons) {
+        if (c == QLatin1Char(';') || c == QLatin1Char(',') || colons) {
             keep(QStringView(text).sliced(start, i - start));
             if (colons)
                 i += 2;
@@ -103,6 +102,12 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
         case Target::Categories:
             out.categories << splitCategories(value);
             break;
+        case Target::TitleLines:
+            for (const QString& line : value.split(QLatin1Char('\n'))) {
+                if (!line.trimmed().isEmpty())
+                    out.categories << line.trimmed();
+            }
+            break;
         case Target::TitledFlag:
             if (isYes(value))
                 out.categories << columns[c].trimmed();
@@ -149,7 +154,8 @@ QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
     for (const QString& category : row.categories) {
         std::bitset<kGroupColumns> matching;
         for (int k = 0; k < kGroupColumns; ++k)
-            matching[k] = titles[k].compare(category, Qt::CaseInsensitive) == 0;
+            matching[k] =
+                QStringView(titles[k]).trimmed().compare(category, Qt::CaseInsensitive) == 0;
         if (matching.none()) {
             const auto assigned = assignments.find(category.toLower());
             if (assigned != assignments.end())

@@ -49,6 +49,7 @@ const std::map<QString, Target>& knownHeadings() {
                             "home zipcode", "address 1 - postal code", "postcode"});
         add({Target::Categories},
             {"categories", "category", "group membership", "labels", "groups"});
+        add({Target::TitleLines}, {"group titles"});
         add({Target::GroupNumbers}, {"group columns"});
         return h;
     }();
@@ -75,9 +76,10 @@ const std::vector<Target>& allTargets() {
         std::vector<Target> t{{Target::Ignore}};
         for (int f = 0; f < kFieldCount; ++f)
             t.push_back({Target::BookField, f});
-        for (Target::Kind k : {Target::FirstName, Target::MiddleName, Target::LastName,
-                               Target::Address2, Target::City, Target::State, Target::Zip,
-                               Target::Categories, Target::TitledFlag, Target::GroupNumbers})
+        for (Target::Kind k :
+             {Target::FirstName, Target::MiddleName, Target::LastName, Target::Address2,
+              Target::City, Target::State, Target::Zip, Target::Categories, Target::TitleLines,
+              Target::TitledFlag, Target::GroupNumbers})
             t.push_back({k});
         for (int g = 0; g < kGroupColumns; ++g)
             t.push_back({Target::GroupColumn, g});
@@ -108,6 +110,8 @@ QString targetLabel(const Target& target, const GroupTitles& titles) {
         return QStringLiteral("City State Zip: zip");
     case Target::Categories:
         return QStringLiteral("Groups by title");
+    case Target::TitleLines:
+        return QStringLiteral("Groups by title, one a line");
     case Target::TitledFlag:
         return QStringLiteral("Group titled by the heading (yes/no)");
     case Target::GroupNumbers:
@@ -121,9 +125,10 @@ QString targetLabel(const Target& target, const GroupTitles& titles) {
 }
 
 QString targetKey(const Target& target) {
-    static const char* const names[] = {
-        "ignore", "field", "first-name", "middle-name", "last-name", "address-2",    "city",
-        "state",  "zip",   "categories", "titled-flag", "group",     "group-numbers"};
+    static const char* const names[] = {"ignore",    "field",        "first-name",  "middle-name",
+                                        "last-name", "address-2",    "city",        "state",
+                                        "zip",       "categories",   "title-lines", "titled-flag",
+                                        "group",     "group-numbers"};
     return QStringLiteral("%1 %2").arg(QLatin1String(names[target.kind])).arg(target.index);
 }
 
@@ -165,7 +170,8 @@ Mapping defaultMapping(const SourceTable& table, const GroupTitles& titles) {
         if (flags) {
             int nth = titleSeen[heading.toLower()]++;
             for (int k = 0; k < kGroupColumns && mapping[c].kind == Target::Ignore; ++k) {
-                if (titles[k].compare(heading, Qt::CaseInsensitive) == 0 && nth-- == 0)
+                if (QStringView(titles[k]).trimmed().compare(heading, Qt::CaseInsensitive) == 0 &&
+                    nth-- == 0)
                     mapping[c] = {Target::GroupColumn, k};
             }
             if (mapping[c].kind != Target::Ignore)

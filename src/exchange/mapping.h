@@ -25,6 +25,7 @@ struct Target {
         State,
         Zip,
         Categories,   // group titles, separated by ";", "," or ":::"
+        TitleLines,   // group titles, one a line (a title may hold a comma)
         TitledFlag,   // a yes/no column: a yes makes the heading one of the record's categories
         GroupColumn,  // a yes/no column of group `index`
         GroupNumbers, // group column numbers, separated by commas

@@ -390,9 +390,9 @@ QString unescapeValue(const QString& value) {
 
 const QStringList& vCardColumns() {
     static const QStringList columns{
-        QStringLiteral("Name"),    QStringLiteral("Address"),    QStringLiteral("City State Zip"),
-        QStringLiteral("Country"), QStringLiteral("Contact"),    QStringLiteral("Phone"),
-        QStringLiteral("Notes"),   QStringLiteral("Categories"), QStringLiteral("Group Columns")};
+        QStringLiteral("Name"),    QStringLiteral("Address"),      QStringLiteral("City State Zip"),
+        QStringLiteral("Country"), QStringLiteral("Contact"),      QStringLiteral("Phone"),
+        QStringLiteral("Notes"),   QStringLiteral("Group Titles"), QStringLiteral("Group Columns")};
     return columns;
 }
 
@@ -452,7 +452,7 @@ QStringList cardRow(const VCard& card) {
         else if (p.name == kGroupsProperty)
             groupColumns = p.value;
     }
-    // Category names are joined for the mapping's category splitter, which cuts at commas.
+    // One title a line: a title may hold a comma.
     for (QString& c : categories)
         c = c.trimmed();
     return {name,
@@ -462,7 +462,7 @@ QStringList cardRow(const VCard& card) {
             contact,
             phone,
             notes.join(QLatin1Char('\n')),
-            categories.join(QLatin1Char('\x1f')),
+            categories.join(QLatin1Char('\n')),
             groupColumns};
 }
 

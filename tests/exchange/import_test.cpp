@@ -52,7 +52,7 @@ TEST(RoundTrip, ExportThenImportIntoAnEmptyBookGivesTheSameRecords) {
         record({"Иванов, Иван", "ул. Ленина, 1", "Москва", "Россия"}, {9}),
         record({"王, 明", "", "", "中国", "", "", "備考"}),
         record({"Acme, Inc.", "", "Springfield", "", "", "", " blanks at the ends "}, {5}),
-        record({"Smith,", "Only the name part", "", "", "", "", ""}, {15, 16}),
+        record({"Smith,", "Only the name part", "", "", "", "", ""}, {14, 15, 16}),
         record({"", "A record without a name", "", "", "Contact only", "", ""}, {1}),
         record({"Twin, The", "Same", "", "", "", "", ""}),
         record({"Twin, The", "Same", "", "", "", "", ""}),
@@ -65,6 +65,7 @@ TEST(RoundTrip, ExportThenImportIntoAnEmptyBookGivesTheSameRecords) {
     GroupTitles titles = defaultTitles();
     titles[16] = QStringLiteral("Phone");
     titles[15] = QStringLiteral("notes");
+    titles[14] = QStringLiteral(" Golf, Tennis ");
     for (const auto& [format, records] : {std::pair{Format::Csv, full},
                                           {Format::VCard, full},
                                           {Format::Csv, plain},
