@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <QStringDecoder>
+#include <QVarLengthArray>
 
 namespace ravelbook::exchange {
 
@@ -52,7 +53,7 @@ public:
                 line.text.chop(1);
                 line.text += *ahead_;
             } else if (ahead_ && !ahead_->isEmpty() &&
-                       (ahead_->front() == ' ' || ahead_->front() == '\t')) {
+                       (ahead_->at(0) == ' ' || ahead_->at(0) == '\t')) {
                 line.text += ahead_->mid(1);
             } else {
                 if (softBreak)
@@ -114,21 +115,36 @@ QString decodeCharset(const QByteArray& bytes, const QString& charset) {
 }
 
 // Splits "NAME;PARAM=A,B;BARE" at unquoted semicolons.
-QStringList splitParameters(const QString& head) {
-    QStringList parts;
-    QString part;
+QVarLengthArray<QByteArrayView, 8> splitParameters(QByteArrayView head) {
+    QVarLengthArray<QByteArrayView, 8> parts;
     bool quoted = false;
-    for (const QChar c : head) {
-        if (c == QLatin1Char('"'))
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < head.size(); ++i) {
+        if (head[i] == '"') {
             quoted = !quoted;
-        else if (c == QLatin1Char(';') && !quoted) {
-            parts << part;
-            part.clear();
-        } else
-            part += c;
+        } else if (head[i] == ';' && !quoted) {
+            parts.append(head.sliced(start, i - start));
+            start = i + 1;
+        }
     }
-    parts << part;
+    parts.append(head.sliced(start));
     return parts;
+}
+
+bool sameWord(QByteArrayView a, const char* b) {
+    return a.compare(QByteArrayView(b), Qt::CaseInsensitive) == 0;
+}
+
+// A TYPE value in lower case; the common ones share one copy each.
+QString typeName(QByteArrayView type) {
+    static const QStringList common{QStringLiteral("home"),  QStringLiteral("work"),
+                                    QStringLiteral("voice"), QStringLiteral("cell"),
+                                    QStringLiteral("fax"),   QStringLiteral("internet")};
+    for (const QString& known : common) {
+        if (known.size() == type.size() && sameWord(type, qPrintable(known)))
+            return known;
+    }
+    return QString::fromLatin1(type).toLower();
 }
 
 // The name of a property, in upper case. The common ones share one copy each:
@@ -160,45 +176,48 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
     }();
     if (colon <= 0)
         return std::nullopt;
-    const QByteArrayView headBytes = QByteArrayView(raw).first(colon);
-    // Most lines have no parameters and need no splitting.
-    const QStringList head =
-        headBytes.contains(';') ? splitParameters(QString::fromLatin1(headBytes)) : QStringList();
-    VCardProperty property;
-    property.name =
-        head.isEmpty() ? propertyName(headBytes.trimmed()) : head.first().trimmed().toUpper();
-    if (const qsizetype dot = property.name.lastIndexOf(QLatin1Char('.')); dot >= 0)
-        property.name = property.name.mid(dot + 1);
-    if (property.name.isEmpty())
+    const QVarLengthArray<QByteArrayView, 8> head =
+        splitParameters(QByteArrayView(raw).first(colon));
+    QByteArrayView name = head[0].trimmed();
+    if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0)
+        name = name.sliced(dot + 1); // a group prefix ("item1.")
+    if (name.isEmpty())
         return std::nullopt;
+    VCardProperty property;
+    property.name = propertyName(name);
     QString charset;
     bool quotedPrintable = false;
     bool base64 = false;
-    for (int i = 1; i < head.size(); ++i) {
-        const QString& parameter = head[i];
-        const qsizetype equals = parameter.indexOf(QLatin1Char('='));
-        const QString key =
-            equals < 0 ? QStringLiteral("TYPE") : parameter.left(equals).trimmed().toUpper();
-        QString value = equals < 0 ? parameter : parameter.mid(equals + 1);
-        value.remove(QLatin1Char('"'));
-        if (key == QLatin1String("ENCODING") ||
-            (equals < 0 && value.toUpper() == QLatin1String("QUOTED-PRINTABLE"))) {
-            quotedPrintable = value.toUpper() == QLatin1String("QUOTED-PRINTABLE");
-            base64 =
-                value.toUpper() == QLatin1String("BASE64") || value.toUpper() == QLatin1String("B");
-        } else if (key == QLatin1String("CHARSET")) {
-            charset = value;
-        } else if (key == QLatin1String("VALUE")) {
-            property.uri = value.compare(QLatin1String("uri"), Qt::CaseInsensitive) == 0;
-        } else if (key == QLatin1String("PREF")) {
+    for (qsizetype i = 1; i < head.size(); ++i) {
+        const QByteArrayView parameter = head[i];
+        const qsizetype equals = parameter.indexOf('=');
+        // A bare 2.1 parameter ("HOME", "QUOTED-PRINTABLE") is a type or an encoding.
+        const QByteArrayView key =
+            equals < 0 ? QByteArrayView() : parameter.first(equals).trimmed();
+        QByteArrayView value = (equals < 0 ? parameter : parameter.sliced(equals + 1)).trimmed();
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+            value = value.sliced(1, value.size() - 2);
+        if (sameWord(key, "ENCODING") || (equals < 0 && sameWord(value, "QUOTED-PRINTABLE"))) {
+            quotedPrintable = sameWord(value, "QUOTED-PRINTABLE");
+            base64 = sameWord(value, "BASE64") || sameWord(value, "B");
+        } else if (sameWord(key, "CHARSET")) {
+            charset = QString::fromLatin1(value);
+        } else if (sameWord(key, "VALUE")) {
+            property.uri = sameWord(value, "uri");
+        } else if (sameWord(key, "PREF")) {
             property.preferred = true;
-        } else if (key == QLatin1String("TYPE")) {
-            for (const QString& type : value.split(QLatin1Char(','))) {
-                const QString t = type.trimmed().toLower();
-                if (t == QLatin1String("pref"))
+        } else if (equals < 0 || sameWord(key, "TYPE")) {
+            qsizetype from = 0;
+            while (from <= value.size()) {
+                qsizetype comma = value.indexOf(',', from);
+                if (comma < 0)
+                    comma = value.size();
+                const QByteArrayView type = value.sliced(from, comma - from).trimmed();
+                if (sameWord(type, "pref"))
                     property.preferred = true;
-                else if (!t.isEmpty())
-                    property.types << t;
+                else if (!type.isEmpty())
+                    property.types << typeName(type);
+                from = comma + 1;
             }
         }
     }
@@ -372,19 +391,20 @@ QStringList splitEscaped(const QString& value, QChar separator) {
 }
 
 QString unescapeValue(const QString& value) {
-    if (!value.contains(QLatin1Char('\\')))
+    qsizetype backslash = value.indexOf(QLatin1Char('\\'));
+    if (backslash < 0)
         return value;
     QString out;
     out.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c == QLatin1Char('\\') && i + 1 < value.size()) {
-            const QChar next = value[++i];
-            out += (next == QLatin1Char('n') || next == QLatin1Char('N')) ? QChar(u'\n') : next;
-        } else {
-            out += c;
-        }
+    qsizetype from = 0;
+    while (backslash >= 0 && backslash + 1 < value.size()) {
+        out.append(value.constData() + from, backslash - from);
+        const QChar next = value[backslash + 1];
+        out += (next == QLatin1Char('n') || next == QLatin1Char('N')) ? QChar(u'\n') : next;
+        from = backslash + 2;
+        backslash = value.indexOf(QLatin1Char('\\'), from);
     }
+    out.append(value.constData() + from, value.size() - from);
     return out;
 }
 
