@@ -14,6 +14,7 @@
 #include "window/mail_form.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QProgressDialog>
 
@@ -47,6 +48,15 @@ public:
 
 private:
     QProgressDialog dialog_;
+};
+
+// The wait cursor while it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
 };
 
 } // namespace
@@ -102,14 +112,15 @@ void frmMailForm::actImport_Click() {
                     return;
             }
         }
-        exchange::ImportSource source = exchange::readSource(file, *format, table);
         const GroupTitles titles = groupTitles();
+        std::optional<BusyCursor> busy(std::in_place); // reading a large file takes a moment
+        exchange::ImportSource source = exchange::readSource(file, *format, table);
         const exchange::Mapping defaults = exchange::defaultMapping(source.table, titles);
         exchange::Mapping mapping = defaults;
         exchange::applyRemembered(mapping, source.table, settings_);
-
         ImportPreview preview(file, std::move(source), mapping, titles, exchange::bookKeys(db_),
                               this);
+        busy.reset();
         if (!ask.run(preview))
             return;
         exchange::remember(preview.mapping(), defaults, preview.source().table, settings_);
