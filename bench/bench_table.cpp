@@ -2,6 +2,7 @@
 //   ravelbook_bench [--runs K] [--sizes N,N,...] [--work DIR]
 // Each figure is the median of K runs, each run a process of its own, so that
 // its peak memory is its own. Ratios are what count: the machine is noisy.
+#include "store/schema.h"
 #include "store/statements.h"
 
 #include <algorithm>
@@ -137,6 +138,61 @@ void row(const char* name, long records, const Figure& subject, const Figure& fl
     std::fflush(stdout);
 }
 
+QStringList shell(const QString& script) {
+    return {QStringLiteral("/bin/sh"), QStringLiteral("-c"), script};
+}
+
+QString quoted(const QString& path) {
+    return QLatin1Char('\'') + path + QLatin1Char('\'');
+}
+
+// Import and export of the whole book, as whole `ravelbook import/export`
+// processes, beside the sqlite3 shell reading and writing the same CSV.
+void exchangeRows(const QString& program, const QString& book, const QString& work, long n,
+                  int runs) {
+    const QDir dir(work);
+    const QString csv = dir.filePath(QStringLiteral("book-%1.csv").arg(n));
+    const QString vcf = dir.filePath(QStringLiteral("book-%1.vcf").arg(n));
+    const QString into = dir.filePath(QStringLiteral("import-%1.db").arg(n));
+    const QString out = dir.filePath(QStringLiteral("export-%1").arg(n));
+    const auto exportTo = [&](const char* format, const QString& file) {
+        return QStringList{program,
+                           QStringLiteral("export"),
+                           QStringLiteral("--database"),
+                           book,
+                           QStringLiteral("--format"),
+                           QLatin1String(format),
+                           QStringLiteral("--output"),
+                           file};
+    };
+    run(exportTo("csv", csv));
+    run(exportTo("vcard", vcf));
+
+    // A new book each run, so that every record is added.
+    const QString create = ravelbook::schema::tables().front().createText;
+    const Figure floorImport = measure(
+        shell(QStringLiteral("rm -f %1 && exec sqlite3 %1 %2 %3")
+                  .arg(quoted(into), quoted(create),
+                       quoted(QStringLiteral(".import --csv --skip 1 %1 Addresses").arg(csv)))),
+        runs);
+    const auto importOf = [&](const QString& file) {
+        return shell(QStringLiteral("rm -f %1 && exec %2 import --database %1 %3 >/dev/null")
+                         .arg(quoted(into), quoted(program), quoted(file)));
+    };
+    row("import CSV", n, whole(measure(importOf(csv), runs)), whole(floorImport), {2.0, 200.0});
+    row("import vCard", n, whole(measure(importOf(vcf), runs)), whole(floorImport), {3.0, 200.0});
+
+    const Figure floorExport =
+        measure(shell(QStringLiteral("exec sqlite3 %1 '.headers on' '.mode csv' '.output %2' "
+                                     "'SELECT * FROM Addresses'")
+                          .arg(quoted(book), out)),
+                runs);
+    row("export CSV", n, whole(measure(exportTo("csv", out), runs)), whole(floorExport), {});
+    row("export vCard", n, whole(measure(exportTo("vcard", out), runs)), whole(floorExport), {});
+    for (const QString& file : {csv, vcf, into, out})
+        QFile::remove(file);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -173,7 +229,8 @@ int main(int argc, char* argv[]) {
 
     try {
         std::printf("Median of %d runs; floors: the same query read with the bare SQLite C API,\n"
-                    "and a bare QPdfWriter program drawing the same labels.\n\n",
+                    "a bare QPdfWriter program drawing the same labels, and the sqlite3 shell\n"
+                    "importing and exporting the same CSV.\n\n",
                     runs);
         header();
         for (const long n : sizes) {
@@ -230,6 +287,7 @@ int main(int argc, char* argv[]) {
                     floorPdf, {1.5, {}});
                 QFile::remove(pdf);
             }
+            exchangeRows(program, book, work, n, runs);
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "ravelbook_bench: %s\n", error.what());

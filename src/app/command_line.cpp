@@ -8,6 +8,8 @@ QString usage() {
     return QStringLiteral("Usage: ravelbook [--database FILE | FILE]\n"
                           "       ravelbook --version\n"
                           "       ravelbook print --help\n"
+                          "       ravelbook import --help\n"
+                          "       ravelbook export --help\n"
                           "\n"
                           "Keeps an address book and prints it onto labels, envelopes, cards and "
                           "fliers.\n"

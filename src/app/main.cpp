@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/console_dialogs.h"
+#include "app/exchange_command.h"
 #include "app/paths.h"
 #include "app/print_command.h"
 #include "app/startup.h"
@@ -12,6 +13,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -53,11 +55,38 @@ int printMain(int argc, char* argv[]) {
     return ravelbook::runPrintCommand(*command, out, err);
 }
 
+// "ravelbook import ..." and "ravelbook export ...": records in and out, without a window.
+template <typename Parse, typename Run>
+int exchangeMain(int argc, char* argv[], const QString& usage, Parse parse, Run run) {
+    for (int i = 2; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--help") == 0 || qstrcmp(argv[i], "-h") == 0) {
+            std::fputs(qPrintable(usage), stdout);
+            return 0;
+        }
+    }
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QString error;
+    const auto command = parse(app.arguments().mid(2), error);
+    if (!command) {
+        err << "ravelbook " << argv[1] << ": " << error << "\n\n" << usage;
+        return 2;
+    }
+    return run(*command, out, err);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     if (argc > 1 && qstrcmp(argv[1], "print") == 0)
         return printMain(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "import") == 0)
+        return exchangeMain(argc, argv, ravelbook::importUsage(), ravelbook::parseImportCommand,
+                            ravelbook::runImportCommand);
+    if (argc > 1 && qstrcmp(argv[1], "export") == 0)
+        return exchangeMain(argc, argv, ravelbook::exportUsage(), ravelbook::parseExportCommand,
+                            ravelbook::runExportCommand);
 
     // Help and the version need no display, so they are answered before Qt connects to one.
     for (int i = 1; i < argc; ++i) {

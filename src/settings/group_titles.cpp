@@ -33,6 +33,18 @@ std::array<std::optional<QString>, kGroups> read(const SettingsStore& store) {
     return titles;
 }
 
+QString designTitle(int group) {
+    return group < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
+}
+
+std::array<QString, kGroups> current(const SettingsStore& store) {
+    const auto saved = read(store);
+    std::array<QString, kGroups> titles;
+    for (int group = 0; group < kGroups; ++group)
+        titles[group] = saved[group].value_or(designTitle(group));
+    return titles;
+}
+
 void save(SettingsStore& store, const std::array<QString, kGroups>& titles,
           const std::array<bool, kGroups>& changed) {
     const auto kept = read(store);

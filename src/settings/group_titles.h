@@ -24,6 +24,11 @@ QString key(int group);
 // of the section are ignored.
 std::array<std::optional<QString>, kGroups> read(const SettingsStore& store);
 
+// The title a group has before the user renames it: the window's design captions.
+QString designTitle(int group);
+// Every group's title as the window shows it: the saved one, else the design caption.
+std::array<QString, kGroups> current(const SettingsStore& store);
+
 // Saves `titles[g]` for each group `g` that `changed` marks, and for any group
 // whose key the file doesn't hold yet, on top of what the file holds now: two
 // windows that each renamed a group both keep their rename.

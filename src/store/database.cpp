@@ -256,7 +256,12 @@ void Database::fail(const QSqlError& error, const QString& context) const {
 }
 
 void Database::refuseWriteWhenDamaged(const QString& text) const {
-    if (damaged_ && isStatementWrite(text))
+    if (isStatementWrite(text))
+        requireWritable();
+}
+
+void Database::requireWritable() const {
+    if (damaged_)
         throw StoreError(QStringLiteral("Nothing was written: the address book \"%1\" is damaged "
                                         "(%2). Restore the file from a backup copy.")
                              .arg(QDir::toNativeSeparators(path_), damage_));

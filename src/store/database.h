@@ -40,6 +40,9 @@ public:
     // Whether a statement has found the file damaged, and what the user is told of it.
     bool damaged() const { return damaged_; }
     QString damageNotice() const;
+    // Throws StoreError when nothing may be written any more (the book is damaged):
+    // for writers that go around run().
+    void requireWritable() const;
 
     // True for a file of no bytes: nothing to lose, it may be made a new book.
     static bool isEmptyFile(const QString& path);

@@ -100,6 +100,7 @@ void frmMailForm::buildMenus() {
     actQuit->setObjectName(QStringLiteral("actQuit"));
     actQuit->setShortcut(QKeySequence::Quit);
     connect(actQuit, &QAction::triggered, this, &frmMailForm::cmdExit_Click);
+    buildExchangeMenu();
 }
 
 void frmMailForm::connectGrid() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/address_record.h"
 #include "print/layout.h"
 #include "print/print_destination.h"
 #include "print/print_run.h"
@@ -36,6 +37,7 @@ class Database;
 class Dialogs;
 class GridColumns;
 class GroupColumnsModel;
+class ExchangeDialogs;
 class LimitedTextEdit;
 class NameFilterModel;
 class RecordSetModel;
@@ -190,6 +192,16 @@ Q_SIGNALS:
     // The user chose another book and this window closed to make way for it.
     void bookChosen(const QString& path);
 
+public:
+    // File: Import... and Export... (mail_form_exchange.cpp).
+    QAction* actImport = nullptr;
+    QAction* actExport = nullptr;
+    void actImport_Click();
+    void actExport_Click();
+    // Where import and export ask for files and run the preview; nullptr for Qt's own.
+    void setExchangeDialogs(ExchangeDialogs* dialogs);
+    GroupTitles groupTitles() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -268,6 +280,11 @@ private:
     PrintDestination* destination_ = nullptr;
     PrintOutcome lastPrint_;
     PrintTally lastTally_;
+
+    void buildExchangeMenu();
+    ExchangeDialogs& exchangeDialogs();
+    ExchangeDialogs* exchangeDialogs_ = nullptr;
+    std::shared_ptr<ExchangeDialogs> ownExchangeDialogs_;
 };
 
 } // namespace ravelbook

@@ -89,9 +89,11 @@ void frmMailForm::setUpDesktop() {
     actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
     actOpenBook->setObjectName(QStringLiteral("actOpenBook"));
     actOpenBook->setShortcut(QKeySequence::Open);
-    menuFile->insertAction(actQuit, actNewBook);
-    menuFile->insertAction(actQuit, actOpenBook);
-    menuFile->insertSeparator(actQuit);
+    // Books first, then the recent ones, then import and export, then Quit.
+    QAction* const booksEnd = actImport ? actImport : actQuit;
+    menuFile->insertAction(booksEnd, actNewBook);
+    menuFile->insertAction(booksEnd, actOpenBook);
+    menuFile->insertSeparator(booksEnd);
     connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
     const QString folder = QFileInfo(db_.path()).absolutePath();
     connect(actNewBook, &QAction::triggered, this, [this, folder] {
@@ -161,10 +163,11 @@ void frmMailForm::fillRecentBooks() {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), menuFile);
         action->setObjectName(QLatin1String(kRecentBookName));
         connect(action, &QAction::triggered, this, [this, book = books[i]] { openBook(book); });
-        menuFile->insertAction(actQuit, action);
+        menuFile->insertAction(actImport ? actImport : actQuit, action);
     }
     if (!books.isEmpty())
-        menuFile->insertSeparator(actQuit)->setObjectName(QLatin1String(kRecentBookName));
+        menuFile->insertSeparator(actImport ? actImport : actQuit)
+            ->setObjectName(QLatin1String(kRecentBookName));
 }
 
 void frmMailForm::openBook(const QString& path) {

@@ -213,7 +213,7 @@ void frmMailForm::buildControls() {
     buildReturnAddressPage(pages[2]);
 
     for (int k = 0; k < sql::kGroupCount; ++k) {
-        const QString design = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
+        const QString design = group_titles::designTitle(k);
         setGroupCaption(k, design);
         setGroupCaption(twinOf(k), design);
     }

@@ -1,0 +1,284 @@
+#include "app/exchange_command.h"
+
+#include "app/paths.h"
+#include "exchange/import.h"
+#include "exchange/source_file.h"
+#include "settings/group_titles.h"
+#include "settings/ini_settings_store.h"
+#include "store/database.h"
+#include "store/store_error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <unordered_set>
+
+namespace ravelbook {
+
+namespace {
+
+using exchange::Format;
+
+// Options of the form "--name VALUE" or "--name=VALUE", flags, and one operand.
+class Arguments {
+public:
+    Arguments(const QStringList& arguments, QString& error) : args_(arguments), error_(error) {}
+
+    // Calls `option(name, value)` for every option and `operand(text)` for the rest;
+    // `takesValue(name)` says which options need a value.
+    template <typename TakesValue, typename Option, typename Operand>
+    bool parse(TakesValue takesValue, Option option, Operand operand) {
+        for (int i = 0; i < args_.size(); ++i) {
+            QString name = args_[i];
+            if (!name.startsWith(QLatin1String("--"))) {
+                if (!operand(name))
+                    return false;
+                continue;
+            }
+            std::optional<QString> value;
+            if (const int equals = int(name.indexOf(QLatin1Char('='))); equals > 0) {
+                value = name.mid(equals + 1);
+                name = name.left(equals);
+            }
+            if (!takesValue(name)) {
+                if (value)
+                    return fail(QStringLiteral("%1 takes no value").arg(name));
+            } else if (!value) {
+                if (i + 1 >= args_.size())
+                    return fail(QStringLiteral("%1 needs a value").arg(name));
+                value = args_[++i];
+            }
+            if (value && value->isEmpty())
+                return fail(QStringLiteral("%1 needs a value").arg(name));
+            if (!option(name, value.value_or(QString())))
+                return false;
+        }
+        return true;
+    }
+
+    bool fail(const QString& message) {
+        error_ = message;
+        return false;
+    }
+
+private:
+    const QStringList& args_;
+    QString& error_;
+};
+
+std::optional<Format> formatNamed(const QString& name) {
+    if (name == QLatin1String("csv"))
+        return Format::Csv;
+    if (name == QLatin1String("vcard"))
+        return Format::VCard;
+    if (name == QLatin1String("mdb"))
+        return Format::Access;
+    return std::nullopt;
+}
+
+// Thrown for a request that can't be done; exit status 1.
+struct CantDo {
+    QString message;
+};
+
+// Runs a command; what keeps it from being done goes to `err`, with exit status 1.
+template <typename Command> int reportingFailures(QTextStream& err, Command command) {
+    try {
+        return command();
+    } catch (const CantDo& cant) {
+        err << "ravelbook: " << cant.message << Qt::endl;
+    } catch (const StoreError& error) {
+        err << "ravelbook: " << error.message() << Qt::endl;
+    }
+    return 1;
+}
+
+std::array<bool, kGroupColumns> groupsNamed(const QStringList& names, const GroupTitles& titles) {
+    std::array<bool, kGroupColumns> chosen{};
+    for (const QString& name : names) {
+        bool number = false;
+        const int column = name.toInt(&number);
+        if (number) {
+            if (column < 0 || column >= kGroupColumns)
+                throw CantDo{QStringLiteral("There is no group %1; groups are 0 to 17.").arg(name)};
+            chosen[column] = true;
+            continue;
+        }
+        bool found = false;
+        for (int k = 0; k < kGroupColumns; ++k) {
+            if (titles[k] == name)
+                chosen[k] = found = true;
+        }
+        if (!found)
+            throw CantDo{QStringLiteral("There is no group titled \"%1\".").arg(name)};
+    }
+    return chosen;
+}
+
+} // namespace
+
+QString importUsage() {
+    return QStringLiteral(
+        "Usage: ravelbook import [--database FILE] [--format csv|vcard|mdb] [--table NAME]\n"
+        "                        [--dry-run] FILE\n"
+        "\n"
+        "Adds the records of a CSV, vCard or Access file to the address book, in one\n"
+        "step: all of them or, when anything fails, none. Records already in the book\n"
+        "(same name and address) are skipped; groups are matched by their titles.\n"
+        "\n"
+        "  --format KIND   csv, vcard or mdb; by default told by the file's name\n"
+        "  --table NAME    the table of an Access file that is not a Ravelbook book\n"
+        "  --dry-run       say what would be imported, and write nothing\n");
+}
+
+QString exportUsage() {
+    return QStringLiteral(
+        "Usage: ravelbook export [--database FILE] [--group G]... --format csv|vcard\n"
+        "                        [--output FILE]\n"
+        "\n"
+        "Writes the address book, or the records of the chosen groups, as CSV (one\n"
+        "column per group, -1 for a member) or as vCard 3.0 (groups as CATEGORIES).\n"
+        "\n"
+        "  --group G       a group column 0 to 17, or a group title; may be repeated\n"
+        "  --format KIND   csv or vcard\n"
+        "  --output FILE   write to this file (replaced only once all is written);\n"
+        "                  standard output by default\n");
+}
+
+std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QString& error) {
+    ImportCommand command;
+    command.database = defaultDatabasePath();
+    Arguments args(arguments, error);
+    const bool ok = args.parse(
+        [](const QString& name) { return name != QLatin1String("--dry-run"); },
+        [&](const QString& name, const QString& value) {
+            if (name == QLatin1String("--database"))
+                command.database = value;
+            else if (name == QLatin1String("--table"))
+                command.table = value;
+            else if (name == QLatin1String("--dry-run"))
+                command.dryRun = true;
+            else if (name == QLatin1String("--format")) {
+                command.format = formatNamed(value);
+                if (!command.format)
+                    return args.fail(QStringLiteral("unknown format \"%1\"").arg(value));
+            } else
+                return args.fail(QStringLiteral("unknown argument \"%1\"").arg(name));
+            return true;
+        },
+        [&](const QString& operand) {
+            if (!command.file.isEmpty())
+                return args.fail(QStringLiteral("only one file can be imported at a time"));
+            command.file = operand;
+            return true;
+        });
+    if (!ok)
+        return std::nullopt;
+    if (command.file.isEmpty()) {
+        error = QStringLiteral("the file to import is missing");
+        return std::nullopt;
+    }
+    return command;
+}
+
+std::optional<ExportCommand> parseExportCommand(const QStringList& arguments, QString& error) {
+    ExportCommand command;
+    command.database = defaultDatabasePath();
+    bool format = false;
+    Arguments args(arguments, error);
+    const bool ok =
+        args.parse([](const QString&) { return true; },
+                   [&](const QString& name, const QString& value) {
+                       if (name == QLatin1String("--database"))
+                           command.database = value;
+                       else if (name == QLatin1String("--group"))
+                           command.groups << value;
+                       else if (name == QLatin1String("--output"))
+                           command.output = value;
+                       else if (name == QLatin1String("--format")) {
+                           const auto f = formatNamed(value);
+                           if (!f || *f == Format::Access)
+                               return args.fail(QStringLiteral("unknown format \"%1\"").arg(value));
+                           command.format = *f;
+                           format = true;
+                       } else
+                           return args.fail(QStringLiteral("unknown argument \"%1\"").arg(name));
+                       return true;
+                   },
+                   [&](const QString& operand) {
+                       return args.fail(QStringLiteral("unknown argument \"%1\"").arg(operand));
+                   });
+    if (!ok)
+        return std::nullopt;
+    if (!format) {
+        error = QStringLiteral("--format is missing");
+        return std::nullopt;
+    }
+    return command;
+}
+
+int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream& err) {
+    return reportingFailures(err, [&] {
+        const std::optional<Format> format =
+            command.format ? command.format : exchange::guessFormat(command.file);
+        if (!format)
+            throw CantDo{QStringLiteral("Can't tell what kind of file \"%1\" is; give --format.")
+                             .arg(command.file)};
+        // A dry run never writes, not even a new empty book.
+        const bool bookExists = QFileInfo::exists(command.database);
+        std::unique_ptr<Database> db;
+        if (!command.dryRun || bookExists)
+            db = std::make_unique<Database>(command.database, command.dryRun
+                                                                  ? Database::Access::ReadOnly
+                                                                  : Database::Access::ReadWrite);
+        const exchange::ImportPlan plan = [&] {
+            // The rows read are let go once mapped; only the records are kept.
+            exchange::ImportSource source =
+                exchange::readSource(command.file, *format, command.table);
+            IniSettingsStore settings(settingsRoot());
+            const GroupTitles titles = group_titles::current(settings);
+            exchange::Mapping mapping = exchange::defaultMapping(source.table, titles);
+            exchange::applyRemembered(mapping, source.table, settings);
+            return exchange::planImport(source, mapping, titles,
+                                        db ? exchange::bookKeys(*db)
+                                           : std::unordered_set<QString>{});
+        }();
+        out << exchange::summary(plan, 1000) << Qt::endl;
+        if (plan.records.empty() && !plan.book)
+            throw CantDo{plan.rowsRead == 0
+                             ? QStringLiteral("Nothing was imported: no record could be read.")
+                             : QStringLiteral("Nothing was imported: every record is already in "
+                                              "the book or empty.")};
+        if (command.dryRun) {
+            out << "Dry run: nothing was written." << Qt::endl;
+            return 0;
+        }
+        const std::optional<int> added = exchange::runImport(*db, plan, {});
+        out << "Imported " << added.value_or(0) << (added == 1 ? " record." : " records.")
+            << Qt::endl;
+        return 0;
+    });
+}
+
+int runExportCommand(const ExportCommand& command, QTextStream& out, QTextStream& err) {
+    return reportingFailures(err, [&] {
+        const Database db(command.database, Database::Access::ReadOnly);
+        IniSettingsStore settings(settingsRoot());
+        const GroupTitles titles = group_titles::current(settings);
+        const auto records = exchange::readRecords(db, groupsNamed(command.groups, titles));
+        if (command.output.isEmpty()) {
+            out.flush();
+            QFile standardOutput;
+            if (!standardOutput.open(stdout, QIODevice::WriteOnly))
+                throw CantDo{standardOutput.errorString()};
+            exchange::writeRecords(standardOutput, records, command.format, titles);
+            return 0;
+        }
+        exchange::exportToFile(command.output, records, command.format, titles);
+        out << "Exported " << records.size() << (records.size() == 1 ? " record" : " records")
+            << " to " << command.output << "." << Qt::endl;
+        return 0;
+    });
+}
+
+} // namespace ravelbook

@@ -1,0 +1,125 @@
+#include "exchange/export.h"
+
+#include "exchange/csv.h"
+#include "exchange/vcard.h"
+#include "store/database.h"
+#include "store/exchange_statements.h"
+#include "store/schema.h"
+#include "store/store_error.h"
+
+#include <QDir>
+#include <QSaveFile>
+#include <QSqlQuery>
+
+namespace ravelbook::exchange {
+
+namespace {
+
+constexpr int kProgressEvery = 500;
+
+QStringList bookColumns() {
+    QStringList columns;
+    for (const QString& column : fieldColumns())
+        columns << column;
+    for (int k = 0; k < kGroupColumns; ++k)
+        columns << schema::groupColumn(k);
+    return columns;
+}
+
+bool anyChosen(const std::array<bool, kGroupColumns>& groups) {
+    return std::find(groups.begin(), groups.end(), true) != groups.end();
+}
+
+} // namespace
+
+std::vector<AddressRecord> readRecords(const Database& db,
+                                       const std::array<bool, kGroupColumns>& groups) {
+    std::vector<AddressRecord> records;
+    QSqlQuery query = db.run(sql::selectColumns(db.tableName(schema::kAddresses), bookColumns()));
+    const bool filter = anyChosen(groups);
+    while (query.next()) {
+        AddressRecord r;
+        bool chosen = !filter;
+        for (int k = 0; k < kGroupColumns; ++k) {
+            r.groups[k] = query.value(kFieldCount + k).toInt() != 0;
+            chosen = chosen || (groups[k] && r.groups[k]);
+        }
+        if (!chosen)
+            continue;
+        for (int f = 0; f < kFieldCount; ++f)
+            r.fields[f] = query.value(f).toString();
+        records.push_back(std::move(r));
+    }
+    return records;
+}
+
+QString csvHeading(const GroupTitles& titles) {
+    QStringList heading;
+    for (const QString& column : fieldColumns())
+        heading << column;
+    for (const QString& title : titles)
+        heading << title;
+    return csvLine(heading);
+}
+
+QString csvRecord(const AddressRecord& record) {
+    QString line;
+    for (const QString& field : record.fields) {
+        appendCsvField(line, field);
+        line += QLatin1Char(',');
+    }
+    for (int k = 0; k < kGroupColumns; ++k)
+        line += record.groups[k] ? QLatin1String(k + 1 < kGroupColumns ? "-1," : "-1")
+                                 : QLatin1String(k + 1 < kGroupColumns ? "0," : "0");
+    line += QLatin1String("\r\n");
+    return line;
+}
+
+bool writeRecords(QIODevice& device, const std::vector<AddressRecord>& records, Format format,
+                  const GroupTitles& titles, const Progress& progress) {
+    const int total = int(records.size());
+    QString chunk;
+    if (format == Format::Csv)
+        chunk = csvHeading(titles);
+    const auto flush = [&] {
+        const QByteArray bytes = chunk.toUtf8();
+        if (device.write(bytes) != bytes.size())
+            throw StoreError(device.errorString());
+        chunk.clear();
+    };
+    for (int i = 0; i < total; ++i) {
+        if (i % kProgressEvery == 0) {
+            flush();
+            if (progress && !progress(i, total))
+                return false;
+        }
+        chunk += format == Format::Csv ? csvRecord(records[i]) : writeVCard(records[i], titles);
+    }
+    flush();
+    return !progress || progress(total, total);
+}
+
+bool exportToFile(const QString& path, const std::vector<AddressRecord>& records, Format format,
+                  const GroupTitles& titles, const Progress& progress) {
+    const auto fail = [&path](const QString& why) {
+        return StoreError(QStringLiteral("The export could not be written to \"%1\": %2.")
+                              .arg(QDir::toNativeSeparators(path), why));
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw fail(file.errorString());
+    try {
+        if (!writeRecords(file, records, format, titles, progress)) {
+            file.cancelWriting();
+            return false;
+        }
+    } catch (const StoreError& error) {
+        file.cancelWriting();
+        throw fail(error.message());
+    }
+    if (!file.commit())
+        throw fail(file.errorString());
+    return true;
+}
+
+} // namespace ravelbook::exchange

@@ -1,0 +1,418 @@
+#include "exchange/import.h"
+
+#include "store/sqlite/bulk_insert.h"
+#include "store/database.h"
+#include "store/exchange_statements.h"
+#include "store/schema.h"
+#include "store/store_error.h"
+
+#include <algorithm>
+#include <bitset>
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace ravelbook::exchange {
+
+namespace {
+
+constexpr int kProgressEvery = 500;
+
+// A row's values gathered by target, before they are joined into fields.
+struct MappedRow {
+    AddressRecord record;
+    QStringList categories;
+    std::vector<int> numbered; // group columns named by number (a hint for repeated titles)
+};
+
+void appendJoined(QString& into, const QString& value, const QString& separator) {
+    if (value.isEmpty())
+        return;
+    if (!into.isEmpty())
+        into += separator;
+    into += value;
+}
+
+QStringList splitCategories(const QString& text) {
+    // Programs separate them with ";", "," or " ::: ".
+    QStringList out;
+    const auto keep = [&out](QStringView part) {
+        part = part.trimmed();
+        if (!part.isEmpty())
+            out << part.toString();
+    };
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const bool colons = c == QLatin1Char(':') && QStringView(text).sliced(i).startsWith(u":::");
+        if (c == QLatin1Char(';') || c == QLatin1Char(',') || colons) {
+            keep(QStringView(text).sliced(start, i - start));
+            if (colons)
+                i += 2;
+            start = i + 1;
+        }
+    }
+    keep(QStringView(text).sliced(start));
+    return out;
+}
+
+MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mapping& mapping) {
+    MappedRow out;
+    AddressRecord& r = out.record;
+    QString first, middle, last, address2, city, state, zip;
+    for (int c = 0; c < int(mapping.size()) && c < row.size(); ++c) {
+        QString value = row[c];                // shared with the row unless it changes
+        if (value.contains(QLatin1Char('\r'))) // the book ends lines with LF alone
+            value.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+                .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        const Target& target = mapping[c];
+        switch (target.kind) {
+        case Target::Ignore:
+            break;
+        case Target::BookField: {
+            const auto field = Field(target.index);
+            if (field == Field::Notes)
+                appendJoined(r[field], value, QStringLiteral("\n"));
+            else if (field == Field::Address)
+                appendJoined(r[field], value, QStringLiteral(", "));
+            else if (r[field].isEmpty())
+                r[field] = value;
+            break;
+        }
+        case Target::FirstName:
+            appendJoined(first, value, QStringLiteral(" "));
+            break;
+        case Target::MiddleName:
+            appendJoined(middle, value, QStringLiteral(" "));
+            break;
+        case Target::LastName:
+            appendJoined(last, value, QStringLiteral(" "));
+            break;
+        case Target::Address2:
+            appendJoined(address2, value, QStringLiteral(", "));
+            break;
+        case Target::City:
+            appendJoined(city, value, QStringLiteral(" "));
+            break;
+        case Target::State:
+            appendJoined(state, value, QStringLiteral(" "));
+            break;
+        case Target::Zip:
+            appendJoined(zip, value, QStringLiteral(" "));
+            break;
+        case Target::Categories:
+            out.categories << splitCategories(value);
+            break;
+        case Target::TitleLines:
+            for (const QString& line : value.split(QLatin1Char('\n'))) {
+                if (!line.trimmed().isEmpty())
+                    out.categories << line.trimmed();
+            }
+            break;
+        case Target::TitledFlag:
+            if (isYes(value))
+                out.categories << columns[c].trimmed();
+            break;
+        case Target::GroupColumn:
+            if (isYes(value))
+                r.groups[target.index] = true;
+            break;
+        case Target::GroupNumbers:
+            for (const QString& n : value.split(QLatin1Char(','))) {
+                bool ok = false;
+                const int k = n.trimmed().toInt(&ok);
+                if (ok && k >= 0 && k < kGroupColumns)
+                    out.numbered.push_back(k);
+            }
+            break;
+        }
+    }
+    // Separate name parts become "Last, First", the form the labels expect.
+    appendJoined(first, middle, QStringLiteral(" "));
+    if (!first.isEmpty() || !last.isEmpty()) {
+        QString name = last;
+        appendJoined(name, first, QStringLiteral(", "));
+        r[Field::Name] = name;
+    }
+    appendJoined(r[Field::Address], address2, QStringLiteral(", "));
+    if (r[Field::CityStateZip].isEmpty())
+        r[Field::CityStateZip] = [&] {
+            QString line = city;
+            appendJoined(line, state, QStringLiteral(", "));
+            appendJoined(line, zip, QStringLiteral("  "));
+            return line;
+        }();
+    return out;
+}
+
+// Groups of the row's categories, by title without regard to case. Among groups
+// that share a title, the ones the row names by number are taken, else the
+// first. Returns the categories no title matches, also those the user has
+// given a group column.
+QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
+                          const CategoryAssignments& assignments) {
+    QStringList unknown;
+    for (const QString& category : row.categories) {
+        std::bitset<kGroupColumns> matching;
+        for (int k = 0; k < kGroupColumns; ++k)
+            matching[k] =
+                QStringView(titles[k]).trimmed().compare(category, Qt::CaseInsensitive) == 0;
+        if (matching.none()) {
+            const auto assigned = assignments.find(category.toLower());
+            if (assigned != assignments.end())
+                row.record.groups[assigned->second] = true;
+            unknown << category;
+            continue;
+        }
+        bool hinted = false;
+        for (int k : row.numbered) {
+            if (matching[k])
+                row.record.groups[k] = hinted = true;
+        }
+        for (int k = 0; !hinted && k < kGroupColumns; ++k) {
+            if (matching[k])
+                row.record.groups[k] = hinted = true;
+        }
+    }
+    return unknown;
+}
+
+bool isEmpty(const AddressRecord& record) {
+    for (const QString& f : record.fields) {
+        if (!f.isEmpty())
+            return false;
+    }
+    for (bool g : record.groups) {
+        if (g)
+            return false;
+    }
+    return true;
+}
+
+QString shortened(const QString& text) {
+    return text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
+}
+
+// Rolls back unless committed: a failure anywhere leaves the book as it was.
+class WriteTransaction {
+public:
+    explicit WriteTransaction(const Database& db) : db_(db) { db_.run(sql::beginWrite()); }
+    ~WriteTransaction() {
+        if (!done_) {
+            try {
+                db_.run(sql::rollback());
+            } catch (const StoreError&) {
+                // SQLite has rolled back already when a statement failed that way.
+            }
+        }
+    }
+    WriteTransaction(const WriteTransaction&) = delete;
+    WriteTransaction& operator=(const WriteTransaction&) = delete;
+
+    void commit() {
+        db_.run(sql::commit());
+        done_ = true;
+    }
+
+private:
+    const Database& db_;
+    bool done_ = false;
+};
+
+std::unordered_set<QString> keysIn(const Database& db) {
+    std::unordered_set<QString> keys;
+    QSqlQuery query = db.run(sql::selectAddressKeys(db.tableName(schema::kAddresses)));
+    AddressRecord r;
+    while (query.next()) {
+        r[Field::Name] = query.value(0).toString();
+        r[Field::Address] = query.value(1).toString();
+        r[Field::CityStateZip] = query.value(2).toString();
+        r[Field::Country] = query.value(3).toString();
+        keys.insert(duplicateKey(r));
+    }
+    return keys;
+}
+
+} // namespace
+
+QString duplicateKey(const AddressRecord& record) {
+    const QChar unit(0x1f);
+    return record[Field::Name] + unit + record[Field::Address] + unit +
+           record[Field::CityStateZip] + unit + record[Field::Country];
+}
+
+std::unordered_set<QString> bookKeys(const Database& db) {
+    return keysIn(db);
+}
+
+AddressRecord recordOf(const QStringList& row, const QStringList& columns, const Mapping& mapping,
+                       const GroupTitles& titles, const CategoryAssignments& assignments) {
+    MappedRow mapped = mapRow(row, columns, mapping);
+    resolveGroups(mapped, titles, assignments);
+    return mapped.record;
+}
+
+ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTitles& titles,
+                      const std::unordered_set<QString>& existing,
+                      const CategoryAssignments& assignments) {
+    ImportPlan plan;
+    plan.titles = titles;
+    plan.book = source.book;
+    plan.warnings = source.table.problems;
+    SourceTable& table = source.table;
+    std::vector<int> unmappedValues(table.columns.size());
+    std::map<QString, std::size_t> unknownIndex;
+    plan.records.reserve(table.rows.size());
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const QStringList& row = table.rows[i];
+        const int line = i < table.lines.size() ? table.lines[i] : int(i) + 1;
+        ++plan.rowsRead;
+        if (row.size() > table.columns.size()) {
+            plan.warnings << QStringLiteral("line %1: %2 values more than the %3 headings; the "
+                                            "extra ones are left out")
+                                 .arg(line)
+                                 .arg(row.size() - table.columns.size())
+                                 .arg(table.columns.size());
+        }
+        for (int c = 0; c < int(unmappedValues.size()) && c < row.size(); ++c) {
+            if (mapping[c].kind == Target::Ignore && !row[c].trimmed().isEmpty())
+                ++unmappedValues[c];
+        }
+        MappedRow mapped = mapRow(row, table.columns, mapping);
+        table.rows[i] = QStringList(); // a source of its own lets go of each row once mapped
+        const QStringList unknown = resolveGroups(mapped, titles, assignments);
+        for (const QString& category : unknown) {
+            const QString key = category.toLower();
+            auto found = unknownIndex.find(key);
+            if (found == unknownIndex.end()) {
+                found = unknownIndex.emplace(key, plan.unknownCategories.size()).first;
+                plan.unknownCategories.push_back({category, 0, std::nullopt});
+            }
+            ++plan.unknownCategories[found->second].records;
+        }
+        AddressRecord& record = mapped.record;
+        if (isEmpty(record)) {
+            ++plan.empty;
+            continue;
+        }
+        if (!existing.empty() && existing.count(duplicateKey(record))) {
+            ++plan.duplicates;
+            continue;
+        }
+        for (int f = 0; f < kFieldCount; ++f) {
+            if (record.fields[f].size() > kFieldBoxLength[f])
+                plan.warnings << QStringLiteral("line %1: %2 \"%3\" is longer than its box "
+                                                "(%4 of %5 characters); it is kept whole")
+                                     .arg(line)
+                                     .arg(fieldColumns()[f], shortened(record.fields[f]))
+                                     .arg(record.fields[f].size())
+                                     .arg(kFieldBoxLength[f]);
+        }
+        plan.records.push_back(std::move(record));
+    }
+    for (int c = 0; c < int(unmappedValues.size()); ++c) {
+        if (unmappedValues[c] > 0)
+            plan.notKept.emplace_back(table.columns[c], unmappedValues[c]);
+    }
+    plan.notKept.insert(plan.notKept.end(), table.leftOut.begin(), table.leftOut.end());
+    for (const auto& [category, group] : assignments) {
+        const auto found = unknownIndex.find(category);
+        if (found == unknownIndex.end())
+            continue;
+        plan.unknownCategories[found->second].assigned = group;
+        plan.titles[group] = plan.unknownCategories[found->second].name;
+    }
+    return plan;
+}
+
+std::optional<int> runImport(const Database& db, const ImportPlan& plan, const Progress& progress) {
+    WriteTransaction transaction(db);
+    const std::unordered_set<QString> existing = keysIn(db);
+    QStringList columns;
+    for (const QString& column : fieldColumns())
+        columns << column;
+    for (int k = 0; k < kGroupColumns; ++k)
+        columns << schema::groupColumn(k);
+    BulkInsert insert(db, db.tableName(schema::kAddresses), columns);
+    const int total = int(plan.records.size());
+    int added = 0;
+    for (int i = 0; i < total; ++i) {
+        if (progress && i % kProgressEvery == 0 && !progress(i, total))
+            return std::nullopt;
+        const AddressRecord& record = plan.records[i];
+        if (!existing.empty() && existing.count(duplicateKey(record)))
+            continue;
+        for (int f = 0; f < kFieldCount; ++f)
+            insert.bindText(f, record.fields[f]);
+        for (int k = 0; k < kGroupColumns; ++k)
+            insert.bindInt(kFieldCount + k, record.groups[k] ? -1 : 0);
+        try {
+            insert.add();
+        } catch (const StoreError& error) {
+            throw StoreError(QStringLiteral("Nothing was imported: record %1 was refused. %2")
+                                 .arg(i + 1)
+                                 .arg(error.message()));
+        }
+        ++added;
+    }
+    if (plan.book) {
+        const QString returns = db.tableName(schema::kReturnAddresses);
+        if (!plan.book->returnAddresses.empty()) {
+            db.run(sql::deleteBlankReturnAddresses(returns));
+            for (const auto& row : plan.book->returnAddresses)
+                db.run(sql::insertRow(returns, {QStringLiteral("Name"), QStringLiteral("Address"),
+                                                QStringLiteral("City State Zip")}),
+                       {row[0], row[1], row[2]});
+        }
+        if (plan.book->verticalAdjustment)
+            db.run(sql::setVerticalAdjustment(db.tableName(schema::kIni)),
+                   {*plan.book->verticalAdjustment});
+    }
+    if (progress && !progress(total, total))
+        return std::nullopt;
+    transaction.commit();
+    return added;
+}
+
+QString summary(const ImportPlan& plan, int maxWarnings) {
+    const auto count = [](int n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    QStringList lines;
+    lines << QStringLiteral("%1 to add, %2 skipped as already in the book, %3.")
+                 .arg(count(int(plan.records.size()), "record", "records"))
+                 .arg(plan.duplicates)
+                 .arg(count(int(plan.warnings.size()), "warning", "warnings"));
+    if (plan.empty > 0)
+        lines << QStringLiteral("%1 left out.").arg(count(plan.empty, "empty row", "empty rows"));
+    if (plan.book)
+        lines << QStringLiteral("%1%2 come in as well.")
+                     .arg(count(int(plan.book->returnAddresses.size()), "return address",
+                                "return addresses"),
+                          plan.book->verticalAdjustment
+                              ? QStringLiteral(" and the vertical adjustment")
+                              : QString());
+    for (const UnknownCategory& category : plan.unknownCategories) {
+        if (category.assigned)
+            lines << QStringLiteral("Group \"%1\" (%2) goes to group column %3, which takes "
+                                    "its title.")
+                         .arg(category.name, count(category.records, "record", "records"))
+                         .arg(*category.assigned);
+        else
+            lines << QStringLiteral("Group \"%1\" (%2) matches no group title and is not kept.")
+                         .arg(category.name, count(category.records, "record", "records"));
+    }
+    if (!plan.notKept.empty()) {
+        QStringList parts;
+        for (const auto& [what, rows] : plan.notKept)
+            parts << QStringLiteral("%1 (%2)").arg(what).arg(rows);
+        lines << QStringLiteral("Not kept, as no field takes them: %1.")
+                     .arg(parts.join(QStringLiteral(", ")));
+    }
+    for (int i = 0; i < plan.warnings.size() && i < maxWarnings; ++i)
+        lines << plan.warnings[i];
+    if (plan.warnings.size() > maxWarnings)
+        lines << QStringLiteral("... and %1 more.").arg(plan.warnings.size() - maxWarnings);
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace ravelbook::exchange

@@ -1,0 +1,93 @@
+#include "exchange/source_file.h"
+
+#include "exchange/csv.h"
+#include "exchange/mdb_file.h"
+#include "exchange/text_decoding.h"
+#include "exchange/vcard.h"
+#include "store/store_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace ravelbook::exchange {
+
+namespace {
+
+[[noreturn]] void fail(const QString& path, const QString& why) {
+    throw StoreError(QStringLiteral("The file \"%1\" can't be imported: %2.")
+                         .arg(QDir::toNativeSeparators(path), why));
+}
+
+} // namespace
+
+QString formatName(Format format) {
+    switch (format) {
+    case Format::Csv:
+        return QStringLiteral("CSV");
+    case Format::VCard:
+        return QStringLiteral("vCard");
+    case Format::Access:
+        return QStringLiteral("Access");
+    }
+    return {};
+}
+
+std::optional<Format> guessFormat(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("csv") || suffix == QLatin1String("txt") ||
+        suffix == QLatin1String("tsv"))
+        return Format::Csv;
+    if (suffix == QLatin1String("vcf") || suffix == QLatin1String("vcard"))
+        return Format::VCard;
+    if (suffix == QLatin1String("mdb"))
+        return Format::Access;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray head = file.read(4096);
+    if (head.mid(4, 15) == "Standard Jet DB")
+        return Format::Access;
+    if (head.toUpper().contains("BEGIN:VCARD"))
+        return Format::VCard;
+    return std::nullopt;
+}
+
+QByteArray readTextFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(path, file.errorString());
+    const qint64 size = file.size();
+    if (size > kLargestFile)
+        fail(path, QStringLiteral("it is larger than %1 MB").arg(kLargestFile / 1024 / 1024));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.size() != size)
+        fail(path, QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()));
+    // Text holds no NUL bytes; a program or picture does within its first kilobytes.
+    if (bytes.left(8192).contains('\0'))
+        fail(path, QStringLiteral("it is not a text file"));
+    return bytes;
+}
+
+ImportSource readSource(const QString& path, Format format, const QString& table) {
+    ImportSource source;
+    switch (format) {
+    case Format::Csv:
+        source.table = csvSource(readTextFile(path));
+        break;
+    case Format::VCard:
+        source.table = vCardSource(readTextFile(path));
+        break;
+    case Format::Access: {
+        const MdbFile file(path);
+        source = importTables(file, table);
+        break;
+    }
+    }
+    if (format != Format::Access && source.table.rows.empty() && source.table.problems.isEmpty())
+        fail(path, format == Format::Csv ? QStringLiteral("it holds no rows below its headings")
+                                         : QStringLiteral("it holds no vCard"));
+    return source;
+}
+
+} // namespace ravelbook::exchange

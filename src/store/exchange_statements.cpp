@@ -1,0 +1,47 @@
+#include "store/exchange_statements.h"
+
+#include "store/statements.h"
+
+#include <QStringList>
+
+namespace ravelbook::sql {
+
+QString beginWrite() {
+    return QStringLiteral("BEGIN IMMEDIATE");
+}
+
+QString commit() {
+    return QStringLiteral("COMMIT");
+}
+
+QString rollback() {
+    return QStringLiteral("ROLLBACK");
+}
+
+QString selectAddressKeys(const QString& table) {
+    return QStringLiteral("SELECT Name, Address, \"City State Zip\", Country FROM ") +
+           quoteIdentifier(table);
+}
+
+QString selectColumns(const QString& table, const QStringList& columns) {
+    QStringList quoted;
+    for (const QString& column : columns)
+        quoted << quoteIdentifier(column);
+    return QStringLiteral("SELECT ") + quoted.join(QStringLiteral(", ")) +
+           QStringLiteral(" FROM ") + quoteIdentifier(table);
+}
+
+QString deleteBlankReturnAddresses(const QString& table) {
+    return QStringLiteral("DELETE FROM ") + quoteIdentifier(table) +
+           QStringLiteral(" WHERE COALESCE(Name, '') = '' AND COALESCE(Address, '') = '' AND "
+                          "COALESCE(\"City State Zip\", '') = ''");
+}
+
+QString setVerticalAdjustment(const QString& table) {
+    return QStringLiteral("UPDATE ") + quoteIdentifier(table) +
+           QStringLiteral(
+               " SET VerticalAdjustment = ? WHERE _rowid_ = (SELECT MIN(_rowid_) FROM ") +
+           quoteIdentifier(table) + QStringLiteral(")");
+}
+
+} // namespace ravelbook::sql

@@ -1,0 +1,169 @@
+#include "window/import_preview.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace ravelbook {
+
+namespace {
+
+QTableWidget* makeTable(QWidget* parent, const QString& name, const QStringList& headings) {
+    auto* table = new QTableWidget(0, int(headings.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->setVisible(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QTableWidgetItem* item(const QString& text) {
+    QString shown = text;
+    shown.replace(QLatin1Char('\n'), QStringLiteral(" / "));
+    auto* cell = new QTableWidgetItem(shown.left(200));
+    cell->setToolTip(text.left(1000));
+    return cell;
+}
+
+} // namespace
+
+ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
+                             exchange::Mapping mapping, const GroupTitles& titles,
+                             std::unordered_set<QString> existing, QWidget* parent)
+    : QDialog(parent), source_(std::move(source)), mapping_(std::move(mapping)), titles_(titles),
+      existing_(std::move(existing)) {
+    setObjectName(QStringLiteral("ImportPreview"));
+    setWindowTitle(QStringLiteral("Import from %1").arg(QFileInfo(file).fileName()));
+    auto* layout = new QVBoxLayout(this);
+
+    layout->addWidget(new QLabel(
+        QStringLiteral("Where each column of the %1 file goes:").arg(source_.table.kind), this));
+    mappingTable_ = makeTable(
+        this, QStringLiteral("mapping"),
+        {QStringLiteral("Column"), QStringLiteral("First value"), QStringLiteral("Goes to")});
+    const exchange::SourceTable& table = source_.table;
+    mappingTable_->setRowCount(int(table.columns.size()));
+    for (int c = 0; c < table.columns.size(); ++c) {
+        mappingTable_->setItem(c, 0, item(table.columns[c]));
+        mappingTable_->setItem(c, 1,
+                               item(table.rows.empty() ? QString() : table.rows.front().value(c)));
+        auto* box = new QComboBox(mappingTable_);
+        box->setObjectName(QStringLiteral("mapping(%1)").arg(c));
+        for (const exchange::Target& target : exchange::allTargets())
+            box->addItem(exchange::targetLabel(target, titles_));
+        const auto& all = exchange::allTargets();
+        box->setCurrentIndex(int(std::find(all.begin(), all.end(), mapping_[c]) - all.begin()));
+        connect(box, &QComboBox::currentIndexChanged, this, [this, c](int index) {
+            if (index < 0)
+                return;
+            mapping_[c] = exchange::allTargets()[index];
+            replan();
+        });
+        mappingTable_->setCellWidget(c, 2, box);
+        mappingBoxes_.push_back(box);
+    }
+    mappingTable_->resizeColumnsToContents();
+    layout->addWidget(mappingTable_);
+
+    layout->addWidget(
+        new QLabel(QStringLiteral("The first records as they will be in the book:"), this));
+    QStringList headings;
+    for (const QString& column : fieldColumns())
+        headings << column;
+    headings << QStringLiteral("Groups");
+    preview_ = makeTable(this, QStringLiteral("preview"), headings);
+    layout->addWidget(preview_);
+
+    categoriesLabel_ =
+        new QLabel(QStringLiteral("Groups of the file that match no group title (give one a group "
+                                  "column, which then takes its title):"),
+                   this);
+    categories_ =
+        makeTable(this, QStringLiteral("categories"),
+                  {QStringLiteral("Group"), QStringLiteral("Records"), QStringLiteral("Goes to")});
+    layout->addWidget(categoriesLabel_);
+    layout->addWidget(categories_);
+
+    summary_ = new QPlainTextEdit(this);
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setReadOnly(true);
+    layout->addWidget(summary_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    importButton_ = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    importButton_->setObjectName(QStringLiteral("importButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+
+    resize(900, 700);
+    categoriesLabel_->hide();
+    categories_->hide();
+    replan(); // fills the categories when there are any
+}
+
+QComboBox* ImportPreview::categoryBox(int row) const {
+    return qobject_cast<QComboBox*>(categories_->cellWidget(row, 2));
+}
+
+void ImportPreview::replan() {
+    plan_ = exchange::planImport(source_, mapping_, titles_, existing_, assignments_);
+    fillPreview();
+    summary_->setPlainText(exchange::summary(plan_, 500));
+    importButton_->setEnabled(!plan_.records.empty() || plan_.book.has_value());
+    // A new mapping may bring other categories; the list follows it.
+    if (categories_->rowCount() != int(plan_.unknownCategories.size()))
+        fillCategories();
+}
+
+void ImportPreview::fillPreview() {
+    const int rows = std::min(int(plan_.records.size()), kPreviewRows);
+    preview_->setRowCount(rows);
+    for (int r = 0; r < rows; ++r) {
+        const AddressRecord& record = plan_.records[r];
+        for (int f = 0; f < kFieldCount; ++f)
+            preview_->setItem(r, f, item(record.fields[f]));
+        QStringList groups;
+        for (int k = 0; k < kGroupColumns; ++k) {
+            if (record.groups[k])
+                groups << QStringLiteral("%1 %2").arg(k).arg(plan_.titles[k]);
+        }
+        preview_->setItem(r, kFieldCount, item(groups.join(QStringLiteral(", "))));
+    }
+}
+
+void ImportPreview::fillCategories() {
+    const auto& unknown = plan_.unknownCategories;
+    categories_->setRowCount(int(unknown.size()));
+    categoriesLabel_->setVisible(!unknown.empty());
+    categories_->setVisible(!unknown.empty());
+    for (int r = 0; r < int(unknown.size()); ++r) {
+        categories_->setItem(r, 0, item(unknown[r].name));
+        categories_->setItem(r, 1, item(QString::number(unknown[r].records)));
+        auto* box = new QComboBox(categories_);
+        box->setObjectName(QStringLiteral("category(%1)").arg(r));
+        box->addItem(QStringLiteral("(not kept)"));
+        for (int k = 0; k < kGroupColumns; ++k)
+            box->addItem(QStringLiteral("Group %1 \"%2\"").arg(k).arg(titles_[k]));
+        if (unknown[r].assigned)
+            box->setCurrentIndex(*unknown[r].assigned + 1);
+        const QString key = unknown[r].name.toLower();
+        connect(box, &QComboBox::currentIndexChanged, this, [this, key](int index) {
+            if (index <= 0)
+                assignments_.erase(key);
+            else
+                assignments_[key] = index - 1;
+            replan();
+        });
+        categories_->setCellWidget(r, 2, box);
+    }
+}
+
+} // namespace ravelbook

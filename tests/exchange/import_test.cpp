@@ -1,0 +1,323 @@
+// The import into a real book (one transaction, duplicates, groups by title),
+// the round trip through both formats, and the Access reader.
+#include "exchange/export.h"
+#include "exchange/import.h"
+#include "exchange/mdb_file.h"
+#include "exchange/source_file.h"
+#include "store/store_error.h"
+#include "support/temp_book.h"
+
+#include <gtest/gtest.h>
+#include <QBuffer>
+#include <QFile>
+
+namespace ravelbook::exchange {
+namespace {
+
+using testing::TempBook;
+
+GroupTitles defaultTitles() {
+    GroupTitles titles;
+    for (int k = 0; k < kGroupColumns; ++k)
+        titles[k] = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
+    return titles;
+}
+
+AddressRecord record(QStringList fields, std::vector<int> groups = {}) {
+    AddressRecord r;
+    for (int f = 0; f < fields.size(); ++f)
+        r.fields[f] = fields[f];
+    for (int g : groups)
+        r.groups[g] = true;
+    return r;
+}
+
+std::vector<AddressRecord> allRecords(const Database& db) {
+    return readRecords(db, {});
+}
+
+ImportPlan planFor(const Database& db, const QByteArray& bytes, Format format,
+                   const GroupTitles& titles, const CategoryAssignments& assignments = {}) {
+    ImportSource source;
+    source.table = format == Format::Csv ? csvSource(bytes) : vCardSource(bytes);
+    return planImport(source, defaultMapping(source.table, titles), titles, bookKeys(db),
+                      assignments);
+}
+
+TEST(RoundTrip, ExportThenImportIntoAnEmptyBookGivesTheSameRecords) {
+    const std::vector<AddressRecord> full{
+        record({"O'Brien, Pat", "1 \"Quoted\" Lane, Apt 2", "Cork, CO  T12", "Ireland", "Séan",
+                "+353 21 555", "line one\nline, two; three\n\nfive \\ six"},
+               {0, 3, 17}),
+        record({"Иванов, Иван", "ул. Ленина, 1", "Москва", "Россия"}, {9}),
+        record({"王, 明", "", "", "中国", "", "", "備考"}),
+        record({"Acme, Inc.", "", "Springfield", "", "", "", " blanks at the ends "}, {5}),
+        record({"Smith,", "Only the name part", "", "", "", "", ""}, {14, 15, 16}),
+        record({"", "A record without a name", "", "", "Contact only", "", ""}, {1}),
+        record({"Twin, The", "Same", "", "", "", "", ""}),
+        record({"Twin, The", "Same", "", "", "", "", ""}),
+    };
+    // The same without notes and phones: those columns are then all empty.
+    std::vector<AddressRecord> plain = full;
+    for (AddressRecord& r : plain)
+        r[Field::Notes] = r[Field::Phone] = QString();
+    // Titles that are also headings of the book's own columns.
+    GroupTitles titles = defaultTitles();
+    titles[16] = QStringLiteral("Phone");
+    titles[15] = QStringLiteral("notes");
+    titles[14] = QStringLiteral(" Golf, Tennis ");
+    for (const auto& [format, records] : {std::pair{Format::Csv, full},
+                                          {Format::VCard, full},
+                                          {Format::Csv, plain},
+                                          {Format::VCard, plain}}) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        writeRecords(buffer, records, format, titles);
+        TempBook book;
+        book.create();
+        const auto db = book.open();
+        const ImportPlan plan = planFor(*db, buffer.data(), format, titles);
+        EXPECT_TRUE(plan.unknownCategories.empty()) << formatName(format).toStdString();
+        ASSERT_EQ(runImport(*db, plan, {}), int(records.size()));
+        const auto back = allRecords(*db);
+        ASSERT_EQ(back.size(), records.size());
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            EXPECT_EQ(back[i].fields, records[i].fields) << formatName(format).toStdString() << i;
+            EXPECT_EQ(back[i].groups, records[i].groups) << formatName(format).toStdString() << i;
+        }
+    }
+}
+
+TEST(Import, SkipsDuplicatesAndMatchesGroupsByTitle) {
+    TempBook book;
+    book.create();
+    book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("1 Main St")}});
+    const auto db = book.open();
+    GroupTitles titles = defaultTitles();
+    titles[4] = QStringLiteral("Book Club");
+    const QByteArray csv = "Name,Address,Categories,E-mail\n"
+                           "\"Smith, John\",1 Main St,,\n"             // in the book already
+                           "\"Smith, John\",2 Other St,book club,\n"   // same name, other address
+                           "\"Doe, Jane\",,Chess;Personal;CHESS,j@x\n" // unknown, twice
+                           ",,,\n";                                    // empty
+    const ImportPlan plan = planFor(*db, csv, Format::Csv, titles);
+    EXPECT_EQ(plan.records.size(), 2u);
+    EXPECT_EQ(plan.duplicates, 1);
+    EXPECT_EQ(plan.empty, 1);
+    EXPECT_EQ(plan.records[0].groups, record({}, {4}).groups);
+    EXPECT_EQ(plan.records[1].groups, record({}, {0}).groups);
+    ASSERT_EQ(plan.unknownCategories.size(), 1u);
+    EXPECT_EQ(plan.unknownCategories[0].records, 2);
+    EXPECT_TRUE(summary(plan).contains("\"Chess\" (2 records) matches no group title"));
+    EXPECT_TRUE(summary(plan).contains("Not kept, as no field takes them: E-mail (1)."));
+
+    // Given a column, the category lands there and the column takes its title.
+    const ImportPlan assigned = planFor(*db, csv, Format::Csv, titles, {{"chess", 12}});
+    EXPECT_EQ(assigned.records[1].groups, record({}, {0, 12}).groups);
+    EXPECT_EQ(assigned.titles[12], QStringLiteral("Chess"));
+}
+
+TEST(Import, IsOneTransaction) {
+    struct Case {
+        const char* what;
+        bool cancel;
+    };
+    for (const Case& c : {Case{"the last record is refused", false}, Case{"cancelled", true}}) {
+        TempBook book;
+        book.create();
+        book.addPeople({{QStringLiteral("Kept, Already")}});
+        book.exec("CREATE TRIGGER refuse BEFORE INSERT ON Addresses WHEN NEW.Name = 'Last' "
+                  "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        const QByteArray before = book.bytes();
+        const auto db = book.open();
+        QByteArray csv = "Name\n";
+        for (int i = 0; i < 1200; ++i)
+            csv += "Person " + QByteArray::number(i) + "\n";
+        if (!c.cancel)
+            csv += "Last\n";
+        const ImportPlan plan = planFor(*db, csv, Format::Csv, defaultTitles());
+        if (c.cancel) {
+            EXPECT_EQ(runImport(*db, plan, [](int done, int) { return done < 1000; }),
+                      std::nullopt);
+        } else {
+            EXPECT_THROW(runImport(*db, plan, {}), StoreError);
+        }
+        EXPECT_EQ(book.value("SELECT COUNT(*) FROM Addresses").toInt(), 1) << c.what;
+        EXPECT_EQ(book.bytes(), before) << c.what;
+    }
+}
+
+TEST(Import, BadFilesAreRefusedOrReportedLineByLine) {
+    struct Case {
+        const char* what;
+        const char* file;
+        QByteArray bytes;
+        qint64 size = 0;  // when set, the file is made this long (sparse, all zeros)
+        int records = -1; // -1: the file is refused
+        int warnings = 0;
+    };
+    const QByteArray million(1000000, 'x');
+    const Case cases[] = {
+        {"200 MB", "big.csv", "Name\n", 200 * 1024 * 1024},
+        {"binary", "picture.csv", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+        {"a million characters", "long.csv", "Name,Notes\nA," + million + "\n", 0, 1, 1},
+        {"unbalanced quote", "open.csv", "Name\nA\n\"B\nC\n", 0, 1, 1},
+        {"truncated vCard", "cut.vcf", "BEGIN:VCARD\nN:A\nEND:VCARD\nBEGIN:VCARD\nN:B\n", 0, 1, 1},
+        {"no cards", "none.vcf", "hello\n", 0, 0, 1},
+    };
+    TempBook folder;
+    for (const Case& c : cases) {
+        const QString path = folder.folder() + "/" + c.file;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(c.bytes);
+        if (c.size)
+            file.resize(c.size);
+        file.close();
+        if (c.records < 0) {
+            EXPECT_THROW(readSource(path, *guessFormat(path)), StoreError) << c.what;
+            continue;
+        }
+        const ImportSource source = readSource(path, *guessFormat(path));
+        const ImportPlan plan =
+            planImport(source, defaultMapping(source.table, defaultTitles()), defaultTitles(), {});
+        EXPECT_EQ(int(plan.records.size()), c.records) << c.what;
+        EXPECT_EQ(plan.warnings.size(), c.warnings) << c.what;
+    }
+}
+
+TEST(Export, LeavesTheOldFileWhenItCantFinish) {
+    TempBook book;
+    const QString path = book.folder() + "/out.csv";
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the good old file");
+    old.close();
+    const std::vector<AddressRecord> records(2000, record({"A"}));
+    EXPECT_FALSE(exportToFile(path, records, Format::Csv, defaultTitles(),
+                              [](int done, int) { return done < 1000; }));
+    EXPECT_THROW(
+        exportToFile(book.folder() + "/missing/out.csv", records, Format::Csv, defaultTitles()),
+        StoreError);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), "the good old file");
+}
+
+// A book in Ravelbook's own layout, as an Access file would hold it.
+class FakeBook final : public TableReader {
+public:
+    QStringList tableNames() const override { return {"Addresses", "Return Addresses", "Ini"}; }
+    QStringList columnNames(const QString& table) const override {
+        return readTable(table).columns;
+    }
+    SourceTable readTable(const QString& name) const override {
+        SourceTable t;
+        t.kind = "Access";
+        if (name == "Addresses") {
+            t.columns = QStringList{"Name",    "Address", "City State Zip", "Country",
+                                    "Contact", "Phone",   "Notes"};
+            for (int k = 0; k < kGroupColumns; ++k)
+                t.columns << QString::number(k);
+            QStringList row{"Doe, Jane", "1 Elm", "Town, ST  1", "", "", "555", "n"};
+            for (int k = 0; k < kGroupColumns; ++k)
+                row << (k == 2 || k == 17 ? "-1" : "0");
+            t.rows = {row};
+        } else if (name == "Return Addresses") {
+            t.columns = QStringList{"Name", "Address", "City State Zip"};
+            t.rows = {{"Me", "Home", "Here"}, {"", "", ""}};
+        } else {
+            t.columns = QStringList{"VerticalAdjustment"};
+            t.rows = {{"180"}};
+        }
+        return t;
+    }
+};
+
+TEST(AccessImport, ABookInOurLayoutComesInWhole) {
+    TempBook book;
+    book.create();
+    const auto db = book.open();
+    const ImportSource source = importTables(FakeBook(), {});
+    const GroupTitles titles = defaultTitles();
+    const ImportPlan plan =
+        planImport(source, defaultMapping(source.table, titles), titles, bookKeys(*db));
+    ASSERT_EQ(runImport(*db, plan, {}), 1);
+    EXPECT_EQ(allRecords(*db).at(0),
+              record({"Doe, Jane", "1 Elm", "Town, ST  1", "", "", "555", "n"}, {2, 17}));
+    EXPECT_EQ(book.column("SELECT Name FROM \"Return Addresses\""), QVariantList{"Me"});
+    EXPECT_EQ(book.value("SELECT VerticalAdjustment FROM Ini").toInt(), 180);
+}
+
+TEST(AccessImport, ReadsTheSampleFiles) {
+    const MdbFile nwind(MDB_FIXTURES "/nwind.mdb");
+    EXPECT_EQ(nwind.jetVersion(), 3);
+    EXPECT_TRUE(nwind.tableNames().contains("Customers"));
+    EXPECT_THROW(importTables(nwind, {}), StoreError); // not our layout: a table must be chosen
+
+    // Customers, mapped by hand as a user would.
+    const ImportSource customers = importTables(nwind, "customers");
+    const QStringList columns = customers.table.columns;
+    Mapping mapping(columns.size());
+    const std::pair<const char*, Target> chosen[] = {
+        {"CompanyName", {Target::BookField, int(Field::Name)}},
+        {"ContactName", {Target::BookField, int(Field::Contact)}},
+        {"Address", {Target::BookField, int(Field::Address)}},
+        {"City", {Target::City}},
+        {"Region", {Target::State}},
+        {"PostalCode", {Target::Zip}},
+        {"Country", {Target::BookField, int(Field::Country)}},
+        {"Phone", {Target::BookField, int(Field::Phone)}}};
+    for (const auto& [column, target] : chosen)
+        mapping[columns.indexOf(column)] = target;
+    const ImportPlan plan = planImport(customers, mapping, defaultTitles(), {});
+    EXPECT_EQ(plan.records.size(), 91u);
+    EXPECT_EQ(plan.records[1],
+              record({"Ana Trujillo Emparedados y helados", "Avda. de la Constitución 2222",
+                      "México D.F.  05021", "Mexico", "Ana Trujillo", "(5) 555-4729"}));
+
+    // A yes/no column reads -1 or 0.
+    const SourceTable products = nwind.readTable("Products");
+    const int discontinued = products.columns.indexOf("Discontinued");
+    int yes = 0;
+    for (const QStringList& row : products.rows)
+        yes += row[discontinued] == "-1" ? 1 : row[discontinued] == "0" ? 0 : 1000;
+    EXPECT_EQ(yes, 8);
+
+    // Jet 4: memo and text.
+    const MdbFile dates(MDB_FIXTURES "/DateTestDatabase.mdb");
+    EXPECT_EQ(dates.jetVersion(), 4);
+    const SourceTable table = dates.readTable("DateTest");
+    const int memo = table.columns.indexOf("LongTextCol");
+    EXPECT_EQ(table.rows.at(0).at(memo), "Hello");
+    EXPECT_EQ(table.rows.at(5).at(memo), "New line\r\nin field");
+    EXPECT_EQ(table.rows.at(5).at(table.columns.indexOf("ShortTextCol")), "No new line");
+}
+
+TEST(AccessImport, RefusesFilesItCantRead) {
+    QFile source(MDB_FIXTURES "/nwind.mdb");
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray good = source.readAll();
+    QByteArray unknownVersion = good;
+    unknownVersion[0x14] = 3;
+    QByteArray accdb = good;
+    accdb.replace(4, 15, "Standard ACE DB");
+    const std::pair<const char*, QByteArray> cases[] = {
+        {"cut short", good.left(good.size() / 2 + 100)},
+        {"not Access", QByteArray(8192, 'x')},
+        {"unknown version", unknownVersion},
+        {"accdb", accdb},
+        {"empty", QByteArray()},
+    };
+    TempBook folder;
+    for (const auto& [what, bytes] : cases) {
+        const QString path = folder.folder() + "/damaged.mdb";
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        EXPECT_THROW(MdbFile{path}, StoreError) << what;
+    }
+}
+
+} // namespace
+} // namespace ravelbook::exchange
