@@ -217,6 +217,7 @@ private:
     // group captions are cut.
     void placeControls();
     void setUpDesktop();
+    void buildBookMenu();
     void buildFind();
     void fillRecentBooks();
     void switchToBook(QString path, bool askFirst);

@@ -1,6 +1,5 @@
-// What a desktop program offers around the designed controls: a window that
-// grows, books opened from the File menu, Find, the grid's group columns,
-// About, and the choices kept for the next start.
+// The window on a modern desktop: it grows around the designed controls, and
+// its menus (books, Find, About) are set up here.
 #include "print/job_selection.h"
 #include "settings/choices.h"
 #include "store/data_source.h"
@@ -35,12 +34,6 @@
 namespace ravelbook {
 
 namespace {
-
-constexpr int kNamesPage = 0;
-// Rows the list under the Find field shows at most before it scrolls.
-constexpr int kFoundRows = 12;
-constexpr int kFindWidthTwips = 3600;
-const char* const kRecentBookName = "actRecentBook";
 
 class WholeBoxClickStyle final : public QProxyStyle {
 public:
@@ -84,33 +77,7 @@ void frmMailForm::setUpDesktop() {
     gridColumns_ = new GridColumns(*TDBGridS1, *gridColumnsModel_, this);
     actShowGroupColumns = gridColumns_->showGroupsAction();
 
-    actNewBook = new QAction(QStringLiteral("&New Book…"), this);
-    actNewBook->setObjectName(QStringLiteral("actNewBook"));
-    actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
-    actOpenBook->setObjectName(QStringLiteral("actOpenBook"));
-    actOpenBook->setShortcut(QKeySequence::Open);
-    // Books first, then the recent ones, then import and export, then Quit.
-    QAction* const booksEnd = actImport ? actImport : actQuit;
-    menuFile->insertAction(booksEnd, actNewBook);
-    menuFile->insertAction(booksEnd, actOpenBook);
-    menuFile->insertSeparator(booksEnd);
-    connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
-    const QString folder = QFileInfo(db_.path()).absolutePath();
-    connect(actNewBook, &QAction::triggered, this, [this, folder] {
-        QString path = dialogs_.bookFileName(Dialogs::BookUse::Create,
-                                             QStringLiteral("New Address Book"), folder);
-        if (path.isEmpty())
-            return;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".db");
-        switchToBook(path, false);
-    });
-    connect(actOpenBook, &QAction::triggered, this, [this, folder] {
-        const QString path = dialogs_.bookFileName(Dialogs::BookUse::Open,
-                                                   QStringLiteral("Open Address Book"), folder);
-        if (!path.isEmpty())
-            openBook(path);
-    });
+    buildBookMenu();
 
     // Not "&Edit": Alt+E is the access key of Enter Changes.
     menuEdit = menuBar->addMenu(QStringLiteral("Ed&it"));
@@ -143,178 +110,6 @@ void frmMailForm::setUpDesktop() {
         if (qobject_cast<QCheckBox*>(box) || qobject_cast<QRadioButton*>(box))
             box->setStyle(wholeBoxes);
     }
-}
-
-QStringList frmMailForm::recentBooks() const {
-    QStringList books = choices::recentBooks(settings_);
-    books.removeAll(absolute(db_.path()));
-    return books;
-}
-
-void frmMailForm::fillRecentBooks() {
-    for (QAction* action : menuFile->actions()) {
-        if (action->objectName() == QLatin1String(kRecentBookName))
-            delete action;
-    }
-    const QStringList books = recentBooks();
-    for (int i = 0; i < books.size(); ++i) {
-        QString text = books[i];
-        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), menuFile);
-        action->setObjectName(QLatin1String(kRecentBookName));
-        connect(action, &QAction::triggered, this, [this, book = books[i]] { openBook(book); });
-        menuFile->insertAction(actImport ? actImport : actQuit, action);
-    }
-    if (!books.isEmpty())
-        menuFile->insertSeparator(actImport ? actImport : actQuit)
-            ->setObjectName(QLatin1String(kRecentBookName));
-}
-
-void frmMailForm::openBook(const QString& path) {
-    switchToBook(path, true);
-}
-
-void frmMailForm::switchToBook(QString path, bool askFirst) {
-    runHandler(dialogs_, [&] {
-        path = absolute(path);
-        if (askFirst && !QFileInfo::exists(path) && !askToCreateBook(dialogs_, path))
-            return;
-        // Made, or found wanting, while this window still stands: a file that is
-        // no address book is reported here and the user carries on with this one.
-        { const Database book(path); }
-        if (close())
-            Q_EMIT bookChosen(path);
-    });
-}
-
-void frmMailForm::buildFind() {
-    nameFilter_ = new NameFilterModel(*nameList_, this);
-    cboName->setModel(nameFilter_);
-    cboName->setCurrentIndex(-1);
-
-    txtFind = new QLineEdit(menuBar);
-    txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setPlaceholderText(QStringLiteral("Find a name (%1)")
-                                    .arg(actFind->shortcut().toString(QKeySequence::NativeText)));
-    txtFind->setClearButtonEnabled(true);
-    txtFind->setFixedWidth(twipsToPixels(kFindWidthTwips, logicalDpiY()));
-    menuBar->setCornerWidget(txtFind, Qt::TopRightCorner);
-
-    lstFound = new QListView(this);
-    lstFound->setObjectName(QStringLiteral("lstFound"));
-    lstFound->setModel(nameFilter_);
-    lstFound->setUniformItemSizes(true);
-    lstFound->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    // Typing stays in the Find field while the list shows what it matches.
-    lstFound->setFocusPolicy(Qt::NoFocus);
-    lstFound->hide();
-
-    connect(actFind, &QAction::triggered, this, [this] {
-        txtFind->setFocus(Qt::ShortcutFocusReason);
-        txtFind->selectAll();
-    });
-    connect(txtFind, &QLineEdit::textChanged, this, [this](const QString& text) {
-        nameFilter_->setQuery(text);
-        cboName->setCurrentIndex(-1);
-        lstFound->setVisible(!text.isEmpty());
-        if (text.isEmpty())
-            return;
-        placeFoundList();
-        lstFound->setCurrentIndex(nameFilter_->index(0));
-    });
-    connect(txtFind, &QLineEdit::returnPressed, this, [this] {
-        const QModelIndex current = lstFound->currentIndex();
-        showFound(current.isValid() ? current.row() : 0);
-    });
-    connect(lstFound, &QListView::clicked, this,
-            [this](const QModelIndex& index) { showFound(index.row()); });
-    // The list belongs to the field: it goes when the user works elsewhere and
-    // comes back with the field.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
-        lstFound->setVisible(now == txtFind && !txtFind->text().isEmpty());
-        if (lstFound->isVisible())
-            placeFoundList();
-    });
-
-    const auto onKey = [this](const QKeySequence& key, auto&& what) {
-        auto* action = new QAction(txtFind);
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, what);
-        txtFind->addAction(action);
-    };
-    const auto step = [this](int by) {
-        const int rows = nameFilter_->rowCount();
-        if (rows == 0)
-            return;
-        const int row = std::clamp(lstFound->currentIndex().row() + by, 0, rows - 1);
-        lstFound->setCurrentIndex(nameFilter_->index(row));
-        lstFound->show();
-        placeFoundList();
-    };
-    onKey(QKeySequence(Qt::Key_Down), [step] { step(1); });
-    onKey(QKeySequence(Qt::Key_Up), [step] { step(-1); });
-    onKey(QKeySequence(Qt::Key_Escape), [this] {
-        txtFind->clear();
-        lstFound->hide();
-    });
-}
-
-void frmMailForm::placeFoundList() {
-    const int rowHeight = std::max(1, lstFound->sizeHintForRow(0));
-    const int rows = std::clamp(nameFilter_->rowCount(), 1, kFoundRows);
-    const int frame = 2 * lstFound->frameWidth();
-    const QPoint below = txtFind->mapTo(this, QPoint(0, txtFind->height()));
-    lstFound->setGeometry(below.x(), below.y(), txtFind->width(), rows * rowHeight + frame);
-    lstFound->raise();
-}
-
-void frmMailForm::showFound(int row) {
-    if (row < 0 || row >= nameFilter_->rowCount())
-        return;
-    lstFound->hide();
-    SSTab1->setCurrentIndex(kNamesPage);
-    cboName->setCurrentIndex(row);
-    cboName_Click();
-}
-
-void frmMailForm::restoreChoices() {
-    const choices::Choices kept = choices::read(settings_);
-    for (const Stationery stationery : kStationeryOrder) {
-        QRadioButton* option = stationeryOption(stationery);
-        if (option->objectName() == kept.stationery)
-            option->click(); // shows the options this stationery uses
-    }
-    (kept.biFold ? optBiFold : optTriFold)->setChecked(true);
-    chkFirstNameFirst->setChecked(kept.firstNameFirst);
-    chkPrintSample->setChecked(kept.printSingle);
-    txtSpecial->setText(kept.specialText);
-    actShowGroupColumns->setChecked(kept.showGroupColumns);
-    try {
-        if (kept.returnAddress > 0 && kept.returnAddress < datReturnAddresses->recordCount())
-            datReturnAddresses->moveTo(kept.returnAddress);
-    } catch (const StoreError&) {
-        // The first return address stays, as on a first start.
-    }
-    if (!kept.windowGeometry.isEmpty())
-        restoreGeometry(kept.windowGeometry);
-}
-
-void frmMailForm::keepChoices() {
-    choices::Choices kept;
-    for (const Stationery stationery : kStationeryOrder) {
-        if (stationeryOption(stationery)->isChecked())
-            kept.stationery = stationeryOption(stationery)->objectName();
-    }
-    kept.biFold = optBiFold->isChecked();
-    kept.firstNameFirst = chkFirstNameFirst->isChecked();
-    kept.printSingle = chkPrintSample->isChecked();
-    kept.specialText = txtSpecial->text();
-    kept.returnAddress = std::max(0, datReturnAddresses->position());
-    kept.showGroupColumns = actShowGroupColumns->isChecked();
-    kept.windowGeometry = saveGeometry();
-    choices::save(settings_, kept);
-    choices::rememberBook(settings_, absolute(db_.path()));
 }
 
 } // namespace ravelbook

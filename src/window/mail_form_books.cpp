@@ -1,0 +1,96 @@
+// Books chosen from the File menu: a new one, another one, the last few opened.
+#include "settings/choices.h"
+#include "store/database.h"
+#include "window/dialogs.h"
+#include "window/handler_edge.h"
+#include "window/mail_form.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QMenu>
+
+namespace ravelbook {
+
+namespace {
+
+const char* const kRecentBookName = "actRecentBook";
+
+QString absolute(const QString& path) {
+    return QFileInfo(path).absoluteFilePath();
+}
+
+} // namespace
+
+void frmMailForm::buildBookMenu() {
+    actNewBook = new QAction(QStringLiteral("&New Book…"), this);
+    actNewBook->setObjectName(QStringLiteral("actNewBook"));
+    actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
+    actOpenBook->setObjectName(QStringLiteral("actOpenBook"));
+    actOpenBook->setShortcut(QKeySequence::Open);
+    // Books first, then the recent ones, then import and export, then Quit.
+    QAction* const booksEnd = actImport ? actImport : actQuit;
+    menuFile->insertAction(booksEnd, actNewBook);
+    menuFile->insertAction(booksEnd, actOpenBook);
+    menuFile->insertSeparator(booksEnd);
+    connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
+    const QString folder = QFileInfo(db_.path()).absolutePath();
+    connect(actNewBook, &QAction::triggered, this, [this, folder] {
+        QString path = dialogs_.bookFileName(Dialogs::BookUse::Create,
+                                             QStringLiteral("New Address Book"), folder);
+        if (path.isEmpty())
+            return;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".db");
+        switchToBook(path, false);
+    });
+    connect(actOpenBook, &QAction::triggered, this, [this, folder] {
+        const QString path = dialogs_.bookFileName(Dialogs::BookUse::Open,
+                                                   QStringLiteral("Open Address Book"), folder);
+        if (!path.isEmpty())
+            openBook(path);
+    });
+}
+
+QStringList frmMailForm::recentBooks() const {
+    QStringList books = choices::recentBooks(settings_);
+    books.removeAll(absolute(db_.path()));
+    return books;
+}
+
+void frmMailForm::fillRecentBooks() {
+    for (QAction* action : menuFile->actions()) {
+        if (action->objectName() == QLatin1String(kRecentBookName))
+            delete action;
+    }
+    const QStringList books = recentBooks();
+    for (int i = 0; i < books.size(); ++i) {
+        QString text = books[i];
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), menuFile);
+        action->setObjectName(QLatin1String(kRecentBookName));
+        connect(action, &QAction::triggered, this, [this, book = books[i]] { openBook(book); });
+        menuFile->insertAction(actImport ? actImport : actQuit, action);
+    }
+    if (!books.isEmpty())
+        menuFile->insertSeparator(actImport ? actImport : actQuit)
+            ->setObjectName(QLatin1String(kRecentBookName));
+}
+
+void frmMailForm::openBook(const QString& path) {
+    switchToBook(path, true);
+}
+
+void frmMailForm::switchToBook(QString path, bool askFirst) {
+    runHandler(dialogs_, [&] {
+        path = absolute(path);
+        if (askFirst && !QFileInfo::exists(path) && !askToCreateBook(dialogs_, path))
+            return;
+        // Made, or found wanting, while this window still stands: a file that is
+        // no address book is reported here and the user carries on with this one.
+        { const Database book(path); }
+        if (close())
+            Q_EMIT bookChosen(path);
+    });
+}
+
+} // namespace ravelbook
