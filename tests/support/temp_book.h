@@ -52,7 +52,8 @@ public:
 
     // Makes the file unwritable for this program (also as root, where the
     // file's rights don't count: then it is made immutable), and writable again.
-    void setWritable(bool writable);
+    // False when this file system can't do it (no immutable files for root).
+    bool setWritable(bool writable);
 
 private:
     QTemporaryDir dir_;
