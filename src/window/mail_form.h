@@ -218,6 +218,8 @@ private:
     void placeControls();
     void setUpDesktop();
     void buildBookMenu();
+    // Where the File menu's book entries end.
+    QAction* booksEnd() const;
     void buildFind();
     void fillRecentBooks();
     void switchToBook(QString path, bool askFirst);

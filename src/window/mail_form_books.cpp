@@ -21,17 +21,20 @@ QString absolute(const QString& path) {
 
 } // namespace
 
+QAction* frmMailForm::booksEnd() const {
+    // Books first, then the recent ones, then import and export, then Quit.
+    return actImport ? actImport : actQuit;
+}
+
 void frmMailForm::buildBookMenu() {
     actNewBook = new QAction(QStringLiteral("&New Book…"), this);
     actNewBook->setObjectName(QStringLiteral("actNewBook"));
     actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
     actOpenBook->setObjectName(QStringLiteral("actOpenBook"));
     actOpenBook->setShortcut(QKeySequence::Open);
-    // Books first, then the recent ones, then import and export, then Quit.
-    QAction* const booksEnd = actImport ? actImport : actQuit;
-    menuFile->insertAction(booksEnd, actNewBook);
-    menuFile->insertAction(booksEnd, actOpenBook);
-    menuFile->insertSeparator(booksEnd);
+    menuFile->insertAction(booksEnd(), actNewBook);
+    menuFile->insertAction(booksEnd(), actOpenBook);
+    menuFile->insertSeparator(booksEnd());
     connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
     const QString folder = QFileInfo(db_.path()).absolutePath();
     connect(actNewBook, &QAction::triggered, this, [this, folder] {
@@ -69,11 +72,10 @@ void frmMailForm::fillRecentBooks() {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), menuFile);
         action->setObjectName(QLatin1String(kRecentBookName));
         connect(action, &QAction::triggered, this, [this, book = books[i]] { openBook(book); });
-        menuFile->insertAction(actImport ? actImport : actQuit, action);
+        menuFile->insertAction(booksEnd(), action);
     }
     if (!books.isEmpty())
-        menuFile->insertSeparator(actImport ? actImport : actQuit)
-            ->setObjectName(QLatin1String(kRecentBookName));
+        menuFile->insertSeparator(booksEnd())->setObjectName(QLatin1String(kRecentBookName));
 }
 
 void frmMailForm::openBook(const QString& path) {

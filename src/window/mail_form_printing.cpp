@@ -183,14 +183,14 @@ void frmMailForm::print(const Layout& layout) {
     lastTally_ = {};
     // The run moves the editor's data source through the records it prints:
     // changes in the editor are dealt with first, as the user says.
-    bool stays = false;
-    runHandler(dialogs_, [&] {
-        stays = true;
+    try {
         leaveEditedRecord();
-        stays = false;
-    });
-    if (stays)
+    } catch (const DataSource::LeaveCancelled&) {
         return;
+    } catch (const StoreError& error) {
+        showError(dialogs_, error.message());
+        return;
+    }
     PrinterSurface* surface = nullptr;
     try {
         surface = destination_->begin();
