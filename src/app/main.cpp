@@ -5,6 +5,7 @@
 #include "app/paths.h"
 #include "app/print_command.h"
 #include "app/startup.h"
+#include "print/system_printers.h"
 #include "settings/ini_settings_store.h"
 #include "store/database.h"
 #include "window/mail_form.h"
@@ -43,7 +44,10 @@ int printMain(int argc, char* argv[]) {
     // Nothing is shown, so no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qtDefaultHandler = qInstallMessageHandler(quietHandler);
-    ravelbook::Application app(argc, argv);
+    // Fonts and PDF need no more than Qt Gui.
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Ravelbook"));
+    const ravelbook::SystemPrinters printers;
     QTextStream out(stdout);
     QTextStream err(stderr);
     QString error;
@@ -52,7 +56,7 @@ int printMain(int argc, char* argv[]) {
         err << "ravelbook print: " << error << "\n\n" << ravelbook::printUsage();
         return 2;
     }
-    return ravelbook::runPrintCommand(*command, out, err);
+    return ravelbook::runPrintCommand(*command, printers, out, err);
 }
 
 // "ravelbook import ..." and "ravelbook export ...": records in and out, without a window.

@@ -1,20 +1,20 @@
 #include "app/print_command.h"
 
 #include "app/paths.h"
+#include "print/book_addresses.h"
+#include "print/job_selection.h"
 #include "print/painted_destination.h"
 #include "print/pdf_output.h"
+#include "print/print_error.h"
+#include "print/print_run.h"
+#include "print/printer_surface.h"
 #include "print/printers.h"
 #include "print/vertical_adjustment.h"
+#include "settings/group_titles.h"
 #include "settings/ini_settings_store.h"
-#include "store/data_source.h"
 #include "store/database.h"
 #include "store/store_error.h"
-#include "window/dialogs.h"
-#include "window/mail_form.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QTextStream>
 #include <vector>
 
@@ -30,26 +30,13 @@ const std::pair<const char*, Stationery> kKinds[] = {
     {"fliers", Stationery::Fliers},
 };
 
-// The window's boxes, answered as nobody is there to answer them: what they
-// said is kept for standard error.
-class CollectingDialogs final : public Dialogs {
-public:
-    Answer message(const QString& text, const QString&, Buttons buttons) override {
-        said << text;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
-    QString prompt(const QString&, const QString&, const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-
-    QStringList said;
-};
-
 // Thrown for a request the book can't satisfy; exit status 1.
 struct CantPrint {
     QString message;
 };
 
-std::vector<int> groupsNamed(const frmMailForm& form, const QString& group) {
+std::vector<int> groupsNamed(const std::array<QString, sql::kGroupCount>& titles,
+                             const QString& group) {
     bool number = false;
     const int column = group.toInt(&number);
     if (number) {
@@ -59,7 +46,7 @@ std::vector<int> groupsNamed(const frmMailForm& form, const QString& group) {
     }
     std::vector<int> found;
     for (int k = 0; k < sql::kGroupCount; ++k) {
-        if (form.groupCaption(k) == group)
+        if (titles[std::size_t(k)] == group)
             found.push_back(k);
     }
     if (found.empty())
@@ -67,36 +54,51 @@ std::vector<int> groupsNamed(const frmMailForm& form, const QString& group) {
     return found;
 }
 
-// Sets the window up as the user would for this request.
-void choose(frmMailForm& form, const PrintCommand& command) {
+// The job as the window would describe it with these choices made.
+PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsStore& settings) {
+    PrintJob job;
+    job.stationery = command.stationery;
+    job.biFold = command.biFold;
+    job.firstNameFirst = !command.lastNameFirst;
+    job.specialText = command.special.value_or(QString());
+
+    const auto titles = group_titles::current(settings);
     for (const QString& group : command.groups) {
-        for (int k : groupsNamed(form, group))
-            form.chkGroups[frmMailForm::twinOf(k)]->setChecked(true);
+        for (int k : groupsNamed(titles, group))
+            job.records.groups[std::size_t(k)] = true;
     }
-    form.stationeryOption(command.stationery)->click();
-    if (command.biFold)
-        form.optBiFold->setChecked(true);
-    form.chkFirstNameFirst->setChecked(!command.lastNameFirst);
-    if (command.special)
-        form.txtSpecial->setText(*command.special);
-    if (command.adjust)
-        form.txtVerticalAdjustment->setText(*command.adjust);
 
-    const int returnRow = command.returnAddress - 1;
-    if (returnRow >= form.datReturnAddresses->recordCount())
+    // The labels follow the adjustment kept in the book unless one is given.
+    QString adjustment = command.adjust.value_or(QString());
+    if (!command.adjust) {
+        QSqlQuery stored = db.run(sql::selectStoredAdjustment());
+        if (stored.next())
+            adjustment = stored.value(0).toString();
+    }
+    job.verticalAdjustment = usableVerticalAdjustment(adjustment).value_or(0);
+
+    QSqlQuery senders = db.run(sql::selectReturnAddressLines());
+    int rows = 0;
+    while (senders.next()) {
+        if (++rows == command.returnAddress) {
+            for (int line = 0; line < 3; ++line)
+                job.returnAddress[std::size_t(line)] = senders.value(line).toString();
+        }
+    }
+    if (command.returnAddress > rows)
         throw CantPrint{QStringLiteral("The address book has %1 return address(es), not %2.")
-                            .arg(form.datReturnAddresses->recordCount())
+                            .arg(rows)
                             .arg(command.returnAddress)};
-    form.datReturnAddresses->moveTo(returnRow);
 
-    form.chkPrintSample->setChecked(command.selected.has_value());
+    job.records.single = command.selected.has_value();
     if (command.selected) {
-        const int row = int(form.datGrid->firstFields().indexOf(*command.selected));
-        if (row < 0)
+        QSqlQuery key = db.run(sql::firstGroupMemberNamed(job.records.groups, *command.selected));
+        if (!key.next())
             throw CantPrint{QStringLiteral("No record named \"%1\" is in the chosen groups.")
                                 .arg(*command.selected)};
-        form.datGrid->moveTo(row);
+        job.records.record = key.value(0).toLongLong();
     }
+    return job;
 }
 
 QString plural(int n, const char* one, const char* many) {
@@ -207,6 +209,14 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
                 error =
                     QStringLiteral("--adjust \"%1\" lies outside -32768..32767 twips").arg(text);
                 ok = false;
+            } else if (ok && !usableVerticalAdjustment(text)) {
+                const AdjustmentRange range = usableAdjustments();
+                error = QStringLiteral("--adjust \"%1\" would put lines of the labels off the "
+                                       "printable area; use %2 to %3 twips")
+                            .arg(text)
+                            .arg(range.lowest)
+                            .arg(range.highest);
+                ok = false;
             }
             if (ok)
                 command.adjust = text;
@@ -239,42 +249,48 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
     return error.isEmpty() ? std::optional<PrintCommand>(command) : std::nullopt;
 }
 
-int runPrintCommand(const PrintCommand& command, QTextStream& out, QTextStream& err) {
+int runPrintCommand(const PrintCommand& command, const Printers& printers, QTextStream& out,
+                    QTextStream& err) {
     try {
-        if (!command.printer.isEmpty() && !printerExists(command.printer))
+        if (!command.printer.isEmpty() && !printers.exists(command.printer))
             throw CantPrint{
                 QStringLiteral("There is no printer named \"%1\".").arg(command.printer)};
-        Database db(command.database, Database::Access::ReadOnly);
-        IniSettingsStore settings(settingsRoot());
-        CollectingDialogs dialogs;
-        // Never shown and never closed, so nothing is purged and no title is saved.
-        frmMailForm form(db, settings, dialogs);
-        if (db.damaged())
-            throw CantPrint{db.damageNotice()};
-        choose(form, command);
-        // A failure while choosing (the grid could not read the groups) would
-        // only be reported again by the run.
-        if (!dialogs.said.isEmpty())
-            throw CantPrint{dialogs.said.first()};
-        const std::unique_ptr<PaintedDestination> destination =
-            command.pdf.isEmpty() ? PaintedDestination::printer(command.printer)
-                                  : PaintedDestination::pdf(command.pdf, command.database);
-        form.setPrintDestination(destination.get());
-        form.cmdPrintMailingList_Click();
-        form.setPrintDestination(nullptr);
-        if (!dialogs.said.isEmpty())
-            throw CantPrint{dialogs.said.join(QLatin1Char('\n'))};
+        const Database db(command.database, Database::Access::ReadOnly);
+        const IniSettingsStore settings(settingsRoot());
+        BookAddresses addresses(db);
+        PrintRun run(jobFor(command, db, settings), addresses);
+        PrintOutcome outcome = run.select();
+        if (outcome.failure)
+            throw CantPrint{*outcome.failure};
+        if (run.total() == 0)
+            throw CantPrint{kNothingInGroups.text};
 
-        const PrintTally& tally = form.lastPrintTally();
+        const std::unique_ptr<PaintedDestination> destination =
+            command.pdf.isEmpty() ? PaintedDestination::printer(printers, command.printer)
+                                  : PaintedDestination::pdf(command.pdf, command.database);
+        PrinterSurface* surface = destination->begin();
+        outcome = run.draw(*surface);
+        PrintTally tally;
+        try {
+            tally = destination->end();
+        } catch (const PrintError& error) {
+            if (!outcome.failure)
+                outcome.failure = error.message();
+        }
+        if (outcome.failure)
+            throw CantPrint{*outcome.failure};
+
         // A PDF piped to standard output must not have the summary mixed into it.
         QTextStream& summary =
             !command.pdf.isEmpty() && PdfOutput::namesStandardOutput(command.pdf) ? err : out;
-        summary << "Printed " << plural(form.lastPrint().items, "item", "items") << " on "
+        summary << "Printed " << plural(outcome.items, "item", "items") << " on "
                 << plural(tally.pages, "page", "pages") << " in "
                 << plural(tally.documents, "document", "documents") << "." << Qt::endl;
         return 0;
     } catch (const CantPrint& cant) {
         err << "ravelbook: " << cant.message << Qt::endl;
+    } catch (const PrintError& error) {
+        err << "ravelbook: " << error.message() << Qt::endl;
     } catch (const StoreError& error) {
         err << "ravelbook: " << error.message() << Qt::endl;
     }

@@ -10,6 +10,8 @@ class QTextStream;
 
 namespace ravelbook {
 
+class Printers;
+
 // "ravelbook print ...": a print run as the window would make it, without
 // showing the window and without changing the address book.
 struct PrintCommand {
@@ -31,6 +33,8 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
 QString printUsage();
 
 // Exit status: 0 printed (one line on `out`), 1 could not print (why on `err`).
-int runPrintCommand(const PrintCommand& command, QTextStream& out, QTextStream& err);
+// Needs no widget: a QGuiApplication is enough, with `printers` for --printer.
+int runPrintCommand(const PrintCommand& command, const Printers& printers, QTextStream& out,
+                    QTextStream& err);
 
 } // namespace ravelbook

@@ -47,8 +47,36 @@ struct Layout {
     qint16 specialX = 0;
     qint16 specialMove = 0;
 
+    // The real stationery, in twips from the top-left corner of the printable
+    // area as a printer that leaves a quarter inch all round has it: the first
+    // label of a sheet, or the envelope, card or sheet itself; label sheets
+    // repeat the label at these pitches, filled like the items.
+    struct Stock {
+        int left = 0;
+        int top = 0;
+        int width = 0;
+        int height = 0;
+    } stock;
+    int stockPitchX = 0;
+    int stockPitchY = 0;
+    // The paper the stationery is on, in twips, as it lies on the page.
+    int paperWidth = 0;
+    int paperHeight = 0;
+
     bool documentPerItem() const { return itemsPerSheet == 0; }
+    // The stationery of one item; for label sheets, the label in slot `slot` (from 0).
+    Stock stockOf(int slot) const {
+        Stock s = stock;
+        if (!documentPerItem()) {
+            s.left += slot % columns * stockPitchX;
+            s.top += slot / columns * stockPitchY;
+        }
+        return s;
+    }
 };
+
+// The margin a printer is taken to leave on every side of the paper, in twips.
+inline constexpr int kNominalMargin = 360;
 
 inline const QString kPrintFont = QStringLiteral("Times New Roman");
 inline constexpr int kSpecialFontSize = 18;

@@ -6,10 +6,26 @@ namespace ravelbook {
 
 namespace {
 
+constexpr int kInch = 1440;
+
+// The paper of an item as it lies on the page, its edge where the stationery ends.
+void paper(Layout& l, int width, int height) {
+    l.paperWidth = width;
+    l.paperHeight = height;
+    l.stock = {-kNominalMargin, -kNominalMargin, width, height};
+}
+
 // The common shape of label sheets: two columns 6000 twips apart, filled
-// across then down, following the vertical adjustment, 12-point type.
+// across then down, following the vertical adjustment, 12-point type. The
+// labels themselves are 4 inches wide, 5/32 inch in from the sides of a letter
+// sheet, 3/16 inch apart, the first row half an inch down.
 Layout labelSheet(qint16 startY, qint16 lineStep, int perSheet, qint16 rowPitch) {
     Layout l;
+    l.paperWidth = 8 * kInch + kInch / 2;
+    l.paperHeight = 11 * kInch;
+    l.stock = {kInch * 5 / 32 - kNominalMargin, kInch / 2 - kNominalMargin, 4 * kInch, rowPitch};
+    l.stockPitchX = 4 * kInch + kInch * 3 / 16;
+    l.stockPitchY = rowPitch;
     l.startY = startY;
     l.followsAdjustment = true;
     l.lineStep = lineStep;
@@ -63,6 +79,7 @@ Layout singleItem(qint16 gapBeforeTo, qint16 specialMove) {
 Layout envelopes() {
     Layout l = singleItem(300, 360);
     l.paperSize = kPaperEnvelope10;
+    paper(l, 9 * kInch + kInch / 2, 4 * kInch + kInch / 8);
     return l;
 }
 
@@ -70,6 +87,14 @@ Layout cards() {
     Layout l = singleItem(500, 720);
     l.orientation = kOrientationLandscape;
     l.paperSize = kPaperStatement;
+    paper(l, 8 * kInch + kInch / 2, 5 * kInch + kInch / 2);
+    return l;
+}
+
+// A flier is a letter sheet.
+Layout fliers(qint16 gapBeforeTo, qint16 specialMove) {
+    Layout l = singleItem(gapBeforeTo, specialMove);
+    paper(l, 8 * kInch + kInch / 2, 11 * kInch);
     return l;
 }
 
@@ -80,8 +105,8 @@ const Layout& layoutFor(Stationery stationery, bool biFold) {
     static const Layout large = largeLabels();
     static const Layout envelope = envelopes();
     static const Layout card = cards();
-    static const Layout flier = singleItem(500, 360);
-    static const Layout biFoldFlier = singleItem(1440, 720);
+    static const Layout flier = fliers(500, 360);
+    static const Layout biFoldFlier = fliers(1440, 720);
     switch (stationery) {
     case Stationery::SmallLabels:
         return small;

@@ -1,6 +1,7 @@
 #pragma once
 
-class QPainter;
+#include <QPaintDevice>
+#include <QPainter>
 
 namespace ravelbook {
 
@@ -21,6 +22,11 @@ public:
     virtual void endDocument() = 0;
     // Closes the output once the last document has ended.
     virtual void finish() = 0;
+    // How wide the printable area of the painter's page is, in twips.
+    virtual qreal printableWidth(const QPainter& painter) const {
+        const QPaintDevice* device = painter.device();
+        return device->width() * 1440.0 / device->logicalDpiX();
+    }
 };
 
 } // namespace ravelbook

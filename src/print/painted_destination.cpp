@@ -1,12 +1,15 @@
 #include "print/painted_destination.h"
 
+#include "print/page_target.h"
 #include "print/painted_surface.h"
+#include "print/printers.h"
 
 #include <QString>
 
 namespace ravelbook {
 
-PaintedDestination::PaintedDestination(Opener open) : open_(std::move(open)) {}
+PaintedDestination::PaintedDestination(Opener open, QString where, QString printer)
+    : open_(std::move(open)), where_(std::move(where)), printer_(std::move(printer)) {}
 
 PaintedDestination::~PaintedDestination() = default;
 
@@ -26,11 +29,16 @@ PrintTally PaintedDestination::end() {
 
 std::unique_ptr<PaintedDestination> PaintedDestination::pdf(const QString& file,
                                                             const QString& book) {
-    return std::make_unique<PaintedDestination>([file, book] { return pdfSurface(file, book); });
+    return std::make_unique<PaintedDestination>([file, book] { return pdfSurface(file, book); },
+                                                QStringLiteral("the PDF file %1").arg(file));
 }
 
-std::unique_ptr<PaintedDestination> PaintedDestination::printer(const QString& name) {
-    return std::make_unique<PaintedDestination>([name] { return printerSurface(name); });
+std::unique_ptr<PaintedDestination> PaintedDestination::printer(const Printers& printers,
+                                                                const QString& name) {
+    const QString shown = name.isEmpty() ? printers.defaultPrinter() : name;
+    return std::make_unique<PaintedDestination>(
+        [&printers, name] { return std::make_unique<PaintedSurface>(printers.open(name)); },
+        QStringLiteral("the printer \"%1\"").arg(shown), shown);
 }
 
 } // namespace ravelbook

@@ -9,6 +9,7 @@
 namespace ravelbook {
 
 class PaintedSurface;
+class Printers;
 
 // A destination that draws every run anew on a surface from `open`: a PDF
 // file or a printer. `open` may return nothing to call the run off.
@@ -16,18 +17,23 @@ class PaintedDestination : public PrintDestination {
 public:
     using Opener = std::function<std::unique_ptr<PaintedSurface>()>;
 
-    explicit PaintedDestination(Opener open);
+    PaintedDestination(Opener open, QString where, QString printer = {});
     ~PaintedDestination() override;
 
     PrinterSurface* begin() override;
     PrintTally end() override;
+    QString where() const override { return where_; }
+    QString printer() const override { return printer_; }
 
     // `book`, the open address book, is never written over.
     static std::unique_ptr<PaintedDestination> pdf(const QString& file, const QString& book = {});
-    static std::unique_ptr<PaintedDestination> printer(const QString& name);
+    static std::unique_ptr<PaintedDestination> printer(const Printers& printers,
+                                                       const QString& name);
 
 private:
     Opener open_;
+    QString where_;
+    QString printer_;
     std::unique_ptr<PaintedSurface> surface_;
 };
 

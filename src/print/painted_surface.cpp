@@ -1,7 +1,10 @@
 #include "print/painted_surface.h"
 
 #include "print/page_target.h"
+#include "print/pdf_target.h"
 
+#include <algorithm>
+#include <cmath>
 #include <QPainter>
 
 namespace ravelbook {
@@ -68,13 +71,17 @@ void PaintedSurface::SetY(qint16 twips) {
     pen_.setY(twips);
 }
 
+void PaintedSurface::SetLineEnd(qint16 twips) {
+    lineEnd_ = twips;
+}
+
 void PaintedSurface::PrintLine(const QString& text) {
-    draw(text, false);
+    draw(text);
     pen_ = QPointF(0, pen_.y() + metrics_->lineSpacing() * kTwipsPerInch / dpiY_);
 }
 
 void PaintedSurface::PrintInline(const QString& text) {
-    pen_.rx() += draw(text, true);
+    pen_.rx() += draw(text);
 }
 
 void PaintedSurface::NewPage() {
@@ -116,10 +123,10 @@ QPainter& PaintedSurface::page() {
     return *painter_;
 }
 
-qreal PaintedSurface::draw(const QString& text, bool advance) {
+qreal PaintedSurface::draw(const QString& text) {
     QPainter& painter = page();
+    QPaintDevice* device = painter.device();
     if (!metrics_) {
-        QPaintDevice* device = painter.device();
         // Metrics for the device, not the screen, so advances match what is drawn.
         metrics_.emplace(font_, device);
         dpiX_ = device->logicalDpiX();
@@ -131,8 +138,43 @@ qreal PaintedSurface::draw(const QString& text, bool advance) {
         painterHasFont_ = true;
     }
     const QPointF cellTop(pen_.x() * dpiX_ / kTwipsPerInch, pen_.y() * dpiY_ / kTwipsPerInch);
+    const qreal width = metrics_->horizontalAdvance(text) * kTwipsPerInch / dpiX_;
+    qreal end = target_->printableWidth(painter);
+    if (lineEnd_)
+        end = std::min(end, *lineEnd_);
+    const qreal room = end - pen_.x();
+    if (width <= room) {
+        painter.drawText(cellTop + QPointF(0, metrics_->ascent()), text);
+        return width;
+    }
+
+    // Too wide: a smaller size, as large as fits, down to the smallest; then cut at the end.
+    QFont smaller = font_;
+    qreal points = font_.pointSizeF();
+    qreal fitted = width;
+    for (;;) {
+        const qreal next = std::max<qreal>(kSmallestFit, std::floor(points * room / fitted * 2) / 2);
+        points = next < points ? next : points - 0.5;
+        smaller.setPointSizeF(std::max<qreal>(points, kSmallestFit));
+        fitted = QFontMetricsF(smaller, device).horizontalAdvance(text) * kTwipsPerInch / dpiX_;
+        if (fitted <= room || points <= kSmallestFit)
+            break;
+    }
+    painter.save();
+    painter.setFont(smaller);
+    if (fitted > room) {
+        const qreal lineHeight = metrics_->height() * 2;
+        painter.setClipRect(QRectF(cellTop.x(), cellTop.y() - lineHeight / 2,
+                                   std::max<qreal>(0, room) * dpiX_ / kTwipsPerInch, lineHeight));
+    }
+    // The smaller type sits on the same baseline as the line's own would.
     painter.drawText(cellTop + QPointF(0, metrics_->ascent()), text);
-    return advance ? metrics_->horizontalAdvance(text) * kTwipsPerInch / dpiX_ : 0.0;
+    painter.restore();
+    return std::min(fitted, room);
+}
+
+std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book) {
+    return std::make_unique<PaintedSurface>(std::make_unique<PdfTarget>(file, book));
 }
 
 } // namespace ravelbook

@@ -30,6 +30,7 @@ public:
     void SetOrientation(int code) override;
     void SetX(qint16 twips) override;
     void SetY(qint16 twips) override;
+    void SetLineEnd(qint16 twips) override;
     void PrintLine(const QString& text) override;
     void PrintInline(const QString& text) override;
     void NewPage() override;
@@ -46,8 +47,9 @@ private:
     enum class State { NoDocument, OnPage, BetweenPages };
 
     QPainter& page();
-    // Draws at the pen; with `advance`, returns how far the text reaches across, in twips.
-    qreal draw(const QString& text, bool advance);
+    // Draws at the pen, fitted in before the line's end; returns how far the
+    // text reaches across, in twips.
+    qreal draw(const QString& text);
     void fontChanged();
 
     // The device's metrics of font_, and whether the painter has font_ yet; kept
@@ -63,12 +65,11 @@ private:
     PageSetup setup_;
     QFont font_;
     QPointF pen_; // twips from the printable area's top-left corner
+    std::optional<qreal> lineEnd_; // twips; nothing: the printable area's edge
     int pages_ = 0;
     int documents_ = 0;
 };
 
 std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book = {});
-// An empty name prints on the system's default printer.
-std::unique_ptr<PaintedSurface> printerSurface(const QString& printerName);
 
 } // namespace ravelbook

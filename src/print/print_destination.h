@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <QString>
 
 namespace ravelbook {
 
@@ -22,6 +23,11 @@ public:
     virtual PrinterSurface* begin() = 0;
     // Closes the run's output: sends the last job, writes the file. Throws PrintError.
     virtual PrintTally end() = 0;
+
+    // Where the last run began went, for the user: "the printer "X"", "the PDF file Y".
+    virtual QString where() const { return {}; }
+    // The printer of the last run begun; empty for a file.
+    virtual QString printer() const { return {}; }
 };
 
 } // namespace ravelbook

@@ -3,38 +3,50 @@
 // layout says, breaking sheets and ending documents as the stationery needs.
 #include "print/print_run.h"
 
+#include "print/address_source.h"
 #include "print/print_error.h"
-#include "print/print_inputs.h"
 #include "print/printer_surface.h"
 #include "print/recipient_name.h"
-#include "store/data_source.h"
-#include "store/statements.h"
 #include "store/store_error.h"
+
+#include <algorithm>
 
 namespace ravelbook {
 
 namespace {
 
-// Records read with one statement during a run.
-constexpr int kReadAhead = 200;
-
 // A position outside 16 bits; it skips the step that computed it.
 struct Overflow {};
 
-qint16 to16(int value) {
+qint16 to16(qint64 value) {
     if (value < -32768 || value > 32767)
         throw Overflow{};
     return qint16(value);
 }
 
-class Run {
-public:
-    Run(const Layout& layout, QString& strSQL, DataSource& records, const PrintInputs& inputs,
-        PrinterSurface& surface, const PrintProgress& progress)
-        : layout_(layout), strSQL_(strSQL), records_(records), inputs_(inputs), surface_(surface),
-          progress_(progress) {}
+// The items of the pages asked for, as indexes into the run's records.
+struct ItemSpan {
+    int first = 0;
+    int end = 0;
+};
 
-    PrintOutcome execute();
+class Drawing {
+public:
+    Drawing(const PrintJob& job, PrinterSurface& surface, PrintOutcome& outcome)
+        : job_(job), layout_(job.layout()), surface_(surface), outcome_(outcome) {}
+
+    // Items on the sheet before the first one drawn.
+    void startAtSlot(int slot) { counter_ = slot; }
+    void resetY();
+    void placeItem();
+    void drawItem(const AddressLines& lines);
+    void endDocument() {
+        step([&] { surface_.EndDocument(); });
+    }
+    void remember(const QString& message) {
+        if (!outcome_.failure)
+            outcome_.failure = message;
+    }
 
 private:
     // One step of the run: a step that fails is skipped, the run goes on.
@@ -46,16 +58,6 @@ private:
             remember(error.message());
         }
     }
-    void remember(const QString& message) {
-        if (!outcome_.failure)
-            outcome_.failure = message;
-    }
-
-    bool selectSingleRecord();
-    void selectGroupRecords();
-    void resetY();
-    void placeItem();
-    void drawItem();
     void lineDown() {
         step([&] { y_ = to16(y_ + layout_.lineStep); });
     }
@@ -68,71 +70,46 @@ private:
     void printLine(const QString& text) {
         step([&] { surface_.PrintLine(text); });
     }
-    void endDocument() {
-        step([&] { surface_.EndDocument(); });
-    }
+    void setLineEnd();
 
+    const PrintJob& job_;
     const Layout& layout_;
-    QString& strSQL_;
-    DataSource& records_;
-    const PrintInputs& inputs_;
     PrinterSurface& surface_;
-    const PrintProgress& progress_;
+    PrintOutcome& outcome_;
 
-    PrintOutcome outcome_;
     qint16 y_ = 0;
     qint16 ox_ = 0;
     qint16 oy_ = 0;
     int counter_ = 0; // items on the current sheet
 };
 
-void Run::resetY() {
+void Drawing::resetY() {
     step([&] {
-        y_ = layout_.followsAdjustment ? to16(inputs_.verticalAdjustment() + layout_.startY)
+        y_ = layout_.followsAdjustment ? to16(job_.verticalAdjustment + layout_.startY)
                                        : layout_.startY;
     });
 }
 
-bool Run::selectSingleRecord() {
-    if (!records_.hasRecordSet() || (records_.bof() && records_.eof())) {
-        outcome_.stop = PrintOutcome::Stop::NoRecord;
-        return false;
-    }
-    // Without a record current in the grid there is nothing the user selected.
-    const std::optional<QString> name = inputs_.selectedName();
-    if (!name) {
-        outcome_.stop = PrintOutcome::Stop::NoRecord;
-        return false;
-    }
-    const sql::RecordSource query = sql::selectAddressesNamed(*name);
-    strSQL_ = query.text;
-    records_.setRecordSource(query);
-    records_.refresh();
-    // Renamed or deleted since the grid was filled.
-    if (!records_.hasCurrent()) {
-        outcome_.stop = PrintOutcome::Stop::NoRecord;
-        return false;
-    }
-    outcome_.total = 1;
-    return true;
-}
-
-void Run::selectGroupRecords() {
-    records_.setRecordSource({strSQL_, {}});
-    records_.refresh();
-    outcome_.total = records_.recordCount();
-}
-
-void Run::placeItem() {
+void Drawing::placeItem() {
     ++counter_;
-    if (layout_.documentPerItem())
-        return;
     const int slot = counter_ - 1;
-    step([&] { ox_ = to16(slot % layout_.columns * layout_.columnPitch); });
-    step([&] { oy_ = to16(slot / layout_.columns * layout_.rowPitch); });
+    const int slotX = layout_.documentPerItem() ? 0 : slot % layout_.columns * layout_.columnPitch;
+    const int slotY = layout_.documentPerItem() ? 0 : slot / layout_.columns * layout_.rowPitch;
+    step([&] { ox_ = to16(qint64(job_.offset.x) + slotX); });
+    step([&] { oy_ = to16(qint64(job_.offset.y) + slotY); });
 }
 
-void Run::drawItem() {
+// A line reaches no further than its label, or than the printable area of an
+// envelope, card or flier; the surface fits it in.
+void Drawing::setLineEnd() {
+    const Layout::Stock stock = layout_.stockOf(counter_ - 1);
+    const int margin = layout_.documentPerItem() ? kNominalMargin : 0;
+    step([&] {
+        surface_.SetLineEnd(to16(qint64(job_.offset.x) + stock.left + stock.width - margin));
+    });
+}
+
+void Drawing::drawItem(const AddressLines& lines) {
     if (layout_.orientation)
         step([&] { surface_.SetOrientation(*layout_.orientation); });
     if (layout_.paperSize)
@@ -141,12 +118,13 @@ void Run::drawItem() {
     step([&] { surface_.SetFontName(kPrintFont); });
     step([&] { surface_.SetBold(layout_.bold); });
     step([&] { surface_.SetFontSize(layout_.fontSize); });
+    setLineEnd();
 
     // Without any return address the block is left out, not printed as a bare
     // heading; the lines below it keep their places.
-    const bool noReturnAddress = layout_.heading && inputs_.returnAddress(0).trimmed().isEmpty() &&
-                                 inputs_.returnAddress(1).trimmed().isEmpty() &&
-                                 inputs_.returnAddress(2).trimmed().isEmpty();
+    const auto& sender = job_.returnAddress;
+    const bool noReturnAddress = layout_.heading && sender[0].trimmed().isEmpty() &&
+                                 sender[1].trimmed().isEmpty() && sender[2].trimmed().isEmpty();
     if (noReturnAddress) {
         for (int line = 0; line < 3; ++line)
             lineDown();
@@ -159,11 +137,11 @@ void Run::drawItem() {
             else
                 surface_.PrintInline(*layout_.heading);
         });
-        for (int line = 0; line < 3; ++line) {
+        for (const QString& line : sender) {
             setX(layout_.returnX);
             lineDown();
             setY();
-            printLine(inputs_.returnAddress(line));
+            printLine(line);
         }
     }
 
@@ -177,20 +155,20 @@ void Run::drawItem() {
     setX(layout_.textX);
     setY();
     step([&] {
-        if (const auto name = recipientName(inputs_.address(0), inputs_.firstNameFirst()))
+        if (const auto name = recipientName(lines[0], job_.firstNameFirst))
             surface_.PrintLine(*name);
     });
     for (int line = 1; line <= 3; ++line) {
         setX(layout_.textX);
         lineDown();
         setY();
-        printLine(inputs_.address(line));
+        printLine(lines[std::size_t(line)]);
     }
     setX(layout_.textX);
     lineDown();
     setY();
     // A contact of blanks is still a contact; only an empty one leaves the line blank.
-    const QString contact = inputs_.address(4);
+    const QString& contact = lines[4];
     if (!contact.isEmpty()) {
         step([&] { surface_.PrintInline(QStringLiteral("ATTN: ")); });
         printLine(contact);
@@ -207,64 +185,119 @@ void Run::drawItem() {
         setY();
         step([&] { surface_.SetBold(true); });
         step([&] { surface_.SetFontSize(kSpecialFontSize); });
-        printLine(inputs_.specialText());
+        printLine(job_.specialText);
     }
     resetY();
 }
 
-PrintOutcome Run::execute() {
-    // A run reads every record once, in order: read them a block at a time.
-    const DataSource::ReadAhead readAhead(records_, kReadAhead);
-    resetY();
-    const bool single = inputs_.printSample();
-    try {
-        if (single && !selectSingleRecord())
-            return outcome_;
-        if (!single)
-            selectGroupRecords();
-    } catch (const StoreError& error) {
-        // Printing whatever the editor held before would put the wrong addresses on paper.
-        outcome_.stop = PrintOutcome::Stop::QueryFailed;
-        outcome_.failure = error.message();
-        return outcome_;
-    }
+// Slots before the first item on the first sheet.
+int skippedSlots(const PrintJob& job) {
+    const Layout& layout = job.layout();
+    if (layout.documentPerItem())
+        return 0;
+    return std::clamp(job.startAt, 1, layout.itemsPerSheet) - 1;
+}
 
-    for (int index = 1; index <= outcome_.total; ++index) {
-        placeItem();
-        drawItem();
-        ++outcome_.items;
-        if (single) {
-            endDocument();
-            return outcome_;
-        }
-        try {
-            records_.moveNext();
-        } catch (const StoreError& error) {
-            // Going on would print the last record's texts again.
-            outcome_.stop = PrintOutcome::Stop::ReadFailed;
-            remember(error.message());
-            if (layout_.documentPerItem())
-                endDocument();
-            break;
-        }
-        if (layout_.documentPerItem())
-            endDocument();
-        if (progress_ && !progress_(index, outcome_.total)) {
-            outcome_.stop = PrintOutcome::Stop::Cancelled;
-            break;
-        }
-    }
-    if (!layout_.documentPerItem())
-        endDocument();
-    return outcome_;
+ItemSpan itemsOf(const PrintJob& job, int total, PageSpan pages) {
+    const Layout& layout = job.layout();
+    const qint64 perPage = layout.documentPerItem() ? 1 : layout.itemsPerSheet;
+    const qint64 skipped = skippedSlots(job);
+    const qint64 first = std::max<qint64>(0, pages.first * perPage - skipped);
+    const qint64 end = std::min<qint64>(total, (qint64(pages.first) + pages.count) * perPage -
+                                                   skipped);
+    return {int(std::min<qint64>(first, total)), int(std::max(first, end))};
 }
 
 } // namespace
 
-PrintOutcome runPrint(const Layout& layout, QString& strSQL, DataSource& records,
-                      const PrintInputs& inputs, PrinterSurface& surface,
+int slotsPerSheet(Stationery stationery) {
+    return layoutFor(stationery).itemsPerSheet;
+}
+
+PrintRun::PrintRun(PrintJob job, AddressSource& source) : job_(std::move(job)), source_(source) {}
+
+PrintOutcome PrintRun::select() {
+    PrintOutcome outcome;
+    total_ = 0;
+    if (job_.records.single && !job_.records.record) {
+        outcome.stop = PrintOutcome::Stop::NoRecord;
+        return outcome;
+    }
+    try {
+        total_ = source_.count(job_.records);
+    } catch (const StoreError& error) {
+        // Printing anything else would put the wrong addresses on paper.
+        outcome.stop = PrintOutcome::Stop::QueryFailed;
+        outcome.failure = error.message();
+        return outcome;
+    }
+    // Deleted since the grid was filled.
+    if (job_.records.single && total_ == 0)
+        outcome.stop = PrintOutcome::Stop::NoRecord;
+    outcome.total = total_;
+    return outcome;
+}
+
+int PrintRun::pageCount() const {
+    const Layout& layout = job_.layout();
+    if (layout.documentPerItem())
+        return total_;
+    const int slots = skippedSlots(job_) + total_;
+    return total_ == 0 ? 0 : (slots + layout.itemsPerSheet - 1) / layout.itemsPerSheet;
+}
+
+PrintOutcome PrintRun::draw(PrinterSurface& surface, const PrintProgress& progress,
+                            PageSpan pages) {
+    PrintOutcome outcome;
+    const ItemSpan items = itemsOf(job_, total_, pages);
+    outcome.total = items.end - items.first;
+    const Layout& layout = job_.layout();
+    Drawing drawing(job_, surface, outcome);
+    if (!layout.documentPerItem())
+        drawing.startAtSlot((skippedSlots(job_) + items.first) % layout.itemsPerSheet);
+    drawing.resetY();
+    try {
+        source_.open(job_.records, items.first);
+    } catch (const StoreError& error) {
+        outcome.stop = PrintOutcome::Stop::QueryFailed;
+        outcome.failure = error.message();
+        return outcome;
+    }
+
+    for (int done = 1; done <= outcome.total; ++done) {
+        std::optional<AddressLines> lines;
+        try {
+            lines = source_.next();
+        } catch (const StoreError& error) {
+            // Going on would leave the wrong labels empty.
+            outcome.stop = PrintOutcome::Stop::ReadFailed;
+            drawing.remember(error.message());
+            break;
+        }
+        if (!lines)
+            break; // fewer records than counted: deleted meanwhile
+        drawing.placeItem();
+        drawing.drawItem(*lines);
+        ++outcome.items;
+        if (layout.documentPerItem())
+            drawing.endDocument();
+        if (progress && !progress(done, outcome.total)) {
+            outcome.stop = PrintOutcome::Stop::Cancelled;
+            break;
+        }
+    }
+    if (!layout.documentPerItem())
+        drawing.endDocument();
+    return outcome;
+}
+
+PrintOutcome runPrint(const PrintJob& job, AddressSource& source, PrinterSurface& surface,
                       const PrintProgress& progress) {
-    return Run(layout, strSQL, records, inputs, surface, progress).execute();
+    PrintRun run(job, source);
+    const PrintOutcome selected = run.select();
+    if (selected.stop != PrintOutcome::Stop::Done)
+        return selected;
+    return run.draw(surface, progress);
 }
 
 } // namespace ravelbook

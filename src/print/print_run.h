@@ -1,15 +1,15 @@
 #pragma once
 
-#include "print/layout.h"
+#include "print/print_job.h"
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <QString>
 
 namespace ravelbook {
 
-class DataSource;
-class PrintInputs;
+class AddressSource;
 class PrinterSurface;
 
 struct PrintOutcome {
@@ -29,16 +29,46 @@ struct PrintOutcome {
 // Told after every item; returns false to stop the run after it.
 using PrintProgress = std::function<bool(int done, int total)>;
 
-// One print run: selects the records into `records` (the editor's data
-// source, which the run leaves on its query), and for each draws one item of
-// `layout` on `surface` from what `inputs` show. Single-record mode replaces
-// `strSQL` by the query for the selected name.
+// Pages of a run, counted from 0: a sheet of labels, or one item's page.
+struct PageSpan {
+    int first = 0;
+    int count = std::numeric_limits<int>::max();
+};
+
+// One print run of a job: the window's print button, its preview, the command
+// line and the calibration sheet all draw through it. select() chooses the
+// records; draw() draws the items of some pages of the run on a surface.
 //
 // A printer step that fails is skipped and the run goes on, so one bad line
 // doesn't cost a sheet; the first failure is handed back for the user. A
 // position that doesn't fit 16 bits skips just its step.
-PrintOutcome runPrint(const Layout& layout, QString& strSQL, DataSource& records,
-                      const PrintInputs& inputs, PrinterSurface& surface,
+class PrintRun {
+public:
+    PrintRun(PrintJob job, AddressSource& source);
+
+    // Counts the chosen records. Stop::NoRecord for a single record that is not
+    // there, Stop::QueryFailed when the book can't say.
+    PrintOutcome select();
+    int total() const { return total_; }
+    // Sheets of labels, or items, the run fills; the first sheet starts at the job's slot.
+    int pageCount() const;
+
+    PrintOutcome draw(PrinterSurface& surface, const PrintProgress& progress = {},
+                      PageSpan pages = {});
+
+    const PrintJob& job() const { return job_; }
+
+private:
+    PrintJob job_;
+    AddressSource& source_;
+    int total_ = 0;
+};
+
+// select() and draw() of the whole run, for callers that need no page count first.
+PrintOutcome runPrint(const PrintJob& job, AddressSource& source, PrinterSurface& surface,
                       const PrintProgress& progress = {});
+
+// The slot of the first sheet a label job starts at, from 1, and the slots a sheet has.
+int slotsPerSheet(Stationery stationery);
 
 } // namespace ravelbook

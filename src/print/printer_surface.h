@@ -9,6 +9,8 @@ namespace ravelbook {
 inline constexpr int kPaperStatement = 6;   // 5 1/2 x 8 1/2 in
 inline constexpr int kPaperEnvelope10 = 20; // #10 envelope, 4 1/8 x 9 1/2 in
 inline constexpr int kOrientationLandscape = 2;
+// The smallest type a line is shrunk to before it is cut, in points.
+inline constexpr int kSmallestFit = 7;
 
 // The page a print run draws on. Positions are twips from the top-left corner
 // of the printable area; text is drawn with the top-left corner of its first
@@ -25,6 +27,11 @@ public:
     virtual void SetOrientation(int code) = 0;
     virtual void SetX(qint16 twips) = 0;
     virtual void SetY(qint16 twips) = 0;
+    // Where the lines drawn from now on must end: a line that would reach
+    // further is drawn in a smaller size, down to kSmallestFit points, and what
+    // still doesn't fit is cut off there. The surface also keeps every line
+    // inside its printable area.
+    virtual void SetLineEnd(qint16 twips) = 0;
     // Draws at the pen, then moves the pen to the left edge of the next line.
     virtual void PrintLine(const QString& text) = 0;
     // Draws at the pen; the pen stays on the line, just after the text.

@@ -2,7 +2,7 @@
 
 #include "print/page_setup.h"
 #include "print/print_error.h"
-#include "print/printers.h"
+#include "print/system_printers.h"
 
 #include <QPrinter>
 

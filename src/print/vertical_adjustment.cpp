@@ -1,5 +1,9 @@
 #include "print/vertical_adjustment.h"
 
+#include "print/address_source.h"
+#include "print/print_run.h"
+#include "print/printer_surface.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -108,6 +112,99 @@ std::optional<qint16> readVerticalAdjustment(const QString& text) {
           rounded <= std::numeric_limits<qint16>::max()))
         return std::nullopt;
     return qint16(rounded);
+}
+
+namespace {
+
+// A full sheet of labels with something on every line.
+class FullSheet final : public AddressSource {
+public:
+    explicit FullSheet(int items) : left_(items) {}
+    int count(const RecordChoice&) override { return left_; }
+    void open(const RecordChoice&, int) override {}
+    std::optional<AddressLines> next() override {
+        if (left_ == 0)
+            return std::nullopt;
+        --left_;
+        return AddressLines{QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("X"),
+                            QStringLiteral("X"), QStringLiteral("X")};
+    }
+
+private:
+    int left_;
+};
+
+// How far up and down the lines of a run reach, in twips.
+class Extent final : public PrinterSurface {
+public:
+    void SetFontName(const QString&) override {}
+    void SetFontSize(int points) override { points_ = points; }
+    void SetBold(bool) override {}
+    void SetPaperSize(int) override {}
+    void SetOrientation(int) override {}
+    void SetX(qint16) override {}
+    void SetY(qint16 twips) override { y_ = twips; }
+    void SetLineEnd(qint16) override {}
+    void PrintLine(const QString&) override { reach(); }
+    void PrintInline(const QString&) override { reach(); }
+    void NewPage() override {}
+    void EndDocument() override {}
+
+    int top = std::numeric_limits<int>::max();
+    int bottom = std::numeric_limits<int>::min();
+
+private:
+    // A line's cell is about 1.15 times its size high.
+    void reach() {
+        top = std::min(top, y_);
+        bottom = std::max(bottom, y_ + points_ * 23);
+    }
+    int points_ = 12;
+    int y_ = 0;
+};
+
+} // namespace
+
+AdjustmentRange usableAdjustments() {
+    static const AdjustmentRange range = [] {
+        AdjustmentRange r{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+        for (const Stationery labels : {Stationery::SmallLabels, Stationery::LargeLabels}) {
+            PrintJob job;
+            job.stationery = labels;
+            job.returnAddress = {QStringLiteral("X"), QStringLiteral("X"), QStringLiteral("X")};
+            const Layout& layout = job.layout();
+            FullSheet sheet(layout.itemsPerSheet);
+            Extent extent;
+            runPrint(job, sheet, extent);
+            const int printableHeight = layout.paperHeight - 2 * kNominalMargin;
+            r.lowest = std::max(r.lowest, -extent.top);
+            r.highest = std::min(r.highest, printableHeight - extent.bottom);
+        }
+        return r;
+    }();
+    return range;
+}
+
+std::optional<qint16> usableVerticalAdjustment(const QString& text) {
+    const std::optional<qint16> value = readVerticalAdjustment(text);
+    const AdjustmentRange range = usableAdjustments();
+    if (!value || *value < range.lowest || *value > range.highest)
+        return std::nullopt;
+    return value;
+}
+
+bool isPlainWholeNumber(const QString& text) {
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return true;
+    int i = t.front() == QLatin1Char('-') || t.front() == QLatin1Char('+') ? 1 : 0;
+    if (i == t.size())
+        return false;
+    for (; i < t.size(); ++i) {
+        if (!isDigit(t[i]))
+            return false;
+    }
+    return true;
 }
 
 } // namespace ravelbook

@@ -28,18 +28,60 @@ RecordSource selectAllAddressesByName() {
     return {QStringLiteral("SELECT * FROM ADDRESSES ORDER BY Name"), {}};
 }
 
-RecordSource selectGroups(const GroupChoice& groups) {
+namespace {
+
+// The condition after WHERE of the named members of the groups.
+QString groupCondition(const GroupChoice& groups) {
     QStringList terms;
     for (int k = 0; k < kGroupCount; ++k) {
         if (groups[k])
             terms << QStringLiteral("[%1] = -1").arg(k);
     }
+    const QString named = QStringLiteral("NOT Name = '' AND Name IS NOT NULL");
     if (terms.isEmpty())
-        return {kNamedBase, {}};
+        return named;
     // The brackets keep the name test in force for every chosen group.
-    return {kNamedBase + QStringLiteral(" AND (") + terms.join(QStringLiteral(" OR ")) +
-                QStringLiteral(")"),
+    return named + QStringLiteral(" AND (") + terms.join(QStringLiteral(" OR ")) +
+           QStringLiteral(")");
+}
+
+const QString kPrintedLines =
+    QStringLiteral("SELECT Name, Address, \"City State Zip\", Country, Contact FROM Addresses");
+
+} // namespace
+
+RecordSource selectGroups(const GroupChoice& groups) {
+    return {QStringLiteral("SELECT * FROM Addresses WHERE ") + groupCondition(groups), {}};
+}
+
+RecordSource countGroupMembers(const GroupChoice& groups) {
+    return {QStringLiteral("SELECT COUNT(*) FROM Addresses WHERE ") + groupCondition(groups), {}};
+}
+
+RecordSource printedGroupMembers(const GroupChoice& groups, int skip) {
+    return {kPrintedLines + QStringLiteral(" WHERE ") + groupCondition(groups) +
+                QStringLiteral(" ORDER BY _rowid_ LIMIT -1 OFFSET ?"),
+            {skip}};
+}
+
+RecordSource printedRecord(qint64 key) {
+    return {kPrintedLines + QStringLiteral(" WHERE _rowid_ = ?"), {key}};
+}
+
+RecordSource firstGroupMemberNamed(const GroupChoice& groups, const QString& name) {
+    return {QStringLiteral("SELECT _rowid_ FROM Addresses WHERE ") + groupCondition(groups) +
+                QStringLiteral(" AND Name = ? ORDER BY _rowid_ LIMIT 1"),
+            {name}};
+}
+
+RecordSource selectReturnAddressLines() {
+    return {QStringLiteral("SELECT Name, Address, \"City State Zip\" FROM \"Return Addresses\" "
+                           "ORDER BY _rowid_"),
             {}};
+}
+
+RecordSource selectStoredAdjustment() {
+    return {QStringLiteral("SELECT VerticalAdjustment FROM Ini ORDER BY _rowid_ LIMIT 1"), {}};
 }
 
 RecordSource selectNothing() {

@@ -33,6 +33,17 @@ RecordSource selectAddressesNamed(const QString& name);
 RecordSource selectAllAddressesByName();
 // Named members of the chosen groups. Without any group it is just the base text.
 RecordSource selectGroups(const GroupChoice& groups);
+// Printing reads only the lines it prints, in the book's order: how many named
+// members the groups have, and their lines from the `skip`+1-th on.
+RecordSource countGroupMembers(const GroupChoice& groups);
+RecordSource printedGroupMembers(const GroupChoice& groups, int skip);
+// The printed lines of the record with this key.
+RecordSource printedRecord(qint64 key);
+// The key of the first named member of the groups with exactly this name.
+RecordSource firstGroupMemberNamed(const GroupChoice& groups, const QString& name);
+// The sender lines of every return address, and the stored vertical adjustment.
+RecordSource selectReturnAddressLines();
+RecordSource selectStoredAdjustment();
 // Empties the grid when no group is chosen.
 RecordSource selectNothing();
 // Shut-down purge of unnamed records.

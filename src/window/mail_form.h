@@ -119,6 +119,7 @@ public:
     QRadioButton* optFlier = nullptr;
     QCheckBox* chkPrintSample = nullptr;
     QPushButton* cmdPrintMailingList = nullptr;
+    QLabel* lblAdjustmentNote = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblSpecial = nullptr;
     QLineEdit* txtSpecial = nullptr;
@@ -243,7 +244,10 @@ private:
     void showPrintOptions(Stationery stationery);
     // Runs the print routine of this stationery.
     void printOn(Stationery stationery);
-    void print(const Layout& layout);
+    void print(Stationery stationery);
+    // The job the controls of page "Mailings" describe, on this stationery.
+    PrintJob printJob(Stationery stationery) const;
+    void showEditorOn(const PrintJob& job);
     void setNewAddressMode(bool on);
     void centreOnScreen();
     // Writes edits still in the bound boxes; false when the user would rather

@@ -325,6 +325,9 @@ void frmMailForm::buildMailingsPage(QWidget* page) {
     Label19->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtVerticalAdjustment = onPage.add<QLineEdit>(page, QStringLiteral("txtVerticalAdjustment"),
                                                   {3120, 2520, 975, 285});
+    // Beside the box: which value the labels take, when the text doesn't say it plainly.
+    lblAdjustmentNote = onPage.add<QLabel>(page, QStringLiteral("lblAdjustmentNote"),
+                                           {4200, 2550, 1575, 255}, "");
     chkFirstNameFirst = onPage.add<QCheckBox>(page, QStringLiteral("chkFirstNameFirst"),
                                               {4320, 2880, 1575, 255}, "First Name First");
     chkFirstNameFirst->setChecked(true);

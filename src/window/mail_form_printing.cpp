@@ -2,7 +2,7 @@
 // print button, and the five print routines behind it.
 #include "print/job_selection.h"
 #include "print/print_error.h"
-#include "print/print_inputs.h"
+#include "print/book_addresses.h"
 #include "print/printer_surface.h"
 #include "print/vertical_adjustment.h"
 #include "store/data_source.h"
@@ -35,33 +35,6 @@ constexpr qint64 kProgressEveryMs = 40;
 bool isChecked(const QCheckBox* box) {
     return box->checkState() != Qt::Unchecked;
 }
-
-// The window as a print run sees it: the print options and the boxes that
-// show the current record, read when the run asks. The address boxes are held
-// still during a run; what they would show is read through their bindings.
-class WindowPrintInputs final : public PrintInputs {
-public:
-    WindowPrintInputs(const frmMailForm& form, const Bindings& addressBindings)
-        : form_(form), addressBindings_(addressBindings) {}
-
-    bool printSample() const override { return isChecked(form_.chkPrintSample); }
-    bool firstNameFirst() const override { return isChecked(form_.chkFirstNameFirst); }
-    qint16 verticalAdjustment() const override { return form_.intVerticalAdjustment; }
-    std::optional<QString> selectedName() const override {
-        if (!form_.datGrid->hasCurrent())
-            return std::nullopt;
-        return form_.datGrid->field(0).toString();
-    }
-    QString address(int line) const override {
-        return addressBindings_.shownValue(form_.txtAddress[line]).toString();
-    }
-    QString returnAddress(int line) const override { return form_.txtReturnAddress[line]->text(); }
-    QString specialText() const override { return form_.txtSpecial->text(); }
-
-private:
-    const frmMailForm& form_;
-    const Bindings& addressBindings_;
-};
 
 } // namespace
 
@@ -113,18 +86,27 @@ void frmMailForm::optFlier_Click() {
 }
 
 void frmMailForm::txtVerticalAdjustment_Change() {
-    if (const std::optional<qint16> value = readVerticalAdjustment(txtVerticalAdjustment->text())) {
+    const QString text = txtVerticalAdjustment->text();
+    if (const std::optional<qint16> value = usableVerticalAdjustment(text)) {
         intVerticalAdjustment = *value;
         txtVerticalAdjustment->setStyleSheet(QString());
         txtVerticalAdjustment->setToolTip(QString());
+        // "1,440" is read as 1: say so when the text is not written plainly.
+        lblAdjustmentNote->setText(isPlainWholeNumber(text)
+                                       ? QString()
+                                       : QStringLiteral("Labels use %1").arg(*value));
         return;
     }
-    // Out of range: the labels keep the last good value, and the box says so.
+    // Refused: the labels keep the last good value, and the box says so.
+    const AdjustmentRange range = usableAdjustments();
     txtVerticalAdjustment->setStyleSheet(QStringLiteral("QLineEdit { color: #b00020; }"));
     txtVerticalAdjustment->setToolTip(
-        QStringLiteral("Not used: the adjustment must lie between -32768 and 32767 twips. "
-                       "Labels stay at %1.")
+        QStringLiteral("Not used: the adjustment must lie between %1 and %2 twips, or lines of "
+                       "the last labels leave the printable area. Labels stay at %3.")
+            .arg(range.lowest)
+            .arg(range.highest)
             .arg(intVerticalAdjustment));
+    lblAdjustmentNote->setText(QStringLiteral("Labels stay at %1").arg(intVerticalAdjustment));
 }
 
 void frmMailForm::cmdPrintMailingList_Click() {
@@ -159,30 +141,48 @@ void frmMailForm::printOn(Stationery stationery) {
 }
 
 void frmMailForm::PrintSmallLabels() {
-    print(layoutFor(Stationery::SmallLabels));
+    print(Stationery::SmallLabels);
 }
 
 void frmMailForm::PrintLargeLabels() {
-    print(layoutFor(Stationery::LargeLabels));
+    print(Stationery::LargeLabels);
 }
 
 void frmMailForm::PrintLegalEnvelopes() {
-    print(layoutFor(Stationery::Envelopes));
+    print(Stationery::Envelopes);
 }
 
 void frmMailForm::PrintCards() {
-    print(layoutFor(Stationery::Cards));
+    print(Stationery::Cards);
 }
 
 void frmMailForm::PrintFlier() {
-    print(layoutFor(Stationery::Fliers, optBiFold->isChecked()));
+    print(Stationery::Fliers);
 }
 
-void frmMailForm::print(const Layout& layout) {
+PrintJob frmMailForm::printJob(Stationery stationery) const {
+    PrintJob job;
+    job.stationery = stationery;
+    job.biFold = optBiFold->isChecked();
+    job.records.groups = chosenGroups();
+    job.records.single = isChecked(chkPrintSample);
+    // The grid's current record; none when the editor holds no record at all.
+    const bool editorHasRecords = Data1->hasRecordSet() && !(Data1->bof() && Data1->eof());
+    if (job.records.single && editorHasRecords && datGrid->hasCurrent())
+        job.records.record = datGrid->currentKey();
+    job.firstNameFirst = isChecked(chkFirstNameFirst);
+    job.specialText = txtSpecial->text();
+    for (int line = 0; line < 3; ++line)
+        job.returnAddress[std::size_t(line)] = txtReturnAddress[line]->text();
+    job.verticalAdjustment = intVerticalAdjustment;
+    return job;
+}
+
+void frmMailForm::print(Stationery stationery) {
     lastPrint_ = {};
     lastTally_ = {};
-    // The run moves the editor's data source through the records it prints:
-    // changes in the editor are dealt with first, as the user says.
+    // The editor is left on the printed records afterwards: changes in it are
+    // dealt with first, as the user says.
     try {
         leaveEditedRecord();
     } catch (const DataSource::LeaveCancelled&) {
@@ -191,6 +191,24 @@ void frmMailForm::print(const Layout& layout) {
         showError(dialogs_, error.message());
         return;
     }
+    BookAddresses addresses(db_);
+    PrintRun run(printJob(stationery), addresses);
+    // What can't be printed is said before a printer is started or a file asked for.
+    lastPrint_ = run.select();
+    if (lastPrint_.stop == PrintOutcome::Stop::NoRecord) {
+        dialogs_.message(kNoRecordToPrint.text, kNoRecordToPrint.title, Dialogs::Buttons::Ok);
+        return;
+    }
+    if (lastPrint_.failure) {
+        showError(dialogs_, *lastPrint_.failure);
+        return;
+    }
+    if (run.total() == 0) {
+        showEditorOn(run.job());
+        dialogs_.message(kNothingInGroups.text, kNothingInGroups.title, Dialogs::Buttons::Ok);
+        return;
+    }
+
     PrinterSurface* surface = nullptr;
     try {
         surface = destination_->begin();
@@ -222,12 +240,7 @@ void frmMailForm::print(const Layout& layout) {
         return !progressDialog->wasCanceled();
     };
 
-    const WindowPrintInputs inputs(*this, *addressBindings_);
-    {
-        // Refilling the editor's boxes for every record would cost more than printing it.
-        const Bindings::Hold hold(*addressBindings_);
-        lastPrint_ = runPrint(layout, strSQL, *Data1, inputs, *surface, progress);
-    }
+    lastPrint_ = run.draw(*surface, progress);
     try {
         lastTally_ = destination_->end();
     } catch (const PrintError& error) {
@@ -235,13 +248,37 @@ void frmMailForm::print(const Layout& layout) {
             lastPrint_.failure = error.message();
     }
     progressDialog.reset();
+    showEditorOn(run.job());
 
-    if (lastPrint_.stop == PrintOutcome::Stop::NoRecord)
-        dialogs_.message(kNoRecordToPrint.text, kNoRecordToPrint.title, Dialogs::Buttons::Ok);
-    else if (lastPrint_.failure)
+    if (lastPrint_.failure)
         showError(dialogs_, *lastPrint_.failure);
-    else if (lastPrint_.items == 0)
-        dialogs_.message(kNothingInGroups.text, kNothingInGroups.title, Dialogs::Buttons::Ok);
+}
+
+// The editor is left on the query of the run, as it always was: past its last
+// record after a group run, on the printed record after a single one.
+void frmMailForm::showEditorOn(const PrintJob& job) {
+    // The boxes show the record the editor ends on, once.
+    const Bindings::Hold hold(*addressBindings_);
+    try {
+        if (job.records.single) {
+            const QString name = datGrid->hasCurrent() ? datGrid->field(0).toString() : QString();
+            const sql::RecordSource query = sql::selectAddressesNamed(name);
+            strSQL = query.text;
+            Data1->setRecordSource(query);
+            Data1->refresh();
+            if (job.records.record)
+                Data1->moveToKey(*job.records.record);
+        } else {
+            Data1->setRecordSource({strSQL, {}});
+            Data1->refresh();
+            if (Data1->recordCount() > 0) {
+                Data1->moveLast();
+                Data1->moveNext();
+            }
+        }
+    } catch (const StoreError& error) {
+        showError(dialogs_, error.message());
+    }
 }
 
 } // namespace ravelbook

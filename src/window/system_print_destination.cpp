@@ -1,31 +1,32 @@
 #include "window/system_print_destination.h"
 
 #include "print/painted_destination.h"
-#include "print/printers.h"
 #include "window/dialogs.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace ravelbook {
 
 SystemPrintDestination::SystemPrintDestination(Dialogs& dialogs, QString book)
-    : dialogs_(dialogs), book_(std::move(book)) {}
+    : dialogs_(dialogs), book_(std::move(book)),
+      lastFolder_(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) {}
 
 SystemPrintDestination::~SystemPrintDestination() = default;
 
 PrinterSurface* SystemPrintDestination::begin() {
     current_.reset();
-    const QString printer = defaultPrinterName();
+    const QString printer = chosen_.isEmpty() ? printers_.defaultPrinter() : chosen_;
     if (!printer.isEmpty()) {
-        current_ = PaintedDestination::printer(printer);
+        current_ = PaintedDestination::printer(printers_, printer);
     } else {
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString file = dialogs_.saveFileName(
             QStringLiteral("No printer is installed: save the pages as a PDF file"),
-            QDir(folder).filePath(QStringLiteral("Ravelbook.pdf")));
+            QDir(lastFolder_).filePath(QStringLiteral("Ravelbook.pdf")));
         if (file.isEmpty())
             return nullptr;
+        lastFolder_ = QFileInfo(file).absolutePath();
         current_ = PaintedDestination::pdf(file, book_);
     }
     return current_->begin();
@@ -35,7 +36,16 @@ PrintTally SystemPrintDestination::end() {
     if (!current_)
         return {};
     const std::unique_ptr<PaintedDestination> current = std::move(current_);
+    where_ = current->where();
     return current->end();
+}
+
+QString SystemPrintDestination::where() const {
+    return current_ ? current_->where() : where_;
+}
+
+QString SystemPrintDestination::printer() const {
+    return current_ ? current_->printer() : QString();
 }
 
 } // namespace ravelbook

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/print_destination.h"
+#include "print/system_printers.h"
 
 #include <memory>
 #include <QString>
@@ -10,21 +11,32 @@ namespace ravelbook {
 class Dialogs;
 class PaintedDestination;
 
-// Where the window's print runs go: the system's default printer, one print
-// job per document. With no printer installed the run is not dropped: the
-// user is asked for a PDF file to hold it.
+// Where the window's print runs go: a printer (the system's default unless
+// one is chosen), one print job per document. With no printer installed the
+// run is not dropped: the user is asked for a PDF file to hold it, starting in
+// the folder of the last one.
 class SystemPrintDestination final : public PrintDestination {
 public:
     // `book` is the open address book, which a PDF may never replace.
     SystemPrintDestination(Dialogs& dialogs, QString book);
     ~SystemPrintDestination() override;
 
+    // The printer of the following runs; empty for the system's default.
+    void choosePrinter(const QString& name) { chosen_ = name; }
+    const Printers& printers() const { return printers_; }
+
     PrinterSurface* begin() override;
     PrintTally end() override;
+    QString where() const override;
+    QString printer() const override;
 
 private:
     Dialogs& dialogs_;
     QString book_;
+    SystemPrinters printers_;
+    QString chosen_;
+    QString lastFolder_;
+    QString where_; // of the last run ended
     std::unique_ptr<PaintedDestination> current_;
 };
 

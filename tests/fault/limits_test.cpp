@@ -187,18 +187,18 @@ TEST_F(Limits, GroupTitleOfFiveHundredCharactersIsCutTo255AndSurvivesCloseAndReo
 }
 
 TEST_F(Limits, VerticalAdjustmentKeepsItsMeaningThroughTheFile) {
-    for (const QString text : {"99999", "-0", "1e3", "  42  "}) {
+    for (const QString text : {"99999", "-0", "4e2", "1e3", "  42  "}) {
         SCOPED_TRACE(text.toStdString());
         openForm();
         paste(form->txtVerticalAdjustment, text);
-        const std::optional<qint16> typed = readVerticalAdjustment(text);
+        const std::optional<qint16> typed = usableVerticalAdjustment(text);
         if (typed) {
             EXPECT_EQ(form->intVerticalAdjustment, *typed);
         }
         closeForm();
         openForm();
         const std::optional<qint16> stored =
-            readVerticalAdjustment(form->txtVerticalAdjustment->text());
+            usableVerticalAdjustment(form->txtVerticalAdjustment->text());
         EXPECT_EQ(stored, typed) << form->txtVerticalAdjustment->text().toStdString();
         if (stored) {
             EXPECT_EQ(form->intVerticalAdjustment, *stored);

@@ -1,6 +1,6 @@
 #include "print/painted_surface.h"
 #include "print/print_error.h"
-#include "print/printers.h"
+#include "print/system_printers.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

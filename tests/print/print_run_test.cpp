@@ -1,9 +1,9 @@
 // The print run against the line tables of every stationery: what is drawn
 // where, in which type, and how sheets and documents are broken.
+#include "print/book_addresses.h"
 #include "print/layout.h"
-#include "print/print_inputs.h"
 #include "print/print_run.h"
-#include "store/data_source.h"
+#include "store/database.h"
 #include "support/recording_surface.h"
 #include "support/temp_book.h"
 
@@ -16,58 +16,59 @@ using testing::Person;
 using testing::RecordingSurface;
 using testing::TempBook;
 
-// The boxes of the window as a run reads them: they show the current record.
-class BoxesOverRecords final : public PrintInputs {
+// Records held in memory, in print order.
+class Records final : public AddressSource {
 public:
-    explicit BoxesOverRecords(const DataSource& records) : records_(records) {}
-
-    bool printSample() const override { return sample; }
-    bool firstNameFirst() const override { return nameFirst; }
-    qint16 verticalAdjustment() const override { return adjustment; }
-    std::optional<QString> selectedName() const override { return selected; }
-    QString address(int line) const override {
-        static const char* const columns[] = {"Name", "Address", "City State Zip", "Country",
-                                              "Contact"};
-        return records_.hasCurrent() ? records_.field(QString::fromLatin1(columns[line])).toString()
-                                     : QString();
+    int count(const RecordChoice& choice) override {
+        return choice.single ? (choice.record && *choice.record < int(all.size()) ? 1 : 0)
+                             : int(all.size());
     }
-    QString returnAddress(int line) const override { return returnLines[line]; }
-    QString specialText() const override { return special; }
+    void open(const RecordChoice& choice, int skip) override {
+        next_ = choice.single ? std::size_t(choice.record.value_or(all.size())) : std::size_t(skip);
+        end_ = choice.single ? std::min(next_ + 1, all.size()) : all.size();
+        ++opened;
+    }
+    std::optional<AddressLines> next() override {
+        if (next_ >= end_)
+            return std::nullopt;
+        return all[next_++];
+    }
 
-    bool sample = false;
-    bool nameFirst = false;
-    qint16 adjustment = 0;
-    std::optional<QString> selected;
-    QStringList returnLines = {"Ann Sender", "1 Main St", "Town, ST 00000"};
-    QString special = "Happy Holidays";
+    std::vector<AddressLines> all;
+    int opened = 0;
 
 private:
-    const DataSource& records_;
+    std::size_t next_ = 0;
+    std::size_t end_ = 0;
 };
 
-const Person kSmith{"Smith, John", "12 Elm St", "Springfield, IL 62701", "USA", "Mary Jones", {0}};
-const QString kGroup0 =
-    "SELECT * FROM Addresses WHERE NOT Name = '' AND Name IS NOT NULL AND ([0] = -1)";
+const AddressLines kSmith{"Smith, John", "12 Elm St", "Springfield, IL 62701", "USA",
+                          "Mary Jones"};
 
-class PrintRun : public ::testing::Test {
+class PrintRunTest : public ::testing::Test {
 protected:
+    PrintRunTest() {
+        job.firstNameFirst = false;
+        job.returnAddress = {"Ann Sender", "1 Main St", "Town, ST 00000"};
+        job.specialText = "Happy Holidays";
+    }
+
     PrintOutcome print(Stationery stationery, bool biFold = false) {
-        strSQL = kGroup0;
-        return runPrint(layoutFor(stationery, biFold), strSQL, records, inputs, surface);
+        job.stationery = stationery;
+        job.biFold = biFold;
+        return runPrint(job, records, surface);
     }
 
-    // Adds n members of group 0 named "Name 01" and so on.
+    // n records named "Name 01" and so on.
     void addMembers(int n) {
+        records.all.clear();
         for (int i = 1; i <= n; ++i)
-            book.addPerson({QString("Name %1").arg(i, 2, 10, QChar('0')), "a", "c", "", "", {0}});
+            records.all.push_back({QString("Name %1").arg(i, 2, 10, QChar('0')), "a", "c", "", ""});
     }
 
-    TempBook book;
-    std::unique_ptr<Database> db = (book.create(), book.open());
-    DataSource records{*db, "Addresses"};
-    BoxesOverRecords inputs{records};
+    PrintJob job;
+    Records records;
     RecordingSurface surface;
-    QString strSQL;
 };
 
 struct Line {
@@ -113,8 +114,8 @@ std::vector<Line> singleItemLines(int toY, int specialY) {
             {"Happy Holidays", 360, specialY, 18, true}};
 }
 
-TEST_F(PrintRun, EveryStationeryDrawsItsLinesWhereItsTableSays) {
-    book.addPerson(kSmith);
+TEST_F(PrintRunTest, EveryStationeryDrawsItsLinesWhereItsTableSays) {
+    records.all = {kSmith};
     struct Case {
         const char* name;
         Stationery stationery;
@@ -163,10 +164,9 @@ TEST_F(PrintRun, EveryStationeryDrawsItsLinesWhereItsTableSays) {
     }
 }
 
-TEST_F(PrintRun, PageSetUpComesFirstInEveryItemOfItsOwnDocument) {
-    book.addPerson(kSmith);
-    book.addPerson({"Doe, Jane", "1 Road", "Place", "", "Him", {0}});
-    book.addPerson({"Roe, Rich", "2 Road", "Place", "", "Her", {0}});
+TEST_F(PrintRunTest, PageSetUpComesFirstInEveryItemOfItsOwnDocument) {
+    records.all = {kSmith, {"Doe, Jane", "1 Road", "Place", "", "Him"},
+                   {"Roe, Rich", "2 Road", "Place", "", "Her"}};
     struct Case {
         Stationery stationery;
         QStringList setUp;
@@ -200,7 +200,7 @@ TEST_F(PrintRun, PageSetUpComesFirstInEveryItemOfItsOwnDocument) {
     }
 }
 
-TEST_F(PrintRun, LabelSheetsFillAcrossThenDownAndBreakWhenFull) {
+TEST_F(PrintRunTest, LabelSheetsFillAcrossThenDownAndBreakWhenFull) {
     struct Case {
         Stationery stationery;
         int records;
@@ -216,7 +216,6 @@ TEST_F(PrintRun, LabelSheetsFillAcrossThenDownAndBreakWhenFull) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.records);
-        book.exec("DELETE FROM Addresses");
         addMembers(c.records);
         surface = {};
         EXPECT_EQ(print(c.stationery).items, c.records);
@@ -246,48 +245,57 @@ TEST_F(PrintRun, LabelSheetsFillAcrossThenDownAndBreakWhenFull) {
     }
 }
 
-TEST_F(PrintRun, VerticalAdjustmentMovesLabelsOnlyAndOverflowSkipsItsSteps) {
-    book.addPerson(kSmith);
+TEST_F(PrintRunTest, AdjustmentMovesLabelsOnlyOffsetsMoveEverythingOverflowSkipsItsSteps) {
+    records.all = {kSmith};
     struct Case {
         Stationery stationery;
         qint16 adjustment;
+        PrintOffset offset;
+        int toX;
         int toY;
+        int lineEnd; // the edge of the label, or of the printable area
     };
     const Case cases[] = {
-        {Stationery::SmallLabels, 180, 340 + 180},
-        {Stationery::SmallLabels, -60, 340 - 60},
-        {Stationery::LargeLabels, 180, 1665 + 180},
-        {Stationery::Envelopes, 180, 2340},
-        {Stationery::Cards, -300, 2540},
-        {Stationery::Fliers, 180, 2540},
+        {Stationery::SmallLabels, 180, {}, 400, 340 + 180, -135 + 5760},
+        {Stationery::SmallLabels, -60, {}, 400, 340 - 60, 5625},
+        {Stationery::SmallLabels, 180, {-90, 45}, 400 - 90, 340 + 180 + 45, 5625 - 90},
+        {Stationery::LargeLabels, 180, {}, 1400, 1665 + 180, 5625},
+        {Stationery::LargeLabels, 180, {100, -100}, 1500, 1665 + 80, 5725},
+        {Stationery::Envelopes, 180, {}, 5400, 2340, 9 * 1440},
+        {Stationery::Envelopes, 180, {30, 60}, 5430, 2400, 9 * 1440 + 30},
+        {Stationery::Cards, -300, {}, 5400, 2540, 8 * 1440},
+        {Stationery::Fliers, 180, {-20, 0}, 5380, 2540, 8 * 1440 - 20},
         // The start can't be formed: Y keeps its value from before the run (0).
-        {Stationery::SmallLabels, 32500, 0},
+        {Stationery::SmallLabels, 32500, {}, 400, 0, 5625},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.adjustment);
         surface = {};
-        inputs.adjustment = c.adjustment;
+        job.verticalAdjustment = c.adjustment;
+        job.offset = c.offset;
         print(c.stationery);
         const auto to = std::find_if(surface.drawn.begin(), surface.drawn.end(),
                                      [](const auto& d) { return d.text == "TO:"; });
         ASSERT_NE(to, surface.drawn.end());
+        EXPECT_EQ(to->x, c.toX);
         EXPECT_EQ(to->y, c.toY);
+        EXPECT_EQ(to->lineEnd, c.lineEnd);
     }
 
     // Large labels at 30000: moving Y down to the contact line would pass 32767;
     // that step is skipped and the contact lands on the line above.
     surface = {};
-    inputs.adjustment = 30000;
+    job.offset = {};
+    job.verticalAdjustment = 30000;
     print(Stationery::LargeLabels);
     const QStringList tail = surface.calls.mid(surface.calls.indexOf("PrintLine USA") - 1);
     EXPECT_EQ(tail, (QStringList{"SetY 32535", "PrintLine USA", "SetX 2000", "SetY 32535",
                                  "PrintInline ATTN: ", "PrintLine Mary Jones", "EndDocument"}));
 }
 
-TEST_F(PrintRun, ContactLineAndEmptyLinesKeepTheirPlaces) {
-    book.addPerson({"Blank, Contact", "", "", "", "", {0}});
-    book.addPerson({"Space, Contact", "1 Rd", "", "", " ", {0}});
-    inputs.returnLines = {"", " ", ""};
+TEST_F(PrintRunTest, ContactLineAndEmptyLinesKeepTheirPlaces) {
+    records.all = {{"Blank, Contact", "", "", "", ""}, {"Space, Contact", "1 Rd", "", "", " "}};
+    job.returnAddress = {"", " ", ""};
     print(Stationery::Envelopes);
     QStringList texts;
     for (const auto& d : surface.drawn)
@@ -309,81 +317,179 @@ TEST_F(PrintRun, ContactLineAndEmptyLinesKeepTheirPlaces) {
     EXPECT_EQ(surface.drawn.front().y, 2340);
 }
 
-TEST_F(PrintRun, SingleRecordModePrintsTheSelectedNameOnce) {
-    book.addPerson({"O'Brien, Pat", "Her street", "", "", "", {0}});
-    book.addPerson({"Pat' OR '1'='1", "Wrong street", "", "", "", {0}});
-    book.addPerson({"O'Brien, Pat", "Second Pat", "", "", "", {0}});
-    records.setRecordSource(sql::selectAllAddresses());
-    records.refresh();
-    inputs.sample = true;
-    inputs.selected = "O'Brien, Pat";
-
-    const PrintOutcome outcome = print(Stationery::LargeLabels);
-    EXPECT_EQ(outcome.items, 1);
-    EXPECT_EQ(strSQL, "SELECT * FROM Addresses WHERE Name = ?");
-    const auto street = std::find_if(surface.drawn.begin(), surface.drawn.end(),
-                                     [](const auto& d) { return d.text == "Her street"; });
-    ASSERT_NE(street, surface.drawn.end());
-    EXPECT_EQ(street->x, 2000); // slot 1
-    EXPECT_EQ(surface.calls.count("EndDocument"), 1);
-    EXPECT_EQ(surface.calls.back(), "EndDocument");
-    EXPECT_TRUE(records.hasCurrent()); // left on the printed record
-}
-
-TEST_F(PrintRun, SingleRecordModeWithoutARecordDrawsNothing) {
-    book.addPerson(kSmith);
-    inputs.sample = true;
+// Slots on the first and second sheet for a run that starts part way down a sheet.
+TEST_F(PrintRunTest, StartAtLabelLeavesTheFirstSlotsOfTheFirstSheetEmpty) {
     struct Case {
-        const char* name;
-        bool editorHasRecords;
-        std::optional<QString> selected;
+        Stationery stationery;
+        int startAt;
+        int records;
+        std::vector<std::pair<int, int>> pageAndSlot; // of each item
     };
     const Case cases[] = {
-        {"editor without records", false, QString("Smith, John")},
-        {"grid without a current record", true, std::nullopt},
-        {"name gone since the grid was filled", true, QString("Renamed, Meanwhile")},
+        {Stationery::SmallLabels, 1, 2, {{0, 0}, {0, 1}}},
+        {Stationery::SmallLabels, 2, 3, {{0, 1}, {0, 2}, {0, 3}}},
+        {Stationery::SmallLabels, 20, 3, {{0, 19}, {1, 0}, {1, 1}}},
+        {Stationery::LargeLabels, 10, 2, {{0, 9}, {1, 0}}},
+        {Stationery::LargeLabels, 9, 1, {{0, 8}}}, // fewer records than free slots
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        records.setRecordSource(c.editorHasRecords ? sql::selectAllAddresses()
-                                                   : sql::selectNothing());
-        records.refresh();
-        inputs.selected = c.selected;
+        SCOPED_TRACE(c.startAt);
+        addMembers(c.records);
         surface = {};
-        EXPECT_EQ(print(Stationery::SmallLabels).stop, PrintOutcome::Stop::NoRecord);
-        EXPECT_TRUE(surface.calls.isEmpty());
+        job.startAt = c.startAt;
+        job.verticalAdjustment = 90;
+        job.offset = {15, 30};
+        job.stationery = c.stationery;
+        PrintRun run(job, records);
+        run.select();
+        EXPECT_EQ(run.pageCount(), int(c.pageAndSlot.back().first) + 1);
+        EXPECT_EQ(run.draw(surface).items, c.records);
+
+        const Layout& layout = layoutFor(c.stationery);
+        std::vector<RecordingSurface::Drawn> to;
+        for (const auto& d : surface.drawn) {
+            if (d.text == "TO:")
+                to.push_back(d);
+        }
+        ASSERT_EQ(to.size(), c.pageAndSlot.size());
+        for (std::size_t i = 0; i < to.size(); ++i) {
+            const auto [page, slot] = c.pageAndSlot[i];
+            EXPECT_EQ(to[i].page, page);
+            EXPECT_EQ(to[i].x, 15 + layout.toX + slot % 2 * 6000);
+            EXPECT_EQ(to[i].y, 30 + 90 + layout.startY + layout.moveBeforeTo +
+                                   (layout.heading ? 3 * layout.lineStep : 0) +
+                                   slot / 2 * layout.rowPitch);
+            EXPECT_EQ(to[i].lineEnd, 15 + layout.stockOf(slot).left + 5760);
+        }
     }
 }
 
-TEST_F(PrintRun, GroupWithoutMembersPrintsNothingAndAFailedQueryPrintsNothingElse) {
-    book.addPerson({"Other, Group", "x", "", "", "", {3}});
-    records.setRecordSource(sql::selectAllAddresses());
-    records.refresh();
+// The preview draws a run a page at a time: the pages together are the run.
+TEST_F(PrintRunTest, PagesDrawnOneByOneAreTheWholeRun) {
+    struct Case {
+        Stationery stationery;
+        int records;
+        int startAt;
+        int pages;
+    };
+    const Case cases[] = {
+        {Stationery::SmallLabels, 40, 1, 2}, // a full last sheet
+        {Stationery::SmallLabels, 25, 7, 2},
+        {Stationery::LargeLabels, 11, 1, 2},
+        {Stationery::Envelopes, 3, 5, 3}, // one page an item, whatever the start
+        {Stationery::Fliers, 2, 1, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.records);
+        addMembers(c.records);
+        job.stationery = c.stationery;
+        job.startAt = c.startAt;
+        PrintRun run(job, records);
+        run.select();
+        ASSERT_EQ(run.pageCount(), c.pages);
+        RecordingSurface whole;
+        run.draw(whole);
+        std::vector<RecordingSurface::Drawn> paged;
+        for (int page = 0; page < c.pages; ++page) {
+            RecordingSurface one;
+            run.draw(one, {}, {page, 1});
+            for (auto d : one.drawn) {
+                EXPECT_EQ(d.page + d.document, 0); // each page drawn alone
+                d.page = page;
+                paged.push_back(d);
+            }
+        }
+        ASSERT_EQ(paged.size(), whole.drawn.size());
+        for (std::size_t i = 0; i < paged.size(); ++i) {
+            auto expected = whole.drawn[i];
+            expected.page += expected.document; // documents of one item each are pages
+            expected.document = 0;
+            EXPECT_EQ(paged[i].text, expected.text);
+            EXPECT_EQ(paged[i].x, expected.x);
+            EXPECT_EQ(paged[i].y, expected.y);
+            EXPECT_EQ(paged[i].page, expected.page);
+        }
+    }
+}
 
-    PrintOutcome outcome = print(Stationery::SmallLabels);
-    EXPECT_EQ(outcome.items, 0);
-    EXPECT_EQ(surface.drawn.size(), 0u);
+TEST_F(PrintRunTest, SingleRecordModePrintsTheChosenRecordOnce) {
+    TempBook book;
+    book.create();
+    book.addPerson({"O'Brien, Pat", "Her street", "", "", "", {0}});
+    book.addPerson({"Pat' OR '1'='1", "Wrong street", "", "", "", {0}});
+    book.addPerson({"O'Brien, Pat", "Second Pat", "", "", "", {0}});
+    const auto db = book.open();
+    BookAddresses fromBook(*db);
+    job.records.single = true;
+    job.stationery = Stationery::LargeLabels;
+    struct Case {
+        std::optional<qint64> record;
+        const char* street; // nothing printed without one
+    };
+    const Case cases[] = {{3, "Second Pat"}, {1, "Her street"}, {std::nullopt, nullptr}, {99, nullptr}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.record.value_or(0));
+        surface = {};
+        job.records.record = c.record;
+        const PrintOutcome outcome = runPrint(job, fromBook, surface);
+        if (!c.street) {
+            EXPECT_EQ(outcome.stop, PrintOutcome::Stop::NoRecord);
+            EXPECT_TRUE(surface.calls.isEmpty());
+            continue;
+        }
+        EXPECT_EQ(outcome.items, 1);
+        QStringList texts;
+        for (const auto& d : surface.drawn)
+            texts << d.text;
+        EXPECT_TRUE(texts.contains(c.street));
+        EXPECT_EQ(surface.calls.count("EndDocument"), 1);
+        EXPECT_EQ(surface.calls.back(), "EndDocument");
+    }
+}
 
-    // A locked book: the editor's records must not be printed instead.
+TEST_F(PrintRunTest, GroupsAreReadFromTheBookInItsOrderAndAFailedQueryPrintsNothing) {
+    TempBook book;
+    book.create();
+    book.addPeople({{"Zed, A", "x", "", "", "", {3}},
+                    {"Other, Group", "x", "", "", "", {4}},
+                    {"", "unnamed", "", "", "", {3}},
+                    {"Abe, B", "y", "", "", "", {3, 5}}});
+    const auto db = book.open();
+    BookAddresses fromBook(*db);
+    job.records.groups[3] = true;
+    job.records.groups[5] = true;
+    job.stationery = Stationery::SmallLabels;
+    EXPECT_EQ(runPrint(job, fromBook, surface).items, 2);
+    QStringList names;
+    for (std::size_t i = 0; i + 1 < surface.drawn.size(); ++i) {
+        if (surface.drawn[i].text == "TO:")
+            names << surface.drawn[i + 1].text;
+    }
+    EXPECT_EQ(names, (QStringList{"Zed, A", "Abe, B"}));
+
+    job.records.groups = {};
+    job.records.groups[7] = true;
     surface = {};
+    EXPECT_EQ(runPrint(job, fromBook, surface).items, 0);
+    EXPECT_TRUE(surface.drawn.empty());
+
+    // A locked book: nothing else may be printed instead.
     book.lock();
-    records.setRecordSource(sql::selectAllAddresses()); // leave it on something printable
-    outcome = print(Stationery::Envelopes);
+    job.stationery = Stationery::Envelopes;
+    const PrintOutcome outcome = runPrint(job, fromBook, surface);
     book.unlock();
     EXPECT_EQ(outcome.stop, PrintOutcome::Stop::QueryFailed);
     EXPECT_TRUE(outcome.failure.has_value());
-    EXPECT_EQ(surface.drawn.size(), 0u);
+    EXPECT_TRUE(surface.drawn.empty());
 }
 
-TEST_F(PrintRun, CancellingEndsTheDocumentCleanly) {
+TEST_F(PrintRunTest, CancellingEndsTheDocumentCleanly) {
     addMembers(5);
     int told = 0;
-    strSQL = kGroup0;
-    const PrintOutcome outcome = runPrint(layoutFor(Stationery::SmallLabels), strSQL, records,
-                                          inputs, surface, [&](int, int total) {
-                                              EXPECT_EQ(total, 5);
-                                              return ++told < 2;
-                                          });
+    const PrintOutcome outcome = runPrint(job, records, surface, [&](int, int total) {
+        EXPECT_EQ(total, 5);
+        return ++told < 2;
+    });
     EXPECT_EQ(outcome.stop, PrintOutcome::Stop::Cancelled);
     EXPECT_EQ(outcome.items, 2);
     EXPECT_EQ(surface.calls.back(), "EndDocument");

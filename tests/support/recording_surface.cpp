@@ -37,9 +37,14 @@ void RecordingSurface::SetY(qint16 twips) {
     y_ = twips;
 }
 
+void RecordingSurface::SetLineEnd(qint16 twips) {
+    calls << QStringLiteral("SetLineEnd %1").arg(twips);
+    lineEnd_ = twips;
+}
+
 void RecordingSurface::draw(const QString& text, bool endsLine) {
     drawn.push_back({text, x_, y_, size_, bold_, endsLine, font_, documentsEnded, page_, paperSize_,
-                     orientation_});
+                     orientation_, lineEnd_});
 }
 
 void RecordingSurface::PrintLine(const QString& text) {

@@ -25,6 +25,7 @@ public:
         int page = 0;     // within its document, from 0
         int paperSize = 0;
         int orientation = 0;
+        int lineEnd = 0;
     };
 
     void SetFontName(const QString& face) override;
@@ -34,6 +35,7 @@ public:
     void SetOrientation(int code) override;
     void SetX(qint16 twips) override;
     void SetY(qint16 twips) override;
+    void SetLineEnd(qint16 twips) override;
     void PrintLine(const QString& text) override;
     void PrintInline(const QString& text) override;
     void NewPage() override;
@@ -55,6 +57,7 @@ private:
     int page_ = 0;
     int paperSize_ = 0;
     int orientation_ = 0;
+    int lineEnd_ = 0;
 };
 
 // Hands every run the same recording surface.

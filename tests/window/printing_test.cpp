@@ -154,10 +154,11 @@ TEST_F(Printing, SingleRunPrintsTheGridsCurrentRecordAsTheOptionsSay) {
 
 TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
     EXPECT_EQ(form->intVerticalAdjustment, -60); // from the book, at start
-    // Typed key by key, every text on the way counts: "99999" stops at 9999.
+    // Typed key by key, every text on the way counts: "-609" would already
+    // put the first line above the printable area.
     QTest::keyClicks(form->txtVerticalAdjustment, "99999");
     EXPECT_EQ(form->txtVerticalAdjustment->text(), "-6099999");
-    EXPECT_EQ(form->intVerticalAdjustment, -6099);
+    EXPECT_EQ(form->intVerticalAdjustment, -60);
     EXPECT_FALSE(form->txtVerticalAdjustment->toolTip().isEmpty());
 
     // Filled or pasted whole.
@@ -165,16 +166,28 @@ TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
         QString text;
         qint16 value;
         bool refused;
+        QString note; // beside the box
     };
     const Step steps[] = {
-        {"180", 180, false}, {"12abc", 12, false}, {"99999", 12, true},
-        {"", 0, false},      {"2.5", 2, false},    {"-40000", 2, true},
+        {"180", 180, false, ""},
+        {"12abc", 12, false, "Labels use 12"},
+        {"99999", 12, true, "Labels stay at 12"},
+        {"", 0, false, ""},
+        {"2.5", 2, false, "Labels use 2"},
+        {"-40000", 2, true, "Labels stay at 2"},
+        {"1,440", 1, false, "Labels use 1"},
+        {"480", 480, false, ""},
+        // The last row of labels would run off the foot of the page, the first off its top.
+        {"600", 480, true, "Labels stay at 480"},
+        {"-400", 480, true, "Labels stay at 480"},
+        {"-340", -340, false, ""},
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.text.toStdString());
         form->txtVerticalAdjustment->setText(s.text);
         EXPECT_EQ(form->intVerticalAdjustment, s.value);
         EXPECT_EQ(form->txtVerticalAdjustment->toolTip().isEmpty(), !s.refused);
+        EXPECT_EQ(form->lblAdjustmentNote->text(), s.note);
     }
 
     // The labels take the adjustment in force.

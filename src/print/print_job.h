@@ -1,0 +1,48 @@
+#pragma once
+
+#include "print/layout.h"
+#include "store/statements.h"
+
+#include <array>
+#include <optional>
+#include <QString>
+#include <QtGlobal>
+
+namespace ravelbook {
+
+// Which records a run prints: the named members of some groups, or one record.
+struct RecordChoice {
+    sql::GroupChoice groups{};
+    bool single = false;
+    // In single-record mode, the book's key of that record; nothing when none was selected.
+    std::optional<qint64> record;
+};
+
+// How far every position of a run is moved, in twips: a printer's calibration
+// plus any shift asked for one run. Positive moves right and down.
+struct PrintOffset {
+    int x = 0;
+    int y = 0;
+
+    PrintOffset operator+(const PrintOffset& other) const { return {x + other.x, y + other.y}; }
+    bool operator==(const PrintOffset& other) const { return x == other.x && y == other.y; }
+};
+
+// Everything a print run needs to know besides the address lines of the records
+// it prints. The window builds one from its controls, the command line from its
+// arguments.
+struct PrintJob {
+    Stationery stationery = Stationery::SmallLabels;
+    bool biFold = false;
+    RecordChoice records;
+    bool firstNameFirst = true; // "Last, First" printed as "First Last"
+    QString specialText;
+    std::array<QString, 3> returnAddress; // the sender's name, address and city
+    qint16 verticalAdjustment = 0;        // label sheets only
+    int startAt = 1;                      // label sheets: the slot the first sheet starts at, from 1
+    PrintOffset offset;
+
+    const Layout& layout() const { return layoutFor(stationery, biFold); }
+};
+
+} // namespace ravelbook
