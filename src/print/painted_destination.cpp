@@ -34,10 +34,12 @@ std::unique_ptr<PaintedDestination> PaintedDestination::pdf(const QString& file,
 }
 
 std::unique_ptr<PaintedDestination> PaintedDestination::printer(const Printers& printers,
-                                                                const QString& name) {
+                                                                const QString& name, int copies) {
     const QString shown = name.isEmpty() ? printers.defaultPrinter() : name;
     return std::make_unique<PaintedDestination>(
-        [&printers, name] { return std::make_unique<PaintedSurface>(printers.open(name)); },
+        [&printers, name, copies] {
+            return std::make_unique<PaintedSurface>(printers.open(name, copies));
+        },
         QStringLiteral("the printer \"%1\"").arg(shown), shown);
 }
 

@@ -28,7 +28,7 @@ public:
     // `book`, the open address book, is never written over.
     static std::unique_ptr<PaintedDestination> pdf(const QString& file, const QString& book = {});
     static std::unique_ptr<PaintedDestination> printer(const Printers& printers,
-                                                       const QString& name);
+                                                       const QString& name, int copies = 1);
 
 private:
     Opener open_;

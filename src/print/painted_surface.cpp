@@ -153,7 +153,8 @@ qreal PaintedSurface::draw(const QString& text) {
     qreal points = font_.pointSizeF();
     qreal fitted = width;
     for (;;) {
-        const qreal next = std::max<qreal>(kSmallestFit, std::floor(points * room / fitted * 2) / 2);
+        const qreal next =
+            std::max<qreal>(kSmallestFit, std::floor(points * room / fitted * 2) / 2);
         points = next < points ? next : points - 0.5;
         smaller.setPointSizeF(std::max<qreal>(points, kSmallestFit));
         fitted = QFontMetricsF(smaller, device).horizontalAdvance(text) * kTwipsPerInch / dpiX_;

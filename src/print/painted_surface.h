@@ -64,7 +64,7 @@ private:
     State state_ = State::NoDocument;
     PageSetup setup_;
     QFont font_;
-    QPointF pen_; // twips from the printable area's top-left corner
+    QPointF pen_;                  // twips from the printable area's top-left corner
     std::optional<qreal> lineEnd_; // twips; nothing: the printable area's edge
     int pages_ = 0;
     int documents_ = 0;

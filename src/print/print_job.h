@@ -39,7 +39,7 @@ struct PrintJob {
     QString specialText;
     std::array<QString, 3> returnAddress; // the sender's name, address and city
     qint16 verticalAdjustment = 0;        // label sheets only
-    int startAt = 1;                      // label sheets: the slot the first sheet starts at, from 1
+    int startAt = 1; // label sheets: the slot the first sheet starts at, from 1
     PrintOffset offset;
 
     const Layout& layout() const { return layoutFor(stationery, biFold); }

@@ -203,8 +203,8 @@ ItemSpan itemsOf(const PrintJob& job, int total, PageSpan pages) {
     const qint64 perPage = layout.documentPerItem() ? 1 : layout.itemsPerSheet;
     const qint64 skipped = skippedSlots(job);
     const qint64 first = std::max<qint64>(0, pages.first * perPage - skipped);
-    const qint64 end = std::min<qint64>(total, (qint64(pages.first) + pages.count) * perPage -
-                                                   skipped);
+    const qint64 end =
+        std::min<qint64>(total, (qint64(pages.first) + pages.count) * perPage - skipped);
     return {int(std::min<qint64>(first, total)), int(std::max(first, end))};
 }
 

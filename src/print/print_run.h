@@ -57,6 +57,8 @@ public:
                       PageSpan pages = {});
 
     const PrintJob& job() const { return job_; }
+    // Moves every position of the run, as a calibrated printer needs.
+    void setOffset(PrintOffset offset) { job_.offset = offset; }
 
 private:
     PrintJob job_;

@@ -16,7 +16,8 @@ QString cantStart(const QString& name) {
 
 } // namespace
 
-PrinterTarget::PrinterTarget(QString printerName) : name_(std::move(printerName)) {}
+PrinterTarget::PrinterTarget(QString printerName, int copies)
+    : name_(std::move(printerName)), copies_(copies) {}
 
 PrinterTarget::~PrinterTarget() {
     // A job left open by a failed run is thrown away rather than printed.
@@ -39,6 +40,7 @@ QPainter& PrinterTarget::beginDocument(const PageSetup& setup) {
     if (printer_->outputFormat() != QPrinter::NativeFormat || !printer_->isValid())
         throw PrintError(cantStart(name));
     printer_->setDocName(QStringLiteral("Ravelbook"));
+    printer_->setCopyCount(copies_);
     applySetup(setup);
     if (!painter_.begin(printer_.get()))
         throw PrintError(cantStart(name));

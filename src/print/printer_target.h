@@ -14,7 +14,7 @@ namespace ravelbook {
 class PrinterTarget final : public PageTarget {
 public:
     // An empty name means the system's default printer, looked up when a job starts.
-    explicit PrinterTarget(QString printerName);
+    explicit PrinterTarget(QString printerName, int copies = 1);
     ~PrinterTarget() override;
 
     QPainter& beginDocument(const PageSetup& setup) override;
@@ -26,6 +26,7 @@ private:
     void applySetup(const PageSetup& setup);
 
     QString name_;
+    int copies_ = 1;
     std::unique_ptr<QPrinter> printer_;
     QPainter painter_;
 };

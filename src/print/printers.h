@@ -16,8 +16,8 @@ public:
     // The system's default printer; empty when no printer is installed.
     virtual QString defaultPrinter() const = 0;
     virtual bool exists(const QString& name) const = 0;
-    // Pages for the named printer, each document one print job.
-    virtual std::unique_ptr<PageTarget> open(const QString& name) const = 0;
+    // Pages for the named printer, each document one print job of `copies` copies.
+    virtual std::unique_ptr<PageTarget> open(const QString& name, int copies = 1) const = 0;
 };
 
 } // namespace ravelbook

@@ -15,8 +15,8 @@ bool SystemPrinters::exists(const QString& name) const {
     return printerExists(name);
 }
 
-std::unique_ptr<PageTarget> SystemPrinters::open(const QString& name) const {
-    return std::make_unique<PrinterTarget>(name);
+std::unique_ptr<PageTarget> SystemPrinters::open(const QString& name, int copies) const {
+    return std::make_unique<PrinterTarget>(name, copies);
 }
 
 QString defaultPrinterName() {

@@ -14,7 +14,7 @@ class SystemPrinters final : public Printers {
 public:
     QString defaultPrinter() const override;
     bool exists(const QString& name) const override;
-    std::unique_ptr<PageTarget> open(const QString& name) const override;
+    std::unique_ptr<PageTarget> open(const QString& name, int copies = 1) const override;
 };
 
 // The system's default printer; empty when no printer is installed.

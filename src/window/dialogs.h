@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <QDir>
 #include <QString>
 
@@ -28,6 +29,14 @@ public:
     virtual QString bookFileName(BookUse, const QString& /*title*/, const QString& /*folder*/) {
         return {};
     }
+    // The system's print dialog: a printer and the copies, or a PDF file. No
+    // name and no file when no printer is installed; nothing when cancelled.
+    struct PrinterChoice {
+        QString name;
+        int copies = 1;
+        QString pdfFile;
+    };
+    virtual std::optional<PrinterChoice> choosePrinter() { return std::nullopt; }
 };
 
 // Title of the boxes that report a failure to the user.

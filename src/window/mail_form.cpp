@@ -101,6 +101,7 @@ void frmMailForm::buildMenus() {
     actQuit->setShortcut(QKeySequence::Quit);
     connect(actQuit, &QAction::triggered, this, &frmMailForm::cmdExit_Click);
     buildExchangeMenu();
+    buildPrintMenu();
 }
 
 void frmMailForm::connectGrid() {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <QString>
 #include <QWidget>
 #include <vector>
@@ -24,6 +25,8 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
+class QStatusBar;
 class QStringListModel;
 class QTabWidget;
 class QTableView;
@@ -75,6 +78,7 @@ public:
     QMenuBar* menuBar = nullptr;
     QMenu* menuFile = nullptr;
     QAction* actQuit = nullptr;
+    QStatusBar* statusBar = nullptr;
     // Every control below sits in the client area, at its designed place.
     QWidget* clientArea = nullptr;
     QSize designedClientSize() const;
@@ -119,7 +123,10 @@ public:
     QRadioButton* optFlier = nullptr;
     QCheckBox* chkPrintSample = nullptr;
     QPushButton* cmdPrintMailingList = nullptr;
+    QPushButton* cmdPreview = nullptr;
     QLabel* lblAdjustmentNote = nullptr;
+    QLabel* lblStartAt = nullptr;
+    QSpinBox* spnStartAt = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* lblSpecial = nullptr;
     QLineEdit* txtSpecial = nullptr;
@@ -183,6 +190,16 @@ public:
     void PrintCards();
     void PrintFlier();
 
+    // File: Print Preview..., Print... and Calibrate Printer..., and the Preview button.
+    QAction* actPrintPreview = nullptr;
+    QAction* actPrint = nullptr;
+    QAction* actCalibrate = nullptr;
+    void actPrintPreview_Click();
+    void actPrint_Click();
+    void actCalibrate_Click();
+    // The stationery chosen on page "Mailings"; none when no option is on.
+    std::optional<Stationery> chosenStationery() const;
+
     // Where print runs go; nullptr restores the window's own (the system's printer).
     void setPrintDestination(PrintDestination* destination);
     // How the last print run ended and what it put out.
@@ -245,6 +262,17 @@ private:
     // Runs the print routine of this stationery.
     void printOn(Stationery stationery);
     void print(Stationery stationery);
+    void buildPrintMenu();
+    // The print button's checks: the group query into strSQL, a group and a
+    // stationery chosen (else the user is told). The job the page describes.
+    std::optional<PrintJob> requestedJob();
+    // Prints the job on `destination`, telling the user on the status line or,
+    // for a failure, in a box.
+    void runJob(const PrintJob& job, PrintDestination& destination);
+    // What the run did, for the status line.
+    QString printSummary(Stationery stationery, const PrintDestination& destination) const;
+    // The offsets kept for this printer's calibration; none for a file.
+    PrintOffset printerOffset(const QString& printer) const;
     // The job the controls of page "Mailings" describe, on this stationery.
     PrintJob printJob(Stationery stationery) const;
     void showEditorOn(const PrintJob& job);

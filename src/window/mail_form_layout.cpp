@@ -27,6 +27,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QStringListModel>
 #include <QTableView>
 #include <QTabWidget>
@@ -192,7 +194,11 @@ void frmMailForm::buildControls() {
     menuBar = make<QMenuBar>(this, QStringLiteral("menuBar"));
     frame->setMenuBar(menuBar);
     clientArea = make<QWidget>(this, QStringLiteral("clientArea"));
-    frame->addWidget(clientArea);
+    frame->addWidget(clientArea, 1);
+    // Below the client area: what the last print run did.
+    statusBar = make<QStatusBar>(this, QStringLiteral("statusBar"));
+    statusBar->setSizeGripEnabled(false);
+    frame->addWidget(statusBar);
     buildMenus();
 
     Placer window(*geometry_, nullptr);
@@ -294,8 +300,11 @@ void frmMailForm::buildMailingsPage(QWidget* page) {
         onPage.add<QCheckBox>(page, QStringLiteral("chkPrintSample"), {120, 1920, 2775, 255},
                               "Print Single Selected in Grid Below");
     chkPrintSample->setChecked(true);
+    // The print button shares its row with "Preview", which shows the same run first.
     cmdPrintMailingList = onPage.add<QPushButton>(page, QStringLiteral("cmdPrintMailingList"),
-                                                  {120, 2200, 2775, 375}, "Print Mailing List");
+                                                  {120, 2200, 1515, 375}, "Print Mailing List");
+    cmdPreview = onPage.add<QPushButton>(page, QStringLiteral("cmdPreview"),
+                                         {1695, 2200, 1200, 375}, "Pre&view");
     Label1 = onPage.add<QLabel>(page, QStringLiteral("Label1"), {120, 2640, 3015, 255},
                                 "Return address");
     const TextBoxRow& mailingReturn = kReturnBoxes[3];
@@ -308,7 +317,14 @@ void frmMailForm::buildMailingsPage(QWidget* page) {
     txtSpecial = onPage.add<QLineEdit>(page, QStringLiteral("txtSpecial"), {2640, 690, 3135, 285});
     keepOneLineText(txtSpecial);
     frmFold = onPage.add<QGroupBox>(page, QStringLiteral("frmFold"), {3120, 1000, 2175, 645});
-    for (QWidget* hidden : std::initializer_list<QWidget*>{lblSpecial, txtSpecial, frmFold})
+    // Label sheets only, where the special text stands for the other stationery.
+    lblStartAt = onPage.add<QLabel>(page, QStringLiteral("lblStartAt"), {2640, 510, 1335, 255},
+                                    "Start at label");
+    spnStartAt = onPage.add<QSpinBox>(page, QStringLiteral("spnStartAt"), {4020, 480, 735, 285});
+    spnStartAt->setRange(1, 20);
+    lblStartAt->setBuddy(spnStartAt);
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{lblSpecial, txtSpecial, frmFold, lblStartAt, spnStartAt})
         hidden->setVisible(false);
 
     Placer inFrame(*geometry_, nullptr);
@@ -326,8 +342,8 @@ void frmMailForm::buildMailingsPage(QWidget* page) {
     txtVerticalAdjustment = onPage.add<QLineEdit>(page, QStringLiteral("txtVerticalAdjustment"),
                                                   {3120, 2520, 975, 285});
     // Beside the box: which value the labels take, when the text doesn't say it plainly.
-    lblAdjustmentNote = onPage.add<QLabel>(page, QStringLiteral("lblAdjustmentNote"),
-                                           {4200, 2550, 1575, 255}, "");
+    lblAdjustmentNote =
+        onPage.add<QLabel>(page, QStringLiteral("lblAdjustmentNote"), {4200, 2550, 1575, 255}, "");
     chkFirstNameFirst = onPage.add<QCheckBox>(page, QStringLiteral("chkFirstNameFirst"),
                                               {4320, 2880, 1575, 255}, "First Name First");
     chkFirstNameFirst->setChecked(true);

@@ -1,9 +1,11 @@
 // Page "Mailings": the stationery options, the vertical adjustment and the
 // print button, and the five print routines behind it.
-#include "print/job_selection.h"
-#include "print/print_error.h"
 #include "print/book_addresses.h"
+#include "print/job_selection.h"
+#include "print/painted_destination.h"
+#include "print/print_error.h"
 #include "print/printer_surface.h"
+#include "print/system_printers.h"
 #include "print/vertical_adjustment.h"
 #include "store/data_source.h"
 #include "store/database.h"
@@ -19,9 +21,12 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
 
 namespace ravelbook {
 
@@ -50,6 +55,47 @@ void frmMailForm::connectPrinting() {
             &frmMailForm::txtVerticalAdjustment_Change);
     connect(cmdPrintMailingList, &QPushButton::clicked, this,
             &frmMailForm::cmdPrintMailingList_Click);
+    connect(cmdPreview, &QPushButton::clicked, this, &frmMailForm::actPrintPreview_Click);
+}
+
+void frmMailForm::buildPrintMenu() {
+    const auto add = [this](const char* name, const char* text, const QKeySequence& keys) {
+        QAction* action = new QAction(QString::fromUtf8(text), this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        menuFile->insertAction(actQuit, action);
+        return action;
+    };
+    actPrintPreview =
+        add("actPrintPreview", "Print Pre&view…", QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    actPrint = add("actPrint", "&Print…", QKeySequence::Print);
+    actCalibrate = add("actCalibrate", "&Calibrate Printer…", {});
+    menuFile->insertSeparator(actQuit);
+    connect(actPrintPreview, &QAction::triggered, this, &frmMailForm::actPrintPreview_Click);
+    connect(actPrint, &QAction::triggered, this, &frmMailForm::actPrint_Click);
+    connect(actCalibrate, &QAction::triggered, this, &frmMailForm::actCalibrate_Click);
+}
+
+void frmMailForm::actPrint_Click() {
+    runHandler(dialogs_, [this] {
+        const std::optional<PrintJob> job = requestedJob();
+        if (!job)
+            return;
+        const std::optional<Dialogs::PrinterChoice> printer = dialogs_.choosePrinter();
+        if (!printer)
+            return;
+        // Without any printer the run goes to a PDF file, as from the print button.
+        if (printer->name.isEmpty() && printer->pdfFile.isEmpty()) {
+            runJob(*job, *destination_);
+            return;
+        }
+        static const SystemPrinters printers;
+        const std::unique_ptr<PaintedDestination> chosen =
+            printer->pdfFile.isEmpty()
+                ? PaintedDestination::printer(printers, printer->name, printer->copies)
+                : PaintedDestination::pdf(printer->pdfFile, db_.path());
+        runJob(*job, *chosen);
+    });
 }
 
 void frmMailForm::setPrintDestination(PrintDestination* destination) {
@@ -58,6 +104,12 @@ void frmMailForm::setPrintDestination(PrintDestination* destination) {
 
 void frmMailForm::showPrintOptions(Stationery stationery) {
     const PrintOptionsShown shown = printOptionsShownFor(stationery);
+    // A partly used sheet of labels can be finished; the other stationery has no slots.
+    const int slots = slotsPerSheet(stationery);
+    lblStartAt->setVisible(slots > 0);
+    spnStartAt->setVisible(slots > 0);
+    if (slots > 0)
+        spnStartAt->setRange(1, slots);
     lblSpecial->setVisible(shown.lblSpecial);
     txtSpecial->setVisible(shown.txtSpecial);
     frmFold->setVisible(shown.frmFold);
@@ -92,9 +144,8 @@ void frmMailForm::txtVerticalAdjustment_Change() {
         txtVerticalAdjustment->setStyleSheet(QString());
         txtVerticalAdjustment->setToolTip(QString());
         // "1,440" is read as 1: say so when the text is not written plainly.
-        lblAdjustmentNote->setText(isPlainWholeNumber(text)
-                                       ? QString()
-                                       : QStringLiteral("Labels use %1").arg(*value));
+        lblAdjustmentNote->setText(
+            isPlainWholeNumber(text) ? QString() : QStringLiteral("Labels use %1").arg(*value));
         return;
     }
     // Refused: the labels keep the last good value, and the box says so.
@@ -111,20 +162,30 @@ void frmMailForm::txtVerticalAdjustment_Change() {
 
 void frmMailForm::cmdPrintMailingList_Click() {
     runHandler(dialogs_, [this] {
-        const sql::GroupChoice groups = chosenGroups();
-        strSQL = sql::selectGroups(groups).text;
-        if (!sql::anyGroup(groups)) {
-            dialogs_.message(kNoGroupChosen.text, kNoGroupChosen.title, Dialogs::Buttons::Ok);
-            return;
-        }
-        for (const Stationery stationery : kStationeryOrder) {
-            if (stationeryOption(stationery)->isChecked()) {
-                printOn(stationery);
-                return;
-            }
-        }
-        dialogs_.message(kNoStationeryChosen.text, kNoStationeryChosen.title, Dialogs::Buttons::Ok);
+        if (const std::optional<PrintJob> job = requestedJob())
+            printOn(job->stationery);
     });
+}
+
+std::optional<PrintJob> frmMailForm::requestedJob() {
+    const sql::GroupChoice groups = chosenGroups();
+    strSQL = sql::selectGroups(groups).text;
+    if (!sql::anyGroup(groups)) {
+        dialogs_.message(kNoGroupChosen.text, kNoGroupChosen.title, Dialogs::Buttons::Ok);
+        return std::nullopt;
+    }
+    if (const std::optional<Stationery> stationery = chosenStationery())
+        return printJob(*stationery);
+    dialogs_.message(kNoStationeryChosen.text, kNoStationeryChosen.title, Dialogs::Buttons::Ok);
+    return std::nullopt;
+}
+
+std::optional<Stationery> frmMailForm::chosenStationery() const {
+    for (const Stationery stationery : kStationeryOrder) {
+        if (stationeryOption(stationery)->isChecked())
+            return stationery;
+    }
+    return std::nullopt;
 }
 
 QRadioButton* frmMailForm::stationeryOption(Stationery stationery) const {
@@ -175,10 +236,16 @@ PrintJob frmMailForm::printJob(Stationery stationery) const {
     for (int line = 0; line < 3; ++line)
         job.returnAddress[std::size_t(line)] = txtReturnAddress[line]->text();
     job.verticalAdjustment = intVerticalAdjustment;
+    if (slotsPerSheet(stationery) > 0)
+        job.startAt = spnStartAt->value();
     return job;
 }
 
 void frmMailForm::print(Stationery stationery) {
+    runJob(printJob(stationery), *destination_);
+}
+
+void frmMailForm::runJob(const PrintJob& job, PrintDestination& destination) {
     lastPrint_ = {};
     lastTally_ = {};
     // The editor is left on the printed records afterwards: changes in it are
@@ -192,7 +259,7 @@ void frmMailForm::print(Stationery stationery) {
         return;
     }
     BookAddresses addresses(db_);
-    PrintRun run(printJob(stationery), addresses);
+    PrintRun run(job, addresses);
     // What can't be printed is said before a printer is started or a file asked for.
     lastPrint_ = run.select();
     if (lastPrint_.stop == PrintOutcome::Stop::NoRecord) {
@@ -211,13 +278,15 @@ void frmMailForm::print(Stationery stationery) {
 
     PrinterSurface* surface = nullptr;
     try {
-        surface = destination_->begin();
+        surface = destination.begin();
     } catch (const PrintError& error) {
         showError(dialogs_, error.message());
         return;
     }
     if (!surface)
         return; // the user called it off
+    // A calibrated printer has its offsets added to every print.
+    run.setOffset(job.offset + printerOffset(destination.printer()));
 
     std::unique_ptr<QProgressDialog> progressDialog;
     QElapsedTimer sinceShown;
@@ -242,7 +311,7 @@ void frmMailForm::print(Stationery stationery) {
 
     lastPrint_ = run.draw(*surface, progress);
     try {
-        lastTally_ = destination_->end();
+        lastTally_ = destination.end();
     } catch (const PrintError& error) {
         if (!lastPrint_.failure)
             lastPrint_.failure = error.message();
@@ -250,8 +319,42 @@ void frmMailForm::print(Stationery stationery) {
     progressDialog.reset();
     showEditorOn(run.job());
 
-    if (lastPrint_.failure)
+    if (lastPrint_.failure) {
+        statusBar->clearMessage();
         showError(dialogs_, *lastPrint_.failure);
+        return;
+    }
+    statusBar->showMessage(printSummary(job.stationery, destination));
+    // The next run starts on a fresh sheet unless the user says otherwise.
+    if (lastPrint_.items > 0)
+        spnStartAt->setValue(1);
+}
+
+QString frmMailForm::printSummary(Stationery stationery,
+                                  const PrintDestination& destination) const {
+    static const char* const kItems[][2] = {{"label", "labels"},
+                                            {"label", "labels"},
+                                            {"envelope", "envelopes"},
+                                            {"card", "cards"},
+                                            {"flier", "fliers"}};
+    const auto count = [](int n, const char* one, const char* many) {
+        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    const auto& items = kItems[std::size_t(stationery)];
+    const bool labels = slotsPerSheet(stationery) > 0;
+    const QString sheets =
+        count(lastTally_.pages, labels ? "sheet" : "page", labels ? "sheets" : "pages");
+    if (lastPrint_.stop == PrintOutcome::Stop::Cancelled) {
+        const QString where = destination.printer().isEmpty()
+                                  ? QStringLiteral("%1 holds the %2 drawn before the cancel")
+                                  : QStringLiteral("%2 went to %1");
+        return QStringLiteral("Cancelled after %1 of %2: ")
+                   .arg(lastPrint_.items)
+                   .arg(count(lastPrint_.total, items[0], items[1])) +
+               where.arg(destination.where(), sheets) + QStringLiteral(".");
+    }
+    return QStringLiteral("Printed %1 on %2 to %3.")
+        .arg(count(lastPrint_.items, items[0], items[1]), sheets, destination.where());
 }
 
 // The editor is left on the query of the run, as it always was: past its last

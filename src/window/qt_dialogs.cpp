@@ -4,6 +4,9 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace ravelbook {
 
@@ -53,6 +56,25 @@ QString QtDialogs::bookFileName(BookUse use, const QString& title, const QString
     if (use == BookUse::Open)
         return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder, filter);
+}
+
+std::optional<Dialogs::PrinterChoice> QtDialogs::choosePrinter() {
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        return PrinterChoice{};
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Print"));
+    // The run decides the pages: the dialog offers the printer and the copies.
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    PrinterChoice choice;
+    choice.copies = printer.copyCount();
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        choice.pdfFile = printer.outputFileName();
+    else
+        choice.name = printer.printerName();
+    return choice;
 }
 
 } // namespace ravelbook

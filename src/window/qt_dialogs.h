@@ -12,6 +12,7 @@ public:
     QString prompt(const QString& text, const QString& title, const QString& defaultText) override;
     QString saveFileName(const QString& title, const QString& suggested) override;
     QString bookFileName(BookUse use, const QString& title, const QString& folder) override;
+    std::optional<PrinterChoice> choosePrinter() override;
 };
 
 } // namespace ravelbook

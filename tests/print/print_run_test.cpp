@@ -42,8 +42,7 @@ private:
     std::size_t end_ = 0;
 };
 
-const AddressLines kSmith{"Smith, John", "12 Elm St", "Springfield, IL 62701", "USA",
-                          "Mary Jones"};
+const AddressLines kSmith{"Smith, John", "12 Elm St", "Springfield, IL 62701", "USA", "Mary Jones"};
 
 class PrintRunTest : public ::testing::Test {
 protected:
@@ -165,7 +164,8 @@ TEST_F(PrintRunTest, EveryStationeryDrawsItsLinesWhereItsTableSays) {
 }
 
 TEST_F(PrintRunTest, PageSetUpComesFirstInEveryItemOfItsOwnDocument) {
-    records.all = {kSmith, {"Doe, Jane", "1 Road", "Place", "", "Him"},
+    records.all = {kSmith,
+                   {"Doe, Jane", "1 Road", "Place", "", "Him"},
                    {"Roe, Rich", "2 Road", "Place", "", "Her"}};
     struct Case {
         Stationery stationery;
@@ -374,8 +374,7 @@ TEST_F(PrintRunTest, PagesDrawnOneByOneAreTheWholeRun) {
     };
     const Case cases[] = {
         {Stationery::SmallLabels, 40, 1, 2}, // a full last sheet
-        {Stationery::SmallLabels, 25, 7, 2},
-        {Stationery::LargeLabels, 11, 1, 2},
+        {Stationery::SmallLabels, 25, 7, 2}, {Stationery::LargeLabels, 11, 1, 2},
         {Stationery::Envelopes, 3, 5, 3}, // one page an item, whatever the start
         {Stationery::Fliers, 2, 1, 2},
     };
@@ -426,7 +425,8 @@ TEST_F(PrintRunTest, SingleRecordModePrintsTheChosenRecordOnce) {
         std::optional<qint64> record;
         const char* street; // nothing printed without one
     };
-    const Case cases[] = {{3, "Second Pat"}, {1, "Her street"}, {std::nullopt, nullptr}, {99, nullptr}};
+    const Case cases[] = {
+        {3, "Second Pat"}, {1, "Her street"}, {std::nullopt, nullptr}, {99, nullptr}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.record.value_or(0));
         surface = {};
