@@ -61,6 +61,7 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
     job.biFold = command.biFold;
     job.firstNameFirst = !command.lastNameFirst;
     job.specialText = command.special.value_or(QString());
+    job.startAt = command.startAt;
 
     const auto titles = group_titles::current(settings);
     for (const QString& group : command.groups) {
@@ -112,6 +113,7 @@ QString printUsage() {
         "Usage: ravelbook print [--database FILE] --stationery KIND --group G [--group G]...\n"
         "                       [--selected NAME] [--last-name-first] [--bi-fold]\n"
         "                       [--special TEXT] [--adjust TWIPS] [--return-address N]\n"
+        "                       [--start-at N]\n"
         "                       (--pdf FILE | --printer NAME)\n"
         "\n"
         "Prints the chosen groups of the address book without opening the window;\n"
@@ -126,6 +128,8 @@ QString printUsage() {
         "  --special TEXT        the special text of envelopes, cards and fliers\n"
         "  --adjust TWIPS        vertical adjustment of labels for this run (180 = 1/8\")\n"
         "  --return-address N    the Nth return address of the book (default 1)\n"
+        "  --start-at N          labels: begin the first sheet at label N (1 to 20 for\n"
+        "                        small labels, 1 to 10 for large), to finish a used sheet\n"
         "  --pdf FILE            write the whole run into one PDF file\n"
         "  --printer NAME        print on this printer\n");
 }
@@ -220,6 +224,14 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
             }
             if (ok)
                 command.adjust = text;
+        } else if (option == QLatin1String("--start-at")) {
+            ok = needValue(text);
+            if (ok)
+                command.startAt = text.toInt(&ok);
+            if (!ok || command.startAt < 1) {
+                error = QStringLiteral("--start-at needs a label number from 1 up");
+                ok = false;
+            }
         } else if (option == QLatin1String("--return-address")) {
             ok = needValue(text);
             if (ok) {
@@ -240,8 +252,14 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
         if (!ok)
             return std::nullopt;
     }
+    const int slots = slotsPerSheet(command.stationery);
     if (!stationery)
         error = QStringLiteral("--stationery is missing");
+    else if (command.startAt != 1 && (slots == 0 || command.startAt > slots))
+        error = slots == 0 ? QStringLiteral("--start-at is for label sheets only")
+                           : QStringLiteral("--start-at %1: a sheet of these labels has %2")
+                                 .arg(command.startAt)
+                                 .arg(slots);
     else if (command.groups.isEmpty())
         error = QStringLiteral("at least one --group is needed");
     else if (command.pdf.isEmpty() == command.printer.isEmpty())

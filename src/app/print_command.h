@@ -24,6 +24,7 @@ struct PrintCommand {
     std::optional<QString> special;
     std::optional<QString> adjust;
     int returnAddress = 1;
+    int startAt = 1; // label sheets: the first label of the first sheet, from 1
     QString pdf;
     QString printer;
 };

@@ -19,6 +19,7 @@ struct Word {
     QString text;
     double x;
     double y;
+    double right;
 };
 
 struct Page {
@@ -42,17 +43,17 @@ std::vector<Page> readPdf(const QString& file) {
     EXPECT_TRUE(pdftotext.waitForFinished(30000));
     const QString xhtml = QString::fromUtf8(pdftotext.readAllStandardOutput());
     static const QRegularExpression tag(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)"[^>]*>([^<]*)</word>)re");
     std::vector<Page> pages;
     for (auto it = tag.globalMatch(xhtml); it.hasNext();) {
         const auto m = it.next();
         if (!m.captured(1).isEmpty()) {
             pages.push_back({m.captured(1).toDouble(), m.captured(2).toDouble(), {}});
         } else if (!pages.empty()) {
-            QString text = m.captured(5);
+            QString text = m.captured(6);
             text.replace("&apos;", "'").replace("&amp;", "&").replace("&quot;", "\"");
-            pages.back().words.push_back(
-                {text, m.captured(3).toDouble(), m.captured(4).toDouble()});
+            pages.back().words.push_back({text, m.captured(3).toDouble(), m.captured(4).toDouble(),
+                                          m.captured(5).toDouble()});
         }
     }
     return pages;
@@ -165,6 +166,42 @@ TEST_F(PrintCommand, OneSelectedCardPrintsExactlyThatRecord) {
     EXPECT_EQ(pages[0].find("Wrong"), nullptr);
 }
 
+// A used sheet finished from label 19; lines too long for their label or
+// envelope are made smaller and cut, never reaching the next label or the edge.
+TEST_F(PrintCommand, StartAtLabelAndLongLinesStayOnTheirLabels) {
+    const QString wide = "Wolfgang-Amadeus-Strasse 1234, Hinterhaus, Wohnung 56 WWWW"; // 58
+    book.addPeople({{"First, One", wide, "Town", "", "", {0}},
+                    {"Second, Two", wide, "Town", "", "", {0}},
+                    {"Third, Three", "3 Road", "Town", "", "", {0}}});
+    Outcome outcome =
+        print({"--stationery", "small-labels", "--group", "0", "--start-at", "19", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    std::vector<Page> pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_AT(pages[0].find("TO:", 0), 400, 9 * 1440 + 340);
+    EXPECT_AT(pages[0].find("TO:", 1), 6000 + 400, 9 * 1440 + 340);
+    EXPECT_AT(pages[1].find("TO:", 0), 400, 340);
+    // The left label ends 5/32 in + 4 in from the paper's edge, the right one
+    // at the printable area's edge, a quarter inch in.
+    const double leftLabelEnd = (5.0 / 32 + 4) * 72;
+    ASSERT_NE(pages[0].find("Wohnung", 0), nullptr);
+    for (const Word& w : pages[0].words) {
+        if (w.x < leftLabelEnd) {
+            EXPECT_LE(w.right, leftLabelEnd + 0.5) << w.text.toStdString();
+        }
+        EXPECT_LE(w.right, 612 - 18 + 0.5) << w.text.toStdString();
+    }
+
+    const QString special = QString(60, 'W');
+    outcome = print({"--stationery", "envelopes", "--group", "0", "--selected", "Third, Three",
+                     "--special", special, "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    for (const Word& w : pages[0].words)
+        EXPECT_LE(w.right, 684 - 18 + 0.5) << w.text.toStdString();
+}
+
 TEST_F(PrintCommand, PdfGoesStraightIntoStandardOutputAndPipes) {
     book.addPerson({"Smith, John", "1 Road", "", "", "", {0}});
     const QStringList labels = {"--stationery", "small-labels", "--group", "0", "--pdf"};
@@ -216,6 +253,12 @@ TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
         {QStringList{"--stationery", "posters", "--group", "0"} + to, 2, "unknown stationery"},
         {QStringList{"--stationery", "cards", "--group", "0", "--adjust", "99999"} + to, 2,
          "outside -32768..32767"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--adjust", "-32768"} + to, 2,
+         "off the printable area"},
+        {QStringList{"--stationery", "small-labels", "--group", "0", "--start-at", "21"} + to, 2,
+         "a sheet of these labels has 20"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--start-at", "2"} + to, 2,
+         "label sheets only"},
         {{"--stationery", "cards", "--group", "0", "--pdf", pdf, "--printer", "x"},
          2,
          "either --pdf"},

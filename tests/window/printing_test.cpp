@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTabWidget>
 #include <QTest>
@@ -61,13 +63,14 @@ TEST_F(Printing, StationeryOptionsShowTheControlsTheyUse) {
     struct Case {
         const char* option;
         std::array<bool, 5> shown; // lblSpecial, txtSpecial, frmFold, Label1, txtReturnAddress(3)
+        int lastLabel;             // of "Start at label"; 0 where it is hidden
     };
     const Case cases[] = {
-        {"optFlier", {true, true, true, true, true}},
-        {"optAverySmall", {false, false, false, false, false}},
-        {"optEnvelope", {true, true, false, true, true}},
-        {"optAveryLarge", {false, false, false, true, true}},
-        {"optCards", {true, true, false, true, true}},
+        {"optFlier", {true, true, true, true, true}, 0},
+        {"optAverySmall", {false, false, false, false, false}, 20},
+        {"optEnvelope", {true, true, false, true, true}, 0},
+        {"optAveryLarge", {false, false, false, true, true}, 10},
+        {"optCards", {true, true, false, true, true}, 0},
     };
     const bool biFold = form->optBiFold->isChecked();
     for (const Case& c : cases) {
@@ -78,6 +81,10 @@ TEST_F(Printing, StationeryOptionsShowTheControlsTheyUse) {
         for (std::size_t i = 0; i < controls.size(); ++i)
             EXPECT_EQ(controls[i]->isVisible(), c.shown[i]) << i;
         EXPECT_EQ(form->optBiFold->isChecked(), biFold);
+        EXPECT_EQ(form->spnStartAt->isVisible(), c.lastLabel != 0);
+        if (c.lastLabel != 0) {
+            EXPECT_EQ(form->spnStartAt->maximum(), c.lastLabel);
+        }
     }
     EXPECT_EQ(destination.runs, 0);
 }
@@ -105,7 +112,7 @@ TEST_F(Printing, PrintButtonNamesWhatIsMissingAndPrintsNothing) {
     click(form->cmdPrintMailingList);
     ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(dialogs.shown[2].title, "Nothing to print!");
-    EXPECT_TRUE(destination.surface.drawn.empty());
+    EXPECT_EQ(destination.runs, 0); // said before any printer or file is asked for
 }
 
 TEST_F(Printing, GroupRunPrintsTheGridsRecordsAndLeavesTheEditorOnTheQuery) {
@@ -194,9 +201,11 @@ TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
     form->txtVerticalAdjustment->setText("2.50");
     click(form->chkGroups[35]);
     click(form->optAverySmall);
+    form->spnStartAt->setValue(3);
     click(form->cmdPrintMailingList);
     ASSERT_FALSE(destination.surface.drawn.empty());
-    EXPECT_EQ(destination.surface.drawn.front().y, 342);
+    EXPECT_EQ(destination.surface.drawn.front().y, 1440 + 342); // label 3: second row
+    EXPECT_EQ(form->spnStartAt->value(), 1);                    // the next sheet is a fresh one
 }
 
 TEST_F(Printing, LongRunShowsItsProgressAndCleansUp) {
@@ -236,13 +245,19 @@ TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
     EXPECT_EQ(form->lastPrintTally().pages, 1);
     EXPECT_EQ(form->lastPrintTally().documents, 1);
+    EXPECT_EQ(form->statusBar->currentMessage(),
+              "Printed 1 card on 1 page to the PDF file " + pdf + ".");
+    // The next file is asked for in the folder of the last.
+    dialogs.fileAnswers = {""};
+    click(form->cmdPrintMailingList);
+    EXPECT_EQ(dialogs.shown.back().defaultText, settingsRoot.filePath("Ravelbook.pdf"));
 
     // The open book, chosen by mistake, is refused and left as it was.
     const QByteArray before = book.bytes();
     dialogs.fileAnswers = {book.path()};
     click(form->cmdPrintMailingList);
-    ASSERT_EQ(dialogs.shown.size(), 4u);
-    EXPECT_TRUE(dialogs.shown[3].text.contains("it is the open address book"));
+    ASSERT_EQ(dialogs.shown.size(), 5u);
+    EXPECT_TRUE(dialogs.shown[4].text.contains("it is the open address book"));
     EXPECT_EQ(book.bytes(), before);
 }
 
