@@ -289,6 +289,21 @@ int main(int argc, char* argv[]) {
             }
             exchangeRows(program, book, work, n, runs);
         }
+        // One very long run, once: printing must stay in flat memory however long it is.
+        const long longRun = 1000000;
+        const QString book = QDir(work).filePath(QStringLiteral("book-%1.db").arg(longRun));
+        const QString pdf = QDir(work).filePath(QStringLiteral("labels-%1.pdf").arg(longRun));
+        run({tool("ravelbook_make_book"), book, QString::number(longRun)});
+        const Figure floorPdf =
+            measure({tool("ravelbook_floor_pdf"), pdf, QString::number(longRun)}, 1);
+        const Figure printed =
+            measure({program, QStringLiteral("print"), QStringLiteral("--database"), book,
+                     QStringLiteral("--stationery"), QStringLiteral("small-labels"),
+                     QStringLiteral("--group"), QStringLiteral("17"), QStringLiteral("--pdf"), pdf},
+                    1);
+        row("ravelbook print", longRun, whole(printed), whole(floorPdf), {1.5, 150.0});
+        QFile::remove(pdf);
+        QFile::remove(book);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "ravelbook_bench: %s\n", error.what());
         return 1;
