@@ -7,12 +7,15 @@
 //                                            Find, on a freshly filled name list
 //   ravelbook_window_bench print BOOK PDF    small labels of group 17 from the shown
 //                                            window, with its progress dialog
+//   ravelbook_window_bench preview BOOK RUNS the print preview of those labels, from the
+//                                            click until its first page is shown
 // "enter" changes the book: give it a copy.
 #include "print/painted_destination.h"
+#include "settings/ini_settings_store.h"
 #include "store/database.h"
 #include "window/dialogs.h"
-#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
+#include "window/print_preview.h"
 
 #include <algorithm>
 #include <chrono>
@@ -20,10 +23,10 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -82,8 +85,8 @@ void dropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
 int usage() {
     std::fprintf(
         stderr,
-        "usage: ravelbook_window_bench ready|enter|group|popup|find BOOK [RUNS] | print BOOK "
-        "PDF\n");
+        "usage: ravelbook_window_bench ready|enter|group|popup|find|preview BOOK [RUNS] | print "
+        "BOOK PDF\n");
     return 2;
 }
 
@@ -150,8 +153,8 @@ int main(int argc, char* argv[]) {
             form.FillComboBox(); // the first keystroke folds every name again
             QApplication::processEvents();
             double slowest = 0;
-            for (const QString& typed : {QStringLiteral("n"), QStringLiteral("nu"),
-                                         QStringLiteral("nun")}) {
+            for (const QString& typed :
+                 {QStringLiteral("n"), QStringLiteral("nu"), QStringLiteral("nun")}) {
                 slowest = std::max(slowest, seconds([&] {
                                        form.txtFind->setText(typed);
                                        QApplication::processEvents();
@@ -169,6 +172,30 @@ int main(int argc, char* argv[]) {
         QApplication::processEvents();
         times.push_back(seconds([&] { form.cmdPrintMailingList_Click(); }));
         form.setPrintDestination(nullptr);
+    } else if (what == QLatin1String("preview")) {
+        form.SSTab1->setCurrentIndex(1);
+        form.chkGroups[frmMailForm::twinOf(17)]->setChecked(true);
+        form.optAverySmall->click();
+        form.chkPrintSample->setChecked(false);
+        QApplication::processEvents();
+        std::chrono::steady_clock::time_point shown;
+        form.setPreviewRunner([&](ravelbook::PrintPreviewDialog& preview) {
+            preview.show();
+            QApplication::processEvents();
+            shown = std::chrono::steady_clock::now();
+            // A preview that drew more than the page it shows is not what is timed.
+            if (preview.pagesDrawn() != 1) {
+                std::fprintf(stderr, "ravelbook_window_bench: %d pages drawn\n",
+                             preview.pagesDrawn());
+                std::exit(1);
+            }
+            return false;
+        });
+        for (int run = 0; run < runs; ++run) {
+            const auto start = std::chrono::steady_clock::now();
+            form.actPrintPreview_Click();
+            times.push_back(std::chrono::duration<double>(shown - start).count());
+        }
     } else {
         return usage();
     }

@@ -1,17 +1,21 @@
-// Renders the window on an address book into PNG files, one per tab page:
+// Renders the window on an address book into PNG files, one per tab page
+// (OUTPUT_PREFIX-0.png and on), and the print preview of the first group's
+// members on large labels (OUTPUT_PREFIX-preview.png):
 //   ravelbook_screenshot DATABASE OUTPUT_PREFIX [EXTRA_WIDTH EXTRA_HEIGHT]
 // With the extra pixels the window is that much larger than designed.
-// Used for the README's picture; runs on the offscreen platform.
+// Used for the README's pictures; runs on the offscreen platform.
 #include "settings/ini_settings_store.h"
 #include "store/database.h"
 #include "window/dialogs.h"
 #include "window/mail_form.h"
+#include "window/print_preview.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <QApplication>
 #include <QCheckBox>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 
@@ -48,13 +52,26 @@ int main(int argc, char* argv[]) {
         window.resize(window.size() + QSize(std::atoi(argv[3]), std::atoi(argv[4])));
     // The first group ticked, so that the Mailings page shows its members in the grid.
     window.chkGroups[35]->setChecked(true);
+    const QString prefix = QString::fromLocal8Bit(argv[2]);
     for (int page = 0; page < window.SSTab1->count(); ++page) {
         window.SSTab1->setCurrentIndex(page);
         QApplication::processEvents();
-        const QString file =
-            QStringLiteral("%1-%2.png").arg(QString::fromLocal8Bit(argv[2])).arg(page);
-        if (!window.grab().save(file))
+        if (!window.grab().save(QStringLiteral("%1-%2.png").arg(prefix).arg(page)))
             return 1;
     }
-    return 0;
+
+    // Every member of the group, so the sheet shows more than one label.
+    window.optAveryLarge->click();
+    window.chkPrintSample->setChecked(false);
+    bool saved = false;
+    window.setPreviewRunner([&](ravelbook::PrintPreviewDialog& preview) {
+        preview.show();
+        // The offscreen screen is small; the dialog is shown at its own default size.
+        preview.resize(760, 900);
+        QApplication::processEvents();
+        saved = preview.grab().save(prefix + QStringLiteral("-preview.png"));
+        return false;
+    });
+    window.actPrintPreview_Click();
+    return saved ? 0 : 1;
 }

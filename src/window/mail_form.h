@@ -8,6 +8,7 @@
 #include "store/statements.h"
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <QString>
@@ -43,6 +44,7 @@ class GroupColumnsModel;
 class ExchangeDialogs;
 class LimitedTextEdit;
 class NameFilterModel;
+class PrintPreviewDialog;
 class RecordSetModel;
 class SettingsStore;
 class TwipGeometry;
@@ -202,6 +204,10 @@ public:
 
     // Where print runs go; nullptr restores the window's own (the system's printer).
     void setPrintDestination(PrintDestination* destination);
+    // Runs the print preview, true when the user asked to print from it; by
+    // default modally. Tests and the benchmark look at the dialog instead.
+    using PreviewRunner = std::function<bool(PrintPreviewDialog&)>;
+    void setPreviewRunner(PreviewRunner runner) { previewRunner_ = std::move(runner); }
     // How the last print run ended and what it put out.
     const PrintOutcome& lastPrint() const { return lastPrint_; }
     const PrintTally& lastPrintTally() const { return lastTally_; }
@@ -313,6 +319,7 @@ private:
     bool newAddressMode_ = false;
     std::unique_ptr<PrintDestination> ownDestination_;
     PrintDestination* destination_ = nullptr;
+    PreviewRunner previewRunner_;
     PrintOutcome lastPrint_;
     PrintTally lastTally_;
 

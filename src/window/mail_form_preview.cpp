@@ -1,9 +1,46 @@
 // File: Print Preview... and the Preview button: the pages of the current
 // choice before they are printed.
+#include "print/book_addresses.h"
+#include "print/job_selection.h"
+#include "window/dialogs.h"
+#include "window/handler_edge.h"
 #include "window/mail_form.h"
+#include "window/print_preview.h"
 
 namespace ravelbook {
 
-void frmMailForm::actPrintPreview_Click() {}
+void frmMailForm::actPrintPreview_Click() {
+    runHandler(dialogs_, [this] {
+        const std::optional<PrintJob> job = requestedJob();
+        if (!job)
+            return;
+        // The preview shows what the book holds, so the editor's changes are
+        // dealt with first, as the print button does.
+        leaveEditedRecord();
+        BookAddresses addresses(db_);
+        PrintRun run(*job, addresses);
+        const PrintOutcome selected = run.select();
+        if (selected.stop == PrintOutcome::Stop::NoRecord) {
+            dialogs_.message(kNoRecordToPrint.text, kNoRecordToPrint.title, Dialogs::Buttons::Ok);
+            return;
+        }
+        if (selected.failure) {
+            showError(dialogs_, *selected.failure);
+            return;
+        }
+        if (run.total() == 0) {
+            dialogs_.message(kNothingInGroups.text, kNothingInGroups.title, Dialogs::Buttons::Ok);
+            return;
+        }
+        bool print = false;
+        {
+            PrintPreviewDialog preview(run, this);
+            print = previewRunner_ ? previewRunner_(preview) : preview.exec() == QDialog::Accepted;
+        }
+        // Printed anew by the print button's own path, on the window's destination.
+        if (print)
+            runJob(*job, *destination_);
+    });
+}
 
 } // namespace ravelbook

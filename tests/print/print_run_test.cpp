@@ -2,12 +2,14 @@
 // where, in which type, and how sheets and documents are broken.
 #include "print/book_addresses.h"
 #include "print/layout.h"
+#include "print/preview_target.h"
 #include "print/print_run.h"
 #include "store/database.h"
 #include "support/recording_surface.h"
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
+#include <QImage>
 
 namespace ravelbook {
 namespace {
@@ -407,6 +409,81 @@ TEST_F(PrintRunTest, PagesDrawnOneByOneAreTheWholeRun) {
             EXPECT_EQ(paged[i].x, expected.x);
             EXPECT_EQ(paged[i].y, expected.y);
             EXPECT_EQ(paged[i].page, expected.page);
+        }
+    }
+}
+
+// The preview's picture of a page: its paper, ink where the printer draws the
+// lines, and on a sheet of labels every label outlined where the sheet has it.
+TEST_F(PrintRunTest, PreviewPageShowsTheInkWhereThePrinterDrawsItAndOutlinesTheLabels) {
+    constexpr int kDpi = 144; // ten twips a pixel
+    struct Case {
+        Stationery stationery;
+        QSize paper; // pixels
+        int startAt;
+    };
+    const Case cases[] = {
+        {Stationery::SmallLabels, {1224, 1584}, 4}, {Stationery::LargeLabels, {1224, 1584}, 1},
+        {Stationery::Envelopes, {1368, 594}, 1},    {Stationery::Cards, {1224, 792}, 1},
+        {Stationery::Fliers, {1224, 1584}, 1},
+    };
+    const auto pixel = [](int twips) { return (twips + kNominalMargin) / 10; };
+    const auto any = [](const QImage& image, const QRect& area, auto is) {
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (is(image.pixel(x, y)))
+                    return true;
+            }
+        }
+        return false;
+    };
+    const auto ink = [](QRgb p) { return qGray(p) < 100; };
+    const auto outline = [](QRgb p) { return p == kLabelOutline.rgb(); };
+    records.all = {kSmith};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.stationery));
+        job.stationery = c.stationery;
+        job.startAt = c.startAt;
+        PrintRun run(job, records);
+        run.select();
+        const QImage image = drawPreviewPage(run, 0, kDpi).image;
+        ASSERT_EQ(image.size(), c.paper);
+        EXPECT_EQ(image.logicalDpiX(), kDpi); // the type is measured for what it is drawn on
+        EXPECT_EQ(image.pixel(2, 2), qRgb(255, 255, 255));
+
+        RecordingSurface printer;
+        run.draw(printer);
+        for (const auto& d : printer.drawn) {
+            if (d.text.isEmpty())
+                continue;
+            SCOPED_TRACE(d.text.toStdString());
+            // Ink in the first character's cell, none just before it.
+            EXPECT_TRUE(any(image, QRect(pixel(d.x), pixel(d.y), 8, 20), ink));
+            if (d.text == "TO:") {
+                EXPECT_FALSE(any(image, QRect(pixel(d.x) - 10, pixel(d.y), 7, 20), ink));
+            }
+        }
+
+        const Layout& layout = job.layout();
+        if (layout.documentPerItem()) {
+            EXPECT_FALSE(any(image, image.rect(), outline));
+            continue;
+        }
+        for (int slot = 0; slot < layout.itemsPerSheet; ++slot) {
+            SCOPED_TRACE(slot);
+            const Layout::Stock label = layout.stockOf(slot);
+            for (const QPoint corner : {QPoint(label.left, label.top),
+                                        QPoint(label.left + label.width, label.top + label.height)})
+                EXPECT_TRUE(
+                    any(image, QRect(pixel(corner.x()) - 1, pixel(corner.y()) - 1, 3, 3), outline));
+        }
+        // A label skipped at the start of the sheet is left blank.
+        if (c.startAt > 1) {
+            const Layout::Stock skipped = layout.stockOf(0);
+            EXPECT_FALSE(any(image,
+                             QRect(pixel(skipped.left) + 2, pixel(skipped.top) + 2,
+                                   skipped.width / 10 - 4, skipped.height / 10 - 4),
+                             ink));
         }
     }
 }

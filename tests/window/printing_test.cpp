@@ -3,6 +3,7 @@
 #include "store/data_source.h"
 #include "support/form_fixture.h"
 #include "support/recording_surface.h"
+#include "window/print_preview.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -12,6 +13,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -19,6 +21,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 namespace ravelbook {
 namespace {
@@ -89,19 +92,30 @@ TEST_F(Printing, StationeryOptionsShowTheControlsTheyUse) {
     EXPECT_EQ(destination.runs, 0);
 }
 
-TEST_F(Printing, PrintButtonNamesWhatIsMissingAndPrintsNothing) {
+TEST_F(Printing, PrintAndPreviewNameWhatIsMissingAndPrintNothing) {
+    form->setPreviewRunner([](PrintPreviewDialog&) {
+        ADD_FAILURE() << "previewed";
+        return false;
+    });
+    // Each step asks both buttons, the print button first.
+    const auto both = [&](std::size_t shown, const QString& text, const QString& title) {
+        click(form->cmdPrintMailingList);
+        click(form->cmdPreview);
+        ASSERT_EQ(dialogs.shown.size(), shown);
+        for (std::size_t i = shown - 2; i < shown; ++i) {
+            if (!text.isEmpty()) {
+                EXPECT_EQ(dialogs.shown[i].text, text);
+            }
+            EXPECT_EQ(dialogs.shown[i].title, title);
+        }
+    };
     form->strSQL = "something else";
-    click(form->cmdPrintMailingList);
-    ASSERT_EQ(dialogs.shown.size(), 1u); // only the groups are asked for first
-    EXPECT_EQ(dialogs.shown[0].text, "First select some groups to mail to");
-    EXPECT_EQ(dialogs.shown[0].title, "Nothing selected");
+    // Only the groups are asked for first.
+    both(2, "First select some groups to mail to", "Nothing selected");
     EXPECT_EQ(form->strSQL, kBase);
 
     click(form->chkGroups[35]);
-    click(form->cmdPrintMailingList);
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].text, "You must first select what to print!");
-    EXPECT_EQ(dialogs.shown[1].title, "Select option at the top left!");
+    both(4, "You must first select what to print!", "Select option at the top left!");
     EXPECT_EQ(destination.runs, 0);
 
     // One record, but the chosen group holds nobody: said, and no sheet is used.
@@ -109,9 +123,7 @@ TEST_F(Printing, PrintButtonNamesWhatIsMissingAndPrintsNothing) {
     click(form->chkGroups[34]);
     click(form->optAverySmall);
     form->chkPrintSample->setChecked(false);
-    click(form->cmdPrintMailingList);
-    ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_EQ(dialogs.shown[2].title, "Nothing to print!");
+    both(6, "", "Nothing to print!");
     EXPECT_EQ(destination.runs, 0); // said before any printer or file is asked for
 }
 
@@ -226,6 +238,76 @@ TEST_F(Printing, LongRunShowsItsProgressAndCleansUp) {
     EXPECT_GT(largestShown, 0);
     EXPECT_EQ(form->findChild<QProgressDialog*>(), nullptr);
     EXPECT_EQ(destination.surface.calls.count("NewPage"), 15);
+}
+
+// The preview draws a page when it is shown, so a run of any length opens at
+// once; Print from it prints as the print button does.
+TEST_F(Printing, PreviewDrawsOnlyThePagesShownAndPrintsFromIt) {
+    for (int i = 0; i < 40; ++i)
+        book.addPerson({QString("Many, %1").arg(i), "", "", "", "", {9}});
+    click(form->chkGroups[35 - 9]);
+    click(form->optAverySmall);
+    click(form->chkPrintSample);
+    struct Case {
+        int startAt;
+        int pages;
+    };
+    const Case cases[] = {{1, 2} /* a full last sheet */, {7, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.startAt);
+        form->spnStartAt->setValue(c.startAt);
+        int previews = 0;
+        form->setPreviewRunner([&](PrintPreviewDialog& preview) {
+            ++previews;
+            preview.show();
+            EXPECT_EQ(preview.windowTitle(), "Print Preview");
+            EXPECT_EQ(preview.pageCount(), c.pages);
+            const auto* page = preview.findChild<QLabel*>("lblPage");
+            struct Step {
+                const char* button; // nothing: as opened
+                int page;
+                int drawn;
+            };
+            const Step steps[] = {
+                {nullptr, 0, 1},
+                {"cmdPreviousPage", 0, 1}, // no page before the first
+                {"cmdNextPage", 1, 2},
+                {"cmdLastPage", c.pages - 1, c.pages},
+                {"cmdNextPage", c.pages - 1, c.pages},
+                {"cmdFirstPage", 0, c.pages},  // kept
+                {"cmdZoomIn", 0, c.pages + 1}, // drawn again, larger
+            };
+            for (const Step& s : steps) {
+                SCOPED_TRACE(s.button ? s.button : "opened");
+                if (s.button)
+                    click(preview.findChild<QToolButton*>(s.button));
+                EXPECT_EQ(preview.currentPage(), s.page);
+                EXPECT_EQ(page->text(), QString("Page %1 of %2").arg(s.page + 1).arg(c.pages));
+                EXPECT_EQ(preview.pagesDrawn(), s.drawn);
+            }
+            // Fit Width: the page takes the width of its area.
+            click(preview.findChild<QToolButton*>("cmdFitWidth"));
+            const auto* area = preview.findChild<QScrollArea*>("pageArea");
+            const int shown = preview.findChild<QLabel*>("pageView")->width();
+            EXPECT_LE(shown, area->viewport()->width());
+            EXPECT_GT(shown, area->viewport()->width() * 9 / 10);
+            return preview.result() == QDialog::Accepted;
+        });
+        click(form->cmdPreview);
+        EXPECT_EQ(previews, 1);
+    }
+    EXPECT_EQ(destination.runs, 0);
+
+    form->setPreviewRunner([&](PrintPreviewDialog& preview) {
+        preview.show();
+        click(preview.findChild<QPushButton*>("cmdPrint"));
+        EXPECT_FALSE(preview.isVisible());
+        return preview.result() == QDialog::Accepted;
+    });
+    form->actPrintPreview->trigger();
+    EXPECT_EQ(destination.runs, 1);
+    EXPECT_EQ(form->lastPrint().items, 40);
+    EXPECT_EQ(drawnNames().size(), 40);
 }
 
 TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {

@@ -1,0 +1,118 @@
+#include "print/preview_target.h"
+
+#include "print/layout.h"
+#include "print/page_setup.h"
+#include "print/painted_surface.h"
+#include "print/print_error.h"
+
+#include <memory>
+#include <QPageLayout>
+
+namespace ravelbook {
+
+namespace {
+
+constexpr qreal kTwipsPerInch = 1440.0;
+constexpr qreal kTwipsPerPoint = 20.0;
+constexpr qreal kInchesPerMeter = 1 / 0.0254;
+
+const QString kNoPicture = QStringLiteral("there is not room in memory for its picture.");
+
+// The stationery an item is drawn on, when nothing was drawn to say so.
+PageSetup setupOf(const Layout& layout) {
+    PageSetup setup;
+    if (layout.orientation)
+        setup.applyOrientationCode(*layout.orientation);
+    if (layout.paperSize)
+        setup.applyPaperCode(*layout.paperSize);
+    return setup;
+}
+
+} // namespace
+
+PreviewTarget::PreviewTarget(const Layout& layout, int dpi) : layout_(layout), dpi_(dpi) {}
+
+PreviewTarget::~PreviewTarget() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+void PreviewTarget::startPage(const PageSetup& setup) {
+    // The paper a printer without a page set-up of its own is given: letter.
+    const QPageLayout page(setup.pageSize(QPageSize(QPageSize::Letter)), setup.orientation(),
+                           QMarginsF());
+    paperPoints_ = page.fullRect(QPageLayout::Point).size();
+    image_ = QImage(page.fullRectPixels(dpi_).size(), QImage::Format_RGB32);
+    // The surface measures type and places lines with the device's resolution.
+    const int dotsPerMeter = qRound(dpi_ * kInchesPerMeter);
+    image_.setDotsPerMeterX(dotsPerMeter);
+    image_.setDotsPerMeterY(dotsPerMeter);
+    image_.fill(Qt::white);
+    started_ = true;
+    if (!painter_.begin(&image_))
+        throw PrintError(kNoPicture);
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::TextAntialiasing);
+    const qreal margin = kNominalMargin * dpi_ / kTwipsPerInch;
+    painter_.translate(margin, margin);
+
+    if (layout_.documentPerItem())
+        return;
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setPen(QPen(kLabelOutline, 0));
+    painter_.setBrush(Qt::NoBrush);
+    const qreal scale = dpi_ / kTwipsPerInch;
+    for (int slot = 0; slot < layout_.itemsPerSheet; ++slot) {
+        const Layout::Stock label = layout_.stockOf(slot);
+        painter_.drawRect(QRectF(label.left * scale, label.top * scale, label.width * scale,
+                                 label.height * scale));
+    }
+    painter_.restore();
+}
+
+QPainter& PreviewTarget::beginDocument(const PageSetup& setup) {
+    if (started_)
+        throw PrintError(QStringLiteral("The preview shows one page at a time."));
+    startPage(setup);
+    return painter_;
+}
+
+void PreviewTarget::newPage(const PageSetup&) {
+    throw PrintError(QStringLiteral("The preview shows one page at a time."));
+}
+
+void PreviewTarget::endDocument() {
+    if (painter_.isActive())
+        painter_.end();
+}
+
+qreal PreviewTarget::printableWidth(const QPainter&) const {
+    return paperPoints_.width() * kTwipsPerPoint - 2 * kNominalMargin;
+}
+
+QImage PreviewTarget::takePage() {
+    try {
+        if (!started_)
+            startPage(setupOf(layout_));
+    } catch (const PrintError&) {
+        // Comes back empty; drawPreviewPage() says why.
+    }
+    endDocument();
+    return std::move(image_);
+}
+
+PreviewPage drawPreviewPage(PrintRun& run, int page, int dpi) {
+    auto owned = std::make_unique<PreviewTarget>(run.job().layout(), dpi);
+    PreviewTarget& target = *owned;
+    PaintedSurface surface(std::move(owned));
+    PreviewPage drawn;
+    drawn.outcome = run.draw(surface, {}, {page, 1});
+    surface.finish();
+    drawn.image = target.takePage();
+    if (drawn.image.isNull() && !drawn.outcome.failure)
+        drawn.outcome.failure = kNoPicture;
+    return drawn;
+}
+
+} // namespace ravelbook
