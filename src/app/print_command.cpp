@@ -2,6 +2,7 @@
 
 #include "app/paths.h"
 #include "print/book_addresses.h"
+#include "print/calibration_sheet.h"
 #include "print/job_selection.h"
 #include "print/painted_destination.h"
 #include "print/pdf_output.h"
@@ -12,9 +13,11 @@
 #include "print/vertical_adjustment.h"
 #include "settings/group_titles.h"
 #include "settings/ini_settings_store.h"
+#include "settings/printer_calibration.h"
 #include "store/database.h"
 #include "store/store_error.h"
 
+#include <cmath>
 #include <QTextStream>
 #include <vector>
 
@@ -102,6 +105,32 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
     return job;
 }
 
+// --offset's "X,Y" in inches, decimals allowed, as twips; `error` says why not.
+std::optional<PrintOffset> readOffset(const QString& text, QString& error) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    double inches[2] = {0, 0};
+    bool ok = parts.size() == 2;
+    for (int i = 0; ok && i < 2; ++i) {
+        // QString reads numbers the same in every locale: a point, never a comma.
+        inches[i] = parts[i].trimmed().toDouble(&ok);
+        ok = ok && std::isfinite(inches[i]);
+    }
+    if (!ok) {
+        error = QStringLiteral("--offset \"%1\" needs two numbers of inches, X,Y (such as "
+                               "0.05,-0.03)")
+                    .arg(text);
+        return std::nullopt;
+    }
+    const double largest = printer_calibration::kLargestOffset / 1440.0;
+    if (std::abs(inches[0]) > largest || std::abs(inches[1]) > largest) {
+        error = QStringLiteral("--offset \"%1\" lies outside -%2..%2 inch either way")
+                    .arg(text)
+                    .arg(largest);
+        return std::nullopt;
+    }
+    return PrintOffset{int(std::lround(inches[0] * 1440)), int(std::lround(inches[1] * 1440))};
+}
+
 QString plural(int n, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
@@ -113,11 +142,13 @@ QString printUsage() {
         "Usage: ravelbook print [--database FILE] --stationery KIND --group G [--group G]...\n"
         "                       [--selected NAME] [--last-name-first] [--bi-fold]\n"
         "                       [--special TEXT] [--adjust TWIPS] [--return-address N]\n"
-        "                       [--start-at N]\n"
+        "                       [--start-at N] [--offset X,Y] (--pdf FILE | --printer NAME)\n"
+        "       ravelbook print --calibration-sheet --stationery KIND [--offset X,Y]\n"
         "                       (--pdf FILE | --printer NAME)\n"
         "\n"
         "Prints the chosen groups of the address book without opening the window;\n"
-        "the address book is not changed.\n"
+        "the address book is not changed. On a --printer calibrated in the window\n"
+        "(File: Calibrate Printer), everything is moved by the offsets kept for it.\n"
         "\n"
         "  --stationery KIND     small-labels, large-labels, envelopes, cards or fliers\n"
         "  --group G             a group column 0 to 17, or a group title (every group\n"
@@ -130,6 +161,12 @@ QString printUsage() {
         "  --return-address N    the Nth return address of the book (default 1)\n"
         "  --start-at N          labels: begin the first sheet at label N (1 to 20 for\n"
         "                        small labels, 1 to 10 for large), to finish a used sheet\n"
+        "  --offset X,Y          move everything X inches right and Y inches down for\n"
+        "                        this run (negative: left, up), on top of the printer's\n"
+        "                        calibration; at most 1 inch either way\n"
+        "  --calibration-sheet   print the calibration sheet of the stationery instead of\n"
+        "                        addresses: its outlines and rulers, to measure how far\n"
+        "                        the printer's print lands off; no --group is needed\n"
         "  --pdf FILE            write the whole run into one PDF file\n"
         "  --printer NAME        print on this printer\n");
 }
@@ -241,6 +278,15 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
                     ok = false;
                 }
             }
+        } else if (option == QLatin1String("--offset")) {
+            ok = needValue(text);
+            if (ok) {
+                const std::optional<PrintOffset> offset = readOffset(text, error);
+                ok = offset.has_value();
+                command.offset = offset.value_or(PrintOffset{});
+            }
+        } else if (option == QLatin1String("--calibration-sheet")) {
+            ok = flag(command.calibrationSheet);
         } else if (option == QLatin1String("--pdf")) {
             ok = needValue(command.pdf, "a file name");
         } else if (option == QLatin1String("--printer")) {
@@ -260,7 +306,7 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
                            : QStringLiteral("--start-at %1: a sheet of these labels has %2")
                                  .arg(command.startAt)
                                  .arg(slots);
-    else if (command.groups.isEmpty())
+    else if (command.groups.isEmpty() && !command.calibrationSheet)
         error = QStringLiteral("at least one --group is needed");
     else if (command.pdf.isEmpty() == command.printer.isEmpty())
         error = QStringLiteral("give either --pdf FILE or --printer NAME");
@@ -269,23 +315,49 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
 
 int runPrintCommand(const PrintCommand& command, const Printers& printers, QTextStream& out,
                     QTextStream& err) {
+    const IniSettingsStore settings(settingsRoot());
+    return runPrintCommand(command, printers, settings, out, err);
+}
+
+int runPrintCommand(const PrintCommand& command, const Printers& printers,
+                    const SettingsStore& settings, QTextStream& out, QTextStream& err) {
     try {
         if (!command.printer.isEmpty() && !printers.exists(command.printer))
             throw CantPrint{
                 QStringLiteral("There is no printer named \"%1\".").arg(command.printer)};
+        // A calibrated printer has its offsets added to every print, this run's on top.
+        const printer_calibration::Offset kept =
+            printer_calibration::read(settings, command.printer);
+        const PrintOffset offset = command.offset + PrintOffset{kept.x, kept.y};
+        const auto openDestination = [&] {
+            return command.pdf.isEmpty() ? PaintedDestination::printer(printers, command.printer)
+                                         : PaintedDestination::pdf(command.pdf, command.database);
+        };
+        // A PDF piped to standard output must not have the summary mixed into it.
+        QTextStream& summary =
+            !command.pdf.isEmpty() && PdfOutput::namesStandardOutput(command.pdf) ? err : out;
+
+        // The sheet needs no book.
+        if (command.calibrationSheet) {
+            const std::unique_ptr<PaintedDestination> destination = openDestination();
+            drawCalibrationSheet(*destination->begin(), command.stationery, offset);
+            const PrintTally tally = destination->end();
+            summary << "Printed the calibration sheet on " << plural(tally.pages, "page", "pages")
+                    << "." << Qt::endl;
+            return 0;
+        }
+
         const Database db(command.database, Database::Access::ReadOnly);
-        const IniSettingsStore settings(settingsRoot());
         BookAddresses addresses(db);
         PrintRun run(jobFor(command, db, settings), addresses);
+        run.setOffset(offset);
         PrintOutcome outcome = run.select();
         if (outcome.failure)
             throw CantPrint{*outcome.failure};
         if (run.total() == 0)
             throw CantPrint{kNothingInGroups.text};
 
-        const std::unique_ptr<PaintedDestination> destination =
-            command.pdf.isEmpty() ? PaintedDestination::printer(printers, command.printer)
-                                  : PaintedDestination::pdf(command.pdf, command.database);
+        const std::unique_ptr<PaintedDestination> destination = openDestination();
         PrinterSurface* surface = destination->begin();
         outcome = run.draw(*surface);
         PrintTally tally;
@@ -298,9 +370,6 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers, QText
         if (outcome.failure)
             throw CantPrint{*outcome.failure};
 
-        // A PDF piped to standard output must not have the summary mixed into it.
-        QTextStream& summary =
-            !command.pdf.isEmpty() && PdfOutput::namesStandardOutput(command.pdf) ? err : out;
         summary << "Printed " << plural(outcome.items, "item", "items") << " on "
                 << plural(tally.pages, "page", "pages") << " in "
                 << plural(tally.documents, "document", "documents") << "." << Qt::endl;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "print/layout.h"
+#include "print/print_job.h"
 
 #include <optional>
 #include <QString>
@@ -11,6 +12,7 @@ class QTextStream;
 namespace ravelbook {
 
 class Printers;
+class SettingsStore;
 
 // "ravelbook print ...": a print run as the window would make it, without
 // showing the window and without changing the address book.
@@ -27,6 +29,10 @@ struct PrintCommand {
     int startAt = 1; // label sheets: the first label of the first sheet, from 1
     QString pdf;
     QString printer;
+    // The calibration sheet of the stationery instead of addresses.
+    bool calibrationSheet = false;
+    // Added for this run to the calibration kept for the printer, in twips.
+    PrintOffset offset;
 };
 
 // Parses the arguments after "print". Returns nothing and sets `error` for a usage error.
@@ -37,5 +43,8 @@ QString printUsage();
 // Needs no widget: a QGuiApplication is enough, with `printers` for --printer.
 int runPrintCommand(const PrintCommand& command, const Printers& printers, QTextStream& out,
                     QTextStream& err);
+// The same with the settings given: the group titles and the printers' calibration.
+int runPrintCommand(const PrintCommand& command, const Printers& printers,
+                    const SettingsStore& settings, QTextStream& out, QTextStream& err);
 
 } // namespace ravelbook

@@ -6,12 +6,15 @@
 #include <algorithm>
 #include <cmath>
 #include <QPainter>
+#include <QPen>
 
 namespace ravelbook {
 
 namespace {
 
 constexpr qreal kTwipsPerInch = 1440.0;
+// Lines are half a point wide: dark on any printer, thin enough to measure against.
+constexpr qreal kLineTwips = 10.0;
 
 QFont plainFont(const QString& face, int points) {
     QFont font(face);
@@ -82,6 +85,17 @@ void PaintedSurface::PrintLine(const QString& text) {
 
 void PaintedSurface::PrintInline(const QString& text) {
     pen_.rx() += draw(text);
+}
+
+void PaintedSurface::DrawLine(qint16 x1, qint16 y1, qint16 x2, qint16 y2) {
+    QPainter& painter = page();
+    const QPaintDevice* device = painter.device();
+    const qreal dotsX = device->logicalDpiX() / kTwipsPerInch;
+    const qreal dotsY = device->logicalDpiY() / kTwipsPerInch;
+    painter.save();
+    painter.setPen(QPen(Qt::black, kLineTwips * dotsX, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(QPointF(x1 * dotsX, y1 * dotsY), QPointF(x2 * dotsX, y2 * dotsY));
+    painter.restore();
 }
 
 void PaintedSurface::NewPage() {

@@ -33,6 +33,7 @@ public:
     void SetLineEnd(qint16 twips) override;
     void PrintLine(const QString& text) override;
     void PrintInline(const QString& text) override;
+    void DrawLine(qint16 x1, qint16 y1, qint16 x2, qint16 y2) override;
     void NewPage() override;
     void EndDocument() override;
 

@@ -36,6 +36,8 @@ public:
     virtual void PrintLine(const QString& text) = 0;
     // Draws at the pen; the pen stays on the line, just after the text.
     virtual void PrintInline(const QString& text) = 0;
+    // A thin black line between two points; the pen does not move.
+    virtual void DrawLine(qint16 x1, qint16 y1, qint16 x2, qint16 y2) = 0;
     // Ends the current page; the next drawing begins a new one.
     virtual void NewPage() = 0;
     // Ends the document and hands it over; the next drawing begins a new one.

@@ -147,6 +147,7 @@ public:
     void SetLineEnd(qint16) override {}
     void PrintLine(const QString&) override { reach(); }
     void PrintInline(const QString&) override { reach(); }
+    void DrawLine(qint16, qint16, qint16, qint16) override {}
     void NewPage() override {}
     void EndDocument() override {}
 

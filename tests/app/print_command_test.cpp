@@ -1,6 +1,9 @@
 // "ravelbook print": whole runs into a PDF, checked in the PDF itself, and
 // the exit status and message of every way a request can fail.
+#include "app/print_command.h"
 #include "settings/ini_settings_store.h"
+#include "settings/printer_calibration.h"
+#include "support/pdf_printers.h"
 #include "support/program.h"
 #include "support/temp_book.h"
 
@@ -8,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTextStream>
 
 namespace ravelbook {
 namespace {
@@ -70,6 +74,14 @@ double points(int twips) {
         EXPECT_NEAR((word)->x, points(xTwips), 0.5);                                               \
         EXPECT_NEAR((word)->y, points(yTwips), 0.5);                                               \
     } while (0)
+
+// Whether some word of the page is this text at this place.
+bool shows(const Page& page, const QString& text, int xTwips, int yTwips) {
+    return std::any_of(page.words.begin(), page.words.end(), [&](const Word& w) {
+        return w.text == text && std::abs(w.x - points(xTwips)) < 0.5 &&
+               std::abs(w.y - points(yTwips)) < 0.5;
+    });
+}
 
 class PrintCommand : public testing::Program {
 protected:
@@ -262,6 +274,17 @@ TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
         {{"--stationery", "cards", "--group", "0", "--pdf", pdf, "--printer", "x"},
          2,
          "either --pdf"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--offset", "abc"} + to, 2,
+         "--offset \"abc\" needs two numbers of inches"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--offset", "0.1"} + to, 2,
+         "needs two numbers"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--offset", "0,1,2"} + to, 2,
+         "needs two numbers"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--offset", "0.1,inf"} + to, 2,
+         "needs two numbers"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--offset", "1.01,0"} + to, 2,
+         "lies outside -1..1 inch"},
+        {QStringList{"--calibration-sheet", "--group", "0"} + to, 2, "--stationery is missing"},
         {QStringList{"--stationery", "cards", "--group", "Nobody"} + to, 1,
          "There is no group titled \"Nobody\"."},
         {QStringList{"--stationery", "cards", "--group", "18"} + to, 1, "groups are 0 to 17"},
@@ -297,6 +320,83 @@ TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.standardError.contains(QDir::toNativeSeparators(missing)));
     EXPECT_FALSE(QFileInfo::exists(missing));
+}
+
+TEST_F(PrintCommand, CalibrationSheetNeedsNoBookAndMovesWithTheOffset) {
+    struct Case {
+        QString stationery;
+        QString offset;
+        int dx, dy; // twips
+        double width, height;
+        QString lastTopNumber;
+        int lastTopX;
+        int headingY;
+    };
+    // Inch numbers sit beside their tick of the top ruler; the heading inside
+    // the first label, or the paper, clear of the rulers.
+    const Case cases[] = {
+        {"small-labels", "", 0, 0, 612, 792, "8", 8 * 1440 - 360 + 40, 450},
+        {"small-labels", "0.05,-0.025", 72, -36, 612, 792, "8", 8 * 1440 - 360 + 40, 450},
+        {"envelopes", " -.1 , 0.1", -144, 144, 684, 297, "9", 9 * 1440 - 360 + 40, 390},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.offset.toStdString());
+        QStringList arguments = {
+            "print", "--calibration-sheet", "--stationery", c.stationery, "--pdf", pdf};
+        if (!c.offset.isEmpty())
+            arguments << "--offset" << c.offset;
+        const Outcome outcome = run(arguments); // the default book is not there
+        ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+        EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed the calibration sheet on 1 page.");
+        const std::vector<Page> pages = readPdf(pdf);
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_EQ(pages[0].width, c.width);
+        EXPECT_EQ(pages[0].height, c.height);
+        EXPECT_TRUE(shows(pages[0], "1", 1440 - 360 + 40 + c.dx, 120 + c.dy));
+        EXPECT_TRUE(shows(pages[0], c.lastTopNumber, c.lastTopX + c.dx, 120 + c.dy));
+        EXPECT_TRUE(shows(pages[0], "1", 120 + c.dx, 1440 - 360 + 40 + c.dy));
+        EXPECT_TRUE(shows(pages[0], "Calibration", 390 + c.dx, c.headingY + c.dy));
+    }
+    EXPECT_FALSE(QFileInfo::exists(home.filePath("data/Ravelbook/Ravelbook.db")));
+}
+
+TEST_F(PrintCommand, TheCalibrationKeptForThePrinterAddsToEveryRunAndToTheOffset) {
+    book.addPerson({"Smith, John", "1 Road", "", "", "", {0}});
+    const IniSettingsStore settings(home.filePath("config"));
+    {
+        IniSettingsStore writer(home.filePath("config"));
+        printer_calibration::save(writer, "Office", {144, -72});
+    }
+    const testing::PdfPrinters printers(pdf);
+    struct Case {
+        QStringList arguments;
+        QString word;
+        int x, y; // twips, before any offset
+        PrintOffset moved;
+    };
+    const QStringList labels = {"--stationery", "small-labels", "--group", "0"};
+    const Case cases[] = {
+        {labels, "TO:", 400, 340, {144, -72}},
+        {labels + QStringList{"--offset", "-0.05,0.1"}, "TO:", 400, 340, {144 - 72, -72 + 144}},
+        {{"--calibration-sheet", "--stationery", "cards", "--offset", "0.1,0"},
+         "Calibration",
+         390,
+         390,
+         {144 + 144, -72}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QString error;
+        const auto command = parsePrintCommand(
+            QStringList{"--database", book.path(), "--printer", "Office"} + c.arguments, error);
+        ASSERT_TRUE(command) << error.toStdString();
+        QString said;
+        QTextStream out(&said), err(&said);
+        EXPECT_EQ(runPrintCommand(*command, printers, settings, out, err), 0) << said.toStdString();
+        const std::vector<Page> pages = readPdf(pdf);
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_AT(pages[0].find(c.word), c.x + c.moved.x, c.y + c.moved.y);
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
@@ -170,6 +171,38 @@ TEST_F(PdfSurface, FontSizeAndBoldPersistUntilChanged) {
     EXPECT_FALSE(fonts.contains("Italic"));
 }
 
+TEST_F(PdfSurface, LinesAreThinAndBlackBetweenTheirEnds) {
+    struct Case {
+        int x1, y1, x2, y2;
+    };
+    const Case cases[] = {{0, 1440, 2880, 1440}, {4320, 0, 4320, 2880}, {-135, 360, 5625, 360}};
+    for (const Case& c : cases)
+        surface->DrawLine(c.x1, c.y1, c.x2, c.y2);
+    surface->finish();
+    // At 144 dots an inch one dot is ten twips.
+    run("pdftoppm", {"-gray", "-r", "144", "-singlefile", file, dir.filePath("page")});
+    const QImage page(dir.filePath("page.pgm"));
+    ASSERT_FALSE(page.isNull());
+    const auto dark = [&](int x, int y) {
+        const QPoint at((x + 360) / 10, (y + 360) / 10);
+        int darkest = 255;
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                darkest = std::min(darkest, qGray(page.pixel(at + QPoint(dx, dy))));
+        return darkest < 128;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.x1);
+        const int x = (c.x1 + c.x2) / 2, y = (c.y1 + c.y2) / 2;
+        const bool across = c.y1 == c.y2;
+        EXPECT_TRUE(dark(x, y));
+        EXPECT_FALSE(dark(across ? x : x - 60, across ? y - 60 : y));
+        EXPECT_FALSE(dark(across ? x : x + 60, across ? y + 60 : y));
+        EXPECT_TRUE(dark(c.x2 - (across ? 40 : 0), c.y2 - (across ? 0 : 40)));
+        EXPECT_FALSE(dark(c.x2 + (across ? 60 : 0), c.y2 + (across ? 0 : 60)));
+    }
+}
+
 // Each call is a letter and a code: P SetPaperSize, O SetOrientation.
 struct SetupCase {
     const char* calls;
@@ -235,7 +268,7 @@ TEST_F(PdfSurface, DocumentsFollowEachOtherInOneFileEachPageWithItsSetUp) {
     EXPECT_EQ(only(all, "Same").page, 1);
 }
 
-// Each letter is one call: L PrintLine, I PrintInline, N NewPage, E EndDocument.
+// Each letter is one call: L PrintLine, I PrintInline, D DrawLine, N NewPage, E EndDocument.
 struct LazyCase {
     const char* calls;
     int pages;
@@ -244,9 +277,10 @@ struct LazyCase {
 
 TEST(PdfLazyPages, OnlyPagesWithSomethingOnThemAreEmitted) {
     const LazyCase cases[] = {
-        {"", 0, 0},    {"E", 0, 0},    {"NNE", 0, 0}, {"L", 1, 1},     {"LLI", 1, 1},
-        {"LNE", 1, 1}, {"LNNN", 1, 1}, {"NNL", 1, 1}, {"LNL", 2, 1},   {"LNNNI", 2, 1},
-        {"LEE", 1, 1}, {"LENE", 1, 1}, {"LEL", 2, 2}, {"LNENL", 2, 2}, {"ILNLNLNE", 3, 1},
+        {"", 0, 0},    {"E", 0, 0},    {"NNE", 0, 0},   {"L", 1, 1},     {"LLI", 1, 1},
+        {"LNE", 1, 1}, {"LNNN", 1, 1}, {"NNL", 1, 1},   {"LNL", 2, 1},   {"LNNNI", 2, 1},
+        {"LEE", 1, 1}, {"LENE", 1, 1}, {"LEL", 2, 2},   {"LNENL", 2, 2}, {"ILNLNLNE", 3, 1},
+        {"D", 1, 1},   {"DNL", 2, 1},  {"LNDED", 3, 2},
     };
     for (const LazyCase& c : cases) {
         QTemporaryDir dir;
@@ -257,6 +291,8 @@ TEST(PdfLazyPages, OnlyPagesWithSomethingOnThemAreEmitted) {
                 surface->PrintLine("line");
             else if (*call == 'I')
                 surface->PrintInline("inline");
+            else if (*call == 'D')
+                surface->DrawLine(0, 0, 1440, 0);
             else if (*call == 'N')
                 surface->NewPage();
             else

@@ -1,6 +1,7 @@
 // The print run against the line tables of every stationery: what is drawn
 // where, in which type, and how sheets and documents are broken.
 #include "print/book_addresses.h"
+#include "print/calibration_sheet.h"
 #include "print/layout.h"
 #include "print/preview_target.h"
 #include "print/print_run.h"
@@ -570,6 +571,107 @@ TEST_F(PrintRunTest, CancellingEndsTheDocumentCleanly) {
     EXPECT_EQ(outcome.stop, PrintOutcome::Stop::Cancelled);
     EXPECT_EQ(outcome.items, 2);
     EXPECT_EQ(surface.calls.back(), "EndDocument");
+}
+
+TEST(CalibrationSheet, OutlinesEveryStockAtItsSlotsWithRulersAllMovedByTheOffset) {
+    struct Case {
+        Stationery stationery;
+        PrintOffset offset;
+        QStringList setUp; // page set-up before anything is drawn
+        QString offsetsSaid;
+    };
+    const Case cases[] = {
+        {Stationery::SmallLabels, {}, {}, "0.000 in right, 0.000 in down"},
+        {Stationery::SmallLabels, {-72, 36}, {}, "-0.050 in right, 0.025 in down"},
+        {Stationery::LargeLabels, {144, 0}, {}, "0.100 in right, 0.000 in down"},
+        {Stationery::Envelopes, {0, -144}, {"SetPaperSize 20"}, "0.000 in right, -0.100 in down"},
+        {Stationery::Cards, {}, {"SetOrientation 2", "SetPaperSize 6"}, "0.000 in right"},
+        {Stationery::Fliers, {36, 36}, {}, "0.025 in right, 0.025 in down"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(stationeryTitle(c.stationery).toStdString());
+        RecordingSurface surface;
+        drawCalibrationSheet(surface, c.stationery, c.offset);
+        EXPECT_EQ(surface.calls.mid(0, c.setUp.size()), c.setUp);
+        EXPECT_EQ(surface.calls.count("NewPage"), 0);
+        EXPECT_EQ(surface.calls.last(), "EndDocument");
+        EXPECT_EQ(surface.documentsEnded, 1);
+
+        const auto& lines = surface.lines;
+        const auto count = [&](auto&& is) { return std::count_if(lines.begin(), lines.end(), is); };
+        const auto edge = [&](int x1, int y1, int x2, int y2) {
+            return count([&](const auto& l) {
+                return (l.x1 == x1 && l.y1 == y1 && l.x2 == x2 && l.y2 == y2) ||
+                       (l.x1 == x2 && l.y1 == y2 && l.x2 == x1 && l.y2 == y1);
+            });
+        };
+        // A line through the corner, along and across, centred on it.
+        const auto cross = [&](int x, int y) {
+            return count([&](const auto& l) {
+                return (l.y1 == y && l.y2 == y && l.x1 + l.x2 == 2 * x && l.x1 != l.x2) ||
+                       (l.x1 == x && l.x2 == x && l.y1 + l.y2 == 2 * y && l.y1 != l.y2);
+            });
+        };
+        const Layout& layout = layoutFor(c.stationery);
+        const int slots = layout.documentPerItem() ? 1 : layout.itemsPerSheet;
+        for (int slot = 0; slot < slots; ++slot) {
+            const Layout::Stock s = layout.stockOf(slot);
+            const int l = s.left + c.offset.x, t = s.top + c.offset.y;
+            const int r = l + s.width, b = t + s.height;
+            SCOPED_TRACE(slot); // rows of labels share their edges
+            EXPECT_GE(edge(l, t, r, t), 1);
+            EXPECT_GE(edge(r, t, r, b), 1);
+            EXPECT_GE(edge(l, b, r, b), 1);
+            EXPECT_GE(edge(l, t, l, b), 1);
+            for (const auto& [x, y] : {std::pair{l, t}, {r, t}, {l, b}, {r, b}})
+                EXPECT_GE(cross(x, y), 2);
+        }
+        // No outline for a slot the sheet doesn't have.
+        EXPECT_EQ(count([&](const auto& l) {
+                      return l.y1 == l.y2 && std::abs(l.x2 - l.x1) == layout.stock.width;
+                  }),
+                  2 * slots);
+
+        // Ruler ticks every sixteenth of an inch of the paper along the top and
+        // left edges of the printable area, numbered at whole inches.
+        const int width = layout.paperWidth - 2 * kNominalMargin;
+        const int height = layout.paperHeight - 2 * kNominalMargin;
+        const auto ticks = [&](bool across) {
+            return count([&](const auto& l) {
+                return across ? l.x1 == l.x2 && l.y1 == c.offset.y && (l.x1 - c.offset.x) % 90 == 0
+                              : l.y1 == l.y2 && l.x1 == c.offset.x && (l.y1 - c.offset.y) % 90 == 0;
+            });
+        };
+        EXPECT_GE(ticks(true), width / 90 + 1);
+        EXPECT_GE(ticks(false), height / 90 + 1);
+        QStringList numbers;
+        for (const auto& d : surface.drawn) {
+            if (d.text.toInt() > 0)
+                numbers << d.text;
+        }
+        QStringList expected;
+        for (int inch = 1; inch * 1440 <= layout.paperWidth - kNominalMargin; ++inch)
+            expected << QString::number(inch);
+        for (int inch = 1; inch * 1440 <= layout.paperHeight - kNominalMargin; ++inch)
+            expected << QString::number(inch);
+        EXPECT_EQ(numbers, expected);
+
+        // The heading names the stationery and the offsets, inside the first
+        // label (or the paper) and clear of the rulers.
+        const Layout::Stock first = layout.stockOf(0);
+        QString heading;
+        for (const auto& d : surface.drawn) {
+            if (d.text.toInt() > 0)
+                continue;
+            heading += d.text + " ";
+            EXPECT_GT(d.x - c.offset.x, 300);
+            EXPECT_GT(d.y - c.offset.y, std::max(first.top, 300));
+            EXPECT_LT(d.y - c.offset.y + d.size * 23, first.top + first.height);
+            EXPECT_LE(d.lineEnd - c.offset.x, first.left + first.width);
+        }
+        EXPECT_TRUE(heading.contains(stationeryTitle(c.stationery)));
+        EXPECT_TRUE(heading.contains(c.offsetsSaid)) << heading.toStdString();
+    }
 }
 
 } // namespace

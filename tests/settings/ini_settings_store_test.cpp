@@ -1,5 +1,6 @@
 #include "settings/choices.h"
 #include "settings/ini_settings_store.h"
+#include "settings/printer_calibration.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -118,6 +119,44 @@ TEST_F(IniSettingsStoreTest, RecentBooksLatestFirstWithoutRepeatsAtMostFive) {
     for (const char* book : {"a", "b", "c", "b", "d", "e", "f", "g"})
         choices::rememberBook(store, QLatin1String(book));
     EXPECT_EQ(choices::recentBooks(store), (QStringList{"g", "f", "e", "d", "b"}));
+}
+
+TEST_F(IniSettingsStoreTest, PrinterCalibrationIsKeptPerPrinterNameAcrossAReopen) {
+    using printer_calibration::Offset;
+    struct Case {
+        QString printer;
+        Offset saved;
+        Offset read;
+    };
+    const Case cases[] = {
+        {"Office", {90, -45}, {90, -45}},
+        {"Office ", {-1440, 1440}, {-1440, 1440}},
+        {"HP=2 [x];#\\", {1, 2}, {1, 2}},
+        {"[Startup]", {3, 4}, {3, 4}},
+        {"; lead", {5, 6}, {5, 6}},
+        {"Büro\nDrucker\t\u00a0", {7, 8}, {7, 8}},
+        {QString(QChar(0)) + QChar(0xd800) + "half", {9, 10}, {9, 10}},
+        // '%' is encoded too, so these two never share a key.
+        {"A", {11, 12}, {11, 12}},
+        {"%0041", {13, 14}, {13, 14}},
+        {"Far off", {5000, -2000}, {1440, -1440}},
+        {"", {15, 16}, {}},
+    };
+    for (const Case& c : cases)
+        printer_calibration::save(store, c.printer, c.saved);
+    printer_calibration::saveUnit(store, printer_calibration::Unit::Millimetres);
+    const IniSettingsStore reopened(root.path());
+    for (const Case& c : cases)
+        EXPECT_EQ(printer_calibration::read(reopened, c.printer), c.read)
+            << c.printer.toStdString();
+    EXPECT_EQ(printer_calibration::readUnit(reopened), printer_calibration::Unit::Millimetres);
+    EXPECT_EQ(printer_calibration::read(reopened, "Never calibrated"), Offset{});
+
+    // A hand-edited value that can't be read, or lies beyond an inch, moves nothing.
+    for (const char* value : {"abc", "1,2,3", "2000,0", "12", ""}) {
+        store.saveSetting(kApp, printer_calibration::kSection, "Office", QLatin1String(value));
+        EXPECT_EQ(printer_calibration::read(store, "Office"), Offset{}) << value;
+    }
 }
 
 } // namespace

@@ -57,6 +57,11 @@ void RecordingSurface::PrintInline(const QString& text) {
     draw(text, false);
 }
 
+void RecordingSurface::DrawLine(qint16 x1, qint16 y1, qint16 x2, qint16 y2) {
+    calls << QStringLiteral("DrawLine %1 %2 %3 %4").arg(x1).arg(y1).arg(x2).arg(y2);
+    lines.push_back({x1, y1, x2, y2});
+}
+
 void RecordingSurface::NewPage() {
     calls << QStringLiteral("NewPage");
     ++page_;

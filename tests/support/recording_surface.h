@@ -38,12 +38,21 @@ public:
     void SetLineEnd(qint16 twips) override;
     void PrintLine(const QString& text) override;
     void PrintInline(const QString& text) override;
+    void DrawLine(qint16 x1, qint16 y1, qint16 x2, qint16 y2) override;
     void NewPage() override;
     void EndDocument() override;
+
+    struct Line {
+        int x1 = 0;
+        int y1 = 0;
+        int x2 = 0;
+        int y2 = 0;
+    };
 
     // Every call as "Name argument", in order.
     QStringList calls;
     std::vector<Drawn> drawn;
+    std::vector<Line> lines;
     int documentsEnded = 0;
 
 private:
@@ -68,9 +77,11 @@ public:
         return &surface;
     }
     PrintTally end() override { return {}; }
+    QString printer() const override { return printerName; }
 
     RecordingSurface surface;
     int runs = 0;
+    QString printerName; // the printer the runs report they went to; none by default
 };
 
 } // namespace ravelbook::testing

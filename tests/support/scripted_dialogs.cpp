@@ -45,4 +45,12 @@ QString ScriptedDialogs::bookFileName(BookUse, const QString& title, const QStri
     return saveFileName(title, folder);
 }
 
+std::optional<Dialogs::PrinterChoice> ScriptedDialogs::choosePrinter() {
+    if (printerAnswers.empty())
+        return std::nullopt;
+    const PrinterChoice answer = printerAnswers.front();
+    printerAnswers.pop_front();
+    return answer;
+}
+
 } // namespace ravelbook::testing

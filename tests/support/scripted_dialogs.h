@@ -24,12 +24,15 @@ public:
     QString saveFileName(const QString& title, const QString& suggested) override;
     // Shown and answered as saveFileName is.
     QString bookFileName(BookUse use, const QString& title, const QString& folder) override;
+    // The next of printerAnswers; cancelled when there is none.
+    std::optional<PrinterChoice> choosePrinter() override;
 
     // Answers for questions (Yes/No, Save/Discard/Cancel) and prompts, used in
     // order. A question without a scripted answer fails the test.
     std::deque<Answer> answers;
     std::deque<QString> promptAnswers;
     std::deque<QString> fileAnswers;
+    std::deque<PrinterChoice> printerAnswers;
     std::vector<Shown> shown;
 };
 

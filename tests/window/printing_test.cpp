@@ -1,11 +1,16 @@
 // Page "Mailings" as the user prints from it: the stationery options, the
 // vertical adjustment, the print button and where the pages go.
+#include "settings/printer_calibration.h"
 #include "store/data_source.h"
 #include "support/form_fixture.h"
+#include "support/pdf_printers.h"
 #include "support/recording_surface.h"
 #include "window/print_preview.h"
+#include "window/calibration_dialog.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -218,6 +223,69 @@ TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
     ASSERT_FALSE(destination.surface.drawn.empty());
     EXPECT_EQ(destination.surface.drawn.front().y, 1440 + 342); // label 3: second row
     EXPECT_EQ(form->spnStartAt->value(), 1);                    // the next sheet is a fresh one
+
+    // A calibrated printer has its offsets added to the adjustment; another printer has not.
+    printer_calibration::save(settings, "Office", {90, -45});
+    for (const auto& [printer, x, y] :
+         {std::tuple{"Office", 400 + 90, 342 - 45}, {"Home", 400, 342}}) {
+        SCOPED_TRACE(printer);
+        destination.printerName = printer;
+        destination.surface = {};
+        click(form->cmdPrintMailingList);
+        ASSERT_FALSE(destination.surface.drawn.empty());
+        EXPECT_EQ(destination.surface.drawn.front().x, x);
+        EXPECT_EQ(destination.surface.drawn.front().y, y);
+    }
+}
+
+TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter) {
+    using printer_calibration::Unit;
+    printer_calibration::save(settings, "Office", {144, -72});
+    click(form->optEnvelope);
+    const QString printed = settingsRoot.filePath("printed.pdf");
+    const testing::PdfPrinters printers(printed);
+    CalibrationDialog dialog(settings, dialogs, printers, book.path(), form->chosenStationery());
+
+    // The page's stationery, the default printer and the offsets kept for it.
+    EXPECT_EQ(dialog.stationery(), Stationery::Envelopes);
+    EXPECT_EQ(dialog.printer(), "Office");
+    EXPECT_EQ(dialog.offset(), (PrintOffset{144, -72}));
+    EXPECT_DOUBLE_EQ(dialog.spnRight->value(), 0.1);
+    EXPECT_DOUBLE_EQ(dialog.spnDown->value(), -0.05);
+
+    // Millimetres, kept for next time; the offsets stay as they were.
+    dialog.cboUnit->setCurrentIndex(int(Unit::Millimetres));
+    EXPECT_EQ(printer_calibration::readUnit(settings), Unit::Millimetres);
+    EXPECT_DOUBLE_EQ(dialog.spnRight->value(), 2.5);
+    EXPECT_EQ(dialog.offset(), (PrintOffset{144, -72}));
+    dialog.spnDown->setValue(-1.0);
+    EXPECT_EQ(dialog.offset(), (PrintOffset{144, -57}));
+
+    // The sheet goes to the printer, or into a PDF the user names; not over the book.
+    click(dialog.cmdPrintSheet);
+    EXPECT_GT(QFileInfo(printed).size(), 0);
+    EXPECT_TRUE(dialog.lblStatus->text().contains("Office"));
+    const QString saved = settingsRoot.filePath("sheet.pdf");
+    dialogs.fileAnswers = {saved, book.path()};
+    click(dialog.cmdSavePdf);
+    EXPECT_GT(QFileInfo(saved).size(), 0);
+    const QByteArray before = book.bytes();
+    click(dialog.cmdSavePdf);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_TRUE(dialogs.shown[2].text.contains("it is the open address book"));
+    EXPECT_EQ(book.bytes(), before);
+
+    // Another printer shows its own offsets; OK keeps those for it alone.
+    dialogs.printerAnswers = {{"Home", 1, {}}};
+    click(dialog.cmdPrinter);
+    EXPECT_EQ(dialog.printer(), "Home");
+    EXPECT_EQ(dialog.offset(), PrintOffset{});
+    dialog.spnRight->setValue(-0.5);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(printer_calibration::read(settings, "Home"), (printer_calibration::Offset{-28, 0}));
+    EXPECT_EQ(printer_calibration::read(settings, "Office"),
+              (printer_calibration::Offset{144, -72}));
 }
 
 TEST_F(Printing, LongRunShowsItsProgressAndCleansUp) {

@@ -1,0 +1,255 @@
+#include "window/calibration_dialog.h"
+
+#include "print/calibration_sheet.h"
+#include "print/painted_destination.h"
+#include "print/print_error.h"
+#include "print/printers.h"
+#include "settings/settings_store.h"
+#include "window/dialogs.h"
+#include "window/handler_edge.h"
+
+#include <cmath>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+
+namespace ravelbook {
+
+namespace {
+
+using printer_calibration::Unit;
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerMillimetre = kTwipsPerInch / 25.4;
+
+struct UnitShown {
+    const char* name;
+    const char* suffix;
+    double twips; // in one unit
+    int decimals;
+    double step;
+};
+
+const UnitShown& shown(Unit unit) {
+    static const UnitShown inches{"inches", " in", kTwipsPerInch, 3, 0.01};
+    static const UnitShown millimetres{"millimetres", " mm", kTwipsPerMillimetre, 1, 0.5};
+    return unit == Unit::Millimetres ? millimetres : inches;
+}
+
+QDoubleSpinBox* offsetBox(QWidget* parent, const char* name, const QString& tip) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setToolTip(tip);
+    box->setAccelerated(true);
+    return box;
+}
+
+} // namespace
+
+CalibrationDialog::CalibrationDialog(SettingsStore& settings, Dialogs& dialogs,
+                                     const Printers& printers, QString book,
+                                     std::optional<Stationery> stationery, QWidget* parent)
+    : QDialog(parent), settings_(settings), dialogs_(dialogs), printers_(printers),
+      book_(std::move(book)), unit_(printer_calibration::readUnit(settings)) {
+    setObjectName(QStringLiteral("CalibrationDialog"));
+    setWindowTitle(QStringLiteral("Calibrate Printer"));
+    auto* form = new QFormLayout(this);
+
+    cboStationery = new QComboBox(this);
+    cboStationery->setObjectName(QStringLiteral("cboStationery"));
+    for (const Stationery kind : {Stationery::SmallLabels, Stationery::LargeLabels,
+                                  Stationery::Envelopes, Stationery::Cards, Stationery::Fliers})
+        cboStationery->addItem(stationeryTitle(kind));
+    cboStationery->setCurrentIndex(int(stationery.value_or(Stationery::SmallLabels)));
+    form->addRow(QStringLiteral("&Stationery:"), cboStationery);
+
+    lblPrinter = new QLabel(this);
+    lblPrinter->setObjectName(QStringLiteral("lblPrinter"));
+    cmdPrinter = new QPushButton(QStringLiteral("P&rinter…"), this);
+    cmdPrinter->setObjectName(QStringLiteral("cmdPrinter"));
+    auto* printerRow = new QHBoxLayout;
+    printerRow->addWidget(lblPrinter, 1);
+    printerRow->addWidget(cmdPrinter);
+    form->addRow(QStringLiteral("Printer:"), printerRow);
+
+    cmdPrintSheet = new QPushButton(QStringLiteral("&Print Sheet"), this);
+    cmdPrintSheet->setObjectName(QStringLiteral("cmdPrintSheet"));
+    cmdSavePdf = new QPushButton(QStringLiteral("Save Sheet as P&DF…"), this);
+    cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    auto* sheetRow = new QHBoxLayout;
+    sheetRow->addWidget(cmdPrintSheet);
+    sheetRow->addWidget(cmdSavePdf);
+    sheetRow->addStretch();
+    form->addRow(QStringLiteral("Calibration sheet:"), sheetRow);
+
+    spnRight = offsetBox(this, "spnRight", QStringLiteral("Negative moves the print left"));
+    spnDown = offsetBox(this, "spnDown", QStringLiteral("Negative moves the print up"));
+    form->addRow(QStringLiteral("Move print &right by:"), spnRight);
+    form->addRow(QStringLiteral("Move print &down by:"), spnDown);
+    cboUnit = new QComboBox(this);
+    cboUnit->setObjectName(QStringLiteral("cboUnit"));
+    for (const Unit unit : {Unit::Inches, Unit::Millimetres})
+        cboUnit->addItem(QLatin1String(shown(unit).name));
+    cboUnit->setCurrentIndex(int(unit_));
+    form->addRow(QStringLiteral("&Unit:"), cboUnit);
+
+    auto* note = new QLabel(
+        QStringLiteral("Print the sheet on plain paper, hold it against the stationery in front "
+                       "of a light and add how far the printed outlines are off to the offsets "
+                       "above; print again to check. OK keeps the offsets for this printer, and "
+                       "everything printed on it is moved by them."),
+        this);
+    note->setWordWrap(true);
+    form->addRow(note);
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setWordWrap(true);
+    form->addRow(lblStatus);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    form->addRow(buttons);
+
+    connect(cboStationery, &QComboBox::currentIndexChanged, this, &CalibrationDialog::sheetChanged);
+    connect(cmdPrinter, &QPushButton::clicked, this, &CalibrationDialog::choosePrinter);
+    connect(cmdPrintSheet, &QPushButton::clicked, this, &CalibrationDialog::printSheet);
+    connect(cmdSavePdf, &QPushButton::clicked, this, &CalibrationDialog::saveSheetAsPdf);
+    connect(spnRight, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { offsetEdited(offset_.x, value); });
+    connect(spnDown, &QDoubleSpinBox::valueChanged, this,
+            [this](double value) { offsetEdited(offset_.y, value); });
+    connect(cboUnit, &QComboBox::currentIndexChanged, this,
+            [this](int index) { setUnit(Unit(index)); });
+    connect(buttons, &QDialogButtonBox::accepted, this, &CalibrationDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CalibrationDialog::reject);
+
+    setPrinter(printers_.defaultPrinter());
+}
+
+CalibrationDialog::~CalibrationDialog() = default;
+
+Stationery CalibrationDialog::stationery() const {
+    return Stationery(cboStationery->currentIndex());
+}
+
+void CalibrationDialog::setStationery(Stationery stationery) {
+    cboStationery->setCurrentIndex(int(stationery));
+}
+
+void CalibrationDialog::setPrinter(const QString& name) {
+    printer_ = name;
+    const bool any = !name.isEmpty();
+    lblPrinter->setText(any ? name
+                            : QStringLiteral("No printer is installed; the sheet can be saved "
+                                             "as a PDF file."));
+    // Offsets belong to a printer: without one there is nothing to keep.
+    cmdPrintSheet->setEnabled(any);
+    spnRight->setEnabled(any);
+    spnDown->setEnabled(any);
+    const printer_calibration::Offset kept = printer_calibration::read(settings_, name);
+    setOffset({kept.x, kept.y});
+}
+
+void CalibrationDialog::setOffset(PrintOffset offset) {
+    offset_ = offset;
+    showOffset();
+    Q_EMIT sheetChanged();
+}
+
+void CalibrationDialog::setUnit(Unit unit) {
+    if (unit == unit_)
+        return;
+    unit_ = unit;
+    {
+        const QSignalBlocker blocker(cboUnit);
+        cboUnit->setCurrentIndex(int(unit));
+    }
+    showOffset();
+    runHandler(dialogs_, [&] { printer_calibration::saveUnit(settings_, unit); });
+}
+
+// The boxes show offset_ in the unit chosen; offset_ keeps whole twips, so
+// switching units back and forth never drifts.
+void CalibrationDialog::showOffset() {
+    const UnitShown& u = shown(unit_);
+    const double largest = printer_calibration::kLargestOffset / u.twips;
+    for (const auto& [box, twips] : {std::pair{spnRight, offset_.x}, {spnDown, offset_.y}}) {
+        const QSignalBlocker blocker(box);
+        box->setDecimals(u.decimals);
+        box->setRange(-largest, largest);
+        box->setSingleStep(u.step);
+        box->setSuffix(QLatin1String(u.suffix));
+        box->setValue(twips / u.twips);
+    }
+}
+
+// Only the box edited changes: the other keeps its whole twips.
+void CalibrationDialog::offsetEdited(int& twips, double shownValue) {
+    twips = int(std::lround(shownValue * shown(unit_).twips));
+    Q_EMIT sheetChanged();
+}
+
+void CalibrationDialog::choosePrinter() {
+    runHandler(dialogs_, [this] {
+        const std::optional<Dialogs::PrinterChoice> choice = dialogs_.choosePrinter();
+        // Printing to a file is what "Save Sheet as PDF" is for; a file keeps no offsets.
+        if (choice && !choice->name.isEmpty())
+            setPrinter(choice->name);
+    });
+}
+
+void CalibrationDialog::printSheet() {
+    if (printer_.isEmpty())
+        return;
+    runHandler(dialogs_, [this] {
+        const std::unique_ptr<PaintedDestination> destination =
+            PaintedDestination::printer(printers_, printer_);
+        print(*destination);
+    });
+}
+
+void CalibrationDialog::saveSheetAsPdf() {
+    runHandler(dialogs_, [this] {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString file =
+            dialogs_.saveFileName(QStringLiteral("Save the calibration sheet as a PDF file"),
+                                  QDir(folder).filePath(QStringLiteral("Calibration sheet.pdf")));
+        if (file.isEmpty())
+            return;
+        const std::unique_ptr<PaintedDestination> destination =
+            PaintedDestination::pdf(file, book_);
+        print(*destination);
+    });
+}
+
+void CalibrationDialog::print(PaintedDestination& destination) {
+    lblStatus->clear();
+    try {
+        PrinterSurface* surface = destination.begin();
+        if (!surface)
+            return;
+        drawCalibrationSheet(*surface, stationery(), offset_);
+        destination.end();
+    } catch (const PrintError& error) {
+        // An unfinished sheet is dropped with the destination.
+        showError(dialogs_, error.message());
+        return;
+    }
+    lblStatus->setText(
+        QStringLiteral("The calibration sheet went to %1.").arg(destination.where()));
+}
+
+void CalibrationDialog::accept() {
+    runHandler(dialogs_, [this] {
+        printer_calibration::save(settings_, printer_, {offset_.x, offset_.y});
+        QDialog::accept();
+    });
+}
+
+} // namespace ravelbook
