@@ -1,5 +1,6 @@
 #include "print/preview_target.h"
 
+#include "print/calibration_sheet.h"
 #include "print/layout.h"
 #include "print/page_setup.h"
 #include "print/painted_surface.h"
@@ -30,7 +31,8 @@ PageSetup setupOf(const Layout& layout) {
 
 } // namespace
 
-PreviewTarget::PreviewTarget(const Layout& layout, int dpi) : layout_(layout), dpi_(dpi) {}
+PreviewTarget::PreviewTarget(const Layout& layout, int dpi, bool outlines)
+    : layout_(layout), dpi_(dpi), outlines_(outlines) {}
 
 PreviewTarget::~PreviewTarget() {
     if (painter_.isActive())
@@ -56,7 +58,7 @@ void PreviewTarget::startPage(const PageSetup& setup) {
     const qreal margin = kNominalMargin * dpi_ / kTwipsPerInch;
     painter_.translate(margin, margin);
 
-    if (layout_.documentPerItem())
+    if (layout_.documentPerItem() || !outlines_)
         return;
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -109,6 +111,23 @@ PreviewPage drawPreviewPage(PrintRun& run, int page, int dpi) {
     PreviewPage drawn;
     drawn.outcome = run.draw(surface, {}, {page, 1});
     surface.finish();
+    drawn.image = target.takePage();
+    if (drawn.image.isNull() && !drawn.outcome.failure)
+        drawn.outcome.failure = kNoPicture;
+    return drawn;
+}
+
+PreviewPage drawCalibrationPreview(Stationery stationery, PrintOffset offset, int dpi) {
+    auto owned = std::make_unique<PreviewTarget>(layoutFor(stationery), dpi, false);
+    PreviewTarget& target = *owned;
+    PaintedSurface surface(std::move(owned));
+    PreviewPage drawn;
+    try {
+        drawCalibrationSheet(surface, stationery, offset);
+        surface.finish();
+    } catch (const PrintError& error) {
+        drawn.outcome.failure = error.message();
+    }
     drawn.image = target.takePage();
     if (drawn.image.isNull() && !drawn.outcome.failure)
         drawn.outcome.failure = kNoPicture;

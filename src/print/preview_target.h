@@ -19,7 +19,8 @@ struct Layout;
 // stationery; only the preview draws these outlines.
 class PreviewTarget final : public PageTarget {
 public:
-    PreviewTarget(const Layout& layout, int dpi);
+    // Without `outlines` the labels are not outlined: the calibration sheet draws its own.
+    PreviewTarget(const Layout& layout, int dpi, bool outlines = true);
     ~PreviewTarget() override;
 
     QPainter& beginDocument(const PageSetup& setup) override;
@@ -37,6 +38,7 @@ private:
 
     const Layout& layout_;
     int dpi_;
+    bool outlines_;
     QSizeF paperPoints_;
     QImage image_;
     QPainter painter_;
@@ -52,6 +54,8 @@ struct PreviewPage {
 // Draws page `page` (from 0) of a selected run, and nothing else of it, through
 // the same surface the printer gets.
 PreviewPage drawPreviewPage(PrintRun& run, int page, int dpi);
+// The calibration sheet of a stationery, moved by `offset`, as the preview shows it.
+PreviewPage drawCalibrationPreview(Stationery stationery, PrintOffset offset, int dpi);
 
 // The outlines the preview draws around the labels of a sheet.
 inline const QColor kLabelOutline(150, 185, 225);

@@ -2,11 +2,13 @@
 
 #include "print/calibration_sheet.h"
 #include "print/painted_destination.h"
+#include "print/preview_target.h"
 #include "print/print_error.h"
 #include "print/printers.h"
 #include "settings/settings_store.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
+#include "window/print_preview.h"
 
 #include <cmath>
 #include <QComboBox>
@@ -83,7 +85,10 @@ CalibrationDialog::CalibrationDialog(SettingsStore& settings, Dialogs& dialogs,
     cmdPrintSheet->setObjectName(QStringLiteral("cmdPrintSheet"));
     cmdSavePdf = new QPushButton(QStringLiteral("Save Sheet as P&DF…"), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
+    cmdPreviewSheet = new QPushButton(QStringLiteral("Pre&view Sheet"), this);
+    cmdPreviewSheet->setObjectName(QStringLiteral("cmdPreviewSheet"));
     auto* sheetRow = new QHBoxLayout;
+    sheetRow->addWidget(cmdPreviewSheet);
     sheetRow->addWidget(cmdPrintSheet);
     sheetRow->addWidget(cmdSavePdf);
     sheetRow->addStretch();
@@ -120,6 +125,7 @@ CalibrationDialog::CalibrationDialog(SettingsStore& settings, Dialogs& dialogs,
     connect(cmdPrinter, &QPushButton::clicked, this, &CalibrationDialog::choosePrinter);
     connect(cmdPrintSheet, &QPushButton::clicked, this, &CalibrationDialog::printSheet);
     connect(cmdSavePdf, &QPushButton::clicked, this, &CalibrationDialog::saveSheetAsPdf);
+    connect(cmdPreviewSheet, &QPushButton::clicked, this, &CalibrationDialog::previewSheet);
     connect(spnRight, &QDoubleSpinBox::valueChanged, this,
             [this](double value) { offsetEdited(offset_.x, value); });
     connect(spnDown, &QDoubleSpinBox::valueChanged, this,
@@ -250,6 +256,19 @@ void CalibrationDialog::accept() {
         printer_calibration::save(settings_, printer_, {offset_.x, offset_.y});
         QDialog::accept();
     });
+}
+
+void CalibrationDialog::previewSheet() {
+    const Stationery sheet = stationery();
+    const PrintOffset moved = offset_;
+    PrintPreviewDialog preview(
+        {1, &layoutFor(sheet),
+         [sheet, moved](int, int dpi) { return drawCalibrationPreview(sheet, moved, dpi); }},
+        this);
+    preview.setWindowTitle(QStringLiteral("Calibration Sheet"));
+    const bool print = previewRunner_ ? previewRunner_(preview) : preview.exec() == Accepted;
+    if (print && cmdPrintSheet->isEnabled())
+        printSheet();
 }
 
 } // namespace ravelbook

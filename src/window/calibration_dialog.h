@@ -4,6 +4,7 @@
 #include "print/print_job.h"
 #include "settings/printer_calibration.h"
 
+#include <functional>
 #include <optional>
 #include <QDialog>
 #include <QString>
@@ -17,6 +18,7 @@ namespace ravelbook {
 
 class Dialogs;
 class PaintedDestination;
+class PrintPreviewDialog;
 class Printers;
 class SettingsStore;
 
@@ -52,6 +54,12 @@ public:
     void choosePrinter();
     void printSheet();
     void saveSheetAsPdf();
+    // The sheet as it would print now, in the print preview; its Print prints it.
+    void previewSheet();
+    // Runs the preview instead of showing it modally (tests); true prints.
+    void setPreviewRunner(std::function<bool(PrintPreviewDialog&)> runner) {
+        previewRunner_ = std::move(runner);
+    }
     // Keeps the offsets for the printer, then closes; stays open when they
     // can't be saved.
     void accept() override;
@@ -62,6 +70,7 @@ public:
     QPushButton* cmdPrinter = nullptr;
     QPushButton* cmdPrintSheet = nullptr;
     QPushButton* cmdSavePdf = nullptr;
+    QPushButton* cmdPreviewSheet = nullptr;
     QDoubleSpinBox* spnRight = nullptr;
     QDoubleSpinBox* spnDown = nullptr;
     QComboBox* cboUnit = nullptr;
@@ -76,6 +85,7 @@ private:
     void offsetEdited(int& twips, double shownValue);
     void print(PaintedDestination& destination);
 
+    std::function<bool(PrintPreviewDialog&)> previewRunner_;
     SettingsStore& settings_;
     Dialogs& dialogs_;
     const Printers& printers_;

@@ -43,7 +43,13 @@ qint64 bytesOf(const QPixmap& pixmap) {
 } // namespace
 
 PrintPreviewDialog::PrintPreviewDialog(PrintRun& run, QWidget* parent)
-    : QDialog(parent), run_(run), pageCount_(run.pageCount()) {
+    : PrintPreviewDialog(
+          Pages{run.pageCount(), &run.job().layout(),
+                [&run](int page, int dpi) { return drawPreviewPage(run, page, dpi); }},
+          parent) {}
+
+PrintPreviewDialog::PrintPreviewDialog(Pages pages, QWidget* parent)
+    : QDialog(parent), pages_(std::move(pages)), pageCount_(pages_.count) {
     setWindowTitle(QStringLiteral("Print Preview"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
@@ -199,7 +205,7 @@ void PrintPreviewDialog::refit() {
     if (fit_ == Fit::None)
         return;
     // Every page of a run is on the same stationery.
-    const Layout& layout = run_.job().layout();
+    const Layout& layout = *pages_.layout;
     const qreal dpi = logicalDpiX();
     const qreal paperWidth = qreal(layout.paperWidth) / kTwipsPerInch * dpi;
     const qreal paperHeight = qreal(layout.paperHeight) / kTwipsPerInch * dpi;
@@ -224,7 +230,7 @@ QPixmap PrintPreviewDialog::pageAt(int dpi) {
         return kept_.front().pixmap;
     }
 
-    PreviewPage drawn = drawPreviewPage(run_, page_, dpi);
+    PreviewPage drawn = pages_.draw(page_, dpi);
     ++pagesDrawn_;
     QPixmap pixmap = QPixmap::fromImage(std::move(drawn.image));
     if (drawn.outcome.failure) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <QDialog>
 #include <QPixmap>
 #include <QString>
@@ -12,6 +13,8 @@ class QToolButton;
 namespace ravelbook {
 
 class PrintRun;
+struct Layout;
+struct PreviewPage;
 
 // The pages of a print run as they will come out, one at a time. A page is
 // drawn only when it is shown, by the run itself on the same surface the
@@ -21,6 +24,14 @@ class PrintPreviewDialog final : public QDialog {
     Q_OBJECT
 
 public:
+    // What the dialog shows: how many pages, on which stationery, and each
+    // page drawn at a resolution when it is shown.
+    struct Pages {
+        int count = 0;
+        const Layout* layout = nullptr;
+        std::function<PreviewPage(int page, int dpi)> draw;
+    };
+    explicit PrintPreviewDialog(Pages pages, QWidget* parent = nullptr);
     // `run` has been selected, has pages and outlives the dialog.
     explicit PrintPreviewDialog(PrintRun& run, QWidget* parent = nullptr);
     ~PrintPreviewDialog() override;
@@ -60,7 +71,7 @@ private:
     QPixmap pageAt(int dpi);
     void updateControls();
 
-    PrintRun& run_;
+    Pages pages_;
     int pageCount_ = 0;
     int page_ = 0;
     Fit fit_ = Fit::Page;

@@ -5,8 +5,8 @@
 #include "support/form_fixture.h"
 #include "support/pdf_printers.h"
 #include "support/recording_surface.h"
-#include "window/print_preview.h"
 #include "window/calibration_dialog.h"
+#include "window/print_preview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -261,8 +261,18 @@ TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter)
     dialog.spnDown->setValue(-1.0);
     EXPECT_EQ(dialog.offset(), (PrintOffset{144, -57}));
 
-    // The sheet goes to the printer, or into a PDF the user names; not over the book.
-    click(dialog.cmdPrintSheet);
+    // The sheet goes to the printer from its preview, or into a PDF the user
+    // names; not over the book.
+    int previewed = 0;
+    dialog.setPreviewRunner([&](PrintPreviewDialog& preview) {
+        EXPECT_EQ(preview.pageCount(), 1);
+        preview.show();
+        EXPECT_EQ(preview.pagesDrawn(), 1);
+        ++previewed;
+        return true;
+    });
+    click(dialog.cmdPreviewSheet);
+    EXPECT_EQ(previewed, 1);
     EXPECT_GT(QFileInfo(printed).size(), 0);
     EXPECT_TRUE(dialog.lblStatus->text().contains("Office"));
     const QString saved = settingsRoot.filePath("sheet.pdf");
