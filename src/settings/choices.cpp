@@ -52,6 +52,7 @@ Choices read(const SettingsStore& store) {
     const int row = text("ReturnAddress").toInt(&number);
     choices.returnAddress = number && row >= 0 ? row : 0;
     choices.windowGeometry = QByteArray::fromBase64(text("WindowGeometry").toLatin1());
+    choices.pdfFolder = text("PdfFolder");
     return choices;
 }
 
@@ -65,6 +66,7 @@ void save(SettingsStore& store, const Choices& choices) {
         {"ReturnAddress", QString::number(choices.returnAddress)},
         {"ShowGroupColumns", yesNo(choices.showGroupColumns)},
         {"WindowGeometry", QString::fromLatin1(choices.windowGeometry.toBase64())},
+        {"PdfFolder", choices.pdfFolder},
     };
     for (const auto& [key, value] : entries)
         store.saveSetting(group_titles::kApplication, kSection, QLatin1String(key), value);

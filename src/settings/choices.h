@@ -19,6 +19,7 @@ struct Choices {
     int returnAddress = 0; // the row of the return address shown
     bool showGroupColumns = true;
     QByteArray windowGeometry; // as QWidget::saveGeometry gives it; empty when never saved
+    QString pdfFolder;         // where the last PDF of a print run went; empty when none
 };
 
 inline const QString kSection = QStringLiteral("Choices");

@@ -11,6 +11,7 @@
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
 #include "window/record_set_model.h"
+#include "window/system_print_destination.h"
 #include "window/twip_geometry.h"
 
 #include <QCheckBox>

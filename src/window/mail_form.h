@@ -34,6 +34,8 @@ class QTableView;
 
 namespace ravelbook {
 
+class SystemPrintDestination;
+
 class Bindings;
 class DataNavigator;
 class DataSource;
@@ -317,7 +319,7 @@ private:
     bool unloaded_ = false;
     bool damageFoundAtStart_ = false;
     bool newAddressMode_ = false;
-    std::unique_ptr<PrintDestination> ownDestination_;
+    std::unique_ptr<SystemPrintDestination> ownDestination_;
     PrintDestination* destination_ = nullptr;
     PreviewRunner previewRunner_;
     PrintOutcome lastPrint_;

@@ -6,6 +6,7 @@
 #include "store/database.h"
 #include "store/store_error.h"
 #include "window/mail_form.h"
+#include "window/system_print_destination.h"
 
 #include <algorithm>
 #include <QAction>
@@ -36,6 +37,7 @@ void frmMailForm::restoreChoices() {
     }
     if (!kept.windowGeometry.isEmpty())
         restoreGeometry(kept.windowGeometry);
+    ownDestination_->setPdfFolder(kept.pdfFolder);
 }
 
 void frmMailForm::keepChoices() {
@@ -51,6 +53,7 @@ void frmMailForm::keepChoices() {
     kept.returnAddress = std::max(0, datReturnAddresses->position());
     kept.showGroupColumns = actShowGroupColumns->isChecked();
     kept.windowGeometry = saveGeometry();
+    kept.pdfFolder = ownDestination_->pdfFolder();
     choices::save(settings_, kept);
     choices::rememberBook(settings_, QFileInfo(db_.path()).absoluteFilePath());
 }

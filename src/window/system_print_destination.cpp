@@ -15,9 +15,14 @@ SystemPrintDestination::SystemPrintDestination(Dialogs& dialogs, QString book)
 
 SystemPrintDestination::~SystemPrintDestination() = default;
 
+void SystemPrintDestination::setPdfFolder(const QString& folder) {
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        lastFolder_ = folder;
+}
+
 PrinterSurface* SystemPrintDestination::begin() {
     current_.reset();
-    const QString printer = chosen_.isEmpty() ? printers_.defaultPrinter() : chosen_;
+    const QString printer = printers_.defaultPrinter();
     if (!printer.isEmpty()) {
         current_ = PaintedDestination::printer(printers_, printer);
     } else {
@@ -26,7 +31,7 @@ PrinterSurface* SystemPrintDestination::begin() {
             QDir(lastFolder_).filePath(QStringLiteral("Ravelbook.pdf")));
         if (file.isEmpty())
             return nullptr;
-        lastFolder_ = QFileInfo(file).absolutePath();
+        pdfFolder_ = QFileInfo(file).absolutePath();
         current_ = PaintedDestination::pdf(file, book_);
     }
     return current_->begin();
@@ -37,7 +42,11 @@ PrintTally SystemPrintDestination::end() {
         return {};
     const std::unique_ptr<PaintedDestination> current = std::move(current_);
     where_ = current->where();
-    return current->end();
+    const PrintTally tally = current->end();
+    // The next file is first looked for where this one went.
+    if (current->printer().isEmpty())
+        lastFolder_ = pdfFolder_;
+    return tally;
 }
 
 QString SystemPrintDestination::where() const {

@@ -21,9 +21,10 @@ public:
     SystemPrintDestination(Dialogs& dialogs, QString book);
     ~SystemPrintDestination() override;
 
-    // The printer of the following runs; empty for the system's default.
-    void choosePrinter(const QString& name) { chosen_ = name; }
     const Printers& printers() const { return printers_; }
+    // The folder the PDF file is first looked for in; one that is gone is not taken.
+    void setPdfFolder(const QString& folder);
+    const QString& pdfFolder() const { return lastFolder_; }
 
     PrinterSurface* begin() override;
     PrintTally end() override;
@@ -34,9 +35,9 @@ private:
     Dialogs& dialogs_;
     QString book_;
     SystemPrinters printers_;
-    QString chosen_;
     QString lastFolder_;
-    QString where_; // of the last run ended
+    QString where_;     // of the last run ended
+    QString pdfFolder_; // of the PDF file being written
     std::unique_ptr<PaintedDestination> current_;
 };
 

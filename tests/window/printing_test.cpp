@@ -419,6 +419,15 @@ TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
     ASSERT_EQ(dialogs.shown.size(), 5u);
     EXPECT_TRUE(dialogs.shown[4].text.contains("it is the open address book"));
     EXPECT_EQ(book.bytes(), before);
+
+    // The folder is remembered for the next start too.
+    closeForm();
+    openForm();
+    click(form->chkGroups[35]);
+    dialogs.fileAnswers = {""};
+    click(form->cmdPrintMailingList);
+    EXPECT_EQ(dialogs.shown.back().defaultText.toStdString(),
+              settingsRoot.filePath("Ravelbook.pdf").toStdString());
 }
 
 } // namespace
