@@ -277,6 +277,9 @@ private:
     // Prints the job on `destination`, telling the user on the status line or,
     // for a failure, in a box.
     void runJob(const PrintJob& job, PrintDestination& destination);
+    // Whether a selected run has something to print; if not, the user is told
+    // why (no record chosen, the book unreadable, groups without members).
+    bool printable(const PrintRun& run, const PrintOutcome& selected);
     // What the run did, for the status line.
     QString printSummary(Stationery stationery, const PrintDestination& destination) const;
     // The offsets kept for this printer's calibration; none for a file.

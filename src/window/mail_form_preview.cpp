@@ -1,7 +1,6 @@
 // File: Print Preview... and the Preview button: the pages of the current
 // choice before they are printed.
 #include "print/book_addresses.h"
-#include "print/job_selection.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
@@ -19,19 +18,8 @@ void frmMailForm::actPrintPreview_Click() {
         leaveEditedRecord();
         BookAddresses addresses(db_);
         PrintRun run(*job, addresses);
-        const PrintOutcome selected = run.select();
-        if (selected.stop == PrintOutcome::Stop::NoRecord) {
-            dialogs_.message(kNoRecordToPrint.text, kNoRecordToPrint.title, Dialogs::Buttons::Ok);
+        if (!printable(run, run.select()))
             return;
-        }
-        if (selected.failure) {
-            showError(dialogs_, *selected.failure);
-            return;
-        }
-        if (run.total() == 0) {
-            dialogs_.message(kNothingInGroups.text, kNothingInGroups.title, Dialogs::Buttons::Ok);
-            return;
-        }
         bool print = false;
         {
             PrintPreviewDialog preview(run, this);

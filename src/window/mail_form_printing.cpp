@@ -262,17 +262,10 @@ void frmMailForm::runJob(const PrintJob& job, PrintDestination& destination) {
     PrintRun run(job, addresses);
     // What can't be printed is said before a printer is started or a file asked for.
     lastPrint_ = run.select();
-    if (lastPrint_.stop == PrintOutcome::Stop::NoRecord) {
-        dialogs_.message(kNoRecordToPrint.text, kNoRecordToPrint.title, Dialogs::Buttons::Ok);
-        return;
-    }
-    if (lastPrint_.failure) {
-        showError(dialogs_, *lastPrint_.failure);
-        return;
-    }
-    if (run.total() == 0) {
-        showEditorOn(run.job());
-        dialogs_.message(kNothingInGroups.text, kNothingInGroups.title, Dialogs::Buttons::Ok);
+    if (!printable(run, lastPrint_)) {
+        // Groups without members leave the editor on their query, as any group run does.
+        if (lastPrint_.stop == PrintOutcome::Stop::Done && !lastPrint_.failure)
+            showEditorOn(run.job());
         return;
     }
 
@@ -355,6 +348,22 @@ QString frmMailForm::printSummary(Stationery stationery,
     }
     return QStringLiteral("Printed %1 on %2 to %3.")
         .arg(count(lastPrint_.items, items[0], items[1]), sheets, destination.where());
+}
+
+bool frmMailForm::printable(const PrintRun& run, const PrintOutcome& selected) {
+    if (selected.stop == PrintOutcome::Stop::NoRecord) {
+        dialogs_.message(kNoRecordToPrint.text, kNoRecordToPrint.title, Dialogs::Buttons::Ok);
+        return false;
+    }
+    if (selected.failure) {
+        showError(dialogs_, *selected.failure);
+        return false;
+    }
+    if (run.total() == 0) {
+        dialogs_.message(kNothingInGroups.text, kNothingInGroups.title, Dialogs::Buttons::Ok);
+        return false;
+    }
+    return true;
 }
 
 // The editor is left on the query of the run, as it always was: past its last
