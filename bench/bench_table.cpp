@@ -3,6 +3,7 @@
 // Each figure is the median of K runs, each run a process of its own, so that
 // its peak memory is its own. Ratios are what count: the machine is noisy.
 #include "store/schema.h"
+#include "store/sqlite/sqlite_dialect.h"
 #include "store/statements.h"
 
 #include <algorithm>
@@ -169,7 +170,8 @@ void exchangeRows(const QString& program, const QString& book, const QString& wo
     run(exportTo("vcard", vcf));
 
     // A new book each run, so that every record is added.
-    const QString create = ravelbook::schema::tables().front().createText;
+    const QString create = QStringLiteral("CREATE TABLE Addresses (%1)")
+                               .arg(ravelbook::schema::tables().front().columnDefinitions);
     const Figure floorImport = measure(
         shell(QStringLiteral("rm -f %1 && exec sqlite3 %1 %2 %3")
                   .arg(quoted(into), quoted(create),
@@ -222,7 +224,7 @@ int main(int argc, char* argv[]) {
         return here + QLatin1Char('/') + QLatin1String(name);
     };
     const QString program = QStringLiteral(RAVELBOOK_PROGRAM);
-    const QString nameList = ravelbook::sql::selectNamedAddresses().text;
+    const QString nameList = ravelbook::sql::selectNamedAddresses(ravelbook::SqliteDialect()).text;
     ravelbook::sql::GroupChoice group0{};
     group0[0] = true;
     const QString groupQuery = ravelbook::sql::selectGroups(group0).text;

@@ -75,13 +75,13 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
     // The labels follow the adjustment kept in the book unless one is given.
     QString adjustment = command.adjust.value_or(QString());
     if (!command.adjust) {
-        QSqlQuery stored = db.run(sql::selectStoredAdjustment());
+        QSqlQuery stored = db.run(sql::selectStoredAdjustment(db.dialect()));
         if (stored.next())
             adjustment = stored.value(0).toString();
     }
     job.verticalAdjustment = usableVerticalAdjustment(adjustment).value_or(0);
 
-    QSqlQuery senders = db.run(sql::selectReturnAddressLines());
+    QSqlQuery senders = db.run(sql::selectReturnAddressLines(db.dialect()));
     int rows = 0;
     while (senders.next()) {
         if (++rows == command.returnAddress) {
@@ -96,7 +96,8 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
 
     job.records.single = command.selected.has_value();
     if (command.selected) {
-        QSqlQuery key = db.run(sql::firstGroupMemberNamed(job.records.groups, *command.selected));
+        QSqlQuery key =
+            db.run(sql::firstGroupMemberNamed(db.dialect(), job.records.groups, *command.selected));
         if (!key.next())
             throw CantPrint{QStringLiteral("No record named \"%1\" is in the chosen groups.")
                                 .arg(*command.selected)};

@@ -1,7 +1,9 @@
 #include "app/startup.h"
 
+#include "store/book_location.h"
 #include "store/database.h"
 #include "store/store_error.h"
+#include "window/book_opening.h"
 #include "window/dialogs.h"
 
 #include <QDir>
@@ -12,7 +14,8 @@ namespace ravelbook {
 
 std::unique_ptr<Database> openAddressBook(const QString& path, Dialogs& dialogs,
                                           QTextStream& errors, bool askBeforeCreating) {
-    if (askBeforeCreating && !QFileInfo::exists(path) && !askToCreateBook(dialogs, path))
+    if (askBeforeCreating && !isServerBook(path) && !QFileInfo::exists(path) &&
+        !askToCreateBook(dialogs, path))
         return nullptr;
     try {
         // A file of no bytes (a creation cut short) holds nothing to lose.
@@ -23,7 +26,7 @@ std::unique_ptr<Database> openAddressBook(const QString& path, Dialogs& dialogs,
                             QStringLiteral("Ravelbook"),
                             Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes)
             Database::createNewBook(path);
-        return std::make_unique<Database>(path);
+        return std::make_unique<Database>(path, windowOpening(dialogs));
     } catch (const StoreError& error) {
         errors << "ravelbook: " << error.message() << Qt::endl;
         showError(dialogs, error.message());

@@ -35,7 +35,8 @@ bool anyChosen(const std::array<bool, kGroupColumns>& groups) {
 std::vector<AddressRecord> readRecords(const Database& db,
                                        const std::array<bool, kGroupColumns>& groups) {
     std::vector<AddressRecord> records;
-    QSqlQuery query = db.run(sql::selectColumns(db.tableName(schema::kAddresses), bookColumns()));
+    QSqlQuery query =
+        db.run(sql::selectColumns(db.dialect(), db.tableName(schema::kAddresses), bookColumns()));
     const bool filter = anyChosen(groups);
     while (query.next()) {
         AddressRecord r;

@@ -1,9 +1,9 @@
 #include "exchange/import.h"
 
-#include "store/sqlite/bulk_insert.h"
 #include "store/database.h"
 #include "store/exchange_statements.h"
 #include "store/schema.h"
+#include "store/sqlite/bulk_insert.h"
 #include "store/store_error.h"
 
 #include <algorithm>
@@ -195,7 +195,9 @@ QString shortened(const QString& text) {
 // Rolls back unless committed: a failure anywhere leaves the book as it was.
 class WriteTransaction {
 public:
-    explicit WriteTransaction(const Database& db) : db_(db) { db_.run(sql::beginWrite()); }
+    explicit WriteTransaction(const Database& db) : db_(db) {
+        db_.run(sql::beginWrite(db_.dialect()));
+    }
     ~WriteTransaction() {
         if (!done_) {
             try {
@@ -359,12 +361,13 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
         if (!plan.book->returnAddresses.empty()) {
             db.run(sql::deleteBlankReturnAddresses(returns));
             for (const auto& row : plan.book->returnAddresses)
-                db.run(sql::insertRow(returns, {QStringLiteral("Name"), QStringLiteral("Address"),
+                db.run(
+                    sql::insertValues(returns, {QStringLiteral("Name"), QStringLiteral("Address"),
                                                 QStringLiteral("City State Zip")}),
-                       {row[0], row[1], row[2]});
+                    {row[0], row[1], row[2]});
         }
         if (plan.book->verticalAdjustment)
-            db.run(sql::setVerticalAdjustment(db.tableName(schema::kIni)),
+            db.run(sql::setVerticalAdjustment(db.dialect(), db.tableName(schema::kIni)),
                    {*plan.book->verticalAdjustment});
     }
     if (progress && !progress(total, total))

@@ -10,7 +10,7 @@ int BookAddresses::count(const RecordChoice& choice) {
     if (choice.single) {
         if (!choice.record)
             return 0;
-        QSqlQuery query = db_.run(sql::printedRecord(*choice.record));
+        QSqlQuery query = db_.run(sql::printedRecord(db_.dialect(), *choice.record));
         return query.next() ? 1 : 0;
     }
     QSqlQuery query = db_.run(sql::countGroupMembers(choice.groups));
@@ -20,11 +20,11 @@ int BookAddresses::count(const RecordChoice& choice) {
 void BookAddresses::open(const RecordChoice& choice, int skip) {
     open_ = false;
     if (choice.single) {
-        query_ = db_.run(sql::printedRecord(choice.record.value_or(-1)));
+        query_ = db_.run(sql::printedRecord(db_.dialect(), choice.record.value_or(-1)));
         if (skip > 0)
             query_.next();
     } else {
-        query_ = db_.run(sql::printedGroupMembers(choice.groups, skip));
+        query_ = db_.run(sql::printedGroupMembers(db_.dialect(), choice.groups, skip));
     }
     open_ = true;
 }

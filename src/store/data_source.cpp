@@ -1,6 +1,7 @@
 #include "store/data_source.h"
 
 #include "store/database.h"
+#include "store/record_conflict.h"
 #include "store/sql_failure.h"
 
 #include <algorithm>
@@ -52,7 +53,7 @@ void DataSource::refresh() {
     flushPending();
     if (source_.text.isEmpty())
         throw StoreError(QStringLiteral("No records have been chosen yet."));
-    const QString keys = sql::keysOf(source_.text, columns_.first());
+    const QString keys = sql::keysOf(db_.dialect(), source_.text, columns_.first());
     if (keys.isEmpty())
         throw StoreError(QStringLiteral("Records can't be read with \"%1\".").arg(source_.text));
 
@@ -82,6 +83,15 @@ void DataSource::refresh() {
     current_ = std::move(first);
     Q_EMIT recordSetReset();
     Q_EMIT currentChanged();
+}
+
+void DataSource::reread() {
+    flushPending();
+    const std::optional<qint64> key = currentKey();
+    const int row = pos_;
+    refresh();
+    if (key && !moveToKey(*key) && row > 0 && recordCount() > 0)
+        moveTo(std::min(row, recordCount() - 1));
 }
 
 bool DataSource::bof() const {
@@ -188,8 +198,9 @@ std::optional<DataSource::Row> DataSource::storedRow(int pos) const {
 
 void DataSource::readBlock(int pos) const {
     ahead_.clear();
+    forgetPrepared();
     if (!blockQuery_)
-        blockQuery_ = db_.prepare(sql::selectRows(table_, readAhead_));
+        blockQuery_ = db_.prepare(sql::selectRows(db_.dialect(), table_, columns_, readAhead_));
     QSqlQuery& query = *blockQuery_;
     // A short last block repeats its first key in the places left over.
     const int end = std::min(recordCount(), pos + readAhead_);
@@ -227,25 +238,60 @@ DataSource::ReadAhead::~ReadAhead() {
     source_.blockQuery_.reset();
 }
 
-QVariantList DataSource::readRow(qint64 rowid) const {
+void DataSource::forgetPrepared() const {
+    if (preparedOn_ == db_.connectionGeneration())
+        return;
+    rowQuery_.reset();
+    blockQuery_.reset();
+    preparedOn_ = db_.connectionGeneration();
+}
+
+std::optional<QVariantList> DataSource::findRow(qint64 rowid) const {
+    forgetPrepared();
     if (!rowQuery_)
-        rowQuery_ = db_.prepare(sql::selectRow(table_));
+        rowQuery_ = db_.prepare(sql::selectRows(db_.dialect(), table_, columns_, 1));
     QSqlQuery& query = *rowQuery_;
     query.addBindValue(rowid);
-    if (!query.exec())
-        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
-    QVariantList values;
-    values.reserve(columns_.size());
+    if (!query.exec()) {
+        const QSqlError error = query.lastError();
+        rowQuery_.reset(); // a statement the engine failed on is prepared afresh
+        db_.fail(error, QStringLiteral("The address book could not be read: %1."));
+    }
+    std::optional<QVariantList> values;
     if (query.next()) {
+        values.emplace();
+        values->reserve(columns_.size());
         for (int i = 0; i < columns_.size(); ++i)
-            values.append(query.value(i));
-    } else {
-        // Deleted by another program since the record set was read.
-        for (int i = 0; i < columns_.size(); ++i)
-            values.append(QVariant());
+            values->append(query.value(i + 1));
     }
     query.finish();
     return values;
+}
+
+QVariantList DataSource::readRow(qint64 rowid) const {
+    // Deleted by another program since the record set was read: shown empty.
+    return findRow(rowid).value_or(QVariantList(columns_.size()));
+}
+
+void DataSource::conflict() const {
+    const Row& row = current();
+    const std::optional<QVariantList> theirs = findRow(*row.rowid);
+    const QString name = row.stored.value(0).toString();
+    if (!theirs)
+        throw RecordConflict(RecordConflict::Kind::Deleted, name, columns_, {});
+    throw RecordConflict(RecordConflict::Kind::Changed, name, columns_, *theirs);
+}
+
+void DataSource::writeOver(const QVariantList& theirs) {
+    Row& row = current();
+    if (theirs.size() != columns_.size())
+        return;
+    for (int i = 0; i < columns_.size(); ++i) {
+        if (!row.changed[i])
+            row.values[i] = theirs[i];
+    }
+    row.stored = theirs;
+    Q_EMIT currentChanged();
 }
 
 DataSource::Row& DataSource::current() {
@@ -303,9 +349,12 @@ void DataSource::update() {
     }
 
     if (!row.rowid) {
-        QSqlQuery query = db_.run(sql::insertRow(table_, names), values);
+        QSqlQuery query = db_.run(sql::insertRow(db_.dialect(), table_, names), values);
+        if (!query.next())
+            db_.fail(query.lastError(), QStringLiteral("The new record was not saved: %1."));
         // Written: from here on the row is an ordinary saved row, whatever fails next.
-        row.rowid = query.lastInsertId().toLongLong();
+        row.rowid = query.value(0).toLongLong();
+        query.finish();
         row.changed.assign(columns_.size(), false);
         row.touched = false;
         rowids_.push_back(*row.rowid);
@@ -313,11 +362,10 @@ void DataSource::update() {
         pos_ = recordCount() - 1;
         Q_EMIT recordSetReset();
     } else if (!names.isEmpty()) {
-        values << *row.rowid;
-        QSqlQuery query = db_.run(sql::updateRow(table_, names), values);
+        values << *row.rowid << row.stored;
+        QSqlQuery query = db_.run(sql::updateRow(db_.dialect(), table_, names, columns_), values);
         if (query.numRowsAffected() == 0)
-            throw StoreError(QStringLiteral("This record was deleted by another program; "
-                                            "its changes could not be saved."));
+            conflict();
         row.changed.assign(columns_.size(), false);
         row.touched = false;
         rowCache_.remove(*row.rowid);
@@ -337,7 +385,12 @@ void DataSource::remove() {
         return;
     }
     const Row& row = current();
-    db_.run(sql::deleteRow(table_), {*row.rowid});
+    QVariantList bindings{*row.rowid};
+    bindings << row.stored;
+    QSqlQuery query = db_.run(sql::deleteRow(db_.dialect(), table_, columns_), bindings);
+    // Gone already is as good as deleted; changed by someone else is for the user to see first.
+    if (query.numRowsAffected() == 0 && findRow(*row.rowid))
+        conflict();
     rowCache_.remove(*row.rowid);
     ahead_.erase(*row.rowid);
     rowids_.erase(rowids_.begin() + pos_);

@@ -29,6 +29,11 @@ class Database;
 // Edits are never dropped silently: leaving a changed row (moving, a new record
 // source, refresh) writes it first, or does what the leave guard says. A new row
 // that received no input is dropped.
+//
+// A row is written only while it still holds what was read: when someone else
+// changed or deleted it meanwhile, the write throws RecordConflict and the
+// edits stay, to be written over the other version only when asked
+// (writeOver()). A row deleted by someone else is never made again.
 class DataSource : public QObject {
     Q_OBJECT
 
@@ -60,6 +65,9 @@ public:
     // Runs the record source again; the first row becomes current. On failure the
     // previous record set stays.
     void refresh();
+    // Runs the record source again to show others' changes, keeping the current
+    // row current when it is still there (the first row when it is not).
+    void reread();
     bool hasRecordSet() const { return hasRecordSet_; }
 
     bool bof() const;
@@ -97,6 +105,10 @@ public:
     void discardChanges();
     // A value of the current row as stored, before any edit; none for a new row.
     QVariant storedField(int index) const;
+    // Takes `theirs` (the current row as someone else saved it) as the values
+    // read: the next update() writes this row's edits over them, and the
+    // columns not edited show theirs.
+    void writeOver(const QVariantList& theirs);
 
     // Values of the current row, edits included. Throw StoreError without a current row.
     QVariant field(int index) const;
@@ -144,6 +156,10 @@ private:
     Row rowAt(qint64 rowid) const;
     std::optional<Row> storedRow(int pos) const;
     QVariantList readRow(qint64 rowid) const;
+    std::optional<QVariantList> findRow(qint64 rowid) const;
+    // Why the write of the current row touched nothing: thrown.
+    [[noreturn]] void conflict() const;
+    void forgetPrepared() const;
     void readBlock(int pos) const;
     Row& current();
     const Row& current() const;
@@ -164,6 +180,7 @@ private:
     std::optional<Row> current_;
 
     mutable std::optional<QSqlQuery> rowQuery_;
+    mutable int preparedOn_ = -1; // the connection the prepared statements belong to
     mutable QCache<qint64, QVariantList> rowCache_;
 
     int readAhead_ = 0;

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "store/dialect.h"
 #include "store/schema.h"
 #include "store/statements.h"
 
+#include <functional>
+#include <memory>
+#include <optional>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -17,25 +21,58 @@ class SqlFailure;
 
 namespace ravelbook {
 
-// One open address book file. Opening never changes a file that is not an
-// address book; a missing file is created with the three empty tables, in a
-// temporary file renamed into place, so an interrupted creation leaves nothing.
+// One open address book: a file of its own (SQLite) or a database on a
+// PostgreSQL server, named by a connection URI. Opening never changes a
+// database that is not an address book; a missing file is created with the
+// three empty tables, in a temporary file renamed into place, so an interrupted
+// creation leaves nothing. An empty server database becomes a book only when
+// the opener agrees.
 //
-// Once a statement finds the file damaged, nothing more is written to it:
+// Once a statement finds the book damaged, nothing more is written to it:
 // every later change is refused, reading what can be read goes on.
 class Database {
 public:
     // ReadOnly never writes: a missing file is an error and every change is refused.
     enum class Access { ReadWrite, ReadOnly };
 
-    // Throws StoreError naming the file and what is wrong with it.
-    explicit Database(const QString& path, Access access = Access::ReadWrite);
+    // Asked when the server wants a password that libpq's own sources
+    // (~/.pgpass, PGPASSWORD, a service file) don't give; none to give up.
+    struct PasswordRequest {
+        QString book;
+        QString user;
+        QString question; // for the user, naming the server and the user
+        bool refusedBefore = false;
+    };
+    using AskPassword = std::function<std::optional<QString>(const PasswordRequest&)>;
+    // Asked before an empty server database is made a book.
+    using AskToMakeBook = std::function<bool(const QString& question)>;
+    struct Opening {
+        Access access = Access::ReadWrite;
+        AskPassword askPassword;     // none: a password the server wants is an error
+        AskToMakeBook askToMakeBook; // none: made when writing, refused when reading
+    };
+
+    // Throws StoreError naming the book and what is wrong with it.
+    explicit Database(const QString& book, Access access = Access::ReadWrite);
+    Database(const QString& book, const Opening& opening);
     ~Database();
 
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
+    // The book: the absolute path of its file, or the server's URI.
     const QString& path() const { return path_; }
+    bool isServer() const { return server_; }
+    // The book's name as the user reads it.
+    QString displayName() const;
+    const Dialect& dialect() const { return *dialect_; }
+
+    // A value that differs from the last one read when another connection has
+    // changed the book since; none when it can't be told (then assume a change).
+    std::optional<qint64> changeMark() const;
+    // Counts the connections opened to the book: prepared statements of an
+    // earlier one are gone after the connection to the server was lost.
+    int connectionGeneration() const { return generation_; }
 
     // Whether a statement has found the file damaged, and what the user is told of it.
     bool damaged() const { return damaged_; }
@@ -46,6 +83,7 @@ public:
 
     // True for a file of no bytes: nothing to lose, it may be made a new book.
     static bool isEmptyFile(const QString& path);
+
     // Writes a new, empty address book at `path`, which must be missing or an
     // empty file. The book is made beside it under a temporary name and renamed
     // into place. Throws StoreError naming the file and the reason.
@@ -64,15 +102,19 @@ public:
     QString tableName(const QString& table) const;
     QStringList columns(const QString& table) const;
 
-    // Opens the file on a connection of its own, runs one statement and closes it,
-    // so the statement has taken effect in the file when this returns.
-    static void runDirect(const QString& path, const sql::RecordSource& statement);
+    // Runs one statement so that it has taken effect in the book when this
+    // returns: a file's on a connection of its own, opened and closed for it.
+    void runDirect(const sql::RecordSource& statement) const;
 
     // Throws the failure of a statement run on this book (and notes damage).
     [[noreturn]] void fail(const QSqlError& error, const QString& context) const;
 
 private:
+    void openFile();
+    void openServer(const Opening& opening);
     QSqlDatabase connection() const;
+    // A server connection that was lost is opened again before the next statement.
+    void reconnectIfLost() const;
     const schema::FoundTable& found(const QString& table) const;
     QSqlQuery execute(const QString& text, const QVariantList& bindings) const;
     // A connection opened while the file was read-only stays so; once the file
@@ -81,7 +123,11 @@ private:
     void refuseWriteWhenDamaged(const QString& text) const;
 
     QString path_;
+    bool server_ = false;
+    std::unique_ptr<Dialect> dialect_;
     bool readOnly_ = false;
+    std::optional<QString> password_; // what the user gave, for reconnecting; never stored
+    mutable int generation_ = 0;
     mutable QString connectionName_;
     // Connections replaced by reopenForWriting(); prepared reads may still use them.
     mutable std::vector<QString> retired_;

@@ -1,5 +1,6 @@
 #include "store/schema.h"
 
+#include "store/dialect.h"
 #include "store/sql_failure.h"
 #include "store/statements.h"
 
@@ -19,23 +20,21 @@ const std::vector<Table>& tables() {
                                    QStringLiteral("City State Zip"), QStringLiteral("Country"),
                                    QStringLiteral("Contact"),        QStringLiteral("Phone"),
                                    QStringLiteral("Notes")};
-        QString create = QStringLiteral(
-            "CREATE TABLE Addresses (Name TEXT, Address TEXT, \"City State Zip\" TEXT, "
-            "Country TEXT, Contact TEXT, Phone TEXT, Notes TEXT");
+        QString columns = QStringLiteral(
+            "\"Name\" TEXT, \"Address\" TEXT, \"City State Zip\" TEXT, \"Country\" TEXT, "
+            "\"Contact\" TEXT, \"Phone\" TEXT, \"Notes\" TEXT");
         for (int k = 0; k < sql::kGroupCount; ++k) {
             addressColumns << groupColumn(k);
-            create += QStringLiteral(", [%1] INTEGER NOT NULL DEFAULT 0").arg(k);
+            columns += QStringLiteral(", \"%1\" INTEGER NOT NULL DEFAULT 0").arg(k);
         }
-        create += QStringLiteral(")");
         return std::vector<Table>{
-            {kAddresses, addressColumns, create},
+            {kAddresses, addressColumns, columns},
             {kReturnAddresses,
              {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("City State Zip")},
-             QStringLiteral("CREATE TABLE \"Return Addresses\" (Name TEXT, Address TEXT, "
-                            "\"City State Zip\" TEXT)")},
+             QStringLiteral("\"Name\" TEXT, \"Address\" TEXT, \"City State Zip\" TEXT")},
             {kIni,
              {QStringLiteral("VerticalAdjustment")},
-             QStringLiteral("CREATE TABLE Ini (VerticalAdjustment INTEGER NOT NULL DEFAULT 0)")},
+             QStringLiteral("\"VerticalAdjustment\" INTEGER NOT NULL DEFAULT 0")},
         };
     }();
     return all;
@@ -47,42 +46,65 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QSqlQuery runOrThrow(const QSqlDatabase& db, const QString& text) {
+QSqlQuery runOrThrow(const QSqlDatabase& db, const QString& text,
+                     const QVariantList& bindings = {}) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    if (!query.exec(text))
+    bool done = query.prepare(text);
+    for (const QVariant& value : bindings)
+        query.addBindValue(value);
+    done = done && query.exec();
+    if (!done)
         throw SqlFailure(query.lastError());
     return query;
 }
 
 } // namespace
 
-std::vector<FoundTable> read(const QSqlDatabase& db) {
+Found read(const QSqlDatabase& db, const Dialect& dialect) {
     QStringList present;
-    QSqlQuery names = runOrThrow(db, sql::listTables());
+    QSqlQuery names = runOrThrow(db, dialect.listTables());
     while (names.next())
         present << names.value(0).toString();
     if (names.lastError().isValid())
         throw SqlFailure(names.lastError());
 
-    std::vector<FoundTable> found;
+    Found found;
+    found.empty = present.isEmpty();
+    const QString key = dialect.key();
+    const bool needsKey = !dialect.keyColumnDefinition().isEmpty();
     for (const Table& table : tables()) {
         FoundTable f;
         for (const QString& name : present) {
-            if (sameName(name, table.name))
+            if (name.compare(table.name, dialect.nameCase()) == 0)
                 f.name = name;
         }
         if (!f.name.isEmpty()) {
-            QSqlQuery info = runOrThrow(db, sql::tableColumns(f.name));
-            while (info.next())
-                f.columns << info.value(1).toString();
+            QSqlQuery info = runOrThrow(db, dialect.tableColumns(), {f.name});
+            f.keyed = !needsKey;
+            while (info.next()) {
+                const QString column = info.value(0).toString();
+                if (needsKey && column == key)
+                    f.keyed = true;
+                else
+                    f.columns << column;
+            }
         }
-        found.push_back(f);
+        found.tables.push_back(f);
     }
     return found;
 }
 
+int layoutOf(const QSqlDatabase& db, const Dialect& dialect) {
+    QSqlQuery query = runOrThrow(db, dialect.layout());
+    return query.next() ? query.value(0).toInt() : 0;
+}
+
 QString problemWith(const std::vector<FoundTable>& found) {
+    for (std::size_t i = 0; i < tables().size(); ++i) {
+        if (!found.at(i).name.isEmpty() && !found.at(i).keyed)
+            return QStringLiteral("the table \"%1\" has lost its key column").arg(found.at(i).name);
+    }
     for (std::size_t i = 0; i < tables().size(); ++i) {
         const Table& table = tables()[i];
         const FoundTable& f = found.at(i);
@@ -101,13 +123,21 @@ QString problemWith(const std::vector<FoundTable>& found) {
     return {};
 }
 
-void create(QSqlDatabase& db) {
+void create(QSqlDatabase& db, const Dialect& dialect) {
     auto run = [&db](const QString& text) { runOrThrow(db, text); };
     if (!db.transaction())
         throw SqlFailure(db.lastError());
     try {
-        for (const Table& table : tables())
-            run(table.createText);
+        QStringList names;
+        for (const Table& table : tables()) {
+            run(QStringLiteral("CREATE TABLE ") + sql::quoteIdentifier(table.name) +
+                QStringLiteral(" (") + table.columnDefinitions + dialect.keyColumnDefinition() +
+                QStringLiteral(")"));
+            names << table.name;
+        }
+        for (const QString& extra : dialect.bookExtras(names))
+            run(extra);
+        run(dialect.setLayout(kLayout));
         run(sql::insertDefaultRow(kIni));
         run(sql::insertDefaultRow(kReturnAddresses));
     } catch (...) {

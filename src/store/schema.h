@@ -5,7 +5,15 @@
 #include <QStringList>
 #include <vector>
 
+namespace ravelbook {
+class Dialect;
+}
+
 namespace ravelbook::schema {
+
+// The layout of the tables this program makes; a book of a later layout was
+// made by a newer Ravelbook and is not opened.
+inline constexpr int kLayout = 1;
 
 inline const QString kAddresses = QStringLiteral("Addresses");
 inline const QString kReturnAddresses = QStringLiteral("Return Addresses");
@@ -13,8 +21,8 @@ inline const QString kIni = QStringLiteral("Ini");
 
 struct Table {
     QString name;
-    QStringList columns; // in file order; the first one is field 0
-    QString createText;
+    QStringList columns;       // in file order; the first one is field 0
+    QString columnDefinitions; // inside the brackets of CREATE TABLE
 };
 
 // The three tables of an address book with the columns the program relies on.
@@ -26,19 +34,31 @@ QString groupColumn(int group);
 // columns in file order. The name is empty when the file lacks the table.
 struct FoundTable {
     QString name;
-    QStringList columns;
+    QStringList columns; // without the engine's key column
+    bool keyed = true;   // has the key column the engine needs
 };
 
-// Reads how the file holds the three tables, in the order of tables(). Table
-// names match without regard to case. Throws StoreError carrying the engine's
-// error when the file can't be read (not SQLite, locked, damaged).
-std::vector<FoundTable> read(const QSqlDatabase& db);
+// What a database holds: the three tables as found, and whether it holds any table at all.
+struct Found {
+    std::vector<FoundTable> tables;
+    bool empty = true;
+};
+
+// Reads how the book holds the three tables, in the order of tables(). Table
+// names match without regard to case where the engine's names do. Throws
+// SqlFailure carrying the engine's error when the book can't be read (not
+// SQLite, locked, damaged).
+Found read(const QSqlDatabase& db, const Dialect& dialect);
 
 // Why the tables found are not an address book, or an empty text when they are
 // one. Extra tables and columns are fine.
 QString problemWith(const std::vector<FoundTable>& found);
 
-// Creates the three tables, one Ini row (adjustment 0) and one empty return address.
-void create(QSqlDatabase& db);
+// The layout number a book carries.
+int layoutOf(const QSqlDatabase& db, const Dialect& dialect);
+
+// Creates the three tables, one Ini row (adjustment 0) and one empty return
+// address, in one transaction.
+void create(QSqlDatabase& db, const Dialect& dialect);
 
 } // namespace ravelbook::schema

@@ -1,31 +1,36 @@
 #include "store/statements.h"
 
+#include "store/dialect.h"
+
 #include <QRegularExpression>
 
 namespace ravelbook::sql {
 
 namespace {
 
-// "NOT Name = Null" of the original texts is written in SQLite's form.
-const QString kNamedBase =
-    QStringLiteral("SELECT * FROM Addresses WHERE NOT Name = '' AND Name IS NOT NULL");
+// "NOT Name = Null" of the original texts is written in standard SQL; names
+// are quoted, so that a server, which folds bare names to lower case, finds them.
+const QString kNamed = QStringLiteral("NOT \"Name\" = '' AND \"Name\" IS NOT NULL");
+const QString kFromAddresses = QStringLiteral("SELECT * FROM \"Addresses\"");
 
 } // namespace
 
 RecordSource selectAllAddresses() {
-    return {QStringLiteral("SELECT * FROM Addresses"), {}};
+    return {kFromAddresses, {}};
 }
 
-RecordSource selectNamedAddresses() {
-    return {kNamedBase + QStringLiteral(" ORDER BY Name"), {}};
+RecordSource selectNamedAddresses(const Dialect& dialect) {
+    return {kFromAddresses + QStringLiteral(" WHERE ") + kNamed + QStringLiteral(" ORDER BY ") +
+                dialect.nameOrder(),
+            {}};
 }
 
 RecordSource selectAddressesNamed(const QString& name) {
-    return {QStringLiteral("SELECT * FROM Addresses WHERE Name = ?"), {name}};
+    return {kFromAddresses + QStringLiteral(" WHERE \"Name\" = ?"), {name}};
 }
 
-RecordSource selectAllAddressesByName() {
-    return {QStringLiteral("SELECT * FROM ADDRESSES ORDER BY Name"), {}};
+RecordSource selectAllAddressesByName(const Dialect& dialect) {
+    return {kFromAddresses + QStringLiteral(" ORDER BY ") + dialect.nameOrder(), {}};
 }
 
 namespace {
@@ -35,61 +40,93 @@ QString groupCondition(const GroupChoice& groups) {
     QStringList terms;
     for (int k = 0; k < kGroupCount; ++k) {
         if (groups[k])
-            terms << QStringLiteral("[%1] = -1").arg(k);
+            terms << QStringLiteral("\"%1\" = -1").arg(k);
     }
-    const QString named = QStringLiteral("NOT Name = '' AND Name IS NOT NULL");
     if (terms.isEmpty())
-        return named;
+        return kNamed;
     // The brackets keep the name test in force for every chosen group.
-    return named + QStringLiteral(" AND (") + terms.join(QStringLiteral(" OR ")) +
+    return kNamed + QStringLiteral(" AND (") + terms.join(QStringLiteral(" OR ")) +
            QStringLiteral(")");
 }
 
-const QString kPrintedLines =
-    QStringLiteral("SELECT Name, Address, \"City State Zip\", Country, Contact FROM Addresses");
+const QString kPrintedLines = QStringLiteral("SELECT \"Name\", \"Address\", \"City State Zip\", "
+                                             "\"Country\", \"Contact\" FROM \"Addresses\"");
+
+QString marks(int count) {
+    QStringList all;
+    for (int i = 0; i < count; ++i)
+        all << QStringLiteral("?");
+    return all.join(QStringLiteral(", "));
+}
+
+QString columnList(const QStringList& columns) {
+    QStringList quoted;
+    for (const QString& column : columns)
+        quoted << quoteIdentifier(column);
+    return quoted.join(QStringLiteral(", "));
+}
+
+// The row of the bound key, while each of `compared` holds the value bound for it.
+QString unchangedRow(const Dialect& dialect, const QStringList& compared) {
+    QString condition = dialect.key() + QStringLiteral(" = ?");
+    for (const QString& column : compared)
+        condition += QStringLiteral(" AND ") + quoteIdentifier(column) + QLatin1Char(' ') +
+                     dialect.sameValue() + QStringLiteral(" ?");
+    return condition;
+}
 
 } // namespace
 
 RecordSource selectGroups(const GroupChoice& groups) {
-    return {QStringLiteral("SELECT * FROM Addresses WHERE ") + groupCondition(groups), {}};
+    return {kFromAddresses + QStringLiteral(" WHERE ") + groupCondition(groups), {}};
 }
 
 RecordSource countGroupMembers(const GroupChoice& groups) {
-    return {QStringLiteral("SELECT COUNT(*) FROM Addresses WHERE ") + groupCondition(groups), {}};
-}
-
-RecordSource printedGroupMembers(const GroupChoice& groups, int skip) {
-    return {kPrintedLines + QStringLiteral(" WHERE ") + groupCondition(groups) +
-                QStringLiteral(" ORDER BY _rowid_ LIMIT -1 OFFSET ?"),
-            {skip}};
-}
-
-RecordSource printedRecord(qint64 key) {
-    return {kPrintedLines + QStringLiteral(" WHERE _rowid_ = ?"), {key}};
-}
-
-RecordSource firstGroupMemberNamed(const GroupChoice& groups, const QString& name) {
-    return {QStringLiteral("SELECT _rowid_ FROM Addresses WHERE ") + groupCondition(groups) +
-                QStringLiteral(" AND Name = ? ORDER BY _rowid_ LIMIT 1"),
-            {name}};
-}
-
-RecordSource selectReturnAddressLines() {
-    return {QStringLiteral("SELECT Name, Address, \"City State Zip\" FROM \"Return Addresses\" "
-                           "ORDER BY _rowid_"),
+    return {QStringLiteral("SELECT COUNT(*) FROM \"Addresses\" WHERE ") + groupCondition(groups),
             {}};
 }
 
-RecordSource selectStoredAdjustment() {
-    return {QStringLiteral("SELECT VerticalAdjustment FROM Ini ORDER BY _rowid_ LIMIT 1"), {}};
+RecordSource printedGroupMembers(const Dialect& dialect, const GroupChoice& groups, int skip) {
+    return {kPrintedLines + QStringLiteral(" WHERE ") + groupCondition(groups) +
+                QStringLiteral(" ORDER BY ") + dialect.key() + QLatin1Char(' ') +
+                dialect.skipRows(),
+            {skip}};
+}
+
+RecordSource printedRecord(const Dialect& dialect, qint64 key) {
+    return {kPrintedLines + QStringLiteral(" WHERE ") + dialect.key() + QStringLiteral(" = ?"),
+            {key}};
+}
+
+RecordSource firstGroupMemberNamed(const Dialect& dialect, const GroupChoice& groups,
+                                   const QString& name) {
+    return {QStringLiteral("SELECT ") + dialect.key() +
+                QStringLiteral(" FROM \"Addresses\" WHERE ") + groupCondition(groups) +
+                QStringLiteral(" AND \"Name\" = ? ORDER BY ") + dialect.key() +
+                QStringLiteral(" LIMIT 1"),
+            {name}};
+}
+
+RecordSource selectReturnAddressLines(const Dialect& dialect) {
+    return {QStringLiteral("SELECT \"Name\", \"Address\", \"City State Zip\" FROM "
+                           "\"Return Addresses\" ORDER BY ") +
+                dialect.key(),
+            {}};
+}
+
+RecordSource selectStoredAdjustment(const Dialect& dialect) {
+    return {QStringLiteral("SELECT \"VerticalAdjustment\" FROM \"Ini\" ORDER BY ") + dialect.key() +
+                QStringLiteral(" LIMIT 1"),
+            {}};
 }
 
 RecordSource selectNothing() {
-    return {QStringLiteral("SELECT * FROM Addresses WHERE Name = 'xxxxxxxxxxxx'"), {}};
+    return {kFromAddresses + QStringLiteral(" WHERE \"Name\" = 'xxxxxxxxxxxx'"), {}};
 }
 
 RecordSource deleteUnnamedAddresses() {
-    return {QStringLiteral("DELETE FROM Addresses WHERE Name IS NULL OR Name = ''"), {}};
+    return {QStringLiteral("DELETE FROM \"Addresses\" WHERE \"Name\" IS NULL OR \"Name\" = ''"),
+            {}};
 }
 
 RecordSource selectTable(const QString& table) {
@@ -110,51 +147,47 @@ QString quoteIdentifier(const QString& name) {
     return QLatin1Char('"') + inner + QLatin1Char('"');
 }
 
-QString keysOf(const QString& recordSourceText, const QString& column) {
+QString keysOf(const Dialect& dialect, const QString& recordSourceText, const QString& column) {
     static const QRegularExpression selectStar(QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+(.+)$)"),
                                                QRegularExpression::CaseInsensitiveOption |
                                                    QRegularExpression::DotMatchesEverythingOption);
     const auto match = selectStar.match(recordSourceText);
     if (!match.hasMatch())
         return {};
-    return QStringLiteral("SELECT _rowid_, ") + quoteIdentifier(column) + QStringLiteral(" FROM ") +
-           match.captured(1);
+    return QStringLiteral("SELECT ") + dialect.key() + QStringLiteral(", ") +
+           quoteIdentifier(column) + QStringLiteral(" FROM ") + match.captured(1);
 }
 
-QString selectRow(const QString& table) {
-    return QStringLiteral("SELECT * FROM ") + quoteIdentifier(table) +
-           QStringLiteral(" WHERE _rowid_ = ?");
+QString selectRows(const Dialect& dialect, const QString& table, const QStringList& columns,
+                   int count) {
+    return QStringLiteral("SELECT ") + dialect.key() + QStringLiteral(", ") + columnList(columns) +
+           QStringLiteral(" FROM ") + quoteIdentifier(table) + QStringLiteral(" WHERE ") +
+           dialect.key() + QStringLiteral(" IN (") + marks(count) + QStringLiteral(")");
 }
 
-QString selectRows(const QString& table, int count) {
-    QStringList marks;
-    for (int i = 0; i < count; ++i)
-        marks << QStringLiteral("?");
-    return QStringLiteral("SELECT _rowid_, * FROM ") + quoteIdentifier(table) +
-           QStringLiteral(" WHERE _rowid_ IN (") + marks.join(QStringLiteral(", ")) +
-           QStringLiteral(")");
-}
-
-QString updateRow(const QString& table, const QStringList& columns) {
+QString updateRow(const Dialect& dialect, const QString& table, const QStringList& columns,
+                  const QStringList& compared) {
     QStringList assignments;
     for (const QString& column : columns)
         assignments << quoteIdentifier(column) + QStringLiteral(" = ?");
     return QStringLiteral("UPDATE ") + quoteIdentifier(table) + QStringLiteral(" SET ") +
-           assignments.join(QStringLiteral(", ")) + QStringLiteral(" WHERE _rowid_ = ?");
+           assignments.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") +
+           unchangedRow(dialect, compared);
 }
 
-QString insertRow(const QString& table, const QStringList& columns) {
-    if (columns.isEmpty())
-        return insertDefaultRow(table);
-    QStringList quoted;
-    QStringList marks;
-    for (const QString& column : columns) {
-        quoted << quoteIdentifier(column);
-        marks << QStringLiteral("?");
-    }
+QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns) {
+    const QString values = columns.isEmpty() ? QStringLiteral(" DEFAULT VALUES")
+                                             : QStringLiteral(" (") + columnList(columns) +
+                                                   QStringLiteral(") VALUES (") +
+                                                   marks(int(columns.size())) + QStringLiteral(")");
+    return QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + values +
+           QStringLiteral(" RETURNING ") + dialect.key();
+}
+
+QString insertValues(const QString& table, const QStringList& columns) {
     return QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" (") +
-           quoted.join(QStringLiteral(", ")) + QStringLiteral(") VALUES (") +
-           marks.join(QStringLiteral(", ")) + QStringLiteral(")");
+           columnList(columns) + QStringLiteral(") VALUES (") + marks(int(columns.size())) +
+           QStringLiteral(")");
 }
 
 QString insertDefaultRow(const QString& table) {
@@ -162,17 +195,9 @@ QString insertDefaultRow(const QString& table) {
            QStringLiteral(" DEFAULT VALUES");
 }
 
-QString deleteRow(const QString& table) {
-    return QStringLiteral("DELETE FROM ") + quoteIdentifier(table) +
-           QStringLiteral(" WHERE _rowid_ = ?");
-}
-
-QString tableColumns(const QString& table) {
-    return QStringLiteral("PRAGMA table_info(") + quoteIdentifier(table) + QStringLiteral(")");
-}
-
-QString listTables() {
-    return QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'");
+QString deleteRow(const Dialect& dialect, const QString& table, const QStringList& compared) {
+    return QStringLiteral("DELETE FROM ") + quoteIdentifier(table) + QStringLiteral(" WHERE ") +
+           unchangedRow(dialect, compared);
 }
 
 } // namespace ravelbook::sql

@@ -5,7 +5,12 @@
 #include <QStringList>
 #include <QVariantList>
 
-// Every SQL text the program issues. Handlers and data sources take their
+namespace ravelbook {
+class Dialect;
+}
+
+// Every SQL text the program issues, in words both engines read; the few
+// differences come from the book's Dialect. Handlers and data sources take their
 // statements from here and nowhere else; values from the user are always bound
 // as parameters, never spliced into the text.
 namespace ravelbook::sql {
@@ -26,24 +31,25 @@ using GroupChoice = std::array<bool, kGroupCount>;
 // Start-up: the whole table, in the engine's order.
 RecordSource selectAllAddresses();
 // The name list: named records in name order.
-RecordSource selectNamedAddresses();
+RecordSource selectNamedAddresses(const Dialect& dialect);
 // Choosing a name, re-selecting after Enter Changes, single-record printing.
 RecordSource selectAddressesNamed(const QString& name);
 // After a record is deleted: the whole table in name order, unnamed rows included.
-RecordSource selectAllAddressesByName();
+RecordSource selectAllAddressesByName(const Dialect& dialect);
 // Named members of the chosen groups. Without any group it is just the base text.
 RecordSource selectGroups(const GroupChoice& groups);
 // Printing reads only the lines it prints, in the book's order: how many named
 // members the groups have, and their lines from the `skip`+1-th on.
 RecordSource countGroupMembers(const GroupChoice& groups);
-RecordSource printedGroupMembers(const GroupChoice& groups, int skip);
+RecordSource printedGroupMembers(const Dialect& dialect, const GroupChoice& groups, int skip);
 // The printed lines of the record with this key.
-RecordSource printedRecord(qint64 key);
+RecordSource printedRecord(const Dialect& dialect, qint64 key);
 // The key of the first named member of the groups with exactly this name.
-RecordSource firstGroupMemberNamed(const GroupChoice& groups, const QString& name);
+RecordSource firstGroupMemberNamed(const Dialect& dialect, const GroupChoice& groups,
+                                   const QString& name);
 // The sender lines of every return address, and the stored vertical adjustment.
-RecordSource selectReturnAddressLines();
-RecordSource selectStoredAdjustment();
+RecordSource selectReturnAddressLines(const Dialect& dialect);
+RecordSource selectStoredAdjustment(const Dialect& dialect);
 // Empties the grid when no group is chosen.
 RecordSource selectNothing();
 // Shut-down purge of unnamed records.
@@ -57,17 +63,23 @@ bool anyGroup(const GroupChoice& groups);
 // Statements the data sources derive from a record source or issue on one row.
 // A record source is either a bare table name or "SELECT * FROM ...".
 QString quoteIdentifier(const QString& name);
-// The keys of a record set: rowid and one column, same rows and order as the record source.
+// The keys of a record set and one column, same rows and order as the record source.
 // Returns an empty text when the record source is not of a form the data sources read.
-QString keysOf(const QString& recordSourceText, const QString& column);
-QString selectRow(const QString& table);
+QString keysOf(const Dialect& dialect, const QString& recordSourceText, const QString& column);
 // Rows by key, `count` keys at a time; each row starts with its key.
-QString selectRows(const QString& table, int count);
-QString updateRow(const QString& table, const QStringList& columns);
-QString insertRow(const QString& table, const QStringList& columns);
+QString selectRows(const Dialect& dialect, const QString& table, const QStringList& columns,
+                   int count);
+// Writes `columns` of the row whose key is bound after them, only while every
+// column of `compared` still holds the value bound for it last: a row someone
+// else changed since it was read is left alone (no row is affected).
+QString updateRow(const Dialect& dialect, const QString& table, const QStringList& columns,
+                  const QStringList& compared);
+// Adds a row and gives back its key.
+QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns);
 QString insertDefaultRow(const QString& table);
-QString deleteRow(const QString& table);
-QString tableColumns(const QString& table);
-QString listTables();
+// Adds a row, for many rows in a row: nothing comes back.
+QString insertValues(const QString& table, const QStringList& columns);
+// Deletes the row of the key bound first while `compared` hold the values bound after it.
+QString deleteRow(const Dialect& dialect, const QString& table, const QStringList& compared);
 
 } // namespace ravelbook::sql

@@ -37,6 +37,13 @@ public:
         QString pdfFile;
     };
     virtual std::optional<PrinterChoice> choosePrinter() { return std::nullopt; }
+    // A password, not shown as it is typed; nothing when cancelled.
+    virtual std::optional<QString> password(const QString& /*text*/, const QString& /*title*/) {
+        return std::nullopt;
+    }
+    // Asks for the host, port, database and user of a server book and gives its
+    // connection URI; nothing when cancelled. `suggested` fills the boxes.
+    virtual std::optional<QString> serverBook(const QString& /*suggested*/) { return std::nullopt; }
 };
 
 // Title of the boxes that report a failure to the user.

@@ -123,7 +123,7 @@ void frmMailForm::connectGrid() {
 }
 
 void frmMailForm::FillComboBox() {
-    Data1->setRecordSource(sql::selectNamedAddresses());
+    Data1->setRecordSource(sql::selectNamedAddresses(db_.dialect()));
     Data1->refresh();
     nameList_->setStringList({});
     nameListKeys_.clear();
@@ -193,7 +193,7 @@ bool frmMailForm::savePendingEdits() {
 void frmMailForm::Form_QueryUnload() {
     if (db_.damaged())
         return; // a damaged file is not written to
-    skipOnFailure([this] { Database::runDirect(db_.path(), sql::deleteUnnamedAddresses()); });
+    skipOnFailure([this] { db_.runDirect(sql::deleteUnnamedAddresses()); });
 }
 
 void frmMailForm::Form_Unload() {

@@ -1,11 +1,14 @@
 // Books chosen from the File menu: a new one, another one, the last few opened.
 #include "settings/choices.h"
+#include "store/book_location.h"
 #include "store/database.h"
+#include "window/book_opening.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -16,7 +19,7 @@ namespace {
 const char* const kRecentBookName = "actRecentBook";
 
 QString absolute(const QString& path) {
-    return QFileInfo(path).absoluteFilePath();
+    return canonicalBook(path);
 }
 
 } // namespace
@@ -36,7 +39,7 @@ void frmMailForm::buildBookMenu() {
     menuFile->insertAction(booksEnd(), actOpenBook);
     menuFile->insertSeparator(booksEnd());
     connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
-    const QString folder = QFileInfo(db_.path()).absolutePath();
+    const QString folder = db_.isServer() ? QDir::homePath() : QFileInfo(db_.path()).absolutePath();
     connect(actNewBook, &QAction::triggered, this, [this, folder] {
         QString path = dialogs_.bookFileName(Dialogs::BookUse::Create,
                                              QStringLiteral("New Address Book"), folder);
@@ -85,11 +88,12 @@ void frmMailForm::openBook(const QString& path) {
 void frmMailForm::switchToBook(QString path, bool askFirst) {
     runHandler(dialogs_, [&] {
         path = absolute(path);
-        if (askFirst && !QFileInfo::exists(path) && !askToCreateBook(dialogs_, path))
+        if (askFirst && !isServerBook(path) && !QFileInfo::exists(path) &&
+            !askToCreateBook(dialogs_, path))
             return;
         // Made, or found wanting, while this window still stands: a file that is
         // no address book is reported here and the user carries on with this one.
-        { const Database book(path); }
+        { const Database book(path, windowOpening(dialogs_)); }
         if (close())
             Q_EMIT bookChosen(path);
     });

@@ -55,7 +55,7 @@ void frmMailForm::keepChoices() {
     kept.windowGeometry = saveGeometry();
     kept.pdfFolder = ownDestination_->pdfFolder();
     choices::save(settings_, kept);
-    choices::rememberBook(settings_, QFileInfo(db_.path()).absoluteFilePath());
+    choices::rememberBook(settings_, db_.path());
 }
 
 } // namespace ravelbook

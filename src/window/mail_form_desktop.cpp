@@ -95,8 +95,7 @@ void frmMailForm::setUpDesktop() {
                                         "Keeps an address book and prints it onto labels, "
                                         "envelopes, cards and fliers.\n\n"
                                         "Address book: %2")
-                             .arg(QStringLiteral(RAVELBOOK_VERSION),
-                                  QDir::toNativeSeparators(absolute(db_.path()))),
+                             .arg(QStringLiteral(RAVELBOOK_VERSION), db_.displayName()),
                          QStringLiteral("About Ravelbook"), Dialogs::Buttons::Ok);
     });
 

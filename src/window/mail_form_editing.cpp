@@ -1,6 +1,7 @@
 // Address editing on page "Names": choosing a name, adding, saving and deleting
 // the record that Data1 holds.
 #include "store/data_source.h"
+#include "store/database.h"
 #include "store/store_error.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
@@ -154,7 +155,7 @@ void frmMailForm::cmdDeleteRecord_Click() {
             return;
         Data1->remove();
         FillComboBox();
-        Data1->setRecordSource(sql::selectAllAddressesByName());
+        Data1->setRecordSource(sql::selectAllAddressesByName(db_.dialect()));
         Data1->refresh();
     });
 }

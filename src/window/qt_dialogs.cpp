@@ -1,5 +1,7 @@
 #include "window/qt_dialogs.h"
 
+#include "window/server_book_dialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -44,6 +46,21 @@ QString QtDialogs::prompt(const QString& text, const QString& title, const QStri
     const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, text,
                                                  QLineEdit::Normal, defaultText, &accepted);
     return accepted ? answer : QString();
+}
+
+std::optional<QString> QtDialogs::password(const QString& text, const QString& title) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, text,
+                                                 QLineEdit::Password, QString(), &accepted);
+    return accepted ? std::optional<QString>(answer) : std::nullopt;
+}
+
+std::optional<QString> QtDialogs::serverBook(const QString& suggested) {
+    ServerBookDialog dialog(QApplication::activeWindow());
+    dialog.setUri(suggested);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.uri();
 }
 
 QString QtDialogs::saveFileName(const QString& title, const QString& suggested) {

@@ -13,6 +13,8 @@ public:
     QString saveFileName(const QString& title, const QString& suggested) override;
     QString bookFileName(BookUse use, const QString& title, const QString& folder) override;
     std::optional<PrinterChoice> choosePrinter() override;
+    std::optional<QString> password(const QString& text, const QString& title) override;
+    std::optional<QString> serverBook(const QString& suggested) override;
 };
 
 } // namespace ravelbook

@@ -44,7 +44,7 @@ protected:
 };
 
 TEST_F(DataSourceTest, MovesThroughTheRecordSetAndReportsItsEnds) {
-    open(sql::selectAllAddressesByName());
+    open(sql::selectAllAddressesByName(db->dialect()));
     EXPECT_EQ(source->recordCount(), 4);
     EXPECT_FALSE(source->bof());
     EXPECT_EQ(source->field(0).toString(), QStringLiteral("Jones, Ann"));
@@ -97,7 +97,7 @@ TEST_F(DataSourceTest, ChangedRowIsWrittenBeforeTheSourceLeavesIt) {
     EXPECT_EQ(addresses().value(0).toString(), QStringLiteral("moved away"));
 
     source->setField(QStringLiteral("Address"), QStringLiteral("new record source"));
-    open(sql::selectNamedAddresses());
+    open(sql::selectNamedAddresses(db->dialect()));
     EXPECT_EQ(addresses().value(1).toString(), QStringLiteral("new record source"));
 }
 
@@ -194,7 +194,7 @@ TEST_F(DataSourceTest, CountsAreNotCutToSixteenBits) {
     book.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
                              "WHERE i < 40000) INSERT INTO Addresses (Name) "
                              "SELECT printf('Person %05d', i) FROM n"));
-    open(sql::selectNamedAddresses());
+    open(sql::selectNamedAddresses(db->dialect()));
     EXPECT_EQ(source->recordCount(), 40004);
     EXPECT_EQ(source->firstFields().size(), 40004);
     source->moveLast();
@@ -213,19 +213,19 @@ TEST_F(DataSourceTest, ReadingAheadGivesTheSameRowsInTheRecordSetsOrder) {
             seen << source->field(0).toString() + QLatin1Char('|') + source->field(1).toString();
         return seen;
     };
-    open(sql::selectAllAddressesByName());
+    open(sql::selectAllAddressesByName(db->dialect()));
     const QStringList plain = walk();
     ASSERT_EQ(plain.size(), 13);
 
     for (const int block : {1, 3, 13, 50}) {
         SCOPED_TRACE(block);
-        open(sql::selectAllAddressesByName());
+        open(sql::selectAllAddressesByName(db->dialect()));
         {
             const DataSource::ReadAhead ahead(*source, block);
             EXPECT_EQ(walk(), plain);
         }
         // Afterwards the current row is read fresh again.
-        open(sql::selectAllAddressesByName());
+        open(sql::selectAllAddressesByName(db->dialect()));
         book.exec(
             QStringLiteral("UPDATE Addresses SET Notes = 'moved' WHERE Name = 'O''Brien, Pat'"));
         source->moveTo(2);
@@ -233,7 +233,7 @@ TEST_F(DataSourceTest, ReadingAheadGivesTheSameRowsInTheRecordSetsOrder) {
         book.exec(QStringLiteral("UPDATE Addresses SET Notes = NULL"));
     }
 
-    open(sql::selectAllAddressesByName());
+    open(sql::selectAllAddressesByName(db->dialect()));
     const DataSource::ReadAhead ahead(*source, 4);
     book.exec(QStringLiteral("DELETE FROM Addresses WHERE Name = 'Person 5'"));
     QStringList seen = walk();

@@ -1,3 +1,5 @@
+#include "store/postgres/postgres_dialect.h"
+#include "store/sqlite/sqlite_dialect.h"
 #include "store/statements.h"
 #include "support/temp_book.h"
 
@@ -10,7 +12,7 @@ using testing::Person;
 using testing::TempBook;
 
 const QString kBase =
-    QStringLiteral("SELECT * FROM Addresses WHERE NOT Name = '' AND Name IS NOT NULL");
+    QStringLiteral("SELECT * FROM \"Addresses\" WHERE NOT \"Name\" = '' AND \"Name\" IS NOT NULL");
 
 sql::GroupChoice groups(std::initializer_list<int> chosen) {
     sql::GroupChoice choice{};
@@ -27,11 +29,11 @@ struct GroupQueryCase {
 TEST(GroupQuery, TermsFollowColumnOrderWithOneAndAndBrackets) {
     const GroupQueryCase cases[] = {
         {{}, ""},
-        {{0}, " AND ([0] = -1)"},
-        {{17}, " AND ([17] = -1)"},
-        {{0, 2}, " AND ([0] = -1 OR [2] = -1)"},
-        {{5, 3}, " AND ([3] = -1 OR [5] = -1)"},
-        {{0, 9, 17}, " AND ([0] = -1 OR [9] = -1 OR [17] = -1)"},
+        {{0}, " AND (\"0\" = -1)"},
+        {{17}, " AND (\"17\" = -1)"},
+        {{0, 2}, " AND (\"0\" = -1 OR \"2\" = -1)"},
+        {{5, 3}, " AND (\"3\" = -1 OR \"5\" = -1)"},
+        {{0, 9, 17}, " AND (\"0\" = -1 OR \"9\" = -1 OR \"17\" = -1)"},
     };
     for (const auto& c : cases) {
         sql::GroupChoice choice{};
@@ -46,7 +48,7 @@ TEST(GroupQuery, AllEighteenGroups) {
     sql::GroupChoice all{};
     all.fill(true);
     const QString text = sql::selectGroups(all).text;
-    EXPECT_TRUE(text.endsWith(QStringLiteral("[16] = -1 OR [17] = -1)")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\"16\" = -1 OR \"17\" = -1)")));
     EXPECT_EQ(text.count(QStringLiteral(" OR ")), 17);
 }
 
@@ -57,11 +59,13 @@ TEST(Statements, NamesAreBoundNeverSpliced) {
 }
 
 TEST(Statements, KeysKeepTheRecordSourceRowsAndOrder) {
-    EXPECT_EQ(sql::keysOf(QStringLiteral("SELECT * FROM ADDRESSES ORDER BY Name"), "Name"),
+    const SqliteDialect sqlite;
+    EXPECT_EQ(sql::keysOf(sqlite, QStringLiteral("SELECT * FROM ADDRESSES ORDER BY Name"), "Name"),
               QStringLiteral("SELECT _rowid_, \"Name\" FROM ADDRESSES ORDER BY Name"));
-    EXPECT_EQ(sql::keysOf(sql::selectTable(QStringLiteral("Return Addresses")).text, "Name"),
-              QStringLiteral("SELECT _rowid_, \"Name\" FROM \"Return Addresses\""));
-    EXPECT_TRUE(sql::keysOf(QStringLiteral("DELETE FROM Addresses"), "Name").isEmpty());
+    EXPECT_EQ(sql::keysOf(PostgresDialect(),
+                          sql::selectTable(QStringLiteral("Return Addresses")).text, "Name"),
+              QStringLiteral("SELECT ravelbook_key, \"Name\" FROM \"Return Addresses\""));
+    EXPECT_TRUE(sql::keysOf(sqlite, QStringLiteral("DELETE FROM Addresses"), "Name").isEmpty());
 }
 
 // The statements run against a real file and select what the window relies on.
@@ -96,12 +100,12 @@ protected:
 
 TEST_F(StatementsOnFile, NameListHoldsNamedRecordsInNameOrder) {
     EXPECT_EQ(
-        names(sql::selectNamedAddresses()),
+        names(sql::selectNamedAddresses(db->dialect())),
         (QStringList{"Adams, Zoe", "Jones, Ann", "O'Brien, Pat", "Smith, John", "xxxxxxxxxxxx"}));
 }
 
 TEST_F(StatementsOnFile, WholeTableInNameOrderKeepsUnnamedRows) {
-    EXPECT_EQ(names(sql::selectAllAddressesByName()),
+    EXPECT_EQ(names(sql::selectAllAddressesByName(db->dialect())),
               (QStringList{"<null>", "", "Adams, Zoe", "Jones, Ann", "O'Brien, Pat", "Smith, John",
                            "xxxxxxxxxxxx"}));
     EXPECT_EQ(names(sql::selectAllAddresses()).size(), 7);
@@ -127,7 +131,7 @@ TEST_F(StatementsOnFile, SentinelSelectsOnlyTheTwelveXRecord) {
 }
 
 TEST_F(StatementsOnFile, PurgeDeletesEmptyAndNullNamesOnly) {
-    Database::runDirect(book.path(), sql::deleteUnnamedAddresses());
+    db->runDirect(sql::deleteUnnamedAddresses());
     EXPECT_EQ(book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(), 5);
     EXPECT_EQ(
         book.value(QStringLiteral("SELECT count(*) FROM Addresses WHERE Name IS NULL OR Name = ''"))

@@ -303,7 +303,7 @@ TEST_F(AddressEditing, DeletingTheLastNamedRecordLeavesAnEmptyListAndShowsWhatRe
         QTest::mouseClick(form->cmdDeleteRecord, Qt::LeftButton);
         EXPECT_TRUE(nameList().isEmpty());
         EXPECT_EQ(form->txtAddress[1]->text(), QLatin1String(remaining));
-        EXPECT_EQ(form->Data1->recordSource(), sql::selectAllAddressesByName());
+        EXPECT_EQ(form->Data1->recordSource(), sql::selectAllAddressesByName(db->dialect()));
     }
     EXPECT_TRUE(fileRows().isEmpty());
     // Nothing left: the user is told so instead of being asked.

@@ -148,7 +148,7 @@ TEST_F(DataControls, GridCurrentRowIsTheGridSourcesCurrentRecord) {
                     {QStringLiteral("Jones, Ann")},
                     {QStringLiteral("Adams, Zoe")}});
     form->SSTab1->setCurrentIndex(1);
-    form->datGrid->setRecordSource(sql::selectNamedAddresses());
+    form->datGrid->setRecordSource(sql::selectNamedAddresses(db->dialect()));
     form->datGrid->refresh();
     EXPECT_EQ(form->TDBGridS1->currentIndex().row(), 0);
     EXPECT_EQ(form->TDBGridS1->model()->headerData(0, Qt::Vertical).toString(),
@@ -163,7 +163,7 @@ TEST_F(DataControls, GridCurrentRowIsTheGridSourcesCurrentRecord) {
 TEST_F(DataControls, GridThatCantReadItsRowsSaysSoOnce) {
     book.addPeople({{QStringLiteral("Smith, John")}, {QStringLiteral("Jones, Ann")}});
     form->SSTab1->setCurrentIndex(1);
-    form->datGrid->setRecordSource(sql::selectNamedAddresses());
+    form->datGrid->setRecordSource(sql::selectNamedAddresses(db->dialect()));
     form->datGrid->refresh();
     book.lock();
     form->TDBGridS1->model()->index(1, 1).data();
@@ -182,7 +182,7 @@ TEST_F(DataControls, GridEditThatTheBookRefusesIsReported) {
     EXPECT_FALSE(model->setData(model->index(0, 1), QStringLiteral("lost?")));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Ravelbook"));
-    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("deleted by another program")));
+    EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("deleted by someone else")));
 }
 
 } // namespace

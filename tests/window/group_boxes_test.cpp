@@ -17,7 +17,7 @@ namespace {
 using testing::FormFixture;
 
 const QString kBase =
-    QStringLiteral("SELECT * FROM Addresses WHERE NOT Name = '' AND Name IS NOT NULL");
+    QStringLiteral("SELECT * FROM \"Addresses\" WHERE NOT \"Name\" = '' AND \"Name\" IS NOT NULL");
 
 class GroupBoxes : public FormFixture {
 protected:
@@ -55,14 +55,14 @@ TEST_F(GroupBoxes, MailingsBoxesFilterTheGridByTheirGroups) {
         QStringList names;
     };
     const Case cases[] = {
-        {{35}, kBase + " AND ([0] = -1)", {"Able, Both", "Zed, Personal0"}},
-        {{18}, kBase + " AND ([17] = -1)", {"Last, Group17"}},
+        {{35}, kBase + " AND (\"0\" = -1)", {"Able, Both", "Zed, Personal0"}},
+        {{18}, kBase + " AND (\"17\" = -1)", {"Last, Group17"}},
         // Columns in order 0 to 17 whatever the order of the clicks; the name
         // test holds for every group.
         {{26, 35},
-         kBase + " AND ([0] = -1 OR [9] = -1)",
+         kBase + " AND (\"0\" = -1 OR \"9\" = -1)",
          {"Able, Both", "Mid, Business9", "Zed, Personal0"}},
-        {{35, 35}, "SELECT * FROM Addresses WHERE Name = 'xxxxxxxxxxxx'", {}},
+        {{35, 35}, "SELECT * FROM \"Addresses\" WHERE \"Name\" = 'xxxxxxxxxxxx'", {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.query.toStdString());

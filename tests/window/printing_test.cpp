@@ -34,7 +34,7 @@ namespace {
 using testing::FormFixture;
 using testing::RecordingDestination;
 
-const QString kBase = "SELECT * FROM Addresses WHERE NOT Name = '' AND Name IS NOT NULL";
+const QString kBase = R"(SELECT * FROM "Addresses" WHERE NOT "Name" = '' AND "Name" IS NOT NULL)";
 
 class Printing : public FormFixture {
 protected:
@@ -143,7 +143,7 @@ TEST_F(Printing, GroupRunPrintsTheGridsRecordsAndLeavesTheEditorOnTheQuery) {
 
     EXPECT_LE(refills.count(), 1);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(form->strSQL, kBase + " AND ([0] = -1 OR [3] = -1)");
+    EXPECT_EQ(form->strSQL, kBase + " AND (\"0\" = -1 OR \"3\" = -1)");
     QStringList names = drawnNames();
     names.sort();
     EXPECT_EQ(names, (QStringList{"John Smith", "Zoe Adams"}));

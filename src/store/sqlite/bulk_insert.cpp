@@ -5,6 +5,7 @@
 #include "store/store_error.h"
 
 #include <QSqlDriver>
+#include <QSqlError>
 #include <sqlite3.h>
 
 namespace ravelbook {
@@ -20,11 +21,17 @@ namespace {
 
 BulkInsert::BulkInsert(const Database& db, const QString& table, const QStringList& columns) {
     db.requireWritable();
-    const QString text = sql::insertRow(table, columns);
+    const QString text = sql::insertValues(table, columns);
     // The book's own connection, so the rows join the caller's transaction.
-    const QVariant handle = db.prepare(text).driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !handle.isValid())
-        throw StoreError(QStringLiteral("The address book is not an SQLite database."));
+    QSqlQuery prepared = db.prepare(text);
+    const QVariant handle = prepared.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !handle.isValid()) {
+        // Another engine: the driver's own prepared statement, row by row.
+        book_ = &db;
+        query_ = std::move(prepared);
+        row_.resize(columns.size());
+        return;
+    }
     db_ = *static_cast<sqlite3* const*>(handle.constData());
     if (sqlite3_prepare16_v2(db_, text.utf16(), -1, &statement_, nullptr) != SQLITE_OK)
         fail(db_);
@@ -35,6 +42,10 @@ BulkInsert::~BulkInsert() {
 }
 
 void BulkInsert::bindText(int column, const QString& text) {
+    if (query_) {
+        row_[column] = text;
+        return;
+    }
     // The book holds UTF-8; Qt's conversion is faster than SQLite's own.
     if (int(utf8_.size()) <= column)
         utf8_.resize(column + 1);
@@ -44,10 +55,22 @@ void BulkInsert::bindText(int column, const QString& text) {
 }
 
 void BulkInsert::bindInt(int column, int value) {
+    if (query_) {
+        row_[column] = value;
+        return;
+    }
     sqlite3_bind_int(statement_, column + 1, value);
 }
 
 void BulkInsert::add() {
+    if (query_) {
+        for (const QVariant& value : std::as_const(row_))
+            query_->addBindValue(value);
+        if (!query_->exec())
+            book_->fail(query_->lastError(),
+                        QStringLiteral("The address book could not do this: %1."));
+        return;
+    }
     const int result = sqlite3_step(statement_);
     sqlite3_reset(statement_);
     if (result != SQLITE_DONE)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <QByteArray>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <vector>
 
 struct sqlite3;
@@ -14,7 +17,8 @@ class Database;
 
 // Adds many rows to one table through SQLite's own interface: for an import of
 // many thousand records the driver's cost per bound value is most of the time.
-// Runs inside whatever transaction the caller holds.
+// Runs inside whatever transaction the caller holds. On a server book it uses
+// the driver's prepared statement instead.
 class BulkInsert {
 public:
     // Throws StoreError when the statement can't be prepared.
@@ -33,6 +37,10 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
     std::vector<QByteArray> utf8_; // the texts bound to the next row
+
+    const Database* book_ = nullptr;
+    std::optional<QSqlQuery> query_;
+    QVariantList row_;
 };
 
 } // namespace ravelbook

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "store/store_error.h"
+
+#include <QStringList>
+#include <QVariantList>
+
+namespace ravelbook {
+
+// A save refused because someone else changed or deleted the record after it
+// was read. What was typed stays with the data source; the message names the record.
+class RecordConflict : public StoreError {
+public:
+    enum class Kind { Changed, Deleted };
+
+    RecordConflict(Kind kind, const QString& recordName, const QStringList& columns,
+                   const QVariantList& theirs)
+        : StoreError(describe(kind, recordName)), kind_(kind), recordName_(recordName),
+          columns_(columns), theirs_(theirs) {}
+
+    Kind kind() const { return kind_; }
+    const QString& recordName() const { return recordName_; }
+    // The record as the other person left it (nothing when deleted), by column.
+    const QStringList& columns() const { return columns_; }
+    const QVariantList& theirs() const { return theirs_; }
+
+private:
+    static QString describe(Kind kind, const QString& name) {
+        const QString record = name.trimmed().isEmpty()
+                                   ? QStringLiteral("The record being edited")
+                                   : QStringLiteral("The record \"%1\"").arg(name);
+        return kind == Kind::Changed
+                   ? QStringLiteral("%1 was changed by someone else after you read it, so your "
+                                    "changes were not saved. What you typed is kept.")
+                         .arg(record)
+                   : QStringLiteral("%1 was deleted by someone else after you read it, so your "
+                                    "changes were not saved and the record is not made again. "
+                                    "What you typed is kept.")
+                         .arg(record);
+    }
+
+    Kind kind_;
+    QString recordName_;
+    QStringList columns_;
+    QVariantList theirs_;
+};
+
+} // namespace ravelbook

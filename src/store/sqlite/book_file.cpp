@@ -1,0 +1,174 @@
+#include "store/sqlite/book_file.h"
+
+#include "store/connection.h"
+#include "store/schema.h"
+#include "store/sql_failure.h"
+#include "store/sqlite/sqlite_dialect.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <unistd.h>
+
+namespace ravelbook::book_file {
+
+namespace {
+
+// Another program may hold the file for a moment; wait this long before reporting it.
+constexpr int kBusyTimeoutMs = 2000;
+
+quint32 bigEndian(const QByteArray& bytes, int at, int size) {
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i)
+        value = (value << 8) | quint8(bytes[at + i]);
+    return value;
+}
+
+// A file cut short (an interrupted copy) still shows its schema on the first
+// page, so compare its length with the size its SQLite header gives.
+bool isTruncated(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith("SQLite format 3"))
+        return false;
+    const quint32 changeCounter = bigEndian(header, 24, 4);
+    const quint32 validFor = bigEndian(header, 92, 4);
+    if (changeCounter != validFor)
+        return false; // written by an old library; the size field is not kept up to date
+    quint64 pageSize = bigEndian(header, 16, 2);
+    if (pageSize == 1)
+        pageSize = 65536;
+    const quint64 pages = bigEndian(header, 28, 4);
+    return quint64(file.size()) < pageSize * pages;
+}
+
+} // namespace
+
+schema::Found readTables(const QString& path, const QSqlDatabase& db) {
+    schema::Found found;
+    try {
+        found = schema::read(db, SqliteDialect());
+    } catch (const SqlFailure& failure) {
+        if (isBusy(failure.error()))
+            cantOpen(path, explain(failure.error()));
+        cantOpen(path, QStringLiteral("it is not a Ravelbook address book (%1)")
+                           .arg(failure.error().databaseText()));
+    }
+    const QString problem = schema::problemWith(found.tables);
+    if (!problem.isEmpty())
+        cantOpen(path, QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
+    if (schema::layoutOf(db, SqliteDialect()) > schema::kLayout)
+        cantOpen(path, QStringLiteral("it was made by a newer Ravelbook"));
+    return found;
+}
+
+QString connectOptions(bool readOnly) {
+    const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    return readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") + busy : busy;
+}
+
+void cantOpen(const QString& path, const QString& what) {
+    throw StoreError(QStringLiteral("The address book \"%1\" can't be opened: %2.")
+                         .arg(QDir::toNativeSeparators(path), what));
+}
+
+bool isEmptyFile(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() && info.size() == 0;
+}
+
+// Checks an existing file without any chance of writing to it.
+void checkExisting(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile())
+        cantOpen(path, QStringLiteral("it is not a file"));
+    if (!info.isReadable())
+        cantOpen(path, QStringLiteral("it is not readable"));
+    if (info.size() == 0)
+        cantOpen(path, QStringLiteral("it is an empty file, with no address book in it"));
+    if (isTruncated(path))
+        cantOpen(path, QStringLiteral("the file is damaged (it is shorter than it should be)"));
+    // After a crash a journal may be waiting to be rolled back, which a read-only
+    // connection can't do; that roll-back is the repair the file needs.
+    const bool journalWaiting = QFileInfo(path + QStringLiteral("-journal")).size() > 0;
+    Connection probe(QStringLiteral("QSQLITE"));
+    QSqlDatabase db = probe.handle();
+    db.setDatabaseName(path);
+    db.setConnectOptions(connectOptions(!journalWaiting));
+    if (!db.open())
+        cantOpen(path, explain(db.lastError()));
+    readTables(path, db);
+}
+
+namespace {
+
+void prepareFolder(const QString& path) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const bool newFolder = !QFileInfo::exists(folder);
+    if (!QDir().mkpath(folder))
+        cantOpen(path, QStringLiteral("its folder can't be created"));
+    // A folder made for the book is private to its owner, like the book.
+    if (newFolder)
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+void create(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const bool replacesEmptyFile = isEmptyFile(absolute);
+    if (QFileInfo::exists(absolute) && !replacesEmptyFile)
+        cantOpen(absolute, QStringLiteral("a file of that name is already there"));
+    prepareFolder(absolute);
+    // Owner-only rights from the start; SQLite's journal files take the book's rights.
+    QByteArray pattern = QFile::encodeName(QFileInfo(absolute).absolutePath() +
+                                           QStringLiteral("/.ravelbook-new-XXXXXX"));
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (fd < 0)
+        cantOpen(absolute, QString::fromLocal8Bit(strerror(errno)));
+    ::close(fd);
+    const QString temporary = QFile::decodeName(pattern);
+    try {
+        {
+            Connection connection(QStringLiteral("QSQLITE"));
+            QSqlDatabase db = connection.handle();
+            db.setDatabaseName(temporary);
+            db.setConnectOptions(connectOptions(false));
+            if (!db.open())
+                cantOpen(absolute, explain(db.lastError()));
+            schema::create(db, SqliteDialect());
+        }
+        const int done = ::open(pattern.constData(), O_RDONLY | O_CLOEXEC);
+        if (done >= 0) {
+            ::fsync(done);
+            ::close(done);
+        }
+        const QByteArray target = QFile::encodeName(absolute);
+        // A missing book is linked into place, which never replaces a file made
+        // meanwhile; an empty file is renamed over.
+        int placed = replacesEmptyFile ? ::rename(pattern.constData(), target.constData())
+                                       : ::link(pattern.constData(), target.constData());
+        // Some file systems (a FAT memory stick) have no links: rename, checking first.
+        if (placed != 0 && !replacesEmptyFile && errno != EEXIST) {
+            placed = QFileInfo::exists(absolute)
+                         ? -1
+                         : ::rename(pattern.constData(), target.constData());
+            if (placed != 0 && QFileInfo::exists(absolute))
+                errno = EEXIST;
+        }
+        if (placed != 0)
+            cantOpen(absolute, QString::fromLocal8Bit(strerror(errno)));
+    } catch (...) {
+        ::unlink(pattern.constData());
+        throw;
+    }
+    ::unlink(pattern.constData()); // the link's other name; gone already after a rename
+}
+
+} // namespace ravelbook::book_file

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "store/schema.h"
+
+#include <QString>
+
+namespace ravelbook {
+class Dialect;
+}
+
+// A book in a file of its own: the checks before a file is opened and the
+// making of a new one.
+namespace ravelbook::book_file {
+
+// The connect options of the file's connections.
+QString connectOptions(bool readOnly);
+
+// Throws StoreError, the file's name and what is wrong with it, when `path`
+// can't be opened as an address book; never writes to it.
+void checkExisting(const QString& path);
+
+bool isEmptyFile(const QString& path);
+
+// Reads the three tables of an open file; a file that is not an address book
+// (or one of a newer layout) is reported with the reason.
+schema::Found readTables(const QString& path, const QSqlDatabase& db);
+
+// Writes a new, empty address book at `path`, which must be missing or an
+// empty file. The book is made beside it under a temporary name and renamed
+// into place. Throws StoreError naming the file and the reason.
+void create(const QString& path);
+
+[[noreturn]] void cantOpen(const QString& path, const QString& what);
+
+} // namespace ravelbook::book_file
