@@ -279,7 +279,16 @@ void DataSource::conflict() const {
     const QString name = row.stored.value(0).toString();
     if (!theirs)
         throw RecordConflict(RecordConflict::Kind::Deleted, name, columns_, {});
-    throw RecordConflict(RecordConflict::Kind::Changed, name, columns_, *theirs);
+    RecordConflict changed(RecordConflict::Kind::Changed, name, columns_, *theirs);
+    auto* self = const_cast<DataSource*>(this);
+    const qint64 key = *row.rowid;
+    changed.writeOver = [self, key, theirs = *theirs] {
+        if (self->currentKey() != key)
+            throw StoreError(QStringLiteral("The record is no longer the one shown."));
+        self->writeOver(theirs);
+        self->update();
+    };
+    throw changed;
 }
 
 void DataSource::writeOver(const QVariantList& theirs) {

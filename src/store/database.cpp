@@ -222,6 +222,13 @@ void Database::reconnectIfLost() const {
     }
 }
 
+bool Database::forwardOnly() const {
+    // A server's driver reads a forward-only result row by row, and loses it
+    // when another statement runs meanwhile on the connection (as while a
+    // print run reads its records); there results come whole.
+    return !server_;
+}
+
 QSqlDatabase Database::connection() const {
     return QSqlDatabase::database(connectionName_, false);
 }
@@ -229,13 +236,22 @@ QSqlDatabase Database::connection() const {
 QSqlQuery Database::prepare(const QString& text) const {
     reconnectIfLost();
     QSqlQuery query(connection());
-    query.setForwardOnly(true);
+    query.setForwardOnly(forwardOnly());
     if (!query.prepare(text))
         fail(query.lastError(), QStringLiteral("The address book refused a statement: %1."));
     return query;
 }
 
 QSqlQuery Database::execute(const QString& text, const QVariantList& bindings) const {
+    if (bindings.isEmpty()) {
+        // Nothing to bind: sent as it is, one round trip to a server, which
+        // also prepares no BEGIN or COMMIT.
+        reconnectIfLost();
+        QSqlQuery query(connection());
+        query.setForwardOnly(forwardOnly());
+        query.exec(text);
+        return query;
+    }
     QSqlQuery query = prepare(text);
     for (const QVariant& value : bindings)
         query.addBindValue(value);

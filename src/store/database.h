@@ -113,6 +113,7 @@ private:
     void openFile();
     void openServer(const Opening& opening);
     QSqlDatabase connection() const;
+    bool forwardOnly() const;
     // A server connection that was lost is opened again before the next statement.
     void reconnectIfLost() const;
     const schema::FoundTable& found(const QString& table) const;

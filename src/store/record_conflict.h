@@ -2,6 +2,7 @@
 
 #include "store/store_error.h"
 
+#include <functional>
 #include <QStringList>
 #include <QVariantList>
 
@@ -23,6 +24,9 @@ public:
     // The record as the other person left it (nothing when deleted), by column.
     const QStringList& columns() const { return columns_; }
     const QVariantList& theirs() const { return theirs_; }
+    // Writes the edits over the other version (changed records only); throws
+    // StoreError, a RecordConflict again when it changed once more meanwhile.
+    std::function<void()> writeOver;
 
 private:
     static QString describe(Kind kind, const QString& name) {

@@ -50,10 +50,15 @@ QSqlQuery runOrThrow(const QSqlDatabase& db, const QString& text,
                      const QVariantList& bindings = {}) {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    bool done = query.prepare(text);
-    for (const QVariant& value : bindings)
-        query.addBindValue(value);
-    done = done && query.exec();
+    bool done = false;
+    if (bindings.isEmpty()) {
+        done = query.exec(text); // a server prepares no CREATE or COMMENT
+    } else {
+        done = query.prepare(text);
+        for (const QVariant& value : bindings)
+            query.addBindValue(value);
+        done = done && query.exec();
+    }
     if (!done)
         throw SqlFailure(query.lastError());
     return query;

@@ -21,7 +21,7 @@ RecordSource selectAllAddresses() {
 
 RecordSource selectNamedAddresses(const Dialect& dialect) {
     return {kFromAddresses + QStringLiteral(" WHERE ") + kNamed + QStringLiteral(" ORDER BY ") +
-                dialect.nameOrder(),
+                dialect.nameOrder() + QStringLiteral(", ") + dialect.key(),
             {}};
 }
 
@@ -30,7 +30,10 @@ RecordSource selectAddressesNamed(const QString& name) {
 }
 
 RecordSource selectAllAddressesByName(const Dialect& dialect) {
-    return {kFromAddresses + QStringLiteral(" ORDER BY ") + dialect.nameOrder(), {}};
+    // Equal names in the order they were added, on every engine.
+    return {kFromAddresses + QStringLiteral(" ORDER BY ") + dialect.nameOrder() +
+                QStringLiteral(", ") + dialect.key(),
+            {}};
 }
 
 namespace {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "store/data_source.h"
+#include "store/record_conflict.h"
 #include "store/store_error.h"
+#include "window/conflict_resolution.h"
 #include "window/dialogs.h"
 
 namespace ravelbook {
@@ -14,6 +16,8 @@ template <typename Steps> void runHandler(Dialogs& dialogs, Steps&& steps) {
         steps();
     } catch (const DataSource::LeaveCancelled&) {
         // The user chose to stay with the changed record: nothing more to say.
+    } catch (const RecordConflict& conflict) {
+        resolveConflict(dialogs, conflict);
     } catch (const StoreError& error) {
         showError(dialogs, error.message());
     }

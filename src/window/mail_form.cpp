@@ -53,6 +53,9 @@ frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs
         connect(bindings, &Bindings::failed, this, report);
     connect(datReturnAddressesBar, &DataNavigator::failed, this, report);
     connect(gridModel_, &RecordSetModel::failed, this, report);
+    gridModel_->onConflict = [this](const RecordConflict& conflict) {
+        resolveConflict(dialogs_, conflict);
+    };
     connect(cmdExit, &QPushButton::clicked, this, &frmMailForm::cmdExit_Click);
     connectGrid();
     connectEditing();

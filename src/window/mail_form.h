@@ -105,6 +105,18 @@ public:
     // Closes this window so that the program opens `path` in its place; asks
     // first when there is no file there.
     void openBook(const QString& path);
+    // File: Open Server Book…: a shared book on a PostgreSQL server.
+    QAction* actOpenServerBook = nullptr;
+    void actOpenServerBook_Click();
+
+    // View: Refresh (F5): others' changes to the book read again, the name list,
+    // the record shown and the grid, each staying where it was.
+    QMenu* menuView = nullptr;
+    QAction* actRefresh = nullptr;
+    void actRefresh_Click();
+    // Called when the window is activated: the name list is read again when the
+    // book changed since it was last read.
+    void refreshIfBookChanged();
 
     // Controls, named as the window's code and tests know them.
     QTabWidget* SSTab1 = nullptr;
@@ -234,6 +246,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
@@ -244,6 +257,8 @@ private:
     void placeControls();
     void setUpDesktop();
     void buildBookMenu();
+    void buildViewMenu();
+    void refreshNameList();
     // Where the File menu's book entries end.
     QAction* booksEnd() const;
     void buildFind();
@@ -316,6 +331,7 @@ private:
     QStringListModel* nameList_ = nullptr;
     std::vector<qint64> nameListKeys_; // the record behind each entry of the name list
     bool nameListStale_ = false;
+    std::optional<qint64> bookMark_; // the book's change mark when it was last read
     // The titles as the window started with them: on exit only the ones renamed
     // since are written, so another window's renames are kept.
     std::array<QString, sql::kGroupCount> titlesAtStart_;

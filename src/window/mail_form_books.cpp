@@ -35,8 +35,12 @@ void frmMailForm::buildBookMenu() {
     actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
     actOpenBook->setObjectName(QStringLiteral("actOpenBook"));
     actOpenBook->setShortcut(QKeySequence::Open);
+    actOpenServerBook = new QAction(QStringLiteral("Open &Server Book…"), this);
+    actOpenServerBook->setObjectName(QStringLiteral("actOpenServerBook"));
+    connect(actOpenServerBook, &QAction::triggered, this, &frmMailForm::actOpenServerBook_Click);
     menuFile->insertAction(booksEnd(), actNewBook);
     menuFile->insertAction(booksEnd(), actOpenBook);
+    menuFile->insertAction(booksEnd(), actOpenServerBook);
     menuFile->insertSeparator(booksEnd());
     connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
     const QString folder = db_.isServer() ? QDir::homePath() : QFileInfo(db_.path()).absolutePath();
@@ -79,6 +83,17 @@ void frmMailForm::fillRecentBooks() {
     }
     if (!books.isEmpty())
         menuFile->insertSeparator(booksEnd())->setObjectName(QLatin1String(kRecentBookName));
+}
+
+void frmMailForm::actOpenServerBook_Click() {
+    // The last server book opened fills the boxes, or this one when it is on a server.
+    QString suggested = db_.isServer() ? db_.path() : QString();
+    for (const QString& book : choices::recentBooks(settings_)) {
+        if (suggested.isEmpty() && isServerBook(book))
+            suggested = book;
+    }
+    if (const std::optional<QString> uri = dialogs_.serverBook(suggested))
+        openBook(*uri);
 }
 
 void frmMailForm::openBook(const QString& path) {

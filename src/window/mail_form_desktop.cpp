@@ -45,10 +45,6 @@ public:
     }
 };
 
-QString absolute(const QString& path) {
-    return QFileInfo(path).absoluteFilePath();
-}
-
 } // namespace
 
 void frmMailForm::resizeEvent(QResizeEvent* event) {
@@ -85,6 +81,8 @@ void frmMailForm::setUpDesktop() {
     actFind = menuEdit->addAction(QStringLiteral("&Find…"));
     actFind->setObjectName(QStringLiteral("actFind"));
     actFind->setShortcut(QKeySequence::Find);
+
+    buildViewMenu();
 
     menuHelp = menuBar->addMenu(QStringLiteral("&Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));

@@ -2,6 +2,7 @@
 
 #include "core/address_fields.h"
 #include "store/data_source.h"
+#include "store/record_conflict.h"
 #include "store/store_error.h"
 
 #include <algorithm>
@@ -105,6 +106,12 @@ bool RecordSetModel::setData(const QModelIndex& index, const QVariant& value, in
         source_.setField(column, stored);
         source_.update();
         return true;
+    } catch (const RecordConflict& conflict) {
+        if (onConflict)
+            onConflict(conflict);
+        else
+            Q_EMIT failed(conflict.message());
+        return false;
     } catch (const StoreError& error) {
         Q_EMIT failed(error.message());
         return false;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <QAbstractTableModel>
 
 namespace ravelbook {
+
+class RecordConflict;
 
 class DataSource;
 
@@ -13,6 +16,10 @@ class RecordSetModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    // Shown a cell edit refused because someone else changed the record; without
+    // one the refusal goes out as failed().
+    std::function<void(const RecordConflict&)> onConflict;
+
     explicit RecordSetModel(DataSource& source, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

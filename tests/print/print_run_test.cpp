@@ -379,8 +379,7 @@ TEST_F(PrintRunTest, PagesDrawnOneByOneAreTheWholeRun) {
         {Stationery::SmallLabels, 40, 1, 2}, // a full last sheet
         {Stationery::SmallLabels, 25, 7, 2}, {Stationery::LargeLabels, 11, 1, 2},
         {Stationery::Envelopes, 3, 5, 3}, // one page an item, whatever the start
-        {Stationery::Cards, 2, 1, 2},
-        {Stationery::Fliers, 2, 1, 2},
+        {Stationery::Cards, 2, 1, 2},        {Stationery::Fliers, 2, 1, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.records);
@@ -527,6 +526,7 @@ TEST_F(PrintRunTest, SingleRecordModePrintsTheChosenRecordOnce) {
 }
 
 TEST_F(PrintRunTest, GroupsAreReadFromTheBookInItsOrderAndAFailedQueryPrintsNothing) {
+    SKIP_ON_SERVER();
     TempBook book;
     book.create();
     book.addPeople({{"Zed, A", "x", "", "", "", {3}},

@@ -155,6 +155,7 @@ TEST_F(DataSourceTest, FailedSaveKeepsTheEditsForARetry) {
 // Another program holding the file makes each of these wait a moment and fail;
 // nothing may be lost, written twice or mixed up, and a retry succeeds.
 TEST_F(DataSourceTest, LockedBookLeavesPositionAndRowTogether) {
+    SKIP_ON_SERVER();
     open(sql::selectAllAddresses());
     book.lock();
     EXPECT_THROW(source->moveNext(), StoreError);
@@ -168,6 +169,7 @@ TEST_F(DataSourceTest, LockedBookLeavesPositionAndRowTogether) {
 }
 
 TEST_F(DataSourceTest, NewRowIsWrittenOnceWhenTheReadAfterItFails) {
+    SKIP_ON_SERVER();
     open(sql::selectAllAddresses());
     source->addNew();
     source->setField(QStringLiteral("Name"), QStringLiteral("Zed, New"));
@@ -206,7 +208,7 @@ TEST_F(DataSourceTest, CountsAreNotCutToSixteenBits) {
 TEST_F(DataSourceTest, ReadingAheadGivesTheSameRowsInTheRecordSetsOrder) {
     book.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
                              "WHERE i < 9) INSERT INTO Addresses (Name, Address) "
-                             "SELECT printf('Person %d', i), printf('%d Road', i) FROM n"));
+                             "SELECT 'Person ' || i, i || ' Road' FROM n"));
     const auto walk = [this] {
         QStringList seen;
         for (source->moveFirst(); !source->eof(); source->moveNext())

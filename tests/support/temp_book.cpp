@@ -1,8 +1,13 @@
 #include "support/temp_book.h"
 
+#include "store/postgres/postgres_dialect.h"
+#include "store/postgres/server_connection.h"
+
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -14,8 +19,70 @@ namespace {
 
 int nextConnection = 0;
 
-QSqlQuery runOn(const QString& connection, const QString& statement, const QVariantList& bindings) {
+QString stateFolder() {
+    return qEnvironmentVariable("RAVELBOOK_TEST_POSTGRES_STATE");
+}
+
+// The side connection's SQLite words for the server: bare names quoted, the rowid its key.
+QString forServer(const QString& statement) {
+    static const QRegularExpression bare(
+        QStringLiteral("\\b(Addresses|ADDRESSES|Name|Address|Country|Contact|Phone|Notes|Ini|"
+                       "VerticalAdjustment)\\b"));
+    static const QRegularExpression bracketed(QStringLiteral("\\[(\\d+)\\]"));
+    static const QRegularExpression rowid(QStringLiteral("\\b(_rowid_|rowid)\\b"));
+    // SQLite's printf('Name %05d', i) in the server's words.
+    static const QRegularExpression printf(QStringLiteral("printf\\('([^'%]*)%05d', (\\w+)\\)"));
+    const QString text =
+        QString(statement).replace(printf, QStringLiteral("'\\1' || lpad(\\2::text, 5, '0')"));
+    QString result;
+    QString plain;
+    const auto flush = [&] {
+        plain.replace(bracketed, QStringLiteral("\"\\1\""));
+        plain.replace(rowid, PostgresDialect::kKeyColumn);
+        plain.replace(bare, QStringLiteral("\"\\1\""));
+        plain.replace(QStringLiteral("\"ADDRESSES\""), QStringLiteral("\"Addresses\""));
+        result += plain;
+        plain.clear();
+    };
+    QChar quote;
+    for (const QChar c : text) {
+        if (quote.isNull() && (c == QLatin1Char('\'') || c == QLatin1Char('"'))) {
+            flush();
+            quote = c;
+            result += c;
+        } else if (!quote.isNull()) {
+            result += c;
+            if (c == quote)
+                quote = QChar();
+        } else {
+            plain += c;
+        }
+    }
+    flush();
+    return result;
+}
+
+// The test server's maintenance database, for making and dropping the books' databases.
+QSqlDatabase admin() {
+    const QString name = QStringLiteral("test-server-admin");
+    if (QSqlDatabase::contains(name))
+        return QSqlDatabase::database(name);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    db.setConnectOptions(postgres::connectOptions(serverUri()));
+    if (!db.open())
+        ADD_FAILURE() << "the test server: " << db.lastError().text().toStdString();
+    return db;
+}
+
+QSqlQuery runOn(const QString& connection, const QString& text, const QVariantList& bindings) {
+    const QString statement = onServer() ? forServer(text) : text;
     QSqlQuery query(QSqlDatabase::database(connection));
+    if (bindings.isEmpty()) {
+        if (!query.exec(statement))
+            ADD_FAILURE() << "exec: " << statement.toStdString() << ": "
+                          << query.lastError().text().toStdString();
+        return query;
+    }
     if (!query.prepare(statement))
         ADD_FAILURE() << "prepare: " << statement.toStdString() << ": "
                       << query.lastError().text().toStdString();
@@ -29,12 +96,43 @@ QSqlQuery runOn(const QString& connection, const QString& statement, const QVari
 
 } // namespace
 
+bool onServer() {
+    return qEnvironmentVariable("RAVELBOOK_TEST_ENGINE") == QLatin1String("postgresql");
+}
+
+QString serverUri() {
+    QFile file(stateFolder() + QStringLiteral("/uri"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll()).trimmed();
+}
+
+bool controlServer(const QString& command) {
+    return QProcess::execute(QStringLiteral(RAVELBOOK_POSTGRES_SERVER), {command, stateFolder()}) ==
+           0;
+}
+
 TempBook::TempBook()
     : path_(dir_.filePath(QStringLiteral("book.db"))),
       connection_(QStringLiteral("test-side-%1").arg(nextConnection++)) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    db.setDatabaseName(path_);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!onServer()) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+        db.setDatabaseName(path_);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+        return;
+    }
+    static int nextDatabase = 0;
+    database_ =
+        QStringLiteral("book_%1_%2").arg(QCoreApplication::applicationPid()).arg(nextDatabase++);
+    QSqlQuery made(admin());
+    if (!made.exec(QStringLiteral("CREATE DATABASE ") + database_))
+        ADD_FAILURE() << "CREATE DATABASE: " << made.lastError().text().toStdString();
+    path_ = serverUri().replace(QStringLiteral(":///postgres?"),
+                                QStringLiteral(":///%1?").arg(database_));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
+    db.setConnectOptions(postgres::connectOptions(path_));
+    if (!db.open())
+        ADD_FAILURE() << "the test database: " << db.lastError().text().toStdString();
 }
 
 bool TempBook::setWritable(bool writable) {
@@ -61,6 +159,8 @@ TempBook::~TempBook() {
         db.close();
     }
     QSqlDatabase::removeDatabase(connection_);
+    if (!database_.isEmpty())
+        QSqlQuery(admin()).exec(QStringLiteral("DROP DATABASE %1 WITH (FORCE)").arg(database_));
 }
 
 void TempBook::create() {
@@ -82,11 +182,13 @@ qint64 TempBook::addPerson(const Person& person) {
         columns += QStringLiteral(", [%1]").arg(group);
         marks += QStringLiteral(", -1");
     }
-    QSqlQuery query = runOn(
-        connection_, QStringLiteral("INSERT INTO Addresses (%1) VALUES (%2)").arg(columns, marks),
-        {person.name ? QVariant(*person.name) : QVariant(), person.address, person.cityStateZip,
-         person.country, person.contact});
-    return query.lastInsertId().toLongLong();
+    QSqlQuery query =
+        runOn(connection_,
+              QStringLiteral("INSERT INTO Addresses (%1) VALUES (%2) RETURNING _rowid_")
+                  .arg(columns, marks),
+              {person.name ? QVariant(*person.name) : QVariant(), person.address,
+               person.cityStateZip, person.country, person.contact});
+    return query.next() ? query.value(0).toLongLong() : -1;
 }
 
 void TempBook::addPeople(std::initializer_list<Person> people) {

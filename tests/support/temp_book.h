@@ -23,13 +23,31 @@ struct Person {
     std::vector<int> groups;
 };
 
-// An address book file in a temporary folder, with a side connection of its own
-// to arrange and inspect the file the way another program would.
+// Whether this run keeps its books on the test server (RAVELBOOK_TEST_ENGINE=postgresql)
+// instead of in files.
+bool onServer();
+// The URI of the test server's maintenance database, as its superuser.
+QString serverUri();
+// Runs `command` of tools/postgres-server (pause, resume) on the test server.
+bool controlServer(const QString& command);
+
+// Skips a test of what only a book file has (its bytes, its locks, its rights).
+#define SKIP_ON_SERVER()                                                                           \
+    do {                                                                                           \
+        if (::ravelbook::testing::onServer())                                                      \
+            GTEST_SKIP() << "a book file only";                                                    \
+    } while (false)
+
+// An address book in a temporary folder (or, on the test server, a database of
+// its own), with a side connection of its own to arrange and inspect it the way
+// another program would. The side connection's statements may name tables and
+// columns bare, as SQLite reads them; on the server they are quoted for it.
 class TempBook {
 public:
     TempBook();
     ~TempBook();
 
+    // The book: a file's path, or the URI of its server database.
     QString path() const { return path_; }
     QString folder() const { return dir_.path(); }
 
@@ -59,6 +77,7 @@ private:
     QTemporaryDir dir_;
     QString path_;
     QString connection_;
+    QString database_; // on the server
     bool unwritable_ = false;
 };
 

@@ -124,6 +124,7 @@ TEST_F(Desktop, ChoicesSurviveARestart) {
 }
 
 TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
+    SKIP_ON_SERVER();
     const QString missing = book.folder() + QStringLiteral("/other.db");
     QSignalSpy chosen(form.get(), &frmMailForm::bookChosen);
 
@@ -158,6 +159,7 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
 }
 
 TEST_F(Desktop, NewBookIsMadeWithoutAskingAgainAndGetsItsEnding) {
+    SKIP_ON_SERVER();
     QSignalSpy chosen(form.get(), &frmMailForm::bookChosen);
     dialogs.fileAnswers = {book.folder() + QStringLiteral("/Club")};
     form->actNewBook->trigger();
