@@ -5,23 +5,25 @@
 namespace ravelbook {
 
 QString usage() {
-    return QStringLiteral("Usage: ravelbook [--database FILE | FILE]\n"
-                          "       ravelbook --version\n"
-                          "       ravelbook print --help\n"
-                          "       ravelbook import --help\n"
-                          "       ravelbook export --help\n"
-                          "\n"
-                          "Keeps an address book and prints it onto labels, envelopes, cards and "
-                          "fliers.\n"
-                          "\n"
-                          "  --database FILE  open this address book instead of the default\n"
-                          "                   (%1); for a missing file you are asked\n"
-                          "                   before a new book is created there\n"
-                          "  --version        show the version\n"
-                          "  --help           show this text\n"
-                          "\n"
-                          "\"ravelbook print\" prints groups of the address book without the "
-                          "window.\n")
+    return QStringLiteral(
+               "Usage: ravelbook [--database BOOK | FILE]\n"
+               "       ravelbook --version\n"
+               "       ravelbook print --help\n"
+               "       ravelbook import --help\n"
+               "       ravelbook export --help\n"
+               "\n"
+               "Keeps an address book and prints it onto labels, envelopes, cards and "
+               "fliers.\n"
+               "\n"
+               "  --database BOOK  open this address book instead of the default: a file, or\n"
+               "                   a server's postgresql://user@host:port/dbname\n"
+               "                   (%1); for a missing file you are asked\n"
+               "                   before a new book is created there\n"
+               "  --version        show the version\n"
+               "  --help           show this text\n"
+               "\n"
+               "\"ravelbook print\" prints groups of the address book without the "
+               "window.\n")
         .arg(defaultDatabasePath());
 }
 

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/command_line.h"
 #include "app/console_dialogs.h"
+#include "app/copy_command.h"
 #include "app/exchange_command.h"
 #include "app/paths.h"
 #include "app/print_command.h"
@@ -88,6 +89,9 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && qstrcmp(argv[1], "import") == 0)
         return exchangeMain(argc, argv, ravelbook::importUsage(), ravelbook::parseImportCommand,
                             ravelbook::runImportCommand);
+    if (argc > 1 && qstrcmp(argv[1], "copy") == 0)
+        return exchangeMain(argc, argv, ravelbook::copyUsage(), ravelbook::parseCopyCommand,
+                            ravelbook::runCopyCommand);
     if (argc > 1 && qstrcmp(argv[1], "export") == 0)
         return exchangeMain(argc, argv, ravelbook::exportUsage(), ravelbook::parseExportCommand,
                             ravelbook::runExportCommand);

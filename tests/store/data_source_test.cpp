@@ -1,10 +1,12 @@
 #include "store/data_source.h"
+#include "store/record_conflict.h"
 #include "store/statements.h"
 #include "store/store_error.h"
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
 #include <QSignalSpy>
+#include <QSqlQuery>
 
 namespace ravelbook {
 namespace {
@@ -251,6 +253,89 @@ TEST_F(DataSourceTest, SignalsLetBoundControlsFollow) {
     source->moveNext();
     EXPECT_EQ(reset.count(), 1);
     EXPECT_EQ(current.count(), 2);
+}
+
+// Two users on one book: a save never goes over a change it didn't see, and a
+// record deleted by the other is never made again.
+TEST_F(DataSourceTest, SaveRefusesOverAnotherUsersChangeOrDeletion) {
+    enum class Other { Edits, Deletes };
+    enum class Mine { Edits, Deletes };
+    struct Case {
+        Other other;
+        Mine mine;
+        std::optional<RecordConflict::Kind> refused;
+    };
+    const Case cases[] = {{Other::Edits, Mine::Edits, RecordConflict::Kind::Changed},
+                          {Other::Deletes, Mine::Edits, RecordConflict::Kind::Deleted},
+                          {Other::Edits, Mine::Deletes, RecordConflict::Kind::Changed},
+                          {Other::Deletes, Mine::Deletes, std::nullopt}};
+    for (const Case& c : cases) {
+        const QString name = QStringLiteral("Case %1, Anne").arg(&c - cases);
+        book.addPerson({name, QStringLiteral("as read")});
+        open(sql::selectAllAddresses());
+        source->moveLast();
+        const auto theirs = book.open();
+        DataSource other(*theirs, QStringLiteral("Addresses"));
+        other.setRecordSource(sql::selectAddressesNamed(name));
+        other.refresh();
+        if (c.other == Other::Edits) {
+            other.setField(QStringLiteral("Address"), QStringLiteral("theirs"));
+            other.update();
+        } else {
+            other.remove();
+        }
+        try {
+            if (c.mine == Mine::Edits) {
+                source->setField(QStringLiteral("Address"), QStringLiteral("mine"));
+                source->update();
+            } else {
+                source->remove();
+            }
+            EXPECT_FALSE(c.refused);
+        } catch (const RecordConflict& conflict) {
+            ASSERT_TRUE(c.refused);
+            EXPECT_EQ(conflict.kind(), *c.refused);
+            EXPECT_TRUE(conflict.message().contains(name));
+            if (c.mine == Mine::Edits) {
+                EXPECT_EQ(source->field(QStringLiteral("Address")).toString(), "mine");
+            }
+            if (conflict.kind() == RecordConflict::Kind::Changed && c.mine == Mine::Edits) {
+                EXPECT_EQ(conflict.theirs().value(1).toString(), "theirs");
+                conflict.writeOver(); // asked for: mine goes over theirs
+                EXPECT_EQ(book.value("SELECT Address FROM Addresses WHERE Name = ?", {name}),
+                          "mine");
+            }
+        }
+        const int left =
+            book.value("SELECT count(*) FROM Addresses WHERE Name = ?", {name}).toInt();
+        EXPECT_EQ(left, c.other == Other::Deletes || !c.refused ? 0 : 1);
+        source->discardChanges();
+    }
+}
+
+// A server that goes away during a save: told, the edit kept, saved once it is back.
+TEST_F(DataSourceTest, SaveWhileTheServerIsAwayIsKeptForARetry) {
+    if (!testing::onServer())
+        GTEST_SKIP() << "a server book only";
+    open(sql::selectAllAddresses());
+    source->setField(QStringLiteral("Address"), QStringLiteral("typed while away"));
+    ASSERT_TRUE(testing::controlServer(QStringLiteral("pause")));
+    try {
+        source->update();
+        ADD_FAILURE() << "saved without a server";
+    } catch (const StoreError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("server")))
+            << error.message().toStdString();
+    }
+    EXPECT_TRUE(source->isDirty());
+    ASSERT_TRUE(testing::controlServer(QStringLiteral("resume")));
+    source->update();
+    EXPECT_FALSE(source->isDirty());
+    const auto again = book.open(); // the side connection went with the server
+    QSqlQuery saved = again->run(QStringLiteral("SELECT count(*) FROM \"Addresses\" WHERE "
+                                                "\"Address\" = 'typed while away'"));
+    ASSERT_TRUE(saved.next());
+    EXPECT_EQ(saved.value(0).toInt(), 1);
 }
 
 } // namespace

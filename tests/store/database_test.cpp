@@ -1,15 +1,19 @@
+#include "app/copy_command.h"
 #include "store/database.h"
 #include "store/schema.h"
+#include "store/statements.h"
 #include "store/store_error.h"
 #include "support/bad_books.h"
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTextStream>
 #include <sys/stat.h>
 
 namespace ravelbook {
@@ -120,6 +124,122 @@ TEST(Database, RefusedStatementThrowsStoreError) {
     EXPECT_THROW(db.run(QStringLiteral("SELECT * FROM Nowhere")), StoreError);
     QFile::remove(book.path());
     EXPECT_THROW(db.runDirect({QStringLiteral("SELECT 1"), {}}), StoreError);
+}
+
+// Names sort by one rule on every engine (A to Z folded, bytes otherwise) and
+// are found as typed, apostrophes and all.
+TEST(Database, NamesSortAndAreFoundAlikeOnEveryEngine) {
+    TempBook book;
+    book.create();
+    for (const char* name : {"東京, 太郎", "Smith, John", "o'neil, Sam", "Ábel, Ann", "Zoë",
+                             "adams, amy", "O'Brien, Pat", "Adams, Zoe"})
+        book.addPerson({QString::fromUtf8(name)});
+    const auto db = book.open();
+    QStringList names;
+    QSqlQuery query = db->run(sql::selectNamedAddresses(db->dialect()));
+    while (query.next())
+        names << query.value(0).toString();
+    EXPECT_EQ(names, QString::fromUtf8("adams, amy|Adams, Zoe|O'Brien, Pat|o'neil, Sam|Smith, "
+                                       "John|Zoë|Ábel, Ann|東京, 太郎")
+                         .split('|'));
+    for (const QString& name : names) {
+        QSqlQuery found = db->run(sql::selectAddressesNamed(name));
+        EXPECT_TRUE(found.next()) << name.toStdString();
+    }
+}
+
+// A server database: made a book when empty, refused untouched when it holds
+// something else; passwords asked for, an unreachable server reported in time;
+// a book copied to the server and back comes back the same.
+TEST(ServerBook, OpeningRefusalsPasswordsAndCopies) {
+    if (!testing::onServer())
+        GTEST_SKIP() << "a server book only";
+    TempBook foreign;
+    foreign.exec(QStringLiteral("CREATE TABLE people (name text)"));
+    try {
+        Database refused(foreign.path());
+        ADD_FAILURE() << "a foreign database was opened";
+    } catch (const StoreError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("not a Ravelbook address book")));
+    }
+    EXPECT_EQ(foreign
+                  .value(QStringLiteral("SELECT count(*) FROM information_schema.tables "
+                                        "WHERE table_schema = 'public'"))
+                  .toInt(),
+              1);
+    TempBook empty;
+    EXPECT_THROW(Database(empty.path(), Database::Access::ReadOnly), StoreError);
+    bool asked = false;
+    Database::Opening declined;
+    declined.askToMakeBook = [&asked](const QString&) { return !(asked = true); };
+    EXPECT_THROW(Database(empty.path(), declined), StoreError);
+    EXPECT_TRUE(asked);
+
+    QString withPassword = empty.path();
+    withPassword.replace(QStringLiteral("user=ravelbook"),
+                         QStringLiteral("user=ravelbook_password"));
+    try {
+        Database noPassword(withPassword);
+        ADD_FAILURE() << "opened without its password";
+    } catch (const StoreError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("~/.pgpass")));
+    }
+    QStringList answers{QStringLiteral("wrong"), QStringLiteral("right horse")};
+    Database::Opening typed;
+    typed.askPassword = [&answers](const Database::PasswordRequest& request) {
+        EXPECT_EQ(request.refusedBefore, answers.size() == 1);
+        return std::optional<QString>(answers.takeFirst());
+    };
+    EXPECT_NO_THROW(Database(withPassword, typed));
+    EXPECT_TRUE(answers.isEmpty());
+
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_THROW(Database(QStringLiteral("postgresql://192.0.2.1/book?connect_timeout=2")),
+                 StoreError);
+    EXPECT_THROW(Database(QStringLiteral("postgresql://localhost:1/book")), StoreError);
+    EXPECT_LT(clock.elapsed(), 10000);
+
+    TempBook file;
+    // Outside the test server: a book in a file, on any run.
+    const QString path = file.folder() + QStringLiteral("/from.db");
+    {
+        Database made(path);
+        made.run(
+            QStringLiteral("INSERT INTO \"Addresses\" (\"Name\", \"Address\", \"Notes\", \"3\") "
+                           "VALUES (?, NULL, '', -1), (?, ?, ?, 0)"),
+            {QString::fromUtf8("東京, 太郎"), QStringLiteral("O'Brien, Pat"),
+             QStringLiteral("1 Quay\tRoad"), QStringLiteral("line one\nline two")});
+        made.run(QStringLiteral("UPDATE \"Ini\" SET \"VerticalAdjustment\" = -120"));
+    }
+    TempBook server;
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const QString back = file.folder() + QStringLiteral("/back.db");
+    EXPECT_EQ(runCopyCommand({path, server.path(), false}, outStream, errStream), 0);
+    EXPECT_EQ(runCopyCommand({path, server.path(), false}, outStream, errStream), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("--append")));
+    EXPECT_EQ(runCopyCommand({server.path(), back, false}, outStream, errStream), 0);
+    const Database before(path, Database::Access::ReadOnly);
+    const Database after(back, Database::Access::ReadOnly);
+    for (const schema::Table& table : schema::tables()) {
+        const QString text = QStringLiteral("SELECT * FROM ") + sql::quoteIdentifier(table.name);
+        QSqlQuery a = before.run(text);
+        QSqlQuery b = after.run(text);
+        int rows = 0;
+        while (a.next()) {
+            ASSERT_TRUE(b.next()) << table.name.toStdString();
+            for (int i = 0; i < table.columns.size(); ++i) {
+                EXPECT_EQ(a.value(i), b.value(i)) << table.columns[i].toStdString();
+                EXPECT_EQ(a.value(i).isNull(), b.value(i).isNull());
+            }
+            ++rows;
+        }
+        EXPECT_FALSE(b.next());
+        EXPECT_GT(rows, 0) << table.name.toStdString();
+    }
 }
 
 } // namespace

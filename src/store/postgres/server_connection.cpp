@@ -83,7 +83,9 @@ PGconn* handleOf(const QSqlDatabase& db) {
     if (!db.driver())
         return nullptr;
     QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "PGconn*") != 0)
+    // The driver names the type by libpq's struct tag.
+    if (!handle.isValid() ||
+        (qstrcmp(handle.typeName(), "PGconn*") != 0 && qstrcmp(handle.typeName(), "pg_conn*") != 0))
         return nullptr;
     return *static_cast<PGconn**>(handle.data());
 }

@@ -1,0 +1,131 @@
+#include "app/copy_command.h"
+
+#include "store/database.h"
+#include "store/exchange_statements.h"
+#include "store/schema.h"
+#include "store/statements.h"
+#include "store/store_error.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTextStream>
+
+namespace ravelbook {
+
+namespace {
+
+// Copies every row of `table`'s columns in the order they were added.
+int copyRows(const Database& from, const Database& to, const schema::Table& table) {
+    QSqlQuery rows =
+        from.run(sql::selectColumns(from.dialect(), from.tableName(table.name), table.columns));
+    QSqlQuery insert = to.prepare(sql::insertValues(to.tableName(table.name), table.columns));
+    int copied = 0;
+    while (rows.next()) {
+        for (int i = 0; i < table.columns.size(); ++i)
+            insert.addBindValue(rows.value(i));
+        if (!insert.exec())
+            to.fail(insert.lastError(), QStringLiteral("Nothing was copied: %1."));
+        ++copied;
+    }
+    if (rows.lastError().isValid())
+        from.fail(rows.lastError(), QStringLiteral("Nothing was copied: %1."));
+    return copied;
+}
+
+const schema::Table& tableNamed(const QString& name) {
+    for (const schema::Table& table : schema::tables()) {
+        if (table.name == name)
+            return table;
+    }
+    throw StoreError(QStringLiteral("No table \"%1\".").arg(name));
+}
+
+} // namespace
+
+QString copyUsage() {
+    return QStringLiteral(
+        "Usage: ravelbook copy --from BOOK --to BOOK [--append]\n"
+        "Copies a whole address book into another: records, return addresses and the\n"
+        "vertical adjustment. A BOOK is a file or a server's URI\n"
+        "(postgresql://user@host:port/dbname). A missing file or an empty server\n"
+        "database becomes a book. The copy is written in one transaction: all of it or\n"
+        "nothing.\n\n"
+        "  --from BOOK  the book copied\n"
+        "  --to BOOK    the book written; it must hold no records yet, unless --append\n"
+        "  --append     add the records to those the receiving book holds\n");
+}
+
+std::optional<CopyCommand> parseCopyCommand(const QStringList& arguments, QString& error) {
+    CopyCommand command;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--append")) {
+            command.append = true;
+        } else if (argument == QLatin1String("--from") || argument == QLatin1String("--to")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                error = QStringLiteral("%1 needs a book").arg(argument);
+                return std::nullopt;
+            }
+            (argument == QLatin1String("--from") ? command.from : command.to) = arguments[++i];
+        } else {
+            error = QStringLiteral("unknown argument \"%1\"").arg(argument);
+            return std::nullopt;
+        }
+    }
+    if (command.from.isEmpty() || command.to.isEmpty()) {
+        error = QStringLiteral("both --from and --to are needed");
+        return std::nullopt;
+    }
+    return command;
+}
+
+int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& err) {
+    try {
+        const Database from(command.from, Database::Access::ReadOnly);
+        const Database to(command.to);
+        if (from.path() == to.path())
+            throw StoreError(QStringLiteral("A book can't be copied into itself."));
+        QSqlQuery all = to.run(QStringLiteral("SELECT COUNT(*) FROM ") +
+                               sql::quoteIdentifier(to.tableName(schema::kAddresses)));
+        const int held = all.next() ? all.value(0).toInt() : 0;
+        if (held > 0 && !command.append)
+            throw StoreError(QStringLiteral("The book \"%1\" already holds %2 records; nothing "
+                                            "was copied. Give --append to add to them.")
+                                 .arg(to.displayName())
+                                 .arg(held));
+        to.run(sql::beginWrite(to.dialect()));
+        int records = 0;
+        int returns = 0;
+        try {
+            records = copyRows(from, to, tableNamed(schema::kAddresses));
+            if (!command.append) {
+                // The receiving book's own blank return address gives way to the copied ones.
+                to.run(sql::deleteBlankReturnAddresses(to.tableName(schema::kReturnAddresses)));
+                QSqlQuery adjustment = from.run(sql::selectStoredAdjustment(from.dialect()));
+                if (adjustment.next())
+                    to.run(sql::setVerticalAdjustment(to.dialect(), to.tableName(schema::kIni)),
+                           {adjustment.value(0)});
+            }
+            returns = copyRows(from, to, tableNamed(schema::kReturnAddresses));
+            to.run(sql::commit());
+        } catch (...) {
+            try {
+                to.run(sql::rollback());
+            } catch (const StoreError&) {
+                // The transaction is gone with the connection: nothing was written.
+            }
+            throw;
+        }
+        out << QStringLiteral("Copied %1 records and %2 return addresses from %3 to %4.")
+                   .arg(records)
+                   .arg(returns)
+                   .arg(from.displayName(), to.displayName())
+            << Qt::endl;
+        return 0;
+    } catch (const StoreError& error) {
+        err << "ravelbook copy: " << error.message() << Qt::endl;
+        return 1;
+    }
+}
+
+} // namespace ravelbook
