@@ -39,7 +39,7 @@ TEST_F(Program, UsageErrorsAndHelp) {
     noDisplay.remove(QStringLiteral("WAYLAND_DISPLAY"));
     outcome = run({QStringLiteral("--help")}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 0);
-    EXPECT_TRUE(outcome.standardOutput.contains(QStringLiteral("--database FILE")));
+    EXPECT_TRUE(outcome.standardOutput.contains(QStringLiteral("--database BOOK")));
     outcome = run({QStringLiteral("--version")}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.standardOutput, QStringLiteral("ravelbook " RAVELBOOK_VERSION "\n"));
