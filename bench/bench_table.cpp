@@ -1,7 +1,12 @@
 // Runs every benchmark beside its floor and prints one table:
-//   ravelbook_bench [--runs K] [--sizes N,N,...] [--work DIR]
+//   ravelbook_bench [--runs K] [--sizes N,N,...] [--work DIR] [--server URI]
+//                   [--server-records N]
 // Each figure is the median of K runs, each run a process of its own, so that
 // its peak memory is its own. Ratios are what count: the machine is noisy.
+// With --server (a connection URI of any database on a PostgreSQL server, as a
+// user who may make databases) the window and print figures are taken again on a
+// book of N records (100,000) made on that server, beside floors with bare libpq.
+#include "store/postgres/postgres_dialect.h"
 #include "store/schema.h"
 #include "store/sqlite/sqlite_dialect.h"
 #include "store/statements.h"
@@ -13,8 +18,10 @@
 #include <optional>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -29,6 +36,7 @@ struct Child {
     double wallSeconds = 0;
     double reportedSeconds = 0; // the first number the child printed
     double peakMiB = 0;
+    QByteArray printed;
 };
 
 // Runs a program, waits for it and takes its peak memory from the kernel.
@@ -76,6 +84,7 @@ Child run(const QStringList& command) {
         throw std::runtime_error(command.join(QLatin1Char(' ')).toStdString() + " failed");
     child.peakMiB = usage.ru_maxrss / 1024.0; // kibibytes on Linux
     child.reportedSeconds = printed.split(' ').value(0).trimmed().toDouble();
+    child.printed = printed;
     return child;
 }
 
@@ -118,6 +127,7 @@ struct Target {
 void header() {
     std::printf("%-22s %8s %10s %10s %8s %8s %9s %9s %s\n", "figure", "records", "seconds",
                 "floor s", "ratio", "target", "peak MiB", "us/record", "");
+    std::fflush(stdout); // before anything the runs say on stderr
 }
 
 void row(const char* name, long records, const Figure& subject, const Figure& floor,
@@ -195,12 +205,115 @@ void exchangeRows(const QString& program, const QString& book, const QString& wo
         QFile::remove(file);
 }
 
+// The book of database `name` on the server that `server` names.
+QString onServer(const QString& server, const QString& name) {
+    QUrl url(server);
+    url.setPath(QLatin1Char('/') + name);
+    return url.toString();
+}
+
+// The rows a floor says it read.
+long rowsRead(const Child& floor) {
+    static const QRegularExpression rows(QStringLiteral("rows=([0-9]+)"));
+    return rows.match(QString::fromLatin1(floor.printed)).captured(1).toLong();
+}
+
+// One statement run with psql on the database `server` names.
+void psql(const QString& server, const QString& statement) {
+    // The notice that a database to drop is not there is no news.
+    run(shell(QStringLiteral("PGOPTIONS='-c client_min_messages=warning' exec psql -X -q -v "
+                             "ON_ERROR_STOP=1 -d %1 -c %2 >/dev/null")
+                  .arg(quoted(server), quoted(statement))));
+}
+
+// The window and print figures again, on a book of `n` records made the same
+// way in a database of its own on a PostgreSQL server.
+void serverRows(const QString& server, long n, int runs, const QString& here,
+                const QString& program, const QString& work) {
+    using namespace ravelbook;
+    const auto tool = [&](const char* name) {
+        return here + QLatin1Char('/') + QLatin1String(name);
+    };
+    const QString window = tool("ravelbook_window_bench");
+    const QString floorRead = tool("ravelbook_floor_libpq");
+    const QString floorPdf = tool("ravelbook_floor_pdf");
+    const QString database = QStringLiteral("ravelbook_bench_%1").arg(n);
+    const QString book = onServer(server, database);
+    psql(server, QStringLiteral("DROP DATABASE IF EXISTS ") + database);
+    psql(server, QStringLiteral("CREATE DATABASE ") + database);
+    run({tool("ravelbook_make_book"), QStringLiteral("--database"), book, QString::number(n)});
+
+    std::printf("\nOn a PostgreSQL server: the same book of %ld records. Floors: every record set\n"
+                "the window opens read whole with bare libpq; for Enter Changes one record\n"
+                "written by its key and read again with libpq; for printing the same QPdfWriter\n"
+                "drawing of the labels of group 1.\n\n",
+                n);
+    header();
+    const PostgresDialect dialect;
+    const QString nameList = sql::selectNamedAddresses(dialect).text;
+    const Figure names = measure({floorRead, QStringLiteral("read"), book, nameList}, runs);
+    const Figure recordSets = measure(
+        {floorRead, QStringLiteral("read"), book, nameList, sql::selectAllAddresses().text,
+         sql::selectTable(schema::kIni).text, sql::selectTable(schema::kReturnAddresses).text},
+        runs);
+    row("window ready", n, measure({window, QStringLiteral("ready"), book}, runs), recordSets,
+        {1.5, {}});
+    sql::GroupChoice group0{};
+    group0[0] = true;
+    row("group click (half)", n,
+        measure({window, QStringLiteral("group"), book, QString::number(runs)}, 1),
+        measure({floorRead, QStringLiteral("read"), book, sql::selectGroups(group0).text}, runs),
+        {});
+    row("name list drop-down", n,
+        measure({window, QStringLiteral("popup"), book, QString::number(runs)}, 1), names, {});
+    const Figure frame{1.0 / 60, 1.0 / 60, 0};
+    row("Find keystroke", n,
+        measure({window, QStringLiteral("find"), book, QString::number(runs)}, 1), frame,
+        {1.0, {}});
+
+    // Saved on a copy, which the server makes with the book as its template.
+    const QString copyName = database + QStringLiteral("_enter");
+    const QString copy = onServer(server, copyName);
+    psql(server, QStringLiteral("DROP DATABASE IF EXISTS ") + copyName);
+    psql(server, QStringLiteral("CREATE DATABASE %1 TEMPLATE %2").arg(copyName, database));
+    row("Enter Changes", n,
+        measure({window, QStringLiteral("enter"), copy, QString::number(runs)}, 1),
+        measure({floorRead, QStringLiteral("enter"), copy, QString::number(runs)}, 1), {1.0, {}});
+    psql(server, QStringLiteral("DROP DATABASE ") + copyName);
+
+    // About a tenth of the book is in group 1: some 10,000 labels from 100,000 records.
+    sql::GroupChoice group1{};
+    group1[1] = true;
+    const long labels =
+        rowsRead(run({floorRead, QStringLiteral("read"), book, sql::selectGroups(group1).text}));
+    const QString pdf = QDir(work).filePath(QStringLiteral("labels-server-%1.pdf").arg(n));
+    const Figure drawn = measure({floorPdf, pdf, QString::number(labels)}, runs);
+    const Figure printed =
+        measure({program, QStringLiteral("print"), QStringLiteral("--database"), book,
+                 QStringLiteral("--stationery"), QStringLiteral("small-labels"),
+                 QStringLiteral("--group"), QStringLiteral("1"), QStringLiteral("--pdf"), pdf},
+                runs);
+    row("ravelbook print", labels, whole(printed), whole(drawn), {1.5, {}});
+    row("print from window", labels,
+        measure({window, QStringLiteral("print"), book, pdf, QStringLiteral("1")}, runs), drawn,
+        {1.5, {}});
+    row("preview, first page", labels,
+        measure(
+            {window, QStringLiteral("preview"), book, QString::number(runs), QStringLiteral("1")},
+            1),
+        measure({floorPdf, pdf, QStringLiteral("100")}, runs), {});
+    QFile::remove(pdf);
+    psql(server, QStringLiteral("DROP DATABASE ") + database);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     int runs = 5;
     std::vector<long> sizes{1000, 10000, 100000};
     QString work = QDir::temp().filePath(QStringLiteral("ravelbook-bench"));
+    QString server;
+    long serverRecords = 100000;
     for (int i = 1; i + 1 < argc; i += 2) {
         const QString option = QString::fromLocal8Bit(argv[i]);
         const QString value = QString::fromLocal8Bit(argv[i + 1]);
@@ -212,9 +325,13 @@ int main(int argc, char* argv[]) {
                 sizes.push_back(size.toLong());
         } else if (option == QLatin1String("--work")) {
             work = value;
+        } else if (option == QLatin1String("--server")) {
+            server = value;
+        } else if (option == QLatin1String("--server-records")) {
+            serverRecords = std::max(1L, value.toLong());
         } else {
-            std::fprintf(stderr,
-                         "usage: ravelbook_bench [--runs K] [--sizes N,N,...] [--work DIR]\n");
+            std::fprintf(stderr, "usage: ravelbook_bench [--runs K] [--sizes N,N,...] [--work DIR] "
+                                 "[--server URI] [--server-records N]\n");
             return 2;
         }
     }
@@ -315,6 +432,8 @@ int main(int argc, char* argv[]) {
         row("ravelbook print", longRun, whole(printed), whole(floorPdf), {1.5, 150.0});
         QFile::remove(pdf);
         QFile::remove(book);
+        if (!server.isEmpty())
+            serverRows(server, serverRecords, runs, here, program, work);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "ravelbook_bench: %s\n", error.what());
         return 1;
