@@ -273,14 +273,14 @@ QVariantList DataSource::readRow(qint64 rowid) const {
     return findRow(rowid).value_or(QVariantList(columns_.size()));
 }
 
-void DataSource::conflict() const {
+void DataSource::conflict() {
     const Row& row = current();
     const std::optional<QVariantList> theirs = findRow(*row.rowid);
     const QString name = row.stored.value(0).toString();
     if (!theirs)
         throw RecordConflict(RecordConflict::Kind::Deleted, name, columns_, {});
     RecordConflict changed(RecordConflict::Kind::Changed, name, columns_, *theirs);
-    auto* self = const_cast<DataSource*>(this);
+    DataSource* self = this;
     const qint64 key = *row.rowid;
     changed.writeOver = [self, key, theirs = *theirs] {
         if (self->currentKey() != key)

@@ -158,7 +158,7 @@ private:
     QVariantList readRow(qint64 rowid) const;
     std::optional<QVariantList> findRow(qint64 rowid) const;
     // Why the write of the current row touched nothing: thrown.
-    [[noreturn]] void conflict() const;
+    [[noreturn]] void conflict();
     void forgetPrepared() const;
     void readBlock(int pos) const;
     Row& current();

@@ -135,13 +135,10 @@ void Database::openServer(const Opening& opening) {
                                       .arg(dialect_->explain(failure.error())));
         }
     }
-    const QString problem = schema::problemWith(found.tables);
-    if (!problem.isEmpty())
-        cantOpenServer(path_,
-                       QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
     try {
-        if (schema::layoutOf(db, *dialect_) > schema::kLayout)
-            cantOpenServer(path_, QStringLiteral("it was made by a newer Ravelbook"));
+        const QString refused = schema::refusal(found, schema::layoutOf(db, *dialect_));
+        if (!refused.isEmpty())
+            cantOpenServer(path_, refused);
     } catch (const SqlFailure& failure) {
         cantOpenServer(path_, dialect_->explain(failure.error()));
     }
@@ -233,10 +230,15 @@ QSqlDatabase Database::connection() const {
     return QSqlDatabase::database(connectionName_, false);
 }
 
-QSqlQuery Database::prepare(const QString& text) const {
+QSqlQuery Database::newQuery() const {
     reconnectIfLost();
     QSqlQuery query(connection());
     query.setForwardOnly(forwardOnly());
+    return query;
+}
+
+QSqlQuery Database::prepare(const QString& text) const {
+    QSqlQuery query = newQuery();
     if (!query.prepare(text))
         fail(query.lastError(), QStringLiteral("The address book refused a statement: %1."));
     return query;
@@ -246,9 +248,7 @@ QSqlQuery Database::execute(const QString& text, const QVariantList& bindings) c
     if (bindings.isEmpty()) {
         // Nothing to bind: sent as it is, one round trip to a server, which
         // also prepares no BEGIN or COMMIT.
-        reconnectIfLost();
-        QSqlQuery query(connection());
-        query.setForwardOnly(forwardOnly());
+        QSqlQuery query = newQuery();
         query.exec(text);
         return query;
     }

@@ -114,6 +114,8 @@ private:
     void openServer(const Opening& opening);
     QSqlDatabase connection() const;
     bool forwardOnly() const;
+    // A statement on the book's connection, opened again first if it was lost.
+    QSqlQuery newQuery() const;
     // A server connection that was lost is opened again before the next statement.
     void reconnectIfLost() const;
     const schema::FoundTable& found(const QString& table) const;

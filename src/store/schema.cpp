@@ -128,6 +128,15 @@ QString problemWith(const std::vector<FoundTable>& found) {
     return {};
 }
 
+QString refusal(const Found& found, int layout) {
+    const QString problem = problemWith(found.tables);
+    if (!problem.isEmpty())
+        return QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem);
+    if (layout > kLayout)
+        return QStringLiteral("it was made by a newer Ravelbook");
+    return {};
+}
+
 void create(QSqlDatabase& db, const Dialect& dialect) {
     auto run = [&db](const QString& text) { runOrThrow(db, text); };
     if (!db.transaction())

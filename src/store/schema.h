@@ -57,6 +57,10 @@ QString problemWith(const std::vector<FoundTable>& found);
 // The layout number a book carries.
 int layoutOf(const QSqlDatabase& db, const Dialect& dialect);
 
+// Why a database with these tables and this layout is not a book this program
+// opens, in the words of "can't be opened: ..."; empty when it is one.
+QString refusal(const Found& found, int layout);
+
 // Creates the three tables, one Ini row (adjustment 0) and one empty return
 // address, in one transaction.
 void create(QSqlDatabase& db, const Dialect& dialect);

@@ -60,11 +60,9 @@ schema::Found readTables(const QString& path, const QSqlDatabase& db) {
         cantOpen(path, QStringLiteral("it is not a Ravelbook address book (%1)")
                            .arg(failure.error().databaseText()));
     }
-    const QString problem = schema::problemWith(found.tables);
-    if (!problem.isEmpty())
-        cantOpen(path, QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem));
-    if (schema::layoutOf(db, SqliteDialect()) > schema::kLayout)
-        cantOpen(path, QStringLiteral("it was made by a newer Ravelbook"));
+    const QString refused = schema::refusal(found, schema::layoutOf(db, SqliteDialect()));
+    if (!refused.isEmpty())
+        cantOpen(path, refused);
     return found;
 }
 
