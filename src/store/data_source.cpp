@@ -358,33 +358,53 @@ void DataSource::update() {
     }
 
     if (!row.rowid) {
-        QSqlQuery query = db_.run(sql::insertRow(db_.dialect(), table_, names), values);
-        if (!query.next())
-            db_.fail(query.lastError(), QStringLiteral("The new record was not saved: %1."));
+        QSqlQuery& query =
+            db_.runKept(sql::insertRow(db_.dialect(), table_, names, columns_), values);
+        if (!query.next()) {
+            const QSqlError error = query.lastError();
+            query.finish();
+            db_.fail(error, QStringLiteral("The new record was not saved: %1."));
+        }
         // Written: from here on the row is an ordinary saved row, whatever fails next.
         row.rowid = query.value(0).toLongLong();
-        query.finish();
-        row.changed.assign(columns_.size(), false);
-        row.touched = false;
+        takeWritten(row, query);
         rowids_.push_back(*row.rowid);
         firstFields_.append(row.values.value(0).toString());
         pos_ = recordCount() - 1;
         Q_EMIT recordSetReset();
     } else if (!names.isEmpty()) {
         values << *row.rowid << row.stored;
-        QSqlQuery query = db_.run(sql::updateRow(db_.dialect(), table_, names, columns_), values);
-        if (query.numRowsAffected() == 0)
+        QSqlQuery& query =
+            db_.runKept(sql::updateRow(db_.dialect(), table_, names, columns_), values);
+        if (!query.next()) {
+            query.finish();
             conflict();
-        row.changed.assign(columns_.size(), false);
-        row.touched = false;
+        }
+        takeWritten(row, query);
         rowCache_.remove(*row.rowid);
         ahead_.erase(*row.rowid);
         if (pos_ >= 0 && pos_ < recordCount())
             firstFields_[pos_] = row.values.value(0).toString();
         Q_EMIT rowChanged(pos_);
+    } else {
+        goTo(pos_); // nothing to write: shows the row as the book holds it now
+        return;
     }
-    // Show what the file holds now (defaults, the engine's conversions).
-    goTo(pos_);
+    Q_EMIT currentChanged();
+    Q_EMIT rowWritten(*row.rowid, row.values.value(0));
+}
+
+void DataSource::takeWritten(Row& row, QSqlQuery& written) {
+    // What the book holds now (defaults, the engine's conversions) is shown.
+    QVariantList values;
+    values.reserve(columns_.size());
+    for (int i = 0; i < columns_.size(); ++i)
+        values.append(written.value(i + 1));
+    written.finish();
+    row.values = values;
+    row.stored = std::move(values);
+    row.changed.assign(columns_.size(), false);
+    row.touched = false;
 }
 
 void DataSource::remove() {
@@ -400,12 +420,14 @@ void DataSource::remove() {
     // Gone already is as good as deleted; changed by someone else is for the user to see first.
     if (query.numRowsAffected() == 0 && findRow(*row.rowid))
         conflict();
-    rowCache_.remove(*row.rowid);
-    ahead_.erase(*row.rowid);
+    const qint64 key = *row.rowid;
+    rowCache_.remove(key);
+    ahead_.erase(key);
     rowids_.erase(rowids_.begin() + pos_);
     firstFields_.removeAt(pos_);
     current_.reset();
     Q_EMIT recordSetReset();
+    Q_EMIT rowRemoved(key);
     goTo(pos_);
 }
 

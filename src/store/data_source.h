@@ -140,6 +140,10 @@ Q_SIGNALS:
     void currentChanged();
     void recordSetReset();
     void rowChanged(int row);
+    // A row was written (added or changed); its key and its first field as written.
+    void rowWritten(qint64 key, const QVariant& firstField);
+    // A row was deleted.
+    void rowRemoved(qint64 key);
 
 private:
     struct Row {
@@ -159,6 +163,8 @@ private:
     std::optional<QVariantList> findRow(qint64 rowid) const;
     // Why the write of the current row touched nothing: thrown.
     [[noreturn]] void conflict();
+    // Takes the row a write gave back as the row's values, read and shown.
+    void takeWritten(Row& row, QSqlQuery& written);
     void forgetPrepared() const;
     void readBlock(int pos) const;
     Row& current();

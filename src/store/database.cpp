@@ -108,10 +108,7 @@ void Database::openServer(const Opening& opening) {
     }
     if (refused)
         cantOpenServer(path_, refused->message);
-    if (readOnly_) {
-        QSqlQuery readOnly(db);
-        readOnly.exec(QStringLiteral("SET default_transaction_read_only = on"));
-    }
+    postgres::setUpSession(db, readOnly_);
 
     schema::Found found;
     try {
@@ -148,6 +145,7 @@ void Database::openServer(const Opening& opening) {
 }
 
 Database::~Database() {
+    kept_.clear(); // before their connection goes
     retired_.push_back(connectionName_);
     for (const QString& name : retired_)
         Connection::remove(name);
@@ -213,10 +211,7 @@ void Database::reconnectIfLost() const {
         throw StoreError(QStringLiteral("The server of the address book \"%1\" can't be reached: "
                                         "%2.")
                              .arg(path_, db.lastError().text().trimmed()));
-    if (readOnly_) {
-        QSqlQuery readOnly(db);
-        readOnly.exec(QStringLiteral("SET default_transaction_read_only = on"));
-    }
+    postgres::setUpSession(db, readOnly_);
 }
 
 bool Database::forwardOnly() const {
@@ -268,6 +263,42 @@ QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const
     if (query.lastError().isValid())
         fail(query.lastError(), QStringLiteral("The address book could not do this: %1."));
     return query;
+}
+
+QSqlQuery& Database::kept(const QString& text) const {
+    reconnectIfLost();
+    const std::pair<QString, int> on{connectionName_, generation_};
+    // Few texts are ever kept; a long-lived window that made many starts afresh.
+    constexpr std::size_t kMostKept = 64;
+    if (keptOn_ != on || kept_.size() >= kMostKept) {
+        kept_.clear();
+        keptOn_ = on;
+    }
+    auto found = kept_.find(text);
+    if (found == kept_.end())
+        found = kept_.emplace(text, prepare(text)).first;
+    return found->second;
+}
+
+QSqlQuery& Database::runKept(const QString& text, const QVariantList& bindings) const {
+    refuseWriteWhenDamaged(text);
+    const auto attempt = [&]() -> QSqlQuery& {
+        QSqlQuery& query = kept(text);
+        for (const QVariant& value : bindings)
+            query.addBindValue(value);
+        query.exec();
+        return query;
+    };
+    QSqlQuery* query = &attempt();
+    if (query->lastError().isValid() && !server_ && isReadOnly(query->lastError()) &&
+        reopenForWriting())
+        query = &attempt();
+    if (query->lastError().isValid()) {
+        const QSqlError error = query->lastError();
+        kept_.erase(text); // a statement the engine failed on is prepared afresh
+        fail(error, QStringLiteral("The address book could not do this: %1."));
+    }
+    return *query;
 }
 
 std::optional<qint64> Database::changeMark() const {

@@ -78,6 +78,14 @@ QString unchangedRow(const Dialect& dialect, const QStringList& compared) {
     return condition;
 }
 
+// The key, then `columns`, of the rows a write touched.
+QString returning(const Dialect& dialect, const QStringList& columns) {
+    QString text = QStringLiteral(" RETURNING ") + dialect.key();
+    if (!columns.isEmpty())
+        text += QStringLiteral(", ") + columnList(columns);
+    return text;
+}
+
 } // namespace
 
 RecordSource selectGroups(const GroupChoice& groups) {
@@ -175,16 +183,17 @@ QString updateRow(const Dialect& dialect, const QString& table, const QStringLis
         assignments << quoteIdentifier(column) + QStringLiteral(" = ?");
     return QStringLiteral("UPDATE ") + quoteIdentifier(table) + QStringLiteral(" SET ") +
            assignments.join(QStringLiteral(", ")) + QStringLiteral(" WHERE ") +
-           unchangedRow(dialect, compared);
+           unchangedRow(dialect, compared) + returning(dialect, compared);
 }
 
-QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns) {
+QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns,
+                  const QStringList& returned) {
     const QString values = columns.isEmpty() ? QStringLiteral(" DEFAULT VALUES")
                                              : QStringLiteral(" (") + columnList(columns) +
                                                    QStringLiteral(") VALUES (") +
                                                    marks(int(columns.size())) + QStringLiteral(")");
     return QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + values +
-           QStringLiteral(" RETURNING ") + dialect.key();
+           returning(dialect, returned);
 }
 
 QString insertValues(const QString& table, const QStringList& columns) {

@@ -71,11 +71,13 @@ QString selectRows(const Dialect& dialect, const QString& table, const QStringLi
                    int count);
 // Writes `columns` of the row whose key is bound after them, only while every
 // column of `compared` still holds the value bound for it last: a row someone
-// else changed since it was read is left alone (no row is affected).
+// else changed since it was read is left alone (no row comes back). The row
+// written comes back as its key and `compared`.
 QString updateRow(const Dialect& dialect, const QString& table, const QStringList& columns,
                   const QStringList& compared);
-// Adds a row and gives back its key.
-QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns);
+// Adds a row and gives back its key and `returned`.
+QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns,
+                  const QStringList& returned);
 QString insertDefaultRow(const QString& table);
 // Adds a row, for many rows in a row: nothing comes back.
 QString insertValues(const QString& table, const QStringList& columns);

@@ -27,7 +27,7 @@ Bindings::Bindings(DataSource& source, QObject* parent) : QObject(parent), sourc
 }
 
 void Bindings::add(QWidget* control, const QString& column, const QVariant& blank,
-                   std::function<void(const QVariant&)> display) {
+                   std::function<void(const QVariant&, bool)> display) {
     source_.bindColumn(column, blank);
     bound_.push_back({control, column, std::move(display)});
 }
@@ -35,10 +35,16 @@ void Bindings::add(QWidget* control, const QString& column, const QVariant& blan
 // A box admits no more than its limit when typing, but a longer value already
 // in the file (put there through the grid or by another program) is shown
 // whole, so that editing it doesn't cut it short.
-template <typename Box> std::function<void(const QVariant&)> showText(Box* box) {
-    return [box, limit = box->maxLength()](const QVariant& v) {
+// The same record shown again (after a save or a refresh) leaves a box that
+// shows its value already as it is: cursor, undo and no repaint.
+template <typename Box> std::function<void(const QVariant&, bool)> showText(Box* box) {
+    return [box, limit = box->maxLength()](const QVariant& v, bool sameRecord) {
         const QString text = v.toString();
-        box->setMaxLength(std::max(limit, int(text.size())));
+        if (sameRecord && box->text() == text)
+            return;
+        const int length = std::max(limit, int(text.size()));
+        if (box->maxLength() != length)
+            box->setMaxLength(length);
         box->setText(text);
     };
 }
@@ -58,7 +64,7 @@ void Bindings::bind(LimitedTextEdit* box, const QString& column) {
 
 void Bindings::bind(QCheckBox* box, const QString& column) {
     add(box, column, kUnchecked,
-        [box](const QVariant& v) { box->setChecked(!v.isNull() && v.toInt() != 0); });
+        [box](const QVariant& v, bool) { box->setChecked(!v.isNull() && v.toInt() != 0); });
     connect(box, &QCheckBox::toggled, this, [this, box, column](bool checked) {
         if (!filling_)
             edited(box, column, checked ? kChecked : kUnchecked);
@@ -84,7 +90,7 @@ void Bindings::showColumn(const QString& column) {
     const QScopedValueRollback<bool> filling(filling_, true);
     for (const Bound& b : bound_) {
         if (b.control && b.control != editing_ && b.column == column)
-            b.display(source_.field(column));
+            b.display(source_.field(column), true);
     }
 }
 
@@ -92,9 +98,12 @@ void Bindings::show() {
     if (holds_ > 0)
         return;
     const QScopedValueRollback<bool> filling(filling_, true);
+    const std::optional<qint64> key = source_.hasCurrent() ? source_.currentKey() : std::nullopt;
+    const bool sameRecord = key && key == shownKey_;
+    shownKey_ = key;
     for (const Bound& b : bound_) {
         if (b.control && b.control != editing_)
-            b.display(source_.hasCurrent() ? source_.field(b.column) : QVariant());
+            b.display(source_.hasCurrent() ? source_.field(b.column) : QVariant(), sameRecord);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -54,11 +55,12 @@ private:
     struct Bound {
         QPointer<QWidget> control;
         QString column;
-        std::function<void(const QVariant&)> display;
+        // Shows a value; `sameRecord` when the record shown before is shown again.
+        std::function<void(const QVariant&, bool sameRecord)> display;
     };
 
     void add(QWidget* control, const QString& column, const QVariant& blank,
-             std::function<void(const QVariant&)> display);
+             std::function<void(const QVariant&, bool)> display);
     void edited(QWidget* control, const QString& column, const QVariant& value);
     void showColumn(const QString& column);
 
@@ -67,6 +69,7 @@ private:
     bool filling_ = false;
     int holds_ = 0;
     QWidget* editing_ = nullptr;
+    std::optional<qint64> shownKey_; // the record the controls show
 };
 
 } // namespace ravelbook

@@ -259,6 +259,13 @@ private:
     void buildBookMenu();
     void buildViewMenu();
     void refreshNameList();
+    // Changes the name list, keeping the entry shown in the name box (or what was typed there).
+    void keepNameShown(const std::function<void()>& change);
+    // A record of the book written or deleted here: its entry in the name list follows.
+    void placeInNameList(qint64 key, const QVariant& name);
+    void dropFromNameList(qint64 key);
+    // The name list's entry of this record; end() when it has none.
+    std::vector<qint64>::iterator nameListEntry(qint64 key);
     // Where the File menu's book entries end.
     QAction* booksEnd() const;
     void buildFind();
@@ -309,9 +316,8 @@ private:
     bool savePendingEdits();
     // Asks what to do with the changes of a record that is being left.
     DataSource::Leave askToLeave(const DataSource& source);
-    // Leaves the record shown in the editor as the user says, refilling the name
-    // list when its changes were saved. Throws DataSource::LeaveCancelled when
-    // the user stays, StoreError when saving fails.
+    // Leaves the record shown in the editor as the user says. Throws DataSource::LeaveCancelled
+    // when the user stays, StoreError when saving fails.
     void leaveEditedRecord();
     // Escape in new-address mode: drops the new record, asking first when it was typed into.
     void discardNewAddress();
@@ -330,8 +336,7 @@ private:
     NameFilterModel* nameFilter_ = nullptr;
     QStringListModel* nameList_ = nullptr;
     std::vector<qint64> nameListKeys_; // the record behind each entry of the name list
-    bool nameListStale_ = false;
-    std::optional<qint64> bookMark_; // the book's change mark when it was last read
+    std::optional<qint64> bookMark_;   // the book's change mark when it was last read
     // The titles as the window started with them: on exit only the ones renamed
     // since are written, so another window's renames are kept.
     std::array<QString, sql::kGroupCount> titlesAtStart_;

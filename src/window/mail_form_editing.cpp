@@ -2,16 +2,19 @@
 // the record that Data1 holds.
 #include "store/data_source.h"
 #include "store/database.h"
+#include "store/name_order.h"
 #include "store/store_error.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
 #include "window/name_filter.h"
 
+#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTabWidget>
 
 namespace ravelbook {
@@ -29,6 +32,13 @@ void frmMailForm::connectEditing() {
     connect(cmdNewAddress, &QPushButton::clicked, this, &frmMailForm::cmdNewAddress_Click);
     connect(cmdEnter, &QPushButton::clicked, this, &frmMailForm::cmdEnter_Click);
     connect(cmdDeleteRecord, &QPushButton::clicked, this, &frmMailForm::cmdDeleteRecord_Click);
+
+    // The name list follows the saves and deletions made here one entry at a
+    // time: reading it again would cost a large book a tenth of a second a save.
+    for (DataSource* addresses : {Data1, datGrid}) {
+        connect(addresses, &DataSource::rowWritten, this, &frmMailForm::placeInNameList);
+        connect(addresses, &DataSource::rowRemoved, this, &frmMailForm::dropFromNameList);
+    }
 
     // Leaving a record with changes the user has not entered asks what to do with them.
     Data1->setLeaveGuard([this](const DataSource& source) { return askToLeave(source); });
@@ -52,8 +62,6 @@ DataSource::Leave frmMailForm::askToLeave(const DataSource& source) {
     switch (dialogs_.message(QStringLiteral("Save the changes to %1?").arg(name),
                              QStringLiteral("Ravelbook"), Dialogs::Buttons::SaveDiscardCancel)) {
     case Dialogs::Answer::Save:
-        if (&source == Data1)
-            nameListStale_ = true;
         return DataSource::Leave::Save;
     case Dialogs::Answer::Discard:
         return DataSource::Leave::Discard;
@@ -63,10 +71,59 @@ DataSource::Leave frmMailForm::askToLeave(const DataSource& source) {
 }
 
 void frmMailForm::leaveEditedRecord() {
-    nameListStale_ = false;
     Data1->flushPending();
-    if (nameListStale_)
-        FillComboBox();
+}
+
+std::vector<qint64>::iterator frmMailForm::nameListEntry(qint64 key) {
+    // Mostly the record written is the one chosen in the list.
+    const int shown = nameFilter_->nameListRow(cboName->currentIndex());
+    if (shown >= 0 && std::size_t(shown) < nameListKeys_.size() &&
+        nameListKeys_[std::size_t(shown)] == key)
+        return nameListKeys_.begin() + shown;
+    return std::find(nameListKeys_.begin(), nameListKeys_.end(), key);
+}
+
+void frmMailForm::placeInNameList(qint64 key, const QVariant& name) {
+    const QString written = name.toString();
+    const bool named = !name.isNull() && !written.isEmpty();
+    const auto entry = nameListEntry(key);
+    if (entry != nameListKeys_.end() && named &&
+        nameList_->stringList().at(entry - nameListKeys_.begin()) == written)
+        return; // saved under the name it is listed by
+    if (entry == nameListKeys_.end() && !named)
+        return;
+    keepNameShown([&] {
+        if (entry != nameListKeys_.end()) {
+            nameList_->removeRows(int(entry - nameListKeys_.begin()), 1);
+            nameListKeys_.erase(entry);
+        }
+        if (!named)
+            return;
+        const QStringList names = nameList_->stringList();
+        int low = 0;
+        int high = int(names.size());
+        while (low < high) {
+            const int middle = low + (high - low) / 2;
+            if (comesBeforeInNameList(names[middle], nameListKeys_[std::size_t(middle)], written,
+                                      key))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        nameList_->insertRows(low, 1);
+        nameList_->setData(nameList_->index(low), written);
+        nameListKeys_.insert(nameListKeys_.begin() + low, key);
+    });
+}
+
+void frmMailForm::dropFromNameList(qint64 key) {
+    const auto entry = nameListEntry(key);
+    if (entry == nameListKeys_.end())
+        return;
+    keepNameShown([&] {
+        nameList_->removeRows(int(entry - nameListKeys_.begin()), 1);
+        nameListKeys_.erase(entry);
+    });
 }
 
 void frmMailForm::discardNewAddress() {
@@ -86,7 +143,8 @@ void frmMailForm::discardNewAddress() {
 
 void frmMailForm::setNewAddressMode(bool on) {
     newAddressMode_ = on;
-    SSTab1->setTabEnabled(kMailingsPage, !on);
+    if (SSTab1->isTabEnabled(kMailingsPage) == on) // a tab bar repaints even when unchanged
+        SSTab1->setTabEnabled(kMailingsPage, !on);
     cmdDeleteRecord->setEnabled(!on);
     cmdNewAddress->setEnabled(!on);
     Frame1[0]->setEnabled(true);
@@ -132,14 +190,16 @@ void frmMailForm::cmdEnter_Click() {
         if (!Data1->hasCurrent())
             throw StoreError(QStringLiteral("There is no record to save. Choose a name from the "
                                             "list or press New Address first."));
-        Data1->update();
-        const std::optional<qint64> written = Data1->currentKey();
-        FillComboBox();
-        Data1->setRecordSource(sql::selectAddressesNamed(name));
-        Data1->refresh();
-        // Among records of the same name, show the one just written.
-        if (written)
-            Data1->moveToKey(*written);
+        Data1->update(); // the name list follows, its entry staying the one chosen
+        const sql::RecordSource named = sql::selectAddressesNamed(name);
+        if (!(Data1->recordSource() == named)) {
+            const std::optional<qint64> written = Data1->currentKey();
+            Data1->setRecordSource(named);
+            Data1->refresh();
+            // Among records of the same name, show the one just written.
+            if (written)
+                Data1->moveToKey(*written);
+        }
         setNewAddressMode(false);
     });
 }
@@ -153,8 +213,8 @@ void frmMailForm::cmdDeleteRecord_Click() {
         if (dialogs_.message(question, QStringLiteral("Delete record?"), Dialogs::Buttons::YesNo) !=
             Dialogs::Answer::Yes)
             return;
-        Data1->remove();
-        FillComboBox();
+        Data1->remove(); // the name list follows
+        cboName->setCurrentIndex(-1);
         Data1->setRecordSource(sql::selectAllAddressesByName(db_.dialect()));
         Data1->refresh();
     });

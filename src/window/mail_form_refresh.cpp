@@ -4,7 +4,9 @@
 #include "store/database.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
+#include "window/name_filter.h"
 
+#include <algorithm>
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
@@ -39,23 +41,28 @@ void frmMailForm::refreshNameList() {
         keys.push_back(query.value(0).toLongLong());
         names << query.value(1).toString();
     }
-    const int shown = cboName->currentIndex();
-    const std::optional<qint64> shownKey = shown >= 0 && shown < int(nameListKeys_.size())
-                                               ? std::optional(nameListKeys_[shown])
-                                               : std::nullopt;
+    keepNameShown([&] {
+        nameList_->setStringList(names);
+        nameListKeys_ = std::move(keys);
+    });
+}
+
+void frmMailForm::keepNameShown(const std::function<void()>& change) {
+    const int shown = nameFilter_->nameListRow(cboName->currentIndex());
+    const bool keyShown = shown >= 0 && shown < int(nameListKeys_.size());
+    const qint64 shownKey = keyShown ? nameListKeys_[std::size_t(shown)] : 0;
     const QString typed = cboName->currentText();
     const QSignalBlocker quiet(cboName);
-    nameList_->setStringList(names);
-    nameListKeys_ = std::move(keys);
+    change();
     int again = -1;
-    for (int i = 0; shownKey && i < int(nameListKeys_.size()); ++i) {
-        if (nameListKeys_[i] == *shownKey)
-            again = i;
+    if (keyShown) {
+        const auto entry = std::find(nameListKeys_.begin(), nameListKeys_.end(), shownKey);
+        if (entry != nameListKeys_.end())
+            again = nameFilter_->rowShowing(int(entry - nameListKeys_.begin()));
     }
     cboName->setCurrentIndex(again);
     if (again < 0)
         cboName->setEditText(typed);
-    nameListStale_ = false;
 }
 
 void frmMailForm::actRefresh_Click() {

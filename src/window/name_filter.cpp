@@ -1,5 +1,6 @@
 #include "window/name_filter.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <QStringListModel>
@@ -102,6 +103,15 @@ int NameFilterModel::nameListRow(int row) const {
     if (row < 0 || row >= rowCount())
         return -1;
     return all_ ? row : rows_[std::size_t(row)];
+}
+
+int NameFilterModel::rowShowing(int nameListRow) const {
+    if (nameListRow < 0 || nameListRow >= int(names_.size()))
+        return -1;
+    if (all_)
+        return nameListRow;
+    const auto found = std::lower_bound(rows_.begin(), rows_.end(), nameListRow);
+    return found != rows_.end() && *found == nameListRow ? int(found - rows_.begin()) : -1;
 }
 
 QVariant NameFilterModel::data(const QModelIndex& index, int role) const {

@@ -26,6 +26,8 @@ public:
 
     // The row of the whole name list that row `row` shows; -1 for none.
     int nameListRow(int row) const;
+    // The row that shows row `nameListRow` of the whole name list; -1 when it is filtered out.
+    int rowShowing(int nameListRow) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QVariant>
 #include <vector>
 
@@ -135,6 +136,13 @@ std::optional<RefusedConnection> open(QSqlDatabase& db, const QString& uri,
         return refused;
     }
     return std::nullopt;
+}
+
+void setUpSession(QSqlDatabase& db, bool readOnly) {
+    QSqlQuery session(db);
+    session.exec(QStringLiteral("SET plan_cache_mode = force_generic_plan"));
+    if (readOnly)
+        session.exec(QStringLiteral("SET default_transaction_read_only = on"));
 }
 
 bool connectionBroken(const QSqlDatabase& db) {

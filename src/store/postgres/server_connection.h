@@ -27,6 +27,11 @@ QString userName(const QString& uri);
 std::optional<RefusedConnection> open(QSqlDatabase& db, const QString& uri,
                                       const std::optional<QString>& password);
 
+// Sets up a connection just opened: read-only when asked, and statements kept
+// prepared are planned once (the program's statements find rows by key or read
+// whole tables; planning them again for every run only costs time).
+void setUpSession(QSqlDatabase& db, bool readOnly);
+
 // Whether the connection under `db` is gone (the server went away).
 bool connectionBroken(const QSqlDatabase& db);
 
