@@ -191,6 +191,45 @@ TEST_F(AddressEditing, ApostrophesAreChosenSavedReselectedAndDeletedLikeAnyName)
     EXPECT_EQ(nameList(), (QStringList{"Adams, Zoe", "Pat' OR '1'='1"}));
 }
 
+// Two windows on two connections to one book: neither writes over the other's
+// save without saying so, and each sees the other's changes on refresh.
+TEST_F(AddressEditing, TwoWindowsOnOneBookNeitherLosesTheOthersChangeUntold) {
+    book.addPeople({{QStringLiteral("Brown, Bo"), QStringLiteral("1 Oak")}});
+    openForm();
+    const std::unique_ptr<Database> otherDb = book.open();
+    testing::ScriptedDialogs otherDialogs;
+    frmMailForm other(*otherDb, settings, otherDialogs);
+    other.show();
+    choose(0);
+    other.cboName->setCurrentIndex(0);
+    Q_EMIT other.cboName->activated(0);
+
+    retype(form->txtAddress[1], QStringLiteral("2 Elm"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    retype(other.txtAddress[1], QStringLiteral("3 Ash"));
+    otherDialogs.answers = {Dialogs::Answer::No};
+    QTest::mouseClick(other.cmdEnter, Qt::LeftButton);
+    ASSERT_EQ(otherDialogs.shown.size(), 1u);
+    EXPECT_TRUE(otherDialogs.shown[0].text.contains(QStringLiteral("\"Brown, Bo\" was changed")));
+    EXPECT_EQ(other.txtAddress[1]->text(), QStringLiteral("3 Ash"));
+    EXPECT_EQ(fileRows(), QVariantList{"Brown, Bo / 2 Elm"});
+    // Shown the other version, the user may write over it.
+    otherDialogs.answers = {Dialogs::Answer::Yes, Dialogs::Answer::Yes};
+    QTest::mouseClick(other.cmdEnter, Qt::LeftButton);
+    EXPECT_TRUE(otherDialogs.shown.back().text.contains(QStringLiteral("Address: 2 Elm")));
+    EXPECT_EQ(fileRows(), QVariantList{"Brown, Bo / 3 Ash"});
+    form->actRefresh->trigger();
+    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("3 Ash"));
+
+    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
+    QTest::keyClicks(form->txtAddress[0], QStringLiteral("Adams, Al"));
+    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    EXPECT_EQ(nameList(), (QStringList{"Adams, Al", "Brown, Bo"}));
+    other.actRefresh->trigger();
+    EXPECT_EQ(other.nameList()->stringList(), (QStringList{"Adams, Al", "Brown, Bo"}));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(AddressEditing, EnterChangesOutsideNewAddressModeWritesTheShownRecordOnly) {
     book.addPeople({{QStringLiteral("Brown, Bo"), QStringLiteral("1 Oak")},
                     {QStringLiteral("Smith, John"), QStringLiteral("2 Elm")}});
