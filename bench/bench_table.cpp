@@ -245,8 +245,8 @@ void serverRows(const QString& server, long n, int runs, const QString& here,
 
     std::printf("\nOn a PostgreSQL server: the same book of %ld records. Floors: every record set\n"
                 "the window opens read whole with bare libpq; for Enter Changes one record\n"
-                "written by its key and read again with libpq; for printing the same QPdfWriter\n"
-                "drawing of the labels of group 1.\n\n",
+                "found by name (untimed), written by its key and read again with libpq; for\n"
+                "printing the same QPdfWriter drawing of the labels of group 1.\n\n",
                 n);
     header();
     const PostgresDialect dialect;

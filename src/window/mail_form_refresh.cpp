@@ -48,6 +48,10 @@ void frmMailForm::refreshNameList() {
 }
 
 void frmMailForm::keepNameShown(const std::function<void()>& change) {
+    if (!nameFilter_) { // still being built: nothing shown yet
+        change();
+        return;
+    }
     const int shown = nameFilter_->nameListRow(cboName->currentIndex());
     const bool keyShown = shown >= 0 && shown < int(nameListKeys_.size());
     const qint64 shownKey = keyShown ? nameListKeys_[std::size_t(shown)] : 0;
