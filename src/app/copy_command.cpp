@@ -1,5 +1,6 @@
 #include "app/copy_command.h"
 
+#include "store/batched_insert.h"
 #include "store/database.h"
 #include "store/exchange_statements.h"
 #include "store/schema.h"
@@ -18,17 +19,20 @@ namespace {
 int copyRows(const Database& from, const Database& to, const schema::Table& table) {
     QSqlQuery rows =
         from.run(sql::selectColumns(from.dialect(), from.tableName(table.name), table.columns));
-    QSqlQuery insert = to.prepare(sql::insertValues(to.tableName(table.name), table.columns));
+    BatchedInsert insert(to, to.tableName(table.name), table.columns,
+                         QStringLiteral("Nothing was copied: %1."));
     int copied = 0;
+    QVariantList row;
     while (rows.next()) {
+        row.clear();
         for (int i = 0; i < table.columns.size(); ++i)
-            insert.addBindValue(rows.value(i));
-        if (!insert.exec())
-            to.fail(insert.lastError(), QStringLiteral("Nothing was copied: %1."));
+            row << rows.value(i);
+        insert.add(row);
         ++copied;
     }
     if (rows.lastError().isValid())
         from.fail(rows.lastError(), QStringLiteral("Nothing was copied: %1."));
+    insert.finish();
     return copied;
 }
 

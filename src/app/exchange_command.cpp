@@ -119,13 +119,14 @@ std::array<bool, kGroupColumns> groupsNamed(const QStringList& names, const Grou
 
 QString importUsage() {
     return QStringLiteral(
-        "Usage: ravelbook import [--database FILE] [--format csv|vcard|mdb] [--table NAME]\n"
+        "Usage: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]\n"
         "                        [--dry-run] FILE\n"
         "\n"
         "Adds the records of a CSV, vCard or Access file to the address book, in one\n"
         "step: all of them or, when anything fails, none. Records already in the book\n"
         "(same name and address) are skipped; groups are matched by their titles.\n"
         "\n"
+        "  --database BOOK the address book: a file, or a server's URI\n"
         "  --format KIND   csv, vcard or mdb; by default told by the file's name\n"
         "  --table NAME    the table of an Access file that is not a Ravelbook book\n"
         "  --dry-run       say what would be imported, and write nothing\n");
@@ -133,12 +134,13 @@ QString importUsage() {
 
 QString exportUsage() {
     return QStringLiteral(
-        "Usage: ravelbook export [--database FILE] [--group G]... --format csv|vcard\n"
+        "Usage: ravelbook export [--database BOOK] [--group G]... --format csv|vcard\n"
         "                        [--output FILE]\n"
         "\n"
         "Writes the address book, or the records of the chosen groups, as CSV (one\n"
         "column per group, -1 for a member) or as vCard 3.0 (groups as CATEGORIES).\n"
         "\n"
+        "  --database BOOK the address book: a file, or a server's URI\n"
         "  --group G       a group column 0 to 17, or a group title; may be repeated\n"
         "  --format KIND   csv or vcard\n"
         "  --output FILE   write to this file (replaced only once all is written);\n"

@@ -140,7 +140,7 @@ QString plural(int n, const char* one, const char* many) {
 
 QString printUsage() {
     return QStringLiteral(
-        "Usage: ravelbook print [--database FILE] --stationery KIND --group G [--group G]...\n"
+        "Usage: ravelbook print [--database BOOK] --stationery KIND --group G [--group G]...\n"
         "                       [--selected NAME] [--last-name-first] [--bi-fold]\n"
         "                       [--special TEXT] [--adjust TWIPS] [--return-address N]\n"
         "                       [--start-at N] [--offset X,Y] (--pdf FILE | --printer NAME)\n"
@@ -151,6 +151,7 @@ QString printUsage() {
         "the address book is not changed. On a --printer calibrated in the window\n"
         "(File: Calibrate Printer), everything is moved by the offsets kept for it.\n"
         "\n"
+        "  --database BOOK       the address book: a file, or a server's URI\n"
         "  --stationery KIND     small-labels, large-labels, envelopes, cards or fliers\n"
         "  --group G             a group column 0 to 17, or a group title (every group\n"
         "                        with that title); may be given more than once\n"

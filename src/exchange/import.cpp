@@ -350,11 +350,19 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
         try {
             insert.add();
         } catch (const StoreError& error) {
+            // Written a batch at a time, the record refused is not known.
+            if (insert.writesInBatches())
+                throw StoreError(QStringLiteral("Nothing was imported: %1").arg(error.message()));
             throw StoreError(QStringLiteral("Nothing was imported: record %1 was refused. %2")
                                  .arg(i + 1)
                                  .arg(error.message()));
         }
         ++added;
+    }
+    try {
+        insert.finish();
+    } catch (const StoreError& error) {
+        throw StoreError(QStringLiteral("Nothing was imported: %1").arg(error.message()));
     }
     if (plan.book) {
         const QString returns = db.tableName(schema::kReturnAddresses);

@@ -280,7 +280,8 @@ QSqlQuery& Database::kept(const QString& text) const {
     return found->second;
 }
 
-QSqlQuery& Database::runKept(const QString& text, const QVariantList& bindings) const {
+QSqlQuery& Database::runKept(const QString& text, const QVariantList& bindings,
+                             const QString& context) const {
     refuseWriteWhenDamaged(text);
     const auto attempt = [&]() -> QSqlQuery& {
         QSqlQuery& query = kept(text);
@@ -296,7 +297,7 @@ QSqlQuery& Database::runKept(const QString& text, const QVariantList& bindings) 
     if (query->lastError().isValid()) {
         const QSqlError error = query->lastError();
         kept_.erase(text); // a statement the engine failed on is prepared afresh
-        fail(error, QStringLiteral("The address book could not do this: %1."));
+        fail(error, context);
     }
     return *query;
 }

@@ -101,7 +101,9 @@ public:
     // Like run(), for a statement that runs again and again (the writes of one
     // row): it stays prepared on the connection, which saves a server two round
     // trips a run. The query is the book's: read it at once, then finish() it.
-    QSqlQuery& runKept(const QString& text, const QVariantList& bindings) const;
+    QSqlQuery& runKept(
+        const QString& text, const QVariantList& bindings,
+        const QString& context = QStringLiteral("The address book could not do this: %1.")) const;
 
     // One of the address book's tables as the file spells it, and its columns in
     // file order, as read when the file was opened.

@@ -196,10 +196,13 @@ QString insertRow(const Dialect& dialect, const QString& table, const QStringLis
            returning(dialect, returned);
 }
 
-QString insertValues(const QString& table, const QStringList& columns) {
+QString insertValues(const QString& table, const QStringList& columns, int rows) {
+    const QString row = QStringLiteral("(") + marks(int(columns.size())) + QStringLiteral(")");
+    QStringList values;
+    for (int i = 0; i < rows; ++i)
+        values << row;
     return QStringLiteral("INSERT INTO ") + quoteIdentifier(table) + QStringLiteral(" (") +
-           columnList(columns) + QStringLiteral(") VALUES (") + marks(int(columns.size())) +
-           QStringLiteral(")");
+           columnList(columns) + QStringLiteral(") VALUES ") + values.join(QStringLiteral(", "));
 }
 
 QString insertDefaultRow(const QString& table) {

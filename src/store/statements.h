@@ -79,8 +79,8 @@ QString updateRow(const Dialect& dialect, const QString& table, const QStringLis
 QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns,
                   const QStringList& returned);
 QString insertDefaultRow(const QString& table);
-// Adds a row, for many rows in a row: nothing comes back.
-QString insertValues(const QString& table, const QStringList& columns);
+// Adds `rows` rows, for many rows in a row: nothing comes back.
+QString insertValues(const QString& table, const QStringList& columns, int rows = 1);
 // Deletes the row of the key bound first while `compared` hold the values bound after it.
 QString deleteRow(const Dialect& dialect, const QString& table, const QStringList& compared);
 

@@ -218,6 +218,10 @@ TEST(ServerBook, OpeningRefusalsPasswordsAndCopies) {
             {QString::fromUtf8("東京, 太郎"), QStringLiteral("O'Brien, Pat"),
              QStringLiteral("1 Quay\tRoad"), QStringLiteral("line one\nline two")});
         made.run(QStringLiteral("UPDATE \"Ini\" SET \"VerticalAdjustment\" = -120"));
+        // Enough rows for two full batches of the copy and a shorter last one.
+        made.run(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                                "WHERE i < 250) INSERT INTO \"Addresses\" (\"Name\", \"7\") "
+                                "SELECT printf('Person %03d', i), -(i % 2) FROM n"));
     }
     TempBook server;
     QString out;

@@ -26,9 +26,8 @@ BulkInsert::BulkInsert(const Database& db, const QString& table, const QStringLi
     QSqlQuery prepared = db.prepare(text);
     const QVariant handle = prepared.driver()->handle();
     if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !handle.isValid()) {
-        // Another engine: the driver's own prepared statement, row by row.
-        book_ = &db;
-        query_ = std::move(prepared);
+        batched_.emplace(db, table, columns,
+                         QStringLiteral("The address book could not do this: %1."));
         row_.resize(columns.size());
         return;
     }
@@ -42,7 +41,7 @@ BulkInsert::~BulkInsert() {
 }
 
 void BulkInsert::bindText(int column, const QString& text) {
-    if (query_) {
+    if (batched_) {
         row_[column] = text;
         return;
     }
@@ -55,7 +54,7 @@ void BulkInsert::bindText(int column, const QString& text) {
 }
 
 void BulkInsert::bindInt(int column, int value) {
-    if (query_) {
+    if (batched_) {
         row_[column] = value;
         return;
     }
@@ -63,18 +62,19 @@ void BulkInsert::bindInt(int column, int value) {
 }
 
 void BulkInsert::add() {
-    if (query_) {
-        for (const QVariant& value : std::as_const(row_))
-            query_->addBindValue(value);
-        if (!query_->exec())
-            book_->fail(query_->lastError(),
-                        QStringLiteral("The address book could not do this: %1."));
+    if (batched_) {
+        batched_->add(row_);
         return;
     }
     const int result = sqlite3_step(statement_);
     sqlite3_reset(statement_);
     if (result != SQLITE_DONE)
         fail(db_);
+}
+
+void BulkInsert::finish() {
+    if (batched_)
+        batched_->finish();
 }
 
 } // namespace ravelbook

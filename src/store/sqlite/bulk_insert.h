@@ -1,8 +1,9 @@
 #pragma once
 
+#include "store/batched_insert.h"
+
 #include <optional>
 #include <QByteArray>
-#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -17,8 +18,8 @@ class Database;
 
 // Adds many rows to one table through SQLite's own interface: for an import of
 // many thousand records the driver's cost per bound value is most of the time.
-// Runs inside whatever transaction the caller holds. On a server book it uses
-// the driver's prepared statement instead.
+// Runs inside whatever transaction the caller holds. On a server book the rows
+// go in batches through the driver instead.
 class BulkInsert {
 public:
     // Throws StoreError when the statement can't be prepared.
@@ -30,16 +31,20 @@ public:
     // Values of the next row, by column index.
     void bindText(int column, const QString& text);
     void bindInt(int column, int value);
-    // Writes the row; throws StoreError with the engine's reason when it is refused.
+    // Writes the row (on a server, with its batch); throws StoreError with the
+    // engine's reason when it is refused.
     void add();
+    // Writes the rows still waiting; call before committing.
+    void finish();
+    // Whether rows wait to be written a batch at a time (a server book).
+    bool writesInBatches() const { return batched_.has_value(); }
 
 private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
     std::vector<QByteArray> utf8_; // the texts bound to the next row
 
-    const Database* book_ = nullptr;
-    std::optional<QSqlQuery> query_;
+    std::optional<BatchedInsert> batched_;
     QVariantList row_;
 };
 
