@@ -264,6 +264,8 @@ private:
     // A record of the book written or deleted here: its entry in the name list follows.
     void placeInNameList(qint64 key, const QVariant& name);
     void dropFromNameList(qint64 key);
+    // Makes this record's entry the one chosen in the name list (none when it has none).
+    void chooseInNameList(qint64 key);
     // The name list's entry of this record; end() when it has none.
     std::vector<qint64>::iterator nameListEntry(qint64 key);
     // Where the File menu's book entries end.

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QTabWidget>
 
@@ -116,6 +117,17 @@ void frmMailForm::placeInNameList(qint64 key, const QVariant& name) {
     });
 }
 
+void frmMailForm::chooseInNameList(qint64 key) {
+    const auto entry = nameListEntry(key);
+    const int row = entry == nameListKeys_.end()
+                        ? -1
+                        : nameFilter_->rowShowing(int(entry - nameListKeys_.begin()));
+    if (row == cboName->currentIndex())
+        return;
+    const QSignalBlocker quiet(cboName);
+    cboName->setCurrentIndex(row);
+}
+
 void frmMailForm::dropFromNameList(qint64 key) {
     const auto entry = nameListEntry(key);
     if (entry == nameListKeys_.end())
@@ -190,10 +202,13 @@ void frmMailForm::cmdEnter_Click() {
         if (!Data1->hasCurrent())
             throw StoreError(QStringLiteral("There is no record to save. Choose a name from the "
                                             "list or press New Address first."));
-        Data1->update(); // the name list follows, its entry staying the one chosen
+        Data1->update(); // the name list follows
+        const std::optional<qint64> written = Data1->currentKey();
+        // The list opens at the record saved, a new one too.
+        if (written)
+            chooseInNameList(*written);
         const sql::RecordSource named = sql::selectAddressesNamed(name);
         if (!(Data1->recordSource() == named)) {
-            const std::optional<qint64> written = Data1->currentKey();
             Data1->setRecordSource(named);
             Data1->refresh();
             // Among records of the same name, show the one just written.

@@ -142,6 +142,7 @@ TEST_F(AddressEditing, NewAddressIsWrittenListedInItsPlaceAndShownAgain) {
     expectBrowsing(true);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(nameList(), (QStringList{"Adams, Zoe", "Smith, John", "Young, Al"}));
+    EXPECT_EQ(form->cboName->currentIndex(), 1) << "the list opens at the record saved";
     EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Smith, John"));
     EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("12 Elm Street"));
     EXPECT_TRUE(form->chkGroups[2]->isChecked());
