@@ -77,7 +77,7 @@ void frmMailForm::leaveEditedRecord() {
 
 std::vector<qint64>::iterator frmMailForm::nameListEntry(qint64 key) {
     // Mostly the record written is the one chosen in the list.
-    const int shown = nameFilter_->nameListRow(cboName->currentIndex());
+    const int shown = nameFilter_ ? nameFilter_->nameListRow(cboName->currentIndex()) : -1;
     if (shown >= 0 && std::size_t(shown) < nameListKeys_.size() &&
         nameListKeys_[std::size_t(shown)] == key)
         return nameListKeys_.begin() + shown;
@@ -100,16 +100,19 @@ void frmMailForm::placeInNameList(qint64 key, const QVariant& name) {
         }
         if (!named)
             return;
-        const QStringList names = nameList_->stringList();
         int low = 0;
-        int high = int(names.size());
-        while (low < high) {
-            const int middle = low + (high - low) / 2;
-            if (comesBeforeInNameList(names[middle], nameListKeys_[std::size_t(middle)], written,
-                                      key))
-                low = middle + 1;
-            else
-                high = middle;
+        {
+            // Let go of the list before inserting, or the insert copies it.
+            const QStringList names = nameList_->stringList();
+            int high = int(names.size());
+            while (low < high) {
+                const int middle = low + (high - low) / 2;
+                if (comesBeforeInNameList(names[middle], nameListKeys_[std::size_t(middle)],
+                                          written, key))
+                    low = middle + 1;
+                else
+                    high = middle;
+            }
         }
         nameList_->insertRows(low, 1);
         nameList_->setData(nameList_->index(low), written);
