@@ -183,6 +183,10 @@ void Database::requireWritable() const {
                              .arg(displayName(), damage_));
 }
 
+bool Database::mayRetryForWriting(const QSqlError& error) const {
+    return error.isValid() && !server_ && isReadOnly(error) && reopenForWriting();
+}
+
 bool Database::reopenForWriting() const {
     if (server_ || readOnly_ || ::access(QFile::encodeName(path_).constData(), W_OK) != 0)
         return false;
@@ -257,8 +261,7 @@ QSqlQuery Database::execute(const QString& text, const QVariantList& bindings) c
 QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const {
     refuseWriteWhenDamaged(text);
     QSqlQuery query = execute(text, bindings);
-    if (query.lastError().isValid() && !server_ && isReadOnly(query.lastError()) &&
-        reopenForWriting())
+    if (mayRetryForWriting(query.lastError()))
         query = execute(text, bindings);
     if (query.lastError().isValid())
         fail(query.lastError(), QStringLiteral("The address book could not do this: %1."));
@@ -291,8 +294,7 @@ QSqlQuery& Database::runKept(const QString& text, const QVariantList& bindings,
         return query;
     };
     QSqlQuery* query = &attempt();
-    if (query->lastError().isValid() && !server_ && isReadOnly(query->lastError()) &&
-        reopenForWriting())
+    if (mayRetryForWriting(query->lastError()))
         query = &attempt();
     if (query->lastError().isValid()) {
         const QSqlError error = query->lastError();

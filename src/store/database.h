@@ -133,6 +133,9 @@ private:
     // A connection opened while the file was read-only stays so; once the file
     // may be written again, a new one is opened for writing.
     bool reopenForWriting() const;
+    // Whether a statement that failed this way may run again: the file refused
+    // it as read-only and has just been opened again for writing.
+    bool mayRetryForWriting(const QSqlError& error) const;
     void refuseWriteWhenDamaged(const QString& text) const;
 
     QString path_;

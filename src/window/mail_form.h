@@ -266,6 +266,8 @@ private:
     void dropFromNameList(qint64 key);
     // Makes this record's entry the one chosen in the name list (none when it has none).
     void chooseInNameList(qint64 key);
+    // The row of the whole name list chosen in the name box; -1 for none.
+    int chosenNameListRow() const;
     // The name list's entry of this record; end() when it has none.
     std::vector<qint64>::iterator nameListEntry(qint64 key);
     // Where the File menu's book entries end.

@@ -75,12 +75,16 @@ void frmMailForm::leaveEditedRecord() {
     Data1->flushPending();
 }
 
+int frmMailForm::chosenNameListRow() const {
+    const int row = nameFilter_ ? nameFilter_->nameListRow(cboName->currentIndex()) : -1;
+    return row >= 0 && std::size_t(row) < nameListKeys_.size() ? row : -1;
+}
+
 std::vector<qint64>::iterator frmMailForm::nameListEntry(qint64 key) {
     // Mostly the record written is the one chosen in the list.
-    const int shown = nameFilter_ ? nameFilter_->nameListRow(cboName->currentIndex()) : -1;
-    if (shown >= 0 && std::size_t(shown) < nameListKeys_.size() &&
-        nameListKeys_[std::size_t(shown)] == key)
-        return nameListKeys_.begin() + shown;
+    const int chosen = chosenNameListRow();
+    if (chosen >= 0 && nameListKeys_[std::size_t(chosen)] == key)
+        return nameListKeys_.begin() + chosen;
     return std::find(nameListKeys_.begin(), nameListKeys_.end(), key);
 }
 
@@ -170,11 +174,9 @@ void frmMailForm::cboName_Click() {
         const QString chosen = cboName->currentText();
         // The entry stands for one record: of several equal names, the k-th entry
         // is the k-th record.
-        const int entry = nameFilter_->nameListRow(cboName->currentIndex());
+        const int entry = chosenNameListRow();
         const std::optional<qint64> key =
-            entry >= 0 && std::size_t(entry) < nameListKeys_.size()
-                ? std::optional<qint64>(nameListKeys_[std::size_t(entry)])
-                : std::nullopt;
+            entry >= 0 ? std::optional<qint64>(nameListKeys_[std::size_t(entry)]) : std::nullopt;
         leaveEditedRecord();
         Data1->setRecordSource(sql::selectAddressesNamed(chosen));
         Data1->refresh();

@@ -6,7 +6,6 @@
 #include "window/mail_form.h"
 #include "window/name_filter.h"
 
-#include <algorithm>
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
@@ -52,15 +51,15 @@ void frmMailForm::keepNameShown(const std::function<void()>& change) {
         change();
         return;
     }
-    const int shown = nameFilter_->nameListRow(cboName->currentIndex());
-    const bool keyShown = shown >= 0 && shown < int(nameListKeys_.size());
+    const int shown = chosenNameListRow();
+    const bool keyShown = shown >= 0;
     const qint64 shownKey = keyShown ? nameListKeys_[std::size_t(shown)] : 0;
     const QString typed = cboName->currentText();
     const QSignalBlocker quiet(cboName);
     change();
     int again = -1;
     if (keyShown) {
-        const auto entry = std::find(nameListKeys_.begin(), nameListKeys_.end(), shownKey);
+        const auto entry = nameListEntry(shownKey);
         if (entry != nameListKeys_.end())
             again = nameFilter_->rowShowing(int(entry - nameListKeys_.begin()));
     }
