@@ -1,6 +1,7 @@
 #include "app/exchange_command.h"
 
 #include "app/paths.h"
+#include "core/output_file.h"
 #include "exchange/import.h"
 #include "exchange/source_file.h"
 #include "settings/group_titles.h"
@@ -144,7 +145,7 @@ QString exportUsage() {
         "  --group G       a group column 0 to 17, or a group title; may be repeated\n"
         "  --format KIND   csv or vcard\n"
         "  --output FILE   write to this file (replaced only once all is written);\n"
-        "                  standard output by default\n");
+        "                  standard output when left out or given as -\n");
 }
 
 std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QString& error) {
@@ -268,17 +269,13 @@ int runExportCommand(const ExportCommand& command, QTextStream& out, QTextStream
         IniSettingsStore settings(settingsRoot());
         const GroupTitles titles = group_titles::current(settings);
         const auto records = exchange::readRecords(db, groupsNamed(command.groups, titles));
-        if (command.output.isEmpty()) {
-            out.flush();
-            QFile standardOutput;
-            if (!standardOutput.open(stdout, QIODevice::WriteOnly))
-                throw CantDo{standardOutput.errorString()};
-            exchange::writeRecords(standardOutput, records, command.format, titles);
-            return 0;
-        }
-        exchange::exportToFile(command.output, records, command.format, titles);
-        out << "Exported " << records.size() << (records.size() == 1 ? " record" : " records")
-            << " to " << command.output << "." << Qt::endl;
+        const QString output = command.output.isEmpty() ? QStringLiteral("-") : command.output;
+        out.flush();
+        exchange::exportToFile(output, records, command.format, titles, db.path());
+        // What went to standard output is the export alone.
+        if (!OutputFile::namesStandardOutput(output))
+            out << "Exported " << records.size() << (records.size() == 1 ? " record" : " records")
+                << " to " << output << "." << Qt::endl;
         return 0;
     });
 }

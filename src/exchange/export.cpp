@@ -1,5 +1,6 @@
 #include "exchange/export.h"
 
+#include "core/output_file.h"
 #include "exchange/csv.h"
 #include "exchange/vcard.h"
 #include "store/database.h"
@@ -8,7 +9,6 @@
 #include "store/store_error.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QSqlQuery>
 
 namespace ravelbook::exchange {
@@ -101,26 +101,25 @@ bool writeRecords(QIODevice& device, const std::vector<AddressRecord>& records, 
 }
 
 bool exportToFile(const QString& path, const std::vector<AddressRecord>& records, Format format,
-                  const GroupTitles& titles, const Progress& progress) {
-    const auto fail = [&path](const QString& why) {
-        return StoreError(QStringLiteral("The export could not be written to \"%1\": %2.")
-                              .arg(QDir::toNativeSeparators(path), why));
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw fail(file.errorString());
+                  const GroupTitles& titles, const QString& protectedFile,
+                  const Progress& progress) {
+    const QString failure = QStringLiteral("The export could not be written to \"%1\": %2.");
     try {
-        if (!writeRecords(file, records, format, titles, progress)) {
-            file.cancelWriting();
-            return false;
+        // Left unfinished, the guard removes its scratch file and the old file stays.
+        OutputFile file(path, protectedFile, failure);
+        try {
+            if (!writeRecords(file.device(), records, format, titles, progress))
+                return false;
+        } catch (const StoreError& error) {
+            throw StoreError(failure.arg(QDir::toNativeSeparators(path), error.message()));
         }
-    } catch (const StoreError& error) {
-        file.cancelWriting();
-        throw fail(error.message());
+        file.commit();
+        return true;
+    } catch (const StoreError&) {
+        throw;
+    } catch (const Error& error) {
+        throw StoreError(error.message());
     }
-    if (!file.commit())
-        throw fail(file.errorString());
-    return true;
 }
 
 } // namespace ravelbook::exchange

@@ -30,10 +30,12 @@ QString csvRecord(const AddressRecord& record);
 bool writeRecords(QIODevice& device, const std::vector<AddressRecord>& records, Format format,
                   const GroupTitles& titles, const Progress& progress = {});
 
-// Writes to `path` through a temporary file that replaces it only when all is
-// written, so a failed or cancelled export leaves whatever was there. Returns
-// false when cancelled; throws StoreError naming the file when it can't be written.
+// Writes to `path` through the output guard: a failed or cancelled export
+// leaves whatever was there, and `protectedFile` (the open book) and any other
+// address book are refused; "-" is standard output. Returns false when
+// cancelled; throws StoreError naming the file and the reason when it can't be written.
 bool exportToFile(const QString& path, const std::vector<AddressRecord>& records, Format format,
-                  const GroupTitles& titles, const Progress& progress = {});
+                  const GroupTitles& titles, const QString& protectedFile,
+                  const Progress& progress = {});
 
 } // namespace ravelbook::exchange

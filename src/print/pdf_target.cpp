@@ -1,7 +1,7 @@
 #include "print/pdf_target.h"
 
+#include "core/output_file.h"
 #include "print/page_setup.h"
-#include "print/pdf_output.h"
 #include "print/print_error.h"
 
 #include <QPdfWriter>
@@ -21,10 +21,25 @@ QPageLayout layoutFor(const PageSetup& setup) {
                        QPageLayout::Point);
 }
 
+// The output guard's failures are the run's: a printing failure.
+template <typename Step> void asPrintError(Step&& step) {
+    try {
+        step();
+    } catch (const PrintError&) {
+        throw;
+    } catch (const Error& error) {
+        throw PrintError(error.message());
+    }
+}
+
 } // namespace
 
-PdfTarget::PdfTarget(const QString& file, const QString& protectedFile)
-    : output_(std::make_unique<PdfOutput>(file, protectedFile)) {}
+PdfTarget::PdfTarget(const QString& file, const QString& protectedFile) {
+    asPrintError([&] {
+        output_ = std::make_unique<OutputFile>(
+            file, protectedFile, QStringLiteral("The PDF file \"%1\" can't be written: %2."));
+    });
+}
 
 PdfTarget::~PdfTarget() {
     // An unfinished run is dropped; the writer still needs its painter ended.
@@ -38,7 +53,7 @@ void PdfTarget::startFile(const PageSetup& setup) {
     writer_->setCreator(QStringLiteral("Ravelbook"));
     writer_->setPageLayout(layoutFor(setup));
     if (!painter_.begin(writer_.get()))
-        output_->commit(); // says why, when the device failed
+        asPrintError([this] { output_->commit(); }); // says why, when the device failed
     if (!painter_.isActive())
         throw PrintError(QStringLiteral("The PDF file could not be started."));
 }
@@ -64,7 +79,7 @@ void PdfTarget::finish() {
         return;
     painter_.end();
     writer_.reset();
-    output_->commit();
+    asPrintError([this] { output_->commit(); });
 }
 
 } // namespace ravelbook

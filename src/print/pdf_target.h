@@ -9,13 +9,13 @@
 class QPdfWriter;
 
 namespace ravelbook {
-class PdfOutput;
+class OutputFile;
 }
 
 namespace ravelbook {
 
 // Every document of a run as pages of one PDF file, written page by page
-// through a PdfOutput: a run that fails part-way leaves no half-written file
+// through the output guard: a run that fails part-way leaves no half-written file
 // behind. The target is checked (and refused) when the PdfTarget is made.
 class PdfTarget final : public PageTarget {
 public:
@@ -30,7 +30,7 @@ public:
 private:
     void startFile(const PageSetup& setup);
 
-    std::unique_ptr<PdfOutput> output_;
+    std::unique_ptr<OutputFile> output_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
 };

@@ -1,5 +1,6 @@
 #include "settings/ini_settings_store.h"
 
+#include "core/output_file.h"
 #include "settings/ini_format.h"
 #include "store/store_error.h"
 
@@ -7,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace ravelbook {
 
@@ -19,6 +19,18 @@ std::optional<ini::Document> load(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return ini::parse(file.readAll());
+}
+
+const QString kCantSave = QStringLiteral("The settings file \"%1\" could not be saved: %2.");
+
+void write(const QString& path, const QByteArray& bytes) {
+    try {
+        OutputFile file(path, {}, kCantSave);
+        file.device().write(bytes);
+        file.commit();
+    } catch (const Error& error) {
+        throw StoreError(error.message());
+    }
 }
 
 } // namespace
@@ -44,8 +56,9 @@ void IniSettingsStore::saveSetting(const QString& application, const QString& se
     std::optional<ini::Document> loaded = load(path);
     if (!loaded && QFileInfo::exists(path)) {
         // Replaced by a good file below; the old one is kept beside it for whoever wants it.
-        QFile::remove(path + QStringLiteral(".garbled"));
-        QFile::copy(path, path + QStringLiteral(".garbled"));
+        QFile garbled(path);
+        if (garbled.open(QIODevice::ReadOnly))
+            write(path + QStringLiteral(".garbled"), garbled.readAll());
     }
     ini::Document document = loaded.value_or(ini::Document{});
 
@@ -61,18 +74,10 @@ void IniSettingsStore::saveSetting(const QString& application, const QString& se
     else
         entry->second = value;
 
-    const auto cantSave = [&path](const QString& why) {
-        return StoreError(QStringLiteral("The settings file \"%1\" could not be saved: %2.")
-                              .arg(QDir::toNativeSeparators(path), why));
-    };
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw cantSave(QStringLiteral("its folder can't be created"));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw cantSave(file.errorString());
-    file.write(ini::write(document));
-    if (!file.commit())
-        throw cantSave(file.errorString());
+        throw StoreError(kCantSave.arg(QDir::toNativeSeparators(path),
+                                       QStringLiteral("its folder can't be created")));
+    write(path, ini::write(document));
 }
 
 } // namespace ravelbook

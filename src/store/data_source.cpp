@@ -280,6 +280,7 @@ void DataSource::conflict() {
     if (!theirs)
         throw RecordConflict(RecordConflict::Kind::Deleted, name, columns_, {});
     RecordConflict changed(RecordConflict::Kind::Changed, name, columns_, *theirs);
+    changed.mine = row.values;
     DataSource* self = this;
     const qint64 key = *row.rowid;
     changed.writeOver = [self, key, theirs = *theirs] {

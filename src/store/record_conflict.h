@@ -24,6 +24,8 @@ public:
     // The record as the other person left it (nothing when deleted), by column.
     const QStringList& columns() const { return columns_; }
     const QVariantList& theirs() const { return theirs_; }
+    // The record as this user has it, typed changes included (changed records only).
+    QVariantList mine;
     // Writes the edits over the other version (changed records only); throws
     // StoreError, a RecordConflict again when it changed once more meanwhile.
     std::function<void()> writeOver;

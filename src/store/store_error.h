@@ -1,17 +1,14 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "core/error.h"
 
 namespace ravelbook {
 
-// The one exception type of the address store. Its message is written for the
-// user: event handlers catch it at their edge and show what() as it stands.
-class StoreError : public std::runtime_error {
+// What the address store throws. Its message is written for the user: event
+// handlers catch it at their edge and show message() as it stands.
+class StoreError : public Error {
 public:
-    explicit StoreError(const QString& message) : std::runtime_error(message.toStdString()) {}
-
-    QString message() const { return QString::fromStdString(what()); }
+    using Error::Error;
 };
 
 } // namespace ravelbook

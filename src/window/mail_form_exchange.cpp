@@ -186,7 +186,7 @@ void frmMailForm::actExport_Click() {
             ProgressBox progress(this, QStringLiteral("Exporting addresses..."));
             done = exchange::exportToFile(file, records,
                                           vCard ? exchange::Format::VCard : exchange::Format::Csv,
-                                          groupTitles(), progress.callback());
+                                          groupTitles(), db_.path(), progress.callback());
         }
         dialogs_.message(
             done ? QStringLiteral("Exported %1 records to \"%2\".").arg(records.size()).arg(file)

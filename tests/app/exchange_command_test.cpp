@@ -3,7 +3,11 @@
 #include "support/program.h"
 #include "support/temp_book.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <sys/file.h>
 
 namespace ravelbook {
 namespace {
@@ -81,6 +85,79 @@ TEST_F(ExchangeCommand, ExportWritesTheChosenGroups) {
         run({"export", "--database", book.path(), "--format", "csv", "--group", "Golf"}).exitCode,
         1);
     EXPECT_EQ(run({"export", "--database", book.path()}).exitCode, 2);
+}
+
+TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
+    book.addPerson({"Smith, Jo", "1 Main", "", "", "", {0}});
+    const QByteArray before = book.bytes();
+    const QString link = home.filePath("book-link.csv");
+    QFile::link(book.path(), link);
+    TempBook other;
+    other.create();
+    const QString kept = write("kept.csv", "the good old file");
+    QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    // A scratch file a killed run left is removed; one another run holds is not.
+    write(".ravelbook-aB3dE9", "left by a killed run");
+    QFile held(write(".ravelbook-Zy12xW", "being written"));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
+    struct Case {
+        QString output;
+        int exitCode;
+        const char* said;
+    };
+    const Case cases[] = {
+        {book.path(), 1, "it is the open address book"},
+        {link, 1, "it is the open address book"},
+        {other.path(), 1, "it is a database file"},
+        {"/dev/full", 1, "the disk is full"},
+        {home.path(), 1, "it is a folder, not a file"},
+        {"/dev/null", 0, "Exported 1 record to /dev/null."},
+        {kept, 0, "Exported 1 record"},
+        {home.filePath("new.csv"), 0, "Exported 1 record"},
+        {"-", 0, "Name,Address"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome =
+            run({"export", "--database", book.path(), "--format", "csv", "--output", c.output});
+        EXPECT_EQ(outcome.exitCode, c.exitCode) << c.output.toStdString();
+        const QString& said = c.exitCode == 0 ? outcome.standardOutput : outcome.standardError;
+        EXPECT_TRUE(said.contains(c.said)) << c.output.toStdString() << ": " << said.toStdString();
+    }
+    EXPECT_EQ(book.bytes(), before);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(other.value("SELECT COUNT(*) FROM Addresses").toInt(), 0);
+    EXPECT_FALSE(QFileInfo("/dev/null").isFile());
+    // A replaced file keeps its mode; a new one, holding addresses, is its owner's alone.
+    EXPECT_EQ(QFileInfo(kept).permissions(), QFile::ReadOwner | QFile::WriteOwner |
+                                                 QFile::ReadUser | QFile::WriteUser |
+                                                 QFile::ReadGroup);
+    EXPECT_EQ(QFileInfo(home.filePath("new.csv")).permissions(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QDir(home.path()).entryList({".ravelbook-*"}, QDir::Files | QDir::Hidden),
+              QStringList{".ravelbook-Zy12xW"});
+}
+
+TEST_F(ExchangeCommand, ExportOntoAFullDiskFailsAndKeepsTheOldFile) {
+    // A disk of four pages, three of them taken, in a mount namespace of its own.
+    const QString disk = home.filePath("disk");
+    QDir().mkpath(disk);
+    book.addPerson({"Smith, Jo", "1 Main", "", "", "", {0}});
+    QProcess shell;
+    shell.setProcessEnvironment(environment);
+    shell.start("unshare",
+                {"-rm", "sh", "-c",
+                 "mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 77; printf good >\"$1/out.csv\"; "
+                 "head -c 12288 /dev/zero >\"$1/fill\"; \"$2\" export --format csv --database "
+                 "\"$3\" --output "
+                 "\"$1/out.csv\" 2>&1; echo \"exit $?\"; cat \"$1/out.csv\"; echo; ls -A \"$1\"",
+                 "sh", disk, RAVELBOOK_PROGRAM, book.path()});
+    ASSERT_TRUE(shell.waitForFinished(30000));
+    if (shell.exitCode() == 77)
+        GTEST_SKIP() << "no tmpfs can be mounted here to make a full disk";
+    const QString said = shell.readAllStandardOutput();
+    EXPECT_TRUE(said.contains("the disk is full")) << said.toStdString();
+    EXPECT_TRUE(said.contains("exit 1\ngood\nfill\nout.csv\n")) << said.toStdString();
 }
 
 } // namespace

@@ -194,10 +194,10 @@ TEST(Export, LeavesTheOldFileWhenItCantFinish) {
     old.write("the good old file");
     old.close();
     const std::vector<AddressRecord> records(2000, record({"A"}));
-    EXPECT_FALSE(exportToFile(path, records, Format::Csv, defaultTitles(),
+    EXPECT_FALSE(exportToFile(path, records, Format::Csv, defaultTitles(), {},
                               [](int done, int) { return done < 1000; }));
     EXPECT_THROW(
-        exportToFile(book.folder() + "/missing/out.csv", records, Format::Csv, defaultTitles()),
+        exportToFile(book.folder() + "/missing/out.csv", records, Format::Csv, defaultTitles(), {}),
         StoreError);
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "the good old file");

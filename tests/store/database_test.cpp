@@ -42,6 +42,13 @@ TEST(Database, MissingFileIsCreatedWithTheThreeTables) {
     ASSERT_EQ(::stat(QFile::encodeName(QFileInfo(nested).absolutePath()).constData(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0700u);
 
+    // What a start killed while making a book left behind goes with the next one made.
+    const QDir folder(book.folder());
+    for (const char* left : {".ravelbook-new-aB3dE9", ".ravelbook-new-aB3dE9-journal"})
+        QFile(folder.filePath(left)).open(QIODevice::WriteOnly);
+    { Database db(folder.filePath("other.db")); }
+    EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"other.db"});
+
     TempBook created;
     created.create();
     QStringList addressColumns{"Name",    "Address", "City State Zip", "Country",

@@ -1,5 +1,7 @@
 #include "store/sqlite/book_file.h"
 
+#include "core/error.h"
+#include "core/scratch_file.h"
 #include "store/connection.h"
 #include "store/schema.h"
 #include "store/sql_failure.h"
@@ -7,7 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
+#include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -124,49 +126,38 @@ void create(const QString& path) {
     if (QFileInfo::exists(absolute) && !replacesEmptyFile)
         cantOpen(absolute, QStringLiteral("a file of that name is already there"));
     prepareFolder(absolute);
-    // Owner-only rights from the start; SQLite's journal files take the book's rights.
-    QByteArray pattern = QFile::encodeName(QFileInfo(absolute).absolutePath() +
-                                           QStringLiteral("/.ravelbook-new-XXXXXX"));
-    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd < 0)
-        cantOpen(absolute, QString::fromLocal8Bit(strerror(errno)));
-    ::close(fd);
-    const QString temporary = QFile::decodeName(pattern);
+    // Owner-only rights from the start (SQLite's journal files take the book's
+    // rights), and locked while it is made, so that one left by a killed start
+    // is removed by the next.
+    std::optional<ScratchFile> scratch;
     try {
-        {
-            Connection connection(QStringLiteral("QSQLITE"));
-            QSqlDatabase db = connection.handle();
-            db.setDatabaseName(temporary);
-            db.setConnectOptions(connectOptions(false));
-            if (!db.open())
-                cantOpen(absolute, explain(db.lastError()));
-            schema::create(db, SqliteDialect());
-        }
-        const int done = ::open(pattern.constData(), O_RDONLY | O_CLOEXEC);
-        if (done >= 0) {
-            ::fsync(done);
-            ::close(done);
-        }
-        const QByteArray target = QFile::encodeName(absolute);
-        // A missing book is linked into place, which never replaces a file made
-        // meanwhile; an empty file is renamed over.
-        int placed = replacesEmptyFile ? ::rename(pattern.constData(), target.constData())
-                                       : ::link(pattern.constData(), target.constData());
-        // Some file systems (a FAT memory stick) have no links: rename, checking first.
-        if (placed != 0 && !replacesEmptyFile && errno != EEXIST) {
-            placed = QFileInfo::exists(absolute)
-                         ? -1
-                         : ::rename(pattern.constData(), target.constData());
-            if (placed != 0 && QFileInfo::exists(absolute))
-                errno = EEXIST;
-        }
-        if (placed != 0)
-            cantOpen(absolute, QString::fromLocal8Bit(strerror(errno)));
-    } catch (...) {
-        ::unlink(pattern.constData());
-        throw;
+        scratch.emplace(QFileInfo(absolute).absolutePath(), QStringLiteral(".ravelbook-new-"));
+    } catch (const Error& error) {
+        cantOpen(absolute, error.message());
     }
-    ::unlink(pattern.constData()); // the link's other name; gone already after a rename
+    {
+        Connection connection(QStringLiteral("QSQLITE"));
+        QSqlDatabase db = connection.handle();
+        db.setDatabaseName(scratch->path());
+        db.setConnectOptions(connectOptions(false));
+        if (!db.open())
+            cantOpen(absolute, explain(db.lastError()));
+        schema::create(db, SqliteDialect());
+    }
+    if (const int failure = scratch->sync())
+        cantOpen(absolute, reasonFor(failure));
+    const QByteArray temporary = QFile::encodeName(scratch->path());
+    const QByteArray target = QFile::encodeName(absolute);
+    // A missing book is linked into place, which never replaces a file made
+    // meanwhile (the scratch name goes with the scratch file); an empty file is renamed over.
+    int failure = replacesEmptyFile ? scratch->renameTo(absolute)
+                  : ::link(temporary.constData(), target.constData()) == 0 ? 0
+                                                                           : errno;
+    // Some file systems (a FAT memory stick) have no links: rename, checking first.
+    if (failure != 0 && !replacesEmptyFile && failure != EEXIST)
+        failure = QFileInfo::exists(absolute) ? EEXIST : scratch->renameTo(absolute);
+    if (failure != 0)
+        cantOpen(absolute, QString::fromLocal8Bit(strerror(failure)));
 }
 
 } // namespace ravelbook::book_file

@@ -1,6 +1,6 @@
-#include "print/pdf_output.h"
+#include "core/output_file.h"
 
-#include "print/print_error.h"
+#include "core/error.h"
 
 #include <cerrno>
 #include <cstring>
@@ -15,46 +15,24 @@ namespace ravelbook {
 
 namespace {
 
-// The reason behind a failed system call, in the user's words.
-QString reasonFor(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("the disk is full");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("permission denied");
-    case ENAMETOOLONG:
-        return QStringLiteral("the name is too long");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("its folder does not exist");
-    case EROFS:
-        return QStringLiteral("the disk is read-only");
-    case EISDIR:
-        return QStringLiteral("it is a folder, not a file");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error)).toLower();
-    }
-}
-
-PrintError cantWrite(const QString& file, const QString& reason) {
-    return PrintError(QStringLiteral("The PDF file \"%1\" can't be written: %2.")
-                          .arg(QDir::toNativeSeparators(file), reason));
-}
+const QString kScratchPrefix = QStringLiteral(".ravelbook-");
 
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The first bytes of an SQLite database, its rollback journal and its write-ahead log.
+// The first bytes of an SQLite database, its rollback journal, its
+// write-ahead log, and of an Access (Jet or ACE) database.
 bool holdsDatabase(int fd) {
-    unsigned char head[16] = {};
+    unsigned char head[20] = {};
     const ssize_t got = ::pread(fd, head, sizeof head, 0);
     if (got >= 16 && std::memcmp(head, "SQLite format 3", 16) == 0)
         return true;
     const unsigned char journal[8] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
     if (got >= 8 && std::memcmp(head, journal, 8) == 0)
+        return true;
+    if (got >= 19 && (std::memcmp(head + 4, "Standard Jet DB", 15) == 0 ||
+                      std::memcmp(head + 4, "Standard ACE DB", 15) == 0))
         return true;
     return got >= 4 && head[0] == 0x37 && head[1] == 0x7f && head[2] == 0x06 &&
            (head[3] == 0x82 || head[3] == 0x83);
@@ -72,9 +50,9 @@ QString kindOf(mode_t mode) {
 
 } // namespace
 
-// Writes to a file descriptor and keeps the first failure, since the PDF
-// writer doesn't look at what its device returns.
-class PdfOutput::Device final : public QIODevice {
+// Writes to a file descriptor and keeps the first failure: some writers (the
+// PDF writer) don't look at what their device returns.
+class OutputFile::Device final : public QIODevice {
 public:
     explicit Device(int fd) : fd_(fd) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
     int failure() const { return failure_; }
@@ -91,6 +69,7 @@ protected:
                 continue;
             if (n <= 0) {
                 failure_ = n < 0 ? errno : EIO;
+                setErrorString(reasonFor(failure_));
                 return -1;
             }
             written += n;
@@ -103,7 +82,7 @@ private:
     int failure_ = 0;
 };
 
-bool PdfOutput::namesStandardOutput(const QString& target) {
+bool OutputFile::namesStandardOutput(const QString& target) {
     if (target == QLatin1String("-"))
         return true;
     struct stat out = {};
@@ -112,9 +91,14 @@ bool PdfOutput::namesStandardOutput(const QString& target) {
            ::stat(QFile::encodeName(target).constData(), &named) == 0 && sameFile(out, named);
 }
 
-PdfOutput::PdfOutput(const QString& target, const QString& protectedFile) : target_(target) {
+void OutputFile::fail(const QString& reason) const {
+    throw Error(failureText_.arg(QDir::toNativeSeparators(target_), reason));
+}
+
+OutputFile::OutputFile(const QString& target, const QString& protectedFile, QString failureText)
+    : target_(target), failureText_(std::move(failureText)) {
     if (target.isEmpty())
-        throw cantWrite(target, QStringLiteral("no file was named"));
+        fail(QStringLiteral("no file was named"));
     if (target == QLatin1String("-")) {
         fd_ = STDOUT_FILENO;
         standardOutput_ = true;
@@ -126,84 +110,69 @@ PdfOutput::PdfOutput(const QString& target, const QString& protectedFile) : targ
     struct stat existing = {};
     const bool exists = ::stat(path.constData(), &existing) == 0;
     if (!exists && errno != ENOENT)
-        throw cantWrite(target, reasonFor(errno));
+        fail(reasonFor(errno));
 
     if (exists && (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))) {
         // A device or a pipe takes the bytes as they come; it can't be renamed over.
         fd_ = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
         if (fd_ < 0)
-            throw cantWrite(target, reasonFor(errno));
+            fail(reasonFor(errno));
         ownsFd_ = true;
         standardOutput_ = namesStandardOutput(target);
         device_ = std::make_unique<Device>(fd_);
         return;
     }
     if (exists && !S_ISREG(existing.st_mode))
-        throw cantWrite(target, kindOf(existing.st_mode));
+        fail(kindOf(existing.st_mode));
 
     struct stat book = {};
     if (exists && !protectedFile.isEmpty() &&
         ::stat(QFile::encodeName(protectedFile).constData(), &book) == 0 &&
         sameFile(existing, book))
-        throw cantWrite(target, QStringLiteral("it is the open address book"));
+        fail(QStringLiteral("it is the open address book"));
     if (exists) {
-        const int probe = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        const int probe = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
         const bool database = probe >= 0 && holdsDatabase(probe);
         if (probe >= 0)
             ::close(probe);
         if (database)
-            throw cantWrite(target, QStringLiteral("it is a database file (an address book), "
-                                                   "which the PDF would destroy"));
+            fail(QStringLiteral("it is a database file (an address book), which it would destroy"));
     }
 
     // Renamed over the file a link points to, not over the link.
     finalPath_ =
         exists ? QFileInfo(target).canonicalFilePath() : QFileInfo(target).absoluteFilePath();
-    const QString folder = QFileInfo(finalPath_).absolutePath();
-    QByteArray pattern =
-        QFile::encodeName(QDir(folder).filePath(QStringLiteral(".ravelbook-XXXXXX")));
-    fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-    if (fd_ < 0)
-        throw cantWrite(target, reasonFor(errno));
-    ownsFd_ = true;
-    temporary_ = QFile::decodeName(pattern);
-    // A new file gets the usual permissions; a replaced one keeps its own.
-    mode_t mode = existing.st_mode & 07777;
-    if (!exists) {
-        const mode_t mask = ::umask(022);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    try {
+        scratch_.emplace(QFileInfo(finalPath_).absolutePath(), kScratchPrefix);
+    } catch (const Error& error) {
+        fail(error.message());
     }
-    ::fchmod(fd_, mode);
+    fd_ = scratch_->fd();
+    // A replaced file keeps its mode; a new one stays as the scratch file is, the owner's alone.
+    if (exists)
+        ::fchmod(fd_, existing.st_mode & 07777);
     device_ = std::make_unique<Device>(fd_);
 }
 
-PdfOutput::~PdfOutput() {
+OutputFile::~OutputFile() {
     if (ownsFd_ && fd_ >= 0)
         ::close(fd_);
-    if (!temporary_.isEmpty())
-        ::unlink(QFile::encodeName(temporary_).constData());
 }
 
-QIODevice& PdfOutput::device() {
+QIODevice& OutputFile::device() {
     return *device_;
 }
 
-void PdfOutput::commit() {
+void OutputFile::commit() {
     if (device_->failure())
-        throw cantWrite(target_, reasonFor(device_->failure()));
-    if (temporary_.isEmpty())
+        fail(reasonFor(device_->failure()));
+    if (!scratch_)
         return;
-    if (::fsync(fd_) != 0)
-        throw cantWrite(target_, reasonFor(errno));
-    const int closed = ::close(fd_);
-    fd_ = -1;
-    if (closed != 0)
-        throw cantWrite(target_, reasonFor(errno));
-    if (::rename(QFile::encodeName(temporary_).constData(),
-                 QFile::encodeName(finalPath_).constData()) != 0)
-        throw cantWrite(target_, reasonFor(errno));
-    temporary_.clear();
+    if (const int failure = scratch_->sync())
+        fail(reasonFor(failure));
+    if (const int failure = scratch_->renameTo(finalPath_))
+        fail(reasonFor(failure));
+    scratch_.reset();
 }
 
 } // namespace ravelbook
