@@ -2,7 +2,76 @@
 
 #include "app/paths.h"
 
+#include <algorithm>
+#include <QFileInfo>
+#include <vector>
+
 namespace ravelbook {
+
+namespace {
+
+struct SubcommandName {
+    const char* name;
+    Subcommand command;
+};
+
+const SubcommandName kSubcommands[] = {
+    {"print", Subcommand::Print},
+    {"import", Subcommand::Import},
+    {"export", Subcommand::Export},
+    {"copy", Subcommand::Copy},
+};
+
+// Levenshtein distance, to name the command a mistyped word was meant to be.
+int editDistance(const QString& a, const QString& b) {
+    std::vector<int> row(std::size_t(b.size()) + 1);
+    for (std::size_t j = 0; j < row.size(); ++j)
+        row[j] = int(j);
+    for (int i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = i;
+        for (int j = 1; j <= b.size(); ++j) {
+            const int above = row[std::size_t(j)];
+            row[std::size_t(j)] = std::min({above + 1, row[std::size_t(j) - 1] + 1,
+                                            diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+QString closestSubcommand(const QString& word) {
+    const auto closest =
+        std::min_element(std::begin(kSubcommands), std::end(kSubcommands),
+                         [&word](const SubcommandName& a, const SubcommandName& b) {
+                             return editDistance(word, QLatin1String(a.name)) <
+                                    editDistance(word, QLatin1String(b.name));
+                         });
+    return QLatin1String(closest->name);
+}
+
+// A bare word that names no file is a mistyped command, not a book to make:
+// a book's name has a folder or an extension.
+bool looksLikeCommand(const QString& argument) {
+    return !argument.contains(QLatin1Char('/')) && !argument.contains(QLatin1Char('.')) &&
+           !QFileInfo::exists(argument);
+}
+
+} // namespace
+
+std::optional<Subcommand> subcommandNamed(const QString& word) {
+    for (const SubcommandName& known : kSubcommands) {
+        if (word == QLatin1String(known.name))
+            return known.command;
+    }
+    return std::nullopt;
+}
+
+QString usageError(const QString& command, const QString& error) {
+    const QString name =
+        command.isEmpty() ? QStringLiteral("ravelbook") : QStringLiteral("ravelbook ") + command;
+    return QStringLiteral("%1: %2\nSee \"%1 --help\".\n").arg(name, error);
+}
 
 QString usage() {
     return QStringLiteral(
@@ -11,6 +80,7 @@ QString usage() {
                "       ravelbook print --help\n"
                "       ravelbook import --help\n"
                "       ravelbook export --help\n"
+               "       ravelbook copy --help\n"
                "\n"
                "Keeps an address book and prints it onto labels, envelopes, cards and "
                "fliers.\n"
@@ -23,7 +93,10 @@ QString usage() {
                "  --help           show this text\n"
                "\n"
                "\"ravelbook print\" prints groups of the address book without the "
-               "window.\n")
+               "window;\n"
+               "\"ravelbook import\" and \"ravelbook export\" bring records in and write "
+               "them out;\n"
+               "\"ravelbook copy\" copies a whole book into another.\n")
         .arg(defaultDatabasePath());
 }
 
@@ -52,6 +125,11 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
                 error = QStringLiteral("--database needs a file name");
                 return std::nullopt;
             }
+        } else if (!argument.startsWith(QLatin1Char('-')) && looksLikeCommand(argument)) {
+            error = QStringLiteral("\"%1\" is no command and no file; did you mean \"ravelbook "
+                                   "%2\"?")
+                        .arg(argument, closestSubcommand(argument));
+            return std::nullopt;
         } else if (!argument.startsWith(QLatin1Char('-')) && !line.databaseGiven) {
             // "ravelbook FILE", as the desktop opens a book from the file manager.
             line.database = argument;

@@ -16,6 +16,14 @@ struct CommandLine {
 // for a usage error.
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error);
 QString usage();
+
+// The commands that run without the window: "ravelbook print ...".
+enum class Subcommand { Print, Import, Export, Copy };
+std::optional<Subcommand> subcommandNamed(const QString& word);
+
+// What a usage error prints: the error on one line, then where the usage is.
+// `command` is the subcommand's name, or empty for the window's own options.
+QString usageError(const QString& command, const QString& error);
 // "ravelbook 0.1": what --version prints.
 QString versionLine();
 

@@ -120,9 +120,12 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
             }
             throw;
         }
-        out << QStringLiteral("Copied %1 records and %2 return addresses from %3 to %4.")
-                   .arg(records)
-                   .arg(returns)
+        const auto count = [](int n, const char* one, const char* many) {
+            return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+        };
+        out << QStringLiteral("Copied %1 and %2 from %3 to %4.")
+                   .arg(count(records, "record", "records"),
+                        count(returns, "return address", "return addresses"))
                    .arg(from.displayName(), to.displayName())
             << Qt::endl;
         return 0;

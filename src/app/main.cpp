@@ -54,7 +54,7 @@ int printMain(int argc, char* argv[]) {
     QString error;
     const auto command = ravelbook::parsePrintCommand(app.arguments().mid(2), error);
     if (!command) {
-        err << "ravelbook print: " << error << "\n\n" << ravelbook::printUsage();
+        err << ravelbook::usageError(QStringLiteral("print"), error);
         return 2;
     }
     return ravelbook::runPrintCommand(*command, printers, out, err);
@@ -75,26 +75,37 @@ int exchangeMain(int argc, char* argv[], const QString& usage, Parse parse, Run 
     QString error;
     const auto command = parse(app.arguments().mid(2), error);
     if (!command) {
-        err << "ravelbook " << argv[1] << ": " << error << "\n\n" << usage;
+        err << ravelbook::usageError(QString::fromLocal8Bit(argv[1]), error);
         return 2;
     }
     return run(*command, out, err);
 }
 
+int subcommandMain(ravelbook::Subcommand command, int argc, char* argv[]) {
+    using ravelbook::Subcommand;
+    switch (command) {
+    case Subcommand::Print:
+        return printMain(argc, argv);
+    case Subcommand::Import:
+        return exchangeMain(argc, argv, ravelbook::importUsage(), ravelbook::parseImportCommand,
+                            ravelbook::runImportCommand);
+    case Subcommand::Export:
+        return exchangeMain(argc, argv, ravelbook::exportUsage(), ravelbook::parseExportCommand,
+                            ravelbook::runExportCommand);
+    case Subcommand::Copy:
+        return exchangeMain(argc, argv, ravelbook::copyUsage(), ravelbook::parseCopyCommand,
+                            ravelbook::runCopyCommand);
+    }
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 1 && qstrcmp(argv[1], "print") == 0)
-        return printMain(argc, argv);
-    if (argc > 1 && qstrcmp(argv[1], "import") == 0)
-        return exchangeMain(argc, argv, ravelbook::importUsage(), ravelbook::parseImportCommand,
-                            ravelbook::runImportCommand);
-    if (argc > 1 && qstrcmp(argv[1], "copy") == 0)
-        return exchangeMain(argc, argv, ravelbook::copyUsage(), ravelbook::parseCopyCommand,
-                            ravelbook::runCopyCommand);
-    if (argc > 1 && qstrcmp(argv[1], "export") == 0)
-        return exchangeMain(argc, argv, ravelbook::exportUsage(), ravelbook::parseExportCommand,
-                            ravelbook::runExportCommand);
+    if (argc > 1) {
+        if (const auto command = ravelbook::subcommandNamed(QString::fromLocal8Bit(argv[1])))
+            return subcommandMain(*command, argc, argv);
+    }
 
     // Help and the version need no display, so they are answered before Qt connects to one.
     for (int i = 1; i < argc; ++i) {
@@ -123,7 +134,7 @@ int main(int argc, char* argv[]) {
     QString error;
     const auto line = ravelbook::parseCommandLine(app.arguments().mid(1), error);
     if (!line) {
-        err << "ravelbook: " << error << "\n\n" << ravelbook::usage();
+        err << ravelbook::usageError({}, error);
         return 2;
     }
 

@@ -1,11 +1,11 @@
 #include "app/print_command.h"
 
 #include "app/paths.h"
+#include "core/output_file.h"
 #include "print/book_addresses.h"
 #include "print/calibration_sheet.h"
 #include "print/job_selection.h"
 #include "print/painted_destination.h"
-#include "print/pdf_output.h"
 #include "print/print_error.h"
 #include "print/print_run.h"
 #include "print/printer_surface.h"
@@ -337,7 +337,7 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
         };
         // A PDF piped to standard output must not have the summary mixed into it.
         QTextStream& summary =
-            !command.pdf.isEmpty() && PdfOutput::namesStandardOutput(command.pdf) ? err : out;
+            !command.pdf.isEmpty() && OutputFile::namesStandardOutput(command.pdf) ? err : out;
 
         // The sheet needs no book.
         if (command.calibrationSheet) {
@@ -372,9 +372,15 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
         if (outcome.failure)
             throw CantPrint{*outcome.failure};
 
+        // A PDF is one file however many documents the run has; a printer takes them as jobs.
         summary << "Printed " << plural(outcome.items, "item", "items") << " on "
-                << plural(tally.pages, "page", "pages") << " in "
-                << plural(tally.documents, "document", "documents") << "." << Qt::endl;
+                << plural(tally.pages, "page", "pages");
+        if (command.pdf.isEmpty())
+            summary << " in " << plural(tally.documents, "print job", "print jobs");
+        summary << ".";
+        if (const QString fitted = lineFitsNote(outcome); !fitted.isEmpty())
+            summary << " " << fitted;
+        summary << Qt::endl;
         return 0;
     } catch (const CantPrint& cant) {
         err << "ravelbook: " << cant.message << Qt::endl;

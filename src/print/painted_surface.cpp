@@ -175,6 +175,7 @@ qreal PaintedSurface::draw(const QString& text) {
         if (fitted <= room || points <= kSmallestFit)
             break;
     }
+    ++(fitted > room ? fits_.cut : fits_.shrunk);
     painter.save();
     painter.setFont(smaller);
     if (fitted > room) {

@@ -41,6 +41,7 @@ public:
     void finish();
 
     // What was actually emitted so far.
+    LineFits lineFits() const override { return fits_; }
     int pages() const { return pages_; }
     int documents() const { return documents_; }
 
@@ -67,6 +68,7 @@ private:
     QFont font_;
     QPointF pen_;                  // twips from the printable area's top-left corner
     std::optional<qreal> lineEnd_; // twips; nothing: the printable area's edge
+    LineFits fits_;
     int pages_ = 0;
     int documents_ = 0;
 };

@@ -30,6 +30,9 @@ struct ItemSpan {
     int end = 0;
 };
 
+// How many records with a fitted line a summary names.
+constexpr int kFittedRecordsNamed = 3;
+
 class Drawing {
 public:
     Drawing(const PrintJob& job, PrinterSurface& surface, PrintOutcome& outcome)
@@ -71,6 +74,7 @@ private:
         step([&] { surface_.PrintLine(text); });
     }
     void setLineEnd();
+    void drawLines(const AddressLines& lines);
 
     const PrintJob& job_;
     const Layout& layout_;
@@ -110,6 +114,19 @@ void Drawing::setLineEnd() {
 }
 
 void Drawing::drawItem(const AddressLines& lines) {
+    const LineFits before = surface_.lineFits();
+    drawLines(lines);
+    const LineFits after = surface_.lineFits();
+    if (after == before)
+        return;
+    outcome_.fits.shrunk += after.shrunk - before.shrunk;
+    outcome_.fits.cut += after.cut - before.cut;
+    ++outcome_.recordsFitted;
+    if (outcome_.fittedRecords.size() < kFittedRecordsNamed)
+        outcome_.fittedRecords << lines[0];
+}
+
+void Drawing::drawLines(const AddressLines& lines) {
     if (layout_.orientation)
         step([&] { surface_.SetOrientation(*layout_.orientation); });
     if (layout_.paperSize)
@@ -209,6 +226,28 @@ ItemSpan itemsOf(const PrintJob& job, int total, PageSpan pages) {
 }
 
 } // namespace
+
+QString lineFitsNote(const PrintOutcome& outcome) {
+    const LineFits& fits = outcome.fits;
+    if (fits.shrunk == 0 && fits.cut == 0)
+        return {};
+    const auto lines = [](int n) {
+        return n == 1 ? QStringLiteral("1 line was") : QStringLiteral("%1 lines were").arg(n);
+    };
+    QString said;
+    if (fits.shrunk > 0 && fits.cut > 0)
+        said = QStringLiteral("%1 printed smaller and %2 cut to fit")
+                   .arg(lines(fits.shrunk))
+                   .arg(fits.cut);
+    else if (fits.shrunk > 0)
+        said = QStringLiteral("%1 printed smaller to fit").arg(lines(fits.shrunk));
+    else
+        said = QStringLiteral("%1 cut to fit").arg(lines(fits.cut));
+    const bool more = outcome.recordsFitted > outcome.fittedRecords.size();
+    return QStringLiteral("%1 (%2%3).")
+        .arg(said, outcome.fittedRecords.join(QStringLiteral("; ")),
+             more ? QStringLiteral("; …") : QString());
+}
 
 int slotsPerSheet(Stationery stationery) {
     return layoutFor(stationery).itemsPerSheet;

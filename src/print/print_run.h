@@ -1,11 +1,13 @@
 #pragma once
 
 #include "print/print_job.h"
+#include "print/printer_surface.h"
 
 #include <functional>
 #include <limits>
 #include <optional>
 #include <QString>
+#include <QStringList>
 
 namespace ravelbook {
 
@@ -24,7 +26,14 @@ struct PrintOutcome {
     int items = 0;                  // items drawn
     int total = 0;                  // items the run set out to print
     std::optional<QString> failure; // the first printer or store failure, for the user
+    LineFits fits;                  // lines printed smaller or cut to fit their place
+    int recordsFitted = 0;          // records with such a line
+    QStringList fittedRecords;      // the first few of them, by name
 };
+
+// What a run's summary adds about lines fitted in, e.g. "2 lines were printed
+// smaller and 1 was cut to fit (Smith, John; Doe, Jane)."; empty when none was.
+QString lineFitsNote(const PrintOutcome& outcome);
 
 // Told after every item; returns false to stop the run after it.
 using PrintProgress = std::function<bool(int done, int total)>;

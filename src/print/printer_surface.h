@@ -12,6 +12,14 @@ inline constexpr int kOrientationLandscape = 2;
 // The smallest type a line is shrunk to before it is cut, in points.
 inline constexpr int kSmallestFit = 7;
 
+// How many of the lines drawn so far had to be fitted in before their end.
+struct LineFits {
+    int shrunk = 0; // printed smaller, but whole
+    int cut = 0;    // cut at the end even at the smallest size
+
+    bool operator==(const LineFits& o) const { return shrunk == o.shrunk && cut == o.cut; }
+};
+
 // The page a print run draws on. Positions are twips from the top-left corner
 // of the printable area; text is drawn with the top-left corner of its first
 // character cell at the pen. Any operation may throw PrintError.
@@ -42,6 +50,9 @@ public:
     virtual void NewPage() = 0;
     // Ends the document and hands it over; the next drawing begins a new one.
     virtual void EndDocument() = 0;
+
+    // The lines fitted in so far; a surface that measures nothing fits nothing.
+    virtual LineFits lineFits() const { return {}; }
 };
 
 } // namespace ravelbook

@@ -62,7 +62,8 @@ TEST(CommandLine, DatabaseOptionAndItsErrors) {
     for (const QStringList& bad :
          {QStringList{QStringLiteral("--database")}, QStringList{QStringLiteral("--database=")},
           QStringList{QStringLiteral("--frobnicate")},
-          QStringList{QStringLiteral("a.db"), QStringLiteral("b.db")}}) {
+          QStringList{QStringLiteral("a.db"), QStringLiteral("b.db")},
+          QStringList{QStringLiteral("prnt")}}) {
         error.clear();
         EXPECT_FALSE(parseCommandLine(bad, error)) << bad.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());

@@ -109,7 +109,7 @@ TEST_F(PrintCommand, SmallLabelsFillTwoSheetsOfOnePdfAndLeaveTheBookAsItWas) {
     const Outcome outcome =
         print({"--stationery", "small-labels", "--group", "0", "--adjust", "180", "--pdf", pdf});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
-    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 21 items on 2 pages in 1 document.");
+    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 21 items on 2 pages.");
 
     const std::vector<Page> pages = readPdf(pdf);
     ASSERT_EQ(pages.size(), 2u);
@@ -148,7 +148,7 @@ TEST_F(PrintCommand, EnvelopesOfGroupsByTitleAreOnePagePerEnvelope) {
     const Outcome outcome = print({"--stationery", "envelopes", "--group", "Family", "--special",
                                    "Season's greetings", "--pdf", pdf});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
-    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 2 items on 2 pages in 2 documents.");
+    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 2 items on 2 pages.");
     const std::vector<Page> pages = readPdf(pdf);
     ASSERT_EQ(pages.size(), 2u);
     for (const Page& page : pages) {
@@ -188,6 +188,10 @@ TEST_F(PrintCommand, StartAtLabelAndLongLinesStayOnTheirLabels) {
     Outcome outcome =
         print({"--stationery", "small-labels", "--group", "0", "--start-at", "19", "--pdf", pdf});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    // The summary says what was fitted in, naming whose lines they were.
+    EXPECT_EQ(outcome.standardOutput.trimmed().toStdString(),
+              "Printed 3 items on 2 pages. 2 lines were printed smaller to fit (First, One; "
+              "Second, Two).");
     std::vector<Page> pages = readPdf(pdf);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_AT(pages[0].find("TO:", 0), 400, 9 * 1440 + 340);
@@ -208,6 +212,8 @@ TEST_F(PrintCommand, StartAtLabelAndLongLinesStayOnTheirLabels) {
     outcome = print({"--stationery", "envelopes", "--group", "0", "--selected", "Third, Three",
                      "--special", special, "--pdf", pdf});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(outcome.standardOutput.trimmed().toStdString(),
+              "Printed 1 item on 1 page. 1 line was printed smaller to fit (Third, Three).");
     pages = readPdf(pdf);
     ASSERT_EQ(pages.size(), 1u);
     for (const Word& w : pages[0].words)

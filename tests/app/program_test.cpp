@@ -29,9 +29,27 @@ TEST_F(Program, FileThatIsNoAddressBookEndsTheProgramWithItsNameAndReason) {
 }
 
 TEST_F(Program, UsageErrorsAndHelp) {
-    Outcome outcome = run({QStringLiteral("--frobnicate")});
-    EXPECT_EQ(outcome.exitCode, 2);
-    EXPECT_TRUE(outcome.standardError.contains(QStringLiteral("Usage: ravelbook")));
+    struct Case {
+        QStringList arguments;
+        QString said; // the first of two lines; the second says where the usage is
+    };
+    const Case cases[] = {
+        {{"--frobnicate"},
+         "ravelbook: unknown argument \"--frobnicate\"\nSee \"ravelbook --help\"."},
+        {{"prnt"},
+         "ravelbook: \"prnt\" is no command and no file; did you mean \"ravelbook print\"?"},
+        {{"exprot", "--output", "x"}, "did you mean \"ravelbook export\"?"},
+        {{"print", "--frobnicate"}, "\nSee \"ravelbook print --help\".\n"},
+        {{"import"}, "ravelbook import: the file to import is missing\n"},
+        {{"copy", "--to"}, "\nSee \"ravelbook copy --help\".\n"},
+    };
+    Outcome outcome;
+    for (const Case& c : cases) {
+        outcome = run(c.arguments);
+        EXPECT_EQ(outcome.exitCode, 2) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(outcome.standardError.contains(c.said)) << outcome.standardError.toStdString();
+        EXPECT_EQ(outcome.standardError.count('\n'), 2) << outcome.standardError.toStdString();
+    }
 
     QProcessEnvironment noDisplay = environment;
     noDisplay.remove(QStringLiteral("QT_QPA_PLATFORM"));
@@ -40,6 +58,7 @@ TEST_F(Program, UsageErrorsAndHelp) {
     outcome = run({QStringLiteral("--help")}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_TRUE(outcome.standardOutput.contains(QStringLiteral("--database BOOK")));
+    EXPECT_TRUE(outcome.standardOutput.contains(QStringLiteral("ravelbook copy --help")));
     outcome = run({QStringLiteral("--version")}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(outcome.standardOutput, QStringLiteral("ravelbook " RAVELBOOK_VERSION "\n"));

@@ -118,6 +118,22 @@ TEST_F(PdfSurface, TextCellTopLeftLandsAtThePenOnThePrintableArea) {
     }
 }
 
+TEST_F(PdfSurface, LinesTooLongForTheirEndAreCountedAsShrunkOrCut) {
+    surface->SetLineEnd(2880); // two inches
+    const struct {
+        QString text;
+        LineFits after;
+    } lines[] = {
+        {"Short", {0, 0}},
+        {"A line a little too long for two inches", {1, 0}},
+        {QString(80, 'W'), {1, 1}},
+    };
+    for (const auto& line : lines) {
+        printAt(0, 0, line.text);
+        EXPECT_EQ(surface->lineFits(), line.after) << line.text.toStdString();
+    }
+}
+
 TEST_F(PdfSurface, InlinePiecesJoinLikeOneLineAndPrintLineReturnsToTheLeftEdge) {
     printAt(1000, 1000, "Ravelbook");
     surface->PrintInline("Ravel");
