@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "window/dialogs.h"
+#include "window/screen_fit.h"
 
 #include <cstdio>
 #include <exception>
@@ -13,6 +14,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(QStringLiteral(RAVELBOOK_VERSION));
     // Wayland desktops match the window to its installed menu entry by this name.
     setDesktopFileName(QStringLiteral("ravelbook"));
+    keepDialogsOnScreen(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

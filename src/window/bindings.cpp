@@ -56,6 +56,18 @@ void Bindings::bind(QLineEdit* box, const QString& column) {
             [this, box, column](const QString& text) { edited(box, column, text); });
 }
 
+void Bindings::bindHandedOver(QLineEdit* box, const QString& column) {
+    keepOneLineText(box);
+    add(box, column, kEmptyText, showText(box));
+}
+
+void Bindings::handOver(QLineEdit* box) {
+    for (const Bound& b : bound_) {
+        if (b.control == box)
+            edited(box, b.column, box->text());
+    }
+}
+
 void Bindings::bind(LimitedTextEdit* box, const QString& column) {
     add(box, column, kEmptyText, showText(box));
     connect(box, &LimitedTextEdit::textEdited, this,

@@ -25,6 +25,10 @@ public:
     explicit Bindings(DataSource& source, QObject* parent = nullptr);
 
     void bind(QLineEdit* box, const QString& column);
+    // A box whose text is checked before it is kept: it shows its column, but
+    // an edit reaches the data source only when handOver() is called with it.
+    void bindHandedOver(QLineEdit* box, const QString& column);
+    void handOver(QLineEdit* box);
     void bind(LimitedTextEdit* box, const QString& column);
     void bind(QCheckBox* box, const QString& column);
 

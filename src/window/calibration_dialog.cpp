@@ -45,8 +45,34 @@ const UnitShown& shown(Unit unit) {
     return unit == Unit::Millimetres ? millimetres : inches;
 }
 
+// An offset box that takes "0,05" as well as "0.05": offsets are never large
+// enough for a thousands separator, so either mark is the decimal one,
+// whatever the locale says.
+class OffsetBox final : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+    QValidator::State validate(QString& text, int& position) const override {
+        QString read = withLocalePoint(text);
+        return QDoubleSpinBox::validate(read, position);
+    }
+    double valueFromText(const QString& text) const override {
+        return QDoubleSpinBox::valueFromText(withLocalePoint(text));
+    }
+
+private:
+    QString withLocalePoint(QString text) const {
+        const QString point = locale().decimalPoint();
+        for (const QChar mark : {QLatin1Char('.'), QLatin1Char(',')}) {
+            if (QString(mark) != point)
+                text.replace(mark, point);
+        }
+        return text;
+    }
+};
+
 QDoubleSpinBox* offsetBox(QWidget* parent, const char* name, const QString& tip) {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new OffsetBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setToolTip(tip);
     box->setAccelerated(true);

@@ -1,7 +1,10 @@
 #include "window/conflict_resolution.h"
 
 #include "store/record_conflict.h"
+#include "store/schema.h"
 #include "window/dialogs.h"
+
+#include <optional>
 
 namespace ravelbook {
 
@@ -9,17 +12,59 @@ namespace {
 
 const QString kOtherVersionTitle = QStringLiteral("Changed by Someone Else");
 
-QString otherVersion(const RecordConflict& conflict) {
-    QStringList lines;
-    for (int i = 0; i < conflict.columns().size() && i < conflict.theirs().size(); ++i) {
-        const QString value = conflict.theirs()[i].toString();
-        if (!value.isEmpty())
-            lines << conflict.columns()[i] + QStringLiteral(": ") + value;
+GroupTitles& shownTitles() {
+    static GroupTitles titles;
+    return titles;
+}
+
+std::optional<int> groupOf(const QString& column) {
+    for (int k = 0; k < kGroupColumns; ++k) {
+        if (column == schema::groupColumn(k))
+            return k;
     }
+    return std::nullopt;
+}
+
+// The other version as the user knows the record: the fields by name and the
+// groups by title, each line that differs from the user's own marked.
+QString otherVersion(const RecordConflict& conflict) {
+    const QStringList& columns = conflict.columns();
+    const QVariantList& theirs = conflict.theirs();
+    const QVariantList& mine = conflict.mine;
+    const auto differs = [&](int i) {
+        return i < mine.size() && theirs[i].toString() != mine[i].toString();
+    };
+    const QString marked = QStringLiteral("%1 (differs from yours)");
+    QStringList lines;
+    QStringList groups;
+    bool groupsDiffer = false;
+    for (int i = 0; i < columns.size() && i < theirs.size(); ++i) {
+        if (const std::optional<int> group = groupOf(columns[i])) {
+            const QString title = shownTitles()[std::size_t(*group)];
+            if (theirs[i].toInt() != 0)
+                groups << (title.isEmpty() ? QStringLiteral("group %1").arg(*group) : title);
+            groupsDiffer = groupsDiffer ||
+                           (i < mine.size() && (theirs[i].toInt() != 0) != (mine[i].toInt() != 0));
+            continue;
+        }
+        const QString value = theirs[i].toString();
+        if (value.isEmpty() && !differs(i))
+            continue;
+        const QString line = columns[i] + QStringLiteral(": ") + value;
+        lines << (differs(i) ? marked.arg(line) : line);
+    }
+    const QString groupLine =
+        QStringLiteral("Groups: ") +
+        (groups.isEmpty() ? QStringLiteral("none") : groups.join(QStringLiteral(", ")));
+    lines << (groupsDiffer ? marked.arg(groupLine) : groupLine);
     return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
+
+void showConflictsWithTitles(const GroupTitles& titles) {
+    shownTitles() = titles;
+}
 
 void resolveConflict(Dialogs& dialogs, const RecordConflict& conflict) {
     if (conflict.kind() == RecordConflict::Kind::Deleted || !conflict.writeOver) {

@@ -7,6 +7,7 @@
 #include "store/database.h"
 #include "store/store_error.h"
 #include "window/bindings.h"
+#include "window/conflict_resolution.h"
 #include "window/data_navigator.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
@@ -172,9 +173,12 @@ void frmMailForm::restoreGroupTitles() {
     }
     for (int group = 0; group < sql::kGroupCount; ++group)
         titlesAtStart_[group] = groupCaption(group);
+    showConflictsWithTitles(groupTitles());
 }
 
 bool frmMailForm::savePendingEdits() {
+    // An adjustment still being typed is finished by closing: kept if the labels take it.
+    acceptVerticalAdjustment();
     for (DataSource* source : {Data1, datGrid, datIni, datReturnAddresses}) {
         try {
             source->flushPending();

@@ -195,6 +195,8 @@ public:
     void optCards_Click();
     void optFlier_Click();
     void txtVerticalAdjustment_Change();
+    void acceptVerticalAdjustment();
+    void showAdjustmentNote(const std::optional<qint16>& value);
     void cmdPrintMailingList_Click();
     // The option button that chooses this stationery.
     QRadioButton* stationeryOption(Stationery stationery) const;

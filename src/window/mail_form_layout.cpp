@@ -7,6 +7,7 @@
 #include "window/app_icon.h"
 #include "window/bindings.h"
 #include "window/caption_fit.h"
+#include "window/conflict_resolution.h"
 #include "window/data_navigator.h"
 #include "window/drop_down_list.h"
 #include "window/grid_columns.h"
@@ -177,6 +178,9 @@ void frmMailForm::setGroupCaption(int index, const QString& caption) {
     tipIfCut(chkGroups.at(index), caption);
     if (gridColumnsModel_)
         gridColumnsModel_->titlesChanged();
+    // Once the window is whole, a renamed group is named so in a conflict's other version too.
+    if (index < kGroupColumns && titlesAtStart_[0] != QString())
+        showConflictsWithTitles(groupTitles());
 }
 
 void frmMailForm::buildControls() {
@@ -423,7 +427,8 @@ void frmMailForm::bindControls() {
         addressBindings_->bind(chkGroups[k], schema::groupColumn(k));
 
     iniBindings_ = new Bindings(*datIni, this);
-    iniBindings_->bind(txtVerticalAdjustment, QStringLiteral("VerticalAdjustment"));
+    // Kept only once the labels accept it, never a keystroke of a refused entry.
+    iniBindings_->bindHandedOver(txtVerticalAdjustment, QStringLiteral("VerticalAdjustment"));
 
     returnBindings_ = new Bindings(*datReturnAddresses, this);
     for (const TextBoxRow& row : kReturnBoxes)

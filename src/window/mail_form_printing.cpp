@@ -22,11 +22,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPalette>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QStyle>
 
 namespace ravelbook {
 
@@ -36,6 +38,16 @@ namespace {
 constexpr int kProgressFrom = 300;
 // How often the progress dialog shows where the run is.
 constexpr qint64 kProgressEveryMs = 40;
+
+// Red text for an entry that is not used. Through the palette: a style sheet
+// would give the box the style sheet's font, another than the page's.
+void setRefusedLook(QLineEdit* box, bool refused) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, refused
+                                         ? QColor(0xb0, 0x00, 0x20)
+                                         : box->style()->standardPalette().color(QPalette::Text));
+    box->setPalette(palette);
+}
 
 bool isChecked(const QCheckBox* box) {
     return box->checkState() != Qt::Unchecked;
@@ -53,6 +65,8 @@ void frmMailForm::connectPrinting() {
     connect(optFlier, &QRadioButton::clicked, this, &frmMailForm::optFlier_Click);
     connect(txtVerticalAdjustment, &QLineEdit::textChanged, this,
             &frmMailForm::txtVerticalAdjustment_Change);
+    connect(txtVerticalAdjustment, &QLineEdit::editingFinished, this,
+            &frmMailForm::acceptVerticalAdjustment);
     connect(cmdPrintMailingList, &QPushButton::clicked, this,
             &frmMailForm::cmdPrintMailingList_Click);
     connect(cmdPreview, &QPushButton::clicked, this, &frmMailForm::actPrintPreview_Click);
@@ -108,6 +122,11 @@ void frmMailForm::showPrintOptions(Stationery stationery) {
     const int slots = slotsPerSheet(stationery);
     lblStartAt->setVisible(slots > 0);
     spnStartAt->setVisible(slots > 0);
+    // Only label sheets are moved by the vertical adjustment.
+    for (QWidget* adjustment :
+         {static_cast<QWidget*>(Label19), static_cast<QWidget*>(txtVerticalAdjustment),
+          static_cast<QWidget*>(lblAdjustmentNote)})
+        adjustment->setVisible(slots > 0);
     if (slots > 0)
         spnStartAt->setRange(1, slots);
     lblSpecial->setVisible(shown.lblSpecial);
@@ -138,10 +157,29 @@ void frmMailForm::optFlier_Click() {
 }
 
 void frmMailForm::txtVerticalAdjustment_Change() {
-    const QString text = txtVerticalAdjustment->text();
-    if (const std::optional<qint16> value = usableVerticalAdjustment(text)) {
+    // The book's own value is in force at once; a typed entry once it is finished.
+    if (!txtVerticalAdjustment->isModified())
+        acceptVerticalAdjustment();
+    else
+        showAdjustmentNote(usableVerticalAdjustment(txtVerticalAdjustment->text()));
+}
+
+void frmMailForm::acceptVerticalAdjustment() {
+    const std::optional<qint16> value = usableVerticalAdjustment(txtVerticalAdjustment->text());
+    if (value) {
         intVerticalAdjustment = *value;
-        txtVerticalAdjustment->setStyleSheet(QString());
+        if (txtVerticalAdjustment->isModified()) {
+            txtVerticalAdjustment->setModified(false);
+            iniBindings_->handOver(txtVerticalAdjustment);
+        }
+    }
+    showAdjustmentNote(value);
+}
+
+void frmMailForm::showAdjustmentNote(const std::optional<qint16>& value) {
+    const QString text = txtVerticalAdjustment->text();
+    if (value) {
+        setRefusedLook(txtVerticalAdjustment, false);
         txtVerticalAdjustment->setToolTip(QString());
         // "1,440" is read as 1: say so when the text is not written plainly.
         lblAdjustmentNote->setText(
@@ -150,7 +188,7 @@ void frmMailForm::txtVerticalAdjustment_Change() {
     }
     // Refused: the labels keep the last good value, and the box says so.
     const AdjustmentRange range = usableAdjustments();
-    txtVerticalAdjustment->setStyleSheet(QStringLiteral("QLineEdit { color: #b00020; }"));
+    setRefusedLook(txtVerticalAdjustment, true);
     txtVerticalAdjustment->setToolTip(
         QStringLiteral("Not used: the adjustment must lie between %1 and %2 twips, or lines of "
                        "the last labels leave the printable area. Labels stay at %3.")
@@ -168,6 +206,8 @@ void frmMailForm::cmdPrintMailingList_Click() {
 }
 
 std::optional<PrintJob> frmMailForm::requestedJob() {
+    // A print from the menu leaves the box with the focus: its entry counts as finished.
+    acceptVerticalAdjustment();
     const sql::GroupChoice groups = chosenGroups();
     strSQL = sql::selectGroups(groups).text;
     if (!sql::anyGroup(groups)) {
@@ -317,7 +357,9 @@ void frmMailForm::runJob(const PrintJob& job, PrintDestination& destination) {
         showError(dialogs_, *lastPrint_.failure);
         return;
     }
-    statusBar->showMessage(printSummary(job.stationery, destination));
+    const QString fitted = lineFitsNote(lastPrint_);
+    statusBar->showMessage(printSummary(job.stationery, destination) +
+                           (fitted.isEmpty() ? QString() : QStringLiteral(" ") + fitted));
     // The next run starts on a fresh sheet unless the user says otherwise.
     if (lastPrint_.items > 0)
         spnStartAt->setValue(1);

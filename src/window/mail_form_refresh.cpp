@@ -20,7 +20,7 @@ namespace ravelbook {
 void frmMailForm::buildViewMenu() {
     // No access key: V, I, E and W all belong to buttons already (Preview, Enter
     // Changes, New); F5 is the way to it from the keyboard.
-    menuView = menuBar->addMenu(QStringLiteral("View"));
+    menuView = menuBar->addMenu(QStringLiteral("&View"));
     menuView->setObjectName(QStringLiteral("menuView"));
     actRefresh = menuView->addAction(QStringLiteral("&Refresh"));
     actRefresh->setObjectName(QStringLiteral("actRefresh"));

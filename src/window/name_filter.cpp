@@ -21,6 +21,10 @@ const std::array<char16_t, 0x10000>& foldTable() {
                 ch = ch.decomposition().at(0);
             (*built)[unit] = ch.isSurrogate() ? char16_t(unit) : ch.toCaseFolded().unicode();
         }
+        // Typed on a keyboard as the plain apostrophe: O’Brien, Ngā‘ia.
+        for (const char16_t apostrophe :
+             {u'\u2019', u'\u2018', u'\u02bc', u'\u02bb', u'\u00b4', u'\u0060', u'\u2032'})
+            (*built)[apostrophe] = u'\'';
         return built;
     }();
     return *table;
@@ -30,10 +34,15 @@ const std::array<char16_t, 0x10000>& foldTable() {
 
 QString foldForFind(QStringView text) {
     const auto& table = foldTable();
-    QString folded(text.size(), Qt::Uninitialized);
-    QChar* out = folded.data();
-    for (const QChar ch : text)
-        *out++ = QChar(table[ch.unicode()]);
+    QString folded;
+    folded.reserve(text.size());
+    for (const QChar ch : text) {
+        // The sharp s is written "ss" where it is not at hand: Weiß, Weiss.
+        if (ch == u'\u00df' || ch == u'\u1e9e')
+            folded += QLatin1String("ss");
+        else
+            folded += QChar(table[ch.unicode()]);
+    }
     return folded;
 }
 

@@ -221,12 +221,17 @@ void PrintPreviewDialog::refit() {
     zoom_ = std::clamp(zoom, kLeastZoom, kMostZoom);
 }
 
+void PrintPreviewDialog::showNote(const QString& text) {
+    note_->setText(text);
+    note_->setVisible(!text.isEmpty());
+}
+
 QPixmap PrintPreviewDialog::pageAt(int dpi) {
     const auto found = std::find_if(kept_.begin(), kept_.end(),
                                     [&](const Kept& k) { return k.page == page_ && k.dpi == dpi; });
     if (found != kept_.end()) {
         std::rotate(kept_.begin(), found, found + 1);
-        note_->hide();
+        showNote(kept_.front().note);
         return kept_.front().pixmap;
     }
 
@@ -235,13 +240,14 @@ QPixmap PrintPreviewDialog::pageAt(int dpi) {
     QPixmap pixmap = QPixmap::fromImage(std::move(drawn.image));
     if (drawn.outcome.failure) {
         // Not kept: the page is drawn again when it is next shown.
-        note_->setText(
+        showNote(
             QStringLiteral("This page could not be drawn whole: %1").arg(*drawn.outcome.failure));
-        note_->show();
         return pixmap;
     }
-    note_->hide();
-    kept_.insert(kept_.begin(), Kept{page_, dpi, pixmap});
+    const QString fitted = lineFitsNote(drawn.outcome);
+    const QString note = fitted.isEmpty() ? QString() : QStringLiteral("On this page: ") + fitted;
+    showNote(note);
+    kept_.insert(kept_.begin(), Kept{page_, dpi, pixmap, note});
     qint64 bytes = 0;
     std::size_t keep = 1;
     for (; keep < kept_.size() && keep < kKeptPages; ++keep) {

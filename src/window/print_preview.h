@@ -60,8 +60,10 @@ private:
         int page = 0;
         int dpi = 0;
         QPixmap pixmap;
+        QString note; // what the page's drawing had to say: lines fitted in
     };
 
+    void showNote(const QString& text);
     QToolButton* addButton(const char* name, const QString& text, const QKeySequence& keys);
     void setZoom(qreal zoom);
     // The zoom at which the chosen fit takes the room the page has now.

@@ -3,18 +3,25 @@
 #include "store/data_source.h"
 #include "support/form_fixture.h"
 #include "window/name_filter.h"
+#include "window/screen_fit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMenuBar>
 #include <QRadioButton>
+#include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStringListModel>
 #include <QTabWidget>
 #include <QTest>
+#include <utility>
 
 namespace ravelbook {
 namespace {
@@ -32,7 +39,7 @@ QStringList filtered(QStringListModel& names, const QString& query) {
 
 TEST(Find, MatchesAnywhereWithoutRegardToCaseOrAccents) {
     QStringListModel names({"Núñez, Ana", "Nunn, Bo", "O'Brien, Pat", "Ølberg, Øyvind",
-                            "Smith, John", "Zoë, Ünal", "Ǖlmer, Ed"});
+                            "Smith, John", "Zoë, Ünal", "Ǖlmer, Ed", "O’Neill, Sam", "Weiß, Eva"});
     struct Case {
         const char* query;
         QStringList shown;
@@ -43,6 +50,8 @@ TEST(Find, MatchesAnywhereWithoutRegardToCaseOrAccents) {
         {", j", {"Smith, John"}},   {"o'b", {"O'Brien, Pat"}},
         {"zoe, u", {"Zoë, Ünal"}},  {"ulm", {"Ǖlmer, Ed"}},
         {"øy", {"Ølberg, Øyvind"}}, {"xyz", {}},
+        {"o'n", {"O’Neill, Sam"}},  {"o’b", {"O'Brien, Pat"}},
+        {"weiss", {"Weiß, Eva"}},   {"WEIẞ", {"Weiß, Eva"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(filtered(names, QString::fromUtf8(c.query)), c.shown) << c.query;
@@ -93,6 +102,34 @@ TEST_F(Desktop, FindNarrowsTheNameListAndEnterShowsTheFirstMatchWithoutEditingIt
     QTest::keyClick(form->txtFind, Qt::Key_Escape);
     EXPECT_EQ(form->cboName->count(), 3);
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(Desktop, EveryMenuOfTheMenuBarHasAnAccessKeyOfItsOwn) {
+    QSet<QChar> keys;
+    for (QAction* menu : form->menuBar->actions()) {
+        const int amp = menu->text().indexOf('&');
+        ASSERT_GE(amp, 0) << menu->text().toStdString();
+        keys.insert(menu->text().at(amp + 1).toLower());
+    }
+    EXPECT_EQ(keys.size(), form->menuBar->actions().size());
+}
+
+TEST(ScreenFit, DialogsOpenInsideTheScreenWithTheirButtonsOnIt) {
+    static bool installed = false;
+    if (!std::exchange(installed, true))
+        keepDialogsOnScreen(*qApp);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    // A password asked after a long refusal, and a dialog sized for a larger screen.
+    QInputDialog asking;
+    asking.setLabelText(QString("The server refused the password: ").repeated(20));
+    asking.setTextEchoMode(QLineEdit::Password);
+    QDialog large;
+    large.resize(screen.width() + 100, screen.height() + 100);
+    for (QDialog* dialog : {static_cast<QDialog*>(&asking), &large}) {
+        dialog->show();
+        EXPECT_TRUE(screen.contains(dialog->geometry())) << dialog->geometry().width();
+        dialog->hide();
+    }
 }
 
 TEST_F(Desktop, ChoicesSurviveARestart) {

@@ -90,6 +90,9 @@ TEST_F(Printing, StationeryOptionsShowTheControlsTheyUse) {
             EXPECT_EQ(controls[i]->isVisible(), c.shown[i]) << i;
         EXPECT_EQ(form->optBiFold->isChecked(), biFold);
         EXPECT_EQ(form->spnStartAt->isVisible(), c.lastLabel != 0);
+        // The adjustment moves label sheets only.
+        EXPECT_EQ(form->txtVerticalAdjustment->isVisible(), c.lastLabel != 0);
+        EXPECT_EQ(form->Label19->isVisible(), c.lastLabel != 0);
         if (c.lastLabel != 0) {
             EXPECT_EQ(form->spnStartAt->maximum(), c.lastLabel);
         }
@@ -178,12 +181,24 @@ TEST_F(Printing, SingleRunPrintsTheGridsCurrentRecordAsTheOptionsSay) {
 
 TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
     EXPECT_EQ(form->intVerticalAdjustment, -60); // from the book, at start
-    // Typed key by key, every text on the way counts: "-609" would already
-    // put the first line above the printable area.
-    QTest::keyClicks(form->txtVerticalAdjustment, "99999");
-    EXPECT_EQ(form->txtVerticalAdjustment->text(), "-6099999");
+    const QFont font = form->txtVerticalAdjustment->font();
+    // A typed entry counts once it is finished, and a refused one leaves the
+    // value before it in force, not one of its keystrokes ("50" of "500").
+    form->txtVerticalAdjustment->selectAll();
+    QTest::keyClicks(form->txtVerticalAdjustment, "500");
     EXPECT_EQ(form->intVerticalAdjustment, -60);
+    QTest::keyClick(form->txtVerticalAdjustment, Qt::Key_Return);
+    EXPECT_EQ(form->intVerticalAdjustment, -60);
+    EXPECT_EQ(form->lblAdjustmentNote->text(), "Labels stay at -60");
     EXPECT_FALSE(form->txtVerticalAdjustment->toolTip().isEmpty());
+    form->datIni->flushPending();
+    EXPECT_EQ(book.value("SELECT VerticalAdjustment FROM Ini").toInt(), -60);
+    form->txtVerticalAdjustment->selectAll();
+    QTest::keyClicks(form->txtVerticalAdjustment, "180");
+    QTest::keyClick(form->txtVerticalAdjustment, Qt::Key_Return);
+    EXPECT_EQ(form->intVerticalAdjustment, 180);
+    form->datIni->flushPending();
+    EXPECT_EQ(book.value("SELECT VerticalAdjustment FROM Ini").toInt(), 180);
 
     // Filled or pasted whole.
     struct Step {
@@ -213,6 +228,9 @@ TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
         EXPECT_EQ(form->txtVerticalAdjustment->toolTip().isEmpty(), !s.refused);
         EXPECT_EQ(form->lblAdjustmentNote->text(), s.note);
     }
+    // Shown refused and then taken, the box keeps the page's font, with the focus too.
+    form->txtVerticalAdjustment->setFocus();
+    EXPECT_EQ(form->txtVerticalAdjustment->font(), font);
 
     // The labels take the adjustment in force.
     form->txtVerticalAdjustment->setText("2.50");
@@ -261,6 +279,11 @@ TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter)
     EXPECT_EQ(dialog.offset(), (PrintOffset{144, -72}));
     dialog.spnDown->setValue(-1.0);
     EXPECT_EQ(dialog.offset(), (PrintOffset{144, -57}));
+    // Typed with a decimal comma, the offset is taken as it reads.
+    dialog.spnRight->findChild<QLineEdit*>()->selectAll();
+    QTest::keyClicks(dialog.spnRight, "0,5");
+    dialog.spnRight->interpretText();
+    EXPECT_DOUBLE_EQ(dialog.spnRight->value(), 0.5);
 
     // The sheet goes to the printer from its preview, or into a PDF the user
     // names; not over the book.
