@@ -120,7 +120,7 @@ void runReader(const QString& path, const QStringList& request,
             throw damaged(QStringLiteral("its reader's answer is garbled"));
     }
     // A reader that crashed or was stopped by its limits ends without the last frame.
-    if (!ended || decoder.pending() > 0)
+    if (!ended || decoder.pending() > 0 || (refusal && refusal->isEmpty()))
         throw damaged(QStringLiteral("reading it failed"));
     if (refusal)
         throw StoreError(*refusal);
