@@ -1,8 +1,9 @@
 #include "exchange/mdb_file.h"
 
+#include "exchange/access_stream.h"
 #include "store/store_error.h"
 
-#include <QDir>
+#include <algorithm>
 #include <QFile>
 #include <QFileInfo>
 #include <vector>
@@ -17,11 +18,10 @@ namespace ravelbook::exchange {
 namespace {
 
 // Memo values longer than this are cut by libmdb; far more than any address needs.
-constexpr size_t kBindSize = 256 * 1024;
+constexpr size_t kBindSize = kLongestValue;
 
 [[noreturn]] void fail(const QString& path, const QString& why) {
-    throw StoreError(QStringLiteral("The Access file \"%1\" can't be read: %2.")
-                         .arg(QDir::toNativeSeparators(path), why));
+    throw unreadableAccessFile(path, why);
 }
 
 // Checks the file's header before libmdb sees it: libmdb trusts what it reads.
@@ -127,12 +127,10 @@ QStringList MdbFile::columnNames(const QString& table) const {
     return columnsOf(def.table);
 }
 
-SourceTable MdbFile::readTable(const QString& name) const {
+void MdbFile::readRows(const QString& name,
+                       const std::function<void(const QStringList&)>& row) const {
     const TableDef def(openTable(handle_->mdb, name, path_));
     MdbTableDef* table = def.table;
-    SourceTable out;
-    out.kind = QStringLiteral("Access");
-    out.columns = columnsOf(table);
     const int count = int(table->num_cols);
     std::vector<std::vector<char>> buffers(count, std::vector<char>(kBindSize + 1));
     std::vector<int> lengths(count);
@@ -145,11 +143,9 @@ SourceTable MdbFile::readTable(const QString& name) const {
             mdb_bind_column(table, c + 1, buffers[c].data(), &lengths[c]);
     }
     mdb_rewind_table(table);
-    int row = 0;
+    QStringList values;
     while (mdb_fetch_row(table)) {
-        ++row;
-        QStringList values;
-        values.reserve(count);
+        values.clear();
         for (int c = 0; c < count; ++c) {
             if (types[c] == MDB_OLE) {
                 values << QString();
@@ -159,13 +155,11 @@ SourceTable MdbFile::readTable(const QString& name) const {
                 values << (yes ? QStringLiteral("-1") : QStringLiteral("0"));
             } else {
                 values << QString::fromUtf8(buffers[c].data(),
-                                            std::min(lengths[c], int(kBindSize)));
+                                            std::clamp(lengths[c], 0, int(kBindSize)));
             }
         }
-        out.rows.push_back(std::move(values));
-        out.lines.push_back(row);
+        row(values);
     }
-    return out;
 }
 
 } // namespace ravelbook::exchange

@@ -1,23 +1,27 @@
 #pragma once
 
-#include "exchange/table_reader.h"
-
+#include <functional>
 #include <memory>
+#include <QString>
+#include <QStringList>
 
 namespace ravelbook::exchange {
 
 // An Access (Jet 3 or Jet 4) file read with mdbtools' libmdb; never written.
-class MdbFile final : public TableReader {
+// libmdb trusts what it reads, so only the reader process (ravelbook-mdb-reader)
+// uses this class: the program reads Access files through AccessFile.
+class MdbFile final {
 public:
     // Throws StoreError when the file is missing, damaged or of another version.
     explicit MdbFile(const QString& path);
-    ~MdbFile() override;
+    ~MdbFile();
     MdbFile(const MdbFile&) = delete;
     MdbFile& operator=(const MdbFile&) = delete;
 
-    QStringList tableNames() const override;
-    QStringList columnNames(const QString& table) const override;
-    SourceTable readTable(const QString& name) const override;
+    QStringList tableNames() const;
+    QStringList columnNames(const QString& table) const;
+    // Gives each row's values in turn, as text; yes/no columns read -1 or 0.
+    void readRows(const QString& table, const std::function<void(const QStringList&)>& row) const;
 
     // 3 or 4.
     int jetVersion() const;

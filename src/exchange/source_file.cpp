@@ -1,7 +1,7 @@
 #include "exchange/source_file.h"
 
+#include "exchange/access_file.h"
 #include "exchange/csv.h"
-#include "exchange/mdb_file.h"
 #include "exchange/text_decoding.h"
 #include "exchange/vcard.h"
 #include "store/store_error.h"
@@ -79,7 +79,7 @@ ImportSource readSource(const QString& path, Format format, const QString& table
         source.table = vCardSource(readTextFile(path));
         break;
     case Format::Access: {
-        const MdbFile file(path);
+        const AccessFile file(path);
         source = importTables(file, table);
         break;
     }

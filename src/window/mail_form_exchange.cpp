@@ -1,8 +1,8 @@
 // File: Import... and Export...: address records in from CSV, vCard and Access
 // files through a preview, and out to CSV and vCard.
+#include "exchange/access_file.h"
 #include "exchange/export.h"
 #include "exchange/import.h"
-#include "exchange/mdb_file.h"
 #include "exchange/source_file.h"
 #include "settings/group_titles.h"
 #include "store/data_source.h"
@@ -104,7 +104,7 @@ void frmMailForm::actImport_Click() {
                 QStringLiteral("\"%1\" is not a CSV, vCard or Access file.").arg(file));
         QString table;
         if (*format == exchange::Format::Access) {
-            const exchange::MdbFile mdb(file);
+            const exchange::AccessFile mdb(file);
             if (!exchange::isBookLayout(mdb)) {
                 table = ask.chooseItem(QStringLiteral("Import addresses"),
                                        QStringLiteral("The table to import:"), mdb.tableNames());

@@ -1,10 +1,11 @@
 // The import into a real book (one transaction, duplicates, groups by title),
 // the round trip through both formats, and the Access reader.
+#include "exchange/access_file.h"
 #include "exchange/export.h"
 #include "exchange/import.h"
-#include "exchange/mdb_file.h"
 #include "exchange/source_file.h"
 #include "store/store_error.h"
+#include "support/mdb_fixtures.h"
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
@@ -249,7 +250,9 @@ TEST(AccessImport, ABookInOurLayoutComesInWhole) {
 }
 
 TEST(AccessImport, ReadsTheSampleFiles) {
-    const MdbFile nwind(MDB_FIXTURES "/nwind.mdb");
+    SKIP_WITHOUT_MDB_FIXTURE("nwind.mdb");
+    SKIP_WITHOUT_MDB_FIXTURE("DateTestDatabase.mdb");
+    const AccessFile nwind(testing::mdbFixture("nwind.mdb"));
     EXPECT_EQ(nwind.jetVersion(), 3);
     EXPECT_TRUE(nwind.tableNames().contains("Customers"));
     EXPECT_THROW(importTables(nwind, {}), StoreError); // not our layout: a table must be chosen
@@ -284,7 +287,7 @@ TEST(AccessImport, ReadsTheSampleFiles) {
     EXPECT_EQ(yes, 8);
 
     // Jet 4: memo and text.
-    const MdbFile dates(MDB_FIXTURES "/DateTestDatabase.mdb");
+    const AccessFile dates(testing::mdbFixture("DateTestDatabase.mdb"));
     EXPECT_EQ(dates.jetVersion(), 4);
     const SourceTable table = dates.readTable("DateTest");
     const int memo = table.columns.indexOf("LongTextCol");
@@ -293,8 +296,27 @@ TEST(AccessImport, ReadsTheSampleFiles) {
     EXPECT_EQ(table.rows.at(5).at(table.columns.indexOf("ShortTextCol")), "No new line");
 }
 
+// Writes `bytes` to damaged.mdb in the folder and reads it as an Access file.
+void expectRefused(const TempBook& folder, const QByteArray& bytes, const char* what,
+                   const QString& because) {
+    const QString path = folder.folder() + "/damaged.mdb";
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+    file.close();
+    try {
+        const AccessFile access(path);
+        for (const QString& table : access.tableNames())
+            access.readTable(table);
+        ADD_FAILURE() << what << ": read";
+    } catch (const StoreError& error) {
+        EXPECT_TRUE(error.message().contains(because)) << what << ": " << error.what();
+    }
+}
+
 TEST(AccessImport, RefusesFilesItCantRead) {
-    QFile source(MDB_FIXTURES "/nwind.mdb");
+    SKIP_WITHOUT_MDB_FIXTURE("nwind.mdb");
+    QFile source(testing::mdbFixture("nwind.mdb"));
     ASSERT_TRUE(source.open(QIODevice::ReadOnly));
     const QByteArray good = source.readAll();
     QByteArray unknownVersion = good;
@@ -303,19 +325,75 @@ TEST(AccessImport, RefusesFilesItCantRead) {
     accdb.replace(4, 15, "Standard ACE DB");
     const std::pair<const char*, QByteArray> cases[] = {
         {"cut short", good.left(good.size() / 2 + 100)},
-        {"not Access", QByteArray(8192, 'x')},
         {"unknown version", unknownVersion},
         {"accdb", accdb},
-        {"empty", QByteArray()},
     };
     TempBook folder;
-    for (const auto& [what, bytes] : cases) {
-        const QString path = folder.folder() + "/damaged.mdb";
+    for (const auto& [what, bytes] : cases)
+        expectRefused(folder, bytes, what, "can't be read");
+}
+
+// What an interrupted copy leaves, and a scribbled-over table list: each ends in
+// a refusal that says the file is damaged.
+TEST(AccessImport, ADamagedFileEndsInARefusal) {
+    SKIP_WITHOUT_MDB_FIXTURE("nwind.mdb");
+    QFile source(testing::mdbFixture("nwind.mdb"));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray good = source.readAll();
+    constexpr int page = 2048; // Jet 3
+    QByteArray scribbled = good;
+    for (int at = 2 * page + 16; at < 3 * page; at += 7) // the catalogue's first data page
+        scribbled[at] = char(0xff);
+    const std::pair<const char*, QByteArray> cases[] = {
+        // libmdb loops for ever reading the table list of these two, writing to stderr.
+        {"cut after 736 pages", good.left(736 * page)},
+        {"cut after 842 pages", good.left(842 * page)},
+        {"scribbled catalogue", scribbled},
+    };
+    TempBook folder;
+    for (const auto& [what, bytes] : cases)
+        expectRefused(folder, bytes, what, "damaged");
+}
+
+// The reader's refusal reaches the program as it wrote it.
+TEST(AccessImport, RefusesFilesThatAreNotAccess) {
+    TempBook folder;
+    expectRefused(folder, QByteArray(8192, 'x'), "not Access", "it is not an Access database");
+    expectRefused(folder, QByteArray(), "empty", "it is not an Access database");
+}
+
+// A reader stand-in that misbehaves as libmdb can on a damaged file.
+class FaultyReader {
+public:
+    FaultyReader(const TempBook& folder, const QByteArray& script)
+        : before_(qgetenv("RAVELBOOK_MDB_READER")) {
+        const QString path = folder.folder() + "/reader";
         QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("#!/bin/sh\n" + script + "\n");
         file.close();
-        EXPECT_THROW(MdbFile{path}, StoreError) << what;
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("RAVELBOOK_MDB_READER", QFile::encodeName(path));
+    }
+    ~FaultyReader() { qputenv("RAVELBOOK_MDB_READER", before_); }
+    FaultyReader(const FaultyReader&) = delete;
+    FaultyReader& operator=(const FaultyReader&) = delete;
+
+private:
+    QByteArray before_;
+};
+
+TEST(AccessImport, AReaderThatFailsEndsInARefusal) {
+    const std::pair<const char*, const char*> cases[] = {
+        // Silent on stdout and chattering on stderr, as libmdb's endless loops are.
+        {"yes 'warning: loop' >&2", "stopped making progress"},
+        {"printf 'X\\000\\000\\000\\000'", "garbled"},
+        {"printf 'V\\000\\000\\000\\005\\000\\000\\000\\0013'; kill -SEGV $$", "reading it failed"},
+    };
+    TempBook folder;
+    for (const auto& [script, because] : cases) {
+        const FaultyReader reader(folder, script);
+        expectRefused(folder, "Standard Jet DB", script, because);
     }
 }
 

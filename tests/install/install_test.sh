@@ -11,7 +11,7 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 status=0
-for file in bin/ravelbook share/applications/ravelbook.desktop \
+for file in bin/ravelbook libexec/ravelbook/ravelbook-mdb-reader share/applications/ravelbook.desktop \
     share/icons/hicolor/scalable/apps/ravelbook.svg share/man/man1/ravelbook.1; do
     [ -f "$prefix/$file" ] || { echo "not installed: $file"; status=1; }
 done
@@ -24,6 +24,12 @@ command -v desktop-file-validate >/dev/null || { echo "desktop-file-validate is 
 desktop-file-validate "$prefix/share/applications/ravelbook.desktop" || status=1
 
 [ "$("$prefix/bin/ravelbook" --version)" = "ravelbook $version" ] || { echo "wrong --version"; status=1; }
+
+# The installed program finds its installed Access reader, which refuses a file that is not Access.
+head -c 8192 /dev/zero | tr '\0' x >"$prefix/not-access.mdb"
+XDG_CONFIG_HOME="$prefix/config" "$prefix/bin/ravelbook" import --dry-run \
+    --database "$prefix/none.db" "$prefix/not-access.mdb" 2>&1 | grep -q "it is not an Access database" ||
+    { echo "the installed program does not reach its Access reader"; status=1; }
 
 # The manual covers the window and every subcommand, at this version.
 for text in "Ravelbook $version" "Find" "New Book" "ravelbook print" "ravelbook import" \

@@ -10,6 +10,9 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+    // The test programs don't lie beside the Access reader as the program does.
+    if (qEnvironmentVariableIsEmpty("RAVELBOOK_MDB_READER"))
+        qputenv("RAVELBOOK_MDB_READER", RAVELBOOK_MDB_READER);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

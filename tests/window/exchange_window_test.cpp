@@ -2,6 +2,7 @@
 // groups given to unknown categories, remembered mappings, the export of the
 // ticked groups.
 #include "support/form_fixture.h"
+#include "support/mdb_fixtures.h"
 #include "window/exchange_dialogs.h"
 #include "window/import_preview.h"
 
@@ -112,7 +113,8 @@ TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
 }
 
 TEST_F(ExchangeWindow, AnAccessTableIsChosenAndMappedByHand) {
-    exchange.file = MDB_FIXTURES "/nwind.mdb";
+    SKIP_WITHOUT_MDB_FIXTURE("nwind.mdb");
+    exchange.file = testing::mdbFixture("nwind.mdb");
     exchange.table = "Customers";
     exchange.inPreview = [](ImportPreview& preview) {
         const QStringList columns = preview.source().table.columns;

@@ -1,0 +1,131 @@
+#include "exchange/reader_process.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <sys/resource.h>
+
+namespace ravelbook::exchange {
+
+namespace {
+
+// A reader that sends nothing for this long is stuck in a loop.
+constexpr int kQuietMilliseconds = 5000;
+// A whole file takes a second or two; a loop that keeps sending runs into these.
+constexpr rlim_t kProcessorSeconds = 30;
+constexpr rlim_t kAddressSpace = rlim_t(1) << 30;
+constexpr qint64 kLargestOutput = qint64(256) << 20;
+// libmdb's complaints on stderr, of which only the start is worth keeping.
+constexpr qsizetype kKeptErrors = 1024;
+
+// Runs in the child between fork and exec, so it only calls setrlimit.
+void limitChild() {
+    const rlimit memory{kAddressSpace, kAddressSpace};
+    setrlimit(RLIMIT_AS, &memory);
+    const rlimit processor{kProcessorSeconds, kProcessorSeconds + 1};
+    setrlimit(RLIMIT_CPU, &processor);
+    const rlimit core{0, 0}; // a crash on a damaged file leaves no core file behind
+    setrlimit(RLIMIT_CORE, &core);
+}
+
+// Stops the reader when the run ends early, before QProcess would complain.
+struct Stopper {
+    QProcess& process;
+    ~Stopper() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+};
+
+} // namespace
+
+QString readerProgram() {
+    const QString chosen = qEnvironmentVariable("RAVELBOOK_MDB_READER");
+    if (!chosen.isEmpty())
+        return chosen;
+    const QDir bin(QCoreApplication::applicationDirPath());
+    for (const QString& place : {bin.filePath(QLatin1String(kReaderName)),
+                                 bin.filePath(QStringLiteral(RAVELBOOK_LIBEXEC_FROM_BIN "/") +
+                                              QLatin1String(kReaderName))}) {
+        if (QFileInfo(place).isExecutable())
+            return QDir::cleanPath(place);
+    }
+    return {};
+}
+
+void runReader(const QString& path, const QStringList& request,
+               const std::function<bool(const Frame&)>& take) {
+    const QString program = readerProgram();
+    if (program.isEmpty())
+        throw unreadableAccessFile(
+            path, QStringLiteral("the program's Access reader %1 is missing (it belongs beside "
+                                 "the program, in %2)")
+                      .arg(QLatin1String(kReaderName),
+                           QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(request + QStringList{path});
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setChildProcessModifier(limitChild);
+    QByteArray errors;
+    QObject::connect(&process, &QProcess::readyReadStandardError, [&] {
+        const QByteArray more = process.readAllStandardError();
+        errors += more.left(kKeptErrors - errors.size());
+    });
+    const Stopper stopper{process};
+    process.start(QIODevice::ReadOnly);
+    if (!process.waitForStarted())
+        throw unreadableAccessFile(
+            path, QStringLiteral("its reader %1 could not be started (%2)")
+                      .arg(QDir::toNativeSeparators(program), process.errorString()));
+
+    const auto damaged = [&](const QString& how) {
+        if (!errors.isEmpty())
+            qWarning("%s: %s", kReaderName, errors.constData());
+        return unreadableAccessFile(path, QStringLiteral("the file is damaged (%1)").arg(how));
+    };
+    FrameDecoder decoder;
+    qint64 received = 0;
+    std::optional<QString> refusal;
+    bool ended = false;
+    while (!ended) {
+        const QByteArray bytes = process.readAllStandardOutput();
+        if (bytes.isEmpty()) {
+            if (process.state() == QProcess::NotRunning)
+                break;
+            if (!process.waitForReadyRead(kQuietMilliseconds) &&
+                process.state() != QProcess::NotRunning)
+                throw damaged(QStringLiteral("reading it stopped making progress"));
+            continue;
+        }
+        received += bytes.size();
+        if (received > kLargestOutput)
+            throw damaged(QStringLiteral("reading it gave more than %1 MB of text")
+                              .arg(kLargestOutput >> 20));
+        decoder.feed(bytes);
+        while (const std::optional<Frame> frame = decoder.next()) {
+            if (ended)
+                throw damaged(QStringLiteral("its reader sent more than was asked for"));
+            if (frame->kind == FrameKind::End)
+                ended = true;
+            else if (frame->kind == FrameKind::Failure && !refusal)
+                refusal = frame->texts.value(0);
+            else if (refusal || !take(*frame))
+                throw damaged(QStringLiteral("its reader sent what was not asked for"));
+        }
+        if (decoder.malformed())
+            throw damaged(QStringLiteral("its reader's answer is garbled"));
+    }
+    // A reader that crashed or was stopped by its limits ends without the last frame.
+    if (!ended || decoder.pending() > 0 || (refusal && refusal->isEmpty()))
+        throw damaged(QStringLiteral("reading it failed"));
+    if (refusal)
+        throw StoreError(*refusal);
+    // Everything has come; a reader slow to close the file is stopped.
+    process.waitForFinished(kQuietMilliseconds);
+}
+
+} // namespace ravelbook::exchange
