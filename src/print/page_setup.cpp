@@ -32,18 +32,16 @@ void PageSetup::applyOrientationCode(int code) {
         landscape_ = true;
 }
 
-QPageSize PageSetup::pageSize(const QPageSize& targetDefault) const {
+QPageSize PageSetup::pageSize() const {
     switch (paper_) {
-    case Paper::Letter:
-        return QPageSize(QPageSize::Letter);
     case Paper::Statement:
         return QPageSize(QPageSize::Statement);
     case Paper::Envelope10:
         return QPageSize(QPageSize::Comm10E);
-    case Paper::TargetDefault:
+    case Paper::Letter:
         break;
     }
-    return targetDefault;
+    return QPageSize(QPageSize::Letter);
 }
 
 QPageLayout::Orientation PageSetup::orientation() const {

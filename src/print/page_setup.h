@@ -7,9 +7,11 @@ namespace ravelbook {
 
 // The paper and orientation the next page is begun with, as the layouts last
 // asked for them. Codes the program does not know leave the set-up alone.
+// Until a layout asks for another, the paper is a letter sheet: the label
+// sheets and fliers are, whatever paper a printer would take by itself.
 class PageSetup {
 public:
-    enum class Paper { TargetDefault, Letter, Statement, Envelope10 };
+    enum class Paper { Letter, Statement, Envelope10 };
 
     void applyPaperCode(int code);
     void applyOrientationCode(int code);
@@ -17,8 +19,7 @@ public:
     Paper paper() const { return paper_; }
     bool landscape() const { return landscape_; }
 
-    // The page size, with the target's own for TargetDefault.
-    QPageSize pageSize(const QPageSize& targetDefault) const;
+    QPageSize pageSize() const;
     // The envelope is always laid out with its long side across: its
     // addresses reach further across than its short side is wide.
     QPageLayout::Orientation orientation() const;
@@ -28,7 +29,7 @@ public:
     }
 
 private:
-    Paper paper_ = Paper::TargetDefault;
+    Paper paper_ = Paper::Letter;
     bool landscape_ = false;
 };
 

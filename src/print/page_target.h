@@ -7,9 +7,14 @@ namespace ravelbook {
 
 class PageSetup;
 
+// The dots per inch of the PDF and the printer pages: one dot is one twip, and
+// both lay type out alike.
+inline constexpr int kPageResolution = 1440;
+
 // Where a painted surface's pages go: a PDF file or a printer. The painter it
-// hands out has its origin at the top-left corner of the printable area and
-// stays valid until endDocument(). Any operation may throw PrintError.
+// hands out has its origin at the top-left corner of the printable area, a
+// quarter inch in from the paper's corner on every target, and stays valid
+// until endDocument(). Any operation may throw PrintError.
 class PageTarget {
 public:
     virtual ~PageTarget() = default;

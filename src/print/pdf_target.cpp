@@ -10,13 +10,11 @@ namespace ravelbook {
 
 namespace {
 
-// One device unit is one twip.
-constexpr int kResolution = 1440;
 // The printable area is the page less a quarter inch on every side.
 constexpr qreal kMarginPoints = 18.0;
 
 QPageLayout layoutFor(const PageSetup& setup) {
-    return QPageLayout(setup.pageSize(QPageSize(QPageSize::Letter)), setup.orientation(),
+    return QPageLayout(setup.pageSize(), setup.orientation(),
                        QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
                        QPageLayout::Point);
 }
@@ -49,7 +47,7 @@ PdfTarget::~PdfTarget() {
 
 void PdfTarget::startFile(const PageSetup& setup) {
     writer_ = std::make_unique<QPdfWriter>(&output_->device());
-    writer_->setResolution(kResolution);
+    writer_->setResolution(kPageResolution);
     writer_->setCreator(QStringLiteral("Ravelbook"));
     writer_->setPageLayout(layoutFor(setup));
     if (!painter_.begin(writer_.get()))

@@ -40,9 +40,7 @@ PreviewTarget::~PreviewTarget() {
 }
 
 void PreviewTarget::startPage(const PageSetup& setup) {
-    // The paper a printer without a page set-up of its own is given: letter.
-    const QPageLayout page(setup.pageSize(QPageSize(QPageSize::Letter)), setup.orientation(),
-                           QMarginsF());
+    const QPageLayout page(setup.pageSize(), setup.orientation(), QMarginsF());
     paperPoints_ = page.fullRect(QPageLayout::Point).size();
     image_ = QImage(page.fullRectPixels(dpi_).size(), QImage::Format_RGB32);
     // The surface measures type and places lines with the device's resolution.

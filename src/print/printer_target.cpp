@@ -1,14 +1,19 @@
 #include "print/printer_target.h"
 
+#include "print/layout.h"
 #include "print/page_setup.h"
 #include "print/print_error.h"
 #include "print/system_printers.h"
 
+#include <QPageLayout>
 #include <QPrinter>
 
 namespace ravelbook {
 
 namespace {
+
+constexpr qreal kTwipsPerInch = 1440.0;
+constexpr qreal kTwipsPerPoint = 20.0;
 
 QString cantStart(const QString& name) {
     return QStringLiteral("The printer \"%1\" could not start the print job.").arg(name);
@@ -41,9 +46,14 @@ QPainter& PrinterTarget::beginDocument(const PageSetup& setup) {
         throw PrintError(cantStart(name));
     printer_->setDocName(QStringLiteral("Ravelbook"));
     printer_->setCopyCount(copies_);
+    // At the PDF's resolution type is measured and laid out as on the PDF.
+    printer_->setResolution(kPageResolution);
+    // The painter's origin is the paper's corner, not the printable area's.
+    printer_->setFullPage(true);
     applySetup(setup);
     if (!painter_.begin(printer_.get()))
         throw PrintError(cantStart(name));
+    placeOrigin();
     return painter_;
 }
 
@@ -52,6 +62,7 @@ void PrinterTarget::newPage(const PageSetup& setup) {
     if (!printer_->newPage())
         throw PrintError(QStringLiteral("The printer \"%1\" could not begin a new page.")
                              .arg(printer_->printerName()));
+    placeOrigin();
 }
 
 void PrinterTarget::endDocument() {
@@ -64,10 +75,22 @@ void PrinterTarget::endDocument() {
 }
 
 void PrinterTarget::applySetup(const PageSetup& setup) {
-    // The printer's own paper stays unless the layout asks for another.
-    if (setup.paper() != PageSetup::Paper::TargetDefault)
-        printer_->setPageSize(setup.pageSize(printer_->pageLayout().pageSize()));
+    // Qt asks the printer for its own name of the size, as the job's media.
+    printer_->setPageSize(setup.pageSize());
     printer_->setPageOrientation(setup.orientation());
+}
+
+void PrinterTarget::placeOrigin() {
+    const qreal margin = kNominalMargin * printer_->resolution() / kTwipsPerInch;
+    painter_.resetTransform();
+    painter_.translate(margin, margin);
+}
+
+qreal PrinterTarget::printableWidth(const QPainter&) const {
+    // Lines are fitted as on the PDF; what lies past the printer's own
+    // printable area is the printer's to lose, as it would be from the PDF.
+    return printer_->pageLayout().fullRect(QPageLayout::Point).width() * kTwipsPerPoint -
+           2 * kNominalMargin;
 }
 
 } // namespace ravelbook

@@ -10,7 +10,10 @@ class QPrinter;
 
 namespace ravelbook {
 
-// Each document is one print job on a named printer.
+// Each document is one print job on a named printer, on the paper of the
+// page set-up. Pages are placed from the paper's edge, the painter's origin a
+// quarter inch in as on the PDF, whatever printable area the printer has: a
+// direct print lands where the PDF does.
 class PrinterTarget final : public PageTarget {
 public:
     // An empty name means the system's default printer, looked up when a job starts.
@@ -21,9 +24,11 @@ public:
     void newPage(const PageSetup& setup) override;
     void endDocument() override;
     void finish() override {}
+    qreal printableWidth(const QPainter& painter) const override;
 
 private:
     void applySetup(const PageSetup& setup);
+    void placeOrigin();
 
     QString name_;
     int copies_ = 1;

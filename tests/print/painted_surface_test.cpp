@@ -1,3 +1,6 @@
+#include "print/calibration_sheet.h"
+#include "print/layout.h"
+#include "print/page_target.h"
 #include "print/painted_surface.h"
 #include "print/print_error.h"
 #include "print/system_printers.h"
@@ -5,6 +8,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <iterator>
+#include <optional>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -12,6 +16,7 @@
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QXmlStreamReader>
 
 namespace ravelbook {
@@ -356,6 +361,103 @@ TEST(Printers, UnknownPrinterFailsWhenTheJobStartsAndNotBefore) {
         EXPECT_THROW(printerSurface(QString())->PrintLine("x"), PrintError);
     else
         EXPECT_TRUE(printerExists(defaultPrinterName()));
+}
+
+// The queue of the print service the test run starts for itself
+// (tools/cups-server), whose printable area starts half an inch in; its jobs
+// land in one file as the PDF the printer would be sent.
+struct TestQueue {
+    QString name;
+    QString output;
+};
+
+std::optional<TestQueue> testQueue() {
+    const QString state = qEnvironmentVariable("RAVELBOOK_TEST_CUPS_STATE");
+    const auto read = [&](const char* name) {
+        QFile file(QDir(state).filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
+                                              : QString();
+    };
+    if (state.isEmpty() || read("queue").isEmpty())
+        return std::nullopt;
+    return TestQueue{read("queue"), read("output")};
+}
+
+// Until the queue holds no job; false when one is still there after a while.
+bool queueDrained(const QString& queue) {
+    for (int tries = 0; tries < 300; ++tries) {
+        if (run("lpstat", {"-o", queue}).trimmed().isEmpty())
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+// A word of a printed page where it lies on the PDF's page: a landscape page
+// comes out on paper fed the other way, turned a quarter.
+Word asOnPage(const Word& w, const QSizeF& printed, const QSizeF& page) {
+    if (printed == page)
+        return w;
+    return {w.text, w.page, page.width() - w.yMax, w.xMin, page.width() - w.yMin, w.xMax};
+}
+
+TEST(Printers, DirectPrintLandsOnThePaperOfThePdfWhereThePdfPutsIt) {
+    const auto queue = testQueue();
+    if (!queue)
+        GTEST_SKIP() << "no test print queue: RAVELBOOK_TEST_CUPS_STATE does not name a running "
+                        "tools/cups-server (cupsd from Debian's cups-daemon)";
+    for (const Stationery stationery :
+         {Stationery::SmallLabels, Stationery::Envelopes, Stationery::Cards}) {
+        SCOPED_TRACE(stationeryTitle(stationery).toStdString());
+        // A page with one line, then the calibration sheet, whose rulers and
+        // heading put text all over the next page of the same job.
+        const auto draw = [&](PaintedSurface& surface) {
+            const Layout& layout = layoutFor(stationery);
+            if (layout.orientation)
+                surface.SetOrientation(*layout.orientation);
+            if (layout.paperSize)
+                surface.SetPaperSize(*layout.paperSize);
+            surface.SetY(340);
+            surface.PrintLine("First");
+            surface.NewPage();
+            drawCalibrationSheet(surface, stationery);
+            surface.finish();
+        };
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("sheet.pdf");
+        draw(*pdfSurface(pdf));
+        QFile::remove(queue->output);
+        PaintedSurface onPrinter(SystemPrinters().open(queue->name));
+        draw(onPrinter);
+        ASSERT_TRUE(queueDrained(queue->name)) << "the job is still queued, or stopped";
+
+        // The job is on the paper of the PDF's pages, fed either way.
+        const auto pages = pageSizes(pdf);
+        const auto printedPages = pageSizes(queue->output);
+        ASSERT_EQ(pages.size(), 2u);
+        ASSERT_EQ(printedPages.size(), 2u);
+        EXPECT_EQ(printedPages[1], printedPages[0]);
+        const QSizeF page = pages[0], printedPage = printedPages[0];
+        EXPECT_TRUE(printedPage == page || printedPage == page.transposed())
+            << printedPage.width() << " x " << printedPage.height() << " pt";
+
+        std::vector<Word> printed;
+        for (const Word& w : words(queue->output))
+            printed.push_back(asOnPage(w, printedPage, page));
+        const auto expected = words(pdf);
+        EXPECT_EQ(printed.size(), expected.size());
+        QStringList missed;
+        for (const Word& e : expected) {
+            const bool found = std::any_of(printed.begin(), printed.end(), [&](const Word& p) {
+                return p.text == e.text && p.page == e.page && std::abs(p.xMin - e.xMin) < 0.2 &&
+                       std::abs(p.yMin - e.yMin) < 0.2;
+            });
+            if (!found)
+                missed << QStringLiteral("\"%1\" at %2, %3 pt").arg(e.text).arg(e.xMin).arg(e.yMin);
+        }
+        EXPECT_TRUE(missed.isEmpty()) << missed.size() << " words printed elsewhere, such as "
+                                      << missed.mid(0, 3).join("; ").toStdString();
+    }
 }
 
 } // namespace
