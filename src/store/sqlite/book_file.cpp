@@ -11,7 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ravelbook::book_file {
@@ -167,6 +170,37 @@ void create(const QString& path) {
         throw;
     }
     ::unlink(pattern.constData()); // the link's other name; gone already after a rename
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    struct stat first {};
+    struct stat second {};
+    if (::stat(QFile::encodeName(a).constData(), &first) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &second) != 0)
+        return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+QSqlError errorOf(sqlite3* db) {
+    int code = sqlite3_extended_errcode(db);
+    if ((code & 0xff) == SQLITE_IOERR && sqlite3_system_errno(db) == ENOSPC)
+        code = SQLITE_FULL;
+    return QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(db)), QSqlError::StatementError,
+                     QString::number(code));
+}
+
+QSqlError withSystemCause(const QSqlError& error, const QSqlDatabase& connection) {
+    if (!error.isValid() || !connection.driver())
+        return error;
+    const QVariant handle = connection.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !handle.isValid())
+        return error;
+    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+    if ((error.nativeErrorCode().toInt() & 0xff) != SQLITE_IOERR ||
+        sqlite3_system_errno(db) != ENOSPC)
+        return error;
+    return QSqlError(error.driverText(), error.databaseText(), error.type(),
+                     QString::number(SQLITE_FULL));
 }
 
 } // namespace ravelbook::book_file
