@@ -5,6 +5,7 @@
 #include "exchange/source_file.h"
 #include "settings/group_titles.h"
 #include "settings/ini_settings_store.h"
+#include "store/book_location.h"
 #include "store/database.h"
 #include "store/store_error.h"
 
@@ -227,7 +228,8 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
             throw CantDo{QStringLiteral("Can't tell what kind of file \"%1\" is; give --format.")
                              .arg(command.file)};
         // A dry run never writes, not even a new empty book.
-        const bool bookExists = QFileInfo::exists(command.database);
+        const bool bookExists =
+            isServerBook(command.database) || QFileInfo::exists(command.database);
         std::unique_ptr<Database> db;
         if (!command.dryRun || bookExists)
             db = std::make_unique<Database>(command.database, command.dryRun

@@ -3,7 +3,10 @@
 #include "support/program.h"
 #include "support/temp_book.h"
 
+#include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QSqlQuery>
 
 namespace ravelbook {
 namespace {
@@ -39,6 +42,7 @@ TEST_F(ExchangeCommand, ImportSaysWhatItDidAndExitsByTheOutcome) {
         {"dry run", {"--dry-run", csv}, 0, "Dry run: nothing was written.", 0},
         {"import", {csv}, 0, "Imported 2 records.", 2},
         {"again: all duplicates", {csv}, 1, "already in the book", 2},
+        {"dry run: all duplicates", {"--dry-run", csv}, 1, "already in the book", 2},
         {"binary file", {binary}, 1, "it is not a text file", 2},
         {"missing file", {home.filePath("none.csv")}, 1, "can't be imported", 2},
         {"unknown format", {"--format", "xls", csv}, 2, "unknown format \"xls\"", 2},
@@ -81,6 +85,53 @@ TEST_F(ExchangeCommand, ExportWritesTheChosenGroups) {
         run({"export", "--database", book.path(), "--format", "csv", "--group", "Golf"}).exitCode,
         1);
     EXPECT_EQ(run({"export", "--database", book.path()}).exitCode, 2);
+}
+
+// A book that can't take the records says why, in the words of its cause.
+TEST_F(ExchangeCommand, ImportIntoABookThatCantTakeItSaysWhy) {
+    const QString csv = write("in.csv", "Name,Address\n\"Smith, Jo\",1 Main\n");
+    if (testing::onServer()) {
+        QString missing = book.path();
+        missing.replace(QRegularExpression(QStringLiteral(":///[^?]*")),
+                        QStringLiteral(":///no_such_book"));
+        const Outcome dry = run({"import", "--database", missing, "--dry-run", csv});
+        EXPECT_EQ(dry.exitCode, 1);
+        EXPECT_TRUE(dry.standardError.contains("does not exist"))
+            << dry.standardError.toStdString();
+        return;
+    }
+    if (!book.setWritable(false))
+        GTEST_SKIP() << "this file system can't make a file unwritable for root";
+    const Outcome readOnly = run({"import", "--database", book.path(), csv});
+    book.setWritable(true);
+    EXPECT_EQ(readOnly.exitCode, 1);
+    EXPECT_TRUE(readOnly.standardError.contains("read-only"))
+        << readOnly.standardError.toStdString();
+    EXPECT_FALSE(readOnly.standardError.contains("record 1"))
+        << readOnly.standardError.toStdString();
+
+    // A small file system of its own, filled by the import.
+    const QString disk = home.filePath("disk");
+    QDir().mkpath(disk);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=256k", "tmpfs", disk}) != 0)
+        GTEST_SKIP() << "mounting a small file system for a full disk needs root";
+    struct Unmount {
+        QString disk;
+        ~Unmount() { QProcess::execute("umount", {disk}); }
+    } const mounted{disk};
+    QByteArray many = "Name,Notes\n";
+    for (int i = 0; i < 3000; ++i)
+        many += "\"Person " + QByteArray::number(i) + "\"," + QByteArray(200, 'x') + "\n";
+    const QString full = disk + "/book.db";
+    Database::createNewBook(full);
+    const Outcome filled = run({"import", "--database", full, write("many.csv", many)});
+    EXPECT_EQ(filled.exitCode, 1);
+    EXPECT_TRUE(filled.standardError.contains("the disk is full"))
+        << filled.standardError.toStdString();
+    const Database left(full, Database::Access::ReadOnly);
+    QSqlQuery count = left.run("SELECT count(*) FROM \"Addresses\"");
+    ASSERT_TRUE(count.next());
+    EXPECT_EQ(count.value(0).toInt(), 0);
 }
 
 } // namespace
