@@ -39,7 +39,7 @@ void create(const QString& path);
 bool sameFile(const QString& a, const QString& b);
 
 // A failure as SQLite tells it (the code of its last one on `db`), with the
-// system's reason where it says more: an I/O error on a full disk is a full disk.
+// system's reason where it says more: an I/O error for want of room is a full disk.
 QSqlError errorOf(sqlite3* db);
 // The same for a failure the driver reported on the connection `connection`.
 QSqlError withSystemCause(const QSqlError& error, const QSqlDatabase& connection);
