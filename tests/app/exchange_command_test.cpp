@@ -99,6 +99,16 @@ TEST_F(ExchangeCommand, ImportIntoABookThatCantTakeItSaysWhy) {
         EXPECT_EQ(dry.exitCode, 1);
         EXPECT_TRUE(dry.standardError.contains("does not exist"))
             << dry.standardError.toStdString();
+        TempBook empty; // a database with no book yet, which the import would make one
+        const Outcome fresh = run({"import", "--database", empty.path(), "--dry-run", csv});
+        EXPECT_EQ(fresh.exitCode, 0) << fresh.standardError.toStdString();
+        EXPECT_TRUE(fresh.standardOutput.contains("1 record to add"))
+            << fresh.standardOutput.toStdString();
+        EXPECT_EQ(empty.value("SELECT count(*) FROM information_schema.tables").toInt(),
+                  empty
+                      .value("SELECT count(*) FROM information_schema.tables WHERE "
+                             "table_schema <> 'public'")
+                      .toInt());
         return;
     }
     if (!book.setWritable(false))
