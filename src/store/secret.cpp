@@ -17,8 +17,9 @@ Secret::Secret(QStringView text) : length_(text.size()) {
         ::mmap(nullptr, mapped_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (memory == MAP_FAILED)
         throw std::bad_alloc();
-    outOfDumps_ = ::madvise(memory, mapped_, MADV_DONTDUMP) == 0;
-    ::mlock(memory, mapped_); // where the limit on locked memory allows
+    // Both where the system allows (mlock within the limit on locked memory).
+    ::madvise(memory, mapped_, MADV_DONTDUMP);
+    ::mlock(memory, mapped_);
     characters_ = static_cast<char16_t*>(memory);
     std::memcpy(characters_, text.utf16(), bytes);
 }

@@ -24,14 +24,10 @@ public:
     static void wipe(QString& text);
     static void wipe(QByteArray& bytes);
 
-    // Whether core dumps leave this memory out.
-    bool keptOutOfDumps() const { return outOfDumps_; }
-
 private:
     char16_t* characters_ = nullptr;
     std::size_t mapped_ = 0;
     qsizetype length_ = 0;
-    bool outOfDumps_ = false;
 };
 
 } // namespace ravelbook
