@@ -49,10 +49,14 @@ std::vector<Parameter> parameters(const QString& uri) {
     char* error = nullptr;
     Options options(PQconninfoParse(uri.toUtf8().constData(), &error), &PQconninfoFree);
     if (!options) {
-        const QString why = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("?");
+        QString why = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("?");
         PQfreemem(error);
-        throw StoreError(
-            QStringLiteral("\"%1\" is not a server address Ravelbook can read: %2.").arg(uri, why));
+        const QString shown = bookDisplayName(uri);
+        // Libpq's words may quote the part it could not read, which may be the password.
+        if (shown != uri)
+            why = QStringLiteral("it holds a password, and libpq can't read it");
+        throw StoreError(QStringLiteral("\"%1\" is not a server address Ravelbook can read: %2.")
+                             .arg(shown, why));
     }
     std::vector<Parameter> found;
     for (const PQconninfoOption* option = options.get(); option->keyword; ++option) {
