@@ -6,6 +6,7 @@
 #include "store/schema.h"
 #include "store/statements.h"
 #include "store/store_error.h"
+#include "store/write_transaction.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -87,20 +88,24 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
     try {
         const Database from(command.from, Database::Access::ReadOnly);
         const Database to(command.to);
-        if (from.path() == to.path())
+        if (from.isSameBook(to))
             throw StoreError(QStringLiteral("A book can't be copied into itself."));
-        QSqlQuery all = to.run(QStringLiteral("SELECT COUNT(*) FROM ") +
-                               sql::quoteIdentifier(to.tableName(schema::kAddresses)));
-        const int held = all.next() ? all.value(0).toInt() : 0;
-        if (held > 0 && !command.append)
-            throw StoreError(QStringLiteral("The book \"%1\" already holds %2 records; nothing "
-                                            "was copied. Give --append to add to them.")
-                                 .arg(to.displayName())
-                                 .arg(held));
-        to.run(sql::beginWrite(to.dialect()));
         int records = 0;
         int returns = 0;
-        try {
+        {
+            // Held from before the count, so that two copies into one empty
+            // book can't both find it empty.
+            WriteTransaction transaction(to);
+            QSqlQuery all = to.run(QStringLiteral("SELECT COUNT(*) FROM ") +
+                                   sql::quoteIdentifier(to.tableName(schema::kAddresses)));
+            const int held = all.next() ? all.value(0).toInt() : 0;
+            all.finish();
+            if (held > 0 && !command.append)
+                throw StoreError(QStringLiteral("The book \"%1\" already holds %2 records; "
+                                                "nothing was copied. Give --append to add to "
+                                                "them.")
+                                     .arg(to.displayName())
+                                     .arg(held));
             records = copyRows(from, to, tableNamed(schema::kAddresses));
             if (!command.append) {
                 // The receiving book's own blank return address gives way to the copied ones.
@@ -111,14 +116,7 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
                            {adjustment.value(0)});
             }
             returns = copyRows(from, to, tableNamed(schema::kReturnAddresses));
-            to.run(sql::commit());
-        } catch (...) {
-            try {
-                to.run(sql::rollback());
-            } catch (const StoreError&) {
-                // The transaction is gone with the connection: nothing was written.
-            }
-            throw;
+            transaction.commit();
         }
         const auto count = [](int n, const char* one, const char* many) {
             return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));

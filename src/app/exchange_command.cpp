@@ -6,6 +6,7 @@
 #include "exchange/source_file.h"
 #include "settings/group_titles.h"
 #include "settings/ini_settings_store.h"
+#include "store/book_location.h"
 #include "store/database.h"
 #include "store/store_error.h"
 
@@ -227,13 +228,24 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         if (!format)
             throw CantDo{QStringLiteral("Can't tell what kind of file \"%1\" is; give --format.")
                              .arg(command.file)};
-        // A dry run never writes, not even a new empty book.
-        const bool bookExists = QFileInfo::exists(command.database);
+        // A dry run never writes, not even a new empty book: a missing file or
+        // an empty server database is read as the empty book the import would make.
         std::unique_ptr<Database> db;
-        if (!command.dryRun || bookExists)
-            db = std::make_unique<Database>(command.database, command.dryRun
-                                                                  ? Database::Access::ReadOnly
-                                                                  : Database::Access::ReadWrite);
+        if (!command.dryRun) {
+            db = std::make_unique<Database>(command.database);
+        } else if (isServerBook(command.database) || QFileInfo::exists(command.database)) {
+            bool empty = false;
+            Database::Opening reading{Database::Access::ReadOnly, {}, [&empty](const QString&) {
+                                          empty = true;
+                                          return false;
+                                      }};
+            try {
+                db = std::make_unique<Database>(command.database, reading);
+            } catch (const StoreError&) {
+                if (!empty)
+                    throw;
+            }
+        }
         const exchange::ImportPlan plan = [&] {
             // The rows read are let go once mapped; only the records are kept.
             exchange::ImportSource source =

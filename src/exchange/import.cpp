@@ -3,8 +3,10 @@
 #include "store/database.h"
 #include "store/exchange_statements.h"
 #include "store/schema.h"
+#include "store/sql_failure.h"
 #include "store/sqlite/bulk_insert.h"
 #include "store/store_error.h"
+#include "store/write_transaction.h"
 
 #include <algorithm>
 #include <bitset>
@@ -192,34 +194,6 @@ QString shortened(const QString& text) {
     return text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
 }
 
-// Rolls back unless committed: a failure anywhere leaves the book as it was.
-class WriteTransaction {
-public:
-    explicit WriteTransaction(const Database& db) : db_(db) {
-        db_.run(sql::beginWrite(db_.dialect()));
-    }
-    ~WriteTransaction() {
-        if (!done_) {
-            try {
-                db_.run(sql::rollback());
-            } catch (const StoreError&) {
-                // SQLite has rolled back already when a statement failed that way.
-            }
-        }
-    }
-    WriteTransaction(const WriteTransaction&) = delete;
-    WriteTransaction& operator=(const WriteTransaction&) = delete;
-
-    void commit() {
-        db_.run(sql::commit());
-        done_ = true;
-    }
-
-private:
-    const Database& db_;
-    bool done_ = false;
-};
-
 std::unordered_set<QString> keysIn(const Database& db) {
     std::unordered_set<QString> keys;
     QSqlQuery query = db.run(sql::selectAddressKeys(db.tableName(schema::kAddresses)));
@@ -349,13 +323,14 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
             insert.bindInt(kFieldCount + k, record.groups[k] ? -1 : 0);
         try {
             insert.add();
-        } catch (const StoreError& error) {
-            // Written a batch at a time, the record refused is not known.
-            if (insert.writesInBatches())
-                throw StoreError(QStringLiteral("Nothing was imported: %1").arg(error.message()));
+        } catch (const SqlFailure& failure) {
+            // Written a batch at a time, the record refused is not known; a
+            // read-only file or a full disk refuses every record alike.
+            if (insert.writesInBatches() || !isRowRefusal(failure.error()))
+                throw StoreError(QStringLiteral("Nothing was imported: %1").arg(failure.message()));
             throw StoreError(QStringLiteral("Nothing was imported: record %1 was refused. %2")
                                  .arg(i + 1)
-                                 .arg(error.message()));
+                                 .arg(failure.message()));
         }
         ++added;
     }
@@ -380,7 +355,11 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
     }
     if (progress && !progress(total, total))
         return std::nullopt;
-    transaction.commit();
+    try {
+        transaction.commit();
+    } catch (const StoreError& error) {
+        throw StoreError(QStringLiteral("Nothing was imported: %1").arg(error.message()));
+    }
     return added;
 }
 

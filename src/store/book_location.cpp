@@ -13,8 +13,42 @@ bool isServerBook(const QString& book) {
            book.startsWith(QLatin1String("postgres://"), Qt::CaseInsensitive);
 }
 
+namespace {
+
+// A URI as it may be shown: a password in it (which the program refuses) never is.
+QString withoutPassword(const QString& uri) {
+    const QString masked = QStringLiteral("***");
+    QUrl url(uri);
+    if (!url.isValid()) {
+        // Where a password would be can't be told: nothing of it is shown rather than too much.
+        const bool mayHoldOne = uri.contains(QLatin1Char('@')) ||
+                                uri.contains(QLatin1String("password"), Qt::CaseInsensitive);
+        return mayHoldOne ? QStringLiteral("postgresql://***") : uri;
+    }
+    bool changed = false;
+    if (!url.password().isEmpty()) {
+        url.setPassword(masked);
+        changed = true;
+    }
+    QUrlQuery query(url);
+    for (const auto& [key, value] : query.queryItems()) {
+        if (key.compare(QLatin1String("password"), Qt::CaseInsensitive) == 0) {
+            query.removeAllQueryItems(key);
+            query.addQueryItem(key, masked);
+            changed = true;
+        }
+    }
+    if (!changed)
+        return uri;
+    url.setQuery(query);
+    return url.toString();
+}
+
+} // namespace
+
 QString bookDisplayName(const QString& book) {
-    return isServerBook(book) ? book : QDir::toNativeSeparators(QFileInfo(book).absoluteFilePath());
+    return isServerBook(book) ? withoutPassword(book)
+                              : QDir::toNativeSeparators(QFileInfo(book).absoluteFilePath());
 }
 
 QString canonicalBook(const QString& book) {

@@ -7,7 +7,8 @@ namespace ravelbook {
 // A book is named by the path of its file or, on a server, by a PostgreSQL
 // connection URI ("postgresql://user@host:port/dbname?sslmode=require").
 bool isServerBook(const QString& book);
-// The book's name as the user reads it: the native path of a file, the URI of a server book.
+// The book's name as the user reads it: the native path of a file, the URI of a
+// server book with any password in it masked.
 QString bookDisplayName(const QString& book);
 // A file's absolute path; a server's URI as it stands.
 QString canonicalBook(const QString& book);

@@ -206,7 +206,7 @@ void DataSource::readBlock(int pos) const {
     const int end = std::min(recordCount(), pos + readAhead_);
     for (int i = 0; i < readAhead_; ++i)
         query.addBindValue(rowids_[pos + i < end ? pos + i : pos]);
-    if (!query.exec())
+    if (!db_.exec(query))
         db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
     while (query.next()) {
         QVariantList values;
@@ -252,7 +252,7 @@ std::optional<QVariantList> DataSource::findRow(qint64 rowid) const {
         rowQuery_ = db_.prepare(sql::selectRows(db_.dialect(), table_, columns_, 1));
     QSqlQuery& query = *rowQuery_;
     query.addBindValue(rowid);
-    if (!query.exec()) {
+    if (!db_.exec(query)) {
         const QSqlError error = query.lastError();
         rowQuery_.reset(); // a statement the engine failed on is prepared afresh
         db_.fail(error, QStringLiteral("The address book could not be read: %1."));

@@ -5,6 +5,7 @@
 #include "store/postgres/postgres_dialect.h"
 #include "store/postgres/server_connection.h"
 #include "store/schema.h"
+#include "store/secret.h"
 #include "store/sql_failure.h"
 #include "store/sqlite/book_file.h"
 #include "store/sqlite/sqlite_dialect.h"
@@ -31,7 +32,30 @@ bool isStatementWrite(const QString& text) {
 
 [[noreturn]] void cantOpenServer(const QString& uri, const QString& what) {
     throw StoreError(QStringLiteral("The address book on the server \"%1\" can't be opened: %2.")
-                         .arg(uri, what));
+                         .arg(bookDisplayName(uri), what));
+}
+
+// The driver's own words, for whoever looks into it, after the program's.
+QString withDetail(const QString& message, const QString& detail) {
+    return detail.isEmpty() ? message : message + QStringLiteral("\nDetails: ") + detail.trimmed();
+}
+
+// Calls `open` with a copy of the password made for it and wiped after it.
+template <typename Open> auto withPassword(const Secret* password, Open open) {
+    std::optional<QString> copy;
+    if (password)
+        copy = password->text();
+    auto opened = open(copy);
+    if (copy)
+        Secret::wipe(*copy);
+    return opened;
+}
+
+QString unreachable(const QString& uri, const QString& detail) {
+    return withDetail(QStringLiteral("The server book \"%1\" can't be reached: the server is not "
+                                     "running or refused the connection.")
+                          .arg(bookDisplayName(uri)),
+                      detail);
 }
 
 } // namespace
@@ -82,7 +106,10 @@ void Database::openServer(const Opening& opening) {
     QSqlDatabase db = connection.handle();
     std::optional<postgres::RefusedConnection> refused = postgres::open(db, path_, std::nullopt);
     using Reason = postgres::RefusedConnection::Reason;
-    while (refused && refused->reason != Reason::Other) {
+    const auto asking = [](Reason reason) {
+        return reason == Reason::NeedsPassword || reason == Reason::WrongPassword;
+    };
+    while (refused && asking(refused->reason)) {
         const QString user = postgres::userName(path_);
         if (!opening.askPassword)
             cantOpenServer(
@@ -99,16 +126,22 @@ void Database::openServer(const Opening& opening) {
                       .arg(path_, user)
                 : QStringLiteral("The server did not accept that password (%1). The password of "
                                  "\"%2\" on \"%3\":")
-                      .arg(refused->message, user, path_);
-        password_ =
+                      .arg(refused->message, user, displayName());
+        std::optional<QString> typed =
             opening.askPassword({path_, user, question, refused->reason == Reason::WrongPassword});
-        if (!password_)
+        if (!typed)
             cantOpenServer(path_, QStringLiteral("no password was given"));
-        refused = postgres::open(db, path_, password_);
+        password_ = std::make_unique<Secret>(*typed);
+        Secret::wipe(*typed);
+        refused = withPassword(password_.get(), [&](const std::optional<QString>& password) {
+            return postgres::open(db, path_, password);
+        });
     }
+    if (refused && refused->reason == Reason::Unreachable)
+        throw StoreError(unreachable(path_, refused->message));
     if (refused)
         cantOpenServer(path_, refused->message);
-    postgres::setUpSession(db, readOnly_);
+    answerLimit_ = postgres::setUpSession(db, readOnly_);
 
     schema::Found found;
     try {
@@ -120,7 +153,7 @@ void Database::openServer(const Opening& opening) {
         const QString question =
             QStringLiteral("The database \"%1\" holds no address book yet. Make it a new "
                            "address book?")
-                .arg(path_);
+                .arg(displayName());
         const bool make = opening.askToMakeBook ? opening.askToMakeBook(question) : !readOnly_;
         if (!make)
             cantOpenServer(path_, QStringLiteral("the database holds no address book"));
@@ -145,10 +178,19 @@ void Database::openServer(const Opening& opening) {
 }
 
 Database::~Database() {
-    kept_.clear(); // before their connection goes
+    kept_.clear();     // before their connection goes
+    password_.reset(); // wiped with the book's closing
     retired_.push_back(connectionName_);
     for (const QString& name : retired_)
         Connection::remove(name);
+}
+
+bool Database::isSameBook(const Database& other) const {
+    if (server_ != other.server_)
+        return false;
+    if (server_)
+        return postgres::sameDatabase(connection(), other.connection());
+    return book_file::sameFile(path_, other.path_);
 }
 
 QString Database::displayName() const {
@@ -161,7 +203,24 @@ QString Database::damageNotice() const {
         .arg(displayName(), damage_);
 }
 
-void Database::fail(const QSqlError& error, const QString& context) const {
+void Database::fail(const QSqlError& failed, const QString& context) const {
+    if (server_) {
+        const QString detail =
+            failed.databaseText().isEmpty() ? failed.text() : failed.databaseText();
+        if (unanswered_)
+            throw SqlFailure(
+                failed,
+                withDetail(QStringLiteral("The server book \"%1\" gave no answer in %2 seconds: "
+                                          "the server may be stopped or out of reach. Ravelbook "
+                                          "stopped waiting; try again in a moment.")
+                               .arg(displayName())
+                               .arg((postgres::answerWait(answerLimit_).count() + 999) / 1000),
+                           detail),
+                true);
+        if (dialect_->isConnectionLost(failed) || postgres::connectionBroken(connection()))
+            throw SqlFailure(failed, unreachable(path_, detail), true);
+    }
+    const QSqlError error = server_ ? failed : book_file::withSystemCause(failed, connection());
     if (dialect_->isDamage(error) && !damaged_) {
         // Said once, naming the book; later failures say what they failed to do.
         damaged_ = true;
@@ -211,11 +270,12 @@ void Database::reconnectIfLost() const {
     // Statements prepared on the lost connection are gone with it.
     db.close();
     ++generation_;
-    if (!db.open())
-        throw StoreError(QStringLiteral("The server of the address book \"%1\" can't be reached: "
-                                        "%2.")
-                             .arg(path_, db.lastError().text().trimmed()));
-    postgres::setUpSession(db, readOnly_);
+    const bool opened = withPassword(password_.get(), [&](const std::optional<QString>& password) {
+        return postgres::reopen(db, password);
+    });
+    if (!opened)
+        throw StoreError(unreachable(path_, db.lastError().text()));
+    answerLimit_ = postgres::setUpSession(db, readOnly_);
 }
 
 bool Database::forwardOnly() const {
@@ -236,9 +296,27 @@ QSqlQuery Database::newQuery() const {
     return query;
 }
 
+template <typename Call> bool Database::awaitingAnswer(Call call) const {
+    if (!server_)
+        return call();
+    postgres::AnswerDeadline deadline(connection(), answerLimit_);
+    const bool done = call();
+    unanswered_ = deadline.passed();
+    return done;
+}
+
+bool Database::exec(QSqlQuery& query) const {
+    return awaitingAnswer([&query] { return query.exec(); });
+}
+
+void Database::bind(QSqlQuery& query, const QVariantList& bindings) const {
+    for (const QVariant& value : bindings)
+        query.addBindValue(dialect_->storable(value));
+}
+
 QSqlQuery Database::prepare(const QString& text) const {
     QSqlQuery query = newQuery();
-    if (!query.prepare(text))
+    if (!awaitingAnswer([&] { return query.prepare(text); }))
         fail(query.lastError(), QStringLiteral("The address book refused a statement: %1."));
     return query;
 }
@@ -248,13 +326,12 @@ QSqlQuery Database::execute(const QString& text, const QVariantList& bindings) c
         // Nothing to bind: sent as it is, one round trip to a server, which
         // also prepares no BEGIN or COMMIT.
         QSqlQuery query = newQuery();
-        query.exec(text);
+        awaitingAnswer([&] { return query.exec(text); });
         return query;
     }
     QSqlQuery query = prepare(text);
-    for (const QVariant& value : bindings)
-        query.addBindValue(value);
-    query.exec();
+    bind(query, bindings);
+    exec(query);
     return query;
 }
 
@@ -288,9 +365,8 @@ QSqlQuery& Database::runKept(const QString& text, const QVariantList& bindings,
     refuseWriteWhenDamaged(text);
     const auto attempt = [&]() -> QSqlQuery& {
         QSqlQuery& query = kept(text);
-        for (const QVariant& value : bindings)
-            query.addBindValue(value);
-        query.exec();
+        bind(query, bindings);
+        exec(query);
         return query;
     };
     QSqlQuery* query = &attempt();
@@ -348,8 +424,7 @@ void Database::runDirect(const sql::RecordSource& statement) const {
     QSqlQuery query(db);
     if (!query.prepare(statement.text))
         throw SqlFailure(query.lastError(), context);
-    for (const QVariant& value : statement.bindings)
-        query.addBindValue(value);
+    bind(query, statement.bindings);
     if (!query.exec())
         throw SqlFailure(query.lastError(), context);
 }

@@ -4,6 +4,7 @@
 #include "store/schema.h"
 #include "store/statements.h"
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,8 +19,9 @@
 class QSqlError;
 
 namespace ravelbook {
+class Secret;
 class SqlFailure;
-}
+} // namespace ravelbook
 
 namespace ravelbook {
 
@@ -64,6 +66,9 @@ public:
 
     // The book: the absolute path of its file, or the server's URI.
     const QString& path() const { return path_; }
+    // Whether `other` is this very book under another name: the same file
+    // (through a link too), or the same database of the same server.
+    bool isSameBook(const Database& other) const;
     bool isServer() const { return server_; }
     // The book's name as the user reads it.
     QString displayName() const;
@@ -93,6 +98,10 @@ public:
 
     // A prepared statement for repeated use; throws StoreError when the engine refuses it.
     QSqlQuery prepare(const QString& text) const;
+    // Runs a statement from prepare() with its values bound; on a server it
+    // gives up when the server does not answer in time. Then, and for any
+    // failure, pass query.lastError() to fail().
+    bool exec(QSqlQuery& query) const;
     // Prepares, binds and runs one statement; throws StoreError when the engine refuses.
     QSqlQuery run(const QString& text, const QVariantList& bindings = {}) const;
     QSqlQuery run(const sql::RecordSource& statement) const {
@@ -128,6 +137,11 @@ private:
     void reconnectIfLost() const;
     const schema::FoundTable& found(const QString& table) const;
     QSqlQuery execute(const QString& text, const QVariantList& bindings) const;
+    // Binds values as the engine can hold them.
+    void bind(QSqlQuery& query, const QVariantList& bindings) const;
+    // Runs `call` (a statement's round trip); on a server, breaks it off when
+    // the server gives no answer in time, and notes that it did.
+    template <typename Call> bool awaitingAnswer(Call call) const;
     // The kept prepared statement of this text on the current connection.
     QSqlQuery& kept(const QString& text) const;
     // A connection opened while the file was read-only stays so; once the file
@@ -142,7 +156,9 @@ private:
     bool server_ = false;
     std::unique_ptr<Dialect> dialect_;
     bool readOnly_ = false;
-    std::optional<QString> password_; // what the user gave, for reconnecting; never stored
+    std::unique_ptr<Secret> password_; // what the user gave, for reconnecting; never stored
+    mutable std::chrono::milliseconds answerLimit_{0}; // the server's time for a statement
+    mutable bool unanswered_ = false; // the last statement's server gave no answer in time
     mutable int generation_ = 0;
     mutable QString connectionName_;
     // Connections replaced by reopenForWriting(); prepared reads may still use them.

@@ -3,6 +3,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 namespace ravelbook {
 
@@ -26,6 +27,9 @@ public:
     virtual QString sameValue() const = 0;
     // Starts a transaction that holds the right to write from its start.
     virtual QString beginWrite() const = 0;
+    // Run after beginWrite(): until the transaction ends nobody else writes these
+    // tables (others still read them), so what it reads first stays true.
+    virtual QStringList holdTables(const QStringList& tables) const = 0;
     // A value that changes whenever another connection has changed the book; cheap to read.
     virtual QString changeMark() const = 0;
     // The names of the tables, and the names of one table's columns in table
@@ -41,6 +45,9 @@ public:
     // Whether table names match whatever their case (they do where unquoted
     // names fold, as in SQLite; a server book's tables are named exactly).
     virtual Qt::CaseSensitivity nameCase() const = 0;
+    // A value as the engine can hold it: a server's text can't hold the
+    // character U+0000, which is left out there.
+    virtual QVariant storable(const QVariant& value) const = 0;
     // Appended to the column list of each new table: the key column where the engine needs one.
     virtual QString keyColumnDefinition() const = 0;
 

@@ -14,6 +14,9 @@ enum : int {
     IoError = 10,
     Corrupt = 11,
     Full = 13,
+    TooBig = 18,
+    Constraint = 19,
+    Mismatch = 20,
     NotADb = 26
 };
 
@@ -37,6 +40,11 @@ bool isReadOnly(const QSqlError& error) {
 bool isDamage(const QSqlError& error) {
     const int code = primaryCode(error);
     return code == Corrupt || code == NotADb;
+}
+
+bool isRowRefusal(const QSqlError& error) {
+    const int code = primaryCode(error);
+    return code == TooBig || code == Constraint || code == Mismatch;
 }
 
 QString explain(const QSqlError& error) {

@@ -15,6 +15,9 @@ bool isBusy(const QSqlError& error);
 bool isReadOnly(const QSqlError& error);
 // The file's pages are damaged, or it is no database at all.
 bool isDamage(const QSqlError& error);
+// The file refused one row for what it holds (a constraint, its size), not
+// the whole write (a read-only file, a full disk).
+bool isRowRefusal(const QSqlError& error);
 
 // A StoreError that keeps the engine's error, so callers can tell a busy file
 // from a damaged one. `context` may hold %1 for the explanation.

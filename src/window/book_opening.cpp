@@ -1,34 +1,42 @@
 #include "window/book_opening.h"
 
+#include "store/secret.h"
 #include "window/dialogs.h"
 
-#include <QHash>
+#include <memory>
 
 namespace ravelbook {
 
 namespace {
 
-// Passwords given during this run, by book and user, so that reopening a book
-// (File: Open Server Book…, a recent book) doesn't ask twice.
-QHash<QString, QString>& givenPasswords() {
-    static QHash<QString, QString> passwords;
-    return passwords;
+// The password given while the window checked a book, for the opening of the
+// same book that follows at once, which takes it: the user is asked once.
+struct Handover {
+    QString key; // user and book
+    std::unique_ptr<Secret> password;
+};
+
+Handover& handover() {
+    static Handover given;
+    return given;
 }
 
 } // namespace
 
-Database::Opening windowOpening(Dialogs& dialogs) {
+Database::Opening windowOpening(Dialogs& dialogs, PasswordUse use) {
     Database::Opening opening;
     opening.askPassword =
-        [&dialogs](const Database::PasswordRequest& request) -> std::optional<QString> {
+        [&dialogs, use](const Database::PasswordRequest& request) -> std::optional<QString> {
         const QString key = request.user + QLatin1Char('\n') + request.book;
-        if (!request.refusedBefore && givenPasswords().contains(key))
-            return givenPasswords().value(key);
-        givenPasswords().remove(key);
-        std::optional<QString> password =
-            dialogs.password(request.question, QStringLiteral("Server Password"));
-        if (password)
-            givenPasswords().insert(key, *password);
+        Handover& given = handover();
+        std::optional<QString> password;
+        if (!request.refusedBefore && given.password && given.key == key)
+            password = given.password->text();
+        given.password.reset();
+        if (!password)
+            password = dialogs.password(request.question, QStringLiteral("Server Password"));
+        if (password && use == PasswordUse::HandOver)
+            given = {key, std::make_unique<Secret>(*password)};
         return password;
     };
     opening.askToMakeBook = [&dialogs](const QString& question) {

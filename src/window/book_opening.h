@@ -6,9 +6,14 @@ namespace ravelbook {
 
 class Dialogs;
 
+// Whether a password given for this opening is handed over to the next
+// opening of the same book (the window checks a book, then opens it again).
+enum class PasswordUse { ThisOpening, HandOver };
+
 // How the window opens a book: a password the server wants is asked for in a
-// box and kept in memory for as long as the program runs (never written
-// anywhere), and an empty server database becomes a book when the user agrees.
-Database::Opening windowOpening(Dialogs& dialogs);
+// box and kept by the open book alone (out of core dumps, wiped when it
+// closes, never written anywhere); an empty server database becomes a book
+// when the user agrees.
+Database::Opening windowOpening(Dialogs& dialogs, PasswordUse use = PasswordUse::ThisOpening);
 
 } // namespace ravelbook

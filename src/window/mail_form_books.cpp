@@ -108,7 +108,7 @@ void frmMailForm::switchToBook(QString path, bool askFirst) {
             return;
         // Made, or found wanting, while this window still stands: a file that is
         // no address book is reported here and the user carries on with this one.
-        { const Database book(path, windowOpening(dialogs_)); }
+        { const Database book(path, windowOpening(dialogs_, PasswordUse::HandOver)); }
         if (close())
             Q_EMIT bookChosen(path);
     });

@@ -3,11 +3,15 @@
 #include "support/program.h"
 #include "support/temp_book.h"
 
+#include <csignal>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSqlQuery>
 #include <sys/file.h>
+#include <sys/resource.h>
 
 namespace ravelbook {
 namespace {
@@ -43,6 +47,7 @@ TEST_F(ExchangeCommand, ImportSaysWhatItDidAndExitsByTheOutcome) {
         {"dry run", {"--dry-run", csv}, 0, "Dry run: nothing was written.", 0},
         {"import", {csv}, 0, "Imported 2 records.", 2},
         {"again: all duplicates", {csv}, 1, "already in the book", 2},
+        {"dry run: all duplicates", {"--dry-run", csv}, 1, "already in the book", 2},
         {"binary file", {binary}, 1, "it is not a text file", 2},
         {"missing file", {home.filePath("none.csv")}, 1, "can't be imported", 2},
         {"unknown format", {"--format", "xls", csv}, 2, "unknown format \"xls\"", 2},
@@ -88,6 +93,7 @@ TEST_F(ExchangeCommand, ExportWritesTheChosenGroups) {
 }
 
 TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
+    SKIP_ON_SERVER();
     book.addPerson({"Smith, Jo", "1 Main", "", "", "", {0}});
     const QByteArray before = book.bytes();
     const QString link = home.filePath("book-link.csv");
@@ -139,6 +145,7 @@ TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
 }
 
 TEST_F(ExchangeCommand, ExportOntoAFullDiskFailsAndKeepsTheOldFile) {
+    SKIP_ON_SERVER();
     // A disk of four pages, three of them taken, in a mount namespace of its own.
     const QString disk = home.filePath("disk");
     QDir().mkpath(disk);
@@ -160,5 +167,63 @@ TEST_F(ExchangeCommand, ExportOntoAFullDiskFailsAndKeepsTheOldFile) {
     EXPECT_TRUE(said.contains("exit 1\ngood\nfill\nout.csv\n")) << said.toStdString();
 }
 
+// A book that can't take the records says why, in the words of its cause.
+TEST_F(ExchangeCommand, ImportIntoABookThatCantTakeItSaysWhy) {
+    const QString csv = write("in.csv", "Name,Address\n\"Smith, Jo\",1 Main\n");
+    if (testing::onServer()) {
+        QString missing = book.path();
+        missing.replace(QRegularExpression(QStringLiteral(":///[^?]*")),
+                        QStringLiteral(":///no_such_book"));
+        const Outcome dry = run({"import", "--database", missing, "--dry-run", csv});
+        EXPECT_EQ(dry.exitCode, 1);
+        EXPECT_TRUE(dry.standardError.contains("does not exist"))
+            << dry.standardError.toStdString();
+        TempBook empty; // a database with no book yet, which the import would make one
+        const Outcome fresh = run({"import", "--database", empty.path(), "--dry-run", csv});
+        EXPECT_EQ(fresh.exitCode, 0) << fresh.standardError.toStdString();
+        EXPECT_TRUE(fresh.standardOutput.contains("1 record to add"))
+            << fresh.standardOutput.toStdString();
+        EXPECT_EQ(empty.value("SELECT count(*) FROM information_schema.tables").toInt(),
+                  empty
+                      .value("SELECT count(*) FROM information_schema.tables WHERE "
+                             "table_schema <> 'public'")
+                      .toInt());
+        return;
+    }
+    if (!book.setWritable(false))
+        GTEST_SKIP() << "this file system can't make a file unwritable for root";
+    const Outcome readOnly = run({"import", "--database", book.path(), csv});
+    book.setWritable(true);
+    EXPECT_EQ(readOnly.exitCode, 1);
+    EXPECT_TRUE(readOnly.standardError.contains("read-only"))
+        << readOnly.standardError.toStdString();
+    EXPECT_FALSE(readOnly.standardError.contains("record 1"))
+        << readOnly.standardError.toStdString();
+
+    // The disk fills up: the system refuses to let the file grow.
+    QByteArray many = "Name,Notes\n";
+    for (int i = 0; i < 3000; ++i)
+        many += "\"Person " + QByteArray::number(i) + "\"," + QByteArray(200, 'x') + "\n";
+    const QString full = home.filePath("full.db");
+    Database::createNewBook(full);
+    QProcess import;
+    import.setProcessEnvironment(environment);
+    import.setChildProcessModifier([] {
+        const rlimit room{64 * 1024, 64 * 1024};
+    ::setrlimit(RLIMIT_FSIZE, &room);
+    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+});
+import.start(RAVELBOOK_PROGRAM, {"import", "--database", full, write("many.csv", many)});
+ASSERT_TRUE(import.waitForFinished(60000));
+EXPECT_EQ(import.exitCode(), 1);
+const QString said = QString::fromLocal8Bit(import.readAllStandardError());
+EXPECT_TRUE(said.contains("the disk is full")) << said.toStdString();
+EXPECT_FALSE(said.contains("was refused")) << said.toStdString();
+const Database left(full, Database::Access::ReadOnly);
+QSqlQuery count = left.run("SELECT count(*) FROM \"Addresses\"");
+ASSERT_TRUE(count.next());
+EXPECT_EQ(count.value(0).toInt(), 0);
 } // namespace
+
+} // namespace ravelbook
 } // namespace ravelbook

@@ -4,7 +4,9 @@
 #include "store/store_error.h"
 #include "support/temp_book.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSqlQuery>
 
@@ -24,6 +26,11 @@ protected:
             {QStringLiteral("Jones, Ann"), QStringLiteral("2 Second Street")},
             {QStringLiteral("O'Brien, Pat"), QStringLiteral("4 Harbour Road")},
         });
+        openBook();
+    }
+
+    void openBook() {
+        source.reset();
         db = book.open();
         source = std::make_unique<DataSource>(*db, QStringLiteral("Addresses"));
         source->bindColumn(QStringLiteral("Name"), QString());
@@ -327,7 +334,9 @@ TEST_F(DataSourceTest, SaveWhileTheServerIsAwayIsKeptForARetry) {
         source->update();
         ADD_FAILURE() << "saved without a server";
     } catch (const StoreError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("server")))
+        EXPECT_TRUE(error.message().startsWith(
+            QStringLiteral("The server book \"%1\" can't be reached: the server is not running")
+                .arg(book.path())))
             << error.message().toStdString();
     }
     EXPECT_TRUE(source->isDirty());
@@ -339,6 +348,41 @@ TEST_F(DataSourceTest, SaveWhileTheServerIsAwayIsKeptForARetry) {
                                                 "\"Address\" = 'typed while away'"));
     ASSERT_TRUE(saved.next());
     EXPECT_EQ(saved.value(0).toInt(), 1);
+}
+
+// A server that answers nothing at all (its machine frozen): the save gives
+// up after a bounded time, saying so, and the edit stays for a retry.
+TEST_F(DataSourceTest, SaveToAServerThatGivesNoAnswerGivesUpInTimeKeepingTheEdit) {
+    if (!testing::onServer())
+        GTEST_SKIP() << "a server book only";
+    qputenv("PGOPTIONS", "-c statement_timeout=1000");
+    openBook();
+    qunsetenv("PGOPTIONS");
+    open(sql::selectAllAddresses());
+    QSqlQuery backend = db->run(QStringLiteral("SELECT pg_backend_pid()"));
+    ASSERT_TRUE(backend.next());
+    // Let go of however the test ends: a stopped server process holds up the whole server.
+    struct Frozen {
+        pid_t server;
+        ~Frozen() {
+            ::kill(server, SIGTERM);
+            ::kill(server, SIGCONT);
+        }
+    } const frozen{pid_t(backend.value(0).toInt())};
+    source->setField(QStringLiteral("Address"), QStringLiteral("typed while frozen"));
+    ASSERT_EQ(::kill(frozen.server, SIGSTOP), 0);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        source->update();
+        ADD_FAILURE() << "saved to a frozen server";
+    } catch (const StoreError& error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("gave no answer in 2 seconds")))
+            << error.message().toStdString();
+    }
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_TRUE(source->isDirty());
+    EXPECT_EQ(source->field(QStringLiteral("Address")).toString(), "typed while frozen");
 }
 
 } // namespace

@@ -53,4 +53,13 @@ std::optional<Dialogs::PrinterChoice> ScriptedDialogs::choosePrinter() {
     return answer;
 }
 
+std::optional<QString> ScriptedDialogs::password(const QString& text, const QString& title) {
+    shown.push_back({text, title, true, QString()});
+    if (passwordAnswers.empty())
+        return std::nullopt;
+    const QString answer = passwordAnswers.front();
+    passwordAnswers.pop_front();
+    return answer;
+}
+
 } // namespace ravelbook::testing

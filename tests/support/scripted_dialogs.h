@@ -26,6 +26,8 @@ public:
     QString bookFileName(BookUse use, const QString& title, const QString& folder) override;
     // The next of printerAnswers; cancelled when there is none.
     std::optional<PrinterChoice> choosePrinter() override;
+    // The next of passwordAnswers, shown as a prompt; cancelled when there is none.
+    std::optional<QString> password(const QString& text, const QString& title) override;
 
     // Answers for questions (Yes/No, Save/Discard/Cancel) and prompts, used in
     // order. A question without a scripted answer fails the test.
@@ -33,6 +35,7 @@ public:
     std::deque<QString> promptAnswers;
     std::deque<QString> fileAnswers;
     std::deque<PrinterChoice> printerAnswers;
+    std::deque<QString> passwordAnswers;
     std::vector<Shown> shown;
 };
 

@@ -27,6 +27,15 @@ QString PostgresDialect::changeMark() const {
     return QStringLiteral("SELECT last_value + is_called::int FROM ") + kChangeSequence;
 }
 
+QStringList PostgresDialect::holdTables(const QStringList& tables) const {
+    QStringList quoted;
+    for (const QString& table : tables)
+        quoted << sql::quoteIdentifier(table);
+    // Conflicts with itself and with every write, not with reading.
+    return {QStringLiteral("LOCK TABLE ") + quoted.join(QStringLiteral(", ")) +
+            QStringLiteral(" IN SHARE ROW EXCLUSIVE MODE")};
+}
+
 QString PostgresDialect::listTables() const {
     return QStringLiteral("SELECT table_name FROM information_schema.tables "
                           "WHERE table_schema = current_schema() AND table_type = 'BASE TABLE'");
@@ -69,6 +78,15 @@ QStringList PostgresDialect::bookExtras(const QStringList& tables) const {
     return statements;
 }
 
+QVariant PostgresDialect::storable(const QVariant& value) const {
+    if (value.typeId() != QMetaType::QString)
+        return value;
+    const QString text = value.toString();
+    if (!text.contains(QChar(0)))
+        return value;
+    return QString(text).remove(QChar(0));
+}
+
 bool PostgresDialect::isConnectionLost(const QSqlError& error) const {
     const QString state = sqlState(error);
     if (state.startsWith(QLatin1String("08")) || state.startsWith(QLatin1String("57P")))
@@ -88,6 +106,11 @@ QString PostgresDialect::explain(const QSqlError& error) const {
         return QStringLiteral("the connection to the server was lost (%1)").arg(text);
     if (state == QLatin1String("42501"))
         return QStringLiteral("the server does not allow this to your user name (%1)").arg(text);
+    if (state == QLatin1String("57014"))
+        return QStringLiteral("the server stopped it after the time it allows a statement; "
+                              "another user may be holding the records it needs, so try again "
+                              "in a moment (%1)")
+            .arg(text);
     if (state == QLatin1String("53100"))
         return QStringLiteral("the server's disk is full (%1)").arg(text);
     if (state == QLatin1String("55P03") || state == QLatin1String("40P01") ||

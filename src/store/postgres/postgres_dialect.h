@@ -18,6 +18,7 @@ public:
     QString nameOrder() const override;
     QString sameValue() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     QString beginWrite() const override { return QStringLiteral("BEGIN"); }
+    QStringList holdTables(const QStringList& tables) const override;
     QString changeMark() const override;
     QString listTables() const override;
     QString tableColumns() const override;
@@ -26,6 +27,7 @@ public:
     QStringList bookExtras(const QStringList& tables) const override;
     Qt::CaseSensitivity nameCase() const override { return Qt::CaseSensitive; }
     QString keyColumnDefinition() const override;
+    QVariant storable(const QVariant& value) const override;
 
     QString explain(const QSqlError& error) const override;
     bool isDamage(const QSqlError& error) const override;

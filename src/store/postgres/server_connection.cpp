@@ -1,13 +1,21 @@
 #include "store/postgres/server_connection.h"
 
+#include "store/book_location.h"
+#include "store/secret.h"
 #include "store/store_error.h"
 
+#include <condition_variable>
 #include <libpq-fe.h>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <QRandomGenerator>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <sys/socket.h>
+#include <thread>
 #include <vector>
 
 namespace ravelbook::postgres {
@@ -17,6 +25,18 @@ namespace {
 // Long enough for a server across a slow network, short enough that a
 // mistyped host name is reported before the user wonders.
 constexpr const char* kConnectTimeoutSeconds = "5";
+
+// Where the server is reached over TCP: a server gone silent (a machine
+// switched off, a cable pulled) is noticed by the kernel after this long.
+const std::pair<const char*, const char*> kTcpDefaults[] = {
+    {"keepalives", "1"},       {"keepalives_idle", "10"},     {"keepalives_interval", "5"},
+    {"keepalives_count", "3"}, {"tcp_user_timeout", "20000"},
+};
+
+// The longest a statement may take when the server's settings give it no
+// limit of their own: long enough for any statement of the program, short
+// enough that a window waiting on it gives up while its user still waits.
+constexpr int kStatementLimitMs = 15000;
 
 struct Parameter {
     QByteArray keyword;
@@ -29,13 +49,16 @@ std::vector<Parameter> parameters(const QString& uri) {
     char* error = nullptr;
     Options options(PQconninfoParse(uri.toUtf8().constData(), &error), &PQconninfoFree);
     if (!options) {
-        const QString why = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("?");
+        QString why = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("?");
         PQfreemem(error);
-        throw StoreError(
-            QStringLiteral("\"%1\" is not a server address Ravelbook can read: %2.").arg(uri, why));
+        const QString shown = bookDisplayName(uri);
+        // Libpq's words may quote the part it could not read, which may be the password.
+        if (shown != uri)
+            why = QStringLiteral("it holds a password, and libpq can't read it");
+        throw StoreError(QStringLiteral("\"%1\" is not a server address Ravelbook can read: %2.")
+                             .arg(shown, why));
     }
     std::vector<Parameter> found;
-    bool timeout = false;
     for (const PQconninfoOption* option = options.get(); option->keyword; ++option) {
         if (!option->val)
             continue;
@@ -45,12 +68,22 @@ std::vector<Parameter> parameters(const QString& uri) {
                 QStringLiteral("The server address \"%1\" holds a password. Leave it out: "
                                "Ravelbook asks for it, "
                                "or takes it from ~/.pgpass, PGPASSWORD or a service file.")
-                    .arg(uri));
-        timeout = timeout || keyword == "connect_timeout";
+                    .arg(bookDisplayName(uri)));
         found.push_back({keyword, QByteArray(option->val)});
     }
-    if (!timeout && qEnvironmentVariableIsEmpty("PGCONNECT_TIMEOUT"))
+    const auto given = [&found](const char* keyword) {
+        for (const Parameter& p : found) {
+            if (p.keyword == keyword)
+                return true;
+        }
+        return false;
+    };
+    if (!given("connect_timeout") && qEnvironmentVariableIsEmpty("PGCONNECT_TIMEOUT"))
         found.push_back({"connect_timeout", kConnectTimeoutSeconds});
+    for (const auto& [keyword, value] : kTcpDefaults) {
+        if (!given(keyword))
+            found.push_back({keyword, value});
+    }
     found.push_back({"fallback_application_name", "Ravelbook"});
     return found;
 }
@@ -66,7 +99,7 @@ using Connection = std::unique_ptr<PGconn, decltype(&PQfinish)>;
 Connection probe(const std::vector<Parameter>& given, const std::optional<QString>& password) {
     std::vector<const char*> keywords;
     std::vector<const char*> values;
-    const QByteArray secret = password ? password->toUtf8() : QByteArray();
+    QByteArray secret = password ? password->toUtf8() : QByteArray();
     for (const Parameter& p : given) {
         keywords.push_back(p.keyword.constData());
         values.push_back(p.value.constData());
@@ -77,8 +110,87 @@ Connection probe(const std::vector<Parameter>& given, const std::optional<QStrin
     }
     keywords.push_back(nullptr);
     values.push_back(nullptr);
-    return Connection(PQconnectdbParams(keywords.data(), values.data(), 0), &PQfinish);
+    Connection connection(PQconnectdbParams(keywords.data(), values.data(), 0), &PQfinish);
+    Secret::wipe(secret);
+    return connection;
 }
+
+// Libpq's words say whether the server itself refused: its refusals carry a severity.
+bool serverAnswered(const QString& message) {
+    return message.contains(QLatin1String("FATAL:"));
+}
+
+// Breaks the connections of statements the server has not answered in time,
+// from a thread of its own: a caller blocked in libpq can't do it itself.
+class Watchdog {
+public:
+    static Watchdog& instance() {
+        static Watchdog watchdog;
+        return watchdog;
+    }
+    ~Watchdog() {
+        {
+            const std::lock_guard lock(mutex_);
+            stopping_ = true;
+        }
+        changed_.notify_all();
+        thread_.join();
+    }
+
+    quint64 arm(int socket, std::chrono::steady_clock::time_point deadline) {
+        const std::lock_guard lock(mutex_);
+        const quint64 id = next_++;
+        watches_[id] = {socket, deadline, false};
+        changed_.notify_all();
+        return id;
+    }
+    // Whether the watch ran out (and broke the connection) before it was disarmed.
+    bool disarm(quint64 id) {
+        const std::lock_guard lock(mutex_);
+        const bool expired = watches_[id].expired;
+        watches_.erase(id);
+        return expired;
+    }
+
+private:
+    struct Watch {
+        int socket;
+        std::chrono::steady_clock::time_point deadline;
+        bool expired;
+    };
+
+    Watchdog() : thread_([this] { run(); }) {}
+
+    void run() {
+        std::unique_lock lock(mutex_);
+        while (!stopping_) {
+            std::optional<std::chrono::steady_clock::time_point> earliest;
+            const auto now = std::chrono::steady_clock::now();
+            for (auto& [id, watch] : watches_) {
+                if (watch.expired)
+                    continue;
+                if (watch.deadline <= now) {
+                    // The blocked call returns at once, as if the server had closed the connection.
+                    ::shutdown(watch.socket, SHUT_RDWR);
+                    watch.expired = true;
+                } else if (!earliest || watch.deadline < *earliest) {
+                    earliest = watch.deadline;
+                }
+            }
+            if (earliest)
+                changed_.wait_until(lock, *earliest);
+            else
+                changed_.wait(lock);
+        }
+    }
+
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::map<quint64, Watch> watches_;
+    quint64 next_ = 0;
+    bool stopping_ = false;
+    std::thread thread_; // last: started once the rest is ready
+};
 
 PGconn* handleOf(const QSqlDatabase& db) {
     if (!db.driver())
@@ -126,11 +238,12 @@ std::optional<RefusedConnection> open(QSqlDatabase& db, const QString& uri,
                                       : RefusedConnection::Reason::NeedsPassword;
         else if (password && PQconnectionUsedPassword(tried.get()))
             refused.reason = RefusedConnection::Reason::WrongPassword;
+        else if (!serverAnswered(refused.message))
+            refused.reason = RefusedConnection::Reason::Unreachable;
         return refused;
     }
     db.setConnectOptions(connectOptions(uri));
-    db.setPassword(password.value_or(QString()));
-    if (!db.open()) {
+    if (!reopen(db, password)) {
         RefusedConnection refused;
         refused.message = db.lastError().text().trimmed();
         return refused;
@@ -138,11 +251,66 @@ std::optional<RefusedConnection> open(QSqlDatabase& db, const QString& uri,
     return std::nullopt;
 }
 
-void setUpSession(QSqlDatabase& db, bool readOnly) {
+bool reopen(QSqlDatabase& db, const std::optional<QString>& password) {
+    // Given to the driver for this opening only: the connection keeps no copy.
+    return password ? db.open(db.userName(), *password) : db.open();
+}
+
+std::chrono::milliseconds setUpSession(QSqlDatabase& db, bool readOnly) {
     QSqlQuery session(db);
     session.exec(QStringLiteral("SET plan_cache_mode = force_generic_plan"));
     if (readOnly)
         session.exec(QStringLiteral("SET default_transaction_read_only = on"));
+    // A limit given by the server's settings, the user's or PGOPTIONS stands.
+    session.exec(QStringLiteral("SELECT set_config('statement_timeout', '%1', false) WHERE "
+                                "current_setting('statement_timeout') = '0'")
+                     .arg(kStatementLimitMs));
+    session.exec(
+        QStringLiteral("SELECT setting::int FROM pg_settings WHERE name = 'statement_timeout'"));
+    const int limit = session.next() ? session.value(0).toInt() : 0;
+    return std::chrono::milliseconds(limit > 0 ? limit : kStatementLimitMs);
+}
+
+std::chrono::milliseconds answerWait(std::chrono::milliseconds limit) {
+    // The server's own limit cancels a slow statement and keeps the connection;
+    // this wait is for a server that answers nothing at all, not even that.
+    return limit + std::min(limit, std::chrono::milliseconds(5000));
+}
+
+AnswerDeadline::AnswerDeadline(const QSqlDatabase& db, std::chrono::milliseconds limit) {
+    PGconn* connection = handleOf(db);
+    const int socket = connection ? PQsocket(connection) : -1;
+    if (socket < 0)
+        return;
+    watch_ = Watchdog::instance().arm(socket, std::chrono::steady_clock::now() + answerWait(limit));
+}
+
+AnswerDeadline::~AnswerDeadline() {
+    passed();
+}
+
+bool AnswerDeadline::passed() {
+    if (watch_) {
+        expired_ = Watchdog::instance().disarm(*watch_);
+        watch_.reset();
+    }
+    return expired_;
+}
+
+bool sameDatabase(const QSqlDatabase& a, const QSqlDatabase& b) {
+    // An advisory lock is held in one database of one server: taken through
+    // one connection, the other can't have it only when they share it.
+    const qint64 key = qint64(QRandomGenerator::global()->generate64() >> 1);
+    QSqlQuery held(a);
+    if (!held.exec(QStringLiteral("SELECT pg_advisory_lock(%1)").arg(key)))
+        return false;
+    QSqlQuery tried(b);
+    const bool shared = tried.exec(QStringLiteral("SELECT pg_try_advisory_lock(%1)").arg(key)) &&
+                        tried.next() && !tried.value(0).toBool();
+    if (!shared)
+        tried.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(key));
+    held.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(key));
+    return shared;
 }
 
 bool connectionBroken(const QSqlDatabase& db) {

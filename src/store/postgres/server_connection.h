@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <QSqlDatabase>
 #include <QString>
@@ -8,7 +9,9 @@ namespace ravelbook::postgres {
 
 // Why a server would not let us in.
 struct RefusedConnection {
-    enum class Reason { NeedsPassword, WrongPassword, Other };
+    // Unreachable: no server answered (none running there, a wrong address, a
+    // network cut); Other: the server answered and refused.
+    enum class Reason { NeedsPassword, WrongPassword, Unreachable, Other };
     Reason reason = Reason::Other;
     QString message; // libpq's words
 };
@@ -27,10 +30,42 @@ QString userName(const QString& uri);
 std::optional<RefusedConnection> open(QSqlDatabase& db, const QString& uri,
                                       const std::optional<QString>& password);
 
+// Opens `db` again, its options already set, after its connection was lost;
+// the password is handed to the driver for this opening only.
+bool reopen(QSqlDatabase& db, const std::optional<QString>& password);
+
 // Sets up a connection just opened: read-only when asked, and statements kept
 // prepared are planned once (the program's statements find rows by key or read
-// whole tables; planning them again for every run only costs time).
-void setUpSession(QSqlDatabase& db, bool readOnly);
+// whole tables; planning them again for every run only costs time). Gives
+// the time the server lets a statement take, which it sets where the server's
+// settings give none.
+std::chrono::milliseconds setUpSession(QSqlDatabase& db, bool readOnly);
+
+// How long a statement waits for the server's answer: a little longer than
+// `limit`, the time after which the server would have cancelled it itself.
+std::chrono::milliseconds answerWait(std::chrono::milliseconds limit);
+
+// Held while a statement runs on `db`: when the server has not answered in
+// answerWait(limit), the connection is broken off, so the caller gets a
+// failure instead of waiting for as long as the server is silent.
+class AnswerDeadline {
+public:
+    AnswerDeadline(const QSqlDatabase& db, std::chrono::milliseconds limit);
+    ~AnswerDeadline();
+    AnswerDeadline(const AnswerDeadline&) = delete;
+    AnswerDeadline& operator=(const AnswerDeadline&) = delete;
+
+    // Ends the watch; whether the time ran out and the connection was broken off.
+    bool passed();
+
+private:
+    std::optional<quint64> watch_;
+    bool expired_ = false;
+};
+
+// Whether two open connections reach the same database of the same server,
+// however differently their addresses name it.
+bool sameDatabase(const QSqlDatabase& a, const QSqlDatabase& b);
 
 // Whether the connection under `db` is gone (the server went away).
 bool connectionBroken(const QSqlDatabase& db);

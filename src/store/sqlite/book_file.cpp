@@ -9,11 +9,15 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
+#include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ravelbook::book_file {
@@ -158,6 +162,54 @@ void create(const QString& path) {
         failure = QFileInfo::exists(absolute) ? EEXIST : scratch->renameTo(absolute);
     if (failure != 0)
         cantOpen(absolute, QString::fromLocal8Bit(strerror(failure)));
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    struct stat first {};
+    struct stat second {};
+    if (::stat(QFile::encodeName(a).constData(), &first) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &second) != 0)
+        return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+    return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+}
+
+namespace {
+
+// SQLite calls some writes that found no room an I/O error; the system's
+// reason tells a full disk (or a quota, or a limit on a file's size) apart.
+std::optional<int> noRoom(sqlite3* db, int code) {
+    const int system = sqlite3_system_errno(db);
+    if ((code & 0xff) != SQLITE_IOERR || (system != ENOSPC && system != EDQUOT && system != EFBIG))
+        return std::nullopt;
+    return system;
+}
+
+QSqlError full(const QSqlError& error, int system) {
+    return QSqlError(error.driverText(),
+                     error.databaseText() + QStringLiteral(": ") +
+                         QString::fromLocal8Bit(strerror(system)),
+                     error.type(), QString::number(SQLITE_FULL));
+}
+
+} // namespace
+
+QSqlError errorOf(sqlite3* db) {
+    const int code = sqlite3_extended_errcode(db);
+    const QSqlError error(QString(), QString::fromUtf8(sqlite3_errmsg(db)),
+                          QSqlError::StatementError, QString::number(code));
+    const std::optional<int> system = noRoom(db, code);
+    return system ? full(error, *system) : error;
+}
+
+QSqlError withSystemCause(const QSqlError& error, const QSqlDatabase& connection) {
+    if (!error.isValid() || !connection.driver())
+        return error;
+    const QVariant handle = connection.driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0 || !handle.isValid())
+        return error;
+    const std::optional<int> system =
+        noRoom(*static_cast<sqlite3* const*>(handle.constData()), error.nativeErrorCode().toInt());
+    return system ? full(error, *system) : error;
 }
 
 } // namespace ravelbook::book_file

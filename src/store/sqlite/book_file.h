@@ -2,7 +2,10 @@
 
 #include "store/schema.h"
 
+#include <QSqlError>
 #include <QString>
+
+struct sqlite3;
 
 namespace ravelbook {
 class Dialect;
@@ -31,5 +34,14 @@ schema::Found readTables(const QString& path, const QSqlDatabase& db);
 void create(const QString& path);
 
 [[noreturn]] void cantOpen(const QString& path, const QString& what);
+
+// Whether two paths name one file, through links or not.
+bool sameFile(const QString& a, const QString& b);
+
+// A failure as SQLite tells it (the code of its last one on `db`), with the
+// system's reason where it says more: an I/O error for want of room is a full disk.
+QSqlError errorOf(sqlite3* db);
+// The same for a failure the driver reported on the connection `connection`.
+QSqlError withSystemCause(const QSqlError& error, const QSqlDatabase& connection);
 
 } // namespace ravelbook::book_file

@@ -1,8 +1,9 @@
 #include "store/sqlite/bulk_insert.h"
 
 #include "store/database.h"
+#include "store/sql_failure.h"
+#include "store/sqlite/book_file.h"
 #include "store/statements.h"
-#include "store/store_error.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -13,8 +14,8 @@ namespace ravelbook {
 namespace {
 
 [[noreturn]] void fail(sqlite3* db) {
-    throw StoreError(QStringLiteral("The address book could not do this: %1.")
-                         .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+    throw SqlFailure(book_file::errorOf(db),
+                     QStringLiteral("The address book could not do this: %1."));
 }
 
 } // namespace

@@ -13,6 +13,8 @@ public:
     QString nameOrder() const override;
     QString sameValue() const override { return QStringLiteral("IS"); }
     QString beginWrite() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    // BEGIN IMMEDIATE holds the whole file already.
+    QStringList holdTables(const QStringList&) const override { return {}; }
     QString changeMark() const override { return QStringLiteral("PRAGMA data_version"); }
     QString listTables() const override;
     QString tableColumns() const override;
@@ -23,6 +25,7 @@ public:
     QStringList bookExtras(const QStringList&) const override { return {}; }
     Qt::CaseSensitivity nameCase() const override { return Qt::CaseInsensitive; }
     QString keyColumnDefinition() const override { return {}; }
+    QVariant storable(const QVariant& value) const override { return value; }
 
     QString explain(const QSqlError& error) const override;
     bool isDamage(const QSqlError& error) const override;

@@ -1,0 +1,43 @@
+#include "store/write_transaction.h"
+
+#include "store/database.h"
+#include "store/exchange_statements.h"
+#include "store/schema.h"
+#include "store/store_error.h"
+
+namespace ravelbook {
+
+WriteTransaction::WriteTransaction(const Database& db) : db_(db) {
+    db_.run(sql::beginWrite(db_.dialect()));
+    QStringList tables;
+    for (const schema::Table& table : schema::tables())
+        tables << db_.tableName(table.name);
+    try {
+        for (const QString& statement : db_.dialect().holdTables(tables))
+            db_.run(statement);
+    } catch (...) {
+        rollBack(); // no destructor runs for a constructor that throws
+        throw;
+    }
+}
+
+WriteTransaction::~WriteTransaction() {
+    if (!done_)
+        rollBack();
+}
+
+void WriteTransaction::commit() {
+    db_.run(sql::commit());
+    done_ = true;
+}
+
+void WriteTransaction::rollBack() noexcept {
+    try {
+        db_.run(sql::rollback());
+    } catch (const StoreError&) {
+        // SQLite has rolled back already when a statement failed that way; a
+        // server rolls back a transaction whose connection is gone.
+    }
+}
+
+} // namespace ravelbook
