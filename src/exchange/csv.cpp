@@ -161,9 +161,12 @@ CsvRows readCsv(const QString& text, QChar separator) {
 }
 
 void appendCsvField(QString& line, const QString& field, QChar separator) {
-    const bool quote = field.contains(separator) || field.contains(QLatin1Char('"')) ||
-                       field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')) ||
-                       (!field.isEmpty() && (field.front().isSpace() || field.back().isSpace()));
+    const bool quote =
+        field.contains(separator) || field.contains(QLatin1Char('"')) ||
+        field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')) ||
+        (!field.isEmpty() && (field.front().isSpace() || field.back().isSpace())) ||
+        // alone on a first line it would name the separator
+        (field.size() == 5 && field.startsWith(QLatin1String("sep="), Qt::CaseInsensitive));
     if (!quote) {
         line += field;
         return;

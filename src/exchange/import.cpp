@@ -58,10 +58,10 @@ QStringList splitCategories(const QString& text) {
     return out;
 }
 
-// A field of one line keeps the lines of a value joined by ", ".
+// A field of one line keeps the lines of a value joined by ", ", and no blanks at its ends.
 QString oneLine(const QString& text) {
     if (!text.contains(QLatin1Char('\n')))
-        return text;
+        return text.trimmed();
     QStringList lines;
     for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
         if (!line.trimmed().isEmpty())

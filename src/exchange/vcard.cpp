@@ -459,7 +459,7 @@ QString nameOf(const VCardProperty& n) {
     const auto part = [&parts](int i) {
         QStringList values;
         for (const QString& value : splitEscaped(component(parts, i), QLatin1Char(',')))
-            values << value.simplified();
+            values << value.trimmed();
         return joinNonEmpty(values, QStringLiteral(" "));
     };
     return joinNonEmpty({part(0), joinNonEmpty({part(1), part(2)}, QStringLiteral(" "))},
@@ -557,11 +557,12 @@ QStringList cardRow(const VCard& card) {
 QString writeVCard(const AddressRecord& record, const GroupTitles& titles) {
     QString out = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\n");
     const QString& name = record[Field::Name];
-    // "Last, First" goes to N as its two parts when they give the name back exactly.
+    // "Last, First" goes to N as its two parts when they give the name back
+    // exactly; a reader trims each part.
     QString last = name, given;
     if (const qsizetype comma = name.indexOf(QLatin1String(", ")); comma > 0) {
         const QString l = name.left(comma), g = name.mid(comma + 2);
-        if (!g.isEmpty()) {
+        if (!g.isEmpty() && l == l.trimmed() && g == g.trimmed()) {
             last = l;
             given = g;
         }
