@@ -138,6 +138,23 @@ QString whyNothing(const exchange::ImportPlan& plan) {
         .arg(reasons.join(QStringLiteral(", ")));
 }
 
+// The names --map takes, in lines of the help's width.
+QString fieldNamesIndented() {
+    const QString indent(18, QLatin1Char(' '));
+    QString text, line;
+    for (const QString& name : exchange::targetNames()) {
+        if (line.isEmpty()) {
+            line = name;
+        } else if (indent.size() + line.size() + name.size() + 2 > 80) {
+            text += indent + line + QStringLiteral(",\n");
+            line = name;
+        } else {
+            line += QStringLiteral(", ") + name;
+        }
+    }
+    return text + indent + line + QLatin1Char('\n');
+}
+
 } // namespace
 
 QString importUsage() {
@@ -155,9 +172,9 @@ QString importUsage() {
                "  --map HEADING=FIELD\n"
                "                  the column of that heading goes to FIELD (may be repeated;\n"
                "                  other columns go where their headings say):\n"
-               "                  %1\n"
+               "%1"
                "  --dry-run       say what would be imported, and write nothing\n")
-        .arg(exchange::targetNames().join(QStringLiteral(", ")));
+        .arg(fieldNamesIndented());
 }
 
 QString exportUsage() {
