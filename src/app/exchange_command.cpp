@@ -310,7 +310,10 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         const std::optional<int> added = exchange::runImport(*db, plan, {});
         out << "Imported " << added.value_or(0) << (added == 1 ? " record." : " records.")
             << Qt::endl;
-        return added.value_or(0) > 0 || bringsExtras(plan) ? 0 : 1;
+        if (added.value_or(0) == 0 && !bringsExtras(plan))
+            throw CantDo{QStringLiteral("Nothing was imported: the records came into the book "
+                                        "from elsewhere while the file was read.")};
+        return 0;
     });
 }
 

@@ -130,25 +130,25 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
             organization.offer(value, c, 0, out.crowded);
             break;
         case Target::FirstName:
-            appendJoined(first, value, QStringLiteral(" "));
+            appendJoined(first, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::MiddleName:
-            appendJoined(middle, value, QStringLiteral(" "));
+            appendJoined(middle, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::LastName:
-            appendJoined(last, value, QStringLiteral(" "));
+            appendJoined(last, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::Address2:
-            appendJoined(address2, value, QStringLiteral(", "));
+            appendJoined(address2, value.trimmed(), QStringLiteral(", "));
             break;
         case Target::City:
-            appendJoined(city, value, QStringLiteral(" "));
+            appendJoined(city, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::State:
-            appendJoined(state, value, QStringLiteral(" "));
+            appendJoined(state, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::Zip:
-            appendJoined(zip, value, QStringLiteral(" "));
+            appendJoined(zip, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::Categories:
             out.categories << splitCategories(value);

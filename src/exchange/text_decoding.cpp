@@ -63,11 +63,10 @@ Evidence weigh(QByteArrayView bytes) {
     return evidence;
 }
 
-// UTF-8 with each byte that is not read as Windows-1252.
-QString decodeMixed(QByteArrayView bytes, QStringList* problems) {
+// UTF-8 with each byte that is not read as Windows-1252; `line` is where the bytes start.
+QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1) {
     QString text;
     text.reserve(bytes.size());
-    int line = 1;
     qsizetype runStart = 0;
     for (qsizetype i = 0; i < bytes.size();) {
         const auto b = quint8(bytes[i]);
@@ -101,6 +100,15 @@ QString decode(QByteArrayView bytes, QStringList* problems) {
 }
 
 } // namespace
+
+FileDecoder::FileDecoder(QByteArrayView whole)
+    : utf8_(whole.isValidUtf8() || weigh(whole).utf8()) {}
+
+QString FileDecoder::decode(QByteArrayView piece, int line, QStringList& problems) const {
+    if (!utf8_)
+        return decodeWindows1252(piece.toByteArray());
+    return piece.isValidUtf8() ? QString::fromUtf8(piece) : decodeMixed(piece, &problems, line);
+}
 
 bool isValidUtf8(const QByteArray& bytes) {
     return bytes.isValidUtf8();

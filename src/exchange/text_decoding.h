@@ -22,6 +22,17 @@ QString decodeText(const QByteArray& bytes);
 // character like any other.
 QString decodeBytes(QByteArrayView bytes);
 
+// Decodes the pieces of a file (a vCard's values) by the encoding its whole
+// says, reporting bytes that are not UTF-8 in a UTF-8 file with their line.
+class FileDecoder {
+public:
+    explicit FileDecoder(QByteArrayView whole);
+    QString decode(QByteArrayView piece, int line, QStringList& problems) const;
+
+private:
+    bool utf8_;
+};
+
 QString decodeWindows1252(const QByteArray& bytes);
 bool isValidUtf8(const QByteArray& bytes);
 

@@ -172,7 +172,9 @@ QString propertyName(QByteArrayView name) {
     return QString::fromLatin1(name).toUpper();
 }
 
-std::optional<VCardProperty> parseLine(const QByteArray& raw) {
+// A content line; a value in the file's own bytes is decoded as the whole file says.
+std::optional<VCardProperty> parseLine(const QByteArray& raw, const FileDecoder& decoder, int line,
+                                       QStringList& problems) {
     // The name and parameters are ASCII; only the value needs decoding.
     const qsizetype colon = [&] {
         bool quoted = false;
@@ -241,7 +243,7 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
             quotedPrintable ? decodeQuotedPrintable(rest.toByteArray()) : rest.toByteArray();
         property.value = charset.isEmpty() ? decodeBytes(bytes) : decodeCharset(bytes, charset);
     } else {
-        property.value = decodeBytes(rest);
+        property.value = decoder.decode(rest, line, problems);
     }
     return property;
 }
@@ -355,6 +357,7 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
                 QStringList& problems) {
     std::optional<VCard> card;
     Unfolder lines(bytes);
+    const FileDecoder decoder(bytes);
     const auto is = [](const VCardProperty& p, const char* name) {
         return p.name == QLatin1String(name) &&
                QStringView(p.value).trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
@@ -363,7 +366,7 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
         if (std::all_of(raw->text.begin(), raw->text.end(),
                         [](char c) { return c == ' ' || c == '\t'; }))
             continue;
-        std::optional<VCardProperty> property = parseLine(raw->text);
+        std::optional<VCardProperty> property = parseLine(raw->text, decoder, raw->line, problems);
         if (property && is(*property, "BEGIN")) {
             if (card)
                 problems << QStringLiteral("line %1: the card is cut short (no END:VCARD); "

@@ -143,6 +143,10 @@ TEST(Import, EveryValueMappedLandsOrIsNamed) {
     EXPECT_EQ(plan.records[0], record({"A", "", "", "", "", "1"}, {3, 4}));
     EXPECT_TRUE(summary(plan).contains("Not kept, as another column fills the same field: "
                                        "Phone (1)."));
+    // Every part of a name is trimmed.
+    const ImportPlan parts =
+        planFor(*db, "First Name,Last Name\n Jo ,Smith \n", Format::Csv, defaultTitles());
+    EXPECT_EQ(parts.records.at(0)[Field::Name], "Smith, Jo");
 }
 
 TEST(Import, IsOneTransaction) {

@@ -99,6 +99,11 @@ TEST(VCardReader, TakesTheFieldsTheBookHas) {
          "\xEF\xBB\xBF"
          "BEGIN:VCARD\nNOTE;QUOTED-PRINTABLE:a=\n=00b\nEND:VCARD\n",
          {"", "", "", "", "", "", QString("a") + QChar(0) + "b"}},
+        {"a stray byte in UTF-8, reported",
+         "BEGIN:VCARD\nN:N\xC3\xBA\xC3\xB1"
+         "ez;Jos\xC3\xA9\nNOTE:Jos\xC3\xA9 caf\xE9\nEND:VCARD\n",
+         {"Núñez, José", "", "", "", "", "", "José café"},
+         1},
         {"unreadable line outside a card",
          "garbage\nBEGIN:VCARD\nN:A\nEND:VCARD\n",
          {"A", "", "", "", "", "", ""},
