@@ -87,6 +87,9 @@ TEST(VCardReader, TakesTheFieldsTheBookHas) {
          "BEGIN:VCARD\nADR;TYPE=work:;;W;C;;;\n"
          "ADR;TYPE=home:;;H;Town;ST;12345;US\nEND:VCARD\n",
          {"", "H", "Town, ST  12345", "US", "", "", ""}},
+        {"TEL at home, else mobile, else at work",
+         "BEGIN:VCARD\nTEL;TYPE=work:1\nTEL;TYPE=cell:2\nEND:VCARD\n",
+         {"", "", "", "", "", "2"}},
         {"ORG parts as the organization, apart from the contact",
          "BEGIN:VCARD\nORG:A;B\nEND:VCARD\n"
          "BEGIN:VCARD\nORG:A\nX-ASSISTANT:Kim\nEND:VCARD\n",
