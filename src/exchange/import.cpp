@@ -76,7 +76,7 @@ public:
     // Takes `value` of `column` when it ranks before what is held (a lower rank
     // is better); the value that loses is crowded out.
     void offer(const QString& value, int column, int rank, std::vector<int>& crowded) {
-        if (value.isEmpty())
+        if (QStringView(value).trimmed().isEmpty())
             return;
         if (column_ >= 0 && rank >= rank_) {
             if (value != value_)
