@@ -117,21 +117,66 @@ std::array<bool, kGroupColumns> groupsNamed(const QStringList& names, const Grou
     return chosen;
 }
 
+// Whether a book in Ravelbook's own layout brings return addresses or its adjustment.
+bool bringsExtras(const exchange::ImportPlan& plan) {
+    return plan.book && (!plan.book->returnAddresses.empty() || plan.book->verticalAdjustment);
+}
+
+// Why a plan adds no record, for a file that has rows.
+QString whyNothing(const exchange::ImportPlan& plan) {
+    if (plan.rowsRead == 0)
+        return QStringLiteral("no record could be read.");
+    QStringList reasons;
+    const auto add = [&reasons](int n, const char* one, const char* many) {
+        if (n > 0)
+            reasons << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    };
+    add(plan.duplicates, "is already in the book", "are already in the book");
+    add(plan.nameless, "has no name", "have no name");
+    add(plan.empty, "is empty", "are empty");
+    return QStringLiteral("of the file's %1 %2, %3.")
+        .arg(plan.rowsRead)
+        .arg(QLatin1String(plan.rowsRead == 1 ? "row" : "rows"))
+        .arg(reasons.join(QStringLiteral(", ")));
+}
+
+// The names --map takes, in lines of the help's width.
+QString fieldNamesIndented() {
+    const QString indent(18, QLatin1Char(' '));
+    QString text, line;
+    for (const QString& name : exchange::targetNames()) {
+        if (line.isEmpty()) {
+            line = name;
+        } else if (indent.size() + line.size() + name.size() + 2 > 80) {
+            text += indent + line + QStringLiteral(",\n");
+            line = name;
+        } else {
+            line += QStringLiteral(", ") + name;
+        }
+    }
+    return text + indent + line + QLatin1Char('\n');
+}
+
 } // namespace
 
 QString importUsage() {
     return QStringLiteral(
-        "Usage: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]\n"
-        "                        [--dry-run] FILE\n"
-        "\n"
-        "Adds the records of a CSV, vCard or Access file to the address book, in one\n"
-        "step: all of them or, when anything fails, none. Records already in the book\n"
-        "(same name and address) are skipped; groups are matched by their titles.\n"
-        "\n"
-        "  --database BOOK the address book: a file, or a server's URI\n"
-        "  --format KIND   csv, vcard or mdb; by default told by the file's name\n"
-        "  --table NAME    the table of an Access file that is not a Ravelbook book\n"
-        "  --dry-run       say what would be imported, and write nothing\n");
+               "Usage: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]\n"
+               "                        [--map HEADING=FIELD]... [--dry-run] FILE\n"
+               "\n"
+               "Adds the records of a CSV, vCard or Access file to the address book, in one\n"
+               "step: all of them or, when anything fails, none. Records already in the book\n"
+               "(same name and address) are skipped; groups are matched by their titles.\n"
+               "\n"
+               "  --database BOOK the address book: a file, or a server's URI\n"
+               "  --format KIND   csv, vcard or mdb; by default told by the file's name\n"
+               "  --table NAME    the table of an Access file that is not a Ravelbook book\n"
+               "  --map HEADING=FIELD\n"
+               "                  the column of that heading goes to FIELD (may be repeated;\n"
+               "                  other columns go where their headings say):\n"
+               "%1"
+               "  --dry-run       say what would be imported, and write nothing\n")
+        .arg(fieldNamesIndented());
 }
 
 QString exportUsage() {
@@ -162,7 +207,14 @@ std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QS
                 command.table = value;
             else if (name == QLatin1String("--dry-run"))
                 command.dryRun = true;
-            else if (name == QLatin1String("--format")) {
+            else if (name == QLatin1String("--map")) {
+                const qsizetype equals = value.lastIndexOf(QLatin1Char('='));
+                const auto target = exchange::targetNamed(value.mid(equals + 1));
+                if (equals <= 0 || !target)
+                    return args.fail(QStringLiteral("--map takes HEADING=FIELD, FIELD one of: %1")
+                                         .arg(exchange::targetNames().join(QStringLiteral(", "))));
+                command.maps.emplace_back(value.left(equals), *target);
+            } else if (name == QLatin1String("--format")) {
                 command.format = formatNamed(value);
                 if (!command.format)
                     return args.fail(QStringLiteral("unknown format \"%1\"").arg(value));
@@ -252,18 +304,18 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
                 exchange::readSource(command.file, *format, command.table);
             IniSettingsStore settings(settingsRoot());
             const GroupTitles titles = group_titles::current(settings);
+            // Only what the command line says: a mapping chosen once in the
+            // window is not applied unseen to a later command.
             exchange::Mapping mapping = exchange::defaultMapping(source.table, titles);
-            exchange::applyRemembered(mapping, source.table, settings);
-            return exchange::planImport(source, mapping, titles,
+            for (const auto& [heading, target] : command.maps)
+                exchange::mapHeading(mapping, source.table, heading, target);
+            return exchange::planImport(std::move(source), mapping, titles,
                                         db ? exchange::bookKeys(*db)
                                            : std::unordered_set<QString>{});
         }();
         out << exchange::summary(plan, 1000) << Qt::endl;
-        if (plan.records.empty() && !plan.book)
-            throw CantDo{plan.rowsRead == 0
-                             ? QStringLiteral("Nothing was imported: no record could be read.")
-                             : QStringLiteral("Nothing was imported: every record is already in "
-                                              "the book or empty.")};
+        if (plan.records.empty() && !bringsExtras(plan))
+            throw CantDo{QStringLiteral("Nothing was imported: %1").arg(whyNothing(plan))};
         if (command.dryRun) {
             out << "Dry run: nothing was written." << Qt::endl;
             return 0;
@@ -271,6 +323,9 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         const std::optional<int> added = exchange::runImport(*db, plan, {});
         out << "Imported " << added.value_or(0) << (added == 1 ? " record." : " records.")
             << Qt::endl;
+        if (added.value_or(0) == 0 && !bringsExtras(plan))
+            throw CantDo{QStringLiteral("Nothing was imported: the records came into the book "
+                                        "from elsewhere while the file was read.")};
         return 0;
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/export.h"
+#include "exchange/mapping.h"
 
 #include <optional>
 #include <QString>
@@ -18,6 +19,8 @@ struct ImportCommand {
     QString table;
     bool dryRun = false;
     QString file;
+    // --map HEADING=FIELD, in the order given: they overrule the built-in mapping.
+    std::vector<std::pair<QString, exchange::Target>> maps;
 };
 
 // "ravelbook export ...": the book, or the records of some groups, as CSV or vCard.

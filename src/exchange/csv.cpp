@@ -1,10 +1,13 @@
 #include "exchange/csv.h"
 
 #include "exchange/text_decoding.h"
+#include "store/store_error.h"
+
+#include <optional>
 
 namespace ravelbook::exchange {
 
-QChar detectSeparator(const QString& text) {
+QChar detectSeparator(QStringView text) {
     const QChar candidates[] = {QLatin1Char(','), QLatin1Char(';'), QLatin1Char('\t')};
     int counts[3] = {0, 0, 0};
     bool quoted = false;
@@ -25,11 +28,21 @@ QChar detectSeparator(const QString& text) {
     return candidates[best];
 }
 
-CsvRows readCsv(const QString& text) {
-    return readCsv(text, detectSeparator(text));
-}
-
 namespace {
+
+// The separator an Excel file names on a first line of its own ("sep=;"), and
+// where the rows start after it.
+std::optional<QChar> namedSeparator(QStringView text, qsizetype& rowsStart) {
+    if (text.size() < 5 || !text.startsWith(u"sep=", Qt::CaseInsensitive))
+        return std::nullopt;
+    qsizetype end = 5;
+    if (end < text.size() && text[end] == QLatin1Char('\r'))
+        ++end;
+    if (end < text.size() && text[end] != QLatin1Char('\n'))
+        return std::nullopt;
+    rowsStart = std::min(end + 1, text.size());
+    return text[4];
+}
 
 // Yes/no columns repeat "0" and "-1" in every row; one shared copy of each
 // spares a large file a small allocation per field.
@@ -45,12 +58,20 @@ void appendField(QStringList& row, QString& field) {
 
 } // namespace
 
+CsvRows readCsv(const QString& text) {
+    qsizetype rowsStart = 0;
+    const std::optional<QChar> named = namedSeparator(text, rowsStart);
+    return readCsv(text, named ? *named : detectSeparator(QStringView(text).sliced(rowsStart)));
+}
+
 CsvRows readCsv(const QString& text, QChar separator) {
     CsvRows out;
     out.separator = separator;
-    const QChar* p = text.constData();
-    const QChar* const end = p + text.size();
-    int line = 1;
+    qsizetype rowsStart = 0;
+    namedSeparator(text, rowsStart);
+    const QChar* p = text.constData() + rowsStart;
+    const QChar* const end = text.constData() + text.size();
+    int line = rowsStart > 0 ? 2 : 1;
     QStringList row;
     QString field;
     int rowLine = 1;
@@ -100,9 +121,12 @@ CsvRows readCsv(const QString& text, QChar separator) {
                     field += *p++;
                 }
                 if (!closed) {
-                    out.problems << QStringLiteral("line %1: a quoted field is not closed before "
-                                                   "the end of the file; the row is left out")
-                                        .arg(openedOn);
+                    const bool lineEnded =
+                        text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
+                    out.unclosed = QStringLiteral("rows %1 to %2 are inside an unclosed quote")
+                                       .arg(openedOn)
+                                       .arg(lineEnded ? line - 1 : line);
+                    out.problems << QStringLiteral("line %1: %2").arg(openedOn).arg(out.unclosed);
                     return out;
                 }
                 // Text after the closing quote joins the field, as spreadsheets read it.
@@ -137,9 +161,12 @@ CsvRows readCsv(const QString& text, QChar separator) {
 }
 
 void appendCsvField(QString& line, const QString& field, QChar separator) {
-    const bool quote = field.contains(separator) || field.contains(QLatin1Char('"')) ||
-                       field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')) ||
-                       (!field.isEmpty() && (field.front().isSpace() || field.back().isSpace()));
+    const bool quote =
+        field.contains(separator) || field.contains(QLatin1Char('"')) ||
+        field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')) ||
+        (!field.isEmpty() && (field.front().isSpace() || field.back().isSpace())) ||
+        // alone on a first line it would name the separator
+        (field.size() == 5 && field.startsWith(QLatin1String("sep="), Qt::CaseInsensitive));
     if (!quote) {
         line += field;
         return;
@@ -165,13 +192,18 @@ QString csvLine(const QStringList& fields, QChar separator) {
 }
 
 SourceTable csvSource(QByteArray bytes) {
-    QString text = decodeText(bytes);
+    DecodedText decoded = decodeFile(bytes);
     bytes = QByteArray(); // the text is all that is needed from here on
-    CsvRows csv = readCsv(text);
-    text = QString();
+    CsvRows csv = readCsv(decoded.text);
+    decoded.text = QString();
+    // The rows after an opening quote that is never closed are one field: what
+    // the file meant there can't be told.
+    if (!csv.unclosed.isEmpty())
+        throw StoreError(csv.unclosed);
     SourceTable table;
     table.kind = QStringLiteral("CSV");
-    table.problems = std::move(csv.problems);
+    table.problems = std::move(decoded.problems);
+    table.problems << csv.problems;
     if (csv.rows.empty())
         return table;
     table.columns = csv.rows.front();

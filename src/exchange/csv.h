@@ -17,12 +17,14 @@ struct CsvRows {
     std::vector<QStringList> rows;
     std::vector<int> lines; // the line each row starts on, from 1
     QStringList problems;   // rows that could not be read, with their line
+    QString unclosed;       // when a quote is never closed: the rows it takes in
 };
 
 // Comma, semicolon or tab: the one that splits the first line into the most
 // fields outside quotes, commas winning a tie.
-QChar detectSeparator(const QString& text);
+QChar detectSeparator(QStringView text);
 
+// A first line "sep=;" (as Excel writes it) names the separator and is no row.
 CsvRows readCsv(const QString& text);
 CsvRows readCsv(const QString& text, QChar separator);
 
@@ -32,7 +34,8 @@ void appendCsvField(QString& line, const QString& field, QChar separator = QLati
 // A whole row, ended with CRLF.
 QString csvLine(const QStringList& fields, QChar separator = QLatin1Char(','));
 
-// A CSV file's bytes as a source: its first row gives the headings.
+// A CSV file's bytes as a source: its first row gives the headings. Throws
+// StoreError when a quote is never closed.
 SourceTable csvSource(QByteArray bytes);
 
 } // namespace ravelbook::exchange

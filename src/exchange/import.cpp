@@ -23,7 +23,8 @@ constexpr int kProgressEvery = 500;
 struct MappedRow {
     AddressRecord record;
     QStringList categories;
-    std::vector<int> numbered; // group columns named by number (a hint for repeated titles)
+    std::vector<int> numbered; // group columns named by number
+    std::vector<int> crowded;  // columns not kept because another fills their field
 };
 
 void appendJoined(QString& into, const QString& value, const QString& separator) {
@@ -35,18 +36,20 @@ void appendJoined(QString& into, const QString& value, const QString& separator)
 }
 
 QStringList splitCategories(const QString& text) {
-    // Programs separate them with ";", "," or " ::: ".
+    // Programs separate them with ";" (Outlook) or " ::: " (Google); a comma
+    // may be part of a title.
     QStringList out;
     const auto keep = [&out](QStringView part) {
         part = part.trimmed();
-        if (!part.isEmpty())
+        // Google's own labels ("* myContacts", "* starred") are no groups of the user's.
+        if (!part.isEmpty() && !part.startsWith(u"* "))
             out << part.toString();
     };
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const bool colons = c == QLatin1Char(':') && QStringView(text).sliced(i).startsWith(u":::");
-        if (c == QLatin1Char(';') || c == QLatin1Char(',') || colons) {
+        if (c == QLatin1Char(';') || colons) {
             keep(QStringView(text).sliced(start, i - start));
             if (colons)
                 i += 2;
@@ -57,9 +60,51 @@ QStringList splitCategories(const QString& text) {
     return out;
 }
 
+// A field of one line keeps the lines of a value joined by ", ", and no blanks at its ends.
+QString oneLine(const QString& text) {
+    if (!text.contains(QLatin1Char('\n')))
+        return text.trimmed();
+    QStringList lines;
+    for (const QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed().toString();
+    }
+    return lines.join(QStringLiteral(", "));
+}
+
+// The value of a column that takes a field, or that one column of several gives it.
+class FieldValue {
+public:
+    // Takes `value` of `column` when it ranks before what is held (a lower rank
+    // is better); the value that loses is crowded out.
+    void offer(const QString& value, int column, int rank, std::vector<int>& crowded) {
+        if (QStringView(value).trimmed().isEmpty())
+            return;
+        if (column_ >= 0 && rank >= rank_) {
+            if (value != value_)
+                crowded.push_back(column);
+            return;
+        }
+        if (column_ >= 0 && value != value_)
+            crowded.push_back(column_);
+        value_ = value;
+        column_ = column;
+        rank_ = rank;
+    }
+    const QString& value() const { return value_; }
+    int column() const { return column_; }
+
+private:
+    QString value_;
+    int column_ = -1;
+    int rank_ = 0;
+};
+
 MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mapping& mapping) {
     MappedRow out;
     AddressRecord& r = out.record;
+    std::array<FieldValue, kFieldCount> single;
+    FieldValue organization;
     QString first, middle, last, address2, city, state, zip;
     for (int c = 0; c < int(mapping.size()) && c < row.size(); ++c) {
         QString value = row[c];                // shared with the row unless it changes
@@ -76,30 +121,36 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
                 appendJoined(r[field], value, QStringLiteral("\n"));
             else if (field == Field::Address)
                 appendJoined(r[field], value, QStringLiteral(", "));
-            else if (r[field].isEmpty())
-                r[field] = value;
+            else
+                single[target.index].offer(value, c, 0, out.crowded);
             break;
         }
+        case Target::OtherPhone:
+            single[int(Field::Phone)].offer(value, c, target.index, out.crowded);
+            break;
+        case Target::Organization:
+            organization.offer(value, c, 0, out.crowded);
+            break;
         case Target::FirstName:
-            appendJoined(first, value, QStringLiteral(" "));
+            appendJoined(first, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::MiddleName:
-            appendJoined(middle, value, QStringLiteral(" "));
+            appendJoined(middle, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::LastName:
-            appendJoined(last, value, QStringLiteral(" "));
+            appendJoined(last, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::Address2:
-            appendJoined(address2, value, QStringLiteral(", "));
+            appendJoined(address2, value.trimmed(), QStringLiteral(", "));
             break;
         case Target::City:
-            appendJoined(city, value, QStringLiteral(" "));
+            appendJoined(city, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::State:
-            appendJoined(state, value, QStringLiteral(" "));
+            appendJoined(state, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::Zip:
-            appendJoined(zip, value, QStringLiteral(" "));
+            appendJoined(zip, value.trimmed(), QStringLiteral(" "));
             break;
         case Target::Categories:
             out.categories << splitCategories(value);
@@ -128,12 +179,26 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
             break;
         }
     }
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (single[f].column() >= 0)
+            r.fields[f] = single[f].value();
+    }
     // Separate name parts become "Last, First", the form the labels expect.
     appendJoined(first, middle, QStringLiteral(" "));
     if (!first.isEmpty() || !last.isEmpty()) {
         QString name = last;
         appendJoined(name, first, QStringLiteral(", "));
         r[Field::Name] = name;
+    }
+    // A person is named and their organization is whom the letter is for;
+    // without a person the organization is the name.
+    if (organization.column() >= 0) {
+        const bool named = !r[Field::Name].trimmed().isEmpty();
+        QString& into = named ? r[Field::Contact] : r[Field::Name];
+        if (!named || into.isEmpty())
+            into = organization.value();
+        else if (into != organization.value())
+            out.crowded.push_back(organization.column());
     }
     appendJoined(r[Field::Address], address2, QStringLiteral(", "));
     if (r[Field::CityStateZip].isEmpty())
@@ -143,15 +208,23 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
             appendJoined(line, zip, QStringLiteral("  "));
             return line;
         }();
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (Field(f) != Field::Notes)
+            r.fields[f] = oneLine(r.fields[f]);
+    }
     return out;
 }
 
 // Groups of the row's categories, by title without regard to case. Among groups
 // that share a title, the ones the row names by number are taken, else the
-// first. Returns the categories no title matches, also those the user has
-// given a group column.
+// first; a row without titles is in the groups it names by number. Returns the
+// categories no title matches, also those the user has given a group column.
 QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
                           const CategoryAssignments& assignments) {
+    if (row.categories.isEmpty()) {
+        for (int k : row.numbered)
+            row.record.groups[k] = true;
+    }
     QStringList unknown;
     for (const QString& category : row.categories) {
         std::bitset<kGroupColumns> matching;
@@ -236,6 +309,7 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
     plan.warnings = source.table.problems;
     SourceTable& table = source.table;
     std::vector<int> unmappedValues(table.columns.size());
+    std::vector<int> crowdedValues(table.columns.size());
     std::map<QString, std::size_t> unknownIndex;
     plan.records.reserve(table.rows.size());
     for (std::size_t i = 0; i < table.rows.size(); ++i) {
@@ -254,6 +328,8 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
                 ++unmappedValues[c];
         }
         MappedRow mapped = mapRow(row, table.columns, mapping);
+        for (int c : mapped.crowded)
+            ++crowdedValues[c];
         table.rows[i] = QStringList(); // a source of its own lets go of each row once mapped
         const QStringList unknown = resolveGroups(mapped, titles, assignments);
         for (const QString& category : unknown) {
@@ -268,6 +344,11 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
         AddressRecord& record = mapped.record;
         if (isEmpty(record)) {
             ++plan.empty;
+            continue;
+        }
+        // A record without a name can't be found, printed or kept by the book.
+        if (record[Field::Name].trimmed().isEmpty()) {
+            ++plan.nameless;
             continue;
         }
         if (!existing.empty() && existing.count(duplicateKey(record))) {
@@ -288,6 +369,8 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
     for (int c = 0; c < int(unmappedValues.size()); ++c) {
         if (unmappedValues[c] > 0)
             plan.notKept.emplace_back(table.columns[c], unmappedValues[c]);
+        if (crowdedValues[c] > 0)
+            plan.crowdedOut.emplace_back(table.columns[c], crowdedValues[c]);
     }
     plan.notKept.insert(plan.notKept.end(), table.leftOut.begin(), table.leftOut.end());
     for (const auto& [category, group] : assignments) {
@@ -374,6 +457,10 @@ QString summary(const ImportPlan& plan, int maxWarnings) {
                  .arg(count(int(plan.warnings.size()), "warning", "warnings"));
     if (plan.empty > 0)
         lines << QStringLiteral("%1 left out.").arg(count(plan.empty, "empty row", "empty rows"));
+    if (plan.nameless > 0)
+        lines << QStringLiteral("%1 no name (nor an organization) and %2 left out.")
+                     .arg(count(plan.nameless, "row had", "rows had"),
+                          QLatin1String(plan.nameless == 1 ? "was" : "were"));
     if (plan.book)
         lines << QStringLiteral("%1%2 come in as well.")
                      .arg(count(int(plan.book->returnAddresses.size()), "return address",
@@ -396,6 +483,13 @@ QString summary(const ImportPlan& plan, int maxWarnings) {
         for (const auto& [what, rows] : plan.notKept)
             parts << QStringLiteral("%1 (%2)").arg(what).arg(rows);
         lines << QStringLiteral("Not kept, as no field takes them: %1.")
+                     .arg(parts.join(QStringLiteral(", ")));
+    }
+    if (!plan.crowdedOut.empty()) {
+        QStringList parts;
+        for (const auto& [column, rows] : plan.crowdedOut)
+            parts << QStringLiteral("%1 (%2)").arg(column).arg(rows);
+        lines << QStringLiteral("Not kept, as another column fills the same field: %1.")
                      .arg(parts.join(QStringLiteral(", ")));
     }
     for (int i = 0; i < plan.warnings.size() && i < maxWarnings; ++i)

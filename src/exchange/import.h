@@ -40,11 +40,15 @@ struct ImportPlan {
     int rowsRead = 0;
     int duplicates = 0;
     int empty = 0;
+    int nameless = 0; // rows left out as they give neither a name nor an organization
     QStringList warnings;
     std::vector<UnknownCategory> unknownCategories;
     // What the file holds that no field takes: columns left unmapped that have
     // values, and what the reader left out, each with how many rows have it.
     std::vector<std::pair<QString, int>> notKept;
+    // Columns whose values are not kept because another column fills the same
+    // field (a second Phone, a business phone beside a home one), with how many rows.
+    std::vector<std::pair<QString, int>> crowdedOut;
     GroupTitles titles; // the group titles after the import, assigned categories included
     std::optional<BookExtras> book;
 };

@@ -1,6 +1,7 @@
 #include "exchange/mapping.h"
 
 #include "settings/settings_store.h"
+#include "store/store_error.h"
 
 #include <map>
 
@@ -14,39 +15,91 @@ QString settingsSection(const QString& kind) {
     return QStringLiteral("Import %1").arg(kind);
 }
 
-// Headings other programs give their columns, lower case, with where they go.
-// Home addresses are taken; business ones are left for the user to choose.
+// The targets other than the book's fields and its group columns: the key the
+// settings file keeps, the label a list shows and the name the command line takes.
+struct PartTarget {
+    Target target;
+    const char* key;
+    const char* label;
+    const char* name;
+};
+
+const std::vector<PartTarget>& partTargets() {
+    static const std::vector<PartTarget> parts{
+        {{Target::FirstName}, "first-name", "Name: first name", "first name"},
+        {{Target::MiddleName}, "middle-name", "Name: middle name", "middle name"},
+        {{Target::LastName}, "last-name", "Name: last name", "last name"},
+        {{Target::Organization},
+         "organization",
+         "Name, else Contact: organization",
+         "organization"},
+        {{Target::Address2}, "address-2", "Address: second line", "address 2"},
+        {{Target::City}, "city", "City State Zip: city", "city"},
+        {{Target::State}, "state", "City State Zip: state", "state"},
+        {{Target::Zip}, "zip", "City State Zip: zip", "zip"},
+        {{Target::OtherPhone, int(PhoneKind::Home)}, "phone", "Phone: home", "home phone"},
+        {{Target::OtherPhone, int(PhoneKind::Mobile)}, "phone", "Phone: mobile", "mobile phone"},
+        {{Target::OtherPhone, int(PhoneKind::Business)},
+         "phone",
+         "Phone: business",
+         "business phone"},
+        {{Target::OtherPhone, int(PhoneKind::Other)}, "phone", "Phone: other", "other phone"},
+        {{Target::Categories}, "categories", "Groups by title", "groups"},
+        {{Target::TitleLines}, "title-lines", "Groups by title, one a line", "group lines"},
+        {{Target::TitledFlag}, "titled-flag", "Group titled by the heading (yes/no)", "group flag"},
+        {{Target::GroupNumbers}, "group-numbers", "Groups by column number", "group numbers"},
+    };
+    return parts;
+}
+
+const PartTarget* partTarget(const Target& target) {
+    for (const PartTarget& part : partTargets()) {
+        if (part.target == target)
+            return &part;
+    }
+    return nullptr;
+}
+
+// Headings other programs give their columns, as headingKey() has them, with
+// where they go. Home addresses are taken; business ones are left for the user
+// to choose, all but a business phone when no other is given.
 const std::map<QString, Target>& knownHeadings() {
     static const std::map<QString, Target> headings = [] {
         std::map<QString, Target> h;
         const auto add = [&h](Target target, std::initializer_list<const char*> names) {
             for (const char* name : names)
-                h.emplace(QString::fromLatin1(name), target);
+                h.emplace(headingKey(QString::fromLatin1(name)), target);
         };
         const auto field = [](Field f) { return Target{Target::BookField, int(f)}; };
+        const auto phone = [](PhoneKind kind) { return Target{Target::OtherPhone, int(kind)}; };
         add(field(Field::Name), {"name", "full name", "display name", "fn"});
         add(field(Field::Address),
             {"address", "street", "home street", "home address", "address 1 - street",
              "street address", "home street address", "mailing street"});
-        add(field(Field::CityStateZip), {"city state zip", "city, state  zip", "city, state zip"});
+        add(field(Field::CityStateZip), {"city state zip"});
         add(field(Field::Country), {"country", "home country/region", "home country",
                                     "address 1 - country", "country/region"});
-        add(field(Field::Contact), {"contact", "company", "organization", "organization 1 - name",
-                                    "organization name", "attn", "attention"});
-        add(field(Field::Phone), {"phone", "home phone", "telephone", "primary phone",
-                                  "phone 1 - value", "home telephone"});
-        add(field(Field::Notes), {"notes", "note", "comments"});
-        add({Target::FirstName}, {"first name", "given name", "firstname", "first"});
+        add(field(Field::Contact), {"contact", "contact name", "attn", "attention"});
+        add({Target::Organization}, {"company", "company name", "organization",
+                                     "organization 1 - name", "organization name"});
+        add(field(Field::Phone), {"phone", "telephone", "primary phone", "phone 1 - value"});
+        add(phone(PhoneKind::Home), {"home phone", "home telephone", "home phone 2"});
+        add(phone(PhoneKind::Mobile), {"mobile phone", "mobile", "cell phone", "cell"});
+        add(phone(PhoneKind::Business),
+            {"business phone", "business phone 2", "work phone", "company main phone"});
+        add(phone(PhoneKind::Other), {"other phone", "phone 2 - value", "phone 3 - value"});
+        add(field(Field::Notes), {"notes", "note", "comments", "contact title"});
+        add({Target::FirstName}, {"first name", "given name", "first"});
         add({Target::MiddleName}, {"middle name", "additional name"});
-        add({Target::LastName}, {"last name", "family name", "surname", "lastname", "last"});
+        add({Target::LastName}, {"last name", "family name", "surname", "last"});
         add({Target::Address2},
             {"home street 2", "home street 3", "home address 2", "address 2", "address line 2",
              "address 1 - extended address", "address 1 - po box"});
         add({Target::City}, {"city", "home city", "address 1 - city", "locality"});
         add({Target::State},
             {"state", "home state", "region", "address 1 - region", "province", "state/province"});
-        add({Target::Zip}, {"zip", "zip code", "zipcode", "postal code", "home postal code",
-                            "home zipcode", "address 1 - postal code", "postcode"});
+        add({Target::Zip}, {"zip", "zip code", "postal code", "home postal code", "home zipcode",
+                            "address 1 - postal code", "postcode"});
         add({Target::Categories},
             {"categories", "category", "group membership", "labels", "groups"});
         add({Target::TitleLines}, {"group titles"});
@@ -76,11 +129,8 @@ const std::vector<Target>& allTargets() {
         std::vector<Target> t{{Target::Ignore}};
         for (int f = 0; f < kFieldCount; ++f)
             t.push_back({Target::BookField, f});
-        for (Target::Kind k :
-             {Target::FirstName, Target::MiddleName, Target::LastName, Target::Address2,
-              Target::City, Target::State, Target::Zip, Target::Categories, Target::TitleLines,
-              Target::TitledFlag, Target::GroupNumbers})
-            t.push_back({k});
+        for (const PartTarget& part : partTargets())
+            t.push_back(part.target);
         for (int g = 0; g < kGroupColumns; ++g)
             t.push_back({Target::GroupColumn, g});
         return t;
@@ -94,42 +144,21 @@ QString targetLabel(const Target& target, const GroupTitles& titles) {
         return QStringLiteral("(not imported)");
     case Target::BookField:
         return fieldColumns()[target.index];
-    case Target::FirstName:
-        return QStringLiteral("Name: first name");
-    case Target::MiddleName:
-        return QStringLiteral("Name: middle name");
-    case Target::LastName:
-        return QStringLiteral("Name: last name");
-    case Target::Address2:
-        return QStringLiteral("Address: second line");
-    case Target::City:
-        return QStringLiteral("City State Zip: city");
-    case Target::State:
-        return QStringLiteral("City State Zip: state");
-    case Target::Zip:
-        return QStringLiteral("City State Zip: zip");
-    case Target::Categories:
-        return QStringLiteral("Groups by title");
-    case Target::TitleLines:
-        return QStringLiteral("Groups by title, one a line");
-    case Target::TitledFlag:
-        return QStringLiteral("Group titled by the heading (yes/no)");
-    case Target::GroupNumbers:
-        return QStringLiteral("Groups by column number");
     case Target::GroupColumn:
         return QStringLiteral("Group %1 \"%2\" (yes/no)")
             .arg(target.index)
             .arg(titles[target.index]);
+    default:
+        return QLatin1String(partTarget(target)->label);
     }
-    return {};
 }
 
 QString targetKey(const Target& target) {
-    static const char* const names[] = {"ignore",    "field",        "first-name",  "middle-name",
-                                        "last-name", "address-2",    "city",        "state",
-                                        "zip",       "categories",   "title-lines", "titled-flag",
-                                        "group",     "group-numbers"};
-    return QStringLiteral("%1 %2").arg(QLatin1String(names[target.kind])).arg(target.index);
+    const char* name = target.kind == Target::Ignore        ? "ignore"
+                       : target.kind == Target::BookField   ? "field"
+                       : target.kind == Target::GroupColumn ? "group"
+                                                            : partTarget(target)->key;
+    return QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(target.index);
 }
 
 std::optional<Target> targetFromKey(const QString& key) {
@@ -138,6 +167,46 @@ std::optional<Target> targetFromKey(const QString& key) {
             return t;
     }
     return std::nullopt;
+}
+
+QStringList targetNames() {
+    QStringList names{QStringLiteral("ignore")};
+    for (const QString& column : fieldColumns())
+        names << column.toLower();
+    for (const PartTarget& part : partTargets())
+        names << QLatin1String(part.name);
+    names << QStringLiteral("group 0") << QStringLiteral("...") << QStringLiteral("group 17");
+    return names;
+}
+
+std::optional<Target> targetNamed(const QString& name) {
+    const QString key = headingKey(name);
+    const auto named = [&key](const QString& text) { return headingKey(text) == key; };
+    if (named(QStringLiteral("ignore")))
+        return Target{Target::Ignore};
+    for (int f = 0; f < kFieldCount; ++f) {
+        if (named(fieldColumns()[f]))
+            return Target{Target::BookField, f};
+    }
+    for (const PartTarget& part : partTargets()) {
+        if (named(QLatin1String(part.name)) || named(QLatin1String(part.label)))
+            return part.target;
+    }
+    for (int k = 0; k < kGroupColumns; ++k) {
+        if (named(QStringLiteral("group %1").arg(k)))
+            return Target{Target::GroupColumn, k};
+    }
+    return std::nullopt;
+}
+
+QString headingKey(const QString& heading) {
+    QString key;
+    key.reserve(heading.size());
+    for (const QChar c : heading) {
+        if (c.isLetterOrNumber())
+            key += c.toLower();
+    }
+    return key;
 }
 
 Mapping defaultMapping(const SourceTable& table, const GroupTitles& titles) {
@@ -177,13 +246,29 @@ Mapping defaultMapping(const SourceTable& table, const GroupTitles& titles) {
             if (mapping[c].kind != Target::Ignore)
                 continue;
         }
-        const auto known = knownHeadings().find(heading.toLower());
+        const auto known = knownHeadings().find(headingKey(heading));
         if (known != knownHeadings().end())
             mapping[c] = known->second;
         else if (flags)
             mapping[c] = {Target::TitledFlag};
     }
     return mapping;
+}
+
+void mapHeading(Mapping& mapping, const SourceTable& table, const QString& heading,
+                const Target& target) {
+    bool found = false;
+    for (int c = 0; c < table.columns.size(); ++c) {
+        if (QStringView(table.columns[c])
+                .trimmed()
+                .compare(QStringView(heading).trimmed(), Qt::CaseInsensitive) == 0) {
+            mapping[c] = target;
+            found = true;
+        }
+    }
+    if (!found)
+        throw StoreError(QStringLiteral("The file has no column \"%1\"; its columns are: %2.")
+                             .arg(heading, table.columns.join(QStringLiteral(", "))));
 }
 
 void applyRemembered(Mapping& mapping, const SourceTable& table, const SettingsStore& settings) {

@@ -57,24 +57,45 @@ QByteArray readTextFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path, file.errorString());
-    const qint64 size = file.size();
-    if (size > kLargestFile)
-        fail(path, QStringLiteral("it is larger than %1 MB").arg(kLargestFile / 1024 / 1024));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.size() != size)
+    const QString tooLarge =
+        QStringLiteral("it is larger than %1 MB").arg(kLargestFile / 1024 / 1024);
+    if (file.size() > kLargestFile)
+        fail(path, tooLarge);
+    // Read a piece at a time up to the limit: a device or a pipe has no size to go by.
+    QByteArray bytes;
+    if (!file.isSequential())
+        bytes.reserve(file.size());
+    for (;;) {
+        const QByteArray piece = file.read(1024 * 1024);
+        if (file.error() != QFileDevice::NoError)
+            fail(path,
+                 QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()));
+        if (piece.isEmpty())
+            break;
+        // Text holds no NUL bytes; a program or picture does within its first kilobytes.
+        if (bytes.isEmpty() && piece.left(8192).contains('\0'))
+            fail(path, QStringLiteral("it is not a text file"));
+        bytes += piece;
+        if (bytes.size() > kLargestFile)
+            fail(path, tooLarge);
+    }
+    if (!file.isSequential() && bytes.size() != file.size())
         fail(path, QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()));
-    // Text holds no NUL bytes; a program or picture does within its first kilobytes.
-    if (bytes.left(8192).contains('\0'))
-        fail(path, QStringLiteral("it is not a text file"));
     return bytes;
 }
 
 ImportSource readSource(const QString& path, Format format, const QString& table) {
     ImportSource source;
     switch (format) {
-    case Format::Csv:
-        source.table = csvSource(readTextFile(path));
+    case Format::Csv: {
+        QByteArray bytes = readTextFile(path);
+        try {
+            source.table = csvSource(std::move(bytes));
+        } catch (const StoreError& error) {
+            fail(path, error.message());
+        }
         break;
+    }
     case Format::VCard:
         source.table = vCardSource(readTextFile(path));
         break;

@@ -10,7 +10,105 @@ constexpr char16_t kHighControls[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+QChar windows1252(quint8 b) {
+    return (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
+}
+
+// The length of the valid UTF-8 sequence of more than one byte at `i`, or 0.
+qsizetype utf8Sequence(QByteArrayView bytes, qsizetype i) {
+    const auto at = [&bytes](qsizetype k) { return quint8(bytes[k]); };
+    const quint8 lead = at(i);
+    qsizetype length = 0;
+    quint8 low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else
+        return 0;
+    if (i + length > bytes.size() || at(i + 1) < low || at(i + 1) > high)
+        return 0;
+    for (qsizetype k = 2; k < length; ++k) {
+        if (at(i + k) < 0x80 || at(i + k) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+struct Evidence {
+    qsizetype sequences = 0; // valid UTF-8 characters of more than one byte
+    qsizetype invalid = 0;   // bytes above 0x7F that are part of none
+    bool utf8() const { return invalid == 0 || sequences > invalid; }
+};
+
+Evidence weigh(QByteArrayView bytes) {
+    Evidence evidence;
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (quint8(bytes[i]) < 0x80) {
+            ++i;
+        } else if (const qsizetype length = utf8Sequence(bytes, i)) {
+            ++evidence.sequences;
+            i += length;
+        } else {
+            ++evidence.invalid;
+            ++i;
+        }
+    }
+    return evidence;
+}
+
+// UTF-8 with each byte that is not read as Windows-1252; `line` is where the bytes start.
+QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1) {
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype runStart = 0;
+    for (qsizetype i = 0; i < bytes.size();) {
+        const auto b = quint8(bytes[i]);
+        if (b < 0x80) {
+            line += b == '\n';
+            ++i;
+        } else if (const qsizetype length = utf8Sequence(bytes, i)) {
+            i += length;
+        } else {
+            text += QString::fromUtf8(bytes.sliced(runStart, i - runStart));
+            text += windows1252(b);
+            if (problems)
+                *problems << QStringLiteral("line %1: the byte 0x%2 is not UTF-8 like the rest "
+                                            "of the file; it is read as \"%3\"")
+                                 .arg(line)
+                                 .arg(b, 2, 16, QLatin1Char('0'))
+                                 .arg(windows1252(b));
+            runStart = ++i;
+        }
+    }
+    text += QString::fromUtf8(bytes.sliced(runStart));
+    return text;
+}
+
+QString decode(QByteArrayView bytes, QStringList* problems) {
+    if (bytes.isValidUtf8())
+        return QString::fromUtf8(bytes);
+    if (!weigh(bytes).utf8())
+        return decodeWindows1252(bytes.toByteArray());
+    return decodeMixed(bytes, problems);
+}
+
 } // namespace
+
+FileDecoder::FileDecoder(QByteArrayView whole)
+    : utf8_(whole.isValidUtf8() || weigh(whole).utf8()) {}
+
+QString FileDecoder::decode(QByteArrayView piece, int line, QStringList& problems) const {
+    if (!utf8_)
+        return decodeWindows1252(piece.toByteArray());
+    return piece.isValidUtf8() ? QString::fromUtf8(piece) : decodeMixed(piece, &problems, line);
+}
 
 bool isValidUtf8(const QByteArray& bytes) {
     return bytes.isValidUtf8();
@@ -19,22 +117,26 @@ bool isValidUtf8(const QByteArray& bytes) {
 QString decodeWindows1252(const QByteArray& bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char c : bytes) {
-        const auto b = quint8(c);
-        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
-    }
+    for (const char c : bytes)
+        *out++ = windows1252(quint8(c));
     return text;
 }
 
 QString decodeBytes(QByteArrayView bytes) {
-    return bytes.isValidUtf8() ? QString::fromUtf8(bytes) : decodeWindows1252(bytes.toByteArray());
+    return decode(bytes, nullptr);
 }
 
-QString decodeText(const QByteArray& bytes) {
+DecodedText decodeFile(const QByteArray& bytes) {
     QByteArrayView body(bytes);
     if (body.startsWith("\xEF\xBB\xBF"))
         body = body.sliced(3);
-    return decodeBytes(body);
+    DecodedText decoded;
+    decoded.text = decode(body, &decoded.problems);
+    return decoded;
+}
+
+QString decodeText(const QByteArray& bytes) {
+    return decodeFile(bytes).text;
 }
 
 } // namespace ravelbook::exchange

@@ -8,6 +8,7 @@
 #include <optional>
 #include <QStringDecoder>
 #include <QVarLengthArray>
+#include <set>
 
 namespace ravelbook::exchange {
 
@@ -26,9 +27,8 @@ struct RawLine {
 
 // Whether the parameters of a content line (what comes before its colon) say
 // quoted-printable; the value itself may hold those words.
-bool isQuotedPrintable(const QByteArray& line) {
-    const qsizetype colon = line.indexOf(':');
-    return colon > 0 && line.left(colon).toUpper().contains("QUOTED-PRINTABLE");
+bool isQuotedPrintable(QByteArrayView parameters) {
+    return parameters.toByteArray().toUpper().contains("QUOTED-PRINTABLE");
 }
 
 // Physical lines joined into content lines, one at a time: a line that starts
@@ -46,9 +46,19 @@ public:
         if (!ahead_)
             return std::nullopt;
         RawLine line{*ahead_, aheadLine_};
+        // Whether the value is quoted-printable is known once the parameters
+        // end; only what is joined is searched for their colon, once.
+        std::optional<bool> quotedPrintable;
+        qsizetype searched = 0;
         fetch();
         for (;;) {
-            const bool softBreak = line.text.endsWith('=') && isQuotedPrintable(line.text);
+            if (!quotedPrintable) {
+                if (const qsizetype colon = line.text.indexOf(':', searched); colon > 0)
+                    quotedPrintable = isQuotedPrintable(line.text.first(colon));
+                else
+                    searched = line.text.size();
+            }
+            const bool softBreak = line.text.endsWith('=') && quotedPrintable.value_or(false);
             if (softBreak && ahead_) {
                 line.text.chop(1);
                 line.text += *ahead_;
@@ -162,7 +172,9 @@ QString propertyName(QByteArrayView name) {
     return QString::fromLatin1(name).toUpper();
 }
 
-std::optional<VCardProperty> parseLine(const QByteArray& raw) {
+// A content line; a value in the file's own bytes is decoded as the whole file says.
+std::optional<VCardProperty> parseLine(const QByteArray& raw, const FileDecoder& decoder, int line,
+                                       QStringList& problems) {
     // The name and parameters are ASCII; only the value needs decoding.
     const qsizetype colon = [&] {
         bool quoted = false;
@@ -205,7 +217,9 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
         } else if (sameWord(key, "VALUE")) {
             property.uri = sameWord(value, "uri");
         } else if (sameWord(key, "PREF")) {
-            property.preferred = true;
+            bool number = false;
+            const int rank = value.toByteArray().toInt(&number);
+            property.preference = number && rank >= 1 ? rank : 1;
         } else if (equals < 0 || sameWord(key, "TYPE")) {
             qsizetype from = 0;
             while (from <= value.size()) {
@@ -214,7 +228,7 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
                     comma = value.size();
                 const QByteArrayView type = value.sliced(from, comma - from).trimmed();
                 if (sameWord(type, "pref"))
-                    property.preferred = true;
+                    property.preference = 1;
                 else if (!type.isEmpty())
                     property.types << typeName(type);
                 from = comma + 1;
@@ -229,7 +243,7 @@ std::optional<VCardProperty> parseLine(const QByteArray& raw) {
             quotedPrintable ? decodeQuotedPrintable(rest.toByteArray()) : rest.toByteArray();
         property.value = charset.isEmpty() ? decodeBytes(bytes) : decodeCharset(bytes, charset);
     } else {
-        property.value = decodeBytes(rest);
+        property.value = decoder.decode(rest, line, problems);
     }
     return property;
 }
@@ -242,21 +256,29 @@ const VCardProperty* first(const VCard& card, const char* name) {
     return nullptr;
 }
 
-// The preferred one, else one of the given type, else the first.
-const VCardProperty* choose(const VCard& card, const char* name, const char* type) {
+// The most preferred one (PREF=1 before PREF=2), else the first of the
+// earliest of `types`, else the first.
+const VCardProperty* choose(const VCard& card, const char* name,
+                            std::initializer_list<const char*> types) {
+    const VCardProperty* preferred = nullptr;
     const VCardProperty* typed = nullptr;
+    std::size_t typeRank = types.size();
     const VCardProperty* any = nullptr;
     for (const VCardProperty& p : card.properties) {
         if (p.name != QLatin1String(name))
             continue;
-        if (p.preferred)
-            return &p;
-        if (!typed && type && p.types.contains(QLatin1String(type)))
-            typed = &p;
+        if (p.preference > 0 && (!preferred || p.preference < preferred->preference))
+            preferred = &p;
+        for (std::size_t t = 0; t < typeRank; ++t) {
+            if (p.types.contains(QLatin1String(types.begin()[t]))) {
+                typed = &p;
+                typeRank = t;
+            }
+        }
         if (!any)
             any = &p;
     }
-    return typed ? typed : any;
+    return preferred ? preferred : typed ? typed : any;
 }
 
 QString joinNonEmpty(const QStringList& parts, const QString& separator) {
@@ -335,6 +357,7 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
                 QStringList& problems) {
     std::optional<VCard> card;
     Unfolder lines(bytes);
+    const FileDecoder decoder(bytes);
     const auto is = [](const VCardProperty& p, const char* name) {
         return p.name == QLatin1String(name) &&
                QStringView(p.value).trimmed().compare(u"VCARD", Qt::CaseInsensitive) == 0;
@@ -343,7 +366,7 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
         if (std::all_of(raw->text.begin(), raw->text.end(),
                         [](char c) { return c == ' ' || c == '\t'; }))
             continue;
-        std::optional<VCardProperty> property = parseLine(raw->text);
+        std::optional<VCardProperty> property = parseLine(raw->text, decoder, raw->line, problems);
         if (property && is(*property, "BEGIN")) {
             if (card)
                 problems << QStringLiteral("line %1: the card is cut short (no END:VCARD); "
@@ -375,18 +398,30 @@ VCardFile readVCards(const QByteArray& bytes) {
     return file;
 }
 
-QStringList splitEscaped(const QString& value, QChar separator) {
+namespace {
+
+// The parts of a value between its unescaped separators, escapes kept.
+QStringList splitRaw(const QString& value, QChar separator) {
     QStringList parts;
     qsizetype start = 0;
     for (qsizetype i = 0; i < value.size(); ++i) {
         if (value[i] == QLatin1Char('\\')) {
             ++i; // the escaped character is never a separator
         } else if (value[i] == separator) {
-            parts << unescapeValue(value.mid(start, i - start));
+            parts << value.mid(start, i - start);
             start = i + 1;
         }
     }
-    parts << unescapeValue(value.mid(start));
+    parts << value.mid(start);
+    return parts;
+}
+
+} // namespace
+
+QStringList splitEscaped(const QString& value, QChar separator) {
+    QStringList parts = splitRaw(value, separator);
+    for (QString& part : parts)
+        part = unescapeValue(part);
     return parts;
 }
 
@@ -410,40 +445,75 @@ QString unescapeValue(const QString& value) {
 
 const QStringList& vCardColumns() {
     static const QStringList columns{
-        QStringLiteral("Name"),    QStringLiteral("Address"),      QStringLiteral("City State Zip"),
-        QStringLiteral("Country"), QStringLiteral("Contact"),      QStringLiteral("Phone"),
-        QStringLiteral("Notes"),   QStringLiteral("Group Titles"), QStringLiteral("Group Columns")};
+        QStringLiteral("Name"),           QStringLiteral("Address"),
+        QStringLiteral("City State Zip"), QStringLiteral("Country"),
+        QStringLiteral("Contact"),        QStringLiteral("Phone"),
+        QStringLiteral("Notes"),          QStringLiteral("Group Titles"),
+        QStringLiteral("Group Columns"),  QStringLiteral("Organization")};
     return columns;
 }
 
+namespace {
+
+// "Last, First Additional" from N: each part trimmed, a part's several values
+// (N:Doe;John;Richter,James) one after the other, separated by blanks.
+QString nameOf(const VCardProperty& n) {
+    const QStringList parts = splitRaw(n.value, QLatin1Char(';'));
+    const auto part = [&parts](int i) {
+        QStringList values;
+        for (const QString& value : splitEscaped(component(parts, i), QLatin1Char(',')))
+            values << value.trimmed();
+        return joinNonEmpty(values, QStringLiteral(" "));
+    };
+    return joinNonEmpty({part(0), joinNonEmpty({part(1), part(2)}, QStringLiteral(" "))},
+                        QStringLiteral(", "));
+}
+
+// Whether the card is of a person rather than of an organization or a group.
+bool isPerson(const VCard& card, const QString& fullName) {
+    const VCardProperty* kind = first(card, "KIND");
+    if (!kind)
+        kind = first(card, "X-ADDRESSBOOKSERVER-KIND");
+    if (kind && QStringView(kind->value).trimmed().compare(u"individual", Qt::CaseInsensitive))
+        return false;
+    const VCardProperty* showAs = first(card, "X-ABSHOWAS");
+    if (showAs &&
+        QStringView(showAs->value).trimmed().compare(u"COMPANY", Qt::CaseInsensitive) == 0)
+        return false;
+    const VCardProperty* org = first(card, "ORG");
+    return !org || joinNonEmpty(splitEscaped(org->value, QLatin1Char(';')), QStringLiteral(", ")) !=
+                       fullName;
+}
+
+// A person's full name ("Pat O'Brien") as "O'Brien, Pat": the last word is the last name.
+QString lastNameFirst(const QString& fullName) {
+    const QString name = fullName.simplified();
+    const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
+    if (blank < 0 || name.contains(QLatin1Char(',')))
+        return name;
+    return name.mid(blank + 1) + QStringLiteral(", ") + name.left(blank);
+}
+
+} // namespace
+
 QStringList cardRow(const VCard& card) {
     QString name;
-    if (const VCardProperty* n = first(card, "N")) {
-        const QStringList parts = splitEscaped(n->value, QLatin1Char(';'));
-        const QString last = component(parts, 0);
-        const QString given = joinNonEmpty({component(parts, 1), component(parts, 2)}, " ");
-        name = joinNonEmpty({last, given}, QStringLiteral(", "));
-    }
+    if (const VCardProperty* n = first(card, "N"))
+        name = nameOf(*n);
     if (name.isEmpty()) {
-        if (const VCardProperty* fn = first(card, "FN"))
-            name = unescapeValue(fn->value);
+        if (const VCardProperty* fn = first(card, "FN")) {
+            name = unescapeValue(fn->value).simplified();
+            if (isPerson(card, name))
+                name = lastNameFirst(name);
+        }
     }
 
     QString address, cityLine, country;
-    if (const VCardProperty* adr = choose(card, "ADR", "home")) {
+    if (const VCardProperty* adr = choose(card, "ADR", {"home"})) {
         const QStringList parts = splitEscaped(adr->value, QLatin1Char(';'));
         // Street lines, then the extended address, then the post box, on one line.
-        QStringList lines;
-        for (int part : {2, 1, 0}) {
-            const QString text = component(parts, part);
-            if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')))
-                lines << QString(text)
-                             .replace(QLatin1Char('\r'), QLatin1Char('\n'))
-                             .split(QLatin1Char('\n'));
-            else
-                lines << text;
-        }
-        address = joinNonEmpty(lines, QStringLiteral(", "));
+        address = joinNonEmpty({component(parts, 2), component(parts, 1), component(parts, 0)},
+                               QStringLiteral(", "));
         cityLine = cityStateZip(component(parts, 3), component(parts, 4), component(parts, 5));
         country = component(parts, 6);
     }
@@ -453,12 +523,12 @@ QStringList cardRow(const VCard& card) {
         if (const VCardProperty* p = first(card, property); p && contact.isEmpty())
             contact = unescapeValue(p->value);
     }
-    if (contact.isEmpty()) {
-        if (const VCardProperty* org = first(card, "ORG"))
-            contact = joinNonEmpty(splitEscaped(org->value, QLatin1Char(';')), ", ");
-    }
+    const VCardProperty* org = first(card, "ORG");
+    const QString organization =
+        org ? joinNonEmpty(splitEscaped(org->value, QLatin1Char(';')), QStringLiteral(", "))
+            : QString();
 
-    const VCardProperty* tel = choose(card, "TEL", nullptr);
+    const VCardProperty* tel = choose(card, "TEL", {"home", "cell", "work"});
     QString phone = tel ? unescapeValue(tel->value) : QString();
     if (tel && tel->uri && phone.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
         phone = phone.mid(4);
@@ -483,17 +553,19 @@ QStringList cardRow(const VCard& card) {
             phone,
             notes.join(QLatin1Char('\n')),
             categories.join(QLatin1Char('\n')),
-            groupColumns};
+            groupColumns,
+            organization};
 }
 
 QString writeVCard(const AddressRecord& record, const GroupTitles& titles) {
     QString out = QStringLiteral("BEGIN:VCARD\r\nVERSION:3.0\r\n");
     const QString& name = record[Field::Name];
-    // "Last, First" goes to N as its two parts when they give the name back exactly.
+    // "Last, First" goes to N as its two parts when they give the name back
+    // exactly; a reader trims each part.
     QString last = name, given;
     if (const qsizetype comma = name.indexOf(QLatin1String(", ")); comma > 0) {
         const QString l = name.left(comma), g = name.mid(comma + 2);
-        if (!g.isEmpty()) {
+        if (!g.isEmpty() && l == l.trimmed() && g == g.trimmed()) {
             last = l;
             given = g;
         }
@@ -554,9 +626,10 @@ SourceTable vCardSource(const QByteArray& bytes) {
     table.rows.reserve(cards);
     table.lines.reserve(cards);
     // Properties that say nothing about the person, or that a row takes.
-    static const QStringList taken{"VERSION", "PRODID", "REV",        "UID",
-                                   "N",       "FN",     "ADR",        "TEL",
-                                   "NOTE",    "ORG",    "CATEGORIES", kGroupsProperty};
+    static const QStringList taken{
+        "VERSION",    "PRODID",        "REV",  "UID",        "N",
+        "FN",         "ADR",           "TEL",  "NOTE",       "ORG",
+        "CATEGORIES", kGroupsProperty, "KIND", "X-ABSHOWAS", "X-ADDRESSBOOKSERVER-KIND"};
     std::map<QString, int> leftOut;
     // Each card becomes its row as soon as it is read; only the rows are kept.
     readVCards(
@@ -564,21 +637,21 @@ SourceTable vCardSource(const QByteArray& bytes) {
         [&](VCard&& card) {
             table.rows.push_back(cardRow(card));
             table.lines.push_back(card.line);
-            QStringList seen;
+            std::set<QString> seen;
             // A record has one address and one phone; the others of a card are not kept.
             for (const char* several : {"ADR", "TEL"}) {
                 const auto count = std::count_if(
                     card.properties.begin(), card.properties.end(),
                     [several](const VCardProperty& p) { return p.name == QLatin1String(several); });
                 if (count > 1)
-                    seen << QStringLiteral("%1 but the one taken").arg(QLatin1String(several));
+                    seen.insert(QStringLiteral("%1 but the one taken").arg(QLatin1String(several)));
             }
             for (const VCardProperty& p : card.properties) {
                 const bool contact =
                     std::any_of(std::begin(kContactProperties), std::end(kContactProperties),
                                 [&p](const char* name) { return p.name == QLatin1String(name); });
-                if (!contact && !taken.contains(p.name) && !seen.contains(p.name))
-                    seen << p.name;
+                if (!contact && !taken.contains(p.name))
+                    seen.insert(p.name);
             }
             for (const QString& name : seen)
                 ++leftOut[name];

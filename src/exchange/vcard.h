@@ -14,10 +14,10 @@ namespace ravelbook::exchange {
 // One content line of a card, unfolded and decoded (quoted-printable and
 // CHARSET undone); the value keeps its backslash escapes.
 struct VCardProperty {
-    QString name;      // upper case, without a group prefix ("item1.")
-    QStringList types; // TYPE values and bare 2.1 parameters, lower case
-    bool preferred = false;
-    bool uri = false; // VALUE=uri: a TEL of 4.0 written "tel:..."
+    QString name;       // upper case, without a group prefix ("item1.")
+    QStringList types;  // TYPE values and bare 2.1 parameters, lower case
+    int preference = 0; // 1 (the most preferred) to 100 as PREF gives it; 0 when not preferred
+    bool uri = false;   // VALUE=uri: a TEL of 4.0 written "tel:..."
     QString value;
 };
 

@@ -1,6 +1,7 @@
 #include "window/import_preview.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -11,6 +12,29 @@
 #include <QVBoxLayout>
 
 namespace ravelbook {
+
+// The wheel over a drop-down in a table scrolls the table: the user who scrolls
+// past the boxes must not change them on the way. A click opens them.
+class WheelScrollsTable final : public QObject {
+public:
+    explicit WheelScrollsTable(QTableWidget* table) : QObject(table), table_(table) {}
+
+    void watch(QComboBox* box) {
+        box->setFocusPolicy(Qt::StrongFocus);
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel)
+            return QObject::eventFilter(watched, event);
+        QCoreApplication::sendEvent(table_->viewport(), event);
+        return true;
+    }
+
+private:
+    QTableWidget* table_;
+};
 
 namespace {
 
@@ -50,6 +74,7 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
         {QStringLiteral("Column"), QStringLiteral("First value"), QStringLiteral("Goes to")});
     const exchange::SourceTable& table = source_.table;
     mappingTable_->setRowCount(int(table.columns.size()));
+    auto* mappingWheel = new WheelScrollsTable(mappingTable_);
     for (int c = 0; c < table.columns.size(); ++c) {
         mappingTable_->setItem(c, 0, item(table.columns[c]));
         mappingTable_->setItem(c, 1,
@@ -67,6 +92,7 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
             replan();
         });
         mappingTable_->setCellWidget(c, 2, box);
+        mappingWheel->watch(box);
         mappingBoxes_.push_back(box);
     }
     mappingTable_->resizeColumnsToContents();
@@ -90,6 +116,7 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
                   {QStringLiteral("Group"), QStringLiteral("Records"), QStringLiteral("Goes to")});
     layout->addWidget(categoriesLabel_);
     layout->addWidget(categories_);
+    categoriesWheel_ = new WheelScrollsTable(categories_);
 
     summary_ = new QPlainTextEdit(this);
     summary_->setObjectName(QStringLiteral("summary"));
@@ -163,6 +190,7 @@ void ImportPreview::fillCategories() {
             replan();
         });
         categories_->setCellWidget(r, 2, box);
+        categoriesWheel_->watch(box);
     }
 }
 

@@ -14,6 +14,8 @@ class QTableWidget;
 
 namespace ravelbook {
 
+class WheelScrollsTable;
+
 // Shows, before anything is written, what an import will do: each source
 // column with the field it goes to (the user may change it), the first records
 // as they will land, how many are added and skipped, every warning, and the
@@ -56,6 +58,7 @@ private:
     QTableWidget* mappingTable_ = nullptr;
     QTableWidget* preview_ = nullptr;
     QTableWidget* categories_ = nullptr;
+    WheelScrollsTable* categoriesWheel_ = nullptr;
     QLabel* categoriesLabel_ = nullptr;
     QPlainTextEdit* summary_ = nullptr;
     QPushButton* importButton_ = nullptr;

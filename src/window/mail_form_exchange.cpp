@@ -158,12 +158,17 @@ void frmMailForm::actImport_Click() {
                 notKept += QStringLiteral("\nGroup \"%1\" matched no group title and was not kept.")
                                .arg(category.name);
         }
+        // Empty rows are no records; rows without a name are, and are told apart.
+        const QString nameless =
+            plan.nameless > 0
+                ? QStringLiteral(" %1 had no name and were left out.").arg(plan.nameless)
+                : QString();
         dialogs_.message(QStringLiteral("Imported %1 of %2 records; %3 skipped as already in the "
-                                        "book.%4")
+                                        "book.%4%5")
                              .arg(*added)
-                             .arg(plan.rowsRead)
+                             .arg(plan.rowsRead - plan.empty)
                              .arg(plan.duplicates + int(plan.records.size()) - *added)
-                             .arg(notKept),
+                             .arg(nameless, notKept),
                          QStringLiteral("Import"), Dialogs::Buttons::Ok);
     });
 }

@@ -36,6 +36,12 @@ protected:
 TEST_F(ExchangeCommand, ImportSaysWhatItDidAndExitsByTheOutcome) {
     const QString csv = write("in.csv", "Name,Address\n\"Smith, Jo\",1 Main\n\"Lee, Al\",2 Elm\n");
     const QString binary = write("in.vcf", QByteArray("BEGIN:VCARD\0\1\2", 14));
+    const QString unclosed = write("open.csv", "Name\nA\n\"B\nC\nD\n");
+    const QString nameless = write("nameless.csv", "Name,Address\n,1 Main\n,2 Elm\n");
+    const QString memo = write("memo.csv", "Memo,Address\n\"Kim, Al\",3 Oak\n");
+    // A mapping chosen in the window (Address to Notes) is not the command line's.
+    QDir(home.path()).mkpath("config/Ravelbook");
+    write("config/Ravelbook/Ravelbook.ini", "[Import CSV]\nAddress=field 6\n");
     struct Case {
         const char* what;
         QStringList arguments;
@@ -46,12 +52,17 @@ TEST_F(ExchangeCommand, ImportSaysWhatItDidAndExitsByTheOutcome) {
     const Case cases[] = {
         {"dry run", {"--dry-run", csv}, 0, "Dry run: nothing was written.", 0},
         {"import", {csv}, 0, "Imported 2 records.", 2},
-        {"again: all duplicates", {csv}, 1, "already in the book", 2},
+        {"again: all duplicates", {csv}, 1, "2 are already in the book", 2},
         {"dry run: all duplicates", {"--dry-run", csv}, 1, "already in the book", 2},
-        {"binary file", {binary}, 1, "it is not a text file", 2},
-        {"missing file", {home.filePath("none.csv")}, 1, "can't be imported", 2},
-        {"unknown format", {"--format", "xls", csv}, 2, "unknown format \"xls\"", 2},
-        {"no file", {"--dry-run"}, 2, "the file to import is missing", 2},
+        {"unclosed quote", {unclosed}, 1, "rows 3 to 5 are inside an unclosed quote", 2},
+        {"no names", {nameless}, 1, "2 have no name", 2},
+        {"--map", {"--map", "memo=Name", memo}, 0, "Imported 1 record.", 3},
+        {"--map of no column", {"--map", "Nope=notes", csv}, 1, "no column \"Nope\"", 3},
+        {"--map to no field", {"--map", "Memo=Nowhere", memo}, 2, "HEADING=FIELD", 3},
+        {"binary file", {binary}, 1, "it is not a text file", 3},
+        {"missing file", {home.filePath("none.csv")}, 1, "can't be imported", 3},
+        {"unknown format", {"--format", "xls", csv}, 2, "unknown format \"xls\"", 3},
+        {"no file", {"--dry-run"}, 2, "the file to import is missing", 3},
     };
     for (const Case& c : cases) {
         const QByteArray before = book.bytes();
@@ -64,6 +75,8 @@ TEST_F(ExchangeCommand, ImportSaysWhatItDidAndExitsByTheOutcome) {
             EXPECT_EQ(book.bytes(), before) << c.what;
         }
     }
+    EXPECT_EQ(book.column("SELECT Address FROM Addresses ORDER BY Name"),
+              QVariantList({"3 Oak", "2 Elm", "1 Main"}));
 }
 
 TEST_F(ExchangeCommand, ExportWritesTheChosenGroups) {

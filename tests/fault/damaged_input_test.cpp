@@ -33,6 +33,29 @@ TEST_F(Program, BookThatCantBeOpenedEndsTheProgramNamingItAndIsLeftAlone) {
     }
 }
 
+TEST_F(Program, ImportOfAbsurdVCardsAndDevicesEnds) {
+    QByteArray many = "BEGIN:VCARD\nN:A;B\n";
+    for (int i = 0; i < 250000; ++i)
+        many += "X-P" + QByteArray::number(i) + ":v\n";
+    QByteArray folded = "BEGIN:VCARD\nN:C;D\nNOTE" + QByteArray("\n xxxxxxxx=").repeated(2500000);
+    const std::pair<const char*, QByteArray> cards[] = {{"many.vcf", many + "END:VCARD\n"},
+                                                        {"folded.vcf", folded + "\nEND:VCARD\n"}};
+    TempBook book;
+    for (const auto& [name, bytes] : cards) {
+        const QString path = home.filePath(name);
+        testing::writeBytes(path, bytes);
+        // Read in a moment, where reading card by card again for every line took minutes.
+        const Outcome outcome = run({"import", "--dry-run", "--database", book.path(), path});
+        EXPECT_EQ(outcome.exitCode, 0) << name << outcome.standardError.toStdString();
+    }
+    // A device has no size to refuse it by; it is read only as far as the limit.
+    const Outcome zeros =
+        run({"import", "--dry-run", "--format", "csv", "--database", book.path(), "/dev/zero"});
+    EXPECT_EQ(zeros.exitCode, 1);
+    EXPECT_TRUE(zeros.standardError.contains("not a text file"))
+        << zeros.standardError.toStdString();
+}
+
 class DamagedBook : public testing::FormFixture {};
 
 TEST_F(DamagedBook, WindowSaysSoOnceNamingTheFileAndWritesNothingMore) {

@@ -3,6 +3,7 @@
 #include "exchange/csv.h"
 #include "exchange/text_decoding.h"
 #include "exchange_round_trip.h"
+#include "store/store_error.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     fuzz::check(again.rows == kept);
 
-    fuzz::checkRoundTrip(fuzz::recordsOf(exchange::csvSource(bytes)), exchange::Format::Csv,
-                         [](const QByteArray& b) { return exchange::csvSource(b); });
+    try {
+        fuzz::checkRoundTrip(fuzz::recordsOf(exchange::csvSource(bytes)), exchange::Format::Csv,
+                             [](const QByteArray& b) { return exchange::csvSource(b); });
+    } catch (const StoreError&) {
+        fuzz::check(!rows.unclosed.isEmpty()); // refused only for a quote never closed
+    }
     return 0;
 }

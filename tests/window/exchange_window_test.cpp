@@ -18,6 +18,7 @@
 #include <QStringListModel>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace ravelbook {
 namespace {
@@ -74,9 +75,15 @@ TEST_F(ExchangeWindow, FileMenuHoldsImportExportAndQuit) {
 TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
     write("First Name,Last Name,Memo,Categories\n"
           "Jo,Smith,likes tea,Chess;Personal\n"
-          "Al,Lee,,chess\n");
+          "Al,Lee,,chess\n"
+          ",,,\n"); // an empty row is no record
     exchange.inPreview = [](ImportPreview& preview) {
         EXPECT_EQ(preview.previewTable()->item(0, 0)->text(), "Smith, Jo");
+        // The wheel over a box scrolls the list, and leaves the box as it was.
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(preview.mappingBox(0), &wheel);
+        EXPECT_EQ(preview.mappingBox(0)->currentText(), "Name: first name");
         EXPECT_EQ(preview.previewTable()->item(0, 6)->text(), ""); // Memo is not mapped yet
         // Memo is the third column; "Notes" is the eighth entry of its list.
         preview.mappingBox(2)->setCurrentIndex(7);
