@@ -128,6 +128,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
 
+    qtDefaultHandler = qInstallMessageHandler(quietHandler);
     ravelbook::Application app(argc, argv);
 
     QTextStream err(stderr);

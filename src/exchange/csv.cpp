@@ -123,9 +123,13 @@ CsvRows readCsv(const QString& text, QChar separator) {
                 if (!closed) {
                     const bool lineEnded =
                         text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
-                    out.unclosed = QStringLiteral("rows %1 to %2 are inside an unclosed quote")
-                                       .arg(openedOn)
-                                       .arg(lineEnded ? line - 1 : line);
+                    const int lastLine = lineEnded ? line - 1 : line;
+                    out.unclosed =
+                        lastLine == openedOn
+                            ? QStringLiteral("row %1 is inside an unclosed quote").arg(openedOn)
+                            : QStringLiteral("rows %1 to %2 are inside an unclosed quote")
+                                  .arg(openedOn)
+                                  .arg(lastLine);
                     out.problems << QStringLiteral("line %1: %2").arg(openedOn).arg(out.unclosed);
                     return out;
                 }
