@@ -4,6 +4,7 @@
 #include "core/output_file.h"
 #include "exchange/import.h"
 #include "exchange/source_file.h"
+#include "print/vertical_adjustment.h"
 #include "settings/group_titles.h"
 #include "settings/ini_settings_store.h"
 #include "store/book_location.h"
@@ -281,11 +282,14 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
             throw CantDo{QStringLiteral("Can't tell what kind of file \"%1\" is; give --format.")
                              .arg(command.file)};
         // A dry run never writes, not even a new empty book: a missing file or
-        // an empty server database is read as the empty book the import would make.
+        // an empty server database is read as the empty book the import would
+        // make. A missing file becomes a book only once there is something to put in it.
+        const bool missingFile =
+            !isServerBook(command.database) && !QFileInfo::exists(command.database);
         std::unique_ptr<Database> db;
-        if (!command.dryRun) {
+        if (!command.dryRun && !missingFile) {
             db = std::make_unique<Database>(command.database);
-        } else if (isServerBook(command.database) || QFileInfo::exists(command.database)) {
+        } else if (!missingFile) {
             bool empty = false;
             Database::Opening reading{Database::Access::ReadOnly, {}, [&empty](const QString&) {
                                           empty = true;
@@ -311,7 +315,8 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
                 exchange::mapHeading(mapping, source.table, heading, target);
             return exchange::planImport(std::move(source), mapping, titles,
                                         db ? exchange::bookKeys(*db)
-                                           : std::unordered_set<QString>{});
+                                           : std::unordered_set<QString>{},
+                                        {}, isUsableAdjustment);
         }();
         out << exchange::summary(plan, 1000) << Qt::endl;
         if (plan.records.empty() && !bringsExtras(plan))
@@ -320,6 +325,8 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
             out << "Dry run: nothing was written." << Qt::endl;
             return 0;
         }
+        if (!db)
+            db = std::make_unique<Database>(command.database);
         const std::optional<int> added = exchange::runImport(*db, plan, {});
         out << "Imported " << added.value_or(0) << (added == 1 ? " record." : " records.")
             << Qt::endl;

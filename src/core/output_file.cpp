@@ -15,7 +15,7 @@ namespace ravelbook {
 
 namespace {
 
-const QString kScratchPrefix = QStringLiteral(".ravelbook-");
+const QString kScratchPrefix = QStringLiteral(".ravelbook-scratch-");
 
 bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
@@ -95,11 +95,37 @@ void OutputFile::fail(const QString& reason) const {
     throw Error(failureText_.arg(QDir::toNativeSeparators(target_), reason));
 }
 
+void OutputFile::refuseWhatHoldsData(int fd, const struct stat& existing,
+                                     const QString& protectedFile) const {
+    struct stat book = {};
+    if (!protectedFile.isEmpty() &&
+        ::stat(QFile::encodeName(protectedFile).constData(), &book) == 0 &&
+        sameFile(existing, book))
+        fail(QStringLiteral("it is the open address book"));
+    if (holdsDatabase(fd))
+        fail(QStringLiteral("it is a database file (an address book), which it would destroy"));
+}
+
 OutputFile::OutputFile(const QString& target, const QString& protectedFile, QString failureText)
     : target_(target), failureText_(std::move(failureText)) {
     if (target.isEmpty())
         fail(QStringLiteral("no file was named"));
     if (target == QLatin1String("-")) {
+        // Standard output may be redirected onto a file, the book among them.
+        struct stat out = {};
+        if (::fstat(STDOUT_FILENO, &out) == 0 && S_ISREG(out.st_mode)) {
+            // Opened anew for reading: the shell may have opened it write-only.
+            const int probe = ::open("/proc/self/fd/1", O_RDONLY | O_CLOEXEC);
+            try {
+                refuseWhatHoldsData(probe >= 0 ? probe : STDOUT_FILENO, out, protectedFile);
+            } catch (...) {
+                if (probe >= 0)
+                    ::close(probe);
+                throw;
+            }
+            if (probe >= 0)
+                ::close(probe);
+        }
         fd_ = STDOUT_FILENO;
         standardOutput_ = true;
         device_ = std::make_unique<Device>(fd_);
@@ -113,10 +139,13 @@ OutputFile::OutputFile(const QString& target, const QString& protectedFile, QStr
         fail(reasonFor(errno));
 
     if (exists && (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))) {
-        // A device or a pipe takes the bytes as they come; it can't be renamed over.
-        fd_ = ::open(path.constData(), O_WRONLY | O_CLOEXEC);
+        // A device or a pipe takes the bytes as they come; it can't be renamed
+        // over. A pipe nobody reads would hold the program for ever: refused.
+        fd_ = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd_ < 0)
-            fail(reasonFor(errno));
+            fail(errno == ENXIO ? QStringLiteral("nothing is reading from the pipe")
+                                : reasonFor(errno));
+        ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
         ownsFd_ = true;
         standardOutput_ = namesStandardOutput(target);
         device_ = std::make_unique<Device>(fd_);
@@ -124,19 +153,17 @@ OutputFile::OutputFile(const QString& target, const QString& protectedFile, QStr
     }
     if (exists && !S_ISREG(existing.st_mode))
         fail(kindOf(existing.st_mode));
-
-    struct stat book = {};
-    if (exists && !protectedFile.isEmpty() &&
-        ::stat(QFile::encodeName(protectedFile).constData(), &book) == 0 &&
-        sameFile(existing, book))
-        fail(QStringLiteral("it is the open address book"));
     if (exists) {
         const int probe = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-        const bool database = probe >= 0 && holdsDatabase(probe);
-        if (probe >= 0)
+        if (probe >= 0) {
+            try {
+                refuseWhatHoldsData(probe, existing, protectedFile);
+            } catch (...) {
+                ::close(probe);
+                throw;
+            }
             ::close(probe);
-        if (database)
-            fail(QStringLiteral("it is a database file (an address book), which it would destroy"));
+        }
     }
 
     // Renamed over the file a link points to, not over the link.
@@ -148,9 +175,10 @@ OutputFile::OutputFile(const QString& target, const QString& protectedFile, QStr
         fail(error.message());
     }
     fd_ = scratch_->fd();
-    // A replaced file keeps its mode; a new one stays as the scratch file is, the owner's alone.
+    // A replaced file keeps its mode, given once the file is whole; until then
+    // the scratch file is the owner's alone, as a new file stays.
     if (exists)
-        ::fchmod(fd_, existing.st_mode & 07777);
+        keptMode_ = existing.st_mode & 07777;
     device_ = std::make_unique<Device>(fd_);
 }
 
@@ -168,6 +196,8 @@ void OutputFile::commit() {
         fail(reasonFor(device_->failure()));
     if (!scratch_)
         return;
+    if (keptMode_ && ::fchmod(fd_, *keptMode_) != 0)
+        fail(reasonFor(errno));
     if (const int failure = scratch_->sync())
         fail(reasonFor(failure));
     if (const int failure = scratch_->renameTo(finalPath_))

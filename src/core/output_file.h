@@ -7,6 +7,7 @@
 #include <QString>
 
 class QIODevice;
+struct stat;
 
 namespace ravelbook {
 
@@ -45,11 +46,15 @@ private:
     class Device;
 
     [[noreturn]] void fail(const QString& reason) const;
+    // Refuses the open book and any address book, read through `fd`.
+    void refuseWhatHoldsData(int fd, const struct stat& existing,
+                             const QString& protectedFile) const;
 
     QString target_; // as the user named it, for messages
     QString failureText_;
     QString finalPath_; // where the scratch file is renamed to; empty when written straight
     std::optional<ScratchFile> scratch_;
+    std::optional<unsigned> keptMode_; // of the file replaced
     int fd_ = -1;
     bool ownsFd_ = false;
     bool standardOutput_ = false;

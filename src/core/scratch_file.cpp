@@ -80,8 +80,10 @@ void ScratchFile::removeAbandoned(const QString& folder, const QString& prefix) 
                                             QDir::Files | QDir::Hidden);
     for (const QString& name : names) {
         const QByteArray path = QFile::encodeName(dir.filePath(name));
+        // Only what this program makes: a plain file of this user's, for no one else.
         struct stat info = {};
-        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        if (::lstat(path.constData(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_uid != ::geteuid() || (info.st_mode & 07777) != 0600)
             continue;
         // Locked: another run is writing it. Unlocked: its writer is gone.
         const int fd = lockedDescriptor(path);

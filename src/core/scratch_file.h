@@ -27,7 +27,8 @@ public:
     // returns 0 or the errno.
     int renameTo(const QString& destination);
 
-    // Removes the files of `prefix` in `folder` that no process holds locked.
+    // Removes the files of `prefix` in `folder` that no process holds locked
+    // (of this user's, readable by them alone, as scratch files are made).
     static void removeAbandoned(const QString& folder, const QString& prefix);
 
 private:

@@ -75,7 +75,8 @@ std::optional<Frame> FrameDecoder::next() {
     const qsizetype end = at + qsizetype(length);
     while (at < end) {
         const quint32 size = end - at >= 4 ? lengthAt(buffer_, at) : quint32(-1);
-        if (size > quint32(kLongestValue) || qsizetype(size) > end - at - 4) {
+        if (size > quint32(kLongestValue) || qsizetype(size) > end - at - 4 ||
+            frame.texts.size() >= kMostTexts) {
             malformed_ = true;
             return std::nullopt;
         }

@@ -36,6 +36,8 @@ struct Frame {
 constexpr int kLongestValue = 256 * 1024;
 // Jet tables have at most 255 columns; a frame holds no more than such a row.
 constexpr int kLargestFrame = 256 * (kLongestValue + 4);
+// More texts than a database has tables: a frame of them is garbage.
+constexpr int kMostTexts = 65536;
 
 // The error for an Access file that can't be read, and why, as both sides tell it.
 StoreError unreadableAccessFile(const QString& path, const QString& why);

@@ -302,11 +302,25 @@ AddressRecord recordOf(const QStringList& row, const QStringList& columns, const
 
 ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTitles& titles,
                       const std::unordered_set<QString>& existing,
-                      const CategoryAssignments& assignments) {
+                      const CategoryAssignments& assignments,
+                      const AdjustmentRule& usableAdjustment) {
     ImportPlan plan;
     plan.titles = titles;
     plan.book = source.book;
     plan.warnings = source.table.problems;
+    if (plan.book) {
+        for (auto& returnAddress : plan.book->returnAddresses) {
+            for (QString& line : returnAddress)
+                line = oneLine(line);
+        }
+        std::optional<int>& adjustment = plan.book->verticalAdjustment;
+        if (adjustment && usableAdjustment && !usableAdjustment(*adjustment)) {
+            plan.warnings << QStringLiteral("The book's vertical adjustment of %1 twips would put "
+                                            "labels off the printable area; it is left out.")
+                                 .arg(*adjustment);
+            adjustment.reset();
+        }
+    }
     SourceTable& table = source.table;
     std::vector<int> unmappedValues(table.columns.size());
     std::vector<int> crowdedValues(table.columns.size());
@@ -317,11 +331,12 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
         const int line = i < table.lines.size() ? table.lines[i] : int(i) + 1;
         ++plan.rowsRead;
         if (row.size() > table.columns.size()) {
-            plan.warnings << QStringLiteral("line %1: %2 values more than the %3 headings; the "
-                                            "extra ones are left out")
-                                 .arg(line)
-                                 .arg(row.size() - table.columns.size())
-                                 .arg(table.columns.size());
+            addProblem(plan.warnings,
+                       QStringLiteral("line %1: %2 values more than the %3 headings; the "
+                                      "extra ones are left out")
+                           .arg(line)
+                           .arg(row.size() - table.columns.size())
+                           .arg(table.columns.size()));
         }
         for (int c = 0; c < int(unmappedValues.size()) && c < row.size(); ++c) {
             if (mapping[c].kind == Target::Ignore && !row[c].trimmed().isEmpty())

@@ -56,9 +56,13 @@ struct ImportPlan {
 // Maps every row, matches categories to group titles (ignoring case) and
 // leaves out exact duplicates of records in `existing`. Pass the source by
 // std::move when it is no longer needed: its rows are let go as they are mapped.
+// A book's vertical adjustment comes in only when `usableAdjustment` (the
+// labels' rule) takes it; else the book's own stays and a warning says so.
+using AdjustmentRule = std::function<bool(int twips)>;
 ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTitles& titles,
                       const std::unordered_set<QString>& existing,
-                      const CategoryAssignments& assignments = {});
+                      const CategoryAssignments& assignments = {},
+                      const AdjustmentRule& usableAdjustment = {});
 
 // The record one row gives, for the preview's first rows.
 AddressRecord recordOf(const QStringList& row, const QStringList& columns, const Mapping& mapping,

@@ -1,6 +1,7 @@
 #include "exchange/reader_process.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -16,6 +17,12 @@ constexpr int kQuietMilliseconds = 5000;
 constexpr rlim_t kProcessorSeconds = 30;
 constexpr rlim_t kAddressSpace = rlim_t(1) << 30;
 constexpr qint64 kLargestOutput = qint64(256) << 20;
+// What the rows take once decoded into this program's memory: short values
+// cost far more as strings than on the wire, so they are counted apart.
+constexpr qint64 kLargestDecoded = qint64(512) << 20;
+constexpr qint64 kCostOfAText = 48; // a QString's header and its place in a list
+// However steadily a looping reader sends, a file is read within this long.
+constexpr int kLongestRunMilliseconds = 120000;
 // libmdb's complaints on stderr, of which only the start is worth keeping.
 constexpr qsizetype kKeptErrors = 1024;
 
@@ -88,10 +95,15 @@ void runReader(const QString& path, const QStringList& request,
         return unreadableAccessFile(path, QStringLiteral("the file is damaged (%1)").arg(how));
     };
     FrameDecoder decoder;
+    const QDeadlineTimer deadline(kLongestRunMilliseconds);
     qint64 received = 0;
+    qint64 decoded = 0;
     std::optional<QString> refusal;
     bool ended = false;
     while (!ended) {
+        if (deadline.hasExpired())
+            throw damaged(QStringLiteral("reading it did not end in %1 seconds")
+                              .arg(kLongestRunMilliseconds / 1000));
         const QByteArray bytes = process.readAllStandardOutput();
         if (bytes.isEmpty()) {
             if (process.state() == QProcess::NotRunning)
@@ -109,6 +121,10 @@ void runReader(const QString& path, const QStringList& request,
         while (const std::optional<Frame> frame = decoder.next()) {
             if (ended)
                 throw damaged(QStringLiteral("its reader sent more than was asked for"));
+            for (const QString& text : frame->texts)
+                decoded += kCostOfAText + 2 * text.size();
+            if (decoded > kLargestDecoded)
+                throw damaged(QStringLiteral("reading it gave more than the file can hold"));
             if (frame->kind == FrameKind::End)
                 ended = true;
             else if (frame->kind == FrameKind::Failure && !refusal)

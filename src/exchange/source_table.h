@@ -9,6 +9,19 @@
 
 namespace ravelbook::exchange {
 
+// How many problems of a file are listed; a file damaged throughout would
+// otherwise have more of them than memory holds.
+inline constexpr int kMostProblems = 1000;
+
+// Adds a problem to `problems`, or, past the most listed, says once that
+// further ones are not.
+inline void addProblem(QStringList& problems, const QString& problem) {
+    if (problems.size() < kMostProblems)
+        problems << problem;
+    else if (problems.size() == kMostProblems)
+        problems << QStringLiteral("Further problems of the file are not listed.");
+}
+
 // What an import reads before anything is mapped: named columns and rows of
 // text, whatever the file's kind.
 struct SourceTable {

@@ -1,5 +1,7 @@
 #include "exchange/text_decoding.h"
 
+#include "exchange/source_table.h"
+
 namespace ravelbook::exchange {
 
 namespace {
@@ -44,7 +46,9 @@ qsizetype utf8Sequence(QByteArrayView bytes, qsizetype i) {
 struct Evidence {
     qsizetype sequences = 0; // valid UTF-8 characters of more than one byte
     qsizetype invalid = 0;   // bytes above 0x7F that are part of none
-    bool utf8() const { return invalid == 0 || sequences > invalid; }
+    // UTF-8 with a few stray bytes, not a file of another encoding whose
+    // bytes happen to form a few UTF-8 characters.
+    bool utf8() const { return invalid == 0 || sequences >= 2 * invalid; }
 };
 
 Evidence weigh(QByteArrayView bytes) {
@@ -79,11 +83,12 @@ QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1) {
             text += QString::fromUtf8(bytes.sliced(runStart, i - runStart));
             text += windows1252(b);
             if (problems)
-                *problems << QStringLiteral("line %1: the byte 0x%2 is not UTF-8 like the rest "
-                                            "of the file; it is read as \"%3\"")
-                                 .arg(line)
-                                 .arg(b, 2, 16, QLatin1Char('0'))
-                                 .arg(windows1252(b));
+                addProblem(*problems,
+                           QStringLiteral("line %1: the byte 0x%2 is not UTF-8 like the rest "
+                                          "of the file; it is read as \"%3\"")
+                               .arg(line)
+                               .arg(b, 2, 16, QLatin1Char('0'))
+                               .arg(windows1252(b)));
             runStart = ++i;
         }
     }

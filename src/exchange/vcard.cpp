@@ -1,5 +1,6 @@
 #include "exchange/vcard.h"
 
+#include "exchange/source_table.h"
 #include "exchange/text_decoding.h"
 
 #include <algorithm>
@@ -257,16 +258,25 @@ const VCardProperty* first(const VCard& card, const char* name) {
 }
 
 // The most preferred one (PREF=1 before PREF=2), else the first of the
-// earliest of `types`, else the first.
+// earliest of `types`, else the first; one of a type `unwanted` (a fax for a
+// phone) only when there is no other.
 const VCardProperty* choose(const VCard& card, const char* name,
-                            std::initializer_list<const char*> types) {
+                            std::initializer_list<const char*> types,
+                            std::initializer_list<const char*> unwanted = {}) {
     const VCardProperty* preferred = nullptr;
     const VCardProperty* typed = nullptr;
     std::size_t typeRank = types.size();
     const VCardProperty* any = nullptr;
+    const VCardProperty* lastResort = nullptr;
     for (const VCardProperty& p : card.properties) {
         if (p.name != QLatin1String(name))
             continue;
+        if (std::any_of(unwanted.begin(), unwanted.end(),
+                        [&p](const char* type) { return p.types.contains(QLatin1String(type)); })) {
+            if (!lastResort)
+                lastResort = &p;
+            continue;
+        }
         if (p.preference > 0 && (!preferred || p.preference < preferred->preference))
             preferred = &p;
         for (std::size_t t = 0; t < typeRank; ++t) {
@@ -278,7 +288,7 @@ const VCardProperty* choose(const VCard& card, const char* name,
         if (!any)
             any = &p;
     }
-    return preferred ? preferred : typed ? typed : any;
+    return preferred ? preferred : typed ? typed : any ? any : lastResort;
 }
 
 QString joinNonEmpty(const QStringList& parts, const QString& separator) {
@@ -369,18 +379,19 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
         std::optional<VCardProperty> property = parseLine(raw->text, decoder, raw->line, problems);
         if (property && is(*property, "BEGIN")) {
             if (card)
-                problems << QStringLiteral("line %1: the card is cut short (no END:VCARD); "
-                                           "it is left out")
-                                .arg(card->line);
+                addProblem(problems,
+                           QStringLiteral("line %1: the card is cut short (no END:VCARD); "
+                                          "it is left out")
+                               .arg(card->line));
             card = VCard{raw->line, {}};
             card->properties.reserve(16);
         } else if (property && card && is(*property, "END")) {
             onCard(std::move(*card));
             card.reset();
         } else if (!property || !card) {
-            problems << QStringLiteral("line %1: can't be read: %2")
-                            .arg(raw->line)
-                            .arg(decodeText(raw->text.left(60)));
+            addProblem(problems, QStringLiteral("line %1: can't be read: %2")
+                                     .arg(raw->line)
+                                     .arg(decodeText(raw->text.left(60))));
         } else {
             card->properties.push_back(std::move(*property));
         }
@@ -485,13 +496,48 @@ bool isPerson(const VCard& card, const QString& fullName) {
                        fullName;
 }
 
-// A person's full name ("Pat O'Brien") as "O'Brien, Pat": the last word is the last name.
+// The word as a table of words has it: lower case, without a closing full stop.
+QString wordKey(QStringView word) {
+    if (word.endsWith(u'.'))
+        word.chop(1);
+    return word.toString().toLower();
+}
+
+// The last words of a company's name, which is never turned round.
+bool endsLikeACompany(QStringView word) {
+    static const QStringList forms{
+        QStringLiteral("inc"),    QStringLiteral("ltd"),     QStringLiteral("llc"),
+        QStringLiteral("llp"),    QStringLiteral("gmbh"),    QStringLiteral("co"),
+        QStringLiteral("corp"),   QStringLiteral("company"), QStringLiteral("corporation"),
+        QStringLiteral("plc"),    QStringLiteral("ag"),      QStringLiteral("sa"),
+        QStringLiteral("s.a"),    QStringLiteral("bv"),      QStringLiteral("nv"),
+        QStringLiteral("kg"),     QStringLiteral("srl"),     QStringLiteral("spa"),
+        QStringLiteral("limited")};
+    return forms.contains(wordKey(word));
+}
+
+// What may follow a person's last name: "John Smith Jr." is Smith's.
+bool isNameSuffix(QStringView word) {
+    static const QStringList suffixes{
+        QStringLiteral("jr"), QStringLiteral("sr"),  QStringLiteral("ii"), QStringLiteral("iii"),
+        QStringLiteral("iv"), QStringLiteral("phd"), QStringLiteral("md"), QStringLiteral("esq")};
+    return suffixes.contains(wordKey(word));
+}
+
+// A person's full name ("Pat O'Brien") as "O'Brien, Pat": the last word is
+// the last name, before a suffix ("Smith, John Jr."). A company's name stays.
 QString lastNameFirst(const QString& fullName) {
     const QString name = fullName.simplified();
-    const qsizetype blank = name.lastIndexOf(QLatin1Char(' '));
-    if (blank < 0 || name.contains(QLatin1Char(',')))
+    if (name.contains(QLatin1Char(',')))
         return name;
-    return name.mid(blank + 1) + QStringLiteral(", ") + name.left(blank);
+    QStringList words = name.split(QLatin1Char(' '));
+    if (words.size() < 2 || endsLikeACompany(words.last()))
+        return name;
+    QString suffix;
+    if (words.size() > 2 && isNameSuffix(words.last()))
+        suffix = QLatin1Char(' ') + words.takeLast();
+    const QString last = words.takeLast();
+    return last + QStringLiteral(", ") + words.join(QLatin1Char(' ')) + suffix;
 }
 
 } // namespace
@@ -528,7 +574,8 @@ QStringList cardRow(const VCard& card) {
         org ? joinNonEmpty(splitEscaped(org->value, QLatin1Char(';')), QStringLiteral(", "))
             : QString();
 
-    const VCardProperty* tel = choose(card, "TEL", {"home", "cell", "work"});
+    const VCardProperty* tel =
+        choose(card, "TEL", {"home", "cell", "work"}, {"fax", "pager", "modem", "textphone"});
     QString phone = tel ? unescapeValue(tel->value) : QString();
     if (tel && tel->uri && phone.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
         phone = phone.mid(4);

@@ -186,10 +186,14 @@ AdjustmentRange usableAdjustments() {
     return range;
 }
 
+bool isUsableAdjustment(int twips) {
+    const AdjustmentRange range = usableAdjustments();
+    return twips >= range.lowest && twips <= range.highest;
+}
+
 std::optional<qint16> usableVerticalAdjustment(const QString& text) {
     const std::optional<qint16> value = readVerticalAdjustment(text);
-    const AdjustmentRange range = usableAdjustments();
-    if (!value || *value < range.lowest || *value > range.highest)
+    if (!value || !isUsableAdjustment(*value))
         return std::nullopt;
     return value;
 }

@@ -19,6 +19,8 @@ struct AdjustmentRange {
     int highest = 0;
 };
 AdjustmentRange usableAdjustments();
+// Whether the labels take this adjustment.
+bool isUsableAdjustment(int twips);
 
 // The adjustment the labels use for this text: read as above, and inside the
 // usable range. Nothing when it is outside.

@@ -1,5 +1,7 @@
 #include "window/import_preview.h"
 
+#include "print/vertical_adjustment.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -141,7 +143,8 @@ QComboBox* ImportPreview::categoryBox(int row) const {
 }
 
 void ImportPreview::replan() {
-    plan_ = exchange::planImport(source_, mapping_, titles_, existing_, assignments_);
+    plan_ = exchange::planImport(source_, mapping_, titles_, existing_, assignments_,
+                                 isUsableAdjustment);
     fillPreview();
     summary_->setPlainText(exchange::summary(plan_, 500));
     importButton_->setEnabled(!plan_.records.empty() || plan_.book.has_value());

@@ -3,6 +3,7 @@
 #include "support/program.h"
 #include "support/temp_book.h"
 
+#include <array>
 #include <csignal>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QSqlQuery>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace ravelbook {
 namespace {
@@ -77,6 +79,12 @@ TEST_F(ExchangeCommand, ImportSaysWhatItDidAndExitsByTheOutcome) {
     }
     EXPECT_EQ(book.column("SELECT Address FROM Addresses ORDER BY Name"),
               QVariantList({"3 Oak", "2 Elm", "1 Main"}));
+    // A file that gives nothing makes no new book either.
+    if (!testing::onServer()) {
+        const QString fresh = home.filePath("fresh.db");
+        EXPECT_EQ(run({"import", "--database", fresh, unclosed}).exitCode, 1);
+        EXPECT_FALSE(QFileInfo::exists(fresh));
+    }
 }
 
 TEST_F(ExchangeCommand, ExportWritesTheChosenGroups) {
@@ -113,11 +121,17 @@ TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
     QFile::link(book.path(), link);
     TempBook other;
     other.create();
+    const QString fifo = home.filePath("unread.fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString kept = write("kept.csv", "the good old file");
     QFile::setPermissions(kept, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    // A scratch file a killed run left is removed; one another run holds is not.
-    write(".ravelbook-aB3dE9", "left by a killed run");
-    QFile held(write(".ravelbook-Zy12xW", "being written"));
+    // A scratch file a killed run left is removed; one another run holds is
+    // not, nor a file of the user's that looks alike.
+    QFile::setPermissions(write(".ravelbook-scratch-aB3dE9", "left by a killed run"),
+                          QFile::ReadOwner | QFile::WriteOwner);
+    write(".ravelbook-scratch-backup", "the user's own");
+    QFile held(write(".ravelbook-scratch-Zy12xW", "being written"));
+    held.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));
     ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
     struct Case {
@@ -135,6 +149,7 @@ TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
         {kept, 0, "Exported 1 record"},
         {home.filePath("new.csv"), 0, "Exported 1 record"},
         {"-", 0, "Name,Address"},
+        {fifo, 1, "nothing is reading from the pipe"},
     };
     for (const Case& c : cases) {
         const Outcome outcome =
@@ -143,6 +158,13 @@ TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
         const QString& said = c.exitCode == 0 ? outcome.standardOutput : outcome.standardError;
         EXPECT_TRUE(said.contains(c.said)) << c.output.toStdString() << ": " << said.toStdString();
     }
+    // Standard output sent onto the book by the shell is refused as well.
+    QProcess redirected;
+    redirected.setProcessEnvironment(environment);
+    redirected.setStandardOutputFile(book.path(), QIODevice::Append);
+    redirected.start(RAVELBOOK_PROGRAM, {"export", "--database", book.path(), "--format", "csv"});
+    ASSERT_TRUE(redirected.waitForFinished(30000));
+    EXPECT_EQ(redirected.exitCode(), 1);
     EXPECT_EQ(book.bytes(), before);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(other.value("SELECT COUNT(*) FROM Addresses").toInt(), 0);
@@ -154,7 +176,7 @@ TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
     EXPECT_EQ(QFileInfo(home.filePath("new.csv")).permissions(),
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(QDir(home.path()).entryList({".ravelbook-*"}, QDir::Files | QDir::Hidden),
-              QStringList{".ravelbook-Zy12xW"});
+              (QStringList{".ravelbook-scratch-backup", ".ravelbook-scratch-Zy12xW"}));
 }
 
 TEST_F(ExchangeCommand, ExportOntoAFullDiskFailsAndKeepsTheOldFile) {
@@ -201,6 +223,19 @@ TEST_F(ExchangeCommand, ImportIntoABookThatCantTakeItSaysWhy) {
                       .value("SELECT count(*) FROM information_schema.tables WHERE "
                              "table_schema <> 'public'")
                       .toInt());
+        // Two imports at once into it: one makes the book, the other takes it.
+        std::array<QProcess, 2> imports;
+        for (QProcess& import : imports) {
+            import.setProcessEnvironment(environment);
+            import.start(RAVELBOOK_PROGRAM, {"import", "--database", empty.path(), csv});
+        }
+        QStringList said;
+        for (QProcess& import : imports) {
+            ASSERT_TRUE(import.waitForFinished(60000));
+            said << QString::fromLocal8Bit(import.readAllStandardError());
+        }
+        EXPECT_FALSE(said.join(' ').contains("could not be made")) << said.join(' ').toStdString();
+        EXPECT_EQ(empty.value("SELECT count(*) FROM \"Addresses\"").toInt(), 1);
         return;
     }
     if (!book.setWritable(false))

@@ -4,6 +4,7 @@
 #include "exchange/export.h"
 #include "exchange/import.h"
 #include "exchange/source_file.h"
+#include "print/vertical_adjustment.h"
 #include "store/store_error.h"
 #include "support/mdb_fixtures.h"
 #include "support/temp_book.h"
@@ -239,6 +240,7 @@ TEST(Export, LeavesTheOldFileWhenItCantFinish) {
 // A book in Ravelbook's own layout, as an Access file would hold it.
 class FakeBook final : public TableReader {
 public:
+    explicit FakeBook(QString adjustment = "180") : adjustment_(std::move(adjustment)) {}
     QStringList tableNames() const override { return {"Addresses", "Return Addresses", "Ini"}; }
     QStringList columnNames(const QString& table) const override {
         return readTable(table).columns;
@@ -257,13 +259,16 @@ public:
             t.rows = {row};
         } else if (name == "Return Addresses") {
             t.columns = QStringList{"Name", "Address", "City State Zip"};
-            t.rows = {{"Me", "Home", "Here"}, {"", "", ""}};
+            t.rows = {{"Me", "Home\nFlat 2", "Here"}, {"", "", ""}};
         } else {
             t.columns = QStringList{"VerticalAdjustment"};
-            t.rows = {{"180"}};
+            t.rows = {{adjustment_}};
         }
         return t;
     }
+
+private:
+    QString adjustment_;
 };
 
 TEST(AccessImport, ABookInOurLayoutComesInWhole) {
@@ -277,8 +282,17 @@ TEST(AccessImport, ABookInOurLayoutComesInWhole) {
     ASSERT_EQ(runImport(*db, plan, {}), 1);
     EXPECT_EQ(allRecords(*db).at(0),
               record({"Doe, Jane", "1 Elm", "Town, ST  1", "", "", "555", "n"}, {2, 17}));
-    EXPECT_EQ(book.column("SELECT Name FROM \"Return Addresses\""), QVariantList{"Me"});
+    EXPECT_EQ(book.column("SELECT Address FROM \"Return Addresses\""),
+              QVariantList{"Home, Flat 2"});
     EXPECT_EQ(book.value("SELECT VerticalAdjustment FROM Ini").toInt(), 180);
+
+    // An adjustment the labels refuse stays out of the book, with a word.
+    const ImportSource refused = importTables(FakeBook("5000"), {});
+    const ImportPlan without = planImport(refused, defaultMapping(refused.table, titles), titles,
+                                          bookKeys(*db), {}, isUsableAdjustment);
+    EXPECT_FALSE(without.book->verticalAdjustment);
+    EXPECT_TRUE(without.warnings.join(' ').contains("5000 twips"))
+        << without.warnings.join(' ').toStdString();
 }
 
 TEST(AccessImport, ReadsTheSampleFiles) {
@@ -445,6 +459,18 @@ TEST(AccessImport, AReaderThatFailsEndsInARefusal) {
         {"yes 'warning: loop' >&2", "stopped making progress"},
         {"printf 'X\\000\\000\\000\\000'", "garbled"},
         {"printf 'V\\000\\000\\000\\005\\000\\000\\000\\0013'; kill -SEGV $$", "reading it failed"},
+        // A table that never ends: 65,536 rows of 256 empty values, far more
+        // as strings than the bytes that bring them.
+        {"case \"$1\" in --rows) printf 'C\\000\\000\\004\\000'; head -c 1024 /dev/zero; f=$(mktemp);"
+         " { printf 'R\\000\\000\\004\\000'; head -c 1024 /dev/zero; } >\"$f\";"
+         " for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16; do cat \"$f\" \"$f\" >\"$f.2\";"
+         " mv \"$f.2\" \"$f\"; done; cat \"$f\"; rm -f \"$f\";;"
+         " --columns) printf 'C\\000\\000\\000\\005\\000\\000\\000\\001a';;"
+         " *) printf "
+         "'V\\000\\000\\000\\005\\000\\000\\000\\0013T\\000\\000\\000\\005\\000\\000\\000\\001t';; "
+         "esac;"
+         " printf 'Z\\000\\000\\000\\000'",
+         "more than the file can hold"},
     };
     TempBook folder;
     for (const auto& [script, because] : cases) {

@@ -62,6 +62,11 @@ TEST(TextDecoding, Utf8WithOrWithoutMarkElseWindows1252) {
     EXPECT_EQ(decodeFile("\xC3\xA9\xC3\xA9\n\xE9").problems,
               QStringList{"line 2: the byte 0xe9 is not UTF-8 like the rest of the file; it is "
                           "read as \"é\""});
+    // A file damaged throughout lists its first problems, not millions.
+    const QStringList many =
+        decodeFile(QByteArray("\xC3\xA9\xC3\xA9\xE9\n").repeated(5000)).problems;
+    EXPECT_EQ(many.size(), kMostProblems + 1);
+    EXPECT_EQ(many.last(), "Further problems of the file are not listed.");
 }
 
 struct CardCase {
@@ -76,6 +81,12 @@ TEST(VCardReader, TakesTheFieldsTheBookHas) {
         {"FN of a person when N is missing, unfolded",
          "BEGIN:VCARD\nFN:Pat\n  O'Brien\nEND:VCARD\n",
          {"O'Brien, Pat", "", "", "", "", "", ""}},
+        {"FN of a company stays as it is",
+         "BEGIN:VCARD\nFN:Acme Widgets Inc.\nEND:VCARD\n",
+         {"Acme Widgets Inc.", "", "", "", "", "", ""}},
+        {"FN with a suffix: the last name is before it",
+         "BEGIN:VCARD\nFN:John Smith Jr.\nEND:VCARD\n",
+         {"Smith, John Jr.", "", "", "", "", "", ""}},
         {"additional names follow the first one, separated by blanks",
          "BEGIN:VCARD\nN:Doe;John;Richter,James;Mr.;Sr.\nEND:VCARD\n",
          {"Doe, John Richter James", "", "", "", "", "", ""}},
@@ -90,6 +101,9 @@ TEST(VCardReader, TakesTheFieldsTheBookHas) {
         {"TEL at home, else mobile, else at work",
          "BEGIN:VCARD\nTEL;TYPE=work:1\nTEL;TYPE=cell:2\nEND:VCARD\n",
          {"", "", "", "", "", "2"}},
+        {"a fax is no phone while there is another",
+         "BEGIN:VCARD\nTEL;TYPE=HOME,FAX:0\nTEL;TYPE=CELL,VOICE:1\nEND:VCARD\n",
+         {"", "", "", "", "", "1"}},
         {"ORG parts as the organization, apart from the contact",
          "BEGIN:VCARD\nORG:A;B\nEND:VCARD\n"
          "BEGIN:VCARD\nORG:A\nX-ASSISTANT:Kim\nEND:VCARD\n",
