@@ -161,8 +161,16 @@ void Database::openServer(const Opening& opening) {
             schema::create(db, *dialect_);
             found = schema::read(db, *dialect_);
         } catch (const SqlFailure& failure) {
-            cantOpenServer(path_, QStringLiteral("the new book could not be made (%1)")
-                                      .arg(dialect_->explain(failure.error())));
+            // Another run opening the same empty database may have made the
+            // book a moment before: then that book is the one opened.
+            try {
+                found = schema::read(db, *dialect_);
+            } catch (const SqlFailure&) {
+                found.empty = true;
+            }
+            if (found.empty)
+                cantOpenServer(path_, QStringLiteral("the new book could not be made (%1)")
+                                          .arg(dialect_->explain(failure.error())));
         }
     }
     try {
@@ -259,6 +267,10 @@ bool Database::reopenForWriting() const {
     retired_.push_back(connectionName_);
     connectionName_ = fresh.release();
     return true;
+}
+
+bool Database::connectionLost() const {
+    return server_ && postgres::connectionBroken(connection());
 }
 
 void Database::reconnectIfLost() const {

@@ -70,6 +70,8 @@ public:
     // (through a link too), or the same database of the same server.
     bool isSameBook(const Database& other) const;
     bool isServer() const { return server_; }
+    // A server book whose connection is gone (the next statement reconnects).
+    bool connectionLost() const;
     // The book's name as the user reads it.
     QString displayName() const;
     const Dialect& dialect() const { return *dialect_; }

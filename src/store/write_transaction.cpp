@@ -32,6 +32,10 @@ void WriteTransaction::commit() {
 }
 
 void WriteTransaction::rollBack() noexcept {
+    // A server drops the transaction of a connection that is gone; reconnecting
+    // only to say ROLLBACK would keep the user waiting longer.
+    if (db_.connectionLost())
+        return;
     try {
         db_.run(sql::rollback());
     } catch (const StoreError&) {

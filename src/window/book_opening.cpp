@@ -23,6 +23,10 @@ Handover& handover() {
 
 } // namespace
 
+void forgetHandedOverPassword() {
+    handover() = {};
+}
+
 Database::Opening windowOpening(Dialogs& dialogs, PasswordUse use) {
     Database::Opening opening;
     opening.askPassword =

@@ -16,4 +16,7 @@ enum class PasswordUse { ThisOpening, HandOver };
 // when the user agrees.
 Database::Opening windowOpening(Dialogs& dialogs, PasswordUse use = PasswordUse::ThisOpening);
 
+// Wipes a password handed over for an opening that is not going to follow.
+void forgetHandedOverPassword();
+
 } // namespace ravelbook

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QScopeGuard>
 
 namespace ravelbook {
 
@@ -108,9 +109,17 @@ void frmMailForm::switchToBook(QString path, bool askFirst) {
             return;
         // Made, or found wanting, while this window still stands: a file that is
         // no address book is reported here and the user carries on with this one.
+        // The password given for the check goes with the book's next opening only.
+        bool handedOver = false;
+        const auto forget = qScopeGuard([&handedOver] {
+            if (!handedOver)
+                forgetHandedOverPassword();
+        });
         { const Database book(path, windowOpening(dialogs_, PasswordUse::HandOver)); }
-        if (close())
+        if (close()) {
+            handedOver = true;
             Q_EMIT bookChosen(path);
+        }
     });
 }
 

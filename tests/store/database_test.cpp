@@ -69,8 +69,10 @@ TEST(Database, MissingFileIsCreatedWithTheThreeTables) {
 
     // What a start killed while making a book left behind goes with the next one made.
     const QDir folder(book.folder());
-    for (const char* left : {".ravelbook-new-aB3dE9", ".ravelbook-new-aB3dE9-journal"})
+    for (const char* left : {".ravelbook-new-aB3dE9", ".ravelbook-new-aB3dE9-journal"}) {
         QFile(folder.filePath(left)).open(QIODevice::WriteOnly);
+        QFile::setPermissions(folder.filePath(left), QFile::ReadOwner | QFile::WriteOwner);
+    }
     { Database db(folder.filePath("other.db")); }
     EXPECT_EQ(folder.entryList(QDir::Files | QDir::Hidden), QStringList{"other.db"});
 
@@ -331,12 +333,17 @@ TEST(ServerBook, OpeningRefusalsPasswordsAndCopies) {
     // The window asks once for a book it checks and then opens, and again at
     // the next opening: a password is not kept once its book has closed.
     testing::ScriptedDialogs dialogs;
-    dialogs.passwordAnswers = {QStringLiteral("right horse"), QStringLiteral("right horse")};
+    dialogs.passwordAnswers.assign(4, QStringLiteral("right horse"));
     { const Database checked(withPassword, windowOpening(dialogs, PasswordUse::HandOver)); }
     { const Database opened(withPassword, windowOpening(dialogs)); }
     EXPECT_EQ(dialogs.shown.size(), 1u);
     { const Database again(withPassword, windowOpening(dialogs)); }
     EXPECT_EQ(dialogs.shown.size(), 2u);
+    // Checked for an opening that does not follow (the user stayed), it is wiped.
+    { const Database checked(withPassword, windowOpening(dialogs, PasswordUse::HandOver)); }
+    forgetHandedOverPassword();
+    { const Database opened(withPassword, windowOpening(dialogs)); }
+    EXPECT_EQ(dialogs.shown.size(), 4u);
 
     // A server that is not running is said to be so, in bounded time.
     const QTemporaryDir nowhere;

@@ -261,14 +261,16 @@ std::chrono::milliseconds setUpSession(QSqlDatabase& db, bool readOnly) {
     session.exec(QStringLiteral("SET plan_cache_mode = force_generic_plan"));
     if (readOnly)
         session.exec(QStringLiteral("SET default_transaction_read_only = on"));
-    // A limit given by the server's settings, the user's or PGOPTIONS stands.
-    session.exec(QStringLiteral("SELECT set_config('statement_timeout', '%1', false) WHERE "
-                                "current_setting('statement_timeout') = '0'")
-                     .arg(kStatementLimitMs));
+    // A shorter limit given by the server's settings, the user's or PGOPTIONS
+    // stands; none, or a longer one, would keep a window waiting on a silent server.
     session.exec(
         QStringLiteral("SELECT setting::int FROM pg_settings WHERE name = 'statement_timeout'"));
-    const int limit = session.next() ? session.value(0).toInt() : 0;
-    return std::chrono::milliseconds(limit > 0 ? limit : kStatementLimitMs);
+    int limit = session.next() ? session.value(0).toInt() : 0;
+    if (limit <= 0 || limit > kStatementLimitMs) {
+        session.exec(QStringLiteral("SET statement_timeout = %1").arg(kStatementLimitMs));
+        limit = kStatementLimitMs;
+    }
+    return std::chrono::milliseconds(limit);
 }
 
 std::chrono::milliseconds answerWait(std::chrono::milliseconds limit) {
@@ -302,11 +304,19 @@ bool sameDatabase(const QSqlDatabase& a, const QSqlDatabase& b) {
     // one connection, the other can't have it only when they share it.
     const qint64 key = qint64(QRandomGenerator::global()->generate64() >> 1);
     QSqlQuery held(a);
-    if (!held.exec(QStringLiteral("SELECT pg_advisory_lock(%1)").arg(key)))
-        return false;
     QSqlQuery tried(b);
-    const bool shared = tried.exec(QStringLiteral("SELECT pg_try_advisory_lock(%1)").arg(key)) &&
-                        tried.next() && !tried.value(0).toBool();
+    const bool locked = held.exec(QStringLiteral("SELECT pg_advisory_lock(%1)").arg(key));
+    if (!locked || !tried.exec(QStringLiteral("SELECT pg_try_advisory_lock(%1)").arg(key)) ||
+        !tried.next()) {
+        const QString why = (locked ? tried : held).lastError().text().trimmed();
+        if (locked)
+            held.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(key));
+        // Not knowing would let a book be copied into itself.
+        throw StoreError(
+            QStringLiteral("Ravelbook can't tell whether the two server books are one: %1")
+                .arg(why));
+    }
+    const bool shared = !tried.value(0).toBool();
     if (!shared)
         tried.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(key));
     held.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(key));

@@ -64,7 +64,8 @@ private:
 };
 
 // Whether two open connections reach the same database of the same server,
-// however differently their addresses name it.
+// however differently their addresses name it. Throws StoreError when the
+// server can't be asked.
 bool sameDatabase(const QSqlDatabase& a, const QSqlDatabase& b);
 
 // Whether the connection under `db` is gone (the server went away).
