@@ -461,7 +461,8 @@ TEST(AccessImport, AReaderThatFailsEndsInARefusal) {
         {"printf 'V\\000\\000\\000\\005\\000\\000\\000\\0013'; kill -SEGV $$", "reading it failed"},
         // A table that never ends: 65,536 rows of 256 empty values, far more
         // as strings than the bytes that bring them.
-        {"case \"$1\" in --rows) printf 'C\\000\\000\\004\\000'; head -c 1024 /dev/zero; f=$(mktemp);"
+        {"case \"$1\" in --rows) printf 'C\\000\\000\\004\\000'; head -c 1024 /dev/zero; "
+         "f=$(mktemp);"
          " { printf 'R\\000\\000\\004\\000'; head -c 1024 /dev/zero; } >\"$f\";"
          " for i in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16; do cat \"$f\" \"$f\" >\"$f.2\";"
          " mv \"$f.2\" \"$f\"; done; cat \"$f\"; rm -f \"$f\";;"
