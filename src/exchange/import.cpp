@@ -106,6 +106,8 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
     std::array<FieldValue, kFieldCount> single;
     FieldValue organization;
     QString first, middle, last, address2, city, state, zip;
+    std::array<QString, 6> business;  // by AddressPart
+    std::vector<int> businessColumns; // with a value
     for (int c = 0; c < int(mapping.size()) && c < row.size(); ++c) {
         QString value = row[c];                // shared with the row unless it changes
         if (value.contains(QLatin1Char('\r'))) // the book ends lines with LF alone
@@ -151,6 +153,15 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
             break;
         case Target::Zip:
             appendJoined(zip, value.trimmed(), QStringLiteral(" "));
+            break;
+        case Target::BusinessAddress:
+            if (!value.trimmed().isEmpty()) {
+                appendJoined(business[std::size_t(target.index)], value.trimmed(),
+                             AddressPart(target.index) == AddressPart::Street2
+                                 ? QStringLiteral(", ")
+                                 : QStringLiteral(" "));
+                businessColumns.push_back(c);
+            }
             break;
         case Target::Categories:
             out.categories << splitCategories(value);
@@ -201,13 +212,30 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
             out.crowded.push_back(organization.column());
     }
     appendJoined(r[Field::Address], address2, QStringLiteral(", "));
+    const auto cityLine = [](const QString& city, const QString& state, const QString& zip) {
+        QString line = city;
+        appendJoined(line, state, QStringLiteral(", "));
+        appendJoined(line, zip, QStringLiteral("  "));
+        return line;
+    };
     if (r[Field::CityStateZip].isEmpty())
-        r[Field::CityStateZip] = [&] {
-            QString line = city;
-            appendJoined(line, state, QStringLiteral(", "));
-            appendJoined(line, zip, QStringLiteral("  "));
-            return line;
-        }();
+        r[Field::CityStateZip] = cityLine(city, state, zip);
+    // A business address is a company's address, or a person's without another.
+    const auto part = [&business](AddressPart p) -> const QString& {
+        return business[std::size_t(p)];
+    };
+    const bool homeless = QStringView(r[Field::Address]).trimmed().isEmpty() &&
+                          QStringView(r[Field::CityStateZip]).trimmed().isEmpty();
+    if (homeless && !businessColumns.empty()) {
+        r[Field::Address] = part(AddressPart::Street);
+        appendJoined(r[Field::Address], part(AddressPart::Street2), QStringLiteral(", "));
+        r[Field::CityStateZip] =
+            cityLine(part(AddressPart::City), part(AddressPart::State), part(AddressPart::Zip));
+        if (r[Field::Country].trimmed().isEmpty())
+            r[Field::Country] = part(AddressPart::Country);
+    } else {
+        out.crowded.insert(out.crowded.end(), businessColumns.begin(), businessColumns.end());
+    }
     for (int f = 0; f < kFieldCount; ++f) {
         if (Field(f) != Field::Notes)
             r.fields[f] = oneLine(r.fields[f]);

@@ -44,6 +44,30 @@ const std::vector<PartTarget>& partTargets() {
          "Phone: business",
          "business phone"},
         {{Target::OtherPhone, int(PhoneKind::Other)}, "phone", "Phone: other", "other phone"},
+        {{Target::BusinessAddress, int(AddressPart::Street)},
+         "business-address",
+         "Address, when no other: business street",
+         "business street"},
+        {{Target::BusinessAddress, int(AddressPart::Street2)},
+         "business-address",
+         "Address, when no other: business street, second line",
+         "business street 2"},
+        {{Target::BusinessAddress, int(AddressPart::City)},
+         "business-address",
+         "City State Zip, when no other: business city",
+         "business city"},
+        {{Target::BusinessAddress, int(AddressPart::State)},
+         "business-address",
+         "City State Zip, when no other: business state",
+         "business state"},
+        {{Target::BusinessAddress, int(AddressPart::Zip)},
+         "business-address",
+         "City State Zip, when no other: business zip",
+         "business zip"},
+        {{Target::BusinessAddress, int(AddressPart::Country)},
+         "business-address",
+         "Country, when no other: business country",
+         "business country"},
         {{Target::Categories}, "categories", "Groups by title", "groups"},
         {{Target::TitleLines}, "title-lines", "Groups by title, one a line", "group lines"},
         {{Target::TitledFlag}, "titled-flag", "Group titled by the heading (yes/no)", "group flag"},
@@ -61,8 +85,8 @@ const PartTarget* partTarget(const Target& target) {
 }
 
 // Headings other programs give their columns, as headingKey() has them, with
-// where they go. Home addresses are taken; business ones are left for the user
-// to choose, all but a business phone when no other is given.
+// where they go. Home addresses are taken, a business one when a row has no
+// other (a company's), as a business phone is.
 const std::map<QString, Target>& knownHeadings() {
     static const std::map<QString, Target> headings = [] {
         std::map<QString, Target> h;
@@ -100,6 +124,19 @@ const std::map<QString, Target>& knownHeadings() {
             {"state", "home state", "region", "address 1 - region", "province", "state/province"});
         add({Target::Zip}, {"zip", "zip code", "postal code", "home postal code", "home zipcode",
                             "address 1 - postal code", "postcode"});
+        const auto business = [](AddressPart part) {
+            return Target{Target::BusinessAddress, int(part)};
+        };
+        add(business(AddressPart::Street),
+            {"business street", "business address", "work address", "work street"});
+        add(business(AddressPart::Street2),
+            {"business street 2", "business street 3", "work address 2", "work street 2"});
+        add(business(AddressPart::City), {"business city", "work city"});
+        add(business(AddressPart::State), {"business state", "work state"});
+        add(business(AddressPart::Zip), {"business postal code", "business zip", "work zipcode",
+                                         "work zip", "work postal code"});
+        add(business(AddressPart::Country),
+            {"business country/region", "business country", "work country"});
         add({Target::Categories},
             {"categories", "category", "group membership", "labels", "groups"});
         add({Target::TitleLines}, {"group titles"});

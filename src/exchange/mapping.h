@@ -24,13 +24,14 @@ struct Target {
         City,
         State,
         Zip,
-        Categories,   // group titles, separated by ";" or ":::" (a title may hold a comma)
-        TitleLines,   // group titles, one a line (a title may hold a comma)
-        TitledFlag,   // a yes/no column: a yes makes the heading one of the record's categories
-        GroupColumn,  // a yes/no column of group `index`
-        GroupNumbers, // group column numbers, separated by commas
-        Organization, // the name when the row gives no person's name, else the contact
-        OtherPhone,   // a phone taken when no better one is given: `index` is its PhoneKind
+        Categories,      // group titles, separated by ";" or ":::" (a title may hold a comma)
+        TitleLines,      // group titles, one a line (a title may hold a comma)
+        TitledFlag,      // a yes/no column: a yes makes the heading one of the record's categories
+        GroupColumn,     // a yes/no column of group `index`
+        GroupNumbers,    // group column numbers, separated by commas
+        Organization,    // the name when the row gives no person's name, else the contact
+        OtherPhone,      // a phone taken when no better one is given: `index` is its PhoneKind
+        BusinessAddress, // taken when the row has no other address: `index` is its AddressPart
     };
     Kind kind = Ignore;
     int index = 0;
@@ -44,6 +45,7 @@ using Mapping = std::vector<Target>; // one target per source column
 // Of the phones a row gives, the preferred (the Phone field) is taken, else
 // home, else mobile, else business, else any other.
 enum class PhoneKind { Preferred, Home, Mobile, Business, Other };
+enum class AddressPart { Street, Street2, City, State, Zip, Country };
 
 // Every target a user can choose, in the order a list shows them.
 const std::vector<Target>& allTargets();

@@ -161,6 +161,10 @@ TEST(GoldenSamples, GiveTheirRecords) {
           // A company alone, a street of two lines, a business phone alone.
           {{"Northwind Traders", "Unit 4, Harbour Rd", "Portland, OR  97201", "", "",
             "(503) 555-0100"},
+           {1}},
+          // A company with its business address alone.
+          {{"Baltic Shipping", "3 Quay St", "Hull  HU1 1AA", "United Kingdom", "",
+            "(01482) 555 010"},
            {1}}},
          {"Book Club", "Clients, Europe"}},
         {"google.csv",
