@@ -1,5 +1,6 @@
 #include "app/copy_command.h"
 
+#include "core/counted.h"
 #include "store/batched_insert.h"
 #include "store/database.h"
 #include "store/exchange_statements.h"
@@ -118,12 +119,9 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
             returns = copyRows(from, to, tableNamed(schema::kReturnAddresses));
             transaction.commit();
         }
-        const auto count = [](int n, const char* one, const char* many) {
-            return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-        };
         out << QStringLiteral("Copied %1 and %2 from %3 to %4.")
-                   .arg(count(records, "record", "records"),
-                        count(returns, "return address", "return addresses"))
+                   .arg(counted(records, "record", "records"),
+                        counted(returns, "return address", "return addresses"))
                    .arg(from.displayName(), to.displayName())
             << Qt::endl;
         return 0;

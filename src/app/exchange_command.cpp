@@ -1,6 +1,7 @@
 #include "app/exchange_command.h"
 
 #include "app/paths.h"
+#include "core/counted.h"
 #include "core/output_file.h"
 #include "exchange/import.h"
 #include "exchange/source_file.h"
@@ -130,7 +131,7 @@ QString whyNothing(const exchange::ImportPlan& plan) {
     QStringList reasons;
     const auto add = [&reasons](int n, const char* one, const char* many) {
         if (n > 0)
-            reasons << QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+            reasons << counted(n, one, many);
     };
     add(plan.duplicates, "is already in the book", "are already in the book");
     add(plan.nameless, "has no name", "have no name");

@@ -1,6 +1,7 @@
 #include "app/print_command.h"
 
 #include "app/paths.h"
+#include "core/counted.h"
 #include "core/output_file.h"
 #include "print/book_addresses.h"
 #include "print/calibration_sheet.h"
@@ -130,10 +131,6 @@ std::optional<PrintOffset> readOffset(const QString& text, QString& error) {
         return std::nullopt;
     }
     return PrintOffset{int(std::lround(inches[0] * 1440)), int(std::lround(inches[1] * 1440))};
-}
-
-QString plural(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
 } // namespace
@@ -344,7 +341,7 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
             const std::unique_ptr<PaintedDestination> destination = openDestination();
             drawCalibrationSheet(*destination->begin(), command.stationery, offset);
             const PrintTally tally = destination->end();
-            summary << "Printed the calibration sheet on " << plural(tally.pages, "page", "pages")
+            summary << "Printed the calibration sheet on " << counted(tally.pages, "page", "pages")
                     << "." << Qt::endl;
             return 0;
         }
@@ -373,10 +370,10 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
             throw CantPrint{*outcome.failure};
 
         // A PDF is one file however many documents the run has; a printer takes them as jobs.
-        summary << "Printed " << plural(outcome.items, "item", "items") << " on "
-                << plural(tally.pages, "page", "pages");
+        summary << "Printed " << counted(outcome.items, "item", "items") << " on "
+                << counted(tally.pages, "page", "pages");
         if (command.pdf.isEmpty())
-            summary << " in " << plural(tally.documents, "print job", "print jobs");
+            summary << " in " << counted(tally.documents, "print job", "print jobs");
         summary << ".";
         if (const QString fitted = lineFitsNote(outcome); !fitted.isEmpty())
             summary << " " << fitted;

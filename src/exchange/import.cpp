@@ -1,5 +1,6 @@
 #include "exchange/import.h"
 
+#include "core/counted.h"
 #include "store/database.h"
 #include "store/exchange_statements.h"
 #include "store/schema.h"
@@ -490,24 +491,21 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
 }
 
 QString summary(const ImportPlan& plan, int maxWarnings) {
-    const auto count = [](int n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
     QStringList lines;
     lines << QStringLiteral("%1 to add, %2 skipped as already in the book, %3.")
-                 .arg(count(int(plan.records.size()), "record", "records"))
+                 .arg(counted(int(plan.records.size()), "record", "records"))
                  .arg(plan.duplicates)
-                 .arg(count(int(plan.warnings.size()), "warning", "warnings"));
+                 .arg(counted(int(plan.warnings.size()), "warning", "warnings"));
     if (plan.empty > 0)
-        lines << QStringLiteral("%1 left out.").arg(count(plan.empty, "empty row", "empty rows"));
+        lines << QStringLiteral("%1 left out.").arg(counted(plan.empty, "empty row", "empty rows"));
     if (plan.nameless > 0)
         lines << QStringLiteral("%1 no name (nor an organization) and %2 left out.")
-                     .arg(count(plan.nameless, "row had", "rows had"),
+                     .arg(counted(plan.nameless, "row had", "rows had"),
                           QLatin1String(plan.nameless == 1 ? "was" : "were"));
     if (plan.book)
         lines << QStringLiteral("%1%2 come in as well.")
-                     .arg(count(int(plan.book->returnAddresses.size()), "return address",
-                                "return addresses"),
+                     .arg(counted(int(plan.book->returnAddresses.size()), "return address",
+                                  "return addresses"),
                           plan.book->verticalAdjustment
                               ? QStringLiteral(" and the vertical adjustment")
                               : QString());
@@ -515,26 +513,25 @@ QString summary(const ImportPlan& plan, int maxWarnings) {
         if (category.assigned)
             lines << QStringLiteral("Group \"%1\" (%2) goes to group column %3, which takes "
                                     "its title.")
-                         .arg(category.name, count(category.records, "record", "records"))
+                         .arg(category.name, counted(category.records, "record", "records"))
                          .arg(*category.assigned);
         else
             lines << QStringLiteral("Group \"%1\" (%2) matches no group title and is not kept.")
-                         .arg(category.name, count(category.records, "record", "records"));
+                         .arg(category.name, counted(category.records, "record", "records"));
     }
-    if (!plan.notKept.empty()) {
+    // "Business Street (2), Mobile (1)": columns with how many rows lost them.
+    const auto notKept = [&lines](const QString& why,
+                                  const std::vector<std::pair<QString, int>>& columns) {
+        if (columns.empty())
+            return;
         QStringList parts;
-        for (const auto& [what, rows] : plan.notKept)
-            parts << QStringLiteral("%1 (%2)").arg(what).arg(rows);
-        lines << QStringLiteral("Not kept, as no field takes them: %1.")
-                     .arg(parts.join(QStringLiteral(", ")));
-    }
-    if (!plan.crowdedOut.empty()) {
-        QStringList parts;
-        for (const auto& [column, rows] : plan.crowdedOut)
+        for (const auto& [column, rows] : columns)
             parts << QStringLiteral("%1 (%2)").arg(column).arg(rows);
-        lines << QStringLiteral("Not kept, as another column fills the same field: %1.")
-                     .arg(parts.join(QStringLiteral(", ")));
-    }
+        lines << why.arg(parts.join(QStringLiteral(", ")));
+    };
+    notKept(QStringLiteral("Not kept, as no field takes them: %1."), plan.notKept);
+    notKept(QStringLiteral("Not kept, as another column fills the same field: %1."),
+            plan.crowdedOut);
     for (int i = 0; i < plan.warnings.size() && i < maxWarnings; ++i)
         lines << plan.warnings[i];
     if (plan.warnings.size() > maxWarnings)

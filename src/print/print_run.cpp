@@ -3,6 +3,7 @@
 // layout says, breaking sheets and ending documents as the stationery needs.
 #include "print/print_run.h"
 
+#include "core/counted.h"
 #include "print/address_source.h"
 #include "print/print_error.h"
 #include "print/printer_surface.h"
@@ -231,9 +232,7 @@ QString lineFitsNote(const PrintOutcome& outcome) {
     const LineFits& fits = outcome.fits;
     if (fits.shrunk == 0 && fits.cut == 0)
         return {};
-    const auto lines = [](int n) {
-        return n == 1 ? QStringLiteral("1 line was") : QStringLiteral("%1 lines were").arg(n);
-    };
+    const auto lines = [](int n) { return counted(n, "line was", "lines were"); };
     QString said;
     if (fits.shrunk > 0 && fits.cut > 0)
         said = QStringLiteral("%1 printed smaller and %2 cut to fit")

@@ -1,5 +1,6 @@
 // Page "Mailings": the stationery options, the vertical adjustment and the
 // print button, and the five print routines behind it.
+#include "core/counted.h"
 #include "print/book_addresses.h"
 #include "print/job_selection.h"
 #include "print/painted_destination.h"
@@ -372,24 +373,21 @@ QString frmMailForm::printSummary(Stationery stationery,
                                             {"envelope", "envelopes"},
                                             {"card", "cards"},
                                             {"flier", "fliers"}};
-    const auto count = [](int n, const char* one, const char* many) {
-        return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
-    };
     const auto& items = kItems[std::size_t(stationery)];
     const bool labels = slotsPerSheet(stationery) > 0;
     const QString sheets =
-        count(lastTally_.pages, labels ? "sheet" : "page", labels ? "sheets" : "pages");
+        counted(lastTally_.pages, labels ? "sheet" : "page", labels ? "sheets" : "pages");
     if (lastPrint_.stop == PrintOutcome::Stop::Cancelled) {
         const QString where = destination.printer().isEmpty()
                                   ? QStringLiteral("%1 holds the %2 drawn before the cancel")
                                   : QStringLiteral("%2 went to %1");
         return QStringLiteral("Cancelled after %1 of %2: ")
                    .arg(lastPrint_.items)
-                   .arg(count(lastPrint_.total, items[0], items[1])) +
+                   .arg(counted(lastPrint_.total, items[0], items[1])) +
                where.arg(destination.where(), sheets) + QStringLiteral(".");
     }
     return QStringLiteral("Printed %1 on %2 to %3.")
-        .arg(count(lastPrint_.items, items[0], items[1]), sheets, destination.where());
+        .arg(counted(lastPrint_.items, items[0], items[1]), sheets, destination.where());
 }
 
 bool frmMailForm::printable(const PrintRun& run, const PrintOutcome& selected) {
