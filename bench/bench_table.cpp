@@ -258,7 +258,7 @@ void serverRows(const QString& server, long n, int runs, const QString& here,
         runs);
     row("window ready", n, measure({window, QStringLiteral("ready"), book}, runs), recordSets,
         {1.5, {}});
-    sql::GroupChoice group0{};
+    GroupChoice group0{};
     group0[0] = true;
     row("group click (half)", n,
         measure({window, QStringLiteral("group"), book, QString::number(runs)}, 1),
@@ -282,7 +282,7 @@ void serverRows(const QString& server, long n, int runs, const QString& here,
     psql(server, QStringLiteral("DROP DATABASE ") + copyName);
 
     // About a tenth of the book is in group 1: some 10,000 labels from 100,000 records.
-    sql::GroupChoice group1{};
+    GroupChoice group1{};
     group1[1] = true;
     const long labels =
         rowsRead(run({floorRead, QStringLiteral("read"), book, sql::selectGroups(group1).text}));
@@ -342,7 +342,7 @@ int main(int argc, char* argv[]) {
     };
     const QString program = QStringLiteral(RAVELBOOK_PROGRAM);
     const QString nameList = ravelbook::sql::selectNamedAddresses(ravelbook::SqliteDialect()).text;
-    ravelbook::sql::GroupChoice group0{};
+    ravelbook::GroupChoice group0{};
     group0[0] = true;
     const QString groupQuery = ravelbook::sql::selectGroups(group0).text;
 

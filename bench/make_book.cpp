@@ -181,7 +181,7 @@ int main(int argc, char* argv[]) {
                     random() % 8 == 0
                         ? QStringLiteral("Met at the 2019 reunion; send the card early.")
                         : QString(""));
-                for (int k = 0; k < ravelbook::sql::kGroupCount; ++k) {
+                for (int k = 0; k < ravelbook::kGroupCount; ++k) {
                     // Group 17 is everybody, to print the whole book.
                     const bool member = k == 17 || random() % (k == 0 ? 2 : 10) == 0;
                     insert.addBindValue(member ? -1 : 0);

@@ -121,7 +121,7 @@ int main(int argc, char* argv[]) {
     const QString book = QString::fromLocal8Bit(argv[2]);
     const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 1;
     const int printed = argc > 4 ? std::atoi(argv[4]) : 17; // the group printed
-    if (printed < 0 || printed >= ravelbook::sql::kGroupCount)
+    if (printed < 0 || printed >= ravelbook::kGroupCount)
         return usage();
     Session session;
 

@@ -97,19 +97,19 @@ template <typename Command> int reportingFailures(QTextStream& err, Command comm
     return 1;
 }
 
-std::array<bool, kGroupColumns> groupsNamed(const QStringList& names, const GroupTitles& titles) {
-    std::array<bool, kGroupColumns> chosen{};
+std::array<bool, kGroupCount> groupsNamed(const QStringList& names, const GroupTitles& titles) {
+    std::array<bool, kGroupCount> chosen{};
     for (const QString& name : names) {
         bool number = false;
         const int column = name.toInt(&number);
         if (number) {
-            if (column < 0 || column >= kGroupColumns)
+            if (column < 0 || column >= kGroupCount)
                 throw CantDo{QStringLiteral("There is no group %1; groups are 0 to 17.").arg(name)};
             chosen[column] = true;
             continue;
         }
         bool found = false;
-        for (int k = 0; k < kGroupColumns; ++k) {
+        for (int k = 0; k < kGroupCount; ++k) {
             if (titles[k] == name)
                 chosen[k] = found = true;
         }

@@ -39,17 +39,16 @@ struct CantPrint {
     QString message;
 };
 
-std::vector<int> groupsNamed(const std::array<QString, sql::kGroupCount>& titles,
-                             const QString& group) {
+std::vector<int> groupsNamed(const std::array<QString, kGroupCount>& titles, const QString& group) {
     bool number = false;
     const int column = group.toInt(&number);
     if (number) {
-        if (column < 0 || column >= sql::kGroupCount)
+        if (column < 0 || column >= kGroupCount)
             throw CantPrint{QStringLiteral("There is no group %1; groups are 0 to 17.").arg(group)};
         return {column};
     }
     std::vector<int> found;
-    for (int k = 0; k < sql::kGroupCount; ++k) {
+    for (int k = 0; k < kGroupCount; ++k) {
         if (titles[std::size_t(k)] == group)
             found.push_back(k);
     }

@@ -92,7 +92,7 @@ bool OutputFile::namesStandardOutput(const QString& target) {
 }
 
 void OutputFile::fail(const QString& reason) const {
-    throw Error(failureText_.arg(QDir::toNativeSeparators(target_), reason));
+    throw Error(failureText_.arg(QDir::toNativeSeparators(target_), reason), Error::Kind::File);
 }
 
 void OutputFile::refuseWhatHoldsData(int fd, const struct stat& existing,

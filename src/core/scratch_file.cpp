@@ -37,12 +37,12 @@ ScratchFile::ScratchFile(const QString& folder, const QString& prefix) {
         // mkostemp makes the file 0600, whatever the umask.
         fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
         if (fd_ < 0)
-            throw Error(reasonFor(errno));
+            throw Error(reasonFor(errno), Error::Kind::File);
         if (::flock(fd_, LOCK_EX) != 0) {
             const int why = errno;
             ::close(fd_);
             ::unlink(pattern.constData());
-            throw Error(reasonFor(why));
+            throw Error(reasonFor(why), Error::Kind::File);
         }
         // Another run may have swept the file away between its making and its
         // locking; then it has no name any more and another is made.

@@ -21,19 +21,19 @@ QStringList bookColumns() {
     QStringList columns;
     for (const QString& column : fieldColumns())
         columns << column;
-    for (int k = 0; k < kGroupColumns; ++k)
+    for (int k = 0; k < kGroupCount; ++k)
         columns << schema::groupColumn(k);
     return columns;
 }
 
-bool anyChosen(const std::array<bool, kGroupColumns>& groups) {
+bool anyChosen(const std::array<bool, kGroupCount>& groups) {
     return std::find(groups.begin(), groups.end(), true) != groups.end();
 }
 
 } // namespace
 
 std::vector<AddressRecord> readRecords(const Database& db,
-                                       const std::array<bool, kGroupColumns>& groups) {
+                                       const std::array<bool, kGroupCount>& groups) {
     std::vector<AddressRecord> records;
     QSqlQuery query =
         db.run(sql::selectColumns(db.dialect(), db.tableName(schema::kAddresses), bookColumns()));
@@ -41,7 +41,7 @@ std::vector<AddressRecord> readRecords(const Database& db,
     while (query.next()) {
         AddressRecord r;
         bool chosen = !filter;
-        for (int k = 0; k < kGroupColumns; ++k) {
+        for (int k = 0; k < kGroupCount; ++k) {
             r.groups[k] = query.value(kFieldCount + k).toInt() != 0;
             chosen = chosen || (groups[k] && r.groups[k]);
         }
@@ -69,9 +69,9 @@ QString csvRecord(const AddressRecord& record) {
         appendCsvField(line, field);
         line += QLatin1Char(',');
     }
-    for (int k = 0; k < kGroupColumns; ++k)
-        line += record.groups[k] ? QLatin1String(k + 1 < kGroupColumns ? "-1," : "-1")
-                                 : QLatin1String(k + 1 < kGroupColumns ? "0," : "0");
+    for (int k = 0; k < kGroupCount; ++k)
+        line += record.groups[k] ? QLatin1String(k + 1 < kGroupCount ? "-1," : "-1")
+                                 : QLatin1String(k + 1 < kGroupCount ? "0," : "0");
     line += QLatin1String("\r\n");
     return line;
 }

@@ -19,7 +19,7 @@ enum class Format { Csv, VCard, Access };
 // The records of the book, in its order; with any group chosen, only the
 // records of the chosen groups.
 std::vector<AddressRecord> readRecords(const Database& db,
-                                       const std::array<bool, kGroupColumns>& groups);
+                                       const std::array<bool, kGroupCount>& groups);
 
 // CSV: a heading row of the book's own column names and one column per group
 // headed by its title, -1 or 0 as the book holds it. UTF-8, CRLF line ends.

@@ -185,7 +185,7 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
             for (const QString& n : value.split(QLatin1Char(','))) {
                 bool ok = false;
                 const int k = n.trimmed().toInt(&ok);
-                if (ok && k >= 0 && k < kGroupColumns)
+                if (ok && k >= 0 && k < kGroupCount)
                     out.numbered.push_back(k);
             }
             break;
@@ -256,8 +256,8 @@ QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
     }
     QStringList unknown;
     for (const QString& category : row.categories) {
-        std::bitset<kGroupColumns> matching;
-        for (int k = 0; k < kGroupColumns; ++k)
+        std::bitset<kGroupCount> matching;
+        for (int k = 0; k < kGroupCount; ++k)
             matching[k] =
                 QStringView(titles[k]).trimmed().compare(category, Qt::CaseInsensitive) == 0;
         if (matching.none()) {
@@ -272,7 +272,7 @@ QStringList resolveGroups(MappedRow& row, const GroupTitles& titles,
             if (matching[k])
                 row.record.groups[k] = hinted = true;
         }
-        for (int k = 0; !hinted && k < kGroupColumns; ++k) {
+        for (int k = 0; !hinted && k < kGroupCount; ++k) {
             if (matching[k])
                 row.record.groups[k] = hinted = true;
         }
@@ -433,7 +433,7 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
     QStringList columns;
     for (const QString& column : fieldColumns())
         columns << column;
-    for (int k = 0; k < kGroupColumns; ++k)
+    for (int k = 0; k < kGroupCount; ++k)
         columns << schema::groupColumn(k);
     BulkInsert insert(db, db.tableName(schema::kAddresses), columns);
     const int total = int(plan.records.size());
@@ -446,7 +446,7 @@ std::optional<int> runImport(const Database& db, const ImportPlan& plan, const P
             continue;
         for (int f = 0; f < kFieldCount; ++f)
             insert.bindText(f, record.fields[f]);
-        for (int k = 0; k < kGroupColumns; ++k)
+        for (int k = 0; k < kGroupCount; ++k)
             insert.bindInt(kFieldCount + k, record.groups[k] ? -1 : 0);
         try {
             insert.add();

@@ -168,7 +168,7 @@ const std::vector<Target>& allTargets() {
             t.push_back({Target::BookField, f});
         for (const PartTarget& part : partTargets())
             t.push_back(part.target);
-        for (int g = 0; g < kGroupColumns; ++g)
+        for (int g = 0; g < kGroupCount; ++g)
             t.push_back({Target::GroupColumn, g});
         return t;
     }();
@@ -229,7 +229,7 @@ std::optional<Target> targetNamed(const QString& name) {
         if (named(QLatin1String(part.name)) || named(QLatin1String(part.label)))
             return part.target;
     }
-    for (int k = 0; k < kGroupColumns; ++k) {
+    for (int k = 0; k < kGroupCount; ++k) {
         if (named(QStringLiteral("group %1").arg(k)))
             return Target{Target::GroupColumn, k};
     }
@@ -253,7 +253,7 @@ Mapping defaultMapping(const SourceTable& table, const GroupTitles& titles) {
         const QString heading = table.columns[c].trimmed();
         bool number = false;
         const int group = heading.toInt(&number);
-        if (number && group >= 0 && group < kGroupColumns && heading == QString::number(group)) {
+        if (number && group >= 0 && group < kGroupCount && heading == QString::number(group)) {
             mapping[c] = {Target::GroupColumn, group};
             continue;
         }
@@ -275,7 +275,7 @@ Mapping defaultMapping(const SourceTable& table, const GroupTitles& titles) {
         // title is also a heading other programs use.
         if (flags) {
             int nth = titleSeen[heading.toLower()]++;
-            for (int k = 0; k < kGroupColumns && mapping[c].kind == Target::Ignore; ++k) {
+            for (int k = 0; k < kGroupCount && mapping[c].kind == Target::Ignore; ++k) {
                 if (QStringView(titles[k]).trimmed().compare(heading, Qt::CaseInsensitive) == 0 &&
                     nth-- == 0)
                     mapping[c] = {Target::GroupColumn, k};

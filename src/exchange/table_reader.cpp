@@ -35,7 +35,7 @@ bool isBookLayout(const TableReader& reader) {
     const QStringList columns = reader.columnNames(*addresses);
     if (!columns.contains(QStringLiteral("Name"), Qt::CaseInsensitive))
         return false;
-    for (int k = 0; k < kGroupColumns; ++k) {
+    for (int k = 0; k < kGroupCount; ++k) {
         if (!columns.contains(QString::number(k)))
             return false;
     }

@@ -650,7 +650,7 @@ QString writeVCard(const AddressRecord& record, const GroupTitles& titles) {
     if (!record[Field::Notes].isEmpty())
         appendFolded(out, QStringLiteral("NOTE:") + escapeValue(record[Field::Notes]));
     QStringList categories, columns;
-    for (int k = 0; k < kGroupColumns; ++k) {
+    for (int k = 0; k < kGroupCount; ++k) {
         if (!record.groups[k])
             continue;
         if (!categories.contains(escapeValue(titles[k])))

@@ -4,10 +4,11 @@
 
 namespace ravelbook {
 
-// A printer or PDF file that could not take a page. The message is written for the user.
+// A printer or PDF file that could not take a page: an Error of kind Print.
 class PrintError : public Error {
 public:
-    using Error::Error;
+    explicit PrintError(const QString& message, QString detail = {})
+        : Error(message, Kind::Print, std::move(detail)) {}
 };
 
 } // namespace ravelbook

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/address_record.h"
 #include "print/layout.h"
-#include "store/statements.h"
 
 #include <array>
 #include <optional>
@@ -12,7 +12,7 @@ namespace ravelbook {
 
 // Which records a run prints: the named members of some groups, or one record.
 struct RecordChoice {
-    sql::GroupChoice groups{};
+    GroupChoice groups{};
     bool single = false;
     // In single-record mode, the book's key of that record; nothing when none was selected.
     std::optional<qint64> record;

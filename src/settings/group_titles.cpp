@@ -13,7 +13,7 @@ std::optional<int> groupOfKey(const QString& key) {
     if (!match.hasMatch())
         return std::nullopt;
     const int group = match.captured(1).toInt();
-    if (group >= kGroups || key != group_titles::key(group))
+    if (group >= kGroupCount || key != group_titles::key(group))
         return std::nullopt; // "Label 05Caption" is not a key the program writes
     return group;
 }
@@ -24,8 +24,8 @@ QString key(int group) {
     return QStringLiteral("Label %1Caption").arg(group);
 }
 
-std::array<std::optional<QString>, kGroups> read(const SettingsStore& store) {
-    std::array<std::optional<QString>, kGroups> titles;
+std::array<std::optional<QString>, kGroupCount> read(const SettingsStore& store) {
+    std::array<std::optional<QString>, kGroupCount> titles;
     for (const auto& [entryKey, value] : store.readSection(kApplication, kSection)) {
         if (const std::optional<int> group = groupOfKey(entryKey))
             titles[*group] = value.left(kLongestTitle);
@@ -37,18 +37,18 @@ QString designTitle(int group) {
     return group < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
 }
 
-std::array<QString, kGroups> current(const SettingsStore& store) {
+std::array<QString, kGroupCount> current(const SettingsStore& store) {
     const auto saved = read(store);
-    std::array<QString, kGroups> titles;
-    for (int group = 0; group < kGroups; ++group)
+    std::array<QString, kGroupCount> titles;
+    for (int group = 0; group < kGroupCount; ++group)
         titles[group] = saved[group].value_or(designTitle(group));
     return titles;
 }
 
-void save(SettingsStore& store, const std::array<QString, kGroups>& titles,
-          const std::array<bool, kGroups>& changed) {
+void save(SettingsStore& store, const std::array<QString, kGroupCount>& titles,
+          const std::array<bool, kGroupCount>& changed) {
     const auto kept = read(store);
-    for (int group = 0; group < kGroups; ++group) {
+    for (int group = 0; group < kGroupCount; ++group) {
         if (changed[group] || !kept[group])
             store.saveSetting(kApplication, kSection, key(group), titles[group]);
     }

@@ -278,8 +278,8 @@ void DataSource::conflict() {
     const std::optional<QVariantList> theirs = findRow(*row.rowid);
     const QString name = row.stored.value(0).toString();
     if (!theirs)
-        throw RecordConflict(RecordConflict::Kind::Deleted, name, columns_, {});
-    RecordConflict changed(RecordConflict::Kind::Changed, name, columns_, *theirs);
+        throw RecordConflict(RecordConflict::Change::Deleted, name, columns_, {});
+    RecordConflict changed(RecordConflict::Change::Changed, name, columns_, *theirs);
     changed.mine = row.values;
     DataSource* self = this;
     const qint64 key = *row.rowid;

@@ -12,14 +12,14 @@ namespace ravelbook {
 // was read. What was typed stays with the data source; the message names the record.
 class RecordConflict : public StoreError {
 public:
-    enum class Kind { Changed, Deleted };
+    enum class Change { Changed, Deleted };
 
-    RecordConflict(Kind kind, const QString& recordName, const QStringList& columns,
+    RecordConflict(Change change, const QString& recordName, const QStringList& columns,
                    const QVariantList& theirs)
-        : StoreError(describe(kind, recordName)), kind_(kind), recordName_(recordName),
-          columns_(columns), theirs_(theirs) {}
+        : StoreError(describe(change, recordName), Error::Kind::Conflict), change_(change),
+          recordName_(recordName), columns_(columns), theirs_(theirs) {}
 
-    Kind kind() const { return kind_; }
+    Change change() const { return change_; }
     const QString& recordName() const { return recordName_; }
     // The record as the other person left it (nothing when deleted), by column.
     const QStringList& columns() const { return columns_; }
@@ -31,11 +31,11 @@ public:
     std::function<void()> writeOver;
 
 private:
-    static QString describe(Kind kind, const QString& name) {
+    static QString describe(Change change, const QString& name) {
         const QString record = name.trimmed().isEmpty()
                                    ? QStringLiteral("The record being edited")
                                    : QStringLiteral("The record \"%1\"").arg(name);
-        return kind == Kind::Changed
+        return change == Change::Changed
                    ? QStringLiteral("%1 was changed by someone else after you read it, so your "
                                     "changes were not saved. What you typed is kept.")
                          .arg(record)
@@ -45,7 +45,7 @@ private:
                          .arg(record);
     }
 
-    Kind kind_;
+    Change change_;
     QString recordName_;
     QStringList columns_;
     QVariantList theirs_;

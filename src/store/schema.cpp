@@ -23,7 +23,7 @@ const std::vector<Table>& tables() {
         QString columns = QStringLiteral(
             "\"Name\" TEXT, \"Address\" TEXT, \"City State Zip\" TEXT, \"Country\" TEXT, "
             "\"Contact\" TEXT, \"Phone\" TEXT, \"Notes\" TEXT");
-        for (int k = 0; k < sql::kGroupCount; ++k) {
+        for (int k = 0; k < kGroupCount; ++k) {
             addressColumns << groupColumn(k);
             columns += QStringLiteral(", \"%1\" INTEGER NOT NULL DEFAULT 0").arg(k);
         }

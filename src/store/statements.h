@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/address_record.h"
+
 #include <array>
 #include <QString>
 #include <QStringList>
@@ -24,9 +26,6 @@ struct RecordSource {
         return text == other.text && bindings == other.bindings;
     }
 };
-
-inline constexpr int kGroupCount = 18;
-using GroupChoice = std::array<bool, kGroupCount>;
 
 // Start-up: the whole table, in the engine's order.
 RecordSource selectAllAddresses();

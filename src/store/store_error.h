@@ -4,11 +4,11 @@
 
 namespace ravelbook {
 
-// What the address store throws. Its message is written for the user: event
-// handlers catch it at their edge and show message() as it stands.
+// The address store's failures: an Error of kind Store unless said otherwise.
 class StoreError : public Error {
 public:
-    using Error::Error;
+    explicit StoreError(const QString& message, Kind kind = Kind::Store, QString detail = {})
+        : Error(message, kind, std::move(detail)) {}
 };
 
 } // namespace ravelbook

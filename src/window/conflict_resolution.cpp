@@ -18,7 +18,7 @@ GroupTitles& shownTitles() {
 }
 
 std::optional<int> groupOf(const QString& column) {
-    for (int k = 0; k < kGroupColumns; ++k) {
+    for (int k = 0; k < kGroupCount; ++k) {
         if (column == schema::groupColumn(k))
             return k;
     }
@@ -67,7 +67,7 @@ void showConflictsWithTitles(const GroupTitles& titles) {
 }
 
 void resolveConflict(Dialogs& dialogs, const RecordConflict& conflict) {
-    if (conflict.kind() == RecordConflict::Kind::Deleted || !conflict.writeOver) {
+    if (conflict.change() == RecordConflict::Change::Deleted || !conflict.writeOver) {
         showError(dialogs, conflict.message());
         return;
     }

@@ -23,7 +23,7 @@ std::optional<int> GroupColumnsModel::groupAt(int column) const {
     const QString heading = sourceModel()->headerData(column, Qt::Horizontal).toString();
     bool number = false;
     const int group = heading.toInt(&number);
-    if (!number || group < 0 || group >= group_titles::kGroups || heading != QString::number(group))
+    if (!number || group < 0 || group >= kGroupCount || heading != QString::number(group))
         return std::nullopt;
     return group;
 }

@@ -18,7 +18,7 @@ template <typename Steps> void runHandler(Dialogs& dialogs, Steps&& steps) {
         // The user chose to stay with the changed record: nothing more to say.
     } catch (const RecordConflict& conflict) {
         resolveConflict(dialogs, conflict);
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         showError(dialogs, error.message());
     }
 }

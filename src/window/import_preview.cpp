@@ -161,7 +161,7 @@ void ImportPreview::fillPreview() {
         for (int f = 0; f < kFieldCount; ++f)
             preview_->setItem(r, f, item(record.fields[f]));
         QStringList groups;
-        for (int k = 0; k < kGroupColumns; ++k) {
+        for (int k = 0; k < kGroupCount; ++k) {
             if (record.groups[k])
                 groups << QStringLiteral("%1 %2").arg(k).arg(plan_.titles[k]);
         }
@@ -180,7 +180,7 @@ void ImportPreview::fillCategories() {
         auto* box = new QComboBox(categories_);
         box->setObjectName(QStringLiteral("category(%1)").arg(r));
         box->addItem(QStringLiteral("(not kept)"));
-        for (int k = 0; k < kGroupColumns; ++k)
+        for (int k = 0; k < kGroupCount; ++k)
             box->addItem(QStringLiteral("Group %1 \"%2\"").arg(k).arg(titles_[k]));
         if (unknown[r].assigned)
             box->setCurrentIndex(*unknown[r].assigned + 1);

@@ -165,13 +165,13 @@ void frmMailForm::centreOnScreen() {
 
 void frmMailForm::restoreGroupTitles() {
     const auto titles = group_titles::read(settings_);
-    for (int group = 0; group < sql::kGroupCount; ++group) {
+    for (int group = 0; group < kGroupCount; ++group) {
         if (!titles[group])
             continue; // the design caption stays
         setGroupCaption(group, *titles[group]);
         setGroupCaption(twinOf(group), *titles[group]);
     }
-    for (int group = 0; group < sql::kGroupCount; ++group)
+    for (int group = 0; group < kGroupCount; ++group)
         titlesAtStart_[group] = groupCaption(group);
     showConflictsWithTitles(groupTitles());
 }
@@ -205,9 +205,9 @@ void frmMailForm::Form_QueryUnload() {
 
 void frmMailForm::Form_Unload() {
     try {
-        std::array<QString, sql::kGroupCount> titles;
-        std::array<bool, sql::kGroupCount> renamed{};
-        for (int i = 0; i < sql::kGroupCount; ++i) {
+        std::array<QString, kGroupCount> titles;
+        std::array<bool, kGroupCount> renamed{};
+        for (int i = 0; i < kGroupCount; ++i) {
             titles[i] = groupCaption(i);
             renamed[i] = titles[i] != titlesAtStart_[i];
         }

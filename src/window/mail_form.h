@@ -186,7 +186,7 @@ public:
     void chkGroups_Click(int index);
     void chkGroups_MouseUp(int index, Qt::MouseButton button);
     // The groups chosen on page "Mailings": group k is box 35 - k.
-    sql::GroupChoice chosenGroups() const;
+    GroupChoice chosenGroups() const;
 
     // Print job selection on page "Mailings".
     void optAverySmall_Click();
@@ -345,7 +345,7 @@ private:
     std::optional<qint64> bookMark_;   // the book's change mark when it was last read
     // The titles as the window started with them: on exit only the ones renamed
     // since are written, so another window's renames are kept.
-    std::array<QString, sql::kGroupCount> titlesAtStart_;
+    std::array<QString, kGroupCount> titlesAtStart_;
     bool unloaded_ = false;
     bool damageFoundAtStart_ = false;
     bool newAddressMode_ = false;

@@ -87,7 +87,7 @@ ExchangeDialogs& frmMailForm::exchangeDialogs() {
 
 GroupTitles frmMailForm::groupTitles() const {
     GroupTitles titles;
-    for (int k = 0; k < kGroupColumns; ++k)
+    for (int k = 0; k < kGroupCount; ++k)
         titles[k] = groupCaption(k);
     return titles;
 }
@@ -137,7 +137,7 @@ void frmMailForm::actImport_Click() {
             return;
         }
         const exchange::ImportPlan& plan = preview.plan();
-        for (int k = 0; k < kGroupColumns; ++k) {
+        for (int k = 0; k < kGroupCount; ++k) {
             if (plan.titles[k] != titles[k]) {
                 setGroupCaption(k, plan.titles[k]);
                 setGroupCaption(twinOf(k), plan.titles[k]);

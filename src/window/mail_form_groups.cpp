@@ -17,24 +17,24 @@ void frmMailForm::connectGroupBoxes() {
         chkGroups[i]->installEventFilter(this);
         // Only the Mailings boxes filter; the Names boxes are refilled on every
         // record change, and a print run changes records many thousand times.
-        if (i >= sql::kGroupCount)
+        if (i >= kGroupCount)
             connect(chkGroups[i], &QCheckBox::toggled, this, [this, i] { chkGroups_Click(i); });
     }
 }
 
-sql::GroupChoice frmMailForm::chosenGroups() const {
-    sql::GroupChoice groups{};
-    for (int k = 0; k < sql::kGroupCount; ++k)
+GroupChoice frmMailForm::chosenGroups() const {
+    GroupChoice groups{};
+    for (int k = 0; k < kGroupCount; ++k)
         groups[k] = chkGroups[twinOf(k)]->checkState() != Qt::Unchecked;
     return groups;
 }
 
 void frmMailForm::chkGroups_Click(int index) {
     // Boxes of page "Names" only change the current record, through their binding.
-    if (index < sql::kGroupCount)
+    if (index < kGroupCount)
         return;
     runHandler(dialogs_, [this] {
-        const sql::GroupChoice groups = chosenGroups();
+        const GroupChoice groups = chosenGroups();
         const sql::RecordSource query =
             sql::anyGroup(groups) ? sql::selectGroups(groups) : sql::selectNothing();
         strSQL = query.text;

@@ -179,7 +179,7 @@ void frmMailForm::setGroupCaption(int index, const QString& caption) {
     if (gridColumnsModel_)
         gridColumnsModel_->titlesChanged();
     // Once the window is whole, a renamed group is named so in a conflict's other version too.
-    if (index < kGroupColumns && titlesAtStart_[0] != QString())
+    if (index < kGroupCount && titlesAtStart_[0] != QString())
         showConflictsWithTitles(groupTitles());
 }
 
@@ -222,7 +222,7 @@ void frmMailForm::buildControls() {
     buildMailingsPage(pages[1]);
     buildReturnAddressPage(pages[2]);
 
-    for (int k = 0; k < sql::kGroupCount; ++k) {
+    for (int k = 0; k < kGroupCount; ++k) {
         const QString design = group_titles::designTitle(k);
         setGroupCaption(k, design);
         setGroupCaption(twinOf(k), design);
@@ -232,7 +232,7 @@ void frmMailForm::buildControls() {
 
 void frmMailForm::buildGroupBoxes(QGroupBox* frame, bool onMailingsPage) {
     Placer inFrame(*geometry_, nullptr);
-    for (int k = 0; k < sql::kGroupCount; ++k) {
+    for (int k = 0; k < kGroupCount; ++k) {
         const int index = onMailingsPage ? twinOf(k) : k;
         QCheckBox* box = inFrame.add<QCheckBox>(frame, indexed("chkGroups", index),
                                                 groupBoxTwips(k, onMailingsPage));
@@ -423,7 +423,7 @@ void frmMailForm::bindControls() {
         else
             addressBindings_->bind(txtAddress[row.index], QLatin1String(row.column));
     }
-    for (int k = 0; k < sql::kGroupCount; ++k)
+    for (int k = 0; k < kGroupCount; ++k)
         addressBindings_->bind(chkGroups[k], schema::groupColumn(k));
 
     iniBindings_ = new Bindings(*datIni, this);

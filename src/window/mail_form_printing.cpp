@@ -209,7 +209,7 @@ void frmMailForm::cmdPrintMailingList_Click() {
 std::optional<PrintJob> frmMailForm::requestedJob() {
     // A print from the menu leaves the box with the focus: its entry counts as finished.
     acceptVerticalAdjustment();
-    const sql::GroupChoice groups = chosenGroups();
+    const GroupChoice groups = chosenGroups();
     strSQL = sql::selectGroups(groups).text;
     if (!sql::anyGroup(groups)) {
         dialogs_.message(kNoGroupChosen.text, kNoGroupChosen.title, Dialogs::Buttons::Ok);

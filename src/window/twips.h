@@ -1,13 +1,14 @@
 #pragma once
 
+#include "core/length.h"
+
 #include <cmath>
 #include <QRect>
 
 namespace ravelbook {
 
-// Window positions are given in twips, 1440 to the inch, and turned into
-// pixels at the screen's logical resolution.
-inline constexpr int kTwipsPerInch = 1440;
+// Window positions are given in twips and turned into pixels at the screen's
+// logical resolution.
 
 inline int twipsToPixels(int twips, qreal dotsPerInch) {
     return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));

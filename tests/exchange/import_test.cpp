@@ -20,7 +20,7 @@ using testing::TempBook;
 
 GroupTitles defaultTitles() {
     GroupTitles titles;
-    for (int k = 0; k < kGroupColumns; ++k)
+    for (int k = 0; k < kGroupCount; ++k)
         titles[k] = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
     return titles;
 }
@@ -251,10 +251,10 @@ public:
         if (name == "Addresses") {
             t.columns = QStringList{"Name",    "Address", "City State Zip", "Country",
                                     "Contact", "Phone",   "Notes"};
-            for (int k = 0; k < kGroupColumns; ++k)
+            for (int k = 0; k < kGroupCount; ++k)
                 t.columns << QString::number(k);
             QStringList row{"Doe, Jane", "1 Elm", "Town, ST  1", "", "", "555", "n"};
-            for (int k = 0; k < kGroupColumns; ++k)
+            for (int k = 0; k < kGroupCount; ++k)
                 row << (k == 2 || k == 17 ? "-1" : "0");
             t.rows = {row};
         } else if (name == "Return Addresses") {

@@ -18,7 +18,7 @@ inline void check(bool ok) {
 
 inline GroupTitles titles() {
     GroupTitles t;
-    for (int k = 0; k < kGroupColumns; ++k)
+    for (int k = 0; k < kGroupCount; ++k)
         t[k] = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
     t[3] = QStringLiteral("Family");
     return t;

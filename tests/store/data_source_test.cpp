@@ -273,11 +273,11 @@ TEST_F(DataSourceTest, SaveRefusesOverAnotherUsersChangeOrDeletion) {
     struct Case {
         Other other;
         Mine mine;
-        std::optional<RecordConflict::Kind> refused;
+        std::optional<RecordConflict::Change> refused;
     };
-    const Case cases[] = {{Other::Edits, Mine::Edits, RecordConflict::Kind::Changed},
-                          {Other::Deletes, Mine::Edits, RecordConflict::Kind::Deleted},
-                          {Other::Edits, Mine::Deletes, RecordConflict::Kind::Changed},
+    const Case cases[] = {{Other::Edits, Mine::Edits, RecordConflict::Change::Changed},
+                          {Other::Deletes, Mine::Edits, RecordConflict::Change::Deleted},
+                          {Other::Edits, Mine::Deletes, RecordConflict::Change::Changed},
                           {Other::Deletes, Mine::Deletes, std::nullopt}};
     for (const Case& c : cases) {
         const QString name = QStringLiteral("Case %1, Anne").arg(&c - cases);
@@ -304,12 +304,12 @@ TEST_F(DataSourceTest, SaveRefusesOverAnotherUsersChangeOrDeletion) {
             EXPECT_FALSE(c.refused);
         } catch (const RecordConflict& conflict) {
             ASSERT_TRUE(c.refused);
-            EXPECT_EQ(conflict.kind(), *c.refused);
+            EXPECT_EQ(conflict.change(), *c.refused);
             EXPECT_TRUE(conflict.message().contains(name));
             if (c.mine == Mine::Edits) {
                 EXPECT_EQ(source->field(QStringLiteral("Address")).toString(), "mine");
             }
-            if (conflict.kind() == RecordConflict::Kind::Changed && c.mine == Mine::Edits) {
+            if (conflict.change() == RecordConflict::Change::Changed && c.mine == Mine::Edits) {
                 EXPECT_EQ(conflict.theirs().value(1).toString(), "theirs");
                 conflict.writeOver(); // asked for: mine goes over theirs
                 EXPECT_EQ(book.value("SELECT Address FROM Addresses WHERE Name = ?", {name}),

@@ -14,8 +14,8 @@ using testing::TempBook;
 const QString kBase =
     QStringLiteral("SELECT * FROM \"Addresses\" WHERE NOT \"Name\" = '' AND \"Name\" IS NOT NULL");
 
-sql::GroupChoice groups(std::initializer_list<int> chosen) {
-    sql::GroupChoice choice{};
+GroupChoice groups(std::initializer_list<int> chosen) {
+    GroupChoice choice{};
     for (int k : chosen)
         choice[k] = true;
     return choice;
@@ -36,7 +36,7 @@ TEST(GroupQuery, TermsFollowColumnOrderWithOneAndAndBrackets) {
         {{0, 9, 17}, " AND (\"0\" = -1 OR \"9\" = -1 OR \"17\" = -1)"},
     };
     for (const auto& c : cases) {
-        sql::GroupChoice choice{};
+        GroupChoice choice{};
         for (int k : c.chosen)
             choice[k] = true;
         EXPECT_EQ(sql::selectGroups(choice).text, kBase + QLatin1String(c.tail)) << c.tail;
@@ -45,7 +45,7 @@ TEST(GroupQuery, TermsFollowColumnOrderWithOneAndAndBrackets) {
 }
 
 TEST(GroupQuery, AllEighteenGroups) {
-    sql::GroupChoice all{};
+    GroupChoice all{};
     all.fill(true);
     const QString text = sql::selectGroups(all).text;
     EXPECT_TRUE(text.endsWith(QStringLiteral("\"16\" = -1 OR \"17\" = -1)")));

@@ -100,7 +100,7 @@ TEST_F(DataControls, GridShowsTheRecordSetOfItsSourceAndWritesCellEditsBack) {
         {{QStringLiteral("Smith, John"), QStringLiteral("12 Elm Street"), {}, {}, {}, {2}},
          {QStringLiteral("Jones, Ann"), QStringLiteral("9 Oak Lane"), {}, {}, {}, {2}},
          {QStringLiteral("Other, One"), {}, {}, {}, {}, {3}}});
-    sql::GroupChoice two{};
+    GroupChoice two{};
     two[2] = true;
     form->datGrid->setRecordSource(sql::selectGroups(two));
     form->datGrid->refresh();
