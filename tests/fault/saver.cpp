@@ -4,10 +4,10 @@
 // window reported as failed prints nothing.
 //
 // Usage: fault_saver BOOK SETTINGS-FOLDER FIRST-NUMBER
+#include "settings/ini_settings_store.h"
 #include "store/database.h"
 #include "store/store_error.h"
 #include "window/dialogs.h"
-#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <cstdio>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "settings/ini_settings_store.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_book.h"
-#include "settings/ini_settings_store.h"
 #include "window/mail_form.h"
 
 #include <gtest/gtest.h>
