@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+// Our own reader and writer, not QSettings: QSettings sorts the keys and writes
+// "Label 9Caption" as "Label%209Caption", and this file must keep its order and names.
 namespace ravelbook::ini {
 
 struct Section {
