@@ -4,6 +4,7 @@
 #include "exchange/export.h"
 #include "exchange/import.h"
 #include "exchange/source_file.h"
+#include "exchange/vcard.h"
 #include "print/vertical_adjustment.h"
 #include "store/store_error.h"
 #include "support/mdb_fixtures.h"
@@ -108,6 +109,24 @@ TEST(RoundTrip, ExportThenImportIntoAnEmptyBookGivesTheSameRecords) {
             EXPECT_EQ(back[i].fields, expected[i].fields) << formatName(format).toStdString() << i;
             EXPECT_EQ(back[i].groups, expected[i].groups) << formatName(format).toStdString() << i;
         }
+    }
+}
+
+// A card names the person as the labels print them, and gives the book's
+// name back from N; a name N can't give back whole stays whole.
+TEST(RoundTrip, AVCardNamesAsTheLabelsPrint) {
+    const std::pair<QString, QStringList> cases[] = {
+        {"Smith, John", {"FN:John Smith", "N:Smith;John;;;"}},
+        {"Smith, John, Jr.", {"FN:John\\, Jr. Smith", "N:Smith;John\\, Jr.;;;"}},
+        {"Smith,John", {"FN:Smith\\,John", "N:Smith\\,John;;;;"}},
+        {"A,B, C", {"FN:A\\,B\\, C", "N:A\\,B\\, C;;;;"}},
+        {"Acme", {"FN:Acme", "N:Acme;;;;"}},
+    };
+    for (const auto& [name, lines] : cases) {
+        const QStringList card =
+            writeVCard(record({name, "12; Elm St"}), defaultTitles()).split("\r\n");
+        EXPECT_EQ(card.mid(2, 3), lines + QStringList{"ADR;TYPE=home:;;12\\; Elm St;;;;"})
+            << name.toStdString();
     }
 }
 
