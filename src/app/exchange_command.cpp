@@ -91,7 +91,7 @@ template <typename Command> int reportingFailures(QTextStream& err, Command comm
         return command();
     } catch (const CantDo& cant) {
         err << "ravelbook: " << cant.message << Qt::endl;
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         err << "ravelbook: " << error.message() << Qt::endl;
     }
     return 1;

@@ -1,5 +1,7 @@
 #include "core/address_fields.h"
 
+#include "core/address_record.h"
+
 namespace ravelbook {
 
 std::optional<FieldRule> addressFieldRule(const QString& column) {
@@ -13,7 +15,7 @@ std::optional<FieldRule> addressFieldRule(const QString& column) {
 bool isGroupColumn(const QString& column) {
     bool number = false;
     const int group = column.toInt(&number);
-    return number && group >= 0 && group < 18 && column == QString::number(group);
+    return number && group >= 0 && group < kGroupCount && column == QString::number(group);
 }
 
 QString cleanText(const QString& text, bool multiLine) {

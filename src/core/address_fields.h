@@ -1,22 +1,11 @@
 #pragma once
 
+#include "core/field_table.h"
+
 #include <optional>
 #include <QString>
 
 namespace ravelbook {
-
-// A text field of an address record and what its box in the editor admits.
-struct FieldRule {
-    const char* column;
-    int maxLength;  // UTF-16 units, as the box counts them
-    bool multiLine; // only the notes keep line breaks
-};
-
-inline constexpr FieldRule kAddressFields[] = {
-    {"Name", 60, false},    {"Address", 60, false}, {"City State Zip", 60, false},
-    {"Country", 60, false}, {"Contact", 30, false}, {"Phone", 15, false},
-    {"Notes", 255, true},
-};
 
 // The rule of a text column of Addresses; none for any other column.
 std::optional<FieldRule> addressFieldRule(const QString& column);

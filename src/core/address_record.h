@@ -1,13 +1,12 @@
 #pragma once
 
+#include "core/field_table.h"
+
 #include <array>
 #include <QString>
 
 namespace ravelbook {
 
-// The text fields of an address record, in the book's column order.
-enum class Field { Name, Address, CityStateZip, Country, Contact, Phone, Notes };
-constexpr int kFieldCount = 7;
 // The book has 18 groups, each a yes/no column of every record.
 constexpr int kGroupCount = 18;
 
@@ -24,16 +23,6 @@ struct AddressRecord {
     }
     bool operator!=(const AddressRecord& other) const { return !(*this == other); }
 };
-
-// The book's column name of each field, and the longest text its box in the window takes.
-inline const std::array<QString, kFieldCount>& fieldColumns() {
-    static const std::array<QString, kFieldCount> names{
-        QStringLiteral("Name"),    QStringLiteral("Address"), QStringLiteral("City State Zip"),
-        QStringLiteral("Country"), QStringLiteral("Contact"), QStringLiteral("Phone"),
-        QStringLiteral("Notes")};
-    return names;
-}
-constexpr std::array<int, kFieldCount> kFieldBoxLength{60, 60, 60, 60, 30, 15, 255};
 
 // Which of the 18 groups a mailing takes, by column.
 using GroupChoice = std::array<bool, kGroupCount>;

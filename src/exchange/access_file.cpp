@@ -6,7 +6,7 @@ namespace ravelbook::exchange {
 
 namespace {
 
-StoreError unanswered(const QString& path, const QString& what) {
+Error unanswered(const QString& path, const QString& what) {
     return unreadableAccessFile(
         path, QStringLiteral("the file is damaged (its reader sent no %1)").arg(what));
 }

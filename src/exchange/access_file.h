@@ -9,7 +9,7 @@ namespace ravelbook::exchange {
 // must not take the program with it. Never written.
 class AccessFile final : public TableReader {
 public:
-    // Reads the file's version and table names. Throws StoreError when the file
+    // Reads the file's version and table names. Throws Error when the file
     // is missing, damaged or of another version.
     explicit AccessFile(const QString& path);
 

@@ -30,9 +30,10 @@ bool knownKind(char kind) {
 
 } // namespace
 
-StoreError unreadableAccessFile(const QString& path, const QString& why) {
-    return StoreError(QStringLiteral("The Access file \"%1\" can't be read: %2.")
-                          .arg(QDir::toNativeSeparators(path), why));
+Error unreadableAccessFile(const QString& path, const QString& why, Error::Kind kind) {
+    return Error(QStringLiteral("The Access file \"%1\" can't be read: %2.")
+                     .arg(QDir::toNativeSeparators(path), why),
+                 kind);
 }
 
 QByteArray encodeFrame(FrameKind kind, const QStringList& texts) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/store_error.h"
+#include "core/error.h"
 
 #include <optional>
 #include <QByteArray>
@@ -39,8 +39,10 @@ constexpr int kLargestFrame = 256 * (kLongestValue + 4);
 // More texts than a database has tables: a frame of them is garbage.
 constexpr int kMostTexts = 65536;
 
-// The error for an Access file that can't be read, and why, as both sides tell it.
-StoreError unreadableAccessFile(const QString& path, const QString& why);
+// The error for an Access file that can't be read, and why, as both sides tell
+// it: the file's contents unless a part of the program's own is what failed.
+Error unreadableAccessFile(const QString& path, const QString& why,
+                           Error::Kind kind = Error::Kind::Format);
 
 QByteArray encodeFrame(FrameKind kind, const QStringList& texts = {});
 

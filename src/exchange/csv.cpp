@@ -1,7 +1,7 @@
 #include "exchange/csv.h"
 
+#include "core/error.h"
 #include "exchange/text_decoding.h"
-#include "store/store_error.h"
 
 #include <optional>
 
@@ -203,7 +203,7 @@ SourceTable csvSource(QByteArray bytes) {
     // The rows after an opening quote that is never closed are one field: what
     // the file meant there can't be told.
     if (!csv.unclosed.isEmpty())
-        throw StoreError(csv.unclosed);
+        throw Error(csv.unclosed, Error::Kind::Format);
     SourceTable table;
     table.kind = QStringLiteral("CSV");
     table.problems = std::move(decoded.problems);

@@ -35,7 +35,7 @@ void appendCsvField(QString& line, const QString& field, QChar separator = QLati
 QString csvLine(const QStringList& fields, QChar separator = QLatin1Char(','));
 
 // A CSV file's bytes as a source: its first row gives the headings. Throws
-// StoreError when a quote is never closed.
+// a Format Error when a quote is never closed.
 SourceTable csvSource(QByteArray bytes);
 
 } // namespace ravelbook::exchange

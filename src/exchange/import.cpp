@@ -1,6 +1,8 @@
 #include "exchange/import.h"
 
+#include "core/address_fields.h"
 #include "core/counted.h"
+#include "core/name_rules.h"
 #include "store/database.h"
 #include "store/exchange_statements.h"
 #include "store/schema.h"
@@ -197,11 +199,8 @@ MappedRow mapRow(const QStringList& row, const QStringList& columns, const Mappi
     }
     // Separate name parts become "Last, First", the form the labels expect.
     appendJoined(first, middle, QStringLiteral(" "));
-    if (!first.isEmpty() || !last.isEmpty()) {
-        QString name = last;
-        appendJoined(name, first, QStringLiteral(", "));
-        r[Field::Name] = name;
-    }
+    if (!first.isEmpty() || !last.isEmpty())
+        r[Field::Name] = lastFirst(last, first);
     // A person is named and their organization is whom the letter is for;
     // without a person the organization is the name.
     if (organization.column() >= 0) {
@@ -293,7 +292,7 @@ bool isEmpty(const AddressRecord& record) {
 }
 
 QString shortened(const QString& text) {
-    return text.size() > 40 ? text.left(37) + QStringLiteral("...") : text;
+    return text.size() > 40 ? cutAt(text, 37) + QStringLiteral("...") : text;
 }
 
 std::unordered_set<QString> keysIn(const Database& db) {

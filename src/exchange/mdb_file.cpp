@@ -1,7 +1,6 @@
 #include "exchange/mdb_file.h"
 
 #include "exchange/access_stream.h"
-#include "store/store_error.h"
 
 #include <algorithm>
 #include <QFile>

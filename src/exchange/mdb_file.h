@@ -12,7 +12,7 @@ namespace ravelbook::exchange {
 // uses this class: the program reads Access files through AccessFile.
 class MdbFile final {
 public:
-    // Throws StoreError when the file is missing, damaged or of another version.
+    // Throws Error when the file is missing, damaged or of another version.
     explicit MdbFile(const QString& path);
     ~MdbFile();
     MdbFile(const MdbFile&) = delete;

@@ -7,7 +7,6 @@
 //   ravelbook-mdb-reader --rows TABLE FILE     its columns, then its rows
 #include "exchange/access_stream.h"
 #include "exchange/mdb_file.h"
-#include "store/store_error.h"
 
 #include <cstdio>
 #include <QCommandLineParser>
@@ -71,7 +70,7 @@ int main(int argc, char** argv) {
             send(frames, FrameKind::Tables, file.tableNames());
         }
         send(frames, FrameKind::End);
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         send(frames, FrameKind::Failure, {error.message()});
         send(frames, FrameKind::End);
         std::fflush(frames);

@@ -68,10 +68,12 @@ void runReader(const QString& path, const QStringList& request,
     const QString program = readerProgram();
     if (program.isEmpty())
         throw unreadableAccessFile(
-            path, QStringLiteral("the program's Access reader %1 is missing (it belongs beside "
-                                 "the program, in %2)")
-                      .arg(QLatin1String(kReaderName),
-                           QDir::toNativeSeparators(QCoreApplication::applicationDirPath())));
+            path,
+            QStringLiteral("the program's Access reader %1 is missing (it belongs beside "
+                           "the program, in %2)")
+                .arg(QLatin1String(kReaderName),
+                     QDir::toNativeSeparators(QCoreApplication::applicationDirPath())),
+            Error::Kind::File);
     QProcess process;
     process.setProgram(program);
     process.setArguments(request + QStringList{path});
@@ -86,8 +88,10 @@ void runReader(const QString& path, const QStringList& request,
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted())
         throw unreadableAccessFile(
-            path, QStringLiteral("its reader %1 could not be started (%2)")
-                      .arg(QDir::toNativeSeparators(program), process.errorString()));
+            path,
+            QStringLiteral("its reader %1 could not be started (%2)")
+                .arg(QDir::toNativeSeparators(program), process.errorString()),
+            Error::Kind::File);
 
     const auto damaged = [&](const QString& how) {
         if (!errors.isEmpty())
@@ -139,7 +143,7 @@ void runReader(const QString& path, const QStringList& request,
     if (!ended || decoder.pending() > 0 || (refusal && refusal->isEmpty()))
         throw damaged(QStringLiteral("reading it failed"));
     if (refusal)
-        throw StoreError(*refusal);
+        throw Error(*refusal, Error::Kind::Format);
     // Everything has come; a reader slow to close the file is stopped.
     process.waitForFinished(kQuietMilliseconds);
 }

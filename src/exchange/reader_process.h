@@ -20,8 +20,8 @@ QString readerProgram();
 // frame but the last as it comes; `take` returns false for a frame that makes
 // no sense where it comes. The reader runs under limits of memory, processor
 // time and silence, so a file that makes libmdb loop or crash ends here in a
-// StoreError saying the file is damaged; the reader's own refusals end in a
-// StoreError with its message.
+// Format Error saying the file is damaged; the reader's own refusals end in a
+// Format Error with its message.
 void runReader(const QString& path, const QStringList& request,
                const std::function<bool(const Frame&)>& take);
 

@@ -1,10 +1,10 @@
 #include "exchange/source_file.h"
 
+#include "core/error.h"
 #include "exchange/access_file.h"
 #include "exchange/csv.h"
 #include "exchange/text_decoding.h"
 #include "exchange/vcard.h"
-#include "store/store_error.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,9 +14,12 @@ namespace ravelbook::exchange {
 
 namespace {
 
-[[noreturn]] void fail(const QString& path, const QString& why) {
-    throw StoreError(QStringLiteral("The file \"%1\" can't be imported: %2.")
-                         .arg(QDir::toNativeSeparators(path), why));
+// The file's contents are not what its kind promises, unless `kind` says otherwise.
+[[noreturn]] void fail(const QString& path, const QString& why,
+                       Error::Kind kind = Error::Kind::Format) {
+    throw Error(QStringLiteral("The file \"%1\" can't be imported: %2.")
+                    .arg(QDir::toNativeSeparators(path), why),
+                kind);
 }
 
 } // namespace
@@ -56,11 +59,11 @@ std::optional<Format> guessFormat(const QString& path) {
 QByteArray readTextFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(path, file.errorString());
+        fail(path, file.errorString(), Error::Kind::File);
     const QString tooLarge =
         QStringLiteral("it is larger than %1 MB").arg(kLargestFile / 1024 / 1024);
     if (file.size() > kLargestFile)
-        fail(path, tooLarge);
+        fail(path, tooLarge, Error::Kind::File);
     // Read a piece at a time up to the limit: a device or a pipe has no size to go by.
     QByteArray bytes;
     if (!file.isSequential())
@@ -69,7 +72,8 @@ QByteArray readTextFile(const QString& path) {
         const QByteArray piece = file.read(1024 * 1024);
         if (file.error() != QFileDevice::NoError)
             fail(path,
-                 QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()));
+                 QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()),
+                 Error::Kind::File);
         if (piece.isEmpty())
             break;
         // Text holds no NUL bytes; a program or picture does within its first kilobytes.
@@ -77,10 +81,11 @@ QByteArray readTextFile(const QString& path) {
             fail(path, QStringLiteral("it is not a text file"));
         bytes += piece;
         if (bytes.size() > kLargestFile)
-            fail(path, tooLarge);
+            fail(path, tooLarge, Error::Kind::File);
     }
     if (!file.isSequential() && bytes.size() != file.size())
-        fail(path, QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()));
+        fail(path, QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()),
+             Error::Kind::File);
     return bytes;
 }
 
@@ -91,7 +96,7 @@ ImportSource readSource(const QString& path, Format format, const QString& table
         QByteArray bytes = readTextFile(path);
         try {
             source.table = csvSource(std::move(bytes));
-        } catch (const StoreError& error) {
+        } catch (const Error& error) {
             fail(path, error.message());
         }
         break;

@@ -18,11 +18,11 @@ constexpr qint64 kLargestFile = 100 * 1024 * 1024;
 // The kind of file by its name (.csv .txt .tsv, .vcf .vcard, .mdb), else by its first bytes.
 std::optional<Format> guessFormat(const QString& path);
 
-// The file's bytes; throws StoreError for a missing, unreadable, oversized or binary file.
+// The file's bytes; throws Error for a missing, unreadable, oversized or binary file.
 QByteArray readTextFile(const QString& path);
 
 // Reads a file of any kind for an import; `table` chooses an Access file's
-// table. Throws StoreError when the file can't be read at all.
+// table. Throws Error when the file can't be read at all.
 ImportSource readSource(const QString& path, Format format, const QString& table = {});
 
 QString formatName(Format format);

@@ -15,7 +15,7 @@ public:
     virtual QStringList tableNames() const = 0;
     virtual QStringList columnNames(const QString& table) const = 0;
     // The table's columns and rows as text; yes/no columns read -1 or 0. Throws
-    // StoreError when the table can't be read.
+    // Error when the table can't be read.
     virtual SourceTable readTable(const QString& name) const = 0;
 };
 

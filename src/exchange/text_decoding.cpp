@@ -7,6 +7,7 @@ namespace ravelbook::exchange {
 namespace {
 
 // 0x80 to 0x9F of Windows-1252; the five unassigned bytes keep their Latin-1 value.
+// Hand-written: Qt 6.4 has no Windows-1252 decoder, and its Latin-1 makes these controls.
 constexpr char16_t kHighControls[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -17,6 +18,8 @@ QChar windows1252(quint8 b) {
 }
 
 // The length of the valid UTF-8 sequence of more than one byte at `i`, or 0.
+// Hand-written: QStringDecoder turns a stray byte into U+FFFD, where it must be
+// found, read as Windows-1252 and reported.
 qsizetype utf8Sequence(QByteArrayView bytes, qsizetype i) {
     const auto at = [&bytes](qsizetype k) { return quint8(bytes[k]); };
     const quint8 lead = at(i);
