@@ -141,7 +141,7 @@ TEST(Database, BookLockedByAnotherProgramIsReportedAsSuch) {
     book.create();
     book.lock();
     try {
-        Database db(book.path());
+        book.open();
         ADD_FAILURE() << "opened";
     } catch (const StoreError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("another program is using")))
