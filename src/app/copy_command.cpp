@@ -18,7 +18,7 @@ namespace ravelbook {
 namespace {
 
 // Copies every row of `table`'s columns in the order they were added.
-int copyRows(const Database& from, const Database& to, const schema::Table& table) {
+int copyRows(const Database& from, Database& to, const schema::Table& table) {
     QSqlQuery rows =
         from.run(sql::selectColumns(from.dialect(), from.tableName(table.name), table.columns));
     BatchedInsert insert(to, to.tableName(table.name), table.columns,
@@ -88,7 +88,7 @@ std::optional<CopyCommand> parseCopyCommand(const QStringList& arguments, QStrin
 int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& err) {
     try {
         const Database from(command.from, Database::Access::ReadOnly);
-        const Database to(command.to);
+        Database to(command.to);
         if (from.isSameBook(to))
             throw StoreError(QStringLiteral("A book can't be copied into itself."));
         int records = 0;
@@ -97,8 +97,7 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
             // Held from before the count, so that two copies into one empty
             // book can't both find it empty.
             WriteTransaction transaction(to);
-            QSqlQuery all = to.run(QStringLiteral("SELECT COUNT(*) FROM ") +
-                                   sql::quoteIdentifier(to.tableName(schema::kAddresses)));
+            QSqlQuery all = to.run(sql::countRows(to.tableName(schema::kAddresses)));
             const int held = all.next() ? all.value(0).toInt() : 0;
             all.finish();
             if (held > 0 && !command.append)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
+#include <QtEndian>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,15 +22,28 @@ bool sameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// The index of SQLite's write-ahead log: both copies of its header start with
+// the index's version, in the byte order of the machine that wrote it.
+bool isLogIndex(const unsigned char* head, ssize_t got) {
+    constexpr quint32 kVersion = 3007000;
+    quint32 first = 0;
+    quint32 second = 0;
+    if (got < 52)
+        return false;
+    std::memcpy(&first, head, 4);
+    std::memcpy(&second, head + 48, 4);
+    return first == second && (first == kVersion || qbswap(first) == kVersion);
+}
+
 // The first bytes of an SQLite database, its rollback journal, its
-// write-ahead log, and of an Access (Jet or ACE) database.
+// write-ahead log and that log's index, and of an Access (Jet or ACE) database.
 bool holdsDatabase(int fd) {
-    unsigned char head[20] = {};
+    unsigned char head[52] = {};
     const ssize_t got = ::pread(fd, head, sizeof head, 0);
     if (got >= 16 && std::memcmp(head, "SQLite format 3", 16) == 0)
         return true;
     const unsigned char journal[8] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
-    if (got >= 8 && std::memcmp(head, journal, 8) == 0)
+    if ((got >= 8 && std::memcmp(head, journal, 8) == 0) || isLogIndex(head, got))
         return true;
     if (got >= 19 && (std::memcmp(head + 4, "Standard Jet DB", 15) == 0 ||
                       std::memcmp(head + 4, "Standard ACE DB", 15) == 0))

@@ -3,11 +3,11 @@
 #include "core/address_fields.h"
 #include "core/counted.h"
 #include "core/name_rules.h"
+#include "store/bulk_insert.h"
 #include "store/database.h"
 #include "store/exchange_statements.h"
 #include "store/schema.h"
 #include "store/sql_failure.h"
-#include "store/sqlite/bulk_insert.h"
 #include "store/store_error.h"
 #include "store/write_transaction.h"
 
@@ -426,7 +426,7 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
     return plan;
 }
 
-std::optional<int> runImport(const Database& db, const ImportPlan& plan, const Progress& progress) {
+std::optional<int> runImport(Database& db, const ImportPlan& plan, const Progress& progress) {
     WriteTransaction transaction(db);
     const std::unordered_set<QString> existing = keysIn(db);
     QStringList columns;

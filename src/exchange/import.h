@@ -75,7 +75,7 @@ using Progress = std::function<bool(int done, int total)>;
 // transaction: all of it lands or none of it. A record that has become a
 // duplicate since the plan was made is left out. Returns how many records were
 // added, or nothing when cancelled. Throws StoreError, with the book unchanged.
-std::optional<int> runImport(const Database& db, const ImportPlan& plan, const Progress& progress);
+std::optional<int> runImport(Database& db, const ImportPlan& plan, const Progress& progress);
 
 // What the preview and `ravelbook import` say about a plan.
 QString summary(const ImportPlan& plan, int maxWarnings = 20);

@@ -15,7 +15,7 @@ constexpr int kRowsPerStatement = 100;
 
 } // namespace
 
-BatchedInsert::BatchedInsert(const Database& db, const QString& table, const QStringList& columns,
+BatchedInsert::BatchedInsert(Database& db, const QString& table, const QStringList& columns,
                              const QString& context)
     : db_(db), table_(table), columns_(columns), context_(context) {
     db_.requireWritable();

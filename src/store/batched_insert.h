@@ -14,7 +14,7 @@ class Database;
 class BatchedInsert {
 public:
     // `context` words a failure, "%1" standing for the engine's reason.
-    BatchedInsert(const Database& db, const QString& table, const QStringList& columns,
+    BatchedInsert(Database& db, const QString& table, const QStringList& columns,
                   const QString& context);
 
     // The values of one row, by column; written with its batch.
@@ -25,7 +25,7 @@ public:
 private:
     void write();
 
-    const Database& db_;
+    Database& db_;
     QString table_;
     QStringList columns_;
     QString context_;

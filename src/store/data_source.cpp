@@ -19,7 +19,7 @@ constexpr int kRowCacheSize = 512;
 
 } // namespace
 
-DataSource::DataSource(const Database& db, const QString& table, QObject* parent)
+DataSource::DataSource(Database& db, const QString& table, QObject* parent)
     : QObject(parent), db_(db), table_(db.tableName(table)), columns_(db.columns(table_)),
       rowCache_(kRowCacheSize) {}
 

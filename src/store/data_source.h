@@ -47,7 +47,7 @@ public:
         LeaveCancelled() : StoreError(QStringLiteral("The changes were kept; nothing was done.")) {}
     };
 
-    DataSource(const Database& db, const QString& table, QObject* parent = nullptr);
+    DataSource(Database& db, const QString& table, QObject* parent = nullptr);
     ~DataSource() override;
 
     const QString& table() const { return table_; }
@@ -171,7 +171,7 @@ private:
     const Row& current() const;
     void dropNewRow();
 
-    const Database& db_;
+    Database& db_;
     QString table_;
     QStringList columns_;
     std::vector<std::pair<int, QVariant>> bound_;

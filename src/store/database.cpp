@@ -30,6 +30,15 @@ bool isStatementWrite(const QString& text) {
     return false;
 }
 
+// The statements a const Database runs: they read the book and change nothing.
+bool isReading(const QString& text) {
+    const QString start = text.trimmed().left(7).toUpper();
+    if (start.startsWith(QLatin1String("SELECT")) || start.startsWith(QLatin1String("WITH")))
+        return true;
+    return start.startsWith(QLatin1String("PRAGMA")) && !text.contains(QLatin1Char('=')) &&
+           !text.contains(QLatin1Char('('));
+}
+
 [[noreturn]] void cantOpenServer(const QString& uri, const QString& what) {
     throw StoreError(QStringLiteral("The address book on the server \"%1\" can't be opened: %2.")
                          .arg(bookDisplayName(uri), what));
@@ -65,14 +74,14 @@ bool Database::isEmptyFile(const QString& path) {
 }
 
 void Database::createNewBook(const QString& path) {
-    book_file::create(path);
+    book_file::create(path, kBusyWait);
 }
 
 Database::Database(const QString& book, Access access) : Database(book, Opening{access, {}, {}}) {}
 
 Database::Database(const QString& book, const Opening& opening)
     : path_(canonicalBook(book)), server_(isServerBook(book)),
-      readOnly_(opening.access == Access::ReadOnly) {
+      readOnly_(opening.access == Access::ReadOnly), busyWait_(opening.busyWait) {
     if (server_) {
         dialect_ = std::make_unique<PostgresDialect>();
         openServer(opening);
@@ -84,16 +93,16 @@ Database::Database(const QString& book, const Opening& opening)
 
 void Database::openFile() {
     if (QFileInfo::exists(path_))
-        book_file::checkExisting(path_);
+        book_file::checkExisting(path_, busyWait_);
     else if (readOnly_)
         book_file::cantOpen(path_, QStringLiteral("there is no such file"));
     else
-        book_file::create(path_);
+        book_file::create(path_, busyWait_);
 
     Connection connection(dialect_->driver());
     QSqlDatabase db = connection.handle();
     db.setDatabaseName(path_);
-    db.setConnectOptions(book_file::connectOptions(readOnly_));
+    db.setConnectOptions(book_file::connectOptions(readOnly_, busyWait_));
     if (!db.open())
         book_file::cantOpen(path_, explain(db.lastError()));
     tables_ = book_file::readTables(path_, db).tables;
@@ -250,17 +259,17 @@ void Database::requireWritable() const {
                              .arg(displayName(), damage_));
 }
 
-bool Database::mayRetryForWriting(const QSqlError& error) const {
+bool Database::mayRetryForWriting(const QSqlError& error) {
     return error.isValid() && !server_ && isReadOnly(error) && reopenForWriting();
 }
 
-bool Database::reopenForWriting() const {
+bool Database::reopenForWriting() {
     if (server_ || readOnly_ || ::access(QFile::encodeName(path_).constData(), W_OK) != 0)
         return false;
     Connection fresh(dialect_->driver());
     QSqlDatabase db = fresh.handle();
     db.setDatabaseName(path_);
-    db.setConnectOptions(book_file::connectOptions(false));
+    db.setConnectOptions(book_file::connectOptions(false, busyWait_));
     if (!db.open())
         return false;
     db = QSqlDatabase();
@@ -326,11 +335,27 @@ void Database::bind(QSqlQuery& query, const QVariantList& bindings) const {
         query.addBindValue(dialect_->storable(value));
 }
 
-QSqlQuery Database::prepare(const QString& text) const {
+void Database::requireReading(const QString& text) const {
+    if (!isReading(text))
+        throw StoreError(QStringLiteral("Nothing was written to the address book \"%1\": it was "
+                                        "given here for reading only.")
+                             .arg(displayName()));
+}
+
+QSqlQuery Database::prepared(const QString& text) const {
     QSqlQuery query = newQuery();
     if (!awaitingAnswer([&] { return query.prepare(text); }))
         fail(query.lastError(), QStringLiteral("The address book refused a statement: %1."));
     return query;
+}
+
+QSqlQuery Database::prepare(const QString& text) const {
+    requireReading(text);
+    return prepared(text);
+}
+
+QSqlQuery Database::prepare(const QString& text) {
+    return prepared(text);
 }
 
 QSqlQuery Database::execute(const QString& text, const QVariantList& bindings) const {
@@ -341,13 +366,21 @@ QSqlQuery Database::execute(const QString& text, const QVariantList& bindings) c
         awaitingAnswer([&] { return query.exec(text); });
         return query;
     }
-    QSqlQuery query = prepare(text);
+    QSqlQuery query = prepared(text);
     bind(query, bindings);
     exec(query);
     return query;
 }
 
 QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const {
+    requireReading(text);
+    QSqlQuery query = execute(text, bindings);
+    if (query.lastError().isValid())
+        fail(query.lastError(), QStringLiteral("The address book could not do this: %1."));
+    return query;
+}
+
+QSqlQuery Database::run(const QString& text, const QVariantList& bindings) {
     refuseWriteWhenDamaged(text);
     QSqlQuery query = execute(text, bindings);
     if (mayRetryForWriting(query.lastError()))
@@ -357,7 +390,7 @@ QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const
     return query;
 }
 
-QSqlQuery& Database::kept(const QString& text) const {
+QSqlQuery& Database::kept(const QString& text) {
     reconnectIfLost();
     const std::pair<QString, int> on{connectionName_, generation_};
     // Few texts are ever kept; a long-lived window that made many starts afresh.
@@ -368,12 +401,12 @@ QSqlQuery& Database::kept(const QString& text) const {
     }
     auto found = kept_.find(text);
     if (found == kept_.end())
-        found = kept_.emplace(text, prepare(text)).first;
+        found = kept_.emplace(text, prepared(text)).first;
     return found->second;
 }
 
 QSqlQuery& Database::runKept(const QString& text, const QVariantList& bindings,
-                             const QString& context) const {
+                             const QString& context) {
     refuseWriteWhenDamaged(text);
     const auto attempt = [&]() -> QSqlQuery& {
         QSqlQuery& query = kept(text);
@@ -419,7 +452,7 @@ QStringList Database::columns(const QString& table) const {
     return found(table).columns;
 }
 
-void Database::runDirect(const sql::RecordSource& statement) const {
+void Database::runDirect(const sql::RecordSource& statement) {
     if (server_) {
         run(statement); // a server applies each statement when it returns
         return;
@@ -430,7 +463,7 @@ void Database::runDirect(const sql::RecordSource& statement) const {
     Connection connection(dialect_->driver());
     QSqlDatabase db = connection.handle();
     db.setDatabaseName(path_);
-    db.setConnectOptions(book_file::connectOptions(false));
+    db.setConnectOptions(book_file::connectOptions(false, busyWait_));
     if (!db.open())
         throw SqlFailure(db.lastError(), context);
     QSqlQuery query(db);

@@ -38,6 +38,7 @@ class Database {
 public:
     // ReadOnly never writes: a missing file is an error and every change is refused.
     enum class Access { ReadWrite, ReadOnly };
+    static constexpr std::chrono::milliseconds kBusyWait{2000};
 
     // Asked when the server wants a password that libpq's own sources
     // (~/.pgpass, PGPASSWORD, a service file) don't give; none to give up.
@@ -54,6 +55,9 @@ public:
         Access access = Access::ReadWrite;
         AskPassword askPassword;     // none: a password the server wants is an error
         AskToMakeBook askToMakeBook; // none: made when writing, refused when reading
+        // How long a book file's statement waits for another program holding
+        // the file before it is refused.
+        std::chrono::milliseconds busyWait = kBusyWait;
     };
 
     // Throws StoreError naming the book and what is wrong with it.
@@ -98,23 +102,33 @@ public:
     // into place. Throws StoreError naming the file and the reason.
     static void createNewBook(const QString& path);
 
+    // Statements. Through a const Database only statements that read the book
+    // (SELECT, WITH, a PRAGMA without a value) run; any other is refused with
+    // StoreError. Writing takes a Database that is not const.
+
     // A prepared statement for repeated use; throws StoreError when the engine refuses it.
     QSqlQuery prepare(const QString& text) const;
+    QSqlQuery prepare(const QString& text);
     // Runs a statement from prepare() with its values bound; on a server it
     // gives up when the server does not answer in time. Then, and for any
     // failure, pass query.lastError() to fail().
     bool exec(QSqlQuery& query) const;
     // Prepares, binds and runs one statement; throws StoreError when the engine refuses.
     QSqlQuery run(const QString& text, const QVariantList& bindings = {}) const;
+    QSqlQuery run(const QString& text, const QVariantList& bindings = {});
     QSqlQuery run(const sql::RecordSource& statement) const {
         return run(statement.text, statement.bindings);
     }
-    // Like run(), for a statement that runs again and again (the writes of one
-    // row): it stays prepared on the connection, which saves a server two round
-    // trips a run. The query is the book's: read it at once, then finish() it.
-    QSqlQuery& runKept(
-        const QString& text, const QVariantList& bindings,
-        const QString& context = QStringLiteral("The address book could not do this: %1.")) const;
+    QSqlQuery run(const sql::RecordSource& statement) {
+        return run(statement.text, statement.bindings);
+    }
+    // Like run(), for a statement that writes again and again (the rows of an
+    // import, a record's saves): it stays prepared on the connection, which
+    // saves a server two round trips a run. The query is the book's: read it
+    // at once, then finish() it.
+    QSqlQuery&
+    runKept(const QString& text, const QVariantList& bindings,
+            const QString& context = QStringLiteral("The address book could not do this: %1."));
 
     // One of the address book's tables as the file spells it, and its columns in
     // file order, as read when the file was opened.
@@ -123,7 +137,7 @@ public:
 
     // Runs one statement so that it has taken effect in the book when this
     // returns: a file's on a connection of its own, opened and closed for it.
-    void runDirect(const sql::RecordSource& statement) const;
+    void runDirect(const sql::RecordSource& statement);
 
     // Throws the failure of a statement run on this book (and notes damage).
     [[noreturn]] void fail(const QSqlError& error, const QString& context) const;
@@ -138,20 +152,24 @@ private:
     // A server connection that was lost is opened again before the next statement.
     void reconnectIfLost() const;
     const schema::FoundTable& found(const QString& table) const;
+    // Prepares any statement: for the public prepare()s, which say which ones.
+    QSqlQuery prepared(const QString& text) const;
     QSqlQuery execute(const QString& text, const QVariantList& bindings) const;
+    // Throws StoreError for a statement that is not one of those that only read.
+    void requireReading(const QString& text) const;
     // Binds values as the engine can hold them.
     void bind(QSqlQuery& query, const QVariantList& bindings) const;
     // Runs `call` (a statement's round trip); on a server, breaks it off when
     // the server gives no answer in time, and notes that it did.
     template <typename Call> bool awaitingAnswer(Call call) const;
     // The kept prepared statement of this text on the current connection.
-    QSqlQuery& kept(const QString& text) const;
+    QSqlQuery& kept(const QString& text);
     // A connection opened while the file was read-only stays so; once the file
     // may be written again, a new one is opened for writing.
-    bool reopenForWriting() const;
+    bool reopenForWriting();
     // Whether a statement that failed this way may run again: the file refused
     // it as read-only and has just been opened again for writing.
-    bool mayRetryForWriting(const QSqlError& error) const;
+    bool mayRetryForWriting(const QSqlError& error);
     void refuseWriteWhenDamaged(const QString& text) const;
 
     QString path_;
@@ -159,16 +177,19 @@ private:
     std::unique_ptr<Dialect> dialect_;
     bool readOnly_ = false;
     std::unique_ptr<Secret> password_; // what the user gave, for reconnecting; never stored
+    std::chrono::milliseconds busyWait_;
+    // What any statement, a reading one too, may change: a lost server
+    // connection is opened again, a damaged file is found so.
     mutable std::chrono::milliseconds answerLimit_{0}; // the server's time for a statement
     mutable bool unanswered_ = false; // the last statement's server gave no answer in time
     mutable int generation_ = 0;
-    mutable QString connectionName_;
-    // Connections replaced by reopenForWriting(); prepared reads may still use them.
-    mutable std::vector<QString> retired_;
-    mutable std::unordered_map<QString, QSqlQuery> kept_;
-    mutable std::pair<QString, int> keptOn_; // the connection and its generation
     mutable bool damaged_ = false;
     mutable QString damage_;
+    QString connectionName_;
+    // Connections replaced by reopenForWriting(); prepared reads may still use them.
+    std::vector<QString> retired_;
+    std::unordered_map<QString, QSqlQuery> kept_;
+    std::pair<QString, int> keptOn_; // the connection and its generation
     std::vector<schema::FoundTable> tables_;
 };
 

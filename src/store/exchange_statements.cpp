@@ -19,6 +19,10 @@ QString rollback() {
     return QStringLiteral("ROLLBACK");
 }
 
+QString countRows(const QString& table) {
+    return QStringLiteral("SELECT COUNT(*) FROM ") + quoteIdentifier(table);
+}
+
 QString selectAddressKeys(const QString& table) {
     return QStringLiteral("SELECT \"Name\", \"Address\", \"City State Zip\", \"Country\" FROM ") +
            quoteIdentifier(table);

@@ -15,6 +15,8 @@ QString beginWrite(const Dialect& dialect);
 QString commit();
 QString rollback();
 
+// How many rows the table holds.
+QString countRows(const QString& table);
 // Name and address lines of every record, for the duplicate test.
 QString selectAddressKeys(const QString& table);
 // Every record with its columns in the given order, in the order they were added.

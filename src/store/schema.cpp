@@ -3,6 +3,7 @@
 #include "store/dialect.h"
 #include "store/sql_failure.h"
 #include "store/statements.h"
+#include "store/write_transaction.h"
 
 #include <algorithm>
 #include <QSqlError>
@@ -16,25 +17,20 @@ QString groupColumn(int group) {
 
 const std::vector<Table>& tables() {
     static const std::vector<Table> all = [] {
-        QStringList addressColumns{QStringLiteral("Name"),           QStringLiteral("Address"),
-                                   QStringLiteral("City State Zip"), QStringLiteral("Country"),
-                                   QStringLiteral("Contact"),        QStringLiteral("Phone"),
-                                   QStringLiteral("Notes")};
-        QString columns = QStringLiteral(
-            "\"Name\" TEXT, \"Address\" TEXT, \"City State Zip\" TEXT, \"Country\" TEXT, "
-            "\"Contact\" TEXT, \"Phone\" TEXT, \"Notes\" TEXT");
-        for (int k = 0; k < kGroupCount; ++k) {
-            addressColumns << groupColumn(k);
-            columns += QStringLiteral(", \"%1\" INTEGER NOT NULL DEFAULT 0").arg(k);
-        }
+        const QStringList fields{QStringLiteral("Name"),           QStringLiteral("Address"),
+                                 QStringLiteral("City State Zip"), QStringLiteral("Country"),
+                                 QStringLiteral("Contact"),        QStringLiteral("Phone"),
+                                 QStringLiteral("Notes")};
+        QStringList groups;
+        for (int k = 0; k < kGroupCount; ++k)
+            groups << groupColumn(k);
+        const QStringList returnColumns{QStringLiteral("Name"), QStringLiteral("Address"),
+                                        QStringLiteral("City State Zip")};
+        const QStringList iniColumns{QStringLiteral("VerticalAdjustment")};
         return std::vector<Table>{
-            {kAddresses, addressColumns, columns},
-            {kReturnAddresses,
-             {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("City State Zip")},
-             QStringLiteral("\"Name\" TEXT, \"Address\" TEXT, \"City State Zip\" TEXT")},
-            {kIni,
-             {QStringLiteral("VerticalAdjustment")},
-             QStringLiteral("\"VerticalAdjustment\" INTEGER NOT NULL DEFAULT 0")},
+            {kAddresses, fields + groups, sql::columnDefinitions(fields, groups)},
+            {kReturnAddresses, returnColumns, sql::columnDefinitions(returnColumns, {})},
+            {kIni, iniColumns, sql::columnDefinitions({}, iniColumns)},
         };
     }();
     return all;
@@ -139,27 +135,18 @@ QString refusal(const Found& found, int layout) {
 
 void create(QSqlDatabase& db, const Dialect& dialect) {
     auto run = [&db](const QString& text) { runOrThrow(db, text); };
-    if (!db.transaction())
-        throw SqlFailure(db.lastError());
-    try {
-        QStringList names;
-        for (const Table& table : tables()) {
-            run(QStringLiteral("CREATE TABLE ") + sql::quoteIdentifier(table.name) +
-                QStringLiteral(" (") + table.columnDefinitions + dialect.keyColumnDefinition() +
-                QStringLiteral(")"));
-            names << table.name;
-        }
-        for (const QString& extra : dialect.bookExtras(names))
-            run(extra);
-        run(dialect.setLayout(kLayout));
-        run(sql::insertDefaultRow(kIni));
-        run(sql::insertDefaultRow(kReturnAddresses));
-    } catch (...) {
-        db.rollback();
-        throw;
+    WriteTransaction transaction(db);
+    QStringList names;
+    for (const Table& table : tables()) {
+        run(sql::createTable(dialect, table.name, table.columnDefinitions));
+        names << table.name;
     }
-    if (!db.commit())
-        throw SqlFailure(db.lastError());
+    for (const QString& extra : dialect.bookExtras(names))
+        run(extra);
+    run(dialect.setLayout(kLayout));
+    run(sql::insertDefaultRow(kIni));
+    run(sql::insertDefaultRow(kReturnAddresses));
+    transaction.commit();
 }
 
 } // namespace ravelbook::schema

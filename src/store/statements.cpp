@@ -205,6 +205,20 @@ QString insertValues(const QString& table, const QStringList& columns, int rows)
            columnList(columns) + QStringLiteral(") VALUES ") + values.join(QStringLiteral(", "));
 }
 
+QString columnDefinitions(const QStringList& texts, const QStringList& numbers) {
+    QStringList definitions;
+    for (const QString& column : texts)
+        definitions << quoteIdentifier(column) + QStringLiteral(" TEXT");
+    for (const QString& column : numbers)
+        definitions << quoteIdentifier(column) + QStringLiteral(" INTEGER NOT NULL DEFAULT 0");
+    return definitions.join(QStringLiteral(", "));
+}
+
+QString createTable(const Dialect& dialect, const QString& table, const QString& definitions) {
+    return QStringLiteral("CREATE TABLE ") + quoteIdentifier(table) + QStringLiteral(" (") +
+           definitions + dialect.keyColumnDefinition() + QStringLiteral(")");
+}
+
 QString insertDefaultRow(const QString& table) {
     return QStringLiteral("INSERT INTO ") + quoteIdentifier(table) +
            QStringLiteral(" DEFAULT VALUES");

@@ -78,6 +78,10 @@ QString updateRow(const Dialect& dialect, const QString& table, const QStringLis
 QString insertRow(const Dialect& dialect, const QString& table, const QStringList& columns,
                   const QStringList& returned);
 QString insertDefaultRow(const QString& table);
+// What goes inside the brackets of CREATE TABLE: columns of text, then
+// columns of numbers that are 0 unless set.
+QString columnDefinitions(const QStringList& texts, const QStringList& numbers);
+QString createTable(const Dialect& dialect, const QString& table, const QString& definitions);
 // Adds `rows` rows, for many rows in a row: nothing comes back.
 QString insertValues(const QString& table, const QStringList& columns, int rows = 1);
 // Deletes the row of the key bound first while `compared` hold the values bound after it.

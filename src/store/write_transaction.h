@@ -1,18 +1,23 @@
 #pragma once
 
+#include <QSqlDatabase>
+
 namespace ravelbook {
 
 class Database;
 
-// One transaction that writes a book: an import or a copy. It holds the right
-// to write the book's tables from its start, so what it reads in them (the
-// records already there, whether there are any) stays true until it commits;
-// another writer waits or is refused. Rolls back unless committed: a failure
+// One transaction that writes a book; rolls back unless committed, so a failure
 // anywhere leaves the book as it was.
 class WriteTransaction {
 public:
+    // An import or a copy: holds the right to write the book's tables from its
+    // start, so what it reads in them (the records already there, whether there
+    // are any) stays true until it commits; another writer waits or is refused.
     // Throws StoreError when the book can't be taken for writing.
-    explicit WriteTransaction(const Database& db);
+    explicit WriteTransaction(Database& db);
+    // A new book being made on a connection of its own, before anyone else
+    // knows its tables: a plain transaction. Throws SqlFailure.
+    explicit WriteTransaction(QSqlDatabase& connection);
     ~WriteTransaction();
     WriteTransaction(const WriteTransaction&) = delete;
     WriteTransaction& operator=(const WriteTransaction&) = delete;
@@ -22,7 +27,8 @@ public:
 private:
     void rollBack() noexcept;
 
-    const Database& db_;
+    Database* db_ = nullptr;
+    QSqlDatabase connection_; // without a Database
     bool done_ = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <csignal>
+#include <cstring>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -134,6 +135,19 @@ TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
     held.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));
     ASSERT_EQ(::flock(held.handle(), LOCK_EX), 0);
+    // What SQLite keeps beside a book: a hot journal, a write-ahead log (of
+    // either byte order) and its index (two copies of its header, each
+    // starting with the version in the writer's byte order).
+    QByteArray index(32768, '\0');
+    const quint32 version = 3007000;
+    std::memcpy(index.data(), &version, 4);
+    std::memcpy(index.data() + 48, &version, 4);
+    const QString journal =
+        write("a.db-journal", QByteArray::fromHex("d9d505f920a163d7") + QByteArray(504, '\0'));
+    const QString wal = write("a.db-wal", QByteArray::fromHex("377f0682") + QByteArray(28, '\0'));
+    const QString walBig =
+        write("b.db-wal", QByteArray::fromHex("377f0683") + QByteArray(28, '\0'));
+    const QString walIndex = write("a.db-shm", index);
     struct Case {
         QString output;
         int exitCode;
@@ -141,6 +155,10 @@ TEST_F(ExchangeCommand, ExportRefusesWhatItWouldDestroyAndLeavesNoHalfFile) {
     };
     const Case cases[] = {
         {book.path(), 1, "it is the open address book"},
+        {journal, 1, "it is a database file"},
+        {wal, 1, "it is a database file"},
+        {walBig, 1, "it is a database file"},
+        {walIndex, 1, "it is a database file"},
         {link, 1, "it is the open address book"},
         {other.path(), 1, "it is a database file"},
         {"/dev/full", 1, "the disk is full"},

@@ -141,7 +141,7 @@ TEST(Database, BookLockedByAnotherProgramIsReportedAsSuch) {
     book.create();
     book.lock();
     try {
-        Database db(book.path());
+        book.open();
         ADD_FAILURE() << "opened";
     } catch (const StoreError& error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("another program is using")))
@@ -157,6 +157,10 @@ TEST(Database, RefusedStatementThrowsStoreError) {
     book.create();
     Database db(book.path());
     EXPECT_THROW(db.run(QStringLiteral("SELECT * FROM Nowhere")), StoreError);
+    // Handed on for reading, the book is not written.
+    const Database& reading = db;
+    EXPECT_THROW(reading.run(QStringLiteral("DELETE FROM \"Return Addresses\"")), StoreError);
+    EXPECT_EQ(book.value(QStringLiteral("SELECT count(*) FROM \"Return Addresses\"")).toInt(), 1);
     QFile::remove(book.path());
     EXPECT_THROW(db.runDirect({QStringLiteral("SELECT 1"), {}}), StoreError);
 }
@@ -204,6 +208,24 @@ TEST(Database, ImportOrCopyWhileAnotherWritesTheBookWritesNothing) {
         writing.commit();
     }
     EXPECT_EQ(book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(), 1);
+}
+
+TEST(Database, CopyThatFailsAtTheEndLeavesNothingOfItInTheBook) {
+    SKIP_ON_SERVER();
+    TempBook source;
+    source.create();
+    source.addPerson({QStringLiteral("Smith, Jo"), QStringLiteral("1 Main")});
+    TempBook book;
+    book.create();
+    // The return addresses, copied last, are refused.
+    book.exec(QStringLiteral("CREATE TRIGGER refused BEFORE INSERT ON \"Return Addresses\" "
+                             "BEGIN SELECT RAISE(ABORT, 'no more'); END"));
+    const QByteArray before = book.bytes();
+    QString said;
+    EXPECT_EQ(copyBook(source.path(), book.path(), &said), 1) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("no more"))) << said.toStdString();
+    EXPECT_EQ(book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(), 0);
+    EXPECT_EQ(book.bytes(), before);
 }
 
 TEST(Database, TextWithTheCharacterNulIsCopiedToEveryEngine) {

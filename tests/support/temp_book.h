@@ -53,6 +53,7 @@ public:
 
     // Creates the file through the program's own creation path.
     void create();
+    // Opens the book as the program does, but waits only a moment for a lock.
     std::unique_ptr<Database> open() const;
 
     void exec(const QString& statement, const QVariantList& bindings = {});

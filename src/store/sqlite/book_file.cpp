@@ -24,9 +24,6 @@ namespace ravelbook::book_file {
 
 namespace {
 
-// Another program may hold the file for a moment; wait this long before reporting it.
-constexpr int kBusyTimeoutMs = 2000;
-
 quint32 bigEndian(const QByteArray& bytes, int at, int size) {
     quint32 value = 0;
     for (int i = 0; i < size; ++i)
@@ -72,8 +69,8 @@ schema::Found readTables(const QString& path, const QSqlDatabase& db) {
     return found;
 }
 
-QString connectOptions(bool readOnly) {
-    const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+QString connectOptions(bool readOnly, std::chrono::milliseconds busyWait) {
+    const QString busy = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyWait.count());
     return readOnly ? QStringLiteral("QSQLITE_OPEN_READONLY;") + busy : busy;
 }
 
@@ -88,7 +85,7 @@ bool isEmptyFile(const QString& path) {
 }
 
 // Checks an existing file without any chance of writing to it.
-void checkExisting(const QString& path) {
+void checkExisting(const QString& path, std::chrono::milliseconds busyWait) {
     const QFileInfo info(path);
     if (!info.isFile())
         cantOpen(path, QStringLiteral("it is not a file"));
@@ -104,7 +101,7 @@ void checkExisting(const QString& path) {
     Connection probe(QStringLiteral("QSQLITE"));
     QSqlDatabase db = probe.handle();
     db.setDatabaseName(path);
-    db.setConnectOptions(connectOptions(!journalWaiting));
+    db.setConnectOptions(connectOptions(!journalWaiting, busyWait));
     if (!db.open())
         cantOpen(path, explain(db.lastError()));
     readTables(path, db);
@@ -124,7 +121,7 @@ void prepareFolder(const QString& path) {
 
 } // namespace
 
-void create(const QString& path) {
+void create(const QString& path, std::chrono::milliseconds busyWait) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const bool replacesEmptyFile = isEmptyFile(absolute);
     if (QFileInfo::exists(absolute) && !replacesEmptyFile)
@@ -143,7 +140,7 @@ void create(const QString& path) {
         Connection connection(QStringLiteral("QSQLITE"));
         QSqlDatabase db = connection.handle();
         db.setDatabaseName(scratch->path());
-        db.setConnectOptions(connectOptions(false));
+        db.setConnectOptions(connectOptions(false, busyWait));
         if (!db.open())
             cantOpen(absolute, explain(db.lastError()));
         schema::create(db, SqliteDialect());

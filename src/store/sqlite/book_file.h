@@ -2,6 +2,7 @@
 
 #include "store/schema.h"
 
+#include <chrono>
 #include <QSqlError>
 #include <QString>
 
@@ -15,12 +16,13 @@ class Dialect;
 // making of a new one.
 namespace ravelbook::book_file {
 
-// The connect options of the file's connections.
-QString connectOptions(bool readOnly);
+// The connect options of the file's connections; a statement waits up to
+// `busyWait` for another program holding the file.
+QString connectOptions(bool readOnly, std::chrono::milliseconds busyWait);
 
 // Throws StoreError, the file's name and what is wrong with it, when `path`
 // can't be opened as an address book; never writes to it.
-void checkExisting(const QString& path);
+void checkExisting(const QString& path, std::chrono::milliseconds busyWait);
 
 bool isEmptyFile(const QString& path);
 
@@ -31,7 +33,7 @@ schema::Found readTables(const QString& path, const QSqlDatabase& db);
 // Writes a new, empty address book at `path`, which must be missing or an
 // empty file. The book is made beside it under a temporary name and renamed
 // into place. Throws StoreError naming the file and the reason.
-void create(const QString& path);
+void create(const QString& path, std::chrono::milliseconds busyWait);
 
 [[noreturn]] void cantOpen(const QString& path, const QString& what);
 
