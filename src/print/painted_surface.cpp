@@ -131,11 +131,13 @@ QPainter& PaintedSurface::page() {
         painter_ = &target_->beginDocument(setup_);
         // A new document may come with a new device and painter.
         fontChanged();
+        printableWidth_.reset();
         ++pages_;
         break;
     case State::BetweenPages:
         target_->newPage(setup_);
         painterHasFont_ = false;
+        printableWidth_.reset();
         ++pages_;
         break;
     case State::OnPage:
@@ -162,12 +164,14 @@ qreal PaintedSurface::draw(const QString& text) {
     const QPointF cellTop(Length::fromTwips(pen_.x()).dots(dpiX_),
                           Length::fromTwips(pen_.y()).dots(dpiY_));
     const qreal width = twipsOf(metrics_->width(text), dpiX_);
-    qreal end = target_->printableWidth(painter).exactTwips();
+    if (!printableWidth_)
+        printableWidth_ = target_->printableWidth(painter).exactTwips();
+    qreal end = *printableWidth_;
     if (lineEnd_)
         end = std::min(end, *lineEnd_);
     const qreal room = end - pen_.x();
     if (width <= room) {
-        painter.drawText(cellTop + QPointF(0, metrics_->ascent()), text);
+        metrics_->draw(painter, cellTop + QPointF(0, metrics_->ascent()), text);
         return width;
     }
 

@@ -60,6 +60,8 @@ private:
     bool painterHasFont_ = false;
     qreal dpiX_ = 0; // the device's dots per inch, read with the metrics
     qreal dpiY_ = 0;
+    // Of the page begun last, in twips; the PDF writer works it out anew each time.
+    std::optional<qreal> printableWidth_;
 
     std::unique_ptr<PageTarget> target_;
     QPainter* painter_ = nullptr;
