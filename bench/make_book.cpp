@@ -1,13 +1,13 @@
 // Writes a synthetic address book of N records, the same for the same N:
 //   ravelbook_make_book BOOK N
 //   ravelbook_make_book --database URI N   into an empty database on a PostgreSQL server
-// Names carry accents and apostrophes; about half the book is in group 0, a
-// tenth in each of groups 1 to 16, and everybody in group 17.
+// The records are those of SyntheticBook.
 #include "store/database.h"
 #include "store/postgres/postgres_dialect.h"
 #include "store/postgres/server_connection.h"
 #include "store/schema.h"
 #include "store/statements.h"
+#include "synthetic_book.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,55 +17,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
-#include <random>
 
 namespace {
-
-const QStringList kLastNames = {
-    QStringLiteral("Smith"),       QStringLiteral("O'Brien"),  QStringLiteral("Müller"),
-    QStringLiteral("Núñez"),       QStringLiteral("D'Angelo"), QStringLiteral("Johnson"),
-    QStringLiteral("Łukasiewicz"), QStringLiteral("García"),   QStringLiteral("Williams"),
-    QStringLiteral("Brontë"),      QStringLiteral("O'Neil"),   QStringLiteral("Dvořák"),
-    QStringLiteral("Brown"),       QStringLiteral("Jones"),    QStringLiteral("Søndergaard"),
-    QStringLiteral("Miller"),      QStringLiteral("Davis"),    QStringLiteral("Ødegaard"),
-    QStringLiteral("Wilson"),      QStringLiteral("Anderson"), QStringLiteral("Thomas"),
-    QStringLiteral("Taylor"),      QStringLiteral("Moore"),    QStringLiteral("Jackson"),
-    QStringLiteral("Martin"),      QStringLiteral("Lee"),      QStringLiteral("Pérez"),
-    QStringLiteral("Thompson"),    QStringLiteral("White"),    QStringLiteral("Harris"),
-    QStringLiteral("Sánchez"),     QStringLiteral("Clark"),    QStringLiteral("Ramírez"),
-    QStringLiteral("Lewis"),       QStringLiteral("Robinson"), QStringLiteral("Walker"),
-    QStringLiteral("Young"),       QStringLiteral("Allen"),    QStringLiteral("King"),
-    QStringLiteral("Wright"),      QStringLiteral("Scott"),    QStringLiteral("Torres"),
-    QStringLiteral("Nguyen"),      QStringLiteral("Hill"),     QStringLiteral("Flores"),
-    QStringLiteral("Green"),       QStringLiteral("Adams"),    QStringLiteral("Nelson"),
-    QStringLiteral("Baker"),       QStringLiteral("Hall"),     QStringLiteral("Rivera"),
-    QStringLiteral("Campbell"),    QStringLiteral("Mitchell"), QStringLiteral("Carter"),
-    QStringLiteral("Roberts"),     QStringLiteral("Gómez"),    QStringLiteral("Phillips"),
-    QStringLiteral("Evans"),       QStringLiteral("Turner"),   QStringLiteral("Çelik"),
-};
-const QStringList kFirstNames = {
-    QStringLiteral("James"),    QStringLiteral("Mary"),    QStringLiteral("José"),
-    QStringLiteral("Zoë"),      QStringLiteral("Renée"),   QStringLiteral("John"),
-    QStringLiteral("Patricia"), QStringLiteral("Jürgen"),  QStringLiteral("Linda"),
-    QStringLiteral("Michael"),  QStringLiteral("Élodie"),  QStringLiteral("David"),
-    QStringLiteral("Susan"),    QStringLiteral("Øyvind"),  QStringLiteral("Karen"),
-    QStringLiteral("Nancy"),    QStringLiteral("Björn"),   QStringLiteral("Lisa"),
-    QStringLiteral("Daniel"),   QStringLiteral("Siobhán"), QStringLiteral("Paul"),
-    QStringLiteral("Mark"),     QStringLiteral("Ángel"),   QStringLiteral("Sandra"),
-    QStringLiteral("Steven"),   QStringLiteral("Ashley"),  QStringLiteral("François"),
-    QStringLiteral("Kevin"),    QStringLiteral("Emily"),   QStringLiteral("Brian"),
-};
-const QStringList kStreets = {
-    QStringLiteral("Main St"),      QStringLiteral("Oak Ave"),
-    QStringLiteral("Maple Dr"),     QStringLiteral("Cedar Ln"),
-    QStringLiteral("Elm St"),       QStringLiteral("Washington Blvd"),
-    QStringLiteral("Lake View Rd"), QStringLiteral("Hillcrest Ct"),
-};
-const QStringList kCities = {
-    QStringLiteral("Springfield, IL 62701"), QStringLiteral("Portland, OR 97201"),
-    QStringLiteral("Austin, TX 78701"),      QStringLiteral("Madison, WI 53703"),
-    QStringLiteral("Burlington, VT 05401"),  QStringLiteral("Santa Fe, NM 87501"),
-};
 
 int fail(const QString& what) {
     std::fprintf(stderr, "ravelbook_make_book: %s\n", qPrintable(what));
@@ -161,31 +114,14 @@ int main(int argc, char* argv[]) {
             insert.prepare(
                 QStringLiteral("INSERT INTO \"Addresses\" (%1) VALUES (%2)")
                     .arg(columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", "))));
-            std::mt19937 random(20261207); // the engine's output is fixed by the standard
-            const auto pick = [&random](const QStringList& list) {
-                return list[int(random() % std::uint32_t(list.size()))];
-            };
+            ravelbook::bench::SyntheticBook book;
             for (long i = 0; i < count; ++i) {
-                const QChar initial(QLatin1Char(char('A' + random() % 26)));
-                insert.addBindValue(pick(kLastNames) + QStringLiteral(", ") + pick(kFirstNames) +
-                                    QLatin1Char(' ') + initial + QLatin1Char('.'));
-                insert.addBindValue(
-                    QStringLiteral("%1 %2").arg(1 + random() % 9999).arg(pick(kStreets)));
-                insert.addBindValue(pick(kCities));
-                insert.addBindValue(random() % 10 == 0 ? QStringLiteral("Canada") : QString(""));
-                insert.addBindValue(random() % 4 == 0 ? QStringLiteral("Accounts Payable")
-                                                      : QString(""));
-                insert.addBindValue(
-                    QStringLiteral("555-%1").arg(random() % 10000, 4, 10, QLatin1Char('0')));
-                insert.addBindValue(
-                    random() % 8 == 0
-                        ? QStringLiteral("Met at the 2019 reunion; send the card early.")
-                        : QString(""));
-                for (int k = 0; k < ravelbook::kGroupCount; ++k) {
-                    // Group 17 is everybody, to print the whole book.
-                    const bool member = k == 17 || random() % (k == 0 ? 2 : 10) == 0;
+                const ravelbook::bench::SyntheticRecord r = book.next();
+                for (const QString& value :
+                     {r.name(), r.address, r.city, r.country, r.contact, r.phone, r.notes})
+                    insert.addBindValue(value);
+                for (const bool member : r.groups)
                     insert.addBindValue(member ? -1 : 0);
-                }
                 if (!insert.exec())
                     return fail(insert.lastError().text());
             }

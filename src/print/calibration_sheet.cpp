@@ -2,6 +2,7 @@
 // it shows where a print run puts the stationery.
 #include "print/calibration_sheet.h"
 
+#include "core/length.h"
 #include "print/printer_surface.h"
 
 #include <algorithm>
@@ -13,10 +14,9 @@ namespace ravelbook {
 
 namespace {
 
-constexpr int kInch = 1440;
-constexpr int kSixteenth = kInch / 16;
+constexpr int kSixteenth = kTwipsPerInch / 16;
 // How far a corner's cross reaches out from the corner, each way.
-constexpr int kCrossArm = kInch / 8;
+constexpr int kCrossArm = kTwipsPerInch / 8;
 // Ruler ticks: whole inches longest, then halves, quarters, the rest.
 constexpr int kInchTick = 300;
 constexpr int kHalfTick = 210;
@@ -46,10 +46,10 @@ constexpr std::array<Name, 5> kNames = {{{"Avery 8161 labels", true},
 
 // "4", "9 1/2", "4 1/8": twips as inches with a fraction in sixteenths.
 QString inches(int twips) {
-    const int whole = twips / kInch;
-    const int sixteenths = twips % kInch / kSixteenth;
+    const int whole = twips / kTwipsPerInch;
+    const int sixteenths = twips % kTwipsPerInch / kSixteenth;
     if (twips % kSixteenth != 0)
-        return QString::number(double(twips) / kInch, 'f', 3);
+        return QString::number(Length::fromTwips(twips).inches(), 'f', 3);
     if (sixteenths == 0)
         return QString::number(whole);
     const int common = std::gcd(sixteenths, 16);
@@ -58,13 +58,7 @@ QString inches(int twips) {
 }
 
 QString signedInches(int twips) {
-    return QString::number(double(twips) / kInch, 'f', 3);
-}
-
-std::optional<qint16> fit16(qint64 value) {
-    if (value < -32768 || value > 32767)
-        return std::nullopt;
-    return qint16(value);
+    return QString::number(Length::fromTwips(twips).inches(), 'f', 3);
 }
 
 int tickLength(int sixteenths) {
@@ -84,17 +78,17 @@ public:
     Sheet(PrinterSurface& surface, PrintOffset offset) : surface_(surface), offset_(offset) {}
 
     void line(int x1, int y1, int x2, int y2) {
-        const auto a = fit16(qint64(x1) + offset_.x);
-        const auto b = fit16(qint64(y1) + offset_.y);
-        const auto c = fit16(qint64(x2) + offset_.x);
-        const auto d = fit16(qint64(y2) + offset_.y);
+        const auto a = fitTwips(qint64(x1) + offset_.x);
+        const auto b = fitTwips(qint64(y1) + offset_.y);
+        const auto c = fitTwips(qint64(x2) + offset_.x);
+        const auto d = fitTwips(qint64(y2) + offset_.y);
         if (a && b && c && d)
             surface_.DrawLine(*a, *b, *c, *d);
     }
 
     void text(int x, int y, const QString& text) {
-        const auto a = fit16(qint64(x) + offset_.x);
-        const auto b = fit16(qint64(y) + offset_.y);
+        const auto a = fitTwips(qint64(x) + offset_.x);
+        const auto b = fitTwips(qint64(y) + offset_.y);
         if (!a || !b)
             return;
         surface_.SetX(*a);
@@ -103,7 +97,7 @@ public:
     }
 
     void lineEnd(int x) {
-        if (const auto end = fit16(qint64(x) + offset_.x))
+        if (const auto end = fitTwips(qint64(x) + offset_.x))
             surface_.SetLineEnd(*end);
     }
 

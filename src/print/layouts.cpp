@@ -1,12 +1,11 @@
 // The five kinds of stationery, as constants of the one print run.
+#include "core/length.h"
 #include "print/layout.h"
 #include "print/printer_surface.h"
 
 namespace ravelbook {
 
 namespace {
-
-constexpr int kInch = 1440;
 
 // The paper of an item as it lies on the page, its edge where the stationery ends.
 void paper(Layout& l, int width, int height) {
@@ -21,10 +20,11 @@ void paper(Layout& l, int width, int height) {
 // sheet, 3/16 inch apart, the first row half an inch down.
 Layout labelSheet(qint16 startY, qint16 lineStep, int perSheet, qint16 rowPitch) {
     Layout l;
-    l.paperWidth = 8 * kInch + kInch / 2;
-    l.paperHeight = 11 * kInch;
-    l.stock = {kInch * 5 / 32 - kNominalMargin, kInch / 2 - kNominalMargin, 4 * kInch, rowPitch};
-    l.stockPitchX = 4 * kInch + kInch * 3 / 16;
+    l.paperWidth = 8 * kTwipsPerInch + kTwipsPerInch / 2;
+    l.paperHeight = 11 * kTwipsPerInch;
+    l.stock = {kTwipsPerInch * 5 / 32 - kNominalMargin, kTwipsPerInch / 2 - kNominalMargin,
+               4 * kTwipsPerInch, rowPitch};
+    l.stockPitchX = 4 * kTwipsPerInch + kTwipsPerInch * 3 / 16;
     l.stockPitchY = rowPitch;
     l.startY = startY;
     l.followsAdjustment = true;
@@ -39,7 +39,7 @@ Layout labelSheet(qint16 startY, qint16 lineStep, int perSheet, qint16 rowPitch)
 
 // Avery 8161: 1 x 4 in, two columns of ten; the recipient block only, all bold.
 Layout smallLabels() {
-    Layout l = labelSheet(340, 260, 20, 1440);
+    Layout l = labelSheet(340, 260, 20, kTwipsPerInch);
     l.bold = true;
     l.boldBeforeTo = false; // already bold
     l.toX = 400;
@@ -79,7 +79,7 @@ Layout singleItem(qint16 gapBeforeTo, qint16 specialMove) {
 Layout envelopes() {
     Layout l = singleItem(300, 360);
     l.paperSize = kPaperEnvelope10;
-    paper(l, 9 * kInch + kInch / 2, 4 * kInch + kInch / 8);
+    paper(l, 9 * kTwipsPerInch + kTwipsPerInch / 2, 4 * kTwipsPerInch + kTwipsPerInch / 8);
     return l;
 }
 
@@ -87,14 +87,14 @@ Layout cards() {
     Layout l = singleItem(500, 720);
     l.orientation = kOrientationLandscape;
     l.paperSize = kPaperStatement;
-    paper(l, 8 * kInch + kInch / 2, 5 * kInch + kInch / 2);
+    paper(l, 8 * kTwipsPerInch + kTwipsPerInch / 2, 5 * kTwipsPerInch + kTwipsPerInch / 2);
     return l;
 }
 
 // A flier is a letter sheet.
 Layout fliers(qint16 gapBeforeTo, qint16 specialMove) {
     Layout l = singleItem(gapBeforeTo, specialMove);
-    paper(l, 8 * kInch + kInch / 2, 11 * kInch);
+    paper(l, 8 * kTwipsPerInch + kTwipsPerInch / 2, 11 * kTwipsPerInch);
     return l;
 }
 
@@ -106,7 +106,7 @@ const Layout& layoutFor(Stationery stationery, bool biFold) {
     static const Layout envelope = envelopes();
     static const Layout card = cards();
     static const Layout flier = fliers(500, 360);
-    static const Layout biFoldFlier = fliers(1440, 720);
+    static const Layout biFoldFlier = fliers(kTwipsPerInch, 720);
     switch (stationery) {
     case Stationery::SmallLabels:
         return small;

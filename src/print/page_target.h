@@ -5,11 +5,12 @@
 
 namespace ravelbook {
 
+class Length;
 class PageSetup;
 
 // The dots per inch of the PDF and the printer pages: one dot is one twip, and
 // both lay type out alike.
-inline constexpr int kPageResolution = 1440;
+int pageResolution();
 
 // Where a painted surface's pages go: a PDF file or a printer. The painter it
 // hands out has its origin at the top-left corner of the printable area, a
@@ -27,11 +28,8 @@ public:
     virtual void endDocument() = 0;
     // Closes the output once the last document has ended.
     virtual void finish() = 0;
-    // How wide the printable area of the painter's page is, in twips.
-    virtual qreal printableWidth(const QPainter& painter) const {
-        const QPaintDevice* device = painter.device();
-        return device->width() * 1440.0 / device->logicalDpiX();
-    }
+    // How wide the printable area of the painter's page is.
+    virtual Length printableWidth(const QPainter& painter) const;
 };
 
 } // namespace ravelbook

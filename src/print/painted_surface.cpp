@@ -1,5 +1,6 @@
 #include "print/painted_surface.h"
 
+#include "core/length.h"
 #include "print/page_target.h"
 #include "print/pdf_target.h"
 
@@ -12,9 +13,13 @@ namespace ravelbook {
 
 namespace {
 
-constexpr qreal kTwipsPerInch = 1440.0;
 // Lines are half a point wide: dark on any printer, thin enough to measure against.
-constexpr qreal kLineTwips = 10.0;
+constexpr Length kLineWidth = Length::fromPoints(0.5);
+
+// Twips from dots of a device of `dotsPerInch`.
+qreal twipsOf(qreal dots, qreal dotsPerInch) {
+    return dots * kTwipsPerInch / dotsPerInch;
+}
 
 QFont plainFont(const QString& face, int points) {
     QFont font(face);
@@ -80,7 +85,7 @@ void PaintedSurface::SetLineEnd(qint16 twips) {
 
 void PaintedSurface::PrintLine(const QString& text) {
     draw(text);
-    pen_ = QPointF(0, pen_.y() + metrics_->lineSpacing() * kTwipsPerInch / dpiY_);
+    pen_ = QPointF(0, pen_.y() + twipsOf(metrics_->lineSpacing(), dpiY_));
 }
 
 void PaintedSurface::PrintInline(const QString& text) {
@@ -90,11 +95,14 @@ void PaintedSurface::PrintInline(const QString& text) {
 void PaintedSurface::DrawLine(qint16 x1, qint16 y1, qint16 x2, qint16 y2) {
     QPainter& painter = page();
     const QPaintDevice* device = painter.device();
-    const qreal dotsX = device->logicalDpiX() / kTwipsPerInch;
-    const qreal dotsY = device->logicalDpiY() / kTwipsPerInch;
+    const qreal dpiX = device->logicalDpiX();
+    const qreal dpiY = device->logicalDpiY();
+    const auto at = [&](qint16 x, qint16 y) {
+        return QPointF(Length::fromTwips(x).dots(dpiX), Length::fromTwips(y).dots(dpiY));
+    };
     painter.save();
-    painter.setPen(QPen(Qt::black, kLineTwips * dotsX, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(QPointF(x1 * dotsX, y1 * dotsY), QPointF(x2 * dotsX, y2 * dotsY));
+    painter.setPen(QPen(Qt::black, kLineWidth.dots(dpiX), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(at(x1, y1), at(x2, y2));
     painter.restore();
 }
 
@@ -123,11 +131,13 @@ QPainter& PaintedSurface::page() {
         painter_ = &target_->beginDocument(setup_);
         // A new document may come with a new device and painter.
         fontChanged();
+        printableWidth_.reset();
         ++pages_;
         break;
     case State::BetweenPages:
         target_->newPage(setup_);
         painterHasFont_ = false;
+        printableWidth_.reset();
         ++pages_;
         break;
     case State::OnPage:
@@ -151,14 +161,17 @@ qreal PaintedSurface::draw(const QString& text) {
         painter.setPen(Qt::black);
         painterHasFont_ = true;
     }
-    const QPointF cellTop(pen_.x() * dpiX_ / kTwipsPerInch, pen_.y() * dpiY_ / kTwipsPerInch);
-    const qreal width = metrics_->horizontalAdvance(text) * kTwipsPerInch / dpiX_;
-    qreal end = target_->printableWidth(painter);
+    const QPointF cellTop(Length::fromTwips(pen_.x()).dots(dpiX_),
+                          Length::fromTwips(pen_.y()).dots(dpiY_));
+    const qreal width = twipsOf(metrics_->width(text), dpiX_);
+    if (!printableWidth_)
+        printableWidth_ = target_->printableWidth(painter).exactTwips();
+    qreal end = *printableWidth_;
     if (lineEnd_)
         end = std::min(end, *lineEnd_);
     const qreal room = end - pen_.x();
     if (width <= room) {
-        painter.drawText(cellTop + QPointF(0, metrics_->ascent()), text);
+        metrics_->draw(painter, cellTop + QPointF(0, metrics_->ascent()), text);
         return width;
     }
 
@@ -171,7 +184,7 @@ qreal PaintedSurface::draw(const QString& text) {
             std::max<qreal>(kSmallestFit, std::floor(points * room / fitted * 2) / 2);
         points = next < points ? next : points - 0.5;
         smaller.setPointSizeF(std::max<qreal>(points, kSmallestFit));
-        fitted = QFontMetricsF(smaller, device).horizontalAdvance(text) * kTwipsPerInch / dpiX_;
+        fitted = twipsOf(QFontMetricsF(smaller, device).horizontalAdvance(text), dpiX_);
         if (fitted <= room || points <= kSmallestFit)
             break;
     }
@@ -181,7 +194,8 @@ qreal PaintedSurface::draw(const QString& text) {
     if (fitted > room) {
         const qreal lineHeight = metrics_->height() * 2;
         painter.setClipRect(QRectF(cellTop.x(), cellTop.y() - lineHeight / 2,
-                                   std::max<qreal>(0, room) * dpiX_ / kTwipsPerInch, lineHeight));
+                                   Length::fromTwips(std::max<qreal>(0, room)).dots(dpiX_),
+                                   lineHeight));
     }
     // The smaller type sits on the same baseline as the line's own would.
     painter.drawText(cellTop + QPointF(0, metrics_->ascent()), text);

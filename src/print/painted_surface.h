@@ -2,11 +2,11 @@
 
 #include "print/page_setup.h"
 #include "print/printer_surface.h"
+#include "print/type_metrics.h"
 
 #include <memory>
 #include <optional>
 #include <QFont>
-#include <QFontMetricsF>
 #include <QPointF>
 
 class QPainter;
@@ -56,10 +56,12 @@ private:
 
     // The device's metrics of font_, and whether the painter has font_ yet; kept
     // between lines, since most lines of a run share one font.
-    std::optional<QFontMetricsF> metrics_;
+    std::optional<TypeMetrics> metrics_;
     bool painterHasFont_ = false;
-    qreal dpiX_ = 1440; // the device's dots per inch, read with the metrics
-    qreal dpiY_ = 1440;
+    qreal dpiX_ = 0; // the device's dots per inch, read with the metrics
+    qreal dpiY_ = 0;
+    // Of the page begun last, in twips; the PDF writer works it out anew each time.
+    std::optional<qreal> printableWidth_;
 
     std::unique_ptr<PageTarget> target_;
     QPainter* painter_ = nullptr;

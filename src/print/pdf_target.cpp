@@ -1,9 +1,13 @@
 #include "print/pdf_target.h"
 
+#include "core/length.h"
 #include "core/output_file.h"
+#include "print/layout.h"
 #include "print/page_setup.h"
 #include "print/print_error.h"
 
+#include <QByteArray>
+#include <QIODevice>
 #include <QPdfWriter>
 
 namespace ravelbook {
@@ -11,7 +15,7 @@ namespace ravelbook {
 namespace {
 
 // The printable area is the page less a quarter inch on every side.
-constexpr qreal kMarginPoints = 18.0;
+constexpr qreal kMarginPoints = Length::fromTwips(kNominalMargin).points();
 
 QPageLayout layoutFor(const PageSetup& setup) {
     return QPageLayout(setup.pageSize(), setup.orientation(),
@@ -30,7 +34,47 @@ template <typename Step> void asPrintError(Step&& step) {
     }
 }
 
+// Large enough that a page of labels goes out in a write or two.
+constexpr qsizetype kChunkBytes = 64 * 1024;
+
 } // namespace
+
+// Hands the many small writes of the PDF writer on to the output guard's
+// device in large pieces: the guard makes a system call of every write.
+class ChunkedWriter final : public QIODevice {
+public:
+    explicit ChunkedWriter(QIODevice& to);
+    // Writes on what is held; false when the device failed to take it all.
+    bool flush();
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override;
+
+private:
+    QIODevice& to_;
+    QByteArray held_;
+};
+
+ChunkedWriter::ChunkedWriter(QIODevice& to) : to_(to) {
+    held_.reserve(kChunkBytes);
+    open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+}
+
+qint64 ChunkedWriter::writeData(const char* data, qint64 size) {
+    if (held_.size() + size > kChunkBytes && !flush())
+        return -1;
+    if (size >= kChunkBytes)
+        return to_.write(data, size);
+    held_.append(data, size);
+    return size;
+}
+
+bool ChunkedWriter::flush() {
+    const bool whole = held_.isEmpty() || to_.write(held_) == held_.size();
+    held_.clear();
+    return whole;
+}
 
 PdfTarget::PdfTarget(const QString& file, const QString& protectedFile) {
     asPrintError([&] {
@@ -46,12 +90,15 @@ PdfTarget::~PdfTarget() {
 }
 
 void PdfTarget::startFile(const PageSetup& setup) {
-    writer_ = std::make_unique<QPdfWriter>(&output_->device());
-    writer_->setResolution(kPageResolution);
+    chunks_ = std::make_unique<ChunkedWriter>(output_->device());
+    writer_ = std::make_unique<QPdfWriter>(chunks_.get());
+    writer_->setResolution(pageResolution());
     writer_->setCreator(QStringLiteral("Ravelbook"));
     writer_->setPageLayout(layoutFor(setup));
-    if (!painter_.begin(writer_.get()))
+    if (!painter_.begin(writer_.get())) {
+        chunks_->flush();
         asPrintError([this] { output_->commit(); }); // says why, when the device failed
+    }
     if (!painter_.isActive())
         throw PrintError(QStringLiteral("The PDF file could not be started."));
 }
@@ -77,6 +124,7 @@ void PdfTarget::finish() {
         return;
     painter_.end();
     writer_.reset();
+    chunks_->flush(); // a failure is the guard's to report
     asPrintError([this] { output_->commit(); });
 }
 

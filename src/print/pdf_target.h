@@ -14,6 +14,8 @@ class OutputFile;
 
 namespace ravelbook {
 
+class ChunkedWriter;
+
 // Every document of a run as pages of one PDF file, written page by page
 // through the output guard: a run that fails part-way leaves no half-written file
 // behind. The target is checked (and refused) when the PdfTarget is made.
@@ -31,6 +33,7 @@ private:
     void startFile(const PageSetup& setup);
 
     std::unique_ptr<OutputFile> output_;
+    std::unique_ptr<ChunkedWriter> chunks_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
 };

@@ -1,5 +1,6 @@
 #include "print/preview_target.h"
 
+#include "core/length.h"
 #include "print/calibration_sheet.h"
 #include "print/layout.h"
 #include "print/page_setup.h"
@@ -13,9 +14,7 @@ namespace ravelbook {
 
 namespace {
 
-constexpr qreal kTwipsPerInch = 1440.0;
-constexpr qreal kTwipsPerPoint = 20.0;
-constexpr qreal kInchesPerMeter = 1 / 0.0254;
+constexpr qreal kInchesPerMeter = 1000 / kMillimetresPerInch;
 
 const QString kNoPicture = QStringLiteral("there is not room in memory for its picture.");
 
@@ -53,7 +52,7 @@ void PreviewTarget::startPage(const PageSetup& setup) {
         throw PrintError(kNoPicture);
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
-    const qreal margin = kNominalMargin * dpi_ / kTwipsPerInch;
+    const qreal margin = Length::fromTwips(kNominalMargin).dots(dpi_);
     painter_.translate(margin, margin);
 
     if (layout_.documentPerItem() || !outlines_)
@@ -62,11 +61,11 @@ void PreviewTarget::startPage(const PageSetup& setup) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setPen(QPen(kLabelOutline, 0));
     painter_.setBrush(Qt::NoBrush);
-    const qreal scale = dpi_ / kTwipsPerInch;
+    const auto dots = [this](int twips) { return Length::fromTwips(twips).dots(dpi_); };
     for (int slot = 0; slot < layout_.itemsPerSheet; ++slot) {
         const Layout::Stock label = layout_.stockOf(slot);
-        painter_.drawRect(QRectF(label.left * scale, label.top * scale, label.width * scale,
-                                 label.height * scale));
+        painter_.drawRect(
+            QRectF(dots(label.left), dots(label.top), dots(label.width), dots(label.height)));
     }
     painter_.restore();
 }
@@ -87,8 +86,8 @@ void PreviewTarget::endDocument() {
         painter_.end();
 }
 
-qreal PreviewTarget::printableWidth(const QPainter&) const {
-    return paperPoints_.width() * kTwipsPerPoint - 2 * kNominalMargin;
+Length PreviewTarget::printableWidth(const QPainter&) const {
+    return Length::fromPoints(paperPoints_.width()) - Length::fromTwips(2 * kNominalMargin);
 }
 
 QImage PreviewTarget::takePage() {

@@ -28,7 +28,7 @@ public:
     void newPage(const PageSetup& setup) override;
     void endDocument() override;
     void finish() override {}
-    qreal printableWidth(const QPainter& painter) const override;
+    Length printableWidth(const QPainter& painter) const override;
 
     // The page as drawn; blank stationery when nothing was drawn on it.
     QImage takePage();

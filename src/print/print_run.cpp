@@ -16,15 +16,6 @@ namespace ravelbook {
 
 namespace {
 
-// A position outside 16 bits; it skips the step that computed it.
-struct Overflow {};
-
-qint16 to16(qint64 value) {
-    if (value < -32768 || value > 32767)
-        throw Overflow{};
-    return qint16(value);
-}
-
 // The items of the pages asked for, as indexes into the run's records.
 struct ItemSpan {
     int first = 0;
@@ -57,19 +48,26 @@ private:
     template <typename F> void step(F&& f) {
         try {
             f();
-        } catch (const Overflow&) {
         } catch (const PrintError& error) {
             remember(error.message());
         }
     }
-    void lineDown() {
-        step([&] { y_ = to16(y_ + layout_.lineStep); });
+    // Moves Y down by `twips`; a Y past 16 bits is not taken, Y stays.
+    void moveDown(qint64 twips) {
+        if (const auto y = fitTwips(y_ + twips))
+            y_ = *y;
+    }
+    void lineDown() { moveDown(layout_.lineStep); }
+    // A surface step at a position past 16 bits is skipped.
+    template <typename F> void at(qint64 position, F&& f) {
+        if (const auto fitted = fitTwips(position))
+            step([&] { f(*fitted); });
     }
     void setX(qint16 x) {
-        step([&] { surface_.SetX(to16(ox_ + x)); });
+        at(qint64(ox_) + x, [&](qint16 to) { surface_.SetX(to); });
     }
     void setY() {
-        step([&] { surface_.SetY(to16(oy_ + y_)); });
+        at(qint64(oy_) + y_, [&](qint16 to) { surface_.SetY(to); });
     }
     void printLine(const QString& text) {
         step([&] { surface_.PrintLine(text); });
@@ -89,10 +87,10 @@ private:
 };
 
 void Drawing::resetY() {
-    step([&] {
-        y_ = layout_.followsAdjustment ? to16(job_.verticalAdjustment + layout_.startY)
-                                       : layout_.startY;
-    });
+    if (!layout_.followsAdjustment)
+        y_ = layout_.startY;
+    else if (const auto y = fitTwips(qint64(job_.verticalAdjustment) + layout_.startY))
+        y_ = *y;
 }
 
 void Drawing::placeItem() {
@@ -100,8 +98,10 @@ void Drawing::placeItem() {
     const int slot = counter_ - 1;
     const int slotX = layout_.documentPerItem() ? 0 : slot % layout_.columns * layout_.columnPitch;
     const int slotY = layout_.documentPerItem() ? 0 : slot / layout_.columns * layout_.rowPitch;
-    step([&] { ox_ = to16(qint64(job_.offset.x) + slotX); });
-    step([&] { oy_ = to16(qint64(job_.offset.y) + slotY); });
+    if (const auto x = fitTwips(qint64(job_.offset.x) + slotX))
+        ox_ = *x;
+    if (const auto y = fitTwips(qint64(job_.offset.y) + slotY))
+        oy_ = *y;
 }
 
 // A line reaches no further than its label, or than the printable area of an
@@ -109,9 +109,8 @@ void Drawing::placeItem() {
 void Drawing::setLineEnd() {
     const Layout::Stock stock = layout_.stockOf(counter_ - 1);
     const int margin = layout_.documentPerItem() ? kNominalMargin : 0;
-    step([&] {
-        surface_.SetLineEnd(to16(qint64(job_.offset.x) + stock.left + stock.width - margin));
-    });
+    at(qint64(job_.offset.x) + stock.left + stock.width - margin,
+       [&](qint16 end) { surface_.SetLineEnd(end); });
 }
 
 void Drawing::drawItem(const AddressLines& lines) {
@@ -166,7 +165,7 @@ void Drawing::drawLines(const AddressLines& lines) {
     if (layout_.boldBeforeTo)
         step([&] { surface_.SetBold(true); });
     if (layout_.moveBeforeTo != 0)
-        step([&] { y_ = to16(y_ + layout_.moveBeforeTo); });
+        moveDown(layout_.moveBeforeTo);
     setX(layout_.toX);
     setY();
     printLine(QStringLiteral("TO:"));
@@ -199,7 +198,7 @@ void Drawing::drawLines(const AddressLines& lines) {
 
     if (layout_.special) {
         setX(layout_.specialX);
-        step([&] { y_ = to16(y_ + layout_.specialMove); });
+        moveDown(layout_.specialMove);
         setY();
         step([&] { surface_.SetBold(true); });
         step([&] { surface_.SetFontSize(kSpecialFontSize); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+#include <optional>
 #include <QString>
 #include <QtGlobal>
 
@@ -11,6 +13,14 @@ inline constexpr int kPaperEnvelope10 = 20; // #10 envelope, 4 1/8 x 9 1/2 in
 inline constexpr int kOrientationLandscape = 2;
 // The smallest type a line is shrunk to before it is cut, in points.
 inline constexpr int kSmallestFit = 7;
+
+// A position in twips as a surface takes it: 16 bits. Nothing when it doesn't
+// fit; the step that would use it is skipped.
+inline std::optional<qint16> fitTwips(qint64 twips) {
+    if (twips < std::numeric_limits<qint16>::min() || twips > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return qint16(twips);
+}
 
 // How many of the lines drawn so far had to be fitted in before their end.
 struct LineFits {

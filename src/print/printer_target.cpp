@@ -1,5 +1,6 @@
 #include "print/printer_target.h"
 
+#include "core/length.h"
 #include "print/layout.h"
 #include "print/page_setup.h"
 #include "print/print_error.h"
@@ -11,9 +12,6 @@
 namespace ravelbook {
 
 namespace {
-
-constexpr qreal kTwipsPerInch = 1440.0;
-constexpr qreal kTwipsPerPoint = 20.0;
 
 QString cantStart(const QString& name) {
     return QStringLiteral("The printer \"%1\" could not start the print job.").arg(name);
@@ -47,7 +45,7 @@ QPainter& PrinterTarget::beginDocument(const PageSetup& setup) {
     printer_->setDocName(QStringLiteral("Ravelbook"));
     printer_->setCopyCount(copies_);
     // At the PDF's resolution type is measured and laid out as on the PDF.
-    printer_->setResolution(kPageResolution);
+    printer_->setResolution(pageResolution());
     // The painter's origin is the paper's corner, not the printable area's.
     printer_->setFullPage(true);
     applySetup(setup);
@@ -81,16 +79,16 @@ void PrinterTarget::applySetup(const PageSetup& setup) {
 }
 
 void PrinterTarget::placeOrigin() {
-    const qreal margin = kNominalMargin * printer_->resolution() / kTwipsPerInch;
+    const qreal margin = Length::fromTwips(kNominalMargin).dots(printer_->resolution());
     painter_.resetTransform();
     painter_.translate(margin, margin);
 }
 
-qreal PrinterTarget::printableWidth(const QPainter&) const {
+Length PrinterTarget::printableWidth(const QPainter&) const {
     // Lines are fitted as on the PDF; what lies past the printer's own
     // printable area is the printer's to lose, as it would be from the PDF.
-    return printer_->pageLayout().fullRect(QPageLayout::Point).width() * kTwipsPerPoint -
-           2 * kNominalMargin;
+    return Length::fromPoints(printer_->pageLayout().fullRect(QPageLayout::Point).width()) -
+           Length::fromTwips(2 * kNominalMargin);
 }
 
 } // namespace ravelbook

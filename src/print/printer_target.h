@@ -24,7 +24,7 @@ public:
     void newPage(const PageSetup& setup) override;
     void endDocument() override;
     void finish() override {}
-    qreal printableWidth(const QPainter& painter) const override;
+    Length printableWidth(const QPainter& painter) const override;
 
 private:
     void applySetup(const PageSetup& setup);

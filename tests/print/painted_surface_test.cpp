@@ -123,6 +123,16 @@ TEST_F(PdfSurface, TextCellTopLeftLandsAtThePenOnThePrintableArea) {
     }
 }
 
+// A line separator in a field breaks nothing: the whole line is drawn on its line.
+TEST_F(PdfSurface, LineSeparatorInTextBreaksNothing) {
+    printAt(1000, 1000, QStringLiteral("Main") + QChar(QChar::LineSeparator) + "Street");
+    const auto all = finishedWords();
+    const auto street = std::find_if(all.begin(), all.end(),
+                                     [](const Word& w) { return w.text.endsWith("Street"); });
+    ASSERT_NE(street, all.end());
+    EXPECT_NEAR(street->yMin, toPoints(1000), kTolerance);
+}
+
 TEST_F(PdfSurface, LinesTooLongForTheirEndAreCountedAsShrunkOrCut) {
     surface->SetLineEnd(2880); // two inches
     const struct {
