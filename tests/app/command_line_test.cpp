@@ -57,7 +57,7 @@ TEST(CommandLine, DatabaseOptionAndItsErrors) {
     EXPECT_EQ(line->database, QStringLiteral("/tmp/c.db"));
     EXPECT_TRUE(line->databaseGiven);
     EXPECT_FALSE(parseCommandLine({}, error)->databaseGiven);
-    EXPECT_TRUE(parseCommandLine({QStringLiteral("--help")}, error)->help);
+    EXPECT_TRUE(parseCommandLine({QStringLiteral("--help")}, error)->asked.help);
 
     for (const QStringList& bad :
          {QStringList{QStringLiteral("--database")}, QStringList{QStringLiteral("--database=")},

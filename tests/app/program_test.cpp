@@ -65,6 +65,52 @@ TEST_F(Program, UsageErrorsAndHelp) {
     outcome = run({}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.standardError.contains(QStringLiteral("no display")));
+    // Every command answers --help with its options, and --version alike.
+    for (const char* command : {"print", "import", "export", "copy"}) {
+        outcome = run({command, "--help"}, noDisplay);
+        EXPECT_EQ(outcome.exitCode, 0) << command;
+        EXPECT_TRUE(
+            outcome.standardOutput.startsWith(QStringLiteral("Usage: ravelbook ") + command))
+            << outcome.standardOutput.toStdString();
+        outcome = run({command, "--version"}, noDisplay);
+        EXPECT_EQ(outcome.standardOutput, QStringLiteral("ravelbook " RAVELBOOK_VERSION "\n"));
+    }
+}
+
+// The commands start without Qt Widgets and Qt's print support, which only
+// the window and a print on a printer load.
+TEST_F(Program, CommandsLoadNeitherQtWidgetsNorPrintSupport) {
+    const QString book = home.filePath(QStringLiteral("book.db"));
+    const QString csv = home.filePath(QStringLiteral("in.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name,Address\n\"Smith, Jo\",1 Main\n");
+    file.close();
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        bool widgets;
+    };
+    const QStringList sheet = {"print", "--calibration-sheet", "--stationery", "cards"};
+    const Case cases[] = {
+        {{"import", "--database", book, csv}, 0, false},
+        {{"export", "--database", book, "--format", "vcard", "--output", home.filePath("out.vcf")},
+         0,
+         false},
+        {{"copy", "--from", book, "--to", home.filePath("copy.db")}, 0, false},
+        {sheet + QStringList{"--pdf", home.filePath("sheet.pdf")}, 0, false},
+        {sheet + QStringList{"--printer", "No Such Printer"}, 1, true},
+        {{"--database", csv}, 1, true}, // the window, on a file that is no book
+    };
+    QProcessEnvironment tracing = environment;
+    tracing.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("libs"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome outcome = run(c.arguments, tracing);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        EXPECT_EQ(outcome.standardError.contains(QStringLiteral("libQt6Widgets")), c.widgets);
+        EXPECT_EQ(outcome.standardError.contains(QStringLiteral("libQt6PrintSupport")), c.widgets);
+    }
 }
 
 TEST_F(Program, NamedBookThatIsMissingIsNotCreatedWithoutAYes) {
