@@ -40,8 +40,13 @@ QFunctionPointer resolveModuleEntry(const QString& fileName, const char* symbol)
 
 } // namespace
 
-WindowEntry* windowEntry() {
-    return reinterpret_cast<WindowEntry*>(
+MainEntry* printEntry() {
+    return reinterpret_cast<MainEntry*>(
+        resolveModuleEntry(QStringLiteral(RAVELBOOK_PRINT_MODULE), "ravelbook_print_main"));
+}
+
+MainEntry* windowEntry() {
+    return reinterpret_cast<MainEntry*>(
         resolveModuleEntry(QStringLiteral(RAVELBOOK_WINDOW_MODULE), "ravelbook_window_main"));
 }
 

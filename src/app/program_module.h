@@ -1,26 +1,29 @@
 #pragma once
 
 #include <memory>
-#include <QString>
+#include <QtGlobal>
 
 namespace ravelbook {
 
 class Printers;
 
-// The parts of the program that need Qt Widgets (the window, and the printers
-// through Qt's print support, which brings Widgets along) are libraries of
-// their own, loaded only when used, so that the commands start without them.
-// They lie beside the program in the build and in lib/ravelbook once installed.
+// The program users run starts on Qt Core and Qt Sql alone, which is all that
+// import, export and copy need. What needs more is a library of its own,
+// loaded only when used: the print command (Qt Gui), the system's printers
+// (Qt's print support, which brings Qt Widgets along) and the window. They lie
+// beside the program in the build and in lib/ravelbook once installed.
 
-// libravelbook-window.so's ravelbook_window_main: runs the window, QApplication
-// and all, and returns its exit status.
-using WindowEntry = int(int argc, char** argv);
+// libravelbook-print.so's ravelbook_print_main and libravelbook-window.so's
+// ravelbook_window_main: the whole run from the program's command line, its
+// application and all; they return the exit status.
+using MainEntry = int(int argc, char** argv);
 // libravelbook-printers.so's ravelbook_system_printers: the system's printers.
 using PrintersEntry = void(std::unique_ptr<Printers>& into);
 
 // The entry points, from the loaded libraries. Throw Error (of kind File)
 // saying what is missing when a library can't be loaded.
-WindowEntry* windowEntry();
+MainEntry* printEntry();
+MainEntry* windowEntry();
 PrintersEntry* printersEntry();
 
 } // namespace ravelbook

@@ -7,4 +7,4 @@
 extern "C" Q_DECL_EXPORT int ravelbook_window_main(int argc, char** argv) {
     return ravelbook::runWindow(argc, argv);
 }
-static_assert(std::is_same_v<decltype(ravelbook_window_main), ravelbook::WindowEntry>);
+static_assert(std::is_same_v<decltype(ravelbook_window_main), ravelbook::MainEntry>);
