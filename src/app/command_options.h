@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/error.h"
+
 #include <initializer_list>
 #include <QCommandLineParser>
 #include <QString>
@@ -14,6 +16,12 @@ struct StandardRequests {
     bool version = false; // --version
     bool any() const { return help || version; }
 };
+
+// What a command throws for a request it can't do (exit status 1), as
+// against a line it can't read (a usage error, exit status 2).
+inline Error cantDo(const QString& message) {
+    return Error(message, Error::Kind::Usage);
+}
 
 // One option of a command: a flag, or an option with a value that may or may
 // not be empty. `what` names the value in "--NAME needs a file name".

@@ -120,7 +120,7 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
                    .arg(from.displayName(), to.displayName())
             << Qt::endl;
         return 0;
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         err << "ravelbook copy: " << error.message() << Qt::endl;
         return 1;
     }

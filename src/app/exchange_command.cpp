@@ -1,6 +1,7 @@
 #include "app/exchange_command.h"
 
 #include "app/command_options.h"
+#include "app/group_names.h"
 #include "app/paths.h"
 #include "core/counted.h"
 #include "core/error.h"
@@ -35,11 +36,6 @@ std::optional<Format> formatNamed(const QString& name) {
     return std::nullopt;
 }
 
-// A request that can't be done; exit status 1.
-Error cantDo(const QString& message) {
-    return Error(message, Error::Kind::Usage);
-}
-
 // Runs a command; what keeps it from being done goes to `err`, with exit status 1.
 template <typename Command> int reportingFailures(QTextStream& err, Command command) {
     try {
@@ -48,28 +44,6 @@ template <typename Command> int reportingFailures(QTextStream& err, Command comm
         err << "ravelbook: " << error.message() << Qt::endl;
     }
     return 1;
-}
-
-std::array<bool, kGroupCount> groupsNamed(const QStringList& names, const GroupTitles& titles) {
-    std::array<bool, kGroupCount> chosen{};
-    for (const QString& name : names) {
-        bool number = false;
-        const int column = name.toInt(&number);
-        if (number) {
-            if (column < 0 || column >= kGroupCount)
-                throw cantDo(QStringLiteral("There is no group %1; groups are 0 to 17.").arg(name));
-            chosen[column] = true;
-            continue;
-        }
-        bool found = false;
-        for (int k = 0; k < kGroupCount; ++k) {
-            if (titles[k] == name)
-                chosen[k] = found = true;
-        }
-        if (!found)
-            throw cantDo(QStringLiteral("There is no group titled \"%1\".").arg(name));
-    }
-    return chosen;
 }
 
 // Whether a book in Ravelbook's own layout brings return addresses or its adjustment.

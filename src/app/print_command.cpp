@@ -1,6 +1,7 @@
 #include "app/print_command.h"
 
 #include "app/command_options.h"
+#include "app/group_names.h"
 #include "app/paths.h"
 #include "core/counted.h"
 #include "core/error.h"
@@ -23,7 +24,6 @@
 #include <algorithm>
 #include <cmath>
 #include <QTextStream>
-#include <vector>
 
 namespace ravelbook {
 
@@ -37,29 +37,6 @@ const std::pair<const char*, Stationery> kKinds[] = {
     {"fliers", Stationery::Fliers},
 };
 
-// A request the book or the printers can't satisfy; exit status 1.
-Error cantPrint(const QString& message) {
-    return Error(message, Error::Kind::Usage);
-}
-
-std::vector<int> groupsNamed(const std::array<QString, kGroupCount>& titles, const QString& group) {
-    bool number = false;
-    const int column = group.toInt(&number);
-    if (number) {
-        if (column < 0 || column >= kGroupCount)
-            throw cantPrint(QStringLiteral("There is no group %1; groups are 0 to 17.").arg(group));
-        return {column};
-    }
-    std::vector<int> found;
-    for (int k = 0; k < kGroupCount; ++k) {
-        if (titles[std::size_t(k)] == group)
-            found.push_back(k);
-    }
-    if (found.empty())
-        throw cantPrint(QStringLiteral("There is no group titled \"%1\".").arg(group));
-    return found;
-}
-
 // The job as the window would describe it with these choices made.
 PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsStore& settings) {
     PrintJob job;
@@ -69,11 +46,7 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
     job.specialText = command.special.value_or(QString());
     job.startAt = command.startAt;
 
-    const auto titles = group_titles::current(settings);
-    for (const QString& group : command.groups) {
-        for (int k : groupsNamed(titles, group))
-            job.records.groups[std::size_t(k)] = true;
-    }
+    job.records.groups = groupsNamed(command.groups, group_titles::current(settings));
 
     // The labels follow the adjustment kept in the book unless one is given.
     QString adjustment = command.adjust.value_or(QString());
@@ -93,17 +66,17 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
         }
     }
     if (command.returnAddress > rows)
-        throw cantPrint(QStringLiteral("The address book has %1 return address(es), not %2.")
-                            .arg(rows)
-                            .arg(command.returnAddress));
+        throw cantDo(QStringLiteral("The address book has %1 return address(es), not %2.")
+                         .arg(rows)
+                         .arg(command.returnAddress));
 
     job.records.single = command.selected.has_value();
     if (command.selected) {
         QSqlQuery key =
             db.run(sql::firstGroupMemberNamed(db.dialect(), job.records.groups, *command.selected));
         if (!key.next())
-            throw cantPrint(QStringLiteral("No record named \"%1\" is in the chosen groups.")
-                                .arg(*command.selected));
+            throw cantDo(QStringLiteral("No record named \"%1\" is in the chosen groups.")
+                             .arg(*command.selected));
         job.records.record = key.value(0).toLongLong();
     }
     return job;
@@ -295,8 +268,7 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
                     const SettingsStore& settings, QTextStream& out, QTextStream& err) {
     try {
         if (!command.printer.isEmpty() && !printers.exists(command.printer))
-            throw cantPrint(
-                QStringLiteral("There is no printer named \"%1\".").arg(command.printer));
+            throw cantDo(QStringLiteral("There is no printer named \"%1\".").arg(command.printer));
         // A calibrated printer has its offsets added to every print, this run's on top.
         const printer_calibration::Offset kept =
             printer_calibration::read(settings, command.printer);
@@ -325,9 +297,9 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
         run.setOffset(offset);
         PrintOutcome outcome = run.select();
         if (outcome.failure)
-            throw cantPrint(*outcome.failure);
+            throw PrintError(*outcome.failure);
         if (run.total() == 0)
-            throw cantPrint(kNothingInGroups.text);
+            throw cantDo(kNothingInGroups.text);
 
         const std::unique_ptr<PaintedDestination> destination = openDestination();
         PrinterSurface* surface = destination->begin();
@@ -340,7 +312,7 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
                 outcome.failure = error.message();
         }
         if (outcome.failure)
-            throw cantPrint(*outcome.failure);
+            throw PrintError(*outcome.failure);
 
         // A PDF is one file however many documents the run has; a printer takes them as jobs.
         summary << "Printed " << counted(outcome.items, "item", "items") << " on "
