@@ -112,7 +112,7 @@ bool answered(const StandardRequests& asked, const QString& usage) {
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error) {
-    CommandOptions options({{"database", OptionSpec::Value::NotEmpty, "a file name"}});
+    CommandOptions options({{"database", OptionRow::Value::NotEmpty, "a file name"}});
     CommandLine line;
     line.database = defaultDatabasePath();
     const bool parsed = options.parse(arguments, line.asked, error);

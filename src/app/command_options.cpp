@@ -6,7 +6,7 @@ namespace ravelbook {
 
 namespace {
 
-const OptionSpec kStandardOptions[] = {{"help"}, {"h"}, {"version"}};
+const OptionRow kStandardOptions[] = {{"help"}, {"h"}, {"version"}};
 
 // "--name=value" and "-name" as the parser names them: without dashes or value.
 QString optionName(const QString& argument) {
@@ -20,21 +20,21 @@ bool isOption(const QString& argument) {
 
 } // namespace
 
-CommandOptions::CommandOptions(std::initializer_list<OptionSpec> options) : options_(options) {
+CommandOptions::CommandOptions(std::initializer_list<OptionRow> options) : options_(options) {
     options_.insert(options_.end(), std::begin(kStandardOptions), std::end(kStandardOptions));
     // Qt's own options (-platform, -style) have one dash and whole words, and the
     // program's read alike: "-h" is help, "-hx" an unknown word.
     parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionSpec& option : options_) {
-        parser_.addOption(option.value == OptionSpec::Value::None
+    for (const OptionRow& option : options_) {
+        parser_.addOption(option.value == OptionRow::Value::None
                               ? QCommandLineOption(QLatin1String(option.name))
                               : QCommandLineOption(QLatin1String(option.name), QString(),
                                                    QStringLiteral("value")));
     }
 }
 
-const OptionSpec* CommandOptions::spec(const QString& name) const {
-    const auto found = std::find_if(options_.begin(), options_.end(), [&name](const OptionSpec& o) {
+const OptionRow* CommandOptions::row(const QString& name) const {
+    const auto found = std::find_if(options_.begin(), options_.end(), [&name](const OptionRow& o) {
         return name == QLatin1String(o.name);
     });
     return found == options_.end() ? nullptr : &*found;
@@ -52,8 +52,8 @@ bool CommandOptions::parse(const QStringList& arguments, StandardRequests& reque
     if (requests.help || requests.version)
         return true;
     error = parsed ? QString() : errorOf(arguments);
-    for (const OptionSpec& option : options_) {
-        if (error.isEmpty() && option.value == OptionSpec::Value::NotEmpty &&
+    for (const OptionRow& option : options_) {
+        if (error.isEmpty() && option.value == OptionRow::Value::NotEmpty &&
             values(option.name).contains(QString()))
             error = QStringLiteral("--%1 needs %2")
                         .arg(QLatin1String(option.name), QLatin1String(option.what));
@@ -74,10 +74,10 @@ QString CommandOptions::errorOf(const QStringList& arguments) const {
     const QString text = parser_.errorText();
     const qsizetype open = text.indexOf(QLatin1Char('\''));
     const QString given = text.mid(open + 1, text.lastIndexOf(QLatin1Char('\'')) - open - 1);
-    const OptionSpec* option = spec(optionName(given));
+    const OptionRow* option = row(optionName(given));
     if (open < 0 || !option)
         return text;
-    if (option->value == OptionSpec::Value::None)
+    if (option->value == OptionRow::Value::None)
         return QStringLiteral("%1 takes no value").arg(given);
     return QStringLiteral("%1 needs %2").arg(given, QLatin1String(option->what));
 }

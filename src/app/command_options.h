@@ -25,7 +25,7 @@ inline Error cantDo(const QString& message) {
 
 // One option of a command: a flag, or an option with a value that may or may
 // not be empty. `what` names the value in "--NAME needs a file name".
-struct OptionSpec {
+struct OptionRow {
     enum class Value { None, Any, NotEmpty };
     const char* name; // without its dashes
     Value value = Value::None;
@@ -38,7 +38,7 @@ struct OptionSpec {
 // program's words. --help, -h and --version come with every command.
 class CommandOptions {
 public:
-    CommandOptions(std::initializer_list<OptionSpec> options);
+    CommandOptions(std::initializer_list<OptionRow> options);
 
     // The arguments after the command's name. Returns false and sets `error`
     // for a usage error; with --help or --version any other error is moot.
@@ -54,10 +54,10 @@ public:
     static QString unknownArgument(const QString& argument);
 
 private:
-    const OptionSpec* spec(const QString& name) const;
+    const OptionRow* row(const QString& name) const;
     QString errorOf(const QStringList& arguments) const;
 
-    std::vector<OptionSpec> options_;
+    std::vector<OptionRow> options_;
     QCommandLineParser parser_;
 };
 

@@ -62,7 +62,7 @@ QString copyUsage() {
 }
 
 std::optional<CopyCommand> parseCopyCommand(const QStringList& arguments, QString& error) {
-    using Value = OptionSpec::Value;
+    using Value = OptionRow::Value;
     CommandOptions options(
         {{"from", Value::NotEmpty, "a book"}, {"to", Value::NotEmpty, "a book"}, {"append"}});
     CopyCommand command;

@@ -124,7 +124,7 @@ QString exportUsage() {
 }
 
 std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QString& error) {
-    using Value = OptionSpec::Value;
+    using Value = OptionRow::Value;
     CommandOptions options({{"database", Value::NotEmpty},
                             {"format", Value::NotEmpty},
                             {"table", Value::NotEmpty},
@@ -167,7 +167,7 @@ std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QS
 }
 
 std::optional<ExportCommand> parseExportCommand(const QStringList& arguments, QString& error) {
-    using Value = OptionSpec::Value;
+    using Value = OptionRow::Value;
     CommandOptions options({{"database", Value::NotEmpty},
                             {"group", Value::NotEmpty},
                             {"format", Value::NotEmpty},

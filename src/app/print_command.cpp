@@ -218,7 +218,7 @@ QString printUsage() {
 }
 
 std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QString& error) {
-    using Value = OptionSpec::Value;
+    using Value = OptionRow::Value;
     CommandOptions options({
         {"database", Value::NotEmpty, "a file name"},
         {"stationery", Value::Any},
