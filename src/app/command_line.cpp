@@ -3,6 +3,7 @@
 #include "app/paths.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <QFileInfo>
 #include <vector>
 
@@ -53,8 +54,8 @@ QString closestSubcommand(const QString& word) {
 // A bare word that names no file is a mistyped command, not a book to make:
 // a book's name has a folder or an extension.
 bool looksLikeCommand(const QString& argument) {
-    return !argument.contains(QLatin1Char('/')) && !argument.contains(QLatin1Char('.')) &&
-           !QFileInfo::exists(argument);
+    return !argument.startsWith(QLatin1Char('-')) && !argument.contains(QLatin1Char('/')) &&
+           !argument.contains(QLatin1Char('.')) && !QFileInfo::exists(argument);
 }
 
 } // namespace
@@ -104,40 +105,40 @@ QString versionLine() {
     return QStringLiteral("ravelbook %1\n").arg(QStringLiteral(RAVELBOOK_VERSION));
 }
 
+bool answered(const StandardRequests& asked, const QString& usage) {
+    if (asked.any())
+        std::fputs(qPrintable(asked.help ? usage : versionLine()), stdout);
+    return asked.any();
+}
+
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error) {
+    CommandOptions options({{"database", OptionRow::Value::NotEmpty, "a file name"}});
     CommandLine line;
     line.database = defaultDatabasePath();
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--help") || argument == QLatin1String("-h")) {
-            line.help = true;
-        } else if (argument == QLatin1String("--database")) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                error = QStringLiteral("--database needs a file name");
-                return std::nullopt;
-            }
-            line.database = arguments[++i];
-            line.databaseGiven = true;
-        } else if (argument.startsWith(QLatin1String("--database="))) {
-            line.database = argument.mid(int(qstrlen("--database=")));
-            line.databaseGiven = true;
-            if (line.database.isEmpty()) {
-                error = QStringLiteral("--database needs a file name");
-                return std::nullopt;
-            }
-        } else if (!argument.startsWith(QLatin1Char('-')) && looksLikeCommand(argument)) {
+    const bool parsed = options.parse(arguments, line.asked, error);
+    if (line.asked.any())
+        return line;
+    // A mistyped command is the likeliest mistake, whatever else the line holds.
+    const QStringList files = options.operands();
+    for (const QString& file : files) {
+        if (looksLikeCommand(file)) {
             error = QStringLiteral("\"%1\" is no command and no file; did you mean \"ravelbook "
                                    "%2\"?")
-                        .arg(argument, closestSubcommand(argument));
-            return std::nullopt;
-        } else if (!argument.startsWith(QLatin1Char('-')) && !line.databaseGiven) {
-            // "ravelbook FILE", as the desktop opens a book from the file manager.
-            line.database = argument;
-            line.databaseGiven = true;
-        } else {
-            error = QStringLiteral("unknown argument \"%1\"").arg(argument);
+                        .arg(file, closestSubcommand(file));
             return std::nullopt;
         }
+    }
+    if (!parsed)
+        return std::nullopt;
+    // "ravelbook FILE", as the desktop opens a book from the file manager.
+    const int named = options.isSet("database") ? 1 : 0;
+    if (files.size() + named > 1) {
+        error = CommandOptions::unknownArgument(files.at(1 - named));
+        return std::nullopt;
+    }
+    if (named || !files.isEmpty()) {
+        line.database = named ? options.value("database") : files.first();
+        line.databaseGiven = true;
     }
     return line;
 }

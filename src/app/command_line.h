@@ -1,19 +1,22 @@
 #pragma once
 
+#include "app/command_options.h"
+
 #include <optional>
 #include <QString>
 #include <QStringList>
 
 namespace ravelbook {
 
+// The window's command line.
 struct CommandLine {
     QString database;           // the address book to open
     bool databaseGiven = false; // named on the command line, not the default
-    bool help = false;
+    StandardRequests asked;     // --help or --version instead of the work
 };
 
-// Parses the arguments after the program name. Returns nothing and sets `error`
-// for a usage error.
+// Parses the arguments after the program name, once QApplication has taken
+// its own (-platform, -style) out. Returns nothing and sets `error` for a usage error.
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error);
 QString usage();
 
@@ -26,5 +29,8 @@ std::optional<Subcommand> subcommandNamed(const QString& word);
 QString usageError(const QString& command, const QString& error);
 // "ravelbook 0.1": what --version prints.
 QString versionLine();
+// Prints `usage` or the version line on standard output when the line asked
+// for them; returns whether it did.
+bool answered(const StandardRequests& asked, const QString& usage);
 
 } // namespace ravelbook

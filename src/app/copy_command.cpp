@@ -62,27 +62,22 @@ QString copyUsage() {
 }
 
 std::optional<CopyCommand> parseCopyCommand(const QStringList& arguments, QString& error) {
+    using Value = OptionRow::Value;
+    CommandOptions options(
+        {{"from", Value::NotEmpty, "a book"}, {"to", Value::NotEmpty, "a book"}, {"append"}});
     CopyCommand command;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == QLatin1String("--append")) {
-            command.append = true;
-        } else if (argument == QLatin1String("--from") || argument == QLatin1String("--to")) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                error = QStringLiteral("%1 needs a book").arg(argument);
-                return std::nullopt;
-            }
-            (argument == QLatin1String("--from") ? command.from : command.to) = arguments[++i];
-        } else {
-            error = QStringLiteral("unknown argument \"%1\"").arg(argument);
-            return std::nullopt;
-        }
-    }
-    if (command.from.isEmpty() || command.to.isEmpty()) {
-        error = QStringLiteral("both --from and --to are needed");
+    if (!options.parse(arguments, command.asked, error))
         return std::nullopt;
-    }
-    return command;
+    if (command.asked.any())
+        return command;
+    command.from = options.value("from");
+    command.to = options.value("to");
+    command.append = options.isSet("append");
+    if (!options.operands().isEmpty())
+        error = CommandOptions::unknownArgument(options.operands().first());
+    else if (command.from.isEmpty() || command.to.isEmpty())
+        error = QStringLiteral("both --from and --to are needed");
+    return error.isEmpty() ? std::optional<CopyCommand>(command) : std::nullopt;
 }
 
 int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& err) {
@@ -124,7 +119,7 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
                    .arg(from.displayName(), to.displayName())
             << Qt::endl;
         return 0;
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         err << "ravelbook copy: " << error.message() << Qt::endl;
         return 1;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/command_options.h"
+
 #include <optional>
 #include <QString>
 #include <QStringList>
@@ -14,6 +16,7 @@ struct CopyCommand {
     QString from;
     QString to;
     bool append = false;
+    StandardRequests asked; // --help or --version instead of the work
 };
 
 std::optional<CopyCommand> parseCopyCommand(const QStringList& arguments, QString& error);

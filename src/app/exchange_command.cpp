@@ -1,7 +1,10 @@
 #include "app/exchange_command.h"
 
+#include "app/command_options.h"
+#include "app/group_names.h"
 #include "app/paths.h"
 #include "core/counted.h"
+#include "core/error.h"
 #include "core/output_file.h"
 #include "exchange/import.h"
 #include "exchange/source_file.h"
@@ -23,53 +26,6 @@ namespace {
 
 using exchange::Format;
 
-// Options of the form "--name VALUE" or "--name=VALUE", flags, and one operand.
-class Arguments {
-public:
-    Arguments(const QStringList& arguments, QString& error) : args_(arguments), error_(error) {}
-
-    // Calls `option(name, value)` for every option and `operand(text)` for the rest;
-    // `takesValue(name)` says which options need a value.
-    template <typename TakesValue, typename Option, typename Operand>
-    bool parse(TakesValue takesValue, Option option, Operand operand) {
-        for (int i = 0; i < args_.size(); ++i) {
-            QString name = args_[i];
-            if (!name.startsWith(QLatin1String("--"))) {
-                if (!operand(name))
-                    return false;
-                continue;
-            }
-            std::optional<QString> value;
-            if (const int equals = int(name.indexOf(QLatin1Char('='))); equals > 0) {
-                value = name.mid(equals + 1);
-                name = name.left(equals);
-            }
-            if (!takesValue(name)) {
-                if (value)
-                    return fail(QStringLiteral("%1 takes no value").arg(name));
-            } else if (!value) {
-                if (i + 1 >= args_.size())
-                    return fail(QStringLiteral("%1 needs a value").arg(name));
-                value = args_[++i];
-            }
-            if (value && value->isEmpty())
-                return fail(QStringLiteral("%1 needs a value").arg(name));
-            if (!option(name, value.value_or(QString())))
-                return false;
-        }
-        return true;
-    }
-
-    bool fail(const QString& message) {
-        error_ = message;
-        return false;
-    }
-
-private:
-    const QStringList& args_;
-    QString& error_;
-};
-
 std::optional<Format> formatNamed(const QString& name) {
     if (name == QLatin1String("csv"))
         return Format::Csv;
@@ -80,43 +36,14 @@ std::optional<Format> formatNamed(const QString& name) {
     return std::nullopt;
 }
 
-// Thrown for a request that can't be done; exit status 1.
-struct CantDo {
-    QString message;
-};
-
 // Runs a command; what keeps it from being done goes to `err`, with exit status 1.
 template <typename Command> int reportingFailures(QTextStream& err, Command command) {
     try {
         return command();
-    } catch (const CantDo& cant) {
-        err << "ravelbook: " << cant.message << Qt::endl;
     } catch (const Error& error) {
         err << "ravelbook: " << error.message() << Qt::endl;
     }
     return 1;
-}
-
-std::array<bool, kGroupCount> groupsNamed(const QStringList& names, const GroupTitles& titles) {
-    std::array<bool, kGroupCount> chosen{};
-    for (const QString& name : names) {
-        bool number = false;
-        const int column = name.toInt(&number);
-        if (number) {
-            if (column < 0 || column >= kGroupCount)
-                throw CantDo{QStringLiteral("There is no group %1; groups are 0 to 17.").arg(name)};
-            chosen[column] = true;
-            continue;
-        }
-        bool found = false;
-        for (int k = 0; k < kGroupCount; ++k) {
-            if (titles[k] == name)
-                chosen[k] = found = true;
-        }
-        if (!found)
-            throw CantDo{QStringLiteral("There is no group titled \"%1\".").arg(name)};
-    }
-    return chosen;
 }
 
 // Whether a book in Ravelbook's own layout brings return addresses or its adjustment.
@@ -197,82 +124,73 @@ QString exportUsage() {
 }
 
 std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QString& error) {
+    using Value = OptionRow::Value;
+    CommandOptions options({{"database", Value::NotEmpty},
+                            {"format", Value::NotEmpty},
+                            {"table", Value::NotEmpty},
+                            {"map", Value::NotEmpty},
+                            {"dry-run"}});
     ImportCommand command;
-    command.database = defaultDatabasePath();
-    Arguments args(arguments, error);
-    const bool ok = args.parse(
-        [](const QString& name) { return name != QLatin1String("--dry-run"); },
-        [&](const QString& name, const QString& value) {
-            if (name == QLatin1String("--database"))
-                command.database = value;
-            else if (name == QLatin1String("--table"))
-                command.table = value;
-            else if (name == QLatin1String("--dry-run"))
-                command.dryRun = true;
-            else if (name == QLatin1String("--map")) {
-                const qsizetype equals = value.lastIndexOf(QLatin1Char('='));
-                const auto target = exchange::targetNamed(value.mid(equals + 1));
-                if (equals <= 0 || !target)
-                    return args.fail(QStringLiteral("--map takes HEADING=FIELD, FIELD one of: %1")
-                                         .arg(exchange::targetNames().join(QStringLiteral(", "))));
-                command.maps.emplace_back(value.left(equals), *target);
-            } else if (name == QLatin1String("--format")) {
-                command.format = formatNamed(value);
-                if (!command.format)
-                    return args.fail(QStringLiteral("unknown format \"%1\"").arg(value));
-            } else
-                return args.fail(QStringLiteral("unknown argument \"%1\"").arg(name));
-            return true;
-        },
-        [&](const QString& operand) {
-            if (!command.file.isEmpty())
-                return args.fail(QStringLiteral("only one file can be imported at a time"));
-            command.file = operand;
-            return true;
-        });
-    if (!ok)
+    if (!options.parse(arguments, command.asked, error))
         return std::nullopt;
-    if (command.file.isEmpty()) {
-        error = QStringLiteral("the file to import is missing");
-        return std::nullopt;
+    if (command.asked.any())
+        return command;
+    command.database =
+        options.isSet("database") ? options.value("database") : defaultDatabasePath();
+    command.table = options.value("table");
+    command.dryRun = options.isSet("dry-run");
+    for (const QString& map : options.values("map")) {
+        const qsizetype equals = map.lastIndexOf(QLatin1Char('='));
+        const auto target = exchange::targetNamed(map.mid(equals + 1));
+        if (equals <= 0 || !target) {
+            error = QStringLiteral("--map takes HEADING=FIELD, FIELD one of: %1")
+                        .arg(exchange::targetNames().join(QStringLiteral(", ")));
+            return std::nullopt;
+        }
+        command.maps.emplace_back(map.left(equals), *target);
     }
-    return command;
+    if (options.isSet("format")) {
+        command.format = formatNamed(options.value("format"));
+        if (!command.format)
+            error = QStringLiteral("unknown format \"%1\"").arg(options.value("format"));
+    }
+    const QStringList files = options.operands();
+    if (!error.isEmpty())
+        return std::nullopt;
+    if (files.size() > 1)
+        error = QStringLiteral("only one file can be imported at a time");
+    else if (files.isEmpty())
+        error = QStringLiteral("the file to import is missing");
+    else
+        command.file = files.first();
+    return error.isEmpty() ? std::optional<ImportCommand>(command) : std::nullopt;
 }
 
 std::optional<ExportCommand> parseExportCommand(const QStringList& arguments, QString& error) {
+    using Value = OptionRow::Value;
+    CommandOptions options({{"database", Value::NotEmpty},
+                            {"group", Value::NotEmpty},
+                            {"format", Value::NotEmpty},
+                            {"output", Value::NotEmpty}});
     ExportCommand command;
-    command.database = defaultDatabasePath();
-    bool format = false;
-    Arguments args(arguments, error);
-    const bool ok =
-        args.parse([](const QString&) { return true; },
-                   [&](const QString& name, const QString& value) {
-                       if (name == QLatin1String("--database"))
-                           command.database = value;
-                       else if (name == QLatin1String("--group"))
-                           command.groups << value;
-                       else if (name == QLatin1String("--output"))
-                           command.output = value;
-                       else if (name == QLatin1String("--format")) {
-                           const auto f = formatNamed(value);
-                           if (!f || *f == Format::Access)
-                               return args.fail(QStringLiteral("unknown format \"%1\"").arg(value));
-                           command.format = *f;
-                           format = true;
-                       } else
-                           return args.fail(QStringLiteral("unknown argument \"%1\"").arg(name));
-                       return true;
-                   },
-                   [&](const QString& operand) {
-                       return args.fail(QStringLiteral("unknown argument \"%1\"").arg(operand));
-                   });
-    if (!ok)
+    if (!options.parse(arguments, command.asked, error))
         return std::nullopt;
-    if (!format) {
+    if (command.asked.any())
+        return command;
+    command.database =
+        options.isSet("database") ? options.value("database") : defaultDatabasePath();
+    command.groups = options.values("group");
+    command.output = options.value("output");
+    const std::optional<Format> format = formatNamed(options.value("format"));
+    if (!options.operands().isEmpty())
+        error = CommandOptions::unknownArgument(options.operands().first());
+    else if (!options.isSet("format"))
         error = QStringLiteral("--format is missing");
-        return std::nullopt;
-    }
-    return command;
+    else if (!format || *format == Format::Access)
+        error = QStringLiteral("unknown format \"%1\"").arg(options.value("format"));
+    else
+        command.format = *format;
+    return error.isEmpty() ? std::optional<ExportCommand>(command) : std::nullopt;
 }
 
 int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream& err) {
@@ -280,8 +198,8 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         const std::optional<Format> format =
             command.format ? command.format : exchange::guessFormat(command.file);
         if (!format)
-            throw CantDo{QStringLiteral("Can't tell what kind of file \"%1\" is; give --format.")
-                             .arg(command.file)};
+            throw cantDo(QStringLiteral("Can't tell what kind of file \"%1\" is; give --format.")
+                             .arg(command.file));
         // A dry run never writes, not even a new empty book: a missing file or
         // an empty server database is read as the empty book the import would
         // make. A missing file becomes a book only once there is something to put in it.
@@ -321,7 +239,7 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         }();
         out << exchange::summary(plan, 1000) << Qt::endl;
         if (plan.records.empty() && !bringsExtras(plan))
-            throw CantDo{QStringLiteral("Nothing was imported: %1").arg(whyNothing(plan))};
+            throw cantDo(QStringLiteral("Nothing was imported: %1").arg(whyNothing(plan)));
         if (command.dryRun) {
             out << "Dry run: nothing was written." << Qt::endl;
             return 0;
@@ -332,8 +250,8 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         out << "Imported " << added.value_or(0) << (added == 1 ? " record." : " records.")
             << Qt::endl;
         if (added.value_or(0) == 0 && !bringsExtras(plan))
-            throw CantDo{QStringLiteral("Nothing was imported: the records came into the book "
-                                        "from elsewhere while the file was read.")};
+            throw cantDo(QStringLiteral("Nothing was imported: the records came into the book "
+                                        "from elsewhere while the file was read."));
         return 0;
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/command_options.h"
 #include "exchange/export.h"
 #include "exchange/mapping.h"
 
@@ -21,6 +22,7 @@ struct ImportCommand {
     QString file;
     // --map HEADING=FIELD, in the order given: they overrule the built-in mapping.
     std::vector<std::pair<QString, exchange::Target>> maps;
+    StandardRequests asked; // --help or --version instead of the work
 };
 
 // "ravelbook export ...": the book, or the records of some groups, as CSV or vCard.
@@ -28,7 +30,8 @@ struct ExportCommand {
     QString database;
     QStringList groups; // column numbers or titles
     exchange::Format format = exchange::Format::Csv;
-    QString output; // standard output when empty
+    QString output;         // standard output when empty
+    StandardRequests asked; // --help or --version instead of the work
 };
 
 // Parse the arguments after the subcommand's name. Return nothing and set

@@ -1,7 +1,11 @@
 #include "app/print_command.h"
 
+#include "app/command_options.h"
+#include "app/group_names.h"
 #include "app/paths.h"
 #include "core/counted.h"
+#include "core/error.h"
+#include "core/length.h"
 #include "core/output_file.h"
 #include "print/book_addresses.h"
 #include "print/calibration_sheet.h"
@@ -16,11 +20,10 @@
 #include "settings/ini_settings_store.h"
 #include "settings/printer_calibration.h"
 #include "store/database.h"
-#include "store/store_error.h"
 
+#include <algorithm>
 #include <cmath>
 #include <QTextStream>
-#include <vector>
 
 namespace ravelbook {
 
@@ -34,29 +37,6 @@ const std::pair<const char*, Stationery> kKinds[] = {
     {"fliers", Stationery::Fliers},
 };
 
-// Thrown for a request the book can't satisfy; exit status 1.
-struct CantPrint {
-    QString message;
-};
-
-std::vector<int> groupsNamed(const std::array<QString, kGroupCount>& titles, const QString& group) {
-    bool number = false;
-    const int column = group.toInt(&number);
-    if (number) {
-        if (column < 0 || column >= kGroupCount)
-            throw CantPrint{QStringLiteral("There is no group %1; groups are 0 to 17.").arg(group)};
-        return {column};
-    }
-    std::vector<int> found;
-    for (int k = 0; k < kGroupCount; ++k) {
-        if (titles[std::size_t(k)] == group)
-            found.push_back(k);
-    }
-    if (found.empty())
-        throw CantPrint{QStringLiteral("There is no group titled \"%1\".").arg(group)};
-    return found;
-}
-
 // The job as the window would describe it with these choices made.
 PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsStore& settings) {
     PrintJob job;
@@ -66,11 +46,7 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
     job.specialText = command.special.value_or(QString());
     job.startAt = command.startAt;
 
-    const auto titles = group_titles::current(settings);
-    for (const QString& group : command.groups) {
-        for (int k : groupsNamed(titles, group))
-            job.records.groups[std::size_t(k)] = true;
-    }
+    job.records.groups = groupsNamed(command.groups, group_titles::current(settings));
 
     // The labels follow the adjustment kept in the book unless one is given.
     QString adjustment = command.adjust.value_or(QString());
@@ -90,17 +66,17 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
         }
     }
     if (command.returnAddress > rows)
-        throw CantPrint{QStringLiteral("The address book has %1 return address(es), not %2.")
-                            .arg(rows)
-                            .arg(command.returnAddress)};
+        throw cantDo(QStringLiteral("The address book has %1 return address(es), not %2.")
+                         .arg(rows)
+                         .arg(command.returnAddress));
 
     job.records.single = command.selected.has_value();
     if (command.selected) {
         QSqlQuery key =
             db.run(sql::firstGroupMemberNamed(db.dialect(), job.records.groups, *command.selected));
         if (!key.next())
-            throw CantPrint{QStringLiteral("No record named \"%1\" is in the chosen groups.")
-                                .arg(*command.selected)};
+            throw cantDo(QStringLiteral("No record named \"%1\" is in the chosen groups.")
+                             .arg(*command.selected));
         job.records.record = key.value(0).toLongLong();
     }
     return job;
@@ -122,14 +98,86 @@ std::optional<PrintOffset> readOffset(const QString& text, QString& error) {
                     .arg(text);
         return std::nullopt;
     }
-    const double largest = printer_calibration::kLargestOffset / 1440.0;
+    const double largest = Length::fromTwips(printer_calibration::kLargestOffset).inches();
     if (std::abs(inches[0]) > largest || std::abs(inches[1]) > largest) {
         error = QStringLiteral("--offset \"%1\" lies outside -%2..%2 inch either way")
                     .arg(text)
                     .arg(largest);
         return std::nullopt;
     }
-    return PrintOffset{int(std::lround(inches[0] * 1440)), int(std::lround(inches[1] * 1440))};
+    return PrintOffset{Length::fromInches(inches[0]).twips(),
+                       Length::fromInches(inches[1]).twips()};
+}
+
+// The first usage error of the values given, or nothing.
+QString valueError(const CommandOptions& options, PrintCommand& command) {
+    if (options.isSet("stationery")) {
+        const QString text = options.value("stationery");
+        const auto kind =
+            std::find_if(std::begin(kKinds), std::end(kKinds),
+                         [&text](const auto& k) { return text == QLatin1String(k.first); });
+        if (kind == std::end(kKinds))
+            return QStringLiteral("unknown stationery \"%1\"").arg(text);
+        command.stationery = kind->second;
+    }
+    if (options.isSet("adjust")) {
+        const QString text = options.value("adjust");
+        if (!readVerticalAdjustment(text))
+            return QStringLiteral("--adjust \"%1\" lies outside -32768..32767 twips").arg(text);
+        if (!usableVerticalAdjustment(text)) {
+            const AdjustmentRange range = usableAdjustments();
+            return QStringLiteral("--adjust \"%1\" would put lines of the labels off the "
+                                  "printable area; use %2 to %3 twips")
+                .arg(text)
+                .arg(range.lowest)
+                .arg(range.highest);
+        }
+        command.adjust = text;
+    }
+    // Numbers from 1 up.
+    const struct {
+        const char* option;
+        int PrintCommand::*into;
+        const char* error;
+    } counts[] = {
+        {"start-at", &PrintCommand::startAt, "--start-at needs a label number from 1 up"},
+        {"return-address", &PrintCommand::returnAddress,
+         "--return-address needs a number from 1 up"},
+    };
+    for (const auto& count : counts) {
+        bool ok = true;
+        if (options.isSet(count.option))
+            command.*count.into = options.value(count.option).toInt(&ok);
+        if (!ok || command.*count.into < 1)
+            return QLatin1String(count.error);
+    }
+    if (options.isSet("offset")) {
+        QString error;
+        const std::optional<PrintOffset> offset = readOffset(options.value("offset"), error);
+        if (!offset)
+            return error;
+        command.offset = *offset;
+    }
+    return {};
+}
+
+// What the line as a whole lacks or has too much of, or nothing.
+QString lineError(const CommandOptions& options, const PrintCommand& command) {
+    const int slots = slotsPerSheet(command.stationery);
+    if (!options.operands().isEmpty())
+        return CommandOptions::unknownArgument(options.operands().first());
+    if (!options.isSet("stationery"))
+        return QStringLiteral("--stationery is missing");
+    if (command.startAt != 1 && (slots == 0 || command.startAt > slots))
+        return slots == 0 ? QStringLiteral("--start-at is for label sheets only")
+                          : QStringLiteral("--start-at %1: a sheet of these labels has %2")
+                                .arg(command.startAt)
+                                .arg(slots);
+    if (command.groups.isEmpty() && !command.calibrationSheet)
+        return QStringLiteral("at least one --group is needed");
+    if (command.pdf.isEmpty() == command.printer.isEmpty())
+        return QStringLiteral("give either --pdf FILE or --printer NAME");
+    return {};
 }
 
 } // namespace
@@ -170,144 +218,43 @@ QString printUsage() {
 }
 
 std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QString& error) {
+    using Value = OptionRow::Value;
+    CommandOptions options({
+        {"database", Value::NotEmpty, "a file name"},
+        {"stationery", Value::Any},
+        {"group", Value::Any},
+        {"selected", Value::Any},
+        {"last-name-first"},
+        {"bi-fold"},
+        {"special", Value::Any},
+        {"adjust", Value::Any},
+        {"return-address", Value::Any},
+        {"start-at", Value::Any},
+        {"offset", Value::Any},
+        {"calibration-sheet"},
+        {"pdf", Value::NotEmpty, "a file name"},
+        {"printer", Value::NotEmpty, "a printer name"},
+    });
     PrintCommand command;
-    command.database = defaultDatabasePath();
-    bool stationery = false;
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString option = arguments[i];
-        std::optional<QString> inlineValue;
-        const int equals = int(option.indexOf(QLatin1Char('=')));
-        if (option.startsWith(QLatin1String("--")) && equals > 0) {
-            inlineValue = option.mid(equals + 1);
-            option = option.left(equals);
-        }
-        const auto value = [&]() -> std::optional<QString> {
-            if (inlineValue)
-                return inlineValue;
-            if (i + 1 >= arguments.size())
-                return std::nullopt;
-            return arguments[++i];
-        };
-        // `what` names the value in the message; a named thing can't be empty.
-        const auto needValue = [&](QString& into, const char* what = nullptr) {
-            const std::optional<QString> v = value();
-            if (!v || (what && v->isEmpty())) {
-                error = QStringLiteral("%1 needs %2")
-                            .arg(option, QLatin1String(what ? what : "a value"));
-                return false;
-            }
-            into = *v;
-            return true;
-        };
-        const auto flag = [&](bool& into) {
-            if (inlineValue) {
-                error = QStringLiteral("%1 takes no value").arg(option);
-                return false;
-            }
-            into = true;
-            return true;
-        };
-        QString text;
-        bool ok = true;
-        if (option == QLatin1String("--database")) {
-            ok = needValue(command.database, "a file name");
-        } else if (option == QLatin1String("--stationery")) {
-            ok = needValue(text);
-            if (ok) {
-                stationery = false;
-                for (const auto& [name, kind] : kKinds) {
-                    if (text == QLatin1String(name)) {
-                        command.stationery = kind;
-                        stationery = true;
-                    }
-                }
-                if (!stationery) {
-                    error = QStringLiteral("unknown stationery \"%1\"").arg(text);
-                    ok = false;
-                }
-            }
-        } else if (option == QLatin1String("--group")) {
-            ok = needValue(text);
-            if (ok)
-                command.groups << text;
-        } else if (option == QLatin1String("--selected")) {
-            ok = needValue(text);
-            if (ok)
-                command.selected = text;
-        } else if (option == QLatin1String("--last-name-first")) {
-            ok = flag(command.lastNameFirst);
-        } else if (option == QLatin1String("--bi-fold")) {
-            ok = flag(command.biFold);
-        } else if (option == QLatin1String("--special")) {
-            ok = needValue(text);
-            if (ok)
-                command.special = text;
-        } else if (option == QLatin1String("--adjust")) {
-            ok = needValue(text);
-            if (ok && !readVerticalAdjustment(text)) {
-                error =
-                    QStringLiteral("--adjust \"%1\" lies outside -32768..32767 twips").arg(text);
-                ok = false;
-            } else if (ok && !usableVerticalAdjustment(text)) {
-                const AdjustmentRange range = usableAdjustments();
-                error = QStringLiteral("--adjust \"%1\" would put lines of the labels off the "
-                                       "printable area; use %2 to %3 twips")
-                            .arg(text)
-                            .arg(range.lowest)
-                            .arg(range.highest);
-                ok = false;
-            }
-            if (ok)
-                command.adjust = text;
-        } else if (option == QLatin1String("--start-at")) {
-            ok = needValue(text);
-            if (ok)
-                command.startAt = text.toInt(&ok);
-            if (!ok || command.startAt < 1) {
-                error = QStringLiteral("--start-at needs a label number from 1 up");
-                ok = false;
-            }
-        } else if (option == QLatin1String("--return-address")) {
-            ok = needValue(text);
-            if (ok) {
-                command.returnAddress = text.toInt(&ok);
-                if (!ok || command.returnAddress < 1) {
-                    error = QStringLiteral("--return-address needs a number from 1 up");
-                    ok = false;
-                }
-            }
-        } else if (option == QLatin1String("--offset")) {
-            ok = needValue(text);
-            if (ok) {
-                const std::optional<PrintOffset> offset = readOffset(text, error);
-                ok = offset.has_value();
-                command.offset = offset.value_or(PrintOffset{});
-            }
-        } else if (option == QLatin1String("--calibration-sheet")) {
-            ok = flag(command.calibrationSheet);
-        } else if (option == QLatin1String("--pdf")) {
-            ok = needValue(command.pdf, "a file name");
-        } else if (option == QLatin1String("--printer")) {
-            ok = needValue(command.printer, "a printer name");
-        } else {
-            error = QStringLiteral("unknown argument \"%1\"").arg(arguments[i]);
-            ok = false;
-        }
-        if (!ok)
-            return std::nullopt;
-    }
-    const int slots = slotsPerSheet(command.stationery);
-    if (!stationery)
-        error = QStringLiteral("--stationery is missing");
-    else if (command.startAt != 1 && (slots == 0 || command.startAt > slots))
-        error = slots == 0 ? QStringLiteral("--start-at is for label sheets only")
-                           : QStringLiteral("--start-at %1: a sheet of these labels has %2")
-                                 .arg(command.startAt)
-                                 .arg(slots);
-    else if (command.groups.isEmpty() && !command.calibrationSheet)
-        error = QStringLiteral("at least one --group is needed");
-    else if (command.pdf.isEmpty() == command.printer.isEmpty())
-        error = QStringLiteral("give either --pdf FILE or --printer NAME");
+    if (!options.parse(arguments, command.asked, error))
+        return std::nullopt;
+    if (command.asked.any())
+        return command;
+    command.database =
+        options.isSet("database") ? options.value("database") : defaultDatabasePath();
+    command.groups = options.values("group");
+    if (options.isSet("selected"))
+        command.selected = options.value("selected");
+    command.lastNameFirst = options.isSet("last-name-first");
+    command.biFold = options.isSet("bi-fold");
+    if (options.isSet("special"))
+        command.special = options.value("special");
+    command.calibrationSheet = options.isSet("calibration-sheet");
+    command.pdf = options.value("pdf");
+    command.printer = options.value("printer");
+    error = valueError(options, command);
+    if (error.isEmpty())
+        error = lineError(options, command);
     return error.isEmpty() ? std::optional<PrintCommand>(command) : std::nullopt;
 }
 
@@ -321,8 +268,7 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
                     const SettingsStore& settings, QTextStream& out, QTextStream& err) {
     try {
         if (!command.printer.isEmpty() && !printers.exists(command.printer))
-            throw CantPrint{
-                QStringLiteral("There is no printer named \"%1\".").arg(command.printer)};
+            throw cantDo(QStringLiteral("There is no printer named \"%1\".").arg(command.printer));
         // A calibrated printer has its offsets added to every print, this run's on top.
         const printer_calibration::Offset kept =
             printer_calibration::read(settings, command.printer);
@@ -351,9 +297,9 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
         run.setOffset(offset);
         PrintOutcome outcome = run.select();
         if (outcome.failure)
-            throw CantPrint{*outcome.failure};
+            throw PrintError(*outcome.failure);
         if (run.total() == 0)
-            throw CantPrint{kNothingInGroups.text};
+            throw cantDo(kNothingInGroups.text);
 
         const std::unique_ptr<PaintedDestination> destination = openDestination();
         PrinterSurface* surface = destination->begin();
@@ -366,7 +312,7 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
                 outcome.failure = error.message();
         }
         if (outcome.failure)
-            throw CantPrint{*outcome.failure};
+            throw PrintError(*outcome.failure);
 
         // A PDF is one file however many documents the run has; a printer takes them as jobs.
         summary << "Printed " << counted(outcome.items, "item", "items") << " on "
@@ -378,11 +324,7 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
             summary << " " << fitted;
         summary << Qt::endl;
         return 0;
-    } catch (const CantPrint& cant) {
-        err << "ravelbook: " << cant.message << Qt::endl;
-    } catch (const PrintError& error) {
-        err << "ravelbook: " << error.message() << Qt::endl;
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         err << "ravelbook: " << error.message() << Qt::endl;
     }
     return 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/command_options.h"
 #include "print/layout.h"
 #include "print/print_job.h"
 
@@ -33,6 +34,7 @@ struct PrintCommand {
     bool calibrationSheet = false;
     // Added for this run to the calibration kept for the printer, in twips.
     PrintOffset offset;
+    StandardRequests asked; // --help or --version instead of the work
 };
 
 // Parses the arguments after "print". Returns nothing and sets `error` for a usage error.

@@ -1,4 +1,6 @@
 #include "app/command_line.h"
+#include "app/copy_command.h"
+#include "app/exchange_command.h"
 #include "app/paths.h"
 #include "app/startup.h"
 #include "store/database.h"
@@ -57,7 +59,7 @@ TEST(CommandLine, DatabaseOptionAndItsErrors) {
     EXPECT_EQ(line->database, QStringLiteral("/tmp/c.db"));
     EXPECT_TRUE(line->databaseGiven);
     EXPECT_FALSE(parseCommandLine({}, error)->databaseGiven);
-    EXPECT_TRUE(parseCommandLine({QStringLiteral("--help")}, error)->help);
+    EXPECT_TRUE(parseCommandLine({QStringLiteral("--help")}, error)->asked.help);
 
     for (const QStringList& bad :
          {QStringList{QStringLiteral("--database")}, QStringList{QStringLiteral("--database=")},
@@ -68,6 +70,47 @@ TEST(CommandLine, DatabaseOptionAndItsErrors) {
         EXPECT_FALSE(parseCommandLine(bad, error)) << bad.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());
     }
+}
+
+// Qt's parser finds the fault; the program names it in its own words.
+TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
+    using Parse = bool (*)(const QStringList&, QString&);
+    const Parse window = [](const QStringList& a, QString& e) {
+        return bool(parseCommandLine(a, e));
+    };
+    const Parse copy = [](const QStringList& a, QString& e) {
+        return bool(parseCopyCommand(a, e));
+    };
+    const Parse import = [](const QStringList& a, QString& e) {
+        return bool(parseImportCommand(a, e));
+    };
+    const Parse exporting = [](const QStringList& a, QString& e) {
+        return bool(parseExportCommand(a, e));
+    };
+    const struct {
+        Parse parse;
+        QStringList arguments;
+        const char* error;
+    } cases[] = {
+        {window, {"--frobnicate=1", "a.db"}, "unknown argument \"--frobnicate=1\""},
+        {window, {"-x"}, "unknown argument \"-x\""},
+        {copy, {"--from", "a.db", "--to"}, "--to needs a book"},
+        {copy, {"--from=a.db", "--to=b.db", "c.db"}, "unknown argument \"c.db\""},
+        {import, {"--dry-run=yes", "a.csv"}, "--dry-run takes no value"},
+        {import, {"a.csv", "b.csv"}, "only one file can be imported at a time"},
+        {exporting, {"--format=", "csv"}, "--format needs a value"},
+    };
+    for (const auto& c : cases) {
+        QString error;
+        EXPECT_FALSE(c.parse(c.arguments, error)) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(error, QLatin1String(c.error));
+    }
+    // Help and the version are answered whatever else the line holds.
+    QString error;
+    const auto help = parseImportCommand({"--frobnicate", "-h"}, error);
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(help->asked.help);
+    EXPECT_TRUE(parseCopyCommand({"--version"}, error)->asked.version);
 }
 
 TEST(CommandLine, DefaultBookFollowsXdgDataHome) {

@@ -65,6 +65,56 @@ TEST_F(Program, UsageErrorsAndHelp) {
     outcome = run({}, noDisplay);
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.standardError.contains(QStringLiteral("no display")));
+    // Every command answers --help with its options, and --version alike.
+    for (const char* command : {"print", "import", "export", "copy"}) {
+        outcome = run({command, "--help"}, noDisplay);
+        EXPECT_EQ(outcome.exitCode, 0) << command;
+        EXPECT_TRUE(
+            outcome.standardOutput.startsWith(QStringLiteral("Usage: ravelbook ") + command))
+            << outcome.standardOutput.toStdString();
+        outcome = run({command, "--version"}, noDisplay);
+        EXPECT_EQ(outcome.standardOutput, QStringLiteral("ravelbook " RAVELBOOK_VERSION "\n"));
+    }
+}
+
+// Import, export and copy start on Qt Core alone; a print into a PDF adds Qt Gui,
+// and only the window and a print on a printer load Qt Widgets and print support.
+TEST_F(Program, CommandsLoadOnlyTheQtLibrariesTheyNeed) {
+    const QString book = home.filePath(QStringLiteral("book.db"));
+    const QString csv = home.filePath(QStringLiteral("in.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name,Address\n\"Smith, Jo\",1 Main\n");
+    file.close();
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QStringList loaded; // of Qt's Gui, Widgets and PrintSupport
+    };
+    const QStringList all = {"Gui", "Widgets", "PrintSupport"};
+    const QStringList sheet = {"print", "--calibration-sheet", "--stationery", "cards"};
+    const Case cases[] = {
+        {{"import", "--database", book, csv}, 0, {}},
+        {{"export", "--database", book, "--format", "vcard", "--output", home.filePath("out.vcf")},
+         0,
+         {}},
+        {{"copy", "--from", book, "--to", home.filePath("copy.db")}, 0, {}},
+        {sheet + QStringList{"--pdf", home.filePath("sheet.pdf")}, 0, {"Gui"}},
+        {sheet + QStringList{"--printer", "No Such Printer"}, 1, all},
+        {{"--database", csv}, 1, all}, // the window, on a file that is no book
+    };
+    QProcessEnvironment tracing = environment;
+    tracing.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("libs"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        const Outcome outcome = run(c.arguments, tracing);
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        for (const QString& library : all) {
+            EXPECT_EQ(outcome.standardError.contains("libQt6" + library + ".so"),
+                      c.loaded.contains(library))
+                << library.toStdString();
+        }
+    }
 }
 
 TEST_F(Program, NamedBookThatIsMissingIsNotCreatedWithoutAYes) {
