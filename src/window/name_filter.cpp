@@ -47,87 +47,73 @@ QString foldForFind(QStringView text) {
 }
 
 NameFilterModel::NameFilterModel(QStringListModel& names, QObject* parent)
-    : QAbstractListModel(parent), source_(names) {
-    connect(&source_, &QAbstractItemModel::modelReset, this, &NameFilterModel::takeNames);
-    connect(&source_, &QAbstractItemModel::rowsInserted, this, &NameFilterModel::takeNames);
-    connect(&source_, &QAbstractItemModel::rowsRemoved, this, &NameFilterModel::takeNames);
-    connect(&source_, &QAbstractItemModel::dataChanged, this, &NameFilterModel::takeNames);
-    takeNames();
+    : QSortFilterProxyModel(parent), names_(names) {
+    // Connected before the filter is: the folded names follow every change
+    // before the filter reads them.
+    followNames();
+    setSourceModel(&names_);
 }
 
-void NameFilterModel::takeNames() {
-    beginResetModel();
-    names_ = source_.stringList();
-    folded_.clear();
-    filter(false);
-    endResetModel();
+void NameFilterModel::followNames() {
+    const auto foldRows = [this](int first, int last) {
+        for (int row = first; row <= last; ++row)
+            folded_[std::size_t(row)] = foldForFind(names_.index(row).data().toString());
+    };
+    connect(&names_, &QAbstractItemModel::modelReset, this, [this] { folded_.clear(); });
+    connect(&names_, &QAbstractItemModel::rowsInserted, this,
+            [this, foldRows](const QModelIndex&, int first, int last) {
+                if (folded_.empty())
+                    return;
+                folded_.insert(folded_.begin() + first, std::size_t(last - first + 1), QString());
+                foldRows(first, last);
+            });
+    connect(&names_, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                if (!folded_.empty())
+                    folded_.erase(folded_.begin() + first, folded_.begin() + last + 1);
+            });
+    connect(&names_, &QAbstractItemModel::dataChanged, this,
+            [this, foldRows](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (!folded_.empty())
+                    foldRows(topLeft.row(), bottomRight.row());
+            });
 }
 
 void NameFilterModel::setQuery(const QString& query) {
     if (query == query_)
         return;
-    const QString needle = foldForFind(query);
-    // Typing on narrows what is shown; only a shorter or other query looks at every name.
-    const bool narrower = !all_ && needle.contains(needle_);
     query_ = query;
-    needle_ = needle;
-    beginResetModel();
-    filter(narrower);
-    endResetModel();
+    needle_ = foldForFind(query);
+    invalidateFilter();
 }
 
-void NameFilterModel::filter(bool withinShown) {
-    all_ = needle_.isEmpty();
-    if (all_) {
-        rows_.clear();
-        return;
-    }
+bool NameFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+    if (needle_.isEmpty())
+        return true;
     if (folded_.empty()) {
-        folded_.reserve(names_.size());
-        for (const QString& name : std::as_const(names_))
+        const QStringList names = names_.stringList();
+        folded_.reserve(std::size_t(names.size()));
+        for (const QString& name : names)
             folded_.push_back(foldForFind(name));
     }
-    std::vector<int> kept;
-    const auto consider = [&](int row) {
-        if (folded_[row].contains(needle_))
-            kept.push_back(row);
-    };
-    if (withinShown) {
-        for (const int row : rows_)
-            consider(row);
-    } else {
-        for (int row = 0; row < int(folded_.size()); ++row)
-            consider(row);
-    }
-    rows_ = std::move(kept);
-}
-
-int NameFilterModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid())
-        return 0;
-    return all_ ? int(names_.size()) : int(rows_.size());
+    return folded_[std::size_t(sourceRow)].contains(needle_);
 }
 
 int NameFilterModel::nameListRow(int row) const {
     if (row < 0 || row >= rowCount())
         return -1;
-    return all_ ? row : rows_[std::size_t(row)];
+    return mapToSource(index(row)).row();
 }
 
 int NameFilterModel::rowShowing(int nameListRow) const {
-    if (nameListRow < 0 || nameListRow >= int(names_.size()))
+    if (nameListRow < 0 || nameListRow >= names_.rowCount())
         return -1;
-    if (all_)
-        return nameListRow;
-    const auto found = std::lower_bound(rows_.begin(), rows_.end(), nameListRow);
-    return found != rows_.end() && *found == nameListRow ? int(found - rows_.begin()) : -1;
+    const QModelIndex shown = mapFromSource(names_.index(nameListRow));
+    return shown.isValid() ? shown.row() : -1;
 }
 
-QVariant NameFilterModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
-        index.row() >= rowCount())
-        return {};
-    return names_.at(all_ ? index.row() : rows_[index.row()]);
+Qt::ItemFlags NameFilterModel::flags(const QModelIndex& index) const {
+    return QSortFilterProxyModel::flags(index) & ~Qt::ItemIsEditable;
 }
 
 } // namespace ravelbook
