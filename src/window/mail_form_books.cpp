@@ -44,10 +44,11 @@ void frmMailForm::buildBookMenu() {
     menuFile->insertAction(booksEnd(), actOpenServerBook);
     menuFile->insertSeparator(booksEnd());
     connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
-    const QString folder = db_.isServer() ? QDir::homePath() : QFileInfo(db_.path()).absolutePath();
+    const QString folder =
+        book_.db.isServer() ? QDir::homePath() : QFileInfo(book_.db.path()).absolutePath();
     connect(actNewBook, &QAction::triggered, this, [this, folder] {
-        QString path = dialogs_.bookFileName(Dialogs::BookUse::Create,
-                                             QStringLiteral("New Address Book"), folder);
+        QString path = book_.dialogs.bookFileName(Dialogs::BookUse::Create,
+                                                  QStringLiteral("New Address Book"), folder);
         if (path.isEmpty())
             return;
         if (QFileInfo(path).suffix().isEmpty())
@@ -55,16 +56,16 @@ void frmMailForm::buildBookMenu() {
         switchToBook(path, false);
     });
     connect(actOpenBook, &QAction::triggered, this, [this, folder] {
-        const QString path = dialogs_.bookFileName(Dialogs::BookUse::Open,
-                                                   QStringLiteral("Open Address Book"), folder);
+        const QString path = book_.dialogs.bookFileName(
+            Dialogs::BookUse::Open, QStringLiteral("Open Address Book"), folder);
         if (!path.isEmpty())
             openBook(path);
     });
 }
 
 QStringList frmMailForm::recentBooks() const {
-    QStringList books = choices::recentBooks(settings_);
-    books.removeAll(absolute(db_.path()));
+    QStringList books = choices::recentBooks(book_.settings);
+    books.removeAll(absolute(book_.db.path()));
     return books;
 }
 
@@ -88,12 +89,12 @@ void frmMailForm::fillRecentBooks() {
 
 void frmMailForm::actOpenServerBook_Click() {
     // The last server book opened fills the boxes, or this one when it is on a server.
-    QString suggested = db_.isServer() ? db_.path() : QString();
-    for (const QString& book : choices::recentBooks(settings_)) {
+    QString suggested = book_.db.isServer() ? book_.db.path() : QString();
+    for (const QString& book : choices::recentBooks(book_.settings)) {
         if (suggested.isEmpty() && isServerBook(book))
             suggested = book;
     }
-    if (const std::optional<QString> uri = dialogs_.serverBook(suggested))
+    if (const std::optional<QString> uri = book_.dialogs.serverBook(suggested))
         openBook(*uri);
 }
 
@@ -102,10 +103,10 @@ void frmMailForm::openBook(const QString& path) {
 }
 
 void frmMailForm::switchToBook(QString path, bool askFirst) {
-    runHandler(dialogs_, [&] {
+    runHandler(book_.dialogs, [&] {
         path = absolute(path);
         if (askFirst && !isServerBook(path) && !QFileInfo::exists(path) &&
-            !askToCreateBook(dialogs_, path))
+            !askToCreateBook(book_.dialogs, path))
             return;
         // Made, or found wanting, while this window still stands: a file that is
         // no address book is reported here and the user carries on with this one.
@@ -115,7 +116,7 @@ void frmMailForm::switchToBook(QString path, bool askFirst) {
             if (!handedOver)
                 forgetHandedOverPassword();
         });
-        { const Database book(path, windowOpening(dialogs_, PasswordUse::HandOver)); }
+        { const Database book(path, windowOpening(book_.dialogs, PasswordUse::HandOver)); }
         if (close()) {
             handedOver = true;
             Q_EMIT bookChosen(path);

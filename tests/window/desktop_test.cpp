@@ -82,25 +82,26 @@ protected:
 
 TEST_F(Desktop, FindNarrowsTheNameListAndEnterShowsTheFirstMatchWithoutEditingIt) {
     form->SSTab1->setCurrentIndex(1);
-    const QString shownName = form->txtAddress[0]->text();
+    const QString shownName = form->names().txtAddress[0]->text();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     form->actFind->trigger();
     QTest::keyClicks(form->txtFind, QStringLiteral("nun"));
-    EXPECT_EQ(form->cboName->count(), 2);
+    EXPECT_EQ(form->names().cboName->count(), 2);
     EXPECT_TRUE(form->lstFound->isVisible());
-    EXPECT_EQ(form->txtAddress[0]->text(), shownName) << "typing never edits the record shown";
+    EXPECT_EQ(form->names().txtAddress[0]->text(), shownName)
+        << "typing never edits the record shown";
 
     QTest::keyClick(form->txtFind, Qt::Key_Down);
     QTest::keyClick(form->txtFind, Qt::Key_Return);
     EXPECT_EQ(form->SSTab1->currentIndex(), 0);
     // The book sorts "Nunn" before "Núñez"; Down chose the second match.
-    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Núñez, Ana"));
-    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("2 Second St"));
-    EXPECT_FALSE(form->Data1->isDirty());
+    EXPECT_EQ(form->names().txtAddress[0]->text(), QStringLiteral("Núñez, Ana"));
+    EXPECT_EQ(form->names().txtAddress[1]->text(), QStringLiteral("2 Second St"));
+    EXPECT_FALSE(form->record().Data1->isDirty());
 
     QTest::keyClick(form->txtFind, Qt::Key_Escape);
-    EXPECT_EQ(form->cboName->count(), 3);
+    EXPECT_EQ(form->names().cboName->count(), 3);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -134,29 +135,29 @@ TEST(ScreenFit, DialogsOpenInsideTheScreenWithTheirButtonsOnIt) {
 
 TEST_F(Desktop, ChoicesSurviveARestart) {
     form->SSTab1->setCurrentIndex(1);
-    form->optFlier->click();
-    form->optBiFold->click();
-    form->chkFirstNameFirst->setChecked(false);
-    form->chkPrintSample->setChecked(false);
-    form->txtSpecial->setText(QStringLiteral("Season's greetings"));
-    form->datReturnAddresses->addNew();
-    QTest::keyClicks(form->txtReturnAddress[0], QStringLiteral("Second sender"));
-    form->datReturnAddresses->update();
-    form->datReturnAddresses->moveLast();
-    form->actShowGroupColumns->setChecked(false);
+    form->mailings().optFlier->click();
+    form->mailings().optBiFold->click();
+    form->mailings().chkFirstNameFirst->setChecked(false);
+    form->mailings().chkPrintSample->setChecked(false);
+    form->mailings().txtSpecial->setText(QStringLiteral("Season's greetings"));
+    form->returnAddress().datReturnAddresses->addNew();
+    QTest::keyClicks(form->returnAddress().txtReturnAddress[0], QStringLiteral("Second sender"));
+    form->returnAddress().datReturnAddresses->update();
+    form->returnAddress().datReturnAddresses->moveLast();
+    form->mailings().actShowGroupColumns->setChecked(false);
     form->resize(form->size() + QSize(100, 50));
     const QSize grown = form->size();
     closeForm();
 
     openForm();
-    EXPECT_TRUE(form->optFlier->isChecked());
-    EXPECT_FALSE(form->txtSpecial->isHidden()) << "the flier's options are shown";
-    EXPECT_TRUE(form->optBiFold->isChecked());
-    EXPECT_FALSE(form->chkFirstNameFirst->isChecked());
-    EXPECT_FALSE(form->chkPrintSample->isChecked());
-    EXPECT_EQ(form->txtSpecial->text(), QStringLiteral("Season's greetings"));
-    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Second sender"));
-    EXPECT_FALSE(form->actShowGroupColumns->isChecked());
+    EXPECT_TRUE(form->mailings().optFlier->isChecked());
+    EXPECT_FALSE(form->mailings().txtSpecial->isHidden()) << "the flier's options are shown";
+    EXPECT_TRUE(form->mailings().optBiFold->isChecked());
+    EXPECT_FALSE(form->mailings().chkFirstNameFirst->isChecked());
+    EXPECT_FALSE(form->mailings().chkPrintSample->isChecked());
+    EXPECT_EQ(form->mailings().txtSpecial->text(), QStringLiteral("Season's greetings"));
+    EXPECT_EQ(form->returnAddress().txtReturnAddress[0]->text(), QStringLiteral("Second sender"));
+    EXPECT_FALSE(form->mailings().actShowGroupColumns->isChecked());
     EXPECT_EQ(form->size(), grown);
 }
 

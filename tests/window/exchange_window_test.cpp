@@ -102,8 +102,8 @@ TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
               QVariantList({"Smith, Jo", "Lee, Al"}));
     EXPECT_EQ(book.value("SELECT Notes FROM Addresses WHERE [0] = -1"), "likes tea");
     EXPECT_EQ(form->groupCaption(12), "Chess");
-    EXPECT_EQ(form->groupCaption(frmMailForm::twinOf(12)), "Chess");
-    EXPECT_EQ(form->nameList()->stringList(), QStringList({"Lee, Al", "Smith, Jo"}));
+    EXPECT_EQ(form->groupCaption(twinOf(12)), "Chess");
+    EXPECT_EQ(form->names().nameList()->stringList(), QStringList({"Lee, Al", "Smith, Jo"}));
     ASSERT_FALSE(dialogs.shown.empty());
     EXPECT_TRUE(dialogs.shown.back().text.startsWith("Imported 2 of 2 records"));
 
@@ -142,7 +142,7 @@ TEST_F(ExchangeWindow, ExportWritesTheGroupsTickedOnMailings) {
     book.addPeople({{"In, Group", "", "", "", "", {3}}, {"Not, In", "", "", "", "", {4}}});
     openForm();
     form->setExchangeDialogs(&exchange);
-    form->chkGroups[frmMailForm::twinOf(3)]->setChecked(true);
+    form->groupBox(twinOf(3))->setChecked(true);
     exchange.file = settingsRoot.filePath("out.vcf");
     exchange.filter = "vCard 3.0 file (*.vcf)";
     form->actExport->trigger();
