@@ -31,9 +31,10 @@ class QTableView;
 
 namespace ravelbook {
 
+class BookMenu;
 class CurrentRecord;
 class DataSource;
-class ExchangeDialogs;
+class ExchangeMenu;
 class MailingPrinter;
 class MailingsPage;
 class NamesPage;
@@ -55,6 +56,9 @@ public:
     ReturnAddressPage& returnAddress() const { return *returnAddress_; }
     MailingPrinter& printer() const { return *printer_; }
     CurrentRecord& record() const { return *record_; }
+    // The File menu's books, and its Import... and Export....
+    BookMenu& books() const { return *books_; }
+    ExchangeMenu& exchange() const { return *exchange_; }
 
     // The group box of this index, 0 to 35, on whichever page holds it.
     QCheckBox* groupBox(int index) const;
@@ -77,26 +81,15 @@ public:
     QTabWidget* SSTab1 = nullptr;
     QPushButton* cmdExit = nullptr;
 
-    // What a desktop program offers around the designed controls: books, Find,
-    // the grid's group columns, About.
+    // What a desktop program offers around the designed controls: Find and About.
     QMenu* menuEdit = nullptr;
     QMenu* menuHelp = nullptr;
-    QAction* actNewBook = nullptr;
-    QAction* actOpenBook = nullptr;
-    QAction* actOpenServerBook = nullptr;
     QAction* actFind = nullptr;
     QAction* actAbout = nullptr;
     QLineEdit* txtFind = nullptr;  // narrows the name list; never edits the record shown
     QListView* lstFound = nullptr; // the names it matches, below it
     // Shows the record of the name in this row of the narrowed list.
     void showFound(int row);
-    // The recent books offered under File, the latest first.
-    QStringList recentBooks() const;
-    // Closes this window so that the program opens `path` in its place; asks
-    // first when there is no file there.
-    void openBook(const QString& path);
-    // File: Open Server Book…: a shared book on a PostgreSQL server.
-    void actOpenServerBook_Click();
 
     // View: Refresh (F5): others' changes to the book read again, the name list,
     // the record shown and the grid, each staying where it was.
@@ -122,14 +115,6 @@ public:
     void actPrint_Click();
     void actCalibrate_Click();
 
-    // File: Import... and Export... (mail_form_exchange.cpp).
-    QAction* actImport = nullptr;
-    QAction* actExport = nullptr;
-    void actImport_Click();
-    void actExport_Click();
-    // Where import and export ask for files and run the preview; nullptr for Qt's own.
-    void setExchangeDialogs(ExchangeDialogs* dialogs);
-
 Q_SIGNALS:
     // The user chose another book and this window closed to make way for it.
     void bookChosen(const QString& path);
@@ -150,13 +135,8 @@ private:
     // group captions are cut.
     void placeControls();
     void setUpDesktop();
-    void buildBookMenu();
     void buildViewMenu();
-    // Where the File menu's book entries end.
-    QAction* booksEnd() const;
     void buildFind();
-    void fillRecentBooks();
-    void switchToBook(QString path, bool askFirst);
     void placeFoundList();
     void restoreChoices();
     void keepChoices();
@@ -176,17 +156,14 @@ private:
     MailingsPage* mailings_ = nullptr;
     ReturnAddressPage* returnAddress_ = nullptr;
     MailingPrinter* printer_ = nullptr;
+    BookMenu* books_ = nullptr;
+    ExchangeMenu* exchange_ = nullptr;
     std::optional<qint64> bookMark_; // the book's change mark when it was last read
     // The titles as the window started with them: on exit only the ones renamed
     // since are written, so another window's renames are kept.
     std::array<QString, kGroupCount> titlesAtStart_;
     bool unloaded_ = false;
     bool damageFoundAtStart_ = false;
-
-    void buildExchangeMenu();
-    ExchangeDialogs& exchangeDialogs();
-    ExchangeDialogs* exchangeDialogs_ = nullptr;
-    std::shared_ptr<ExchangeDialogs> ownExchangeDialogs_;
 };
 
 } // namespace ravelbook

@@ -1,8 +1,10 @@
 // The window on a modern desktop: it grows around the designed controls, and
 // its menus (books, Find, About) are set up here.
 #include "store/database.h"
+#include "window/book_menu.h"
 #include "window/caption_fit.h"
 #include "window/dialogs.h"
+#include "window/exchange_menu.h"
 #include "window/group_boxes.h"
 #include "window/limited_text_edit.h"
 #include "window/mail_form.h"
@@ -65,7 +67,9 @@ void frmMailForm::setUpDesktop() {
          {cmdExit, names_->cmdNewAddress, names_->cmdEnter, names_->cmdDeleteRecord})
         geometry_.anchor(button, A::MovesRight | A::MovesDown);
 
-    buildBookMenu();
+    // Books first, then the recent ones, then import and export, then Quit.
+    books_ = new BookMenu(book_, *menuFile, *exchange_->actImport, *this);
+    connect(books_, &BookMenu::bookChosen, this, &frmMailForm::bookChosen);
 
     // Not "&Edit": Alt+E is the access key of Enter Changes.
     menuEdit = menuBar->addMenu(QStringLiteral("Ed&it"));

@@ -6,6 +6,7 @@
 #include "window/conflict_resolution.h"
 #include "window/control_placer.h"
 #include "window/current_record.h"
+#include "window/exchange_menu.h"
 #include "window/grid_columns.h"
 #include "window/group_boxes.h"
 #include "window/mail_form.h"
@@ -126,7 +127,7 @@ void frmMailForm::buildMenus() {
     actQuit->setObjectName(QStringLiteral("actQuit"));
     actQuit->setShortcut(QKeySequence::Quit);
     connect(actQuit, &QAction::triggered, this, &frmMailForm::cmdExit_Click);
-    buildExchangeMenu();
+    exchange_ = new ExchangeMenu(book_, *menuFile, *actQuit, *this);
     buildPrintMenu();
 }
 

@@ -168,7 +168,7 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
 
     dialogs.fileAnswers = {missing};
     dialogs.answers = {Dialogs::Answer::No};
-    form->actOpenBook->trigger();
+    form->books().actOpenBook->trigger();
     EXPECT_EQ(dialogs.shown.back().text,
               QStringLiteral("There is no address book at %1. Create a new one?").arg(missing));
     EXPECT_FALSE(QFileInfo::exists(missing));
@@ -177,7 +177,7 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
 
     dialogs.fileAnswers = {missing};
     dialogs.answers = {Dialogs::Answer::Yes};
-    form->actOpenBook->trigger();
+    form->books().actOpenBook->trigger();
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toString(), missing);
     EXPECT_TRUE(QFileInfo(missing).size() > 0);
@@ -187,7 +187,7 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
     form.reset();
     db = std::make_unique<Database>(missing);
     form = std::make_unique<frmMailForm>(*db, settings, dialogs);
-    EXPECT_EQ(form->recentBooks(), QStringList{book.path()});
+    EXPECT_EQ(form->books().recentBooks(), QStringList{book.path()});
     Q_EMIT form->menuFile->aboutToShow();
     QStringList offered;
     for (QAction* action : form->menuFile->actions())
@@ -200,7 +200,7 @@ TEST_F(Desktop, NewBookIsMadeWithoutAskingAgainAndGetsItsEnding) {
     SKIP_ON_SERVER();
     QSignalSpy chosen(form.get(), &frmMailForm::bookChosen);
     dialogs.fileAnswers = {book.folder() + QStringLiteral("/Club")};
-    form->actNewBook->trigger();
+    form->books().actNewBook->trigger();
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toString(), book.folder() + QStringLiteral("/Club.db"));
     EXPECT_TRUE(Database(book.folder() + QStringLiteral("/Club.db"), Database::Access::ReadOnly)
@@ -217,7 +217,7 @@ TEST_F(Desktop, FileThatIsNoBookIsReportedAndTheWindowStays) {
     file.close();
     QSignalSpy chosen(form.get(), &frmMailForm::bookChosen);
     dialogs.fileAnswers = {notes};
-    form->actOpenBook->trigger();
+    form->books().actOpenBook->trigger();
     EXPECT_TRUE(chosen.isEmpty());
     EXPECT_TRUE(form->isVisible());
     ASSERT_EQ(dialogs.shown.size(), 2u);

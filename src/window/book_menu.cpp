@@ -1,11 +1,12 @@
-// Books chosen from the File menu: a new one, another one, the last few opened.
+#include "window/book_menu.h"
+
 #include "settings/choices.h"
 #include "store/book_location.h"
 #include "store/database.h"
 #include "window/book_opening.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
-#include "window/mail_form.h"
+#include "window/open_book.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,12 +26,8 @@ QString absolute(const QString& path) {
 
 } // namespace
 
-QAction* frmMailForm::booksEnd() const {
-    // Books first, then the recent ones, then import and export, then Quit.
-    return actImport ? actImport : actQuit;
-}
-
-void frmMailForm::buildBookMenu() {
+BookMenu::BookMenu(const OpenBook& book, QMenu& menuFile, QAction& booksEnd, QWidget& window)
+    : QObject(&window), book_(book), menuFile_(menuFile), booksEnd_(booksEnd), window_(window) {
     actNewBook = new QAction(QStringLiteral("&New Book…"), this);
     actNewBook->setObjectName(QStringLiteral("actNewBook"));
     actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
@@ -38,12 +35,12 @@ void frmMailForm::buildBookMenu() {
     actOpenBook->setShortcut(QKeySequence::Open);
     actOpenServerBook = new QAction(QStringLiteral("Open &Server Book…"), this);
     actOpenServerBook->setObjectName(QStringLiteral("actOpenServerBook"));
-    connect(actOpenServerBook, &QAction::triggered, this, &frmMailForm::actOpenServerBook_Click);
-    menuFile->insertAction(booksEnd(), actNewBook);
-    menuFile->insertAction(booksEnd(), actOpenBook);
-    menuFile->insertAction(booksEnd(), actOpenServerBook);
-    menuFile->insertSeparator(booksEnd());
-    connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
+    connect(actOpenServerBook, &QAction::triggered, this, &BookMenu::actOpenServerBook_Click);
+    menuFile_.insertAction(&booksEnd_, actNewBook);
+    menuFile_.insertAction(&booksEnd_, actOpenBook);
+    menuFile_.insertAction(&booksEnd_, actOpenServerBook);
+    menuFile_.insertSeparator(&booksEnd_);
+    connect(&menuFile_, &QMenu::aboutToShow, this, &BookMenu::fillRecentBooks);
     const QString folder =
         book_.db.isServer() ? QDir::homePath() : QFileInfo(book_.db.path()).absolutePath();
     connect(actNewBook, &QAction::triggered, this, [this, folder] {
@@ -63,14 +60,14 @@ void frmMailForm::buildBookMenu() {
     });
 }
 
-QStringList frmMailForm::recentBooks() const {
+QStringList BookMenu::recentBooks() const {
     QStringList books = choices::recentBooks(book_.settings);
     books.removeAll(absolute(book_.db.path()));
     return books;
 }
 
-void frmMailForm::fillRecentBooks() {
-    for (QAction* action : menuFile->actions()) {
+void BookMenu::fillRecentBooks() {
+    for (QAction* action : menuFile_.actions()) {
         if (action->objectName() == QLatin1String(kRecentBookName))
             delete action;
     }
@@ -78,16 +75,16 @@ void frmMailForm::fillRecentBooks() {
     for (int i = 0; i < books.size(); ++i) {
         QString text = books[i];
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), menuFile);
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), &menuFile_);
         action->setObjectName(QLatin1String(kRecentBookName));
         connect(action, &QAction::triggered, this, [this, book = books[i]] { openBook(book); });
-        menuFile->insertAction(booksEnd(), action);
+        menuFile_.insertAction(&booksEnd_, action);
     }
     if (!books.isEmpty())
-        menuFile->insertSeparator(booksEnd())->setObjectName(QLatin1String(kRecentBookName));
+        menuFile_.insertSeparator(&booksEnd_)->setObjectName(QLatin1String(kRecentBookName));
 }
 
-void frmMailForm::actOpenServerBook_Click() {
+void BookMenu::actOpenServerBook_Click() {
     // The last server book opened fills the boxes, or this one when it is on a server.
     QString suggested = book_.db.isServer() ? book_.db.path() : QString();
     for (const QString& book : choices::recentBooks(book_.settings)) {
@@ -98,11 +95,11 @@ void frmMailForm::actOpenServerBook_Click() {
         openBook(*uri);
 }
 
-void frmMailForm::openBook(const QString& path) {
+void BookMenu::openBook(const QString& path) {
     switchToBook(path, true);
 }
 
-void frmMailForm::switchToBook(QString path, bool askFirst) {
+void BookMenu::switchToBook(QString path, bool askFirst) {
     runHandler(book_.dialogs, [&] {
         path = absolute(path);
         if (askFirst && !isServerBook(path) && !QFileInfo::exists(path) &&
@@ -117,7 +114,7 @@ void frmMailForm::switchToBook(QString path, bool askFirst) {
                 forgetHandedOverPassword();
         });
         { const Database book(path, windowOpening(book_.dialogs, PasswordUse::HandOver)); }
-        if (close()) {
+        if (window_.close()) {
             handedOver = true;
             Q_EMIT bookChosen(path);
         }

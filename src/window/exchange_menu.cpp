@@ -1,5 +1,7 @@
 // File: Import... and Export...: address records in from CSV, vCard and Access
 // files through a preview, and out to CSV and vCard.
+#include "window/exchange_menu.h"
+
 #include "exchange/access_file.h"
 #include "exchange/export.h"
 #include "exchange/import.h"
@@ -16,6 +18,7 @@
 #include "window/mail_form.h"
 #include "window/mailings_page.h"
 #include "window/names_page.h"
+#include "window/open_book.h"
 #include "window/return_address_page.h"
 
 #include <QAction>
@@ -66,23 +69,27 @@ public:
 
 } // namespace
 
-void frmMailForm::buildExchangeMenu() {
-    actImport = new QAction(QStringLiteral("&Import..."), menuFile);
+ExchangeMenu::ExchangeMenu(const OpenBook& book, QMenu& menuFile, QAction& before,
+                           frmMailForm& window)
+    : QObject(&window), book_(book), window_(window) {
+    actImport = new QAction(QStringLiteral("&Import..."), &menuFile);
     actImport->setObjectName(QStringLiteral("actImport"));
-    actExport = new QAction(QStringLiteral("&Export..."), menuFile);
+    actExport = new QAction(QStringLiteral("&Export..."), &menuFile);
     actExport->setObjectName(QStringLiteral("actExport"));
-    menuFile->insertAction(actQuit, actImport);
-    menuFile->insertAction(actQuit, actExport);
-    menuFile->insertSeparator(actQuit);
-    connect(actImport, &QAction::triggered, this, &frmMailForm::actImport_Click);
-    connect(actExport, &QAction::triggered, this, &frmMailForm::actExport_Click);
+    menuFile.insertAction(&before, actImport);
+    menuFile.insertAction(&before, actExport);
+    menuFile.insertSeparator(&before);
+    connect(actImport, &QAction::triggered, this, &ExchangeMenu::actImport_Click);
+    connect(actExport, &QAction::triggered, this, &ExchangeMenu::actExport_Click);
 }
 
-void frmMailForm::setExchangeDialogs(ExchangeDialogs* dialogs) {
+ExchangeMenu::~ExchangeMenu() = default;
+
+void ExchangeMenu::setExchangeDialogs(ExchangeDialogs* dialogs) {
     exchangeDialogs_ = dialogs;
 }
 
-ExchangeDialogs& frmMailForm::exchangeDialogs() {
+ExchangeDialogs& ExchangeMenu::exchangeDialogs() {
     if (exchangeDialogs_)
         return *exchangeDialogs_;
     if (!ownExchangeDialogs_)
@@ -90,7 +97,7 @@ ExchangeDialogs& frmMailForm::exchangeDialogs() {
     return *ownExchangeDialogs_;
 }
 
-void frmMailForm::actImport_Click() {
+void ExchangeMenu::actImport_Click() {
     runHandler(book_.dialogs, [this] {
         ExchangeDialogs& ask = exchangeDialogs();
         const QString file = ask.openFileName(QStringLiteral("Import addresses"), kImportFilters);
@@ -110,25 +117,25 @@ void frmMailForm::actImport_Click() {
                     return;
             }
         }
-        const GroupTitles titles = groupTitles();
+        const GroupTitles titles = window_.groupTitles();
         std::optional<BusyCursor> busy(std::in_place); // reading a large file takes a moment
         exchange::ImportSource source = exchange::readSource(file, *format, table);
         const exchange::Mapping defaults = exchange::defaultMapping(source.table, titles);
         exchange::Mapping mapping = defaults;
         exchange::applyRemembered(mapping, source.table, book_.settings);
         ImportPreview preview(file, std::move(source), mapping, titles,
-                              exchange::bookKeys(book_.db), this);
+                              exchange::bookKeys(book_.db), &window_);
         busy.reset();
         if (!ask.run(preview))
             return;
         exchange::remember(preview.mapping(), defaults, preview.source().table, book_.settings);
 
         // Edits still in the boxes are written first, so the import doesn't overtake them.
-        if (!record_->leaveEditedRecord())
+        if (!window_.record().leaveEditedRecord())
             return;
         std::optional<int> added;
         {
-            ProgressBox progress(this, QStringLiteral("Importing addresses..."));
+            ProgressBox progress(&window_, QStringLiteral("Importing addresses..."));
             added = exchange::runImport(book_.db, preview.plan(), progress.callback());
         }
         if (!added) {
@@ -138,21 +145,21 @@ void frmMailForm::actImport_Click() {
         const exchange::ImportPlan& plan = preview.plan();
         for (int k = 0; k < kGroupCount; ++k) {
             if (plan.titles[k] != titles[k]) {
-                setGroupCaption(k, plan.titles[k]);
-                setGroupCaption(twinOf(k), plan.titles[k]);
+                window_.setGroupCaption(k, plan.titles[k]);
+                window_.setGroupCaption(twinOf(k), plan.titles[k]);
             }
         }
-        names_->FillComboBox();
-        record_->Data1->setRecordSource(sql::selectAllAddresses());
-        record_->Data1->refresh();
-        if (mailings_->datGrid->hasRecordSet())
-            mailings_->datGrid->refresh();
+        window_.names().FillComboBox();
+        window_.record().Data1->setRecordSource(sql::selectAllAddresses());
+        window_.record().Data1->refresh();
+        if (window_.mailings().datGrid->hasRecordSet())
+            window_.mailings().datGrid->refresh();
         if (plan.book) {
-            mailings_->datIni->refresh();
+            window_.mailings().datIni->refresh();
             // Staying on a changed return address keeps it as it is shown.
-            if (!returnAddress_->datReturnAddresses->flushPending())
+            if (!window_.returnAddress().datReturnAddresses->flushPending())
                 return;
-            returnAddress_->datReturnAddresses->refresh();
+            window_.returnAddress().datReturnAddresses->refresh();
         }
         QString notKept;
         for (const exchange::UnknownCategory& category : plan.unknownCategories) {
@@ -176,7 +183,7 @@ void frmMailForm::actImport_Click() {
     });
 }
 
-void frmMailForm::actExport_Click() {
+void ExchangeMenu::actExport_Click() {
     runHandler(book_.dialogs, [this] {
         QString filter = kCsvFilter;
         QString file = exchangeDialogs().saveFileName(
@@ -186,16 +193,16 @@ void frmMailForm::actExport_Click() {
             return;
         const bool vCard =
             filter == kVCardFilter || file.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
-        if (!record_->leaveEditedRecord())
+        if (!window_.record().leaveEditedRecord())
             return;
         // The groups ticked on page "Mailings", or the whole book when none is.
-        const auto records = exchange::readRecords(book_.db, mailings_->chosenGroups());
+        const auto records = exchange::readRecords(book_.db, window_.mailings().chosenGroups());
         bool done = false;
         {
-            ProgressBox progress(this, QStringLiteral("Exporting addresses..."));
-            done = exchange::exportToFile(file, records,
-                                          vCard ? exchange::Format::VCard : exchange::Format::Csv,
-                                          groupTitles(), book_.db.path(), progress.callback());
+            ProgressBox progress(&window_, QStringLiteral("Exporting addresses..."));
+            done = exchange::exportToFile(
+                file, records, vCard ? exchange::Format::VCard : exchange::Format::Csv,
+                window_.groupTitles(), book_.db.path(), progress.callback());
         }
         book_.dialogs.message(
             done ? QStringLiteral("Exported %1 records to \"%2\".").arg(records.size()).arg(file)
