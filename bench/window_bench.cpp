@@ -46,6 +46,7 @@
 namespace {
 
 using ravelbook::frmMailForm;
+using ravelbook::twinOf;
 
 // Nobody is there to answer; any message means the figure is worthless.
 class FailingDialogs final : public ravelbook::Dialogs {
