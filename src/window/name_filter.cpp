@@ -34,14 +34,19 @@ const std::array<char16_t, 0x10000>& foldTable() {
 
 QString foldForFind(QStringView text) {
     const auto& table = foldTable();
-    QString folded;
-    folded.reserve(text.size());
+    // The sharp s is written "ss" where it is not at hand: Weiß, Weiss.
+    const auto isSharpS = [](QChar ch) { return ch == u'\u00df' || ch == u'\u1e9e'; };
+    const auto sharp = std::count_if(text.begin(), text.end(), isSharpS);
+    // Written unit by unit into its place: the first query folds every name of the list.
+    QString folded(text.size() + sharp, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(folded.data());
     for (const QChar ch : text) {
-        // The sharp s is written "ss" where it is not at hand: Weiß, Weiss.
-        if (ch == u'\u00df' || ch == u'\u1e9e')
-            folded += QLatin1String("ss");
-        else
-            folded += QChar(table[ch.unicode()]);
+        if (isSharpS(ch)) {
+            *out++ = u's';
+            *out++ = u's';
+        } else {
+            *out++ = table[ch.unicode()];
+        }
     }
     return folded;
 }
@@ -82,9 +87,13 @@ void NameFilterModel::followNames() {
 void NameFilterModel::setQuery(const QString& query) {
     if (query == query_)
         return;
+    // One reset rather than the proxy's row by row filtering: a query that
+    // keeps names scattered through a large list would send the views a
+    // removal for every gap.
+    beginResetModel();
     query_ = query;
     needle_ = foldForFind(query);
-    invalidateFilter();
+    endResetModel();
 }
 
 bool NameFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
