@@ -24,7 +24,7 @@ bool MailingRun::print(PrintDestination& destination, const OffsetFor& offsetFor
     PrinterSurface* surface = destination.begin();
     if (!surface)
         return false;
-    run_.setOffset(run_.job().offset + offsetFor(destination.printer()));
+    run_.setOffset(offsetFor(destination.printer()));
     outcome_ = run_.draw(*surface, progress);
     try {
         tally_ = destination.end();

@@ -28,9 +28,10 @@ public:
 
     // Chooses the records; none when there is something to print.
     std::optional<Unprintable> select();
-    // The offsets a calibrated printer adds to every position; none for a file.
+    // What every position of the run is moved by on this printer (empty for a
+    // file): the job's own offset with a calibrated printer's added.
     using OffsetFor = std::function<PrintOffset(const QString& printer)>;
-    // Draws the run on `destination`, moved by the offsets of the printer it
+    // Draws the run on `destination`, moved by the offset for the printer it
     // began on. False when the user called it off before it began. Throws
     // PrintError when the output can't be opened; a failure while closing it
     // is the outcome's.

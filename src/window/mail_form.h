@@ -13,21 +13,14 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QAction;
-class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QRadioButton;
-class QSpinBox;
 class QStatusBar;
-class QStringListModel;
 class QTabWidget;
-class QTableView;
 
 namespace ravelbook {
 

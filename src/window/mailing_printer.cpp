@@ -201,7 +201,8 @@ void MailingPrinter::runJob(const PrintJob& job, PrintDestination& destination) 
     bool printed = false;
     try {
         printed = run.print(
-            destination, [this](const QString& printer) { return printerOffset(printer); },
+            destination,
+            [this, &job](const QString& printer) { return job.offset + printerOffset(printer); },
             progress);
     } catch (const Error& error) {
         book_.report(error.message());
