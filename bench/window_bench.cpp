@@ -16,9 +16,15 @@
 #include "print/painted_destination.h"
 #include "settings/ini_settings_store.h"
 #include "store/database.h"
+#include "window/current_record.h"
 #include "window/dialogs.h"
+#include "window/group_boxes.h"
 #include "window/mail_form.h"
+#include "window/mailing_printer.h"
+#include "window/mailings_page.h"
+#include "window/names_page.h"
 #include "window/print_preview.h"
+#include "window/return_address_page.h"
 
 #include <algorithm>
 #include <chrono>
@@ -40,6 +46,7 @@
 namespace {
 
 using ravelbook::frmMailForm;
+using ravelbook::twinOf;
 
 // Nobody is there to answer; any message means the figure is worthless.
 class FailingDialogs final : public ravelbook::Dialogs {
@@ -134,30 +141,30 @@ int main(int argc, char* argv[]) {
     std::vector<double> times;
 
     if (what == QLatin1String("enter")) {
-        const QStringList names = form.nameList()->stringList();
+        const QStringList names = form.names().nameList()->stringList();
         if (names.isEmpty())
             return usage();
         for (int run = 0; run < runs; ++run) {
             // Choose a name as the user would, change its address, then time the save.
-            form.cboName->setCurrentIndex(int(names.size() / 2) + run);
-            form.cboName_Click();
+            form.names().cboName->setCurrentIndex(int(names.size() / 2) + run);
+            form.names().cboName_Click();
             // Typed over, as the user would: setText() is not an edit and leaves nothing to save.
             const QString typed = QStringLiteral("%1 Benchmark Rd").arg(run);
-            form.txtAddress[1]->selectAll();
-            form.txtAddress[1]->insert(typed);
+            form.names().txtAddress[1]->selectAll();
+            form.names().txtAddress[1]->insert(typed);
             QApplication::processEvents(); // the screen as the user sees it before the click
             times.push_back(seconds([&] {
-                form.cmdEnter_Click();
+                form.names().cmdEnter_Click();
                 QApplication::processEvents();
             }));
             // The record shown again is the one read back: a save that wrote nothing was not timed.
-            if (form.txtAddress[1]->text() != typed) {
+            if (form.names().txtAddress[1]->text() != typed) {
                 std::fprintf(stderr, "ravelbook_window_bench: the change was not saved\n");
                 return 1;
             }
         }
     } else if (what == QLatin1String("group")) {
-        QCheckBox* group0 = form.chkGroups[frmMailForm::twinOf(0)];
+        QCheckBox* group0 = form.groupBox(twinOf(0));
         form.SSTab1->setCurrentIndex(1); // the grid is on page "Mailings"
         QApplication::processEvents();
         for (int run = 0; run < runs; ++run) {
@@ -171,17 +178,17 @@ int main(int argc, char* argv[]) {
     } else if (what == QLatin1String("popup")) {
         for (int run = 0; run < runs; ++run) {
             times.push_back(seconds([&] {
-                form.cboName->showPopup();
+                form.names().cboName->showPopup();
                 QApplication::processEvents();
             }));
-            form.cboName->hidePopup();
+            form.names().cboName->hidePopup();
             QApplication::processEvents();
         }
     } else if (what == QLatin1String("find")) {
         form.actFind->trigger();
         for (int run = 0; run < runs; ++run) {
             form.txtFind->clear();
-            form.FillComboBox(); // the first keystroke folds every name again
+            form.names().FillComboBox(); // the first keystroke folds every name again
             QApplication::processEvents();
             double slowest = 0;
             for (const QString& typed :
@@ -195,22 +202,22 @@ int main(int argc, char* argv[]) {
         }
     } else if (what == QLatin1String("print") && argc > 3) {
         const auto pdf = ravelbook::PaintedDestination::pdf(QString::fromLocal8Bit(argv[3]));
-        form.setPrintDestination(pdf.get());
+        form.printer().setPrintDestination(pdf.get());
         form.SSTab1->setCurrentIndex(1);
-        form.chkGroups[frmMailForm::twinOf(printed)]->setChecked(true);
-        form.optAverySmall->click();
-        form.chkPrintSample->setChecked(false);
+        form.groupBox(twinOf(printed))->setChecked(true);
+        form.mailings().optAverySmall->click();
+        form.mailings().chkPrintSample->setChecked(false);
         QApplication::processEvents();
-        times.push_back(seconds([&] { form.cmdPrintMailingList_Click(); }));
-        form.setPrintDestination(nullptr);
+        times.push_back(seconds([&] { form.printer().cmdPrintMailingList_Click(); }));
+        form.printer().setPrintDestination(nullptr);
     } else if (what == QLatin1String("preview")) {
         form.SSTab1->setCurrentIndex(1);
-        form.chkGroups[frmMailForm::twinOf(printed)]->setChecked(true);
-        form.optAverySmall->click();
-        form.chkPrintSample->setChecked(false);
+        form.groupBox(twinOf(printed))->setChecked(true);
+        form.mailings().optAverySmall->click();
+        form.mailings().chkPrintSample->setChecked(false);
         QApplication::processEvents();
         std::chrono::steady_clock::time_point shown;
-        form.setPreviewRunner([&](ravelbook::PrintPreviewDialog& preview) {
+        form.printer().setPreviewRunner([&](ravelbook::PrintPreviewDialog& preview) {
             preview.show();
             QApplication::processEvents();
             shown = std::chrono::steady_clock::now();

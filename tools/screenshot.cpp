@@ -6,9 +6,15 @@
 // Used for the README's pictures; runs on the offscreen platform.
 #include "settings/ini_settings_store.h"
 #include "store/database.h"
+#include "window/current_record.h"
 #include "window/dialogs.h"
+#include "window/group_boxes.h"
 #include "window/mail_form.h"
+#include "window/mailing_printer.h"
+#include "window/mailings_page.h"
+#include "window/names_page.h"
 #include "window/print_preview.h"
+#include "window/return_address_page.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,7 +57,7 @@ int main(int argc, char* argv[]) {
     if (argc == 5)
         window.resize(window.size() + QSize(std::atoi(argv[3]), std::atoi(argv[4])));
     // The first group ticked, so that the Mailings page shows its members in the grid.
-    window.chkGroups[35]->setChecked(true);
+    window.groupBox(35)->setChecked(true);
     const QString prefix = QString::fromLocal8Bit(argv[2]);
     for (int page = 0; page < window.SSTab1->count(); ++page) {
         window.SSTab1->setCurrentIndex(page);
@@ -61,10 +67,10 @@ int main(int argc, char* argv[]) {
     }
 
     // Every member of the group, so the sheet shows more than one label.
-    window.optAveryLarge->click();
-    window.chkPrintSample->setChecked(false);
+    window.mailings().optAveryLarge->click();
+    window.mailings().chkPrintSample->setChecked(false);
     bool saved = false;
-    window.setPreviewRunner([&](ravelbook::PrintPreviewDialog& preview) {
+    window.printer().setPreviewRunner([&](ravelbook::PrintPreviewDialog& preview) {
         preview.show();
         // The offscreen screen is small; the dialog is shown at its own default size.
         preview.resize(760, 900);

@@ -10,6 +10,7 @@
 #include "print/book_addresses.h"
 #include "print/calibration_sheet.h"
 #include "print/job_selection.h"
+#include "print/mailing_run.h"
 #include "print/painted_destination.h"
 #include "print/print_error.h"
 #include "print/print_run.h"
@@ -293,36 +294,18 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
 
         const Database db(command.database, Database::Access::ReadOnly);
         BookAddresses addresses(db);
-        PrintRun run(jobFor(command, db, settings), addresses);
-        run.setOffset(offset);
-        PrintOutcome outcome = run.select();
-        if (outcome.failure)
-            throw PrintError(*outcome.failure);
-        if (run.total() == 0)
-            throw cantDo(kNothingInGroups.text);
+        MailingRun run(jobFor(command, db, settings), addresses);
+        if (const std::optional<Unprintable> nothing = run.select()) {
+            if (nothing->failed)
+                throw PrintError(nothing->refusal.text);
+            throw cantDo(nothing->refusal.text);
+        }
 
         const std::unique_ptr<PaintedDestination> destination = openDestination();
-        PrinterSurface* surface = destination->begin();
-        outcome = run.draw(*surface);
-        PrintTally tally;
-        try {
-            tally = destination->end();
-        } catch (const PrintError& error) {
-            if (!outcome.failure)
-                outcome.failure = error.message();
-        }
-        if (outcome.failure)
-            throw PrintError(*outcome.failure);
-
-        // A PDF is one file however many documents the run has; a printer takes them as jobs.
-        summary << "Printed " << counted(outcome.items, "item", "items") << " on "
-                << counted(tally.pages, "page", "pages");
-        if (command.pdf.isEmpty())
-            summary << " in " << counted(tally.documents, "print job", "print jobs");
-        summary << ".";
-        if (const QString fitted = lineFitsNote(outcome); !fitted.isEmpty())
-            summary << " " << fitted;
-        summary << Qt::endl;
+        run.print(*destination, [&](const QString&) { return offset; });
+        if (run.outcome().failure)
+            throw PrintError(*run.outcome().failure);
+        summary << run.itemSummary(command.pdf.isEmpty()) << Qt::endl;
         return 0;
     } catch (const Error& error) {
         err << "ravelbook: " << error.message() << Qt::endl;

@@ -50,7 +50,8 @@ void DataSource::setRecordSource(const sql::RecordSource& source) {
 }
 
 void DataSource::refresh() {
-    flushPending();
+    if (!flushPending())
+        return;
     if (source_.text.isEmpty())
         throw StoreError(QStringLiteral("No records have been chosen yet."));
     const QString keys = sql::keysOf(db_.dialect(), source_.text, columns_.first());
@@ -86,7 +87,8 @@ void DataSource::refresh() {
 }
 
 void DataSource::reread() {
-    flushPending();
+    if (!flushPending())
+        return;
     const std::optional<qint64> key = currentKey();
     const int row = pos_;
     refresh();
@@ -108,19 +110,22 @@ void DataSource::requireRecordSet() const {
 }
 
 void DataSource::moveFirst() {
-    flushPending();
+    if (!flushPending())
+        return;
     requireRecordSet();
     goTo(0);
 }
 
 void DataSource::moveLast() {
-    flushPending();
+    if (!flushPending())
+        return;
     requireRecordSet();
     goTo(recordCount() - 1);
 }
 
 void DataSource::moveNext() {
-    flushPending();
+    if (!flushPending())
+        return;
     if (eof())
         noCurrentRecord();
     goTo(pos_ + 1);
@@ -130,7 +135,8 @@ void DataSource::movePrevious() {
     // A new row stands after the last one, whichever row was current before it.
     const bool leavingNewRow = isNew();
     const int rowsBefore = recordCount();
-    flushPending();
+    if (!flushPending())
+        return;
     if (leavingNewRow && recordCount() == rowsBefore) {
         requireRecordSet();
         goTo(recordCount() - 1);
@@ -142,7 +148,8 @@ void DataSource::movePrevious() {
 }
 
 void DataSource::moveTo(int row) {
-    flushPending();
+    if (!flushPending())
+        return;
     if (row < 0 || row >= recordCount())
         noCurrentRecord();
     goTo(row);
@@ -317,7 +324,8 @@ const DataSource::Row& DataSource::current() const {
 }
 
 void DataSource::addNew() {
-    flushPending();
+    if (!flushPending())
+        return;
     Row row;
     for (int i = 0; i < columns_.size(); ++i)
         row.values.append(QVariant());
@@ -437,15 +445,15 @@ void DataSource::dropNewRow() {
     current_ = storedRow(pos_);
 }
 
-void DataSource::flushPending() {
+bool DataSource::flushPending() {
     if (!current_)
-        return;
+        return true;
     if (isNew() && !current_->touched) {
         dropNewRow();
-        return;
+        return true;
     }
     if (!isDirty())
-        return;
+        return true;
     switch (leaveGuard_ ? leaveGuard_(*this) : Leave::Save) {
     case Leave::Save:
         update();
@@ -454,8 +462,9 @@ void DataSource::flushPending() {
         discardChanges();
         break;
     case Leave::Stay:
-        throw LeaveCancelled();
+        return false;
     }
+    return true;
 }
 
 void DataSource::discardChanges() {

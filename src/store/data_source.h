@@ -41,11 +41,6 @@ public:
     // What to do with the changes of a row that is being left.
     enum class Leave { Save, Discard, Stay };
     using LeaveGuard = std::function<Leave(const DataSource&)>;
-    // Thrown by any operation that would leave a changed row when the guard says Stay.
-    class LeaveCancelled : public StoreError {
-    public:
-        LeaveCancelled() : StoreError(QStringLiteral("The changes were kept; nothing was done.")) {}
-    };
 
     DataSource(Database& db, const QString& table, QObject* parent = nullptr);
     ~DataSource() override;
@@ -98,8 +93,11 @@ public:
     // Deletes the current row from the file at once.
     void remove();
     // Leaves the current row's changes behind as the guard says (writing them
-    // without a guard); drops a new row that received no input.
-    void flushPending();
+    // without a guard); drops a new row that received no input. False when the
+    // guard says Stay: the row and its changes stay, and an operation that
+    // would leave them (a move, a refresh, addNew) does nothing. Callers that
+    // go on after such an operation ask here first.
+    [[nodiscard]] bool flushPending();
     // Forgets the current row's changes: a stored row shows its stored values
     // again, a new row is dropped.
     void discardChanges();

@@ -93,7 +93,7 @@ void Bindings::edited(QWidget* control, const QString& column, const QVariant& v
             source_.addNew();
         source_.setField(column, value);
         showColumn(column);
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         Q_EMIT failed(error.message());
     }
 }

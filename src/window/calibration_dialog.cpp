@@ -1,5 +1,6 @@
 #include "window/calibration_dialog.h"
 
+#include "core/length.h"
 #include "print/calibration_sheet.h"
 #include "print/painted_destination.h"
 #include "print/preview_target.h"
@@ -28,7 +29,6 @@ namespace {
 
 using printer_calibration::Unit;
 
-constexpr double kTwipsPerInch = 1440.0;
 constexpr double kTwipsPerMillimetre = kTwipsPerInch / 25.4;
 
 struct UnitShown {
@@ -268,7 +268,7 @@ void CalibrationDialog::print(PaintedDestination& destination) {
             return;
         drawCalibrationSheet(*surface, stationery(), offset_);
         destination.end();
-    } catch (const PrintError& error) {
+    } catch (const Error& error) {
         // An unfinished sheet is dropped with the destination.
         showError(dialogs_, error.message());
         return;

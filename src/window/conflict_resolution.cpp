@@ -85,7 +85,7 @@ void resolveConflict(Dialogs& dialogs, const RecordConflict& conflict) {
         conflict.writeOver();
     } catch (const RecordConflict& again) {
         resolveConflict(dialogs, again);
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         showError(dialogs, error.message());
     }
 }

@@ -70,9 +70,9 @@ void DataNavigator::go(void (DataSource::*move)(), bool allowed) {
     if (!allowed)
         return;
     try {
+        // When the user stays on a changed row, nothing moves.
         (source_.*move)();
-    } catch (const DataSource::LeaveCancelled&) {
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         Q_EMIT failed(error.message());
     }
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "store/data_source.h"
+#include "core/error.h"
 #include "store/record_conflict.h"
-#include "store/store_error.h"
 #include "window/conflict_resolution.h"
 #include "window/dialogs.h"
 
@@ -10,12 +9,11 @@ namespace ravelbook {
 
 // The edge of an event handler: a failing step ends the handler there and the
 // user is told why, in a message box, so nothing reaches the event loop. A user
-// who chose to stay on a changed record has been asked already.
+// who chooses to stay on a changed record is a return value of the step that
+// asked, never an exception: the steps stop there themselves.
 template <typename Steps> void runHandler(Dialogs& dialogs, Steps&& steps) {
     try {
         steps();
-    } catch (const DataSource::LeaveCancelled&) {
-        // The user chose to stay with the changed record: nothing more to say.
     } catch (const RecordConflict& conflict) {
         resolveConflict(dialogs, conflict);
     } catch (const Error& error) {

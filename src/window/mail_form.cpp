@@ -1,33 +1,29 @@
-// The window's life: construction, start-up (Form_Load, FillComboBox) and
-// shut-down (Form_QueryUnload, Form_Unload, cmdExit_Click).
+// The window's life: construction, start-up (Form_Load) and shut-down
+// (Form_QueryUnload, Form_Unload, cmdExit_Click).
 #include "window/mail_form.h"
 
 #include "settings/group_titles.h"
 #include "store/data_source.h"
 #include "store/database.h"
+#include "store/statements.h"
 #include "store/store_error.h"
-#include "window/bindings.h"
 #include "window/conflict_resolution.h"
-#include "window/data_navigator.h"
+#include "window/current_record.h"
 #include "window/dialogs.h"
-#include "window/handler_edge.h"
-#include "window/record_set_model.h"
-#include "window/system_print_destination.h"
-#include "window/twip_geometry.h"
+#include "window/group_boxes.h"
+#include "window/mailing_printer.h"
+#include "window/mailings_page.h"
+#include "window/names_page.h"
+#include "window/return_address_page.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLayout>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
-#include <QStringListModel>
-#include <QTableView>
+#include <QStatusBar>
 #include <QTabWidget>
 
 namespace ravelbook {
@@ -45,37 +41,26 @@ template <typename Step> void skipOnFailure(Step&& step) {
 } // namespace
 
 frmMailForm::frmMailForm(Database& db, SettingsStore& settings, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), db_(db), settings_(settings), dialogs_(dialogs) {
+    : QWidget(parent), book_{db, settings, dialogs, geometry_, nullptr} {
     buildControls();
-    openDataSources();
-    bindControls();
-    const auto report = [this](const QString& message) { showError(dialogs_, message); };
-    for (Bindings* bindings : {addressBindings_, iniBindings_, returnBindings_})
-        connect(bindings, &Bindings::failed, this, report);
-    connect(datReturnAddressesBar, &DataNavigator::failed, this, report);
-    connect(gridModel_, &RecordSetModel::failed, this, report);
-    gridModel_->onConflict = [this](const RecordConflict& conflict) {
-        resolveConflict(dialogs_, conflict);
-    };
-    connect(cmdExit, &QPushButton::clicked, this, &frmMailForm::cmdExit_Click);
-    connectGrid();
-    connectEditing();
-    connectGroupBoxes();
-    connectPrinting();
-    connectReturnAddresses();
     setUpDesktop();
 
     applyGeometry();
 
     // The settings and return-address tables open with their first row current.
-    skipOnFailure([this] { datIni->refresh(); });
-    skipOnFailure([this] { datReturnAddresses->refresh(); });
+    skipOnFailure([this] { mailings_->datIni->refresh(); });
+    skipOnFailure([this] { returnAddress_->datReturnAddresses->refresh(); });
     Form_Load();
-    damageFoundAtStart_ = db_.damaged();
+    damageFoundAtStart_ = book_.db.damaged();
     restoreChoices();
 }
 
 frmMailForm::~frmMailForm() = default;
+
+std::array<DataSource*, 4> frmMailForm::dataSources() const {
+    return {record_->Data1, mailings_->datGrid, mailings_->datIni,
+            returnAddress_->datReturnAddresses};
+}
 
 void frmMailForm::showEvent(QShowEvent* event) {
     // Tab pages know where they sit inside the tab control only once it is laid out.
@@ -85,8 +70,18 @@ void frmMailForm::showEvent(QShowEvent* event) {
     // the window is there to say it over.
     if (damageFoundAtStart_) {
         damageFoundAtStart_ = false;
-        showError(dialogs_, db_.damageNotice());
+        book_.report(book_.db.damageNotice());
     }
+}
+
+void frmMailForm::keyPressEvent(QKeyEvent* event) {
+    // Escape reaches the window when the box being typed in has no use for it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        names_->newAddressMode()) {
+        names_->discardNewAddress();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmMailForm::applyGeometry() {
@@ -98,54 +93,11 @@ void frmMailForm::applyGeometry() {
         adjustSize();
 }
 
-void frmMailForm::buildMenus() {
-    menuFile = menuBar->addMenu(QStringLiteral("&File"));
-    menuFile->setObjectName(QStringLiteral("menuFile"));
-    actQuit = menuFile->addAction(QStringLiteral("&Quit"));
-    actQuit->setObjectName(QStringLiteral("actQuit"));
-    actQuit->setShortcut(QKeySequence::Quit);
-    connect(actQuit, &QAction::triggered, this, &frmMailForm::cmdExit_Click);
-    buildExchangeMenu();
-    buildPrintMenu();
-}
-
-void frmMailForm::connectGrid() {
-    // The grid's current row is datGrid's current record, both ways.
-    connect(TDBGridS1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) {
-                if (!current.isValid() || current.row() == datGrid->position())
-                    return;
-                runHandler(dialogs_, [&] { datGrid->moveTo(current.row()); });
-            });
-    connect(datGrid, &DataSource::currentChanged, this, [this] {
-        const int row = datGrid->position();
-        if (row < 0 || row >= gridModel_->rowCount() || TDBGridS1->currentIndex().row() == row)
-            return;
-        const int column = std::max(0, TDBGridS1->currentIndex().column());
-        TDBGridS1->setCurrentIndex(TDBGridS1->model()->index(row, column));
-    });
-}
-
-void frmMailForm::FillComboBox() {
-    Data1->setRecordSource(sql::selectNamedAddresses(db_.dialect()));
-    Data1->refresh();
-    nameList_->setStringList({});
-    nameListKeys_.clear();
-    if (Data1->bof() && Data1->eof())
-        return;
-    // The whole list in one go: a large book must not cost one insert per name.
-    nameList_->setStringList(Data1->firstFields());
-    nameListKeys_ = Data1->keys();
-    cboName->setCurrentIndex(-1);
-    Data1->moveLast();
-    Data1->moveNext();
-}
-
 void frmMailForm::Form_Load() {
-    skipOnFailure([this] { FillComboBox(); });
+    skipOnFailure([this] { names_->FillComboBox(); });
     skipOnFailure([this] {
-        Data1->setRecordSource(sql::selectAllAddresses());
-        Data1->refresh();
+        record_->Data1->setRecordSource(sql::selectAllAddresses());
+        record_->Data1->refresh();
     });
     // The editor boxes were bound to their columns when they were built.
     skipOnFailure([this] { centreOnScreen(); });
@@ -164,7 +116,7 @@ void frmMailForm::centreOnScreen() {
 }
 
 void frmMailForm::restoreGroupTitles() {
-    const auto titles = group_titles::read(settings_);
+    const auto titles = group_titles::read(book_.settings);
     for (int group = 0; group < kGroupCount; ++group) {
         if (!titles[group])
             continue; // the design caption stays
@@ -178,18 +130,17 @@ void frmMailForm::restoreGroupTitles() {
 
 bool frmMailForm::savePendingEdits() {
     // An adjustment still being typed is finished by closing: kept if the labels take it.
-    acceptVerticalAdjustment();
-    for (DataSource* source : {Data1, datGrid, datIni, datReturnAddresses}) {
+    mailings_->acceptVerticalAdjustment();
+    for (DataSource* source : dataSources()) {
         try {
-            source->flushPending();
-        } catch (const DataSource::LeaveCancelled&) {
-            return false;
-        } catch (const StoreError& error) {
+            if (!source->flushPending())
+                return false;
+        } catch (const Error& error) {
             const QString question =
                 QStringLiteral("Your last changes could not be saved. %1\n\n"
                                "Keep the window open to try again? (No closes it and loses them.)")
                     .arg(error.message());
-            if (dialogs_.message(question, kErrorTitle, Dialogs::Buttons::YesNo) ==
+            if (book_.dialogs.message(question, kErrorTitle, Dialogs::Buttons::YesNo) ==
                 Dialogs::Answer::Yes)
                 return false;
         }
@@ -198,9 +149,9 @@ bool frmMailForm::savePendingEdits() {
 }
 
 void frmMailForm::Form_QueryUnload() {
-    if (db_.damaged())
+    if (book_.db.damaged())
         return; // a damaged file is not written to
-    skipOnFailure([this] { db_.runDirect(sql::deleteUnnamedAddresses()); });
+    skipOnFailure([this] { book_.db.runDirect(sql::deleteUnnamedAddresses()); });
 }
 
 void frmMailForm::Form_Unload() {
@@ -211,10 +162,10 @@ void frmMailForm::Form_Unload() {
             titles[i] = groupCaption(i);
             renamed[i] = titles[i] != titlesAtStart_[i];
         }
-        group_titles::save(settings_, titles, renamed);
+        group_titles::save(book_.settings, titles, renamed);
         keepChoices();
-    } catch (const StoreError& error) {
-        showError(dialogs_, error.message());
+    } catch (const Error& error) {
+        book_.report(error.message());
     }
 }
 

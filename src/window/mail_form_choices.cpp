@@ -6,6 +6,9 @@
 #include "store/database.h"
 #include "store/store_error.h"
 #include "window/mail_form.h"
+#include "window/mailing_printer.h"
+#include "window/mailings_page.h"
+#include "window/return_address_page.h"
 #include "window/system_print_destination.h"
 
 #include <algorithm>
@@ -18,44 +21,47 @@
 namespace ravelbook {
 
 void frmMailForm::restoreChoices() {
-    const choices::Choices kept = choices::read(settings_);
+    const choices::Choices kept = choices::read(book_.settings);
+    MailingsPage& page = *mailings_;
     for (const Stationery stationery : kStationeryOrder) {
-        QRadioButton* option = stationeryOption(stationery);
+        QRadioButton* option = page.stationeryOption(stationery);
         if (option->objectName() == kept.stationery)
             option->click(); // shows the options this stationery uses
     }
-    (kept.biFold ? optBiFold : optTriFold)->setChecked(true);
-    chkFirstNameFirst->setChecked(kept.firstNameFirst);
-    chkPrintSample->setChecked(kept.printSingle);
-    txtSpecial->setText(kept.specialText);
-    actShowGroupColumns->setChecked(kept.showGroupColumns);
+    (kept.biFold ? page.optBiFold : page.optTriFold)->setChecked(true);
+    page.chkFirstNameFirst->setChecked(kept.firstNameFirst);
+    page.chkPrintSample->setChecked(kept.printSingle);
+    page.txtSpecial->setText(kept.specialText);
+    page.actShowGroupColumns->setChecked(kept.showGroupColumns);
+    DataSource& returnAddresses = *returnAddress_->datReturnAddresses;
     try {
-        if (kept.returnAddress > 0 && kept.returnAddress < datReturnAddresses->recordCount())
-            datReturnAddresses->moveTo(kept.returnAddress);
-    } catch (const StoreError&) {
+        if (kept.returnAddress > 0 && kept.returnAddress < returnAddresses.recordCount())
+            returnAddresses.moveTo(kept.returnAddress);
+    } catch (const Error&) {
         // The first return address stays, as on a first start.
     }
     if (!kept.windowGeometry.isEmpty())
         restoreGeometry(kept.windowGeometry);
-    ownDestination_->setPdfFolder(kept.pdfFolder);
+    printer_->ownDestination().setPdfFolder(kept.pdfFolder);
 }
 
 void frmMailForm::keepChoices() {
+    const MailingsPage& page = *mailings_;
     choices::Choices kept;
     for (const Stationery stationery : kStationeryOrder) {
-        if (stationeryOption(stationery)->isChecked())
-            kept.stationery = stationeryOption(stationery)->objectName();
+        if (page.stationeryOption(stationery)->isChecked())
+            kept.stationery = page.stationeryOption(stationery)->objectName();
     }
-    kept.biFold = optBiFold->isChecked();
-    kept.firstNameFirst = chkFirstNameFirst->isChecked();
-    kept.printSingle = chkPrintSample->isChecked();
-    kept.specialText = txtSpecial->text();
-    kept.returnAddress = std::max(0, datReturnAddresses->position());
-    kept.showGroupColumns = actShowGroupColumns->isChecked();
+    kept.biFold = page.optBiFold->isChecked();
+    kept.firstNameFirst = page.chkFirstNameFirst->isChecked();
+    kept.printSingle = page.chkPrintSample->isChecked();
+    kept.specialText = page.txtSpecial->text();
+    kept.returnAddress = std::max(0, returnAddress_->datReturnAddresses->position());
+    kept.showGroupColumns = page.actShowGroupColumns->isChecked();
     kept.windowGeometry = saveGeometry();
-    kept.pdfFolder = ownDestination_->pdfFolder();
-    choices::save(settings_, kept);
-    choices::rememberBook(settings_, db_.path());
+    kept.pdfFolder = printer_->ownDestination().pdfFolder();
+    choices::save(book_.settings, kept);
+    choices::rememberBook(book_.settings, book_.db.path());
 }
 
 } // namespace ravelbook

@@ -1,19 +1,15 @@
 // The window on a modern desktop: it grows around the designed controls, and
 // its menus (books, Find, About) are set up here.
-#include "print/job_selection.h"
-#include "settings/choices.h"
-#include "store/data_source.h"
 #include "store/database.h"
-#include "store/store_error.h"
+#include "window/book_menu.h"
 #include "window/caption_fit.h"
 #include "window/dialogs.h"
-#include "window/grid_columns.h"
-#include "window/handler_edge.h"
+#include "window/exchange_menu.h"
+#include "window/group_boxes.h"
 #include "window/limited_text_edit.h"
 #include "window/mail_form.h"
-#include "window/name_filter.h"
-#include "window/twip_geometry.h"
-#include "window/twips.h"
+#include "window/mailings_page.h"
+#include "window/names_page.h"
 
 #include <algorithm>
 #include <QAction>
@@ -55,25 +51,25 @@ void frmMailForm::resizeEvent(QResizeEvent* event) {
 void frmMailForm::placeControls() {
     // Past the designed size the tab control, the notes box and the grid take
     // the extra room; Exit and the editor's buttons keep to the bottom right.
-    geometry_->apply(logicalDpiY(), clientArea->size() - designedClientSize());
+    geometry_.apply(logicalDpiY(), clientArea->size() - designedClientSize());
     for (int i = 0; i < kGroupBoxes; ++i)
-        tipIfCut(chkGroups[i], groupCaption(i));
+        tipIfCut(groupBox(i), groupCaption(i));
     if (lstFound && lstFound->isVisible())
         placeFoundList();
 }
 
 void frmMailForm::setUpDesktop() {
     using A = TwipGeometry::Anchor;
-    geometry_->anchor(SSTab1, A::GrowsWide | A::GrowsTall);
-    geometry_->anchor(txtNotes, A::GrowsWide | A::GrowsTall);
-    geometry_->anchor(TDBGridS1, A::GrowsWide | A::GrowsTall);
-    for (QPushButton* button : {cmdExit, cmdNewAddress, cmdEnter, cmdDeleteRecord})
-        geometry_->anchor(button, A::MovesRight | A::MovesDown);
+    geometry_.anchor(SSTab1, A::GrowsWide | A::GrowsTall);
+    geometry_.anchor(names_->txtNotes, A::GrowsWide | A::GrowsTall);
+    geometry_.anchor(mailings_->TDBGridS1, A::GrowsWide | A::GrowsTall);
+    for (QPushButton* button :
+         {cmdExit, names_->cmdNewAddress, names_->cmdEnter, names_->cmdDeleteRecord})
+        geometry_.anchor(button, A::MovesRight | A::MovesDown);
 
-    gridColumns_ = new GridColumns(*TDBGridS1, *gridColumnsModel_, this);
-    actShowGroupColumns = gridColumns_->showGroupsAction();
-
-    buildBookMenu();
+    // Books first, then the recent ones, then import and export, then Quit.
+    books_ = new BookMenu(book_, *menuFile, *exchange_->actImport, *this);
+    connect(books_, &BookMenu::bookChosen, this, &frmMailForm::bookChosen);
 
     // Not "&Edit": Alt+E is the access key of Enter Changes.
     menuEdit = menuBar->addMenu(QStringLiteral("Ed&it"));
@@ -89,12 +85,12 @@ void frmMailForm::setUpDesktop() {
     actAbout = menuHelp->addAction(QStringLiteral("&About Ravelbook"));
     actAbout->setObjectName(QStringLiteral("actAbout"));
     connect(actAbout, &QAction::triggered, this, [this] {
-        dialogs_.message(QStringLiteral("Ravelbook %1\n\n"
-                                        "Keeps an address book and prints it onto labels, "
-                                        "envelopes, cards and fliers.\n\n"
-                                        "Address book: %2")
-                             .arg(QStringLiteral(RAVELBOOK_VERSION), db_.displayName()),
-                         QStringLiteral("About Ravelbook"), Dialogs::Buttons::Ok);
+        book_.dialogs.message(QStringLiteral("Ravelbook %1\n\n"
+                                             "Keeps an address book and prints it onto labels, "
+                                             "envelopes, cards and fliers.\n\n"
+                                             "Address book: %2")
+                                  .arg(QStringLiteral(RAVELBOOK_VERSION), book_.db.displayName()),
+                              QStringLiteral("About Ravelbook"), Dialogs::Buttons::Ok);
     });
 
     buildFind();

@@ -2,6 +2,7 @@
 // and shows the record chosen among the matches without editing the one shown.
 #include "window/mail_form.h"
 #include "window/name_filter.h"
+#include "window/names_page.h"
 #include "window/twips.h"
 
 #include <algorithm>
@@ -25,10 +26,7 @@ constexpr int kFindWidthTwips = 3600;
 } // namespace
 
 void frmMailForm::buildFind() {
-    nameFilter_ = new NameFilterModel(*nameList_, this);
-    cboName->setModel(nameFilter_);
-    cboName->setCurrentIndex(-1);
-
+    NameFilterModel& nameFilter = names_->nameFilter();
     txtFind = new QLineEdit(menuBar);
     txtFind->setObjectName(QStringLiteral("txtFind"));
     txtFind->setPlaceholderText(QStringLiteral("Find a name (%1)")
@@ -39,7 +37,7 @@ void frmMailForm::buildFind() {
 
     lstFound = new QListView(this);
     lstFound->setObjectName(QStringLiteral("lstFound"));
-    lstFound->setModel(nameFilter_);
+    lstFound->setModel(&nameFilter);
     lstFound->setUniformItemSizes(true);
     lstFound->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Typing stays in the Find field while the list shows what it matches.
@@ -50,14 +48,14 @@ void frmMailForm::buildFind() {
         txtFind->setFocus(Qt::ShortcutFocusReason);
         txtFind->selectAll();
     });
-    connect(txtFind, &QLineEdit::textChanged, this, [this](const QString& text) {
-        nameFilter_->setQuery(text);
-        cboName->setCurrentIndex(-1);
+    connect(txtFind, &QLineEdit::textChanged, this, [this, &nameFilter](const QString& text) {
+        nameFilter.setQuery(text);
+        names_->cboName->setCurrentIndex(-1);
         lstFound->setVisible(!text.isEmpty());
         if (text.isEmpty())
             return;
         placeFoundList();
-        lstFound->setCurrentIndex(nameFilter_->index(0));
+        lstFound->setCurrentIndex(nameFilter.index(0));
     });
     connect(txtFind, &QLineEdit::returnPressed, this, [this] {
         const QModelIndex current = lstFound->currentIndex();
@@ -80,12 +78,12 @@ void frmMailForm::buildFind() {
         connect(action, &QAction::triggered, this, what);
         txtFind->addAction(action);
     };
-    const auto step = [this](int by) {
-        const int rows = nameFilter_->rowCount();
+    const auto step = [this, &nameFilter](int by) {
+        const int rows = nameFilter.rowCount();
         if (rows == 0)
             return;
         const int row = std::clamp(lstFound->currentIndex().row() + by, 0, rows - 1);
-        lstFound->setCurrentIndex(nameFilter_->index(row));
+        lstFound->setCurrentIndex(nameFilter.index(row));
         lstFound->show();
         placeFoundList();
     };
@@ -99,7 +97,7 @@ void frmMailForm::buildFind() {
 
 void frmMailForm::placeFoundList() {
     const int rowHeight = std::max(1, lstFound->sizeHintForRow(0));
-    const int rows = std::clamp(nameFilter_->rowCount(), 1, kFoundRows);
+    const int rows = std::clamp(names_->nameFilter().rowCount(), 1, kFoundRows);
     const int frame = 2 * lstFound->frameWidth();
     const QPoint below = txtFind->mapTo(this, QPoint(0, txtFind->height()));
     lstFound->setGeometry(below.x(), below.y(), txtFind->width(), rows * rowHeight + frame);
@@ -107,12 +105,12 @@ void frmMailForm::placeFoundList() {
 }
 
 void frmMailForm::showFound(int row) {
-    if (row < 0 || row >= nameFilter_->rowCount())
+    if (row < 0 || row >= names_->nameFilter().rowCount())
         return;
     lstFound->hide();
     SSTab1->setCurrentIndex(kNamesPage);
-    cboName->setCurrentIndex(row);
-    cboName_Click();
+    names_->cboName->setCurrentIndex(row);
+    names_->cboName_Click();
 }
 
 } // namespace ravelbook

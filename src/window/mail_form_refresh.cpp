@@ -4,16 +4,13 @@
 #include "store/database.h"
 #include "window/handler_edge.h"
 #include "window/mail_form.h"
-#include "window/name_filter.h"
+#include "window/names_page.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSignalBlocker>
-#include <QSqlQuery>
-#include <QStringListModel>
 
 namespace ravelbook {
 
@@ -26,67 +23,32 @@ void frmMailForm::buildViewMenu() {
     actRefresh->setObjectName(QStringLiteral("actRefresh"));
     actRefresh->setShortcut(QKeySequence(Qt::Key_F5));
     connect(actRefresh, &QAction::triggered, this, &frmMailForm::actRefresh_Click);
-    bookMark_ = db_.changeMark();
-}
-
-void frmMailForm::refreshNameList() {
-    // Read on the side: Data1 and the record it shows stay as they are.
-    const sql::RecordSource named = sql::selectNamedAddresses(db_.dialect());
-    QSqlQuery query =
-        db_.run(sql::keysOf(db_.dialect(), named.text, Data1->columns().value(0)), named.bindings);
-    QStringList names;
-    std::vector<qint64> keys;
-    while (query.next()) {
-        keys.push_back(query.value(0).toLongLong());
-        names << query.value(1).toString();
-    }
-    keepNameShown([&] {
-        nameList_->setStringList(names);
-        nameListKeys_ = std::move(keys);
-    });
-}
-
-void frmMailForm::keepNameShown(const std::function<void()>& change) {
-    if (!nameFilter_) { // still being built: nothing shown yet
-        change();
-        return;
-    }
-    const int shown = chosenNameListRow();
-    const bool keyShown = shown >= 0;
-    const qint64 shownKey = keyShown ? nameListKeys_[std::size_t(shown)] : 0;
-    const QString typed = cboName->currentText();
-    const QSignalBlocker quiet(cboName);
-    change();
-    int again = -1;
-    if (keyShown) {
-        const auto entry = nameListEntry(shownKey);
-        if (entry != nameListKeys_.end())
-            again = nameFilter_->rowShowing(int(entry - nameListKeys_.begin()));
-    }
-    cboName->setCurrentIndex(again);
-    if (again < 0)
-        cboName->setEditText(typed);
+    bookMark_ = book_.db.changeMark();
 }
 
 void frmMailForm::actRefresh_Click() {
-    runHandler(dialogs_, [this] {
-        bookMark_ = db_.changeMark();
-        for (DataSource* source : {Data1, datGrid, datIni, datReturnAddresses}) {
-            if (source->hasRecordSet())
-                source->reread();
+    runHandler(book_.dialogs, [this] {
+        bookMark_ = book_.db.changeMark();
+        for (DataSource* source : dataSources()) {
+            if (!source->hasRecordSet())
+                continue;
+            // Staying on a changed record ends the refresh there.
+            if (!source->flushPending())
+                return;
+            source->reread();
         }
-        refreshNameList();
+        names_->refreshNameList();
     });
 }
 
 void frmMailForm::refreshIfBookChanged() {
-    const std::optional<qint64> mark = db_.changeMark();
+    const std::optional<qint64> mark = book_.db.changeMark();
     if (mark && mark == bookMark_)
         return;
     try {
-        refreshNameList();
+        names_->refreshNameList();
         bookMark_ = mark;
-    } catch (const StoreError&) {
+    } catch (const Error&) {
         // Out of reach for now: the list stays, and Refresh tells why.
     }
 }

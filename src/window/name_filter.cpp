@@ -34,100 +34,95 @@ const std::array<char16_t, 0x10000>& foldTable() {
 
 QString foldForFind(QStringView text) {
     const auto& table = foldTable();
-    QString folded;
-    folded.reserve(text.size());
+    // The sharp s is written "ss" where it is not at hand: Weiß, Weiss.
+    const auto isSharpS = [](QChar ch) { return ch == u'\u00df' || ch == u'\u1e9e'; };
+    const auto sharp = std::count_if(text.begin(), text.end(), isSharpS);
+    // Written unit by unit into its place: the first query folds every name of the list.
+    QString folded(text.size() + sharp, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(folded.data());
     for (const QChar ch : text) {
-        // The sharp s is written "ss" where it is not at hand: Weiß, Weiss.
-        if (ch == u'\u00df' || ch == u'\u1e9e')
-            folded += QLatin1String("ss");
-        else
-            folded += QChar(table[ch.unicode()]);
+        if (isSharpS(ch)) {
+            *out++ = u's';
+            *out++ = u's';
+        } else {
+            *out++ = table[ch.unicode()];
+        }
     }
     return folded;
 }
 
 NameFilterModel::NameFilterModel(QStringListModel& names, QObject* parent)
-    : QAbstractListModel(parent), source_(names) {
-    connect(&source_, &QAbstractItemModel::modelReset, this, &NameFilterModel::takeNames);
-    connect(&source_, &QAbstractItemModel::rowsInserted, this, &NameFilterModel::takeNames);
-    connect(&source_, &QAbstractItemModel::rowsRemoved, this, &NameFilterModel::takeNames);
-    connect(&source_, &QAbstractItemModel::dataChanged, this, &NameFilterModel::takeNames);
-    takeNames();
+    : QSortFilterProxyModel(parent), names_(names) {
+    // Connected before the filter is: the folded names follow every change
+    // before the filter reads them.
+    followNames();
+    setSourceModel(&names_);
 }
 
-void NameFilterModel::takeNames() {
-    beginResetModel();
-    names_ = source_.stringList();
-    folded_.clear();
-    filter(false);
-    endResetModel();
+void NameFilterModel::followNames() {
+    const auto foldRows = [this](int first, int last) {
+        for (int row = first; row <= last; ++row)
+            folded_[std::size_t(row)] = foldForFind(names_.index(row).data().toString());
+    };
+    connect(&names_, &QAbstractItemModel::modelReset, this, [this] { folded_.clear(); });
+    connect(&names_, &QAbstractItemModel::rowsInserted, this,
+            [this, foldRows](const QModelIndex&, int first, int last) {
+                if (folded_.empty())
+                    return;
+                folded_.insert(folded_.begin() + first, std::size_t(last - first + 1), QString());
+                foldRows(first, last);
+            });
+    connect(&names_, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                if (!folded_.empty())
+                    folded_.erase(folded_.begin() + first, folded_.begin() + last + 1);
+            });
+    connect(&names_, &QAbstractItemModel::dataChanged, this,
+            [this, foldRows](const QModelIndex& topLeft, const QModelIndex& bottomRight) {
+                if (!folded_.empty())
+                    foldRows(topLeft.row(), bottomRight.row());
+            });
 }
 
 void NameFilterModel::setQuery(const QString& query) {
     if (query == query_)
         return;
-    const QString needle = foldForFind(query);
-    // Typing on narrows what is shown; only a shorter or other query looks at every name.
-    const bool narrower = !all_ && needle.contains(needle_);
-    query_ = query;
-    needle_ = needle;
+    // One reset rather than the proxy's row by row filtering: a query that
+    // keeps names scattered through a large list would send the views a
+    // removal for every gap.
     beginResetModel();
-    filter(narrower);
+    query_ = query;
+    needle_ = foldForFind(query);
     endResetModel();
 }
 
-void NameFilterModel::filter(bool withinShown) {
-    all_ = needle_.isEmpty();
-    if (all_) {
-        rows_.clear();
-        return;
-    }
+bool NameFilterModel::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
+    if (needle_.isEmpty())
+        return true;
     if (folded_.empty()) {
-        folded_.reserve(names_.size());
-        for (const QString& name : std::as_const(names_))
+        const QStringList names = names_.stringList();
+        folded_.reserve(std::size_t(names.size()));
+        for (const QString& name : names)
             folded_.push_back(foldForFind(name));
     }
-    std::vector<int> kept;
-    const auto consider = [&](int row) {
-        if (folded_[row].contains(needle_))
-            kept.push_back(row);
-    };
-    if (withinShown) {
-        for (const int row : rows_)
-            consider(row);
-    } else {
-        for (int row = 0; row < int(folded_.size()); ++row)
-            consider(row);
-    }
-    rows_ = std::move(kept);
-}
-
-int NameFilterModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid())
-        return 0;
-    return all_ ? int(names_.size()) : int(rows_.size());
+    return folded_[std::size_t(sourceRow)].contains(needle_);
 }
 
 int NameFilterModel::nameListRow(int row) const {
     if (row < 0 || row >= rowCount())
         return -1;
-    return all_ ? row : rows_[std::size_t(row)];
+    return mapToSource(index(row)).row();
 }
 
 int NameFilterModel::rowShowing(int nameListRow) const {
-    if (nameListRow < 0 || nameListRow >= int(names_.size()))
+    if (nameListRow < 0 || nameListRow >= names_.rowCount())
         return -1;
-    if (all_)
-        return nameListRow;
-    const auto found = std::lower_bound(rows_.begin(), rows_.end(), nameListRow);
-    return found != rows_.end() && *found == nameListRow ? int(found - rows_.begin()) : -1;
+    const QModelIndex shown = mapFromSource(names_.index(nameListRow));
+    return shown.isValid() ? shown.row() : -1;
 }
 
-QVariant NameFilterModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
-        index.row() >= rowCount())
-        return {};
-    return names_.at(all_ ? index.row() : rows_[index.row()]);
+Qt::ItemFlags NameFilterModel::flags(const QModelIndex& index) const {
+    return QSortFilterProxyModel::flags(index) & ~Qt::ItemIsEditable;
 }
 
 } // namespace ravelbook

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QAbstractListModel>
+#include <QSortFilterProxyModel>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -15,7 +15,7 @@ QString foldForFind(QStringView text);
 // The name list as Find narrows it: the names that hold the query anywhere,
 // without regard to case or accents, in the list's order. An empty query lets
 // every name through.
-class NameFilterModel final : public QAbstractListModel {
+class NameFilterModel final : public QSortFilterProxyModel {
     Q_OBJECT
 
 public:
@@ -29,22 +29,24 @@ public:
     // The row that shows row `nameListRow` of the whole name list; -1 when it is filtered out.
     int rowShowing(int nameListRow) const;
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    using QSortFilterProxyModel::index;
+    QModelIndex index(int row) const { return index(row, 0); }
+    // The names are chosen here, never edited.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
 private:
-    void takeNames();
-    void filter(bool withinShown);
+    void followNames();
 
-    QStringListModel& source_;
-    QStringList names_;
-    // Folded names, made when the first query needs them: a list that is only
-    // scrolled never pays for them.
-    std::vector<QString> folded_;
+    QStringListModel& names_;
+    // Folded names by row of the list, made when the first query needs them: a
+    // list that is only scrolled never pays for them. Kept in step with the
+    // list before the filter looks at its changes.
+    mutable std::vector<QString> folded_;
     QString query_;  // as typed
     QString needle_; // folded
-    bool all_ = true;
-    std::vector<int> rows_; // rows of names_ shown, when not all_
 };
 
 } // namespace ravelbook

@@ -1,5 +1,6 @@
 #include "window/print_preview.h"
 
+#include "core/length.h"
 #include "print/layout.h"
 #include "print/preview_target.h"
 #include "print/print_run.h"
@@ -34,7 +35,6 @@ constexpr std::size_t kKeptPages = 4;
 constexpr qint64 kKeptBytes = qint64(96) << 20;
 // Grey shown around the page when it is fitted.
 constexpr int kGap = 12;
-constexpr int kTwipsPerInch = 1440;
 
 qint64 bytesOf(const QPixmap& pixmap) {
     return qint64(pixmap.width()) * pixmap.height() * pixmap.depth() / 8;

@@ -56,7 +56,7 @@ QVariant RecordSetModel::data(const QModelIndex& index, int role) const {
         if (group)
             return !value.isNull() && value.toInt() != 0 ? Qt::Checked : Qt::Unchecked;
         return value;
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         readsFailed_ = true;
         QMetaObject::invokeMethod(
             const_cast<RecordSetModel*>(this),
@@ -112,7 +112,7 @@ bool RecordSetModel::setData(const QModelIndex& index, const QVariant& value, in
         else
             Q_EMIT failed(conflict.message());
         return false;
-    } catch (const StoreError& error) {
+    } catch (const Error& error) {
         Q_EMIT failed(error.message());
         return false;
     }

@@ -1,5 +1,6 @@
 // Damaged files given to the program: books that are no address book, started
 // as users start it, and garbled settings under the window.
+#include "settings/group_titles.h"
 #include "support/bad_books.h"
 #include "support/form_fixture.h"
 #include "support/program.h"
@@ -76,9 +77,9 @@ TEST_F(DamagedBook, WindowSaysSoOnceNamingTheFileAndWritesNothingMore) {
     EXPECT_TRUE(dialogs.shown[0].text.contains("damaged"));
 
     // Whatever the window still shows can't be written back.
-    QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
-    QTest::keyClicks(form->txtAddress[0], QStringLiteral("New, Person"));
-    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    QTest::mouseClick(form->names().cmdNewAddress, Qt::LeftButton);
+    QTest::keyClicks(form->names().txtAddress[0], QStringLiteral("New, Person"));
+    QTest::mouseClick(form->names().cmdEnter, Qt::LeftButton);
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[1].text.startsWith("Nothing was written"));
     dialogs.answers = {Dialogs::Answer::No}; // don't keep the window open for another try
@@ -89,10 +90,10 @@ TEST_F(DamagedBook, WindowSaysSoOnceNamingTheFileAndWritesNothingMore) {
 class GarbledSettings : public testing::FormFixture {};
 
 TEST_F(GarbledSettings, WindowShowsTheDesignTitlesAndCloseWritesAGoodFile) {
-    const QString file = settings.filePath(frmMailForm::kApplication);
+    const QString file = settings.filePath(group_titles::kApplication);
     openForm();
     QStringList design;
-    for (int i = 0; i < frmMailForm::kGroupBoxes; ++i)
+    for (int i = 0; i < kGroupBoxes; ++i)
         design << form->groupCaption(i);
     closeForm();
 
@@ -111,13 +112,14 @@ TEST_F(GarbledSettings, WindowShowsTheDesignTitlesAndCloseWritesAGoodFile) {
         SCOPED_TRACE(bytes.left(40).toStdString());
         testing::writeBytes(file, bytes);
         openForm();
-        for (int i = 0; i < frmMailForm::kGroupBoxes; ++i)
+        for (int i = 0; i < kGroupBoxes; ++i)
             EXPECT_EQ(form->groupCaption(i), design[i]) << i;
         closeForm();
-        const auto entries = settings.readSection(frmMailForm::kApplication, frmMailForm::kSection);
+        const auto entries =
+            settings.readSection(group_titles::kApplication, group_titles::kSection);
         ASSERT_EQ(entries.size(), 18u);
         for (int i = 0; i < 18; ++i)
-            EXPECT_EQ(entries[i], std::make_pair(frmMailForm::captionKey(i), design[i]));
+            EXPECT_EQ(entries[i], std::make_pair(group_titles::key(i), design[i]));
     }
     EXPECT_TRUE(dialogs.shown.empty());
 }

@@ -42,18 +42,18 @@ TEST_F(Limits, TypedAndPastedTextStopsAtEachBoxsLimitAndTheFileGetsJustThat) {
     const QString address = QStringLiteral("SELECT %1 FROM Addresses");
     const QString sender = QStringLiteral("SELECT %1 FROM \"Return Addresses\"");
     const std::pair<QWidget*, QString> boxes[] = {
-        {form->txtAddress[0], address.arg("Name")},
-        {form->txtAddress[1], address.arg("Address")},
-        {form->txtAddress[2], address.arg("\"City State Zip\"")},
-        {form->txtAddress[3], address.arg("Country")},
-        {form->txtAddress[4], address.arg("Contact")},
-        {form->txtAddress[5], address.arg("Phone")},
-        {form->txtNotes, address.arg("Notes")},
-        {form->txtReturnAddress[0], sender.arg("Name")},
-        {form->txtReturnAddress[1], sender.arg("Address")},
-        {form->txtReturnAddress[2], sender.arg("\"City State Zip\"")},
+        {form->names().txtAddress[0], address.arg("Name")},
+        {form->names().txtAddress[1], address.arg("Address")},
+        {form->names().txtAddress[2], address.arg("\"City State Zip\"")},
+        {form->names().txtAddress[3], address.arg("Country")},
+        {form->names().txtAddress[4], address.arg("Contact")},
+        {form->names().txtAddress[5], address.arg("Phone")},
+        {form->names().txtNotes, address.arg("Notes")},
+        {form->returnAddress().txtReturnAddress[0], sender.arg("Name")},
+        {form->returnAddress().txtReturnAddress[1], sender.arg("Address")},
+        {form->returnAddress().txtReturnAddress[2], sender.arg("\"City State Zip\"")},
     };
-    LimitedTextEdit* notes = form->txtNotes;
+    LimitedTextEdit* notes = form->names().txtNotes;
     const auto text = [notes](QWidget* box) {
         return box == notes ? notes->text() : static_cast<QLineEdit*>(box)->text();
     };
@@ -92,16 +92,16 @@ TEST_F(Limits, BoxesAndGridCellsKeepOneLineTheirLimitsAndGroupValues) {
     book.addPerson({QStringLiteral("Smith, John")});
     openForm();
     // Pasted into the boxes: one line, or several for the notes.
-    paste(form->txtAddress[1], QStringLiteral("1 Main St\r\nSecond\x07 line\n"));
-    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("1 Main St Second line "));
-    paste(form->txtNotes, QStringLiteral("a\r\nb\x07\tc"));
-    EXPECT_EQ(form->txtNotes->text(), QStringLiteral("a\nb\tc"));
+    paste(form->names().txtAddress[1], QStringLiteral("1 Main St\r\nSecond\x07 line\n"));
+    EXPECT_EQ(form->names().txtAddress[1]->text(), QStringLiteral("1 Main St Second line "));
+    paste(form->names().txtNotes, QStringLiteral("a\r\nb\x07\tc"));
+    EXPECT_EQ(form->names().txtNotes->text(), QStringLiteral("a\nb\tc"));
 
-    form->datGrid->setRecordSource(sql::selectAllAddresses());
-    form->datGrid->refresh();
-    QAbstractItemModel* grid = form->TDBGridS1->model();
+    form->mailings().datGrid->setRecordSource(sql::selectAllAddresses());
+    form->mailings().datGrid->refresh();
+    QAbstractItemModel* grid = form->mailings().TDBGridS1->model();
     const auto cell = [&](const char* column) {
-        return grid->index(0, form->datGrid->columnIndex(QLatin1String(column)));
+        return grid->index(0, form->mailings().datGrid->columnIndex(QLatin1String(column)));
     };
     const struct {
         const char* column;
@@ -141,25 +141,25 @@ TEST_F(Limits, NamesWithQuotesWildcardsAndOtherScriptsAreSavedAndFoundAgain) {
                             "عبد الله, محمد"};
     openForm();
     for (int i = 0; i < names.size(); ++i) {
-        QTest::mouseClick(form->cmdNewAddress, Qt::LeftButton);
-        type(form->txtAddress[0], names[i]);
-        QTest::keyClicks(form->txtAddress[1], QStringLiteral("address %1").arg(i));
-        QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+        QTest::mouseClick(form->names().cmdNewAddress, Qt::LeftButton);
+        type(form->names().txtAddress[0], names[i]);
+        QTest::keyClicks(form->names().txtAddress[1], QStringLiteral("address %1").arg(i));
+        QTest::mouseClick(form->names().cmdEnter, Qt::LeftButton);
     }
     closeForm();
     openForm();
-    QStringList listed = form->nameList()->stringList();
+    QStringList listed = form->names().nameList()->stringList();
     QStringList sorted = names;
     listed.sort();
     sorted.sort();
     EXPECT_EQ(listed, sorted);
     for (int i = 0; i < names.size(); ++i) {
         SCOPED_TRACE(names[i].toStdString());
-        const int entry = int(form->nameList()->stringList().indexOf(names[i]));
-        form->cboName->setCurrentIndex(entry);
-        Q_EMIT form->cboName->activated(entry);
-        EXPECT_EQ(form->txtAddress[0]->text(), names[i]);
-        EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("address %1").arg(i));
+        const int entry = int(form->names().nameList()->stringList().indexOf(names[i]));
+        form->names().cboName->setCurrentIndex(entry);
+        Q_EMIT form->names().cboName->activated(entry);
+        EXPECT_EQ(form->names().txtAddress[0]->text(), names[i]);
+        EXPECT_EQ(form->names().txtAddress[1]->text(), QStringLiteral("address %1").arg(i));
     }
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -172,7 +172,7 @@ TEST_F(Limits, GroupTitleOfFiveHundredCharactersIsCutTo255AndSurvivesCloseAndReo
     ASSERT_EQ(title.size(), 500);
     openForm();
     dialogs.promptAnswers = {title};
-    QTest::mouseClick(form->chkGroups[7], Qt::RightButton);
+    QTest::mouseClick(form->groupBox(7), Qt::RightButton);
     EXPECT_EQ(form->groupCaption(28), title.left(255));
     // A longer title put into the file by hand is cut the same way.
     settings.saveSetting(QStringLiteral("Ravelbook"), QStringLiteral("Startup"),
@@ -192,16 +192,17 @@ TEST_F(Limits, VerticalAdjustmentKeepsItsMeaningThroughTheFile) {
     for (const QString text : {"99999", "-0", "4e2", "1e3", "  42  "}) {
         SCOPED_TRACE(text.toStdString());
         openForm();
-        paste(form->txtVerticalAdjustment, text);
-        QTest::keyClick(form->txtVerticalAdjustment, Qt::Key_Return);
+        paste(form->mailings().txtVerticalAdjustment, text);
+        QTest::keyClick(form->mailings().txtVerticalAdjustment, Qt::Key_Return);
         accepted = usableVerticalAdjustment(text).value_or(accepted);
-        EXPECT_EQ(form->intVerticalAdjustment, accepted);
+        EXPECT_EQ(form->mailings().intVerticalAdjustment, accepted);
         closeForm();
         openForm();
-        EXPECT_EQ(usableVerticalAdjustment(form->txtVerticalAdjustment->text()), accepted)
-            << form->txtVerticalAdjustment->text().toStdString();
-        EXPECT_EQ(form->intVerticalAdjustment, accepted);
-        EXPECT_TRUE(form->txtVerticalAdjustment->toolTip().isEmpty());
+        EXPECT_EQ(usableVerticalAdjustment(form->mailings().txtVerticalAdjustment->text()),
+                  accepted)
+            << form->mailings().txtVerticalAdjustment->text().toStdString();
+        EXPECT_EQ(form->mailings().intVerticalAdjustment, accepted);
+        EXPECT_TRUE(form->mailings().txtVerticalAdjustment->toolTip().isEmpty());
         closeForm();
     }
     EXPECT_TRUE(dialogs.shown.empty());

@@ -29,10 +29,10 @@ void retype(QLineEdit* box, const QString& text) {
 }
 
 void choose(frmMailForm& form, const QString& name) {
-    const int entry = int(form.nameList()->stringList().indexOf(name));
+    const int entry = int(form.names().nameList()->stringList().indexOf(name));
     ASSERT_GE(entry, 0) << name.toStdString();
-    form.cboName->setCurrentIndex(entry);
-    Q_EMIT form.cboName->activated(entry);
+    form.names().cboName->setCurrentIndex(entry);
+    Q_EMIT form.names().cboName->activated(entry);
 }
 
 class RefusedWrite : public testing::FormFixture,
@@ -53,54 +53,57 @@ protected:
 
     std::vector<Case> cases() {
         const auto click = [](QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton); };
-        const auto address = [this] { return form->txtAddress[1]->text(); };
+        const auto address = [this] { return form->names().txtAddress[1]->text(); };
         const QString addressQuery = QStringLiteral("SELECT Address FROM Addresses");
-        auto* grid = form->TDBGridS1->model();
-        auto* next = form->datReturnAddressesBar->findChild<QToolButton*>(QStringLiteral("next"));
+        auto* grid = form->mailings().TDBGridS1->model();
+        auto* next = form->returnAddress().datReturnAddressesBar->findChild<QToolButton*>(
+            QStringLiteral("next"));
         return {
-            {"Enter Changes", [=] { retype(form->txtAddress[1], "9 New Road"); },
-             [=] { click(form->cmdEnter); }, address, "9 New Road", addressQuery, "2 Elm",
+            {"Enter Changes", [=] { retype(form->names().txtAddress[1], "9 New Road"); },
+             [=] { click(form->names().cmdEnter); }, address, "9 New Road", addressQuery, "2 Elm",
              "9 New Road"},
             {"New Address over an edited record",
-             [=] { retype(form->txtAddress[1], "9 New Road"); },
+             [=] { retype(form->names().txtAddress[1], "9 New Road"); },
              [=] {
                  dialogs.answers = {Dialogs::Answer::Save};
-                 click(form->cmdNewAddress);
+                 click(form->names().cmdNewAddress);
              },
              address, "9 New Road", addressQuery, "2 Elm", "9 New Road"},
             {"Enter Changes on a new record",
              [=] {
-                 click(form->cmdNewAddress);
-                 QTest::keyClicks(form->txtAddress[0], "Adams, Zoe");
+                 click(form->names().cmdNewAddress);
+                 QTest::keyClicks(form->names().txtAddress[0], "Adams, Zoe");
              },
-             [=] { click(form->cmdEnter); }, [=] { return form->txtAddress[0]->text(); },
-             "Adams, Zoe", "SELECT group_concat(Name, '|') FROM Addresses", "Smith, John",
+             [=] { click(form->names().cmdEnter); },
+             [=] { return form->names().txtAddress[0]->text(); }, "Adams, Zoe",
+             "SELECT group_concat(Name, '|') FROM Addresses", "Smith, John",
              "Smith, John|Adams, Zoe"},
             {"Delete", [] {},
              [=] {
                  dialogs.answers = {Dialogs::Answer::Yes};
-                 click(form->cmdDeleteRecord);
+                 click(form->names().cmdDeleteRecord);
              },
-             [=] { return form->nameList()->stringList().join('|'); }, "Smith, John",
+             [=] { return form->names().nameList()->stringList().join('|'); }, "Smith, John",
              "SELECT count(*) FROM Addresses", "1", "0"},
             {"grid cell edit",
              [=] {
-                 form->datGrid->setRecordSource(sql::selectAllAddresses());
-                 form->datGrid->refresh();
+                 form->mailings().datGrid->setRecordSource(sql::selectAllAddresses());
+                 form->mailings().datGrid->refresh();
              },
              [=] { grid->setData(grid->index(0, 1), "9 New Road"); },
              [=] { return grid->index(0, 1).data().toString(); }, "9 New Road", addressQuery,
              "2 Elm", "9 New Road"},
-            {"group box on page Names", [=] { click(form->chkGroups[3]); },
-             [=] { click(form->cmdEnter); },
-             [=] { return form->chkGroups[3]->isChecked() ? "ticked" : "clear"; }, "ticked",
+            {"group box on page Names", [=] { click(form->groupBox(3)); },
+             [=] { click(form->names().cmdEnter); },
+             [=] { return form->groupBox(3)->isChecked() ? "ticked" : "clear"; }, "ticked",
              "SELECT [3] FROM Addresses", "0", "-1"},
-            {"return address", [=] { retype(form->txtReturnAddress[1], "1 Home Row"); },
+            {"return address",
+             [=] { retype(form->returnAddress().txtReturnAddress[1], "1 Home Row"); },
              [=] {
                  dialogs.answers = {Dialogs::Answer::Save};
                  click(next);
              },
-             [=] { return form->txtReturnAddress[1]->text(); }, "1 Home Row",
+             [=] { return form->returnAddress().txtReturnAddress[1]->text(); }, "1 Home Row",
              "SELECT Address FROM \"Return Addresses\" WHERE rowid = 1", "", "1 Home Row"},
         };
     }
@@ -185,13 +188,13 @@ TEST(TwoWindows, SavingInTurnKeepsEverySaveAndASoundFile) {
         frmMailForm& other = *windows[1 - editor].form;
         choose(mine, QStringLiteral("Shared, Record"));
         shared[editor] = QStringLiteral("round %1").arg(round);
-        retype(mine.txtAddress[editor == 0 ? 1 : 4], shared[editor]);
+        retype(mine.names().txtAddress[editor == 0 ? 1 : 4], shared[editor]);
 
-        QTest::mouseClick(other.cmdNewAddress, Qt::LeftButton);
+        QTest::mouseClick(other.names().cmdNewAddress, Qt::LeftButton);
         added << QStringLiteral("Added, In Round %1").arg(round);
-        QTest::keyClicks(other.txtAddress[0], added.last());
-        QTest::mouseClick(other.cmdEnter, Qt::LeftButton);
-        QTest::mouseClick(mine.cmdEnter, Qt::LeftButton);
+        QTest::keyClicks(other.names().txtAddress[0], added.last());
+        QTest::mouseClick(other.names().cmdEnter, Qt::LeftButton);
+        QTest::mouseClick(mine.names().cmdEnter, Qt::LeftButton);
 
         for (const Window& w : windows)
             ASSERT_TRUE(w.dialogs.shown.empty()) << w.dialogs.shown[0].text.toStdString();

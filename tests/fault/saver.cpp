@@ -7,8 +7,14 @@
 #include "settings/ini_settings_store.h"
 #include "store/database.h"
 #include "store/store_error.h"
+#include "window/current_record.h"
 #include "window/dialogs.h"
+#include "window/group_boxes.h"
 #include "window/mail_form.h"
+#include "window/mailing_printer.h"
+#include "window/mailings_page.h"
+#include "window/names_page.h"
+#include "window/return_address_page.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -63,14 +69,14 @@ int main(int argc, char** argv) {
             return true;
         };
         for (int n = std::atoi(argv[3]);; ++n) {
-            QTest::mouseClick(form.cmdNewAddress, Qt::LeftButton);
-            QTest::keyClicks(form.txtAddress[0], QStringLiteral("Saved %1").arg(n));
-            QTest::keyClicks(form.txtAddress[1], QStringLiteral("%1 first").arg(n));
-            QTest::mouseClick(form.cmdEnter, Qt::LeftButton);
+            QTest::mouseClick(form.names().cmdNewAddress, Qt::LeftButton);
+            QTest::keyClicks(form.names().txtAddress[0], QStringLiteral("Saved %1").arg(n));
+            QTest::keyClicks(form.names().txtAddress[1], QStringLiteral("%1 first").arg(n));
+            QTest::mouseClick(form.names().cmdEnter, Qt::LeftButton);
             if (!saved("new", n))
                 return 1;
-            retype(form.txtAddress[1], QStringLiteral("%1 updated").arg(n));
-            QTest::mouseClick(form.cmdEnter, Qt::LeftButton);
+            retype(form.names().txtAddress[1], QStringLiteral("%1 updated").arg(n));
+            QTest::mouseClick(form.names().cmdEnter, Qt::LeftButton);
             if (!saved("upd", n))
                 return 1;
         }

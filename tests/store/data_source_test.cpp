@@ -110,6 +110,21 @@ TEST_F(DataSourceTest, ChangedRowIsWrittenBeforeTheSourceLeavesIt) {
     EXPECT_EQ(addresses().value(1).toString(), QStringLiteral("new record source"));
 }
 
+// Staying is the user's choice, not a failure: nothing moves and nothing is thrown.
+TEST_F(DataSourceTest, GuardThatSaysStayKeepsTheRowAndItsChanges) {
+    open(sql::selectAllAddresses());
+    source->setLeaveGuard([](const DataSource&) { return DataSource::Leave::Stay; });
+    source->setField(QStringLiteral("Address"), QStringLiteral("kept here"));
+    EXPECT_FALSE(source->flushPending());
+    EXPECT_NO_THROW(source->moveNext());
+    EXPECT_NO_THROW(source->refresh());
+    EXPECT_NO_THROW(source->addNew());
+    EXPECT_EQ(source->position(), 0);
+    EXPECT_TRUE(source->isDirty());
+    EXPECT_EQ(source->field(QStringLiteral("Address")).toString(), QStringLiteral("kept here"));
+    EXPECT_EQ(addresses().value(0).toString(), QStringLiteral("12 Elm Street"));
+}
+
 TEST_F(DataSourceTest, UnsavedCellsAreNotWrittenOverWithBlanks) {
     book.exec(QStringLiteral("UPDATE Addresses SET Country = NULL"));
     open(sql::selectAllAddresses());
@@ -189,7 +204,7 @@ TEST_F(DataSourceTest, NewRowIsWrittenOnceWhenTheReadAfterItFails) {
     } catch (const StoreError&) {
     }
     book.unlock();
-    source->flushPending();
+    EXPECT_TRUE(source->flushPending());
     source->moveFirst();
     EXPECT_EQ(book.value(QStringLiteral("SELECT count(*) FROM Addresses WHERE Name = 'Zed, New'"))
                   .toInt(),

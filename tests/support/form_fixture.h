@@ -3,8 +3,17 @@
 #include "settings/ini_settings_store.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_book.h"
+#include "window/book_menu.h"
+#include "window/current_record.h"
+#include "window/exchange_menu.h"
+#include "window/group_boxes.h"
 #include "window/mail_form.h"
+#include "window/mailing_printer.h"
+#include "window/mailings_page.h"
+#include "window/names_page.h"
+#include "window/return_address_page.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <memory>
 #include <QTemporaryDir>
@@ -30,6 +39,14 @@ protected:
         form->close();
         form.reset();
         db.reset();
+    }
+
+    // The 36 group boxes of both pages, by their index in the window.
+    std::array<QCheckBox*, kGroupBoxes> groupBoxes() const {
+        std::array<QCheckBox*, kGroupBoxes> boxes{};
+        for (int i = 0; i < kGroupBoxes; ++i)
+            boxes[std::size_t(i)] = form->groupBox(i);
+        return boxes;
     }
 
     template <typename Widget> Widget* control(const QString& name) {

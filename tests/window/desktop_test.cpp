@@ -82,25 +82,26 @@ protected:
 
 TEST_F(Desktop, FindNarrowsTheNameListAndEnterShowsTheFirstMatchWithoutEditingIt) {
     form->SSTab1->setCurrentIndex(1);
-    const QString shownName = form->txtAddress[0]->text();
+    const QString shownName = form->names().txtAddress[0]->text();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     form->actFind->trigger();
     QTest::keyClicks(form->txtFind, QStringLiteral("nun"));
-    EXPECT_EQ(form->cboName->count(), 2);
+    EXPECT_EQ(form->names().cboName->count(), 2);
     EXPECT_TRUE(form->lstFound->isVisible());
-    EXPECT_EQ(form->txtAddress[0]->text(), shownName) << "typing never edits the record shown";
+    EXPECT_EQ(form->names().txtAddress[0]->text(), shownName)
+        << "typing never edits the record shown";
 
     QTest::keyClick(form->txtFind, Qt::Key_Down);
     QTest::keyClick(form->txtFind, Qt::Key_Return);
     EXPECT_EQ(form->SSTab1->currentIndex(), 0);
     // The book sorts "Nunn" before "Núñez"; Down chose the second match.
-    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Núñez, Ana"));
-    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("2 Second St"));
-    EXPECT_FALSE(form->Data1->isDirty());
+    EXPECT_EQ(form->names().txtAddress[0]->text(), QStringLiteral("Núñez, Ana"));
+    EXPECT_EQ(form->names().txtAddress[1]->text(), QStringLiteral("2 Second St"));
+    EXPECT_FALSE(form->record().Data1->isDirty());
 
     QTest::keyClick(form->txtFind, Qt::Key_Escape);
-    EXPECT_EQ(form->cboName->count(), 3);
+    EXPECT_EQ(form->names().cboName->count(), 3);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -134,29 +135,29 @@ TEST(ScreenFit, DialogsOpenInsideTheScreenWithTheirButtonsOnIt) {
 
 TEST_F(Desktop, ChoicesSurviveARestart) {
     form->SSTab1->setCurrentIndex(1);
-    form->optFlier->click();
-    form->optBiFold->click();
-    form->chkFirstNameFirst->setChecked(false);
-    form->chkPrintSample->setChecked(false);
-    form->txtSpecial->setText(QStringLiteral("Season's greetings"));
-    form->datReturnAddresses->addNew();
-    QTest::keyClicks(form->txtReturnAddress[0], QStringLiteral("Second sender"));
-    form->datReturnAddresses->update();
-    form->datReturnAddresses->moveLast();
-    form->actShowGroupColumns->setChecked(false);
+    form->mailings().optFlier->click();
+    form->mailings().optBiFold->click();
+    form->mailings().chkFirstNameFirst->setChecked(false);
+    form->mailings().chkPrintSample->setChecked(false);
+    form->mailings().txtSpecial->setText(QStringLiteral("Season's greetings"));
+    form->returnAddress().datReturnAddresses->addNew();
+    QTest::keyClicks(form->returnAddress().txtReturnAddress[0], QStringLiteral("Second sender"));
+    form->returnAddress().datReturnAddresses->update();
+    form->returnAddress().datReturnAddresses->moveLast();
+    form->mailings().actShowGroupColumns->setChecked(false);
     form->resize(form->size() + QSize(100, 50));
     const QSize grown = form->size();
     closeForm();
 
     openForm();
-    EXPECT_TRUE(form->optFlier->isChecked());
-    EXPECT_FALSE(form->txtSpecial->isHidden()) << "the flier's options are shown";
-    EXPECT_TRUE(form->optBiFold->isChecked());
-    EXPECT_FALSE(form->chkFirstNameFirst->isChecked());
-    EXPECT_FALSE(form->chkPrintSample->isChecked());
-    EXPECT_EQ(form->txtSpecial->text(), QStringLiteral("Season's greetings"));
-    EXPECT_EQ(form->txtReturnAddress[0]->text(), QStringLiteral("Second sender"));
-    EXPECT_FALSE(form->actShowGroupColumns->isChecked());
+    EXPECT_TRUE(form->mailings().optFlier->isChecked());
+    EXPECT_FALSE(form->mailings().txtSpecial->isHidden()) << "the flier's options are shown";
+    EXPECT_TRUE(form->mailings().optBiFold->isChecked());
+    EXPECT_FALSE(form->mailings().chkFirstNameFirst->isChecked());
+    EXPECT_FALSE(form->mailings().chkPrintSample->isChecked());
+    EXPECT_EQ(form->mailings().txtSpecial->text(), QStringLiteral("Season's greetings"));
+    EXPECT_EQ(form->returnAddress().txtReturnAddress[0]->text(), QStringLiteral("Second sender"));
+    EXPECT_FALSE(form->mailings().actShowGroupColumns->isChecked());
     EXPECT_EQ(form->size(), grown);
 }
 
@@ -167,7 +168,7 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
 
     dialogs.fileAnswers = {missing};
     dialogs.answers = {Dialogs::Answer::No};
-    form->actOpenBook->trigger();
+    form->books().actOpenBook->trigger();
     EXPECT_EQ(dialogs.shown.back().text,
               QStringLiteral("There is no address book at %1. Create a new one?").arg(missing));
     EXPECT_FALSE(QFileInfo::exists(missing));
@@ -176,7 +177,7 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
 
     dialogs.fileAnswers = {missing};
     dialogs.answers = {Dialogs::Answer::Yes};
-    form->actOpenBook->trigger();
+    form->books().actOpenBook->trigger();
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toString(), missing);
     EXPECT_TRUE(QFileInfo(missing).size() > 0);
@@ -186,7 +187,7 @@ TEST_F(Desktop, OpenBookAsksBeforeCreatingAndRecentBooksAreOffered) {
     form.reset();
     db = std::make_unique<Database>(missing);
     form = std::make_unique<frmMailForm>(*db, settings, dialogs);
-    EXPECT_EQ(form->recentBooks(), QStringList{book.path()});
+    EXPECT_EQ(form->books().recentBooks(), QStringList{book.path()});
     Q_EMIT form->menuFile->aboutToShow();
     QStringList offered;
     for (QAction* action : form->menuFile->actions())
@@ -199,7 +200,7 @@ TEST_F(Desktop, NewBookIsMadeWithoutAskingAgainAndGetsItsEnding) {
     SKIP_ON_SERVER();
     QSignalSpy chosen(form.get(), &frmMailForm::bookChosen);
     dialogs.fileAnswers = {book.folder() + QStringLiteral("/Club")};
-    form->actNewBook->trigger();
+    form->books().actNewBook->trigger();
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.at(0).at(0).toString(), book.folder() + QStringLiteral("/Club.db"));
     EXPECT_TRUE(Database(book.folder() + QStringLiteral("/Club.db"), Database::Access::ReadOnly)
@@ -216,7 +217,7 @@ TEST_F(Desktop, FileThatIsNoBookIsReportedAndTheWindowStays) {
     file.close();
     QSignalSpy chosen(form.get(), &frmMailForm::bookChosen);
     dialogs.fileAnswers = {notes};
-    form->actOpenBook->trigger();
+    form->books().actOpenBook->trigger();
     EXPECT_TRUE(chosen.isEmpty());
     EXPECT_TRUE(form->isVisible());
     ASSERT_EQ(dialogs.shown.size(), 2u);

@@ -51,7 +51,7 @@ class ExchangeWindow : public testing::FormFixture {
 protected:
     ExchangeWindow() {
         openForm();
-        form->setExchangeDialogs(&exchange);
+        form->exchange().setExchangeDialogs(&exchange);
     }
     QString write(const QByteArray& bytes) {
         exchange.file = settingsRoot.filePath("in.csv");
@@ -96,14 +96,14 @@ TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
         EXPECT_EQ(preview.previewTable()->item(1, 7)->text(), "12 Chess");
         QTest::mouseClick(preview.importButton(), Qt::LeftButton);
     };
-    form->actImport->trigger();
+    form->exchange().actImport->trigger();
 
     EXPECT_EQ(book.column("SELECT Name FROM Addresses WHERE [12] = -1"),
               QVariantList({"Smith, Jo", "Lee, Al"}));
     EXPECT_EQ(book.value("SELECT Notes FROM Addresses WHERE [0] = -1"), "likes tea");
     EXPECT_EQ(form->groupCaption(12), "Chess");
-    EXPECT_EQ(form->groupCaption(frmMailForm::twinOf(12)), "Chess");
-    EXPECT_EQ(form->nameList()->stringList(), QStringList({"Lee, Al", "Smith, Jo"}));
+    EXPECT_EQ(form->groupCaption(twinOf(12)), "Chess");
+    EXPECT_EQ(form->names().nameList()->stringList(), QStringList({"Lee, Al", "Smith, Jo"}));
     ASSERT_FALSE(dialogs.shown.empty());
     EXPECT_TRUE(dialogs.shown.back().text.startsWith("Imported 2 of 2 records"));
 
@@ -115,7 +115,7 @@ TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
         preview.reject();
     };
     const QByteArray before = book.bytes();
-    form->actImport->trigger();
+    form->exchange().actImport->trigger();
     EXPECT_EQ(book.bytes(), before);
 }
 
@@ -131,7 +131,7 @@ TEST_F(ExchangeWindow, AnAccessTableIsChosenAndMappedByHand) {
         EXPECT_EQ(preview.plan().records.size(), 91u);
         QTest::mouseClick(preview.importButton(), Qt::LeftButton);
     };
-    form->actImport->trigger();
+    form->exchange().actImport->trigger();
     EXPECT_TRUE(exchange.offered.contains("Customers"));
     EXPECT_EQ(book.value("SELECT COUNT(*) FROM Addresses").toInt(), 91);
     EXPECT_EQ(book.value("SELECT Address FROM Addresses WHERE Name = 'Alfreds Futterkiste'"),
@@ -141,11 +141,11 @@ TEST_F(ExchangeWindow, AnAccessTableIsChosenAndMappedByHand) {
 TEST_F(ExchangeWindow, ExportWritesTheGroupsTickedOnMailings) {
     book.addPeople({{"In, Group", "", "", "", "", {3}}, {"Not, In", "", "", "", "", {4}}});
     openForm();
-    form->setExchangeDialogs(&exchange);
-    form->chkGroups[frmMailForm::twinOf(3)]->setChecked(true);
+    form->exchange().setExchangeDialogs(&exchange);
+    form->groupBox(twinOf(3))->setChecked(true);
     exchange.file = settingsRoot.filePath("out.vcf");
     exchange.filter = "vCard 3.0 file (*.vcf)";
-    form->actExport->trigger();
+    form->exchange().actExport->trigger();
     QFile file(exchange.file);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray cards = file.readAll();

@@ -36,7 +36,7 @@ protected:
 
     QStringList gridNames() {
         QStringList names;
-        const QAbstractItemModel* model = form->TDBGridS1->model();
+        const QAbstractItemModel* model = form->mailings().TDBGridS1->model();
         for (int row = 0; row < model->rowCount(); ++row)
             names << model->index(row, 0).data().toString();
         names.sort();
@@ -44,7 +44,7 @@ protected:
     }
 
     void click(int index, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(form->chkGroups[index], button);
+        QTest::mouseClick(form->groupBox(index), button);
     }
 };
 
@@ -66,12 +66,12 @@ TEST_F(GroupBoxes, MailingsBoxesFilterTheGridByTheirGroups) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.query.toStdString());
-        for (QCheckBox* box : form->chkGroups)
+        for (QCheckBox* box : groupBoxes())
             box->setChecked(false);
         for (int box : c.boxes)
             click(box);
-        EXPECT_EQ(form->strSQL, c.query);
-        EXPECT_EQ(form->datGrid->recordSource().text, c.query);
+        EXPECT_EQ(form->mailings().strSQL, c.query);
+        EXPECT_EQ(form->mailings().datGrid->recordSource().text, c.query);
         EXPECT_EQ(gridNames(), c.names);
     }
     EXPECT_TRUE(dialogs.shown.empty());
@@ -79,13 +79,13 @@ TEST_F(GroupBoxes, MailingsBoxesFilterTheGridByTheirGroups) {
 
 TEST_F(GroupBoxes, NamesPageBoxesChangeTheRecordNotTheGrid) {
     click(35);
-    const QString query = form->strSQL;
+    const QString query = form->mailings().strSQL;
     const QStringList names = gridNames();
-    ASSERT_EQ(form->txtAddress[0]->text(), QStringLiteral("Zed, Personal0"));
+    ASSERT_EQ(form->names().txtAddress[0]->text(), QStringLiteral("Zed, Personal0"));
     click(5);
-    EXPECT_EQ(form->strSQL, query);
+    EXPECT_EQ(form->mailings().strSQL, query);
     EXPECT_EQ(gridNames(), names);
-    QTest::mouseClick(form->cmdEnter, Qt::LeftButton);
+    QTest::mouseClick(form->names().cmdEnter, Qt::LeftButton);
     EXPECT_EQ(book.value(QStringLiteral("SELECT [5] FROM Addresses WHERE Name = 'Zed, Personal0'"))
                   .toInt(),
               -1);
@@ -96,7 +96,7 @@ TEST_F(GroupBoxes, RightClickRenamesABoxAndItsTwinAndTheTitleSurvivesARestart) {
     const std::pair<int, int> twins[] = {{30, 5}, {12, 23}};
     for (const auto& [clicked, twin] : twins) {
         SCOPED_TRACE(clicked);
-        const bool wasChecked = form->chkGroups[clicked]->isChecked();
+        const bool wasChecked = form->groupBox(clicked)->isChecked();
         const QString before = form->groupCaption(clicked);
         const QString title = QStringLiteral("Friends & Family %1").arg(clicked);
         dialogs.shown.clear();
@@ -109,9 +109,9 @@ TEST_F(GroupBoxes, RightClickRenamesABoxAndItsTwinAndTheTitleSurvivesARestart) {
         EXPECT_TRUE(dialogs.shown[0].defaultText.isEmpty());
         EXPECT_EQ(form->groupCaption(clicked), title);
         EXPECT_EQ(form->groupCaption(twin), title);
-        EXPECT_EQ(form->chkGroups[clicked]->isChecked(), wasChecked);
+        EXPECT_EQ(form->groupBox(clicked)->isChecked(), wasChecked);
     }
-    EXPECT_EQ(form->strSQL, QString()) << "a right click is no click";
+    EXPECT_EQ(form->mailings().strSQL, QString()) << "a right click is no click";
 
     closeForm();
     openForm();
@@ -134,7 +134,7 @@ TEST_F(GroupBoxes, CancelledPromptAndOtherButtonsChangeNoTitle) {
 TEST_F(GroupBoxes, MenuKeyRenamesTheFocusedBox) {
     dialogs.promptAnswers = {QStringLiteral("Choir")};
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(1, 1), QPoint(1, 1));
-    QCoreApplication::sendEvent(form->chkGroups[0], &menuKey);
+    QCoreApplication::sendEvent(form->groupBox(0), &menuKey);
     EXPECT_EQ(form->groupCaption(0), QStringLiteral("Choir"));
     EXPECT_EQ(form->groupCaption(35), QStringLiteral("Choir"));
 }

@@ -195,7 +195,7 @@ TEST_F(MailFormLayout, EveryControlHasItsNameKindCaptionPlaceAndLimit) {
 // test runs (ctest runs this test again at twice the scale); a group title too
 // long for the narrow Mailings boxes is given whole in their tooltips.
 TEST_F(MailFormLayout, EveryCaptionFitsItsControl) {
-    for (QCheckBox* box : form->chkGroups)
+    for (QCheckBox* box : groupBoxes())
         EXPECT_EQ(box->toolTip(), QString()) << box->objectName().toStdString();
     // Every control of the table above and whatever else shows a caption.
     for (QWidget* w : form->findChildren<QWidget*>())
@@ -207,11 +207,11 @@ TEST_F(MailFormLayout, EveryCaptionFitsItsControl) {
             form->SSTab1->tabBar()->tabRect(tab).width());
     const QString longTitle = QStringLiteral("Café & Cousins");
     form->setGroupCaption(9, longTitle);
-    form->setGroupCaption(frmMailForm::twinOf(9), longTitle);
-    EXPECT_TRUE(captionFits(form->chkGroups[9]));
-    EXPECT_EQ(form->chkGroups[9]->toolTip(), QString());
-    EXPECT_FALSE(captionFits(form->chkGroups[frmMailForm::twinOf(9)]));
-    EXPECT_EQ(form->chkGroups[frmMailForm::twinOf(9)]->toolTip(), longTitle);
+    form->setGroupCaption(twinOf(9), longTitle);
+    EXPECT_TRUE(captionFits(form->groupBox(9)));
+    EXPECT_EQ(form->groupBox(9)->toolTip(), QString());
+    EXPECT_FALSE(captionFits(form->groupBox(twinOf(9))));
+    EXPECT_EQ(form->groupBox(twinOf(9))->toolTip(), longTitle);
 }
 
 TEST_F(MailFormLayout, LargerWindowGrowsTheNotesGridAndTabsAndKeepsTheRestAnchored) {
@@ -270,32 +270,33 @@ TEST_F(MailFormLayout, WindowPagesAndInitialStates) {
     EXPECT_EQ(form->SSTab1->tabText(2), QStringLiteral("Return Address"));
     EXPECT_EQ(form->SSTab1->currentIndex(), 0);
     EXPECT_TRUE(form->SSTab1->isTabEnabled(1));
-    EXPECT_TRUE(form->cmdNewAddress->isEnabled());
-    EXPECT_TRUE(form->cmdDeleteRecord->isEnabled());
-    for (QRadioButton* option : {form->optAverySmall, form->optAveryLarge, form->optEnvelope,
-                                 form->optCards, form->optFlier, form->optBiFold})
+    EXPECT_TRUE(form->names().cmdNewAddress->isEnabled());
+    EXPECT_TRUE(form->names().cmdDeleteRecord->isEnabled());
+    for (QRadioButton* option : {form->mailings().optAverySmall, form->mailings().optAveryLarge,
+                                 form->mailings().optEnvelope, form->mailings().optCards,
+                                 form->mailings().optFlier, form->mailings().optBiFold})
         EXPECT_FALSE(option->isChecked()) << option->objectName().toStdString();
-    EXPECT_TRUE(form->optTriFold->isChecked());
-    EXPECT_TRUE(form->chkPrintSample->isChecked());
-    EXPECT_TRUE(form->chkFirstNameFirst->isChecked());
-    EXPECT_EQ(form->TDBGridS1->model()->rowCount(), 0);
-    EXPECT_EQ(form->txtAddress[0]->toolTip(),
+    EXPECT_TRUE(form->mailings().optTriFold->isChecked());
+    EXPECT_TRUE(form->mailings().chkPrintSample->isChecked());
+    EXPECT_TRUE(form->mailings().chkFirstNameFirst->isChecked());
+    EXPECT_EQ(form->mailings().TDBGridS1->model()->rowCount(), 0);
+    EXPECT_EQ(form->names().txtAddress[0]->toolTip(),
               QStringLiteral("Format for names:  Last Name - comma - space - First Name."));
-    EXPECT_EQ(form->cboName->currentText(), QString());
+    EXPECT_EQ(form->names().cboName->currentText(), QString());
     // The name box lies in front of the name list's edit part.
-    EXPECT_EQ(form->childAt(form->txtAddress[0]->mapTo(form.get(), QPoint(5, 5))),
-              form->txtAddress[0]);
+    EXPECT_EQ(form->childAt(form->names().txtAddress[0]->mapTo(form.get(), QPoint(5, 5))),
+              form->names().txtAddress[0]);
 }
 
 TEST_F(MailFormLayout, GroupBoxesAreTwinsWithDesignCaptionsInTwoColumns) {
     for (int k = 0; k < 18; ++k) {
         SCOPED_TRACE(k);
-        QCheckBox* names = form->chkGroups[k];
-        QCheckBox* mailings = form->chkGroups[35 - k];
+        QCheckBox* names = form->groupBox(k);
+        QCheckBox* mailings = form->groupBox(35 - k);
         EXPECT_EQ(names->objectName(), QStringLiteral("chkGroups(%1)").arg(k));
         EXPECT_EQ(mailings->objectName(), QStringLiteral("chkGroups(%1)").arg(35 - k));
-        EXPECT_EQ(names->parentWidget(), form->Frame1[0]);
-        EXPECT_EQ(mailings->parentWidget(), form->Frame1[1]);
+        EXPECT_EQ(names->parentWidget(), form->names().Frame1);
+        EXPECT_EQ(mailings->parentWidget(), form->mailings().Frame1);
         const QString design = k < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
         EXPECT_EQ(names->text(), design);
         EXPECT_EQ(mailings->text(), design);
@@ -308,7 +309,7 @@ TEST_F(MailFormLayout, GroupBoxesAreTwinsWithDesignCaptionsInTwoColumns) {
 }
 
 TEST_F(MailFormLayout, FramesDrawTheirCaptionsInDarkBlueAndTheirBoxesInTheUsualColour) {
-    for (QGroupBox* frame : form->Frame1) {
+    for (QGroupBox* frame : {form->names().Frame1, form->mailings().Frame1}) {
         EXPECT_EQ(frame->palette().color(QPalette::WindowText), QColor(0, 0, 192));
         const auto boxes = frame->findChildren<QCheckBox*>();
         ASSERT_EQ(boxes.size(), 18);
@@ -319,18 +320,18 @@ TEST_F(MailFormLayout, FramesDrawTheirCaptionsInDarkBlueAndTheirBoxesInTheUsualC
 }
 
 TEST_F(MailFormLayout, BoxesAdmitNoMoreThanTheirLimitAlsoWhenTyped) {
-    QTest::keyClicks(form->txtAddress[5], QStringLiteral("555-0101-2222-3333-4444"));
-    EXPECT_EQ(form->txtAddress[5]->text(), QStringLiteral("555-0101-2222-3"));
-    form->txtNotes->insertPlainText(QString(300, QLatin1Char('n')));
-    EXPECT_EQ(form->txtNotes->toPlainText().size(), 255);
+    QTest::keyClicks(form->names().txtAddress[5], QStringLiteral("555-0101-2222-3333-4444"));
+    EXPECT_EQ(form->names().txtAddress[5]->text(), QStringLiteral("555-0101-2222-3"));
+    form->names().txtNotes->insertPlainText(QString(300, QLatin1Char('n')));
+    EXPECT_EQ(form->names().txtNotes->toPlainText().size(), 255);
 }
 
 TEST_F(MailFormLayout, AccessKeysPressTheButtons) {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     // Alt+E stays with Enter Changes: the menu bar's Edit menu takes another letter.
-    const std::pair<Qt::Key, QPushButton*> keys[] = {{Qt::Key_N, form->cmdNewAddress},
-                                                     {Qt::Key_E, form->cmdEnter}};
+    const std::pair<Qt::Key, QPushButton*> keys[] = {{Qt::Key_N, form->names().cmdNewAddress},
+                                                     {Qt::Key_E, form->names().cmdEnter}};
     for (const auto& [key, button] : keys) {
         bool pressed = false;
         const auto connection =

@@ -1,4 +1,5 @@
 // Start-up and shut-down of the window on missing, empty and populated books.
+#include "settings/group_titles.h"
 #include "store/data_source.h"
 #include "support/form_fixture.h"
 #include "window/limited_text_edit.h"
@@ -28,11 +29,11 @@ const QString kSection = QStringLiteral("Startup");
 
 class MailFormLifecycle : public FormFixture {
 protected:
-    QStringList nameList() { return form->nameList()->stringList(); }
+    QStringList nameList() { return form->names().nameList()->stringList(); }
 
     void saveTitles(const QStringList& titles) {
         for (int i = 0; i < titles.size(); ++i)
-            settings.saveSetting(kApp, kSection, frmMailForm::captionKey(i), titles[i]);
+            settings.saveSetting(kApp, kSection, group_titles::key(i), titles[i]);
     }
 
     int rows() { return book.value(QStringLiteral("SELECT count(*) FROM Addresses")).toInt(); }
@@ -43,21 +44,21 @@ TEST_F(MailFormLifecycle, MissingBookIsCreatedAndOpensEmpty) {
     ASSERT_FALSE(QFileInfo::exists(missing.path()));
     Database created(missing.path());
     frmMailForm window(created, settings, dialogs);
-    EXPECT_TRUE(window.nameList()->stringList().isEmpty());
-    EXPECT_EQ(window.txtVerticalAdjustment->text(), QStringLiteral("0"));
-    EXPECT_TRUE(window.datReturnAddresses->hasCurrent());
+    EXPECT_TRUE(window.names().nameList()->stringList().isEmpty());
+    EXPECT_EQ(window.mailings().txtVerticalAdjustment->text(), QStringLiteral("0"));
+    EXPECT_TRUE(window.returnAddress().datReturnAddresses->hasCurrent());
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(MailFormLifecycle, EmptyBookGivesEmptyListBlankEditorAndDesignCaptions) {
     openForm();
     EXPECT_TRUE(nameList().isEmpty());
-    for (QLineEdit* box : form->txtAddress)
+    for (QLineEdit* box : form->names().txtAddress)
         EXPECT_TRUE(box->text().isEmpty());
-    EXPECT_FALSE(form->Data1->hasCurrent());
-    EXPECT_EQ(form->chkGroups[4]->text(), QStringLiteral("Personal"));
-    EXPECT_EQ(form->chkGroups[31]->text(), QStringLiteral("Personal"));
-    EXPECT_EQ(form->txtVerticalAdjustment->text(), QStringLiteral("0"));
+    EXPECT_FALSE(form->record().Data1->hasCurrent());
+    EXPECT_EQ(form->groupBox(4)->text(), QStringLiteral("Personal"));
+    EXPECT_EQ(form->groupBox(31)->text(), QStringLiteral("Personal"));
+    EXPECT_EQ(form->mailings().txtVerticalAdjustment->text(), QStringLiteral("0"));
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -77,15 +78,15 @@ TEST_F(MailFormLifecycle, PopulatedBookListsNamedRecordsInOrderAndShowsTheFirstR
     });
     openForm();
     EXPECT_EQ(nameList(), (QStringList{"Jones, Ann", "Jones, Ann", "O'Brien, Pat", "Smith, John"}));
-    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Smith, John"));
-    EXPECT_EQ(form->txtAddress[2]->text(), QStringLiteral("Springfield, IL  62701"));
-    EXPECT_EQ(form->txtAddress[4]->text(), QStringLiteral("Jim"));
-    EXPECT_TRUE(form->chkGroups[0]->isChecked());
-    EXPECT_TRUE(form->chkGroups[9]->isChecked());
-    EXPECT_FALSE(form->chkGroups[1]->isChecked());
+    EXPECT_EQ(form->names().txtAddress[0]->text(), QStringLiteral("Smith, John"));
+    EXPECT_EQ(form->names().txtAddress[2]->text(), QStringLiteral("Springfield, IL  62701"));
+    EXPECT_EQ(form->names().txtAddress[4]->text(), QStringLiteral("Jim"));
+    EXPECT_TRUE(form->groupBox(0)->isChecked());
+    EXPECT_TRUE(form->groupBox(9)->isChecked());
+    EXPECT_FALSE(form->groupBox(1)->isChecked());
     // The Mailings twins choose groups; they don't show membership.
-    EXPECT_FALSE(form->chkGroups[35]->isChecked());
-    EXPECT_EQ(form->Data1->recordSource(), sql::selectAllAddresses());
+    EXPECT_FALSE(form->groupBox(35)->isChecked());
+    EXPECT_EQ(form->record().Data1->recordSource(), sql::selectAllAddresses());
 }
 
 TEST_F(MailFormLifecycle, BookOfFortyThousandNamesListsEveryName) {
@@ -109,7 +110,7 @@ TEST_F(MailFormLifecycle, SavedTitlesAreRestoredOnBothTwinsByPosition) {
         EXPECT_EQ(form->groupCaption(i), titles[i]);
         EXPECT_EQ(form->groupCaption(35 - i), titles[i]);
     }
-    EXPECT_EQ(form->chkGroups[31]->text(), QStringLiteral("Family"));
+    EXPECT_EQ(form->groupBox(31)->text(), QStringLiteral("Family"));
 }
 
 TEST_F(MailFormLifecycle, TitlesAreFoundByTheirKeysWhateverTheFileHoldsAroundThem) {
@@ -220,18 +221,18 @@ TEST_F(MailFormLifecycle, EditsLeftInTheBoxesAreSavedOrDiscardedOnCloseAsTheUser
     book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("old street")}});
     const auto edit = [this] {
         openForm();
-        form->txtAddress[1]->selectAll();
-        QTest::keyClicks(form->txtAddress[1], QStringLiteral("new street"));
-        QTest::mouseClick(form->chkGroups[3], Qt::LeftButton);
-        form->txtVerticalAdjustment->selectAll();
-        QTest::keyClicks(form->txtVerticalAdjustment, QStringLiteral("180"));
+        form->names().txtAddress[1]->selectAll();
+        QTest::keyClicks(form->names().txtAddress[1], QStringLiteral("new street"));
+        QTest::mouseClick(form->groupBox(3), Qt::LeftButton);
+        form->mailings().txtVerticalAdjustment->selectAll();
+        QTest::keyClicks(form->mailings().txtVerticalAdjustment, QStringLiteral("180"));
     };
     // Cancel keeps the window and what was typed.
     edit();
     dialogs.answers = {Dialogs::Answer::Cancel};
     EXPECT_FALSE(form->close());
     EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->txtAddress[1]->text(), QStringLiteral("new street"));
+    EXPECT_EQ(form->names().txtAddress[1]->text(), QStringLiteral("new street"));
     EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Save the changes to Smith, John?"));
     for (const auto answer : {Dialogs::Answer::Discard, Dialogs::Answer::Save}) {
         const bool saved = answer == Dialogs::Answer::Save;
@@ -250,8 +251,8 @@ TEST_F(MailFormLifecycle, EditsLeftInTheBoxesAreSavedOrDiscardedOnCloseAsTheUser
 TEST_F(MailFormLifecycle, ClearingANameBeforeClosingPurgesThatRecord) {
     book.addPeople({{QStringLiteral("Smith, John")}, {QStringLiteral("Jones, Ann")}});
     openForm();
-    form->txtAddress[0]->selectAll();
-    QTest::keyClick(form->txtAddress[0], Qt::Key_Delete);
+    form->names().txtAddress[0]->selectAll();
+    QTest::keyClick(form->names().txtAddress[0], Qt::Key_Delete);
     dialogs.answers = {Dialogs::Answer::Save};
     closeForm();
     EXPECT_EQ(book.column(QStringLiteral("SELECT Name FROM Addresses")),
@@ -260,9 +261,9 @@ TEST_F(MailFormLifecycle, ClearingANameBeforeClosingPurgesThatRecord) {
 
 TEST_F(MailFormLifecycle, TypingIntoTheEditorOfAnEmptyBookKeepsWhatWasTyped) {
     openForm();
-    QTest::keyClicks(form->txtAddress[0], QStringLiteral("Adams, Zoe"));
-    EXPECT_EQ(form->txtAddress[0]->text(), QStringLiteral("Adams, Zoe"));
-    QTest::keyClicks(form->txtAddress[1], QStringLiteral("3 Pine Road"));
+    QTest::keyClicks(form->names().txtAddress[0], QStringLiteral("Adams, Zoe"));
+    EXPECT_EQ(form->names().txtAddress[0]->text(), QStringLiteral("Adams, Zoe"));
+    QTest::keyClicks(form->names().txtAddress[1], QStringLiteral("3 Pine Road"));
     dialogs.answers = {Dialogs::Answer::Save};
     closeForm();
     EXPECT_EQ(
@@ -272,8 +273,8 @@ TEST_F(MailFormLifecycle, TypingIntoTheEditorOfAnEmptyBookKeepsWhatWasTyped) {
 
 TEST_F(MailFormLifecycle, TypingIntoTheNotesOfAnEmptyBookKeepsTheOrderOfTheLetters) {
     openForm();
-    QTest::keyClicks(form->txtNotes, QStringLiteral("abc"));
-    EXPECT_EQ(form->txtNotes->toPlainText(), QStringLiteral("abc"));
+    QTest::keyClicks(form->names().txtNotes, QStringLiteral("abc"));
+    EXPECT_EQ(form->names().txtNotes->toPlainText(), QStringLiteral("abc"));
 }
 
 TEST_F(MailFormLifecycle, LongerStoredTextIsShownWholeAndSurvivesAnEdit) {
@@ -282,12 +283,12 @@ TEST_F(MailFormLifecycle, LongerStoredTextIsShownWholeAndSurvivesAnEdit) {
     book.exec(QStringLiteral("UPDATE Addresses SET Phone = ?, Notes = ?"),
               {phone, QString(300, 'n')});
     openForm();
-    EXPECT_EQ(form->txtAddress[5]->text(), phone);
-    QTest::keyClick(form->txtAddress[5], Qt::Key_End);
-    QTest::keyClick(form->txtAddress[5], Qt::Key_Backspace);
-    QTest::keyClicks(form->txtAddress[5], QStringLiteral("4"));
-    form->txtNotes->moveCursor(QTextCursor::End);
-    QTest::keyClick(form->txtNotes, Qt::Key_Backspace);
+    EXPECT_EQ(form->names().txtAddress[5]->text(), phone);
+    QTest::keyClick(form->names().txtAddress[5], Qt::Key_End);
+    QTest::keyClick(form->names().txtAddress[5], Qt::Key_Backspace);
+    QTest::keyClicks(form->names().txtAddress[5], QStringLiteral("4"));
+    form->names().txtNotes->moveCursor(QTextCursor::End);
+    QTest::keyClick(form->names().txtNotes, Qt::Key_Backspace);
     dialogs.answers = {Dialogs::Answer::Save};
     closeForm();
     EXPECT_EQ(book.value(QStringLiteral("SELECT Phone FROM Addresses")).toString(),
@@ -299,8 +300,8 @@ TEST_F(MailFormLifecycle, CloseThatCantSaveTheEditsAsksAndKeepsTheWindowForARetr
     SKIP_ON_SERVER();
     book.addPeople({{QStringLiteral("Smith, John"), QStringLiteral("old street")}});
     openForm();
-    form->txtAddress[1]->selectAll();
-    QTest::keyClicks(form->txtAddress[1], QStringLiteral("new street"));
+    form->names().txtAddress[1]->selectAll();
+    QTest::keyClicks(form->names().txtAddress[1], QStringLiteral("new street"));
     book.lock();
     dialogs.answers = {Dialogs::Answer::Save, Dialogs::Answer::Yes};
     EXPECT_FALSE(form->close());

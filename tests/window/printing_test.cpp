@@ -49,7 +49,7 @@ protected:
                   "\"City State Zip\" = 'Town'");
         openForm();
         form->SSTab1->setCurrentIndex(1); // page "Mailings"
-        form->setPrintDestination(&destination);
+        form->printer().setPrintDestination(&destination);
     }
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
@@ -80,35 +80,36 @@ TEST_F(Printing, StationeryOptionsShowTheControlsTheyUse) {
         {"optAveryLarge", {false, false, false, true, true}, 10},
         {"optCards", {true, true, false, true, true}, 0},
     };
-    const bool biFold = form->optBiFold->isChecked();
+    const bool biFold = form->mailings().optBiFold->isChecked();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.option);
         click(control<QRadioButton>(c.option));
-        const std::array<QWidget*, 5> controls = {form->lblSpecial, form->txtSpecial, form->frmFold,
-                                                  form->Label1, form->txtReturnAddress[3]};
+        const std::array<QWidget*, 5> controls = {
+            form->mailings().lblSpecial, form->mailings().txtSpecial, form->mailings().frmFold,
+            form->mailings().Label1, form->mailings().txtReturnAddress3};
         for (std::size_t i = 0; i < controls.size(); ++i)
             EXPECT_EQ(controls[i]->isVisible(), c.shown[i]) << i;
-        EXPECT_EQ(form->optBiFold->isChecked(), biFold);
-        EXPECT_EQ(form->spnStartAt->isVisible(), c.lastLabel != 0);
+        EXPECT_EQ(form->mailings().optBiFold->isChecked(), biFold);
+        EXPECT_EQ(form->mailings().spnStartAt->isVisible(), c.lastLabel != 0);
         // The adjustment moves label sheets only.
-        EXPECT_EQ(form->txtVerticalAdjustment->isVisible(), c.lastLabel != 0);
-        EXPECT_EQ(form->Label19->isVisible(), c.lastLabel != 0);
+        EXPECT_EQ(form->mailings().txtVerticalAdjustment->isVisible(), c.lastLabel != 0);
+        EXPECT_EQ(form->mailings().Label19->isVisible(), c.lastLabel != 0);
         if (c.lastLabel != 0) {
-            EXPECT_EQ(form->spnStartAt->maximum(), c.lastLabel);
+            EXPECT_EQ(form->mailings().spnStartAt->maximum(), c.lastLabel);
         }
     }
     EXPECT_EQ(destination.runs, 0);
 }
 
 TEST_F(Printing, PrintAndPreviewNameWhatIsMissingAndPrintNothing) {
-    form->setPreviewRunner([](PrintPreviewDialog&) {
+    form->printer().setPreviewRunner([](PrintPreviewDialog&) {
         ADD_FAILURE() << "previewed";
         return false;
     });
     // Each step asks both buttons, the print button first.
     const auto both = [&](std::size_t shown, const QString& text, const QString& title) {
-        click(form->cmdPrintMailingList);
-        click(form->cmdPreview);
+        click(form->mailings().cmdPrintMailingList);
+        click(form->mailings().cmdPreview);
         ASSERT_EQ(dialogs.shown.size(), shown);
         for (std::size_t i = shown - 2; i < shown; ++i) {
             if (!text.isEmpty()) {
@@ -117,60 +118,60 @@ TEST_F(Printing, PrintAndPreviewNameWhatIsMissingAndPrintNothing) {
             EXPECT_EQ(dialogs.shown[i].title, title);
         }
     };
-    form->strSQL = "something else";
+    form->mailings().strSQL = "something else";
     // Only the groups are asked for first.
     both(2, "First select some groups to mail to", "Nothing selected");
-    EXPECT_EQ(form->strSQL, kBase);
+    EXPECT_EQ(form->mailings().strSQL, kBase);
 
-    click(form->chkGroups[35]);
+    click(form->groupBox(35));
     both(4, "You must first select what to print!", "Select option at the top left!");
     EXPECT_EQ(destination.runs, 0);
 
     // One record, but the chosen group holds nobody: said, and no sheet is used.
-    click(form->chkGroups[35]);
-    click(form->chkGroups[34]);
-    click(form->optAverySmall);
-    form->chkPrintSample->setChecked(false);
+    click(form->groupBox(35));
+    click(form->groupBox(34));
+    click(form->mailings().optAverySmall);
+    form->mailings().chkPrintSample->setChecked(false);
     both(6, "", "Nothing to print!");
     EXPECT_EQ(destination.runs, 0); // said before any printer or file is asked for
 }
 
 TEST_F(Printing, GroupRunPrintsTheGridsRecordsAndLeavesTheEditorOnTheQuery) {
-    click(form->chkGroups[35 - 3]);
-    click(form->chkGroups[35 - 0]);
-    click(form->optAverySmall);
-    click(form->chkPrintSample);
+    click(form->groupBox(35 - 3));
+    click(form->groupBox(35 - 0));
+    click(form->mailings().optAverySmall);
+    click(form->mailings().chkPrintSample);
     // The editor's boxes are not refilled for every record printed.
-    QSignalSpy refills(form->txtAddress[0], &QLineEdit::textChanged);
-    click(form->cmdPrintMailingList);
+    QSignalSpy refills(form->names().txtAddress[0], &QLineEdit::textChanged);
+    click(form->mailings().cmdPrintMailingList);
 
     EXPECT_LE(refills.count(), 1);
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(form->strSQL, kBase + " AND (\"0\" = -1 OR \"3\" = -1)");
+    EXPECT_EQ(form->mailings().strSQL, kBase + " AND (\"0\" = -1 OR \"3\" = -1)");
     QStringList names = drawnNames();
     names.sort();
     EXPECT_EQ(names, (QStringList{"John Smith", "Zoe Adams"}));
-    EXPECT_EQ(form->lastPrint().items, 2);
+    EXPECT_EQ(form->printer().lastPrint().items, 2);
     // The editor stays on the print query, past its last record.
-    EXPECT_EQ(form->Data1->recordSource().text, form->strSQL);
-    EXPECT_TRUE(form->Data1->eof());
-    EXPECT_TRUE(form->txtAddress[0]->text().isEmpty());
+    EXPECT_EQ(form->record().Data1->recordSource().text, form->mailings().strSQL);
+    EXPECT_TRUE(form->record().Data1->eof());
+    EXPECT_TRUE(form->names().txtAddress[0]->text().isEmpty());
 }
 
 TEST_F(Printing, SingleRunPrintsTheGridsCurrentRecordAsTheOptionsSay) {
-    click(form->chkGroups[35 - 3]);
-    click(form->chkGroups[35 - 0]);
-    click(form->optEnvelope);
-    QTest::keyClicks(form->txtSpecial, "Season's greetings");
-    ASSERT_TRUE(form->chkPrintSample->isChecked());
-    form->TDBGridS1->selectRow(1);
-    const QString selected = form->datGrid->field(0).toString();
-    click(form->chkFirstNameFirst); // names as stored
+    click(form->groupBox(35 - 3));
+    click(form->groupBox(35 - 0));
+    click(form->mailings().optEnvelope);
+    QTest::keyClicks(form->mailings().txtSpecial, "Season's greetings");
+    ASSERT_TRUE(form->mailings().chkPrintSample->isChecked());
+    form->mailings().TDBGridS1->selectRow(1);
+    const QString selected = form->mailings().datGrid->field(0).toString();
+    click(form->mailings().chkFirstNameFirst); // names as stored
 
-    click(form->cmdPrintMailingList);
+    click(form->mailings().cmdPrintMailingList);
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(drawnNames(), QStringList{selected});
-    EXPECT_EQ(form->txtAddress[0]->text(), selected); // the editor shows the printed record
+    EXPECT_EQ(form->names().txtAddress[0]->text(), selected); // the editor shows the printed record
     EXPECT_EQ(destination.surface.documentsEnded, 1);
     QStringList texts;
     for (const auto& d : destination.surface.drawn)
@@ -180,24 +181,24 @@ TEST_F(Printing, SingleRunPrintsTheGridsCurrentRecordAsTheOptionsSay) {
 }
 
 TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
-    EXPECT_EQ(form->intVerticalAdjustment, -60); // from the book, at start
-    const QFont font = form->txtVerticalAdjustment->font();
+    EXPECT_EQ(form->mailings().intVerticalAdjustment, -60); // from the book, at start
+    const QFont font = form->mailings().txtVerticalAdjustment->font();
     // A typed entry counts once it is finished, and a refused one leaves the
     // value before it in force, not one of its keystrokes ("50" of "500").
-    form->txtVerticalAdjustment->selectAll();
-    QTest::keyClicks(form->txtVerticalAdjustment, "500");
-    EXPECT_EQ(form->intVerticalAdjustment, -60);
-    QTest::keyClick(form->txtVerticalAdjustment, Qt::Key_Return);
-    EXPECT_EQ(form->intVerticalAdjustment, -60);
-    EXPECT_EQ(form->lblAdjustmentNote->text(), "Labels stay at -60");
-    EXPECT_FALSE(form->txtVerticalAdjustment->toolTip().isEmpty());
-    form->datIni->flushPending();
+    form->mailings().txtVerticalAdjustment->selectAll();
+    QTest::keyClicks(form->mailings().txtVerticalAdjustment, "500");
+    EXPECT_EQ(form->mailings().intVerticalAdjustment, -60);
+    QTest::keyClick(form->mailings().txtVerticalAdjustment, Qt::Key_Return);
+    EXPECT_EQ(form->mailings().intVerticalAdjustment, -60);
+    EXPECT_EQ(form->mailings().lblAdjustmentNote->text(), "Labels stay at -60");
+    EXPECT_FALSE(form->mailings().txtVerticalAdjustment->toolTip().isEmpty());
+    ASSERT_TRUE(form->mailings().datIni->flushPending());
     EXPECT_EQ(book.value("SELECT VerticalAdjustment FROM Ini").toInt(), -60);
-    form->txtVerticalAdjustment->selectAll();
-    QTest::keyClicks(form->txtVerticalAdjustment, "180");
-    QTest::keyClick(form->txtVerticalAdjustment, Qt::Key_Return);
-    EXPECT_EQ(form->intVerticalAdjustment, 180);
-    form->datIni->flushPending();
+    form->mailings().txtVerticalAdjustment->selectAll();
+    QTest::keyClicks(form->mailings().txtVerticalAdjustment, "180");
+    QTest::keyClick(form->mailings().txtVerticalAdjustment, Qt::Key_Return);
+    EXPECT_EQ(form->mailings().intVerticalAdjustment, 180);
+    ASSERT_TRUE(form->mailings().datIni->flushPending());
     EXPECT_EQ(book.value("SELECT VerticalAdjustment FROM Ini").toInt(), 180);
 
     // Filled or pasted whole.
@@ -223,24 +224,24 @@ TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
     };
     for (const Step& s : steps) {
         SCOPED_TRACE(s.text.toStdString());
-        form->txtVerticalAdjustment->setText(s.text);
-        EXPECT_EQ(form->intVerticalAdjustment, s.value);
-        EXPECT_EQ(form->txtVerticalAdjustment->toolTip().isEmpty(), !s.refused);
-        EXPECT_EQ(form->lblAdjustmentNote->text(), s.note);
+        form->mailings().txtVerticalAdjustment->setText(s.text);
+        EXPECT_EQ(form->mailings().intVerticalAdjustment, s.value);
+        EXPECT_EQ(form->mailings().txtVerticalAdjustment->toolTip().isEmpty(), !s.refused);
+        EXPECT_EQ(form->mailings().lblAdjustmentNote->text(), s.note);
     }
     // Shown refused and then taken, the box keeps the page's font, with the focus too.
-    form->txtVerticalAdjustment->setFocus();
-    EXPECT_EQ(form->txtVerticalAdjustment->font(), font);
+    form->mailings().txtVerticalAdjustment->setFocus();
+    EXPECT_EQ(form->mailings().txtVerticalAdjustment->font(), font);
 
     // The labels take the adjustment in force.
-    form->txtVerticalAdjustment->setText("2.50");
-    click(form->chkGroups[35]);
-    click(form->optAverySmall);
-    form->spnStartAt->setValue(3);
-    click(form->cmdPrintMailingList);
+    form->mailings().txtVerticalAdjustment->setText("2.50");
+    click(form->groupBox(35));
+    click(form->mailings().optAverySmall);
+    form->mailings().spnStartAt->setValue(3);
+    click(form->mailings().cmdPrintMailingList);
     ASSERT_FALSE(destination.surface.drawn.empty());
     EXPECT_EQ(destination.surface.drawn.front().y, 1440 + 342); // label 3: second row
-    EXPECT_EQ(form->spnStartAt->value(), 1);                    // the next sheet is a fresh one
+    EXPECT_EQ(form->mailings().spnStartAt->value(), 1);         // the next sheet is a fresh one
 
     // A calibrated printer has its offsets added to the adjustment; another printer has not.
     printer_calibration::save(settings, "Office", {90, -45});
@@ -249,7 +250,7 @@ TEST_F(Printing, VerticalAdjustmentFollowsTheBoxAndRefusesWhatDoesNotFit) {
         SCOPED_TRACE(printer);
         destination.printerName = printer;
         destination.surface = {};
-        click(form->cmdPrintMailingList);
+        click(form->mailings().cmdPrintMailingList);
         ASSERT_FALSE(destination.surface.drawn.empty());
         EXPECT_EQ(destination.surface.drawn.front().x, x);
         EXPECT_EQ(destination.surface.drawn.front().y, y);
@@ -260,10 +261,11 @@ TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter)
     SKIP_ON_SERVER();
     using printer_calibration::Unit;
     printer_calibration::save(settings, "Office", {144, -72});
-    click(form->optEnvelope);
+    click(form->mailings().optEnvelope);
     const QString printed = settingsRoot.filePath("printed.pdf");
     const testing::PdfPrinters printers(printed);
-    CalibrationDialog dialog(settings, dialogs, printers, book.path(), form->chosenStationery());
+    CalibrationDialog dialog(settings, dialogs, printers, book.path(),
+                             form->mailings().chosenStationery());
 
     // The page's stationery, the default printer and the offsets kept for it.
     EXPECT_EQ(dialog.stationery(), Stationery::Envelopes);
@@ -325,9 +327,9 @@ TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter)
 TEST_F(Printing, LongRunShowsItsProgressAndCleansUp) {
     for (int i = 0; i < 310; ++i)
         book.addPerson({QString("Many, %1").arg(i), "", "", "", "", {9}});
-    click(form->chkGroups[35 - 9]);
-    click(form->optAverySmall);
-    click(form->chkPrintSample);
+    click(form->groupBox(35 - 9));
+    click(form->mailings().optAverySmall);
+    click(form->mailings().chkPrintSample);
     int largestShown = 0;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -335,8 +337,8 @@ TEST_F(Printing, LongRunShowsItsProgressAndCleansUp) {
             largestShown = std::max(largestShown, progress->value());
     });
     watch.start(0);
-    click(form->cmdPrintMailingList);
-    EXPECT_EQ(form->lastPrint().items, 310);
+    click(form->mailings().cmdPrintMailingList);
+    EXPECT_EQ(form->printer().lastPrint().items, 310);
     EXPECT_GT(largestShown, 0);
     EXPECT_EQ(form->findChild<QProgressDialog*>(), nullptr);
     EXPECT_EQ(destination.surface.calls.count("NewPage"), 15);
@@ -347,9 +349,9 @@ TEST_F(Printing, LongRunShowsItsProgressAndCleansUp) {
 TEST_F(Printing, PreviewDrawsOnlyThePagesShownAndPrintsFromIt) {
     for (int i = 0; i < 40; ++i)
         book.addPerson({QString("Many, %1").arg(i), "", "", "", "", {9}});
-    click(form->chkGroups[35 - 9]);
-    click(form->optAverySmall);
-    click(form->chkPrintSample);
+    click(form->groupBox(35 - 9));
+    click(form->mailings().optAverySmall);
+    click(form->mailings().chkPrintSample);
     struct Case {
         int startAt;
         int pages;
@@ -357,9 +359,9 @@ TEST_F(Printing, PreviewDrawsOnlyThePagesShownAndPrintsFromIt) {
     const Case cases[] = {{1, 2} /* a full last sheet */, {7, 3}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.startAt);
-        form->spnStartAt->setValue(c.startAt);
+        form->mailings().spnStartAt->setValue(c.startAt);
         int previews = 0;
-        form->setPreviewRunner([&](PrintPreviewDialog& preview) {
+        form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
             ++previews;
             preview.show();
             EXPECT_EQ(preview.windowTitle(), "Print Preview");
@@ -395,12 +397,12 @@ TEST_F(Printing, PreviewDrawsOnlyThePagesShownAndPrintsFromIt) {
             EXPECT_GT(shown, area->viewport()->width() * 9 / 10);
             return preview.result() == QDialog::Accepted;
         });
-        click(form->cmdPreview);
+        click(form->mailings().cmdPreview);
         EXPECT_EQ(previews, 1);
     }
     EXPECT_EQ(destination.runs, 0);
 
-    form->setPreviewRunner([&](PrintPreviewDialog& preview) {
+    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
         preview.show();
         click(preview.findChild<QPushButton*>("cmdPrint"));
         EXPECT_FALSE(preview.isVisible());
@@ -408,39 +410,40 @@ TEST_F(Printing, PreviewDrawsOnlyThePagesShownAndPrintsFromIt) {
     });
     form->actPrintPreview->trigger();
     EXPECT_EQ(destination.runs, 1);
-    EXPECT_EQ(form->lastPrint().items, 40);
+    EXPECT_EQ(form->printer().lastPrint().items, 40);
     EXPECT_EQ(drawnNames().size(), 40);
 }
 
 TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
     SKIP_ON_SERVER();
-    form->setPrintDestination(nullptr); // the window's own: the system's printers (none here)
-    click(form->chkGroups[35]);
-    click(form->optCards);
+    form->printer().setPrintDestination(
+        nullptr); // the window's own: the system's printers (none here)
+    click(form->groupBox(35));
+    click(form->mailings().optCards);
 
     dialogs.fileAnswers = {""}; // cancelled: nothing happens
-    click(form->cmdPrintMailingList);
+    click(form->mailings().cmdPrintMailingList);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].defaultText.endsWith(".pdf"));
 
     const QString pdf = settingsRoot.filePath("cards.pdf");
     dialogs.fileAnswers = {pdf};
-    click(form->cmdPrintMailingList);
+    click(form->mailings().cmdPrintMailingList);
     EXPECT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
-    EXPECT_EQ(form->lastPrintTally().pages, 1);
-    EXPECT_EQ(form->lastPrintTally().documents, 1);
+    EXPECT_EQ(form->printer().lastPrintTally().pages, 1);
+    EXPECT_EQ(form->printer().lastPrintTally().documents, 1);
     EXPECT_EQ(form->statusBar->currentMessage(),
               "Printed 1 card on 1 page to the PDF file " + pdf + ".");
     // The next file is asked for in the folder of the last.
     dialogs.fileAnswers = {""};
-    click(form->cmdPrintMailingList);
+    click(form->mailings().cmdPrintMailingList);
     EXPECT_EQ(dialogs.shown.back().defaultText, settingsRoot.filePath("Ravelbook.pdf"));
 
     // The open book, chosen by mistake, is refused and left as it was.
     const QByteArray before = book.bytes();
     dialogs.fileAnswers = {book.path()};
-    click(form->cmdPrintMailingList);
+    click(form->mailings().cmdPrintMailingList);
     ASSERT_EQ(dialogs.shown.size(), 5u);
     EXPECT_TRUE(dialogs.shown[4].text.contains("it is the open address book"));
     EXPECT_EQ(book.bytes(), before);
@@ -448,9 +451,9 @@ TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
     // The folder is remembered for the next start too.
     closeForm();
     openForm();
-    click(form->chkGroups[35]);
+    click(form->groupBox(35));
     dialogs.fileAnswers = {""};
-    click(form->cmdPrintMailingList);
+    click(form->mailings().cmdPrintMailingList);
     EXPECT_EQ(dialogs.shown.back().defaultText.toStdString(),
               settingsRoot.filePath("Ravelbook.pdf").toStdString());
 }

@@ -1,11 +1,12 @@
-// Books chosen from the File menu: a new one, another one, the last few opened.
+#include "window/book_menu.h"
+
 #include "settings/choices.h"
 #include "store/book_location.h"
 #include "store/database.h"
 #include "window/book_opening.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
-#include "window/mail_form.h"
+#include "window/open_book.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,12 +26,8 @@ QString absolute(const QString& path) {
 
 } // namespace
 
-QAction* frmMailForm::booksEnd() const {
-    // Books first, then the recent ones, then import and export, then Quit.
-    return actImport ? actImport : actQuit;
-}
-
-void frmMailForm::buildBookMenu() {
+BookMenu::BookMenu(const OpenBook& book, QMenu& menuFile, QAction& booksEnd, QWidget& window)
+    : QObject(&window), book_(book), menuFile_(menuFile), booksEnd_(booksEnd), window_(window) {
     actNewBook = new QAction(QStringLiteral("&New Book…"), this);
     actNewBook->setObjectName(QStringLiteral("actNewBook"));
     actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
@@ -38,16 +35,17 @@ void frmMailForm::buildBookMenu() {
     actOpenBook->setShortcut(QKeySequence::Open);
     actOpenServerBook = new QAction(QStringLiteral("Open &Server Book…"), this);
     actOpenServerBook->setObjectName(QStringLiteral("actOpenServerBook"));
-    connect(actOpenServerBook, &QAction::triggered, this, &frmMailForm::actOpenServerBook_Click);
-    menuFile->insertAction(booksEnd(), actNewBook);
-    menuFile->insertAction(booksEnd(), actOpenBook);
-    menuFile->insertAction(booksEnd(), actOpenServerBook);
-    menuFile->insertSeparator(booksEnd());
-    connect(menuFile, &QMenu::aboutToShow, this, &frmMailForm::fillRecentBooks);
-    const QString folder = db_.isServer() ? QDir::homePath() : QFileInfo(db_.path()).absolutePath();
+    connect(actOpenServerBook, &QAction::triggered, this, &BookMenu::actOpenServerBook_Click);
+    menuFile_.insertAction(&booksEnd_, actNewBook);
+    menuFile_.insertAction(&booksEnd_, actOpenBook);
+    menuFile_.insertAction(&booksEnd_, actOpenServerBook);
+    menuFile_.insertSeparator(&booksEnd_);
+    connect(&menuFile_, &QMenu::aboutToShow, this, &BookMenu::fillRecentBooks);
+    const QString folder =
+        book_.db.isServer() ? QDir::homePath() : QFileInfo(book_.db.path()).absolutePath();
     connect(actNewBook, &QAction::triggered, this, [this, folder] {
-        QString path = dialogs_.bookFileName(Dialogs::BookUse::Create,
-                                             QStringLiteral("New Address Book"), folder);
+        QString path = book_.dialogs.bookFileName(Dialogs::BookUse::Create,
+                                                  QStringLiteral("New Address Book"), folder);
         if (path.isEmpty())
             return;
         if (QFileInfo(path).suffix().isEmpty())
@@ -55,21 +53,21 @@ void frmMailForm::buildBookMenu() {
         switchToBook(path, false);
     });
     connect(actOpenBook, &QAction::triggered, this, [this, folder] {
-        const QString path = dialogs_.bookFileName(Dialogs::BookUse::Open,
-                                                   QStringLiteral("Open Address Book"), folder);
+        const QString path = book_.dialogs.bookFileName(
+            Dialogs::BookUse::Open, QStringLiteral("Open Address Book"), folder);
         if (!path.isEmpty())
             openBook(path);
     });
 }
 
-QStringList frmMailForm::recentBooks() const {
-    QStringList books = choices::recentBooks(settings_);
-    books.removeAll(absolute(db_.path()));
+QStringList BookMenu::recentBooks() const {
+    QStringList books = choices::recentBooks(book_.settings);
+    books.removeAll(absolute(book_.db.path()));
     return books;
 }
 
-void frmMailForm::fillRecentBooks() {
-    for (QAction* action : menuFile->actions()) {
+void BookMenu::fillRecentBooks() {
+    for (QAction* action : menuFile_.actions()) {
         if (action->objectName() == QLatin1String(kRecentBookName))
             delete action;
     }
@@ -77,35 +75,35 @@ void frmMailForm::fillRecentBooks() {
     for (int i = 0; i < books.size(); ++i) {
         QString text = books[i];
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), menuFile);
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(text), &menuFile_);
         action->setObjectName(QLatin1String(kRecentBookName));
         connect(action, &QAction::triggered, this, [this, book = books[i]] { openBook(book); });
-        menuFile->insertAction(booksEnd(), action);
+        menuFile_.insertAction(&booksEnd_, action);
     }
     if (!books.isEmpty())
-        menuFile->insertSeparator(booksEnd())->setObjectName(QLatin1String(kRecentBookName));
+        menuFile_.insertSeparator(&booksEnd_)->setObjectName(QLatin1String(kRecentBookName));
 }
 
-void frmMailForm::actOpenServerBook_Click() {
+void BookMenu::actOpenServerBook_Click() {
     // The last server book opened fills the boxes, or this one when it is on a server.
-    QString suggested = db_.isServer() ? db_.path() : QString();
-    for (const QString& book : choices::recentBooks(settings_)) {
+    QString suggested = book_.db.isServer() ? book_.db.path() : QString();
+    for (const QString& book : choices::recentBooks(book_.settings)) {
         if (suggested.isEmpty() && isServerBook(book))
             suggested = book;
     }
-    if (const std::optional<QString> uri = dialogs_.serverBook(suggested))
+    if (const std::optional<QString> uri = book_.dialogs.serverBook(suggested))
         openBook(*uri);
 }
 
-void frmMailForm::openBook(const QString& path) {
+void BookMenu::openBook(const QString& path) {
     switchToBook(path, true);
 }
 
-void frmMailForm::switchToBook(QString path, bool askFirst) {
-    runHandler(dialogs_, [&] {
+void BookMenu::switchToBook(QString path, bool askFirst) {
+    runHandler(book_.dialogs, [&] {
         path = absolute(path);
         if (askFirst && !isServerBook(path) && !QFileInfo::exists(path) &&
-            !askToCreateBook(dialogs_, path))
+            !askToCreateBook(book_.dialogs, path))
             return;
         // Made, or found wanting, while this window still stands: a file that is
         // no address book is reported here and the user carries on with this one.
@@ -115,8 +113,8 @@ void frmMailForm::switchToBook(QString path, bool askFirst) {
             if (!handedOver)
                 forgetHandedOverPassword();
         });
-        { const Database book(path, windowOpening(dialogs_, PasswordUse::HandOver)); }
-        if (close()) {
+        { const Database book(path, windowOpening(book_.dialogs, PasswordUse::HandOver)); }
+        if (window_.close()) {
             handedOver = true;
             Q_EMIT bookChosen(path);
         }

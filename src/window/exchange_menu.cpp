@@ -1,5 +1,7 @@
 // File: Import... and Export...: address records in from CSV, vCard and Access
 // files through a preview, and out to CSV and vCard.
+#include "window/exchange_menu.h"
+
 #include "exchange/access_file.h"
 #include "exchange/export.h"
 #include "exchange/import.h"
@@ -7,11 +9,17 @@
 #include "settings/group_titles.h"
 #include "store/data_source.h"
 #include "store/database.h"
+#include "window/current_record.h"
 #include "window/dialogs.h"
 #include "window/exchange_dialogs.h"
+#include "window/group_boxes.h"
 #include "window/handler_edge.h"
 #include "window/import_preview.h"
 #include "window/mail_form.h"
+#include "window/mailings_page.h"
+#include "window/names_page.h"
+#include "window/open_book.h"
+#include "window/return_address_page.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -61,23 +69,27 @@ public:
 
 } // namespace
 
-void frmMailForm::buildExchangeMenu() {
-    actImport = new QAction(QStringLiteral("&Import..."), menuFile);
+ExchangeMenu::ExchangeMenu(const OpenBook& book, QMenu& menuFile, QAction& before,
+                           frmMailForm& window)
+    : QObject(&window), book_(book), window_(window) {
+    actImport = new QAction(QStringLiteral("&Import..."), &menuFile);
     actImport->setObjectName(QStringLiteral("actImport"));
-    actExport = new QAction(QStringLiteral("&Export..."), menuFile);
+    actExport = new QAction(QStringLiteral("&Export..."), &menuFile);
     actExport->setObjectName(QStringLiteral("actExport"));
-    menuFile->insertAction(actQuit, actImport);
-    menuFile->insertAction(actQuit, actExport);
-    menuFile->insertSeparator(actQuit);
-    connect(actImport, &QAction::triggered, this, &frmMailForm::actImport_Click);
-    connect(actExport, &QAction::triggered, this, &frmMailForm::actExport_Click);
+    menuFile.insertAction(&before, actImport);
+    menuFile.insertAction(&before, actExport);
+    menuFile.insertSeparator(&before);
+    connect(actImport, &QAction::triggered, this, &ExchangeMenu::actImport_Click);
+    connect(actExport, &QAction::triggered, this, &ExchangeMenu::actExport_Click);
 }
 
-void frmMailForm::setExchangeDialogs(ExchangeDialogs* dialogs) {
+ExchangeMenu::~ExchangeMenu() = default;
+
+void ExchangeMenu::setExchangeDialogs(ExchangeDialogs* dialogs) {
     exchangeDialogs_ = dialogs;
 }
 
-ExchangeDialogs& frmMailForm::exchangeDialogs() {
+ExchangeDialogs& ExchangeMenu::exchangeDialogs() {
     if (exchangeDialogs_)
         return *exchangeDialogs_;
     if (!ownExchangeDialogs_)
@@ -85,15 +97,8 @@ ExchangeDialogs& frmMailForm::exchangeDialogs() {
     return *ownExchangeDialogs_;
 }
 
-GroupTitles frmMailForm::groupTitles() const {
-    GroupTitles titles;
-    for (int k = 0; k < kGroupCount; ++k)
-        titles[k] = groupCaption(k);
-    return titles;
-}
-
-void frmMailForm::actImport_Click() {
-    runHandler(dialogs_, [this] {
+void ExchangeMenu::actImport_Click() {
+    runHandler(book_.dialogs, [this] {
         ExchangeDialogs& ask = exchangeDialogs();
         const QString file = ask.openFileName(QStringLiteral("Import addresses"), kImportFilters);
         if (file.isEmpty())
@@ -112,45 +117,49 @@ void frmMailForm::actImport_Click() {
                     return;
             }
         }
-        const GroupTitles titles = groupTitles();
+        const GroupTitles titles = window_.groupTitles();
         std::optional<BusyCursor> busy(std::in_place); // reading a large file takes a moment
         exchange::ImportSource source = exchange::readSource(file, *format, table);
         const exchange::Mapping defaults = exchange::defaultMapping(source.table, titles);
         exchange::Mapping mapping = defaults;
-        exchange::applyRemembered(mapping, source.table, settings_);
-        ImportPreview preview(file, std::move(source), mapping, titles, exchange::bookKeys(db_),
-                              this);
+        exchange::applyRemembered(mapping, source.table, book_.settings);
+        ImportPreview preview(file, std::move(source), mapping, titles,
+                              exchange::bookKeys(book_.db), &window_);
         busy.reset();
         if (!ask.run(preview))
             return;
-        exchange::remember(preview.mapping(), defaults, preview.source().table, settings_);
+        exchange::remember(preview.mapping(), defaults, preview.source().table, book_.settings);
 
         // Edits still in the boxes are written first, so the import doesn't overtake them.
-        Data1->flushPending();
+        if (!window_.record().leaveEditedRecord())
+            return;
         std::optional<int> added;
         {
-            ProgressBox progress(this, QStringLiteral("Importing addresses..."));
-            added = exchange::runImport(db_, preview.plan(), progress.callback());
+            ProgressBox progress(&window_, QStringLiteral("Importing addresses..."));
+            added = exchange::runImport(book_.db, preview.plan(), progress.callback());
         }
         if (!added) {
-            showError(dialogs_, QStringLiteral("The import was cancelled; nothing was imported."));
+            book_.report(QStringLiteral("The import was cancelled; nothing was imported."));
             return;
         }
         const exchange::ImportPlan& plan = preview.plan();
         for (int k = 0; k < kGroupCount; ++k) {
             if (plan.titles[k] != titles[k]) {
-                setGroupCaption(k, plan.titles[k]);
-                setGroupCaption(twinOf(k), plan.titles[k]);
+                window_.setGroupCaption(k, plan.titles[k]);
+                window_.setGroupCaption(twinOf(k), plan.titles[k]);
             }
         }
-        FillComboBox();
-        Data1->setRecordSource(sql::selectAllAddresses());
-        Data1->refresh();
-        if (datGrid->hasRecordSet())
-            datGrid->refresh();
+        window_.names().FillComboBox();
+        window_.record().Data1->setRecordSource(sql::selectAllAddresses());
+        window_.record().Data1->refresh();
+        if (window_.mailings().datGrid->hasRecordSet())
+            window_.mailings().datGrid->refresh();
         if (plan.book) {
-            datIni->refresh();
-            datReturnAddresses->refresh();
+            window_.mailings().datIni->refresh();
+            // Staying on a changed return address keeps it as it is shown.
+            if (!window_.returnAddress().datReturnAddresses->flushPending())
+                return;
+            window_.returnAddress().datReturnAddresses->refresh();
         }
         QString notKept;
         for (const exchange::UnknownCategory& category : plan.unknownCategories) {
@@ -163,18 +172,19 @@ void frmMailForm::actImport_Click() {
             plan.nameless > 0
                 ? QStringLiteral(" %1 had no name and were left out.").arg(plan.nameless)
                 : QString();
-        dialogs_.message(QStringLiteral("Imported %1 of %2 records; %3 skipped as already in the "
-                                        "book.%4%5")
-                             .arg(*added)
-                             .arg(plan.rowsRead - plan.empty)
-                             .arg(plan.duplicates + int(plan.records.size()) - *added)
-                             .arg(nameless, notKept),
-                         QStringLiteral("Import"), Dialogs::Buttons::Ok);
+        book_.dialogs.message(
+            QStringLiteral("Imported %1 of %2 records; %3 skipped as already in the "
+                           "book.%4%5")
+                .arg(*added)
+                .arg(plan.rowsRead - plan.empty)
+                .arg(plan.duplicates + int(plan.records.size()) - *added)
+                .arg(nameless, notKept),
+            QStringLiteral("Import"), Dialogs::Buttons::Ok);
     });
 }
 
-void frmMailForm::actExport_Click() {
-    runHandler(dialogs_, [this] {
+void ExchangeMenu::actExport_Click() {
+    runHandler(book_.dialogs, [this] {
         QString filter = kCsvFilter;
         QString file = exchangeDialogs().saveFileName(
             QStringLiteral("Export addresses"), kCsvFilter + QStringLiteral(";;") + kVCardFilter,
@@ -183,17 +193,18 @@ void frmMailForm::actExport_Click() {
             return;
         const bool vCard =
             filter == kVCardFilter || file.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
-        Data1->flushPending();
+        if (!window_.record().leaveEditedRecord())
+            return;
         // The groups ticked on page "Mailings", or the whole book when none is.
-        const auto records = exchange::readRecords(db_, chosenGroups());
+        const auto records = exchange::readRecords(book_.db, window_.mailings().chosenGroups());
         bool done = false;
         {
-            ProgressBox progress(this, QStringLiteral("Exporting addresses..."));
-            done = exchange::exportToFile(file, records,
-                                          vCard ? exchange::Format::VCard : exchange::Format::Csv,
-                                          groupTitles(), db_.path(), progress.callback());
+            ProgressBox progress(&window_, QStringLiteral("Exporting addresses..."));
+            done = exchange::exportToFile(
+                file, records, vCard ? exchange::Format::VCard : exchange::Format::Csv,
+                window_.groupTitles(), book_.db.path(), progress.callback());
         }
-        dialogs_.message(
+        book_.dialogs.message(
             done ? QStringLiteral("Exported %1 records to \"%2\".").arg(records.size()).arg(file)
                  : QStringLiteral("The export was cancelled; nothing was written."),
             QStringLiteral("Export"), Dialogs::Buttons::Ok);

@@ -1,0 +1,78 @@
+#include "print/mailing_run.h"
+
+#include "core/counted.h"
+#include "print/print_error.h"
+
+namespace ravelbook {
+
+MailingRun::MailingRun(const PrintJob& job, AddressSource& addresses) : run_(job, addresses) {}
+
+std::optional<Unprintable> MailingRun::select() {
+    outcome_ = run_.select();
+    tally_ = {};
+    if (outcome_.stop == PrintOutcome::Stop::NoRecord)
+        return Unprintable{kNoRecordToPrint};
+    if (outcome_.failure)
+        return Unprintable{{*outcome_.failure, {}}, true};
+    if (run_.total() == 0)
+        return Unprintable{kNothingInGroups};
+    return std::nullopt;
+}
+
+bool MailingRun::print(PrintDestination& destination, const OffsetFor& offsetFor,
+                       const PrintProgress& progress) {
+    PrinterSurface* surface = destination.begin();
+    if (!surface)
+        return false;
+    run_.setOffset(offsetFor(destination.printer()));
+    outcome_ = run_.draw(*surface, progress);
+    try {
+        tally_ = destination.end();
+    } catch (const PrintError& error) {
+        if (!outcome_.failure)
+            outcome_.failure = error.message();
+    }
+    return true;
+}
+
+QString MailingRun::withFitsNote(const QString& summary) const {
+    const QString fitted = lineFitsNote(outcome_);
+    return fitted.isEmpty() ? summary : summary + QStringLiteral(" ") + fitted;
+}
+
+QString MailingRun::summary(const PrintDestination& destination) const {
+    static const char* const kItems[][2] = {{"label", "labels"},
+                                            {"label", "labels"},
+                                            {"envelope", "envelopes"},
+                                            {"card", "cards"},
+                                            {"flier", "fliers"}};
+    const Stationery stationery = run_.job().stationery;
+    const auto& items = kItems[std::size_t(stationery)];
+    const bool labels = slotsPerSheet(stationery) > 0;
+    const QString sheets =
+        counted(tally_.pages, labels ? "sheet" : "page", labels ? "sheets" : "pages");
+    if (outcome_.stop == PrintOutcome::Stop::Cancelled) {
+        const QString where = destination.printer().isEmpty()
+                                  ? QStringLiteral("%1 holds the %2 drawn before the cancel")
+                                  : QStringLiteral("%2 went to %1");
+        return withFitsNote(QStringLiteral("Cancelled after %1 of %2: ")
+                                .arg(outcome_.items)
+                                .arg(counted(outcome_.total, items[0], items[1])) +
+                            where.arg(destination.where(), sheets) + QStringLiteral("."));
+    }
+    return withFitsNote(
+        QStringLiteral("Printed %1 on %2 to %3.")
+            .arg(counted(outcome_.items, items[0], items[1]), sheets, destination.where()));
+}
+
+QString MailingRun::itemSummary(bool toPrinter) const {
+    // A PDF is one file however many documents the run has; a printer takes them as jobs.
+    QString summary =
+        QStringLiteral("Printed %1 on %2")
+            .arg(counted(outcome_.items, "item", "items"), counted(tally_.pages, "page", "pages"));
+    if (toPrinter)
+        summary += QStringLiteral(" in ") + counted(tally_.documents, "print job", "print jobs");
+    return withFitsNote(summary + QStringLiteral("."));
+}
+
+} // namespace ravelbook

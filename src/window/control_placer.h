@@ -1,0 +1,51 @@
+#pragma once
+
+#include "window/twip_geometry.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRect>
+#include <QString>
+
+namespace ravelbook {
+
+// "txtAddress(3)": the name of one control of an array.
+inline QString indexed(const char* name, int index) {
+    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
+}
+
+template <typename Widget> Widget* makeNamed(QWidget* parent, const QString& name) {
+    auto* widget = new Widget(parent);
+    widget->setObjectName(name);
+    return widget;
+}
+
+// A control with its name, caption and place; `measuredFrom` is the tab control
+// for controls on a tab page.
+class Placer {
+public:
+    Placer(TwipGeometry& geometry, QWidget* measuredFrom)
+        : geometry_(geometry), measuredFrom_(measuredFrom) {}
+
+    template <typename Widget>
+    Widget* add(QWidget* parent, const QString& name, const QRect& twips,
+                const char* caption = nullptr) {
+        Widget* widget = makeNamed<Widget>(parent, name);
+        if (caption)
+            setCaption(widget, QString::fromUtf8(caption));
+        geometry_.place(widget, twips, parent->isWindow() ? nullptr : measuredFrom_);
+        return widget;
+    }
+
+private:
+    static void setCaption(QLabel* w, const QString& caption) { w->setText(caption); }
+    static void setCaption(QAbstractButton* w, const QString& caption) { w->setText(caption); }
+    static void setCaption(QGroupBox* w, const QString& caption) { w->setTitle(caption); }
+    static void setCaption(QWidget*, const QString&) {}
+
+    TwipGeometry& geometry_;
+    QWidget* measuredFrom_;
+};
+
+} // namespace ravelbook

@@ -1,0 +1,51 @@
+// File: Print Preview..., Print... and Calibrate Printer...: the menu's way to
+// the print runs of page "Mailings", and the offsets kept for a printer.
+#include "print/system_printers.h"
+#include "store/database.h"
+#include "window/calibration_dialog.h"
+#include "window/handler_edge.h"
+#include "window/mail_form.h"
+#include "window/mailing_printer.h"
+#include "window/mailings_page.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace ravelbook {
+
+void frmMailForm::buildPrintMenu() {
+    const auto add = [this](const char* name, const char* text, const QKeySequence& keys) {
+        QAction* action = new QAction(QString::fromUtf8(text), this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(keys);
+        menuFile->insertAction(actQuit, action);
+        return action;
+    };
+    actPrintPreview =
+        add("actPrintPreview", "Print Pre&view…", QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    actPrint = add("actPrint", "&Print…", QKeySequence::Print);
+    actCalibrate = add("actCalibrate", "&Calibrate Printer…", {});
+    menuFile->insertSeparator(actQuit);
+    connect(actPrintPreview, &QAction::triggered, this, &frmMailForm::actPrintPreview_Click);
+    connect(actPrint, &QAction::triggered, this, &frmMailForm::actPrint_Click);
+    connect(actCalibrate, &QAction::triggered, this, &frmMailForm::actCalibrate_Click);
+}
+
+void frmMailForm::actPrintPreview_Click() {
+    printer_->preview();
+}
+
+void frmMailForm::actPrint_Click() {
+    printer_->printOnChosenPrinter();
+}
+
+void frmMailForm::actCalibrate_Click() {
+    runHandler(book_.dialogs, [this] {
+        static const SystemPrinters printers;
+        CalibrationDialog dialog(book_.settings, book_.dialogs, printers, book_.db.path(),
+                                 mailings_->chosenStationery(), this);
+        dialog.exec();
+    });
+}
+
+} // namespace ravelbook
