@@ -116,7 +116,9 @@ QString decodeCharset(const QByteArray& bytes, const QString& charset) {
     if (name == QLatin1String("windows-1252") || name == QLatin1String("cp1252") ||
         name.startsWith(QLatin1String("iso-8859-1")) || name == QLatin1String("latin1"))
         return decodeWindows1252(bytes);
-    if (QStringConverter::encodingForName(charset.toLatin1().constData()) == QStringConverter::Utf8)
+    // Only the two usual spellings: Qt also takes "u-t-f-8" and the like, whose
+    // senders are better read as a file of unstated encoding (stray bytes kept).
+    if (name == QLatin1String("utf-8") || name == QLatin1String("utf8"))
         return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless)
             .decode(bytes);
     return decodeBytes(bytes);

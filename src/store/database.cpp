@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <unistd.h>
 
@@ -31,12 +32,29 @@ bool isStatementWrite(const QString& text) {
 }
 
 // The statements a const Database runs: they read the book and change nothing.
+// A statement is let through when it begins as a query does and names no
+// writing word outside its quoted names (WITH ... DELETE writes in SQLite), or
+// when it is one of the pragmas that only read.
 bool isReading(const QString& text) {
-    const QString start = text.trimmed().left(7).toUpper();
-    if (start.startsWith(QLatin1String("SELECT")) || start.startsWith(QLatin1String("WITH")))
+    static const QRegularExpression quoted(QStringLiteral(R"("[^"]*"|'[^']*')"));
+    static const QRegularExpression writing(
+        QStringLiteral(R"(\b(INSERT|UPDATE|DELETE|REPLACE|UPSERT|CREATE|DROP|ALTER|VACUUM|)"
+                       R"(REINDEX|ATTACH|DETACH|TRUNCATE|GRANT|REVOKE|LOCK|COPY|SETVAL|NEXTVAL|)"
+                       R"(INTO|NOTIFY|CALL|DO)\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression readingPragma(
+        QStringLiteral(R"(^PRAGMA\s+(data_version|user_version|schema_version|table_info\s*\(.*\)|)"
+                       R"(quick_check|integrity_check|page_count|page_size|journal_mode)\s*;?$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QString statement = text.trimmed();
+    if (readingPragma.match(statement).hasMatch())
         return true;
-    return start.startsWith(QLatin1String("PRAGMA")) && !text.contains(QLatin1Char('=')) &&
-           !text.contains(QLatin1Char('('));
+    const QString start = statement.left(7).toUpper();
+    if (!start.startsWith(QLatin1String("SELECT")) && !start.startsWith(QLatin1String("WITH")))
+        return false;
+    QString bare = statement;
+    bare.replace(quoted, QStringLiteral(" "));
+    return !writing.match(bare).hasMatch();
 }
 
 [[noreturn]] void cantOpenServer(const QString& uri, const QString& what) {

@@ -103,7 +103,7 @@ public:
     static void createNewBook(const QString& path);
 
     // Statements. Through a const Database only statements that read the book
-    // (SELECT, WITH, a PRAGMA without a value) run; any other is refused with
+    // (a query that names no writing word, a pragma that only reads) run; any other is refused with
     // StoreError. Writing takes a Database that is not const.
 
     // A prepared statement for repeated use; throws StoreError when the engine refuses it.

@@ -1,5 +1,6 @@
 #include "store/schema.h"
 
+#include "core/field_table.h"
 #include "store/dialect.h"
 #include "store/sql_failure.h"
 #include "store/statements.h"
@@ -17,15 +18,12 @@ QString groupColumn(int group) {
 
 const std::vector<Table>& tables() {
     static const std::vector<Table> all = [] {
-        const QStringList fields{QStringLiteral("Name"),           QStringLiteral("Address"),
-                                 QStringLiteral("City State Zip"), QStringLiteral("Country"),
-                                 QStringLiteral("Contact"),        QStringLiteral("Phone"),
-                                 QStringLiteral("Notes")};
+        const QStringList fields(fieldColumns().begin(), fieldColumns().end());
         QStringList groups;
         for (int k = 0; k < kGroupCount; ++k)
             groups << groupColumn(k);
-        const QStringList returnColumns{QStringLiteral("Name"), QStringLiteral("Address"),
-                                        QStringLiteral("City State Zip")};
+        // A return address has the first three fields of a record.
+        const QStringList returnColumns = fields.mid(0, 3);
         const QStringList iniColumns{QStringLiteral("VerticalAdjustment")};
         return std::vector<Table>{
             {kAddresses, fields + groups, sql::columnDefinitions(fields, groups)},
