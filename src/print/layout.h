@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/length.h"
+
 #include <optional>
 #include <QString>
 #include <QtGlobal>
@@ -76,7 +78,7 @@ struct Layout {
 };
 
 // The margin a printer is taken to leave on every side of the paper, in twips.
-inline constexpr int kNominalMargin = 360;
+inline constexpr int kNominalMargin = kTwipsPerInch / 4;
 
 inline const QString kPrintFont = QStringLiteral("Times New Roman");
 inline constexpr int kSpecialFontSize = 18;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/length.h"
 #include "settings/settings_store.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ enum class Unit { Inches, Millimetres };
 inline const QString kSection = QStringLiteral("Printer Calibration");
 // Offsets are kept within an inch either way: a printer further off than that
 // needs its paper guides seen to, and a hand-edited value beyond is not used.
-constexpr int kLargestOffset = 1440;
+constexpr int kLargestOffset = kTwipsPerInch;
 
 // The settings key of a printer: its name with every character that the
 // settings file could read differently written as %XXXX (its UTF-16 code).
