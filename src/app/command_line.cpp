@@ -130,6 +130,12 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
     }
     if (!parsed)
         return std::nullopt;
+    for (const QString& file : files) {
+        if (file.size() > 1 && file.startsWith(QLatin1Char('-'))) {
+            error = CommandOptions::unknownArgument(file);
+            return std::nullopt;
+        }
+    }
     // "ravelbook FILE", as the desktop opens a book from the file manager.
     const int named = options.isSet("database") ? 1 : 0;
     if (files.size() + named > 1) {

@@ -46,9 +46,18 @@ QString CommandOptions::unknownArgument(const QString& argument) {
 
 bool CommandOptions::parse(const QStringList& arguments, StandardRequests& requests,
                            QString& error) {
-    const bool parsed = parser_.parse(QStringList{QStringLiteral("ravelbook")} + arguments);
-    requests.help = isSet("help") || isSet("h");
-    requests.version = isSet("version");
+    // --help and --version anywhere before "--" are answered, even where a
+    // value was due ("--database --help"), as users expect of any command.
+    const QStringList beforeEnd = arguments.mid(0, arguments.indexOf(QStringLiteral("--")));
+    requests.help = beforeEnd.contains(QStringLiteral("--help"));
+    requests.version = beforeEnd.contains(QStringLiteral("--version"));
+    const std::optional<QStringList> ordered = inParserOrder(arguments, error);
+    if (!requests.any() && !ordered)
+        return false;
+    const bool parsed =
+        ordered && parser_.parse(QStringList{QStringLiteral("ravelbook")} + *ordered);
+    requests.help = requests.help || isSet("help") || isSet("h");
+    requests.version = requests.version || isSet("version");
     if (requests.help || requests.version)
         return true;
     error = parsed ? QString() : errorOf(arguments);
@@ -59,6 +68,38 @@ bool CommandOptions::parse(const QStringList& arguments, StandardRequests& reque
                         .arg(QLatin1String(option.name), QLatin1String(option.what));
     }
     return error.isEmpty();
+}
+
+std::optional<QStringList> CommandOptions::inParserOrder(const QStringList& arguments,
+                                                         QString& error) const {
+    // Options are words with two dashes (and -h); any other word, "-data.csv"
+    // too, is an operand, and a value is whatever word follows its option.
+    // QCommandLineParser would read "-data.csv" as an option, so the operands
+    // go after a "--" of our own, in the order they were given.
+    QStringList words;
+    QStringList operands;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            operands += arguments.mid(i + 1);
+            break;
+        }
+        if (!argument.startsWith(QLatin1String("--")) && argument != QLatin1String("-h")) {
+            operands << argument;
+            continue;
+        }
+        words << argument;
+        const OptionRow* option = row(optionName(argument));
+        if (!option || option->value == OptionRow::Value::None ||
+            argument.contains(QLatin1Char('=')))
+            continue;
+        if (i + 1 >= arguments.size()) {
+            error = QStringLiteral("%1 needs %2").arg(argument, QLatin1String(option->what));
+            return std::nullopt;
+        }
+        words << arguments[++i];
+    }
+    return words + QStringList{QStringLiteral("--")} + operands;
 }
 
 QString CommandOptions::errorOf(const QStringList& arguments) const {

@@ -3,6 +3,7 @@
 #include "core/error.h"
 
 #include <initializer_list>
+#include <optional>
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -32,10 +33,9 @@ struct OptionRow {
     const char* what = "a value";
 };
 
-// A command's options, read by QCommandLineParser: "--name VALUE",
-// "--name=VALUE" (one dash does too, as Qt's own options have it), and "--"
-// before operands that begin with a dash. Its usage errors are told in the
-// program's words. --help, -h and --version come with every command.
+// A command's options, read by QCommandLineParser: "--name VALUE" and
+// "--name=VALUE"; every word with one dash ("-data.csv") is an operand. Its usage errors are told
+// in the program's words. --help, -h and --version come with every command.
 class CommandOptions {
 public:
     CommandOptions(std::initializer_list<OptionRow> options);
@@ -55,6 +55,7 @@ public:
 
 private:
     const OptionRow* row(const QString& name) const;
+    std::optional<QStringList> inParserOrder(const QStringList& arguments, QString& error) const;
     QString errorOf(const QStringList& arguments) const;
 
     std::vector<OptionRow> options_;

@@ -94,6 +94,8 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
     } cases[] = {
         {window, {"--frobnicate=1", "a.db"}, "unknown argument \"--frobnicate=1\""},
         {window, {"-x"}, "unknown argument \"-x\""},
+        {window, {"-help"}, "unknown argument \"-help\""},
+        {import, {"a.csv", "--database"}, "--database needs a value"},
         {copy, {"--from", "a.db", "--to"}, "--to needs a book"},
         {copy, {"--from=a.db", "--to=b.db", "c.db"}, "unknown argument \"c.db\""},
         {import, {"--dry-run=yes", "a.csv"}, "--dry-run takes no value"},
@@ -111,6 +113,11 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
     ASSERT_TRUE(help);
     EXPECT_TRUE(help->asked.help);
     EXPECT_TRUE(parseCopyCommand({"--version"}, error)->asked.version);
+    EXPECT_TRUE(parseCommandLine({"--database", "--help"}, error)->asked.help);
+    // A file whose name begins with one dash is a file, as it always was.
+    const auto dashed = parseImportCommand({"--database", "b.db", "-data.csv"}, error);
+    ASSERT_TRUE(dashed) << error.toStdString();
+    EXPECT_EQ(dashed->file, QStringLiteral("-data.csv"));
 }
 
 TEST(CommandLine, DefaultBookFollowsXdgDataHome) {

@@ -8,9 +8,14 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <string>
 
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(QLatin1String text, std::ostream* out) {
+    *out << '"' << std::string(text.data(), std::size_t(text.size())) << '"';
 }
 
 inline void PrintTo(const QByteArray& bytes, std::ostream* out) {
