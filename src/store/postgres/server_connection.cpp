@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <QLibrary>
 #include <QRandomGenerator>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -16,6 +18,7 @@
 #include <QVariant>
 #include <sys/socket.h>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 namespace ravelbook::postgres {
@@ -38,19 +41,66 @@ const std::pair<const char*, const char*> kTcpDefaults[] = {
 // enough that a window waiting on it gives up while its user still waits.
 constexpr int kStatementLimitMs = 15000;
 
+// libpq is loaded when a server book is first used rather than linked: linked,
+// it and the two dozen libraries it needs (TLS, Kerberos, LDAP) would load at
+// every start of every command, on book files too.
+struct LibPq {
+    decltype(&::PQconninfoParse) conninfoParse = nullptr;
+    decltype(&::PQconninfoFree) conninfoFree = nullptr;
+    decltype(&::PQfreemem) freemem = nullptr;
+    decltype(&::PQconnectdbParams) connectdbParams = nullptr;
+    decltype(&::PQfinish) finish = nullptr;
+    decltype(&::PQstatus) status = nullptr;
+    decltype(&::PQerrorMessage) errorMessage = nullptr;
+    decltype(&::PQconnectionNeedsPassword) connectionNeedsPassword = nullptr;
+    decltype(&::PQconnectionUsedPassword) connectionUsedPassword = nullptr;
+    decltype(&::PQsocket) socket = nullptr;
+};
+
+const LibPq& libpq() {
+    static const std::optional<LibPq> loaded = []() -> std::optional<LibPq> {
+        QLibrary library(QStringLiteral("pq"), 5); // stays loaded: QLibrary unloads only when told
+        if (!library.load())
+            return std::nullopt;
+        LibPq functions;
+        bool all = true;
+        const auto resolve = [&](auto& function, const char* name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                library.resolve(name));
+            all = all && function;
+        };
+        resolve(functions.conninfoParse, "PQconninfoParse");
+        resolve(functions.conninfoFree, "PQconninfoFree");
+        resolve(functions.freemem, "PQfreemem");
+        resolve(functions.connectdbParams, "PQconnectdbParams");
+        resolve(functions.finish, "PQfinish");
+        resolve(functions.status, "PQstatus");
+        resolve(functions.errorMessage, "PQerrorMessage");
+        resolve(functions.connectionNeedsPassword, "PQconnectionNeedsPassword");
+        resolve(functions.connectionUsedPassword, "PQconnectionUsedPassword");
+        resolve(functions.socket, "PQsocket");
+        return all ? std::optional<LibPq>(functions) : std::nullopt;
+    }();
+    if (!loaded)
+        throw StoreError(QStringLiteral("Books on a server need PostgreSQL's client library "
+                                        "(libpq.so.5, Debian package libpq5), which could not "
+                                        "be loaded."));
+    return *loaded;
+}
+
 struct Parameter {
     QByteArray keyword;
     QByteArray value;
 };
 
-using Options = std::unique_ptr<PQconninfoOption, decltype(&PQconninfoFree)>;
+using Options = std::unique_ptr<PQconninfoOption, void (*)(PQconninfoOption*)>;
 
 std::vector<Parameter> parameters(const QString& uri) {
     char* error = nullptr;
-    Options options(PQconninfoParse(uri.toUtf8().constData(), &error), &PQconninfoFree);
+    Options options(libpq().conninfoParse(uri.toUtf8().constData(), &error), libpq().conninfoFree);
     if (!options) {
         QString why = error ? QString::fromUtf8(error).trimmed() : QStringLiteral("?");
-        PQfreemem(error);
+        libpq().freemem(error);
         const QString shown = bookDisplayName(uri);
         // Libpq's words may quote the part it could not read, which may be the password.
         if (shown != uri)
@@ -94,7 +144,7 @@ QByteArray quoted(const QByteArray& value) {
     return '\'' + inner + '\'';
 }
 
-using Connection = std::unique_ptr<PGconn, decltype(&PQfinish)>;
+using Connection = std::unique_ptr<PGconn, void (*)(PGconn*)>;
 
 Connection probe(const std::vector<Parameter>& given, const std::optional<QString>& password) {
     std::vector<const char*> keywords;
@@ -110,7 +160,8 @@ Connection probe(const std::vector<Parameter>& given, const std::optional<QStrin
     }
     keywords.push_back(nullptr);
     values.push_back(nullptr);
-    Connection connection(PQconnectdbParams(keywords.data(), values.data(), 0), &PQfinish);
+    Connection connection(libpq().connectdbParams(keywords.data(), values.data(), 0),
+                          libpq().finish);
     Secret::wipe(secret);
     return connection;
 }
@@ -230,13 +281,13 @@ std::optional<RefusedConnection> open(QSqlDatabase& db, const QString& uri,
     // libpq tells whether a password is what is missing; Qt's driver only
     // passes its words on. A connection that works is then opened through Qt.
     const Connection tried = probe(parameters(uri), password);
-    if (PQstatus(tried.get()) != CONNECTION_OK) {
+    if (libpq().status(tried.get()) != CONNECTION_OK) {
         RefusedConnection refused;
-        refused.message = QString::fromUtf8(PQerrorMessage(tried.get())).trimmed();
-        if (PQconnectionNeedsPassword(tried.get()))
+        refused.message = QString::fromUtf8(libpq().errorMessage(tried.get())).trimmed();
+        if (libpq().connectionNeedsPassword(tried.get()))
             refused.reason = password ? RefusedConnection::Reason::WrongPassword
                                       : RefusedConnection::Reason::NeedsPassword;
-        else if (password && PQconnectionUsedPassword(tried.get()))
+        else if (password && libpq().connectionUsedPassword(tried.get()))
             refused.reason = RefusedConnection::Reason::WrongPassword;
         else if (!serverAnswered(refused.message))
             refused.reason = RefusedConnection::Reason::Unreachable;
@@ -281,7 +332,7 @@ std::chrono::milliseconds answerWait(std::chrono::milliseconds limit) {
 
 AnswerDeadline::AnswerDeadline(const QSqlDatabase& db, std::chrono::milliseconds limit) {
     PGconn* connection = handleOf(db);
-    const int socket = connection ? PQsocket(connection) : -1;
+    const int socket = connection ? libpq().socket(connection) : -1;
     if (socket < 0)
         return;
     watch_ = Watchdog::instance().arm(socket, std::chrono::steady_clock::now() + answerWait(limit));
@@ -325,7 +376,7 @@ bool sameDatabase(const QSqlDatabase& a, const QSqlDatabase& b) {
 
 bool connectionBroken(const QSqlDatabase& db) {
     PGconn* connection = handleOf(db);
-    return !connection || PQstatus(connection) != CONNECTION_OK;
+    return !connection || libpq().status(connection) != CONNECTION_OK;
 }
 
 } // namespace ravelbook::postgres
