@@ -48,6 +48,10 @@ public:
     // The last value given.
     QString value(const char* name) const { return parser_.value(QLatin1String(name)); }
     QStringList values(const char* name) const { return parser_.values(QLatin1String(name)); }
+    // The value given, else `fallback` (the default book, say).
+    QString valueOr(const char* name, const QString& fallback) const {
+        return isSet(name) ? value(name) : fallback;
+    }
     QStringList operands() const { return parser_.positionalArguments(); }
 
     // The usage error of an argument no command takes.

@@ -135,8 +135,7 @@ std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QS
         return std::nullopt;
     if (command.asked.any())
         return command;
-    command.database =
-        options.isSet("database") ? options.value("database") : defaultDatabasePath();
+    command.database = options.valueOr("database", defaultDatabasePath());
     command.table = options.value("table");
     command.dryRun = options.isSet("dry-run");
     for (const QString& map : options.values("map")) {
@@ -177,8 +176,7 @@ std::optional<ExportCommand> parseExportCommand(const QStringList& arguments, QS
         return std::nullopt;
     if (command.asked.any())
         return command;
-    command.database =
-        options.isSet("database") ? options.value("database") : defaultDatabasePath();
+    command.database = options.valueOr("database", defaultDatabasePath());
     command.groups = options.values("group");
     command.output = options.value("output");
     const std::optional<Format> format = formatNamed(options.value("format"));

@@ -241,8 +241,7 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
         return std::nullopt;
     if (command.asked.any())
         return command;
-    command.database =
-        options.isSet("database") ? options.value("database") : defaultDatabasePath();
+    command.database = options.valueOr("database", defaultDatabasePath());
     command.groups = options.values("group");
     if (options.isSet("selected"))
         command.selected = options.value("selected");
