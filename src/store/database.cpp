@@ -10,12 +10,14 @@
 #include "store/sqlite/book_file.h"
 #include "store/sqlite/sqlite_dialect.h"
 
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QSet>
 #include <QSqlError>
 #include <unistd.h>
+#include <utility>
 
 namespace ravelbook {
 
@@ -31,30 +33,53 @@ bool isStatementWrite(const QString& text) {
     return false;
 }
 
+// The words of a statement outside its quoted names and texts, upper-cased.
+QStringList bareWords(const QString& text) {
+    QStringList words;
+    QString word;
+    QChar quote;
+    for (const QChar c : text) {
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
+            quote = c;
+        } else if (c.isLetterOrNumber() || c == QLatin1Char('_')) {
+            word += c.toUpper();
+            continue;
+        }
+        if (!word.isEmpty())
+            words << std::exchange(word, QString());
+    }
+    if (!word.isEmpty())
+        words << word;
+    return words;
+}
+
 // The statements a const Database runs: they read the book and change nothing.
-// A statement is let through when it begins as a query does and names no
-// writing word outside its quoted names (WITH ... DELETE writes in SQLite), or
-// when it is one of the pragmas that only read.
+// A query is let through when no writing word stands outside its quoted names
+// (WITH ... DELETE writes in SQLite); a pragma when it is one that only reads.
 bool isReading(const QString& text) {
-    static const QRegularExpression quoted(QStringLiteral(R"("[^"]*"|'[^']*')"));
-    static const QRegularExpression writing(
-        QStringLiteral(R"(\b(INSERT|UPDATE|DELETE|REPLACE|UPSERT|CREATE|DROP|ALTER|VACUUM|)"
-                       R"(REINDEX|ATTACH|DETACH|TRUNCATE|GRANT|REVOKE|LOCK|COPY|SETVAL|NEXTVAL|)"
-                       R"(INTO|NOTIFY|CALL|DO)\b)"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression readingPragma(
-        QStringLiteral(R"(^PRAGMA\s+(data_version|user_version|schema_version|table_info\s*\(.*\)|)"
-                       R"(quick_check|integrity_check|page_count|page_size|journal_mode)\s*;?$)"),
-        QRegularExpression::CaseInsensitiveOption);
-    const QString statement = text.trimmed();
-    if (readingPragma.match(statement).hasMatch())
-        return true;
-    const QString start = statement.left(7).toUpper();
-    if (!start.startsWith(QLatin1String("SELECT")) && !start.startsWith(QLatin1String("WITH")))
+    static const QSet<QString> writing{
+        "INSERT", "UPDATE",  "DELETE",  "REPLACE", "UPSERT",   "CREATE", "DROP",   "ALTER",
+        "VACUUM", "REINDEX", "ATTACH",  "DETACH",  "TRUNCATE", "GRANT",  "REVOKE", "LOCK",
+        "COPY",   "SETVAL",  "NEXTVAL", "INTO",    "NOTIFY",   "CALL",   "DO"};
+    static const QSet<QString> readingPragmas{"DATA_VERSION", "USER_VERSION", "SCHEMA_VERSION",
+                                              "TABLE_INFO",   "QUICK_CHECK",  "INTEGRITY_CHECK",
+                                              "PAGE_COUNT",   "PAGE_SIZE",    "JOURNAL_MODE"};
+    const QStringList words = bareWords(text);
+    if (words.isEmpty())
         return false;
-    QString bare = statement;
-    bare.replace(quoted, QStringLiteral(" "));
-    return !writing.match(bare).hasMatch();
+    if (words.first() == QLatin1String("PRAGMA"))
+        return words.size() >= 2 && readingPragmas.contains(words[1]) &&
+               (words[1] == QLatin1String("TABLE_INFO") || words.size() == 2) &&
+               !text.contains(QLatin1Char('='));
+    if (words.first() != QLatin1String("SELECT") && words.first() != QLatin1String("WITH"))
+        return false;
+    return std::none_of(words.begin(), words.end(),
+                        [](const QString& word) { return writing.contains(word); });
 }
 
 [[noreturn]] void cantOpenServer(const QString& uri, const QString& what) {
