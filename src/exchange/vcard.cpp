@@ -174,6 +174,22 @@ QString lastNameFirst(const QString& fullName) {
 
 } // namespace
 
+const VCardProperty* chosenAddress(const VCard& card) {
+    return choose(card, "ADR", {"home"});
+}
+
+const VCardProperty* chosenPhone(const VCard& card) {
+    return choose(card, "TEL", {"home", "cell", "work"}, {"fax", "pager", "modem", "textphone"});
+}
+
+const VCardProperty* contactProperty(const VCard& card) {
+    for (const char* property : kContactProperties) {
+        if (const VCardProperty* p = first(card, property); p && !unescapeValue(p->value).isEmpty())
+            return p;
+    }
+    return nullptr;
+}
+
 QStringList cardRow(const VCard& card) {
     QString name;
     if (const VCardProperty* n = first(card, "N"))
@@ -187,7 +203,7 @@ QStringList cardRow(const VCard& card) {
     }
 
     QString address, cityLine, country;
-    if (const VCardProperty* adr = choose(card, "ADR", {"home"})) {
+    if (const VCardProperty* adr = chosenAddress(card)) {
         const QStringList parts = splitEscaped(adr->value, QLatin1Char(';'));
         // Street lines, then the extended address, then the post box, on one line.
         address = joinNonEmpty({component(parts, 2), component(parts, 1), component(parts, 0)},
@@ -196,18 +212,14 @@ QStringList cardRow(const VCard& card) {
         country = component(parts, 6);
     }
 
-    QString contact;
-    for (const char* property : kContactProperties) {
-        if (const VCardProperty* p = first(card, property); p && contact.isEmpty())
-            contact = unescapeValue(p->value);
-    }
+    const VCardProperty* contactLine = contactProperty(card);
+    const QString contact = contactLine ? unescapeValue(contactLine->value) : QString();
     const VCardProperty* org = first(card, "ORG");
     const QString organization =
         org ? joinNonEmpty(splitEscaped(org->value, QLatin1Char(';')), QStringLiteral(", "))
             : QString();
 
-    const VCardProperty* tel =
-        choose(card, "TEL", {"home", "cell", "work"}, {"fax", "pager", "modem", "textphone"});
+    const VCardProperty* tel = chosenPhone(card);
     QString phone = tel ? unescapeValue(tel->value) : QString();
     if (tel && tel->uri && phone.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive))
         phone = phone.mid(4);

@@ -17,6 +17,11 @@ namespace ravelbook::exchange {
 // mapping of a vCard file is the one of a CSV file with those headings.
 const QStringList& vCardColumns();
 QStringList cardRow(const VCard& card);
+// The one address, phone and contact person cardRow takes from the card; none
+// when it has no such property.
+const VCardProperty* chosenAddress(const VCard& card);
+const VCardProperty* chosenPhone(const VCard& card);
+const VCardProperty* contactProperty(const VCard& card);
 // A vCard file's bytes as a source with those columns, a row a card.
 SourceTable vCardSource(const QByteArray& bytes);
 
