@@ -136,14 +136,18 @@ TEST(VCardMerge, ChangesOnlyTheLinesTheBookMaps) {
          {"ADR;HOME;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:;;Stra=C3=9Fe des 17. Juni 1;Berl=",
           "in;;10623;Deutschland"},
          {"ADR;HOME;CHARSET=UTF-8:;;Hauptstraße 2;Berlin;;10623;Deutschland"}},
-        {"4.0: the phone emptied, a contact added before END",
+        {"4.0: the phone emptied, a contact and a folded note added before END",
          kV4,
          [](AddressRecord& r) {
              r[Field::Phone].clear();
              r[Field::Contact] = "Eko Hotels";
+             r[Field::Notes] = "Meet at the hotel lobby at ten and bring the printed "
+                               "programme and the seating plan";
          },
          {"TEL;VALUE=uri;TYPE=\"voice,home\":tel:+234-1-555-0100"},
-         {"ORG:Eko Hotels"}},
+         {"ORG:Eko Hotels",
+          "NOTE:Meet at the hotel lobby at ten and bring the printed programme and the",
+          "  seating plan"}},
         {"4.0: a phone URI stays a URI",
          kV4,
          [](AddressRecord& r) { r[Field::Phone] = "+234-1-555-0199"; },
@@ -176,6 +180,7 @@ TEST(VCardMerge, ChangesOnlyTheLinesTheBookMaps) {
         c.change(after);
         ASSERT_NE(after, before) << c.what;
         const QByteArray merged = mergeIntoCard(c.card, after, titles());
+        EXPECT_EQ(merged.contains('\r'), c.card.contains('\r')) << c.what; // its line ends
         EXPECT_EQ(missingFrom(lines(c.card), lines(merged)), c.removed) << c.what;
         EXPECT_EQ(missingFrom(lines(merged), lines(c.card)), c.added) << c.what;
         const AddressRecord back = recordOf(merged);
