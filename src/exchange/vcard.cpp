@@ -14,7 +14,7 @@ namespace ravelbook::exchange {
 namespace {
 
 // Properties other programs keep a contact person in; the first found wins over ORG.
-const char* const kContactProperties[] = {"X-RAVELBOOK-CONTACT", "X-ASSISTANT", "X-MS-ASSISTANT",
+const char* const kContactProperties[] = {kContactProperty, "X-ASSISTANT", "X-MS-ASSISTANT",
                                           "X-EVOLUTION-ASSISTANT",
                                           "X-KADDRESSBOOK-X-ASSISTANTSNAME"};
 

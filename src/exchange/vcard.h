@@ -13,6 +13,9 @@ namespace ravelbook::exchange {
 // Cards and address records, one into the other: the cards come from
 // vcard_reader.h, and the records go out through vcard_writer.h.
 
+// Ravelbook's own property: the contact person of a card whose ORG is its name.
+inline constexpr char kContactProperty[] = "X-RAVELBOOK-CONTACT";
+
 // The columns a card gives, under the book's own field names, so that the
 // mapping of a vCard file is the one of a CSV file with those headings.
 const QStringList& vCardColumns();

@@ -246,16 +246,21 @@ void mergePhone(CardEdit& edit, const WrittenCard& written, const AddressRecord&
     }
 }
 
-void mergeContact(CardEdit& edit, const WrittenCard& written, const AddressRecord& record) {
+// `orgIsName`: the card names no one but its ORG, which stays the record's name.
+void mergeContact(CardEdit& edit, const WrittenCard& written, const AddressRecord& record,
+                  bool orgIsName) {
     const QString& contact = record[Field::Contact];
     const VCardProperty* property = contactProperty(edit.card());
-    const std::vector<std::size_t> orgs = edit.linesNamed("ORG");
+    const std::vector<std::size_t> orgs =
+        orgIsName ? std::vector<std::size_t>{} : edit.linesNamed("ORG");
     if (contact.isEmpty()) {
         // ORG would give the contact again once the contact property is gone.
         if (property)
             edit.remove(edit.lineOf(property));
         for (std::size_t i : orgs)
             edit.remove(i);
+    } else if (orgIsName && !property) {
+        edit.add(contentLine(QString::fromLatin1(kContactProperty), {contact}));
     } else if (property || !orgs.empty()) {
         const std::size_t i = property ? edit.lineOf(property) : orgs.front();
         edit.replace(i, contentLine(headOf(edit.line(i).bytes), {contact}));
@@ -337,8 +342,12 @@ QByteArray mergeIntoCard(const QByteArray& serverCard, const AddressRecord& reco
         mergeAddress(edit, written, old, record);
     if (changed(Field::Phone))
         mergePhone(edit, written, record);
-    if (changed(Field::Contact))
-        mergeContact(edit, written, record);
+    // A card without a name of its own is named by its ORG; once N and FN
+    // name it, its ORG is read as the contact.
+    const bool orgIsName =
+        cardRow(read.cards.front()).front().isEmpty() && !edit.linesNamed("ORG").empty();
+    if (changed(Field::Contact) || (orgIsName && changed(Field::Name)))
+        mergeContact(edit, written, record, orgIsName && !changed(Field::Name));
     if (changed(Field::Notes))
         mergeNotes(edit, written, record);
     if (old.groups != record.groups)

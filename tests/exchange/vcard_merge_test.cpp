@@ -67,6 +67,11 @@ const QByteArray kSeveral = "BEGIN:VCARD\r\n"
                             "CATEGORIES:family,Book Club,Work\r\n"
                             "END:VCARD\r\n";
 
+const QByteArray kCompany = "BEGIN:VCARD\r\n"
+                            "VERSION:2.1\r\n"
+                            "ORG:Acme\r\n"
+                            "END:VCARD\r\n";
+
 GroupTitles titles() {
     GroupTitles t;
     t[0] = QStringLiteral("Family");
@@ -153,6 +158,16 @@ TEST(VCardMerge, ChangesOnlyTheLinesTheBookMaps) {
          [](AddressRecord& r) { r[Field::Phone] = "+234-1-555-0199"; },
          {"TEL;VALUE=uri;TYPE=\"voice,home\":tel:+234-1-555-0100"},
          {"TEL;VALUE=uri;TYPE=\"voice,home\":tel:+234-1-555-0199"}},
+        {"a card named by its ORG keeps it for the name",
+         kCompany,
+         [](AddressRecord& r) { r[Field::Contact] = "Kim"; },
+         {},
+         {"X-RAVELBOOK-CONTACT:Kim"}},
+        {"a card named by its ORG, named anew",
+         kCompany,
+         [](AddressRecord& r) { r[Field::Name] = "Acme Ltd"; },
+         {"ORG:Acme"},
+         {"FN:Acme Ltd", "N:Acme Ltd;;;;"}},
         {"two ADR and three TEL: the home ones, the post box kept",
          kSeveral,
          [](AddressRecord& r) {
