@@ -71,7 +71,7 @@ QUrl CardDavClient::urlOf(const QUrl& book, const QString& href) {
 }
 
 HttpResponse CardDavClient::send(QByteArray method, const QUrl& url, HttpHeaders headers,
-                                 QByteArray body) {
+                                 QByteArray body, QUrl* landed) {
     HttpRequest request{std::move(method), url, std::move(headers), std::move(body)};
     const QUrl origin = url;
     for (int hop = 0;; ++hop) {
@@ -82,18 +82,21 @@ HttpResponse CardDavClient::send(QByteArray method, const QUrl& url, HttpHeaders
         HttpResponse response = transport_.send(sent);
         const bool redirect = response.status == 301 || response.status == 302 ||
                               response.status == 307 || response.status == 308;
-        if (!redirect || hop == maxRedirects)
+        if (!redirect || hop == maxRedirects) {
+            if (landed)
+                *landed = request.url;
             return response;
+        }
         request.url = request.url.resolved(QUrl::fromEncoded(response.header("Location")));
     }
 }
 
 HttpResponse CardDavClient::davRequest(QByteArray method, const QUrl& url, int depth,
-                                       const QByteArray& body) {
+                                       const QByteArray& body, QUrl* landed) {
     return send(
         std::move(method), url,
         {{"Depth", QByteArray::number(depth)}, {"Content-Type", "application/xml; charset=utf-8"}},
-        body);
+        body, landed);
 }
 
 void CardDavClient::fail(const HttpResponse& response, const QUrl& url) {
@@ -145,6 +148,8 @@ std::optional<CardDavAddressBook> CardDavClient::bookAt(const QUrl& url,
 
 std::vector<CardDavAddressBook> CardDavClient::discover(const QString& address) {
     QUrl url = urlFromAddress(address);
+    // A login written into the address is not how this client is given one.
+    url.setUserInfo({});
     if (!url.isValid() || url.host().isEmpty())
         throw Error(QStringLiteral("\"%1\" is not the address of a server.").arg(address),
                     Error::Kind::Network);
@@ -152,14 +157,16 @@ std::vector<CardDavAddressBook> CardDavClient::discover(const QString& address) 
         // RFC 6764: the server says where its CardDAV lives; one that doesn't keeps it at its root.
         QUrl wellKnown = url;
         wellKnown.setPath(QStringLiteral("/.well-known/carddav"));
-        const HttpResponse found = davRequest("PROPFIND", wellKnown, 0, propfind(bookProperties));
+        QUrl landed;
+        const HttpResponse found =
+            davRequest("PROPFIND", wellKnown, 0, propfind(bookProperties), &landed);
         if (found.status == 207)
-            url = wellKnown;
+            url = landed;
         else if (found.status == 401)
             fail(found, wellKnown);
         url.setPath(url.path().isEmpty() ? QStringLiteral("/") : url.path());
     }
-    // Where the redirects of the well-known address led.
+    // An address book itself, or on to the principal, its home and the books there.
     for (int step = 0; step < 3; ++step) {
         const HttpResponse answer = davRequest("PROPFIND", url, 0, propfind(bookProperties));
         const MultiStatus here = multistatus(answer, url);
@@ -196,9 +203,11 @@ std::vector<CardDavEntry> CardDavClient::list(const QUrl& book) {
         davRequest("PROPFIND", book, 1, propfind("<d:prop><d:resourcetype/><d:getetag/></d:prop>")),
         book);
     std::vector<CardDavEntry> entries;
+    const QString self = pathOf(book);
     for (const DavResponse& response : answer.responses) {
         const auto type = response.properties.value(davName(davNs, "resourcetype"));
-        if (type.members.contains(davName(davNs, "collection")) || response.status / 100 != 2)
+        if (type.members.contains(davName(davNs, "collection")) || response.status / 100 != 2 ||
+            pathOf(urlOf(book, response.href)) == self)
             continue;
         entries.push_back(
             {response.href, response.properties.value(davName(davNs, "getetag")).text.trimmed()});
@@ -233,18 +242,24 @@ std::optional<CardDavChanges> CardDavClient::sync(const QUrl& book, const QStrin
                             "</d:sync-token><d:sync-level>1</d:sync-level>"
                             "<d:prop><d:getetag/></d:prop></d:sync-collection>";
     const HttpResponse answer = davRequest("REPORT", book, 0, body);
-    // Not offered (501, 405, 400), or the token is no longer known (403, 409 with
-    // DAV:valid-sync-token): the caller lists the book instead.
-    if (answer.status == 501 || answer.status == 405 || answer.status == 400 ||
-        answer.status == 409 || (answer.status == 403 && answer.body.contains("valid-sync-token")))
+    // Not offered (501, 405, or 403 naming DAV:supported-report), or the token is
+    // no longer known (403 or 409 naming DAV:valid-sync-token): the caller lists
+    // the book instead.
+    const bool refusedWhy =
+        (answer.status == 403 || answer.status == 409) &&
+        (answer.body.contains("valid-sync-token") || answer.body.contains("supported-report"));
+    if (answer.status == 501 || answer.status == 405 || refusedWhy)
         return std::nullopt;
     const MultiStatus changes = multistatus(answer, book);
     CardDavChanges result;
     result.token = changes.syncToken;
     const QString self = pathOf(book);
     for (const DavResponse& response : changes.responses) {
-        if (pathOf(urlOf(book, response.href)) == self)
+        // The book itself answers only to say the list was cut short (RFC 6578 3.6).
+        if (pathOf(urlOf(book, response.href)) == self) {
+            result.truncated = result.truncated || response.status == 507;
             continue;
+        }
         if (response.status == 404)
             result.deleted.append(response.href);
         else

@@ -34,6 +34,7 @@ struct CardDavChanges {
     std::vector<CardDavEntry> changed; // new or changed since the token
     QStringList deleted;               // hrefs gone since the token
     QString token;                     // for the next sync
+    bool truncated = false;            // the server sent only part: sync again with the token
 };
 
 // Writes that another client may have overtaken: a stale ETag is a result the
@@ -74,8 +75,11 @@ public:
     static constexpr int fetchBatch = 100;
 
 private:
-    HttpResponse send(QByteArray method, const QUrl& url, HttpHeaders headers, QByteArray body);
-    HttpResponse davRequest(QByteArray method, const QUrl& url, int depth, const QByteArray& body);
+    // Follows redirects; where they led goes to *landed.
+    HttpResponse send(QByteArray method, const QUrl& url, HttpHeaders headers, QByteArray body,
+                      QUrl* landed = nullptr);
+    HttpResponse davRequest(QByteArray method, const QUrl& url, int depth, const QByteArray& body,
+                            QUrl* landed = nullptr);
     MultiStatus multistatus(const HttpResponse& response, const QUrl& url);
     [[noreturn]] void fail(const HttpResponse& response, const QUrl& url);
     std::optional<CardDavAddressBook> bookAt(const QUrl& url, const DavResponse& response);

@@ -19,7 +19,10 @@ QByteArray HttpResponse::header(const QByteArray& name) const {
     return {};
 }
 
-NetworkTransport::NetworkTransport(std::chrono::milliseconds timeout) : timeout_(timeout) {}
+NetworkTransport::NetworkTransport(std::chrono::milliseconds timeout)
+    : timeout_(timeout), manager_(std::make_unique<QNetworkAccessManager>()) {}
+
+NetworkTransport::~NetworkTransport() = default;
 
 namespace {
 
@@ -30,7 +33,6 @@ QString serverOf(const QUrl& url) {
 } // namespace
 
 HttpResponse NetworkTransport::send(const HttpRequest& request) {
-    QNetworkAccessManager manager;
     QNetworkRequest networkRequest(request.url);
     networkRequest.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                                 QNetworkRequest::ManualRedirectPolicy);
@@ -43,7 +45,7 @@ HttpResponse NetworkTransport::send(const HttpRequest& request) {
     body.setData(request.body);
     body.open(QIODevice::ReadOnly);
     const std::unique_ptr<QNetworkReply> reply(
-        manager.sendCustomRequest(networkRequest, request.method, &body));
+        manager_->sendCustomRequest(networkRequest, request.method, &body));
 
     QEventLoop loop;
     QTimer deadline;

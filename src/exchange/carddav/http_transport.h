@@ -1,6 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
+
+class QNetworkAccessManager;
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -43,10 +46,13 @@ public:
     static constexpr qint64 maxBodyBytes = 64 * 1024 * 1024;
 
     explicit NetworkTransport(std::chrono::milliseconds timeout = std::chrono::seconds(30));
+    ~NetworkTransport() override;
     HttpResponse send(const HttpRequest& request) override;
 
 private:
     std::chrono::milliseconds timeout_;
+    // Kept, so that the requests of a sync share its connections.
+    std::unique_ptr<QNetworkAccessManager> manager_;
 };
 
 } // namespace ravelbook
