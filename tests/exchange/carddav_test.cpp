@@ -1,0 +1,223 @@
+// The CardDAV client against a radicale of the test's own, and against local
+// servers that answer badly or not at all.
+#include "core/error.h"
+#include "exchange/carddav/carddav_client.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+
+using namespace ravelbook;
+using namespace std::chrono_literals;
+
+namespace {
+
+QString readLine(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
+}
+
+class CardDav : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", dir_->filePath("radicale")});
+    }
+    static void TearDownTestSuite() {
+        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", dir_->filePath("radicale")});
+        dir_.reset();
+    }
+    void SetUp() override {
+        if (value("url").isEmpty())
+            GTEST_SKIP()
+                << "radicale did not start (is it installed?): no CardDAV server to test against";
+        // Each test on an address book of its own, so that none sees another's cards.
+        const QString name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        book_ = QUrl(value("url")).resolved(QUrl(value("user") + "/" + name + "/"));
+        const HttpResponse made = transport_.send(
+            {"MKCOL",
+             book_,
+             {{"Authorization",
+               "Basic " + (value("user") + ":" + value("password")).toUtf8().toBase64()},
+              {"Content-Type", "application/xml"}},
+             R"(<?xml version="1.0"?><d:mkcol xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">)"
+             R"(<d:set><d:prop><d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>)"
+             R"(</d:prop></d:set></d:mkcol>)"});
+        ASSERT_EQ(made.status, 201);
+    }
+    static QString value(const char* name) {
+        return readLine(dir_->filePath(QString("radicale/") + name));
+    }
+    CardDavClient client(const QString& password = value("password")) {
+        return CardDavClient(transport_, value("user"), password);
+    }
+    QUrl cardUrl(const QString& name) const { return book_.resolved(QUrl(name + ".vcf")); }
+    static QByteArray vcard(const QString& name) {
+        return ("BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + name.section(' ', 0, 0) + "\r\nFN:" + name +
+                "\r\nN:" + name + ";;;;\r\nEND:VCARD\r\n")
+            .toUtf8();
+    }
+
+    inline static std::unique_ptr<QTemporaryDir> dir_;
+    NetworkTransport transport_{5s};
+    QUrl book_;
+};
+
+TEST_F(CardDav, DiscoversTheAddressBooks) {
+    const QUrl base(value("url"));
+    struct Row {
+        QString address;
+        QString book; // the one found, the one asked for or the test's own
+    };
+    const Row rows[] = {
+        {QString("%1:%2").arg(base.host()).arg(base.port()), value("book")},
+        {base.toString(), value("book")},
+        {value("book"), value("book")},
+        {book_.toString(), book_.toString()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.address.toStdString());
+        const auto books = client().discover(row.address);
+        std::vector<QUrl> urls;
+        for (const auto& book : books) {
+            urls.push_back(book.url);
+            EXPECT_FALSE(book.syncToken.isEmpty());
+        }
+        EXPECT_NE(std::find(urls.begin(), urls.end(), QUrl(row.book)), urls.end());
+    }
+    EXPECT_EQ(client().discover(value("book")).front().displayName, "Contacts");
+}
+
+TEST_F(CardDav, RefusesAWrongPassword) {
+    try {
+        client("wrong horse").discover(value("url"));
+        FAIL() << "no error";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.kind(), Error::Kind::Network);
+        EXPECT_TRUE(error.message().contains("refused the user name or password"))
+            << error.message().toStdString();
+        EXPECT_FALSE(error.message().contains("horse"));
+        EXPECT_FALSE(error.detail().contains("horse"));
+    }
+}
+
+TEST_F(CardDav, WritesListsAndFetchesCards) {
+    auto dav = client();
+    using Outcome = CardDavWrite::Outcome;
+    const CardDavWrite first = dav.put(cardUrl("ada"), vcard("Ada"));
+    ASSERT_EQ(first.outcome, Outcome::Stored);
+    EXPECT_FALSE(first.etag.isEmpty());
+    EXPECT_EQ(dav.put(cardUrl("ada"), vcard("Ada")).outcome, Outcome::PreconditionFailed);
+
+    const auto entries = dav.list(book_);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(CardDavClient::urlOf(book_, entries[0].href), cardUrl("ada"));
+    EXPECT_EQ(entries[0].etag, first.etag);
+    const auto cards = dav.fetch(book_, {entries[0].href, book_.path() + "gone.vcf"});
+    ASSERT_EQ(cards.size(), 1u);
+    EXPECT_TRUE(cards[0].vcard.contains("FN:Ada"));
+    EXPECT_EQ(cards[0].etag, first.etag);
+
+    const CardDavWrite changed = dav.put(cardUrl("ada"), vcard("Ada Lovelace"), first.etag);
+    ASSERT_EQ(changed.outcome, Outcome::Stored);
+    EXPECT_NE(changed.etag, first.etag);
+    EXPECT_EQ(dav.put(cardUrl("ada"), vcard("Ada King"), first.etag).outcome,
+              Outcome::PreconditionFailed);
+    EXPECT_EQ(dav.remove(cardUrl("ada"), first.etag).outcome, Outcome::PreconditionFailed);
+    EXPECT_EQ(dav.remove(cardUrl("ada"), changed.etag).outcome, Outcome::Stored);
+    EXPECT_TRUE(dav.list(book_).empty());
+}
+
+TEST_F(CardDav, SyncsWhatChangedSinceTheToken) {
+    auto dav = client();
+    const QString ada = dav.put(cardUrl("ada"), vcard("Ada")).etag;
+    dav.put(cardUrl("bob"), vcard("Bob"));
+    const auto first = dav.sync(book_, {});
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->changed.size(), 2u);
+    const auto second = dav.sync(book_, first->token);
+    ASSERT_TRUE(second);
+    EXPECT_TRUE(second->changed.empty());
+    EXPECT_TRUE(second->deleted.isEmpty());
+
+    const QString changedEtag = dav.put(cardUrl("ada"), vcard("Ada Lovelace"), ada).etag;
+    dav.remove(cardUrl("bob"), {});
+    const auto third = dav.sync(book_, second->token);
+    ASSERT_TRUE(third);
+    ASSERT_EQ(third->changed.size(), 1u);
+    EXPECT_EQ(CardDavClient::urlOf(book_, third->changed[0].href), cardUrl("ada"));
+    EXPECT_EQ(third->changed[0].etag, changedEtag);
+    ASSERT_EQ(third->deleted.size(), 1);
+    EXPECT_EQ(CardDavClient::urlOf(book_, third->deleted[0]), cardUrl("bob"));
+    // A token the server doesn't know: list the book instead.
+    EXPECT_FALSE(dav.sync(book_, "http://radicale.org/ns/sync/unknown"));
+}
+
+// A local server that answers every request with the same bytes, or not at all.
+class ScriptedServer {
+public:
+    explicit ScriptedServer(QByteArray answer) : answer_(std::move(answer)) {
+        server_.listen(QHostAddress::LocalHost);
+        QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+            QTcpSocket* socket = server_.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                socket->readAll();
+                if (!answer_.isEmpty())
+                    socket->write(answer_);
+            });
+        });
+    }
+    QUrl url() const {
+        return QUrl(QString("http://127.0.0.1:%1/book/").arg(server_.serverPort()));
+    }
+
+private:
+    QByteArray answer_;
+    QTcpServer server_;
+};
+
+TEST(CardDavFailures, EndInANetworkErrorForTheUser) {
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost);
+    const QUrl closedUrl(QString("http://127.0.0.1:%1/").arg(closed.serverPort()));
+    closed.close();
+    struct Row {
+        QByteArray answer; // none: the server never answers
+        QString message;
+    };
+    const Row rows[] = {
+        {{}, "did not answer within 1 s"},
+        {"HTTP/1.1 207 Multi-Status\r\nContent-Length: 10\r\n\r\n<a><b></a>", "could not be read"},
+        {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello", "answered with an error (200)"},
+        {"HTTP/1.1 207 Multi-Status\r\nContent-Length: 70000000\r\n\r\n<multistatus",
+         "more than 64 MB"},
+        {"HTTP/1.1 500 Oops\r\nContent-Length: 0\r\n\r\n", "answered with an error (500)"},
+    };
+    NetworkTransport transport(1s);
+    CardDavClient client(transport, "user", "secret");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.message.toStdString());
+        ScriptedServer server(row.answer);
+        try {
+            client.list(server.url());
+            ADD_FAILURE() << "no error";
+        } catch (const Error& error) {
+            EXPECT_EQ(error.kind(), Error::Kind::Network);
+            EXPECT_TRUE(error.message().contains(row.message)) << error.message().toStdString();
+        }
+    }
+    try {
+        client.list(closedUrl);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.message().contains("could not be reached"))
+            << error.message().toStdString();
+    }
+}
+
+} // namespace
