@@ -1,4 +1,4 @@
-#include "carddav_client.h"
+#include "exchange/carddav/carddav_client.h"
 
 #include "core/error.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "http_transport.h"
-#include "multistatus.h"
+#include "exchange/carddav/http_transport.h"
+#include "exchange/carddav/multistatus.h"
 
 #include <optional>
 #include <QString>

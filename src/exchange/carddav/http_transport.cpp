@@ -1,4 +1,4 @@
-#include "http_transport.h"
+#include "exchange/carddav/http_transport.h"
 
 #include "core/error.h"
 

@@ -1,4 +1,4 @@
-#include "multistatus.h"
+#include "exchange/carddav/multistatus.h"
 
 #include "core/error.h"
 
