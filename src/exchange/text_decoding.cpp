@@ -2,6 +2,8 @@
 
 #include "exchange/source_table.h"
 
+#include <QStringDecoder>
+
 namespace ravelbook::exchange {
 
 namespace {
@@ -70,8 +72,22 @@ Evidence weigh(QByteArrayView bytes) {
     return evidence;
 }
 
-// UTF-8 with each byte that is not read as Windows-1252; `line` is where the bytes start.
-QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1) {
+// UTF-8 that may begin with U+FEFF: QString::fromUtf8 takes it for a byte order
+// mark and drops it, which is right only at the start of a file.
+QString utf8KeepingMark(QByteArrayView bytes) {
+    return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                      QStringConverter::Flag::ConvertInitialBom)
+        .decode(bytes);
+}
+
+// UTF-8 with each byte that is not read as Windows-1252; `line` is where the bytes
+// start. Only a whole file's first bytes may hold a byte order mark to drop.
+QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1,
+                    bool wholeFile = true) {
+    const auto utf8 = [&](qsizetype from, qsizetype length) {
+        const QByteArrayView run = bytes.sliced(from, length);
+        return from == 0 && wholeFile ? QString::fromUtf8(run) : utf8KeepingMark(run);
+    };
     QString text;
     text.reserve(bytes.size());
     qsizetype runStart = 0;
@@ -83,7 +99,7 @@ QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1) {
         } else if (const qsizetype length = utf8Sequence(bytes, i)) {
             i += length;
         } else {
-            text += QString::fromUtf8(bytes.sliced(runStart, i - runStart));
+            text += utf8(runStart, i - runStart);
             text += windows1252(b);
             if (problems)
                 addProblem(*problems,
@@ -95,7 +111,7 @@ QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1) {
             runStart = ++i;
         }
     }
-    text += QString::fromUtf8(bytes.sliced(runStart));
+    text += utf8(runStart, bytes.size() - runStart);
     return text;
 }
 
@@ -115,7 +131,8 @@ FileDecoder::FileDecoder(QByteArrayView whole)
 QString FileDecoder::decode(QByteArrayView piece, int line, QStringList& problems) const {
     if (!utf8_)
         return decodeWindows1252(piece.toByteArray());
-    return piece.isValidUtf8() ? QString::fromUtf8(piece) : decodeMixed(piece, &problems, line);
+    return piece.isValidUtf8() ? utf8KeepingMark(piece)
+                               : decodeMixed(piece, &problems, line, false);
 }
 
 bool isValidUtf8(const QByteArray& bytes) {
