@@ -4,10 +4,6 @@
 
 namespace ravelbook {
 
-int pageResolution() {
-    return kTwipsPerInch;
-}
-
 Length PageTarget::printableWidth(const QPainter& painter) const {
     const QPaintDevice* device = painter.device();
     return Length::fromTwips(device->width() * double(kTwipsPerInch) / device->logicalDpiX());

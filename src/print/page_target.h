@@ -1,16 +1,17 @@
 #pragma once
 
+#include "core/length.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
 namespace ravelbook {
 
-class Length;
 class PageSetup;
 
 // The dots per inch of the PDF and the printer pages: one dot is one twip, and
 // both lay type out alike.
-int pageResolution();
+inline constexpr int kPageResolution = kTwipsPerInch;
 
 // Where a painted surface's pages go: a PDF file or a printer. The painter it
 // hands out has its origin at the top-left corner of the printable area, a

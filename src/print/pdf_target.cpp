@@ -92,7 +92,7 @@ PdfTarget::~PdfTarget() {
 void PdfTarget::startFile(const PageSetup& setup) {
     chunks_ = std::make_unique<ChunkedWriter>(output_->device());
     writer_ = std::make_unique<QPdfWriter>(chunks_.get());
-    writer_->setResolution(pageResolution());
+    writer_->setResolution(kPageResolution);
     writer_->setCreator(QStringLiteral("Ravelbook"));
     writer_->setPageLayout(layoutFor(setup));
     if (!painter_.begin(writer_.get())) {

@@ -45,7 +45,7 @@ QPainter& PrinterTarget::beginDocument(const PageSetup& setup) {
     printer_->setDocName(QStringLiteral("Ravelbook"));
     printer_->setCopyCount(copies_);
     // At the PDF's resolution type is measured and laid out as on the PDF.
-    printer_->setResolution(pageResolution());
+    printer_->setResolution(kPageResolution);
     // The painter's origin is the paper's corner, not the printable area's.
     printer_->setFullPage(true);
     applySetup(setup);
