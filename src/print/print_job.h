@@ -2,8 +2,10 @@
 
 #include "core/address_record.h"
 #include "print/layout.h"
+#include "print/stationery/stock_template.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <QString>
 #include <QtGlobal>
@@ -34,6 +36,9 @@ struct PrintOffset {
 struct PrintJob {
     Stationery stationery = Stationery::SmallLabels;
     bool biFold = false;
+    // A stationery of the catalogue; when set, the run prints on it rather
+    // than on `stationery` (entries of the built-in five keep their layouts).
+    std::shared_ptr<const StockTemplate> stock;
     RecordChoice records;
     bool firstNameFirst = true; // "Last, First" printed as "First Last"
     QString specialText;
