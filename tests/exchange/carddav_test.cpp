@@ -1,11 +1,17 @@
-// The CardDAV client against a radicale of the test's own, and against local
-// servers that answer badly or not at all.
+// The CardDAV client against radicales of the test's own (plain and over
+// HTTPS), and against local servers that answer badly or not at all; where
+// its passwords come from.
 #include "core/error.h"
 #include "exchange/carddav/carddav_client.h"
+#include "exchange/carddav/keyring_passwords.h"
+#include "exchange/carddav/password_source.h"
+#include "settings/ini_settings_store.h"
+#include "settings/trusted_certificates.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTcpServer>
@@ -158,6 +164,113 @@ TEST_F(CardDav, SyncsWhatChangedSinceTheToken) {
     EXPECT_FALSE(dav.sync(book_, "http://radicale.org/ns/sync/unknown"));
 }
 
+// The same radicale over HTTPS, with a self-signed certificate of its own.
+class CardDavTls : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        QProcess::execute(RAVELBOOK_RADICALE_SERVER,
+                          {"start", dir_->filePath("radicale"), "--tls"});
+    }
+    static void TearDownTestSuite() {
+        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", dir_->filePath("radicale")});
+        dir_.reset();
+    }
+    void SetUp() override {
+        if (value("url").isEmpty())
+            GTEST_SKIP() << "radicale did not start over HTTPS (are radicale and openssl "
+                            "installed?): no CardDAV server to test against";
+    }
+    static QString value(const char* name) {
+        return readLine(dir_->filePath(QString("radicale/") + name));
+    }
+    // As openssl tells it: "sha256 Fingerprint=AB:CD:…".
+    static QString opensslFingerprint(const QString& certificate) {
+        QProcess openssl;
+        openssl.start("openssl", {"x509", "-noout", "-fingerprint", "-sha256", "-in", certificate});
+        openssl.waitForFinished();
+        return QString::fromLatin1(openssl.readAllStandardOutput()).trimmed().section('=', 1);
+    }
+    // A certificate for the same host that the server doesn't present.
+    static QString otherCertificate(const QTemporaryDir& dir) {
+        QProcess openssl;
+        openssl.setStandardErrorFile(QProcess::nullDevice());
+        openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                                  "-subj", "/CN=127.0.0.1", "-keyout", dir.filePath("key"), "-out",
+                                  dir.filePath("certificate")});
+        openssl.waitForFinished();
+        return dir.filePath("certificate");
+    }
+    std::vector<CardDavAddressBook> discover(NetworkTransport& transport,
+                                             const QString& password = value("password")) {
+        return CardDavClient(transport, value("user"), password).discover(value("url"));
+    }
+
+    inline static std::unique_ptr<QTemporaryDir> dir_;
+};
+
+TEST_F(CardDavTls, RefusesAnUntrustedCertificateNamingIt) {
+    const QString fingerprint = opensslFingerprint(dir_->filePath("radicale/certificate"));
+    ASSERT_EQ(fingerprint.size(), 95) << "openssl gave no fingerprint";
+    QTemporaryDir other;
+    const QString otherFingerprint = opensslFingerprint(otherCertificate(other));
+    ASSERT_EQ(otherFingerprint.size(), 95);
+    const QUrl url(value("url"));
+    const QString server = QString("127.0.0.1:%1").arg(url.port());
+    const TrustedCertificates rows[] = {
+        {},
+        {{server, otherFingerprint}},
+        {{QString("localhost:%1").arg(url.port()), fingerprint}},
+        {{QString("127.0.0.1:%1").arg(url.port() + 1), fingerprint}},
+    };
+    for (const TrustedCertificates& trusted : rows) {
+        SCOPED_TRACE(trusted.empty() ? "none trusted" : trusted.begin()->first.toStdString());
+        NetworkTransport transport(5s);
+        transport.setTrustedCertificates(trusted);
+        try {
+            discover(transport);
+            ADD_FAILURE() << "no error";
+        } catch (const UntrustedCertificateError& error) {
+            EXPECT_EQ(error.kind(), Error::Kind::Network);
+            EXPECT_EQ(error.message(), QString("The certificate of %1 is not trusted (SHA-256 %2).")
+                                           .arg(server, fingerprint));
+            EXPECT_EQ(error.fingerprint(), fingerprint);
+            EXPECT_EQ(error.server(), server);
+        }
+    }
+}
+
+TEST_F(CardDavTls, DiscoversOnceItsCertificateIsTrustedInTheSettings) {
+    NetworkTransport transport(5s);
+    QString fingerprint;
+    QString server;
+    try {
+        discover(transport);
+        FAIL() << "an untrusted certificate was accepted";
+    } catch (const UntrustedCertificateError& error) {
+        fingerprint = error.fingerprint();
+        server = error.server();
+    }
+    QTemporaryDir settingsDir;
+    {
+        IniSettingsStore store(settingsDir.path());
+        TrustedCertificateSettings(store).trust(server, fingerprint);
+    }
+    IniSettingsStore store(settingsDir.path());
+    transport.setTrustedCertificates(TrustedCertificateSettings(store).all());
+    const auto books = discover(transport);
+    ASSERT_FALSE(books.empty());
+    EXPECT_EQ(books.front().url, QUrl(value("book")));
+    try {
+        discover(transport, "wrong horse");
+        ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.message().contains("refused the user name or password"))
+            << error.message().toStdString();
+        EXPECT_FALSE(error.message().contains("horse"));
+    }
+}
+
 // A local server that answers every request with the same bytes, or not at all.
 class ScriptedServer {
 public:
@@ -211,6 +324,17 @@ TEST(CardDavFailures, EndInANetworkErrorForTheUser) {
             EXPECT_TRUE(error.message().contains(row.message)) << error.message().toStdString();
         }
     }
+    // A server that takes the connection and never begins the TLS handshake.
+    ScriptedServer stalled({});
+    QUrl stalledUrl = stalled.url();
+    stalledUrl.setScheme("https");
+    try {
+        client.list(stalledUrl);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.message().contains("did not answer within 1 s"))
+            << error.message().toStdString();
+    }
     try {
         client.list(closedUrl);
         ADD_FAILURE() << "no error";
@@ -218,6 +342,114 @@ TEST(CardDavFailures, EndInANetworkErrorForTheUser) {
         EXPECT_TRUE(error.message().contains("could not be reached"))
             << error.message().toStdString();
     }
+}
+
+// A netrc file of the test's own, named by $NETRC while the test runs.
+class NetrcFile {
+public:
+    explicit NetrcFile(const QByteArray& text) : previous_(qgetenv("NETRC")) {
+        QFile file(path());
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+        qputenv("NETRC", path().toLocal8Bit());
+    }
+    ~NetrcFile() { qputenv("NETRC", previous_); }
+    QString path() const { return dir_.filePath("netrc"); }
+
+private:
+    QTemporaryDir dir_;
+    QByteArray previous_;
+};
+
+TEST(Passwords, ComeFromTheNetrcEntryOfTheServerAndUser) {
+    struct Row {
+        const char* netrc; // nullptr: no file
+        const char* url;
+        const char* user;
+        std::optional<QString> password;
+    };
+    const Row rows[] = {
+        {"machine dav.example.org login ada password one", "https://dav.example.org/", "ada",
+         "one"},
+        {"machine DAV.example.org\n  login ada\n  password one\n", "https://dav.example.org/",
+         "ada", "one"},
+        {"machine dav.example.org:8443 login ada password two", "https://dav.example.org:8443/",
+         "ada", "two"},
+        {"machine dav.example.org:8443 login ada password two",
+         "https://dav.example.org/",
+         "ada",
+         {}},
+        {"machine dav.example.org:443 login ada password three", "https://dav.example.org/", "ada",
+         "three"},
+        {"machine dav.example.org:80 login ada password four", "http://dav.example.org/x/", "ada",
+         "four"},
+        {"machine dav.example.org login bob password bobs", "https://dav.example.org/", "ada", {}},
+        {"machine dav.example.org login bob password bobs\nmachine dav.example.org login ada "
+         "password adas",
+         "https://dav.example.org/", "ada", "adas"},
+        {"machine other.example.org login ada password no\ndefault login ada password any",
+         "https://dav.example.org/", "ada", "any"},
+        {"default login bob password any", "https://dav.example.org/", "ada", {}},
+        {"machine dav.example.org login ada password \"right horse\"", "https://dav.example.org/",
+         "ada", "right horse"},
+        {"machine dav.example.org login ada password \"say \\\"hi\\\"\"",
+         "https://dav.example.org/", "ada", "say \"hi\""},
+        {"macdef init\ncd /\nmachine dav.example.org login ada password inside\n\nmachine "
+         "dav.example.org login ada password after",
+         "https://dav.example.org/", "ada", "after"},
+        {"machine dav.example.org login ada account home password five", "https://dav.example.org/",
+         "ada", "five"},
+        {nullptr, "https://dav.example.org/", "ada", {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.netrc ? row.netrc : "no file");
+        QTemporaryDir dir;
+        const QString file = dir.filePath("netrc");
+        if (row.netrc) {
+            QFile out(file);
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(row.netrc);
+        }
+        EXPECT_EQ(NetrcPasswords(file).password(QUrl(row.url), row.user), row.password);
+    }
+}
+
+TEST(Passwords, WithoutAKeyringComeFromTheNetrc) {
+    // No session bus to find a keyring on, as on a server or in a console.
+    const QByteArray bus = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/ravelbook-test-bus");
+    const QUrl server("https://dav.example.org/");
+    QElapsedTimer timer;
+    timer.start();
+    KeyringPasswords keyring(20s);
+    EXPECT_FALSE(keyring.password(server, "ada"));
+    EXPECT_FALSE(keyring.keep(server, "ada", "secret"));
+    EXPECT_LT(timer.elapsed(), 20000) << "waited for a keyring that isn't there";
+    {
+        NetrcFile netrc("machine dav.example.org login ada password from-netrc\n");
+        EXPECT_EQ(standardPasswordSource()->password(server, "ada"), "from-netrc");
+    }
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus);
+}
+
+// Run by tools/keyring-session, in a D-Bus session with a keyring of its own.
+TEST(KeyringSession, KeepsAPasswordAndReadsItBack) {
+    if (qEnvironmentVariable("RAVELBOOK_TEST_KEYRING") != "1")
+        GTEST_SKIP() << "no keyring of the test's own: run under tools/keyring-session";
+    const QUrl server("https://dav.example.org:8443/dav/");
+    EXPECT_EQ(KeyringPasswords::key(server, "ada"), "carddav:ada@dav.example.org:8443");
+    EXPECT_FALSE(KeyringPasswords().password(server, "ada"));
+    ASSERT_TRUE(keepInKeyring(server, "ada", "from keyring"));
+    EXPECT_EQ(KeyringPasswords().password(server, "ada"), "from keyring");
+    EXPECT_EQ(KeyringPasswords().password(QUrl("https://dav.example.org:8443/other/"), "ada"),
+              "from keyring");
+    EXPECT_FALSE(KeyringPasswords().password(server, "bob"));
+    EXPECT_FALSE(KeyringPasswords().password(QUrl("https://dav.example.org/"), "ada"));
+    ASSERT_TRUE(keepInKeyring(server, "ada", "changed"));
+    NetrcFile netrc("machine dav.example.org login ada password from-netrc\n");
+    EXPECT_EQ(standardPasswordSource()->password(server, "ada"), "changed");
+    EXPECT_EQ(standardPasswordSource()->password(QUrl("https://dav.example.org/"), "ada"),
+              "from-netrc");
 }
 
 } // namespace

@@ -1,13 +1,13 @@
 #include "exchange/carddav/http_transport.h"
 
-#include "core/error.h"
-
 #include <memory>
 #include <QBuffer>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslCertificate>
+#include <QSslError>
 #include <QTimer>
 
 namespace ravelbook {
@@ -24,6 +24,19 @@ NetworkTransport::NetworkTransport(std::chrono::milliseconds timeout)
 
 NetworkTransport::~NetworkTransport() = default;
 
+void NetworkTransport::setTrustedCertificates(TrustedCertificates trusted) {
+    trusted_ = std::move(trusted);
+}
+
+QString NetworkTransport::serverKey(const QUrl& url) {
+    const int defaultPort = url.scheme() == QLatin1String("http") ? 80 : 443;
+    return QStringLiteral("%1:%2").arg(url.host()).arg(url.port(defaultPort));
+}
+
+QString NetworkTransport::fingerprint(const QSslCertificate& certificate) {
+    return QString::fromLatin1(certificate.digest(QCryptographicHash::Sha256).toHex(':').toUpper());
+}
+
 namespace {
 
 QString serverOf(const QUrl& url) {
@@ -31,6 +44,13 @@ QString serverOf(const QUrl& url) {
 }
 
 } // namespace
+
+UntrustedCertificateError::UntrustedCertificateError(const QUrl& url, QString fingerprint,
+                                                     QString detail)
+    : Error(QStringLiteral("The certificate of %1 is not trusted (SHA-256 %2).")
+                .arg(serverOf(url), fingerprint),
+            Kind::Network, std::move(detail)),
+      server_(NetworkTransport::serverKey(url)), fingerprint_(std::move(fingerprint)) {}
 
 HttpResponse NetworkTransport::send(const HttpRequest& request) {
     QNetworkRequest networkRequest(request.url);
@@ -69,6 +89,24 @@ HttpResponse NetworkTransport::send(const HttpRequest& request) {
             reply->abort();
         }
     });
+    // Refused unless it is the one certificate trusted for this server.
+    QString refusedFingerprint;
+    QString refusedWhy;
+    QObject::connect(
+        reply.get(), &QNetworkReply::sslErrors, &loop, [&](const QList<QSslError>& errors) {
+            const QString presented = fingerprint(reply->sslConfiguration().peerCertificate());
+            const auto trusted = trusted_.find(serverKey(request.url));
+            if (trusted != trusted_.end() &&
+                trusted->second.compare(presented, Qt::CaseInsensitive) == 0) {
+                reply->ignoreSslErrors(errors);
+                return;
+            }
+            refusedFingerprint = presented;
+            QStringList why;
+            for (const QSslError& error : errors)
+                why.append(error.errorString());
+            refusedWhy = why.join(QLatin1Char(' '));
+        });
     QObject::connect(reply.get(), &QNetworkReply::finished, &loop, &QEventLoop::quit);
     deadline.start(timeout_);
     if (!reply->isFinished())
@@ -86,6 +124,8 @@ HttpResponse NetworkTransport::send(const HttpRequest& request) {
                         .arg(maxBodyBytes / (1024 * 1024)),
                     Error::Kind::Network);
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    if (!status.isValid() && !refusedFingerprint.isEmpty())
+        throw UntrustedCertificateError(request.url, refusedFingerprint, refusedWhy);
     if (!status.isValid())
         throw Error(QStringLiteral("The server %1 could not be reached.").arg(server),
                     Error::Kind::Network, reply->errorString());

@@ -4,6 +4,7 @@
 #include <optional>
 #include <QString>
 #include <QUrl>
+#include <vector>
 
 namespace ravelbook {
 
@@ -18,7 +19,8 @@ public:
 
 // The netrc file: $NETRC when set, else ~/.netrc. Entries name a machine (the
 // host, or host:port), a login and a password; a `default` entry matches any
-// host. A file that others may read is still read, as other programs do.
+// host. Words may be "quoted" to hold blanks; macdef macros are skipped. A file that others may
+// read is still read, as other programs do.
 class NetrcPasswords final : public PasswordSource {
 public:
     explicit NetrcPasswords(QString file = {});
@@ -30,7 +32,17 @@ private:
     QString file_;
 };
 
-// The sources a command or the window asks, in order.
+// Several sources, asked in order; the first that has a password answers.
+class PasswordSources final : public PasswordSource {
+public:
+    explicit PasswordSources(std::vector<std::unique_ptr<PasswordSource>> sources);
+    std::optional<QString> password(const QUrl& server, const QString& user) override;
+
+private:
+    std::vector<std::unique_ptr<PasswordSource>> sources_;
+};
+
+// The sources a command or the window asks, in order: the keyring, then the netrc file.
 std::unique_ptr<PasswordSource> standardPasswordSource();
 
 } // namespace ravelbook
