@@ -1,11 +1,11 @@
 #include "app/command_line.h"
 
 #include "app/paths.h"
+#include "core/edit_distance.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <QFileInfo>
-#include <vector>
 
 namespace ravelbook {
 
@@ -17,29 +17,10 @@ struct SubcommandName {
 };
 
 const SubcommandName kSubcommands[] = {
-    {"print", Subcommand::Print},
-    {"import", Subcommand::Import},
-    {"export", Subcommand::Export},
-    {"copy", Subcommand::Copy},
+    {"print", Subcommand::Print},           {"import", Subcommand::Import},
+    {"export", Subcommand::Export},         {"copy", Subcommand::Copy},
+    {"stationery", Subcommand::Stationery},
 };
-
-// Levenshtein distance, to name the command a mistyped word was meant to be.
-int editDistance(const QString& a, const QString& b) {
-    std::vector<int> row(std::size_t(b.size()) + 1);
-    for (std::size_t j = 0; j < row.size(); ++j)
-        row[j] = int(j);
-    for (int i = 1; i <= a.size(); ++i) {
-        int diagonal = row[0];
-        row[0] = i;
-        for (int j = 1; j <= b.size(); ++j) {
-            const int above = row[std::size_t(j)];
-            row[std::size_t(j)] = std::min({above + 1, row[std::size_t(j) - 1] + 1,
-                                            diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
 
 QString closestSubcommand(const QString& word) {
     const auto closest =
@@ -82,6 +63,7 @@ QString usage() {
                "       ravelbook import --help\n"
                "       ravelbook export --help\n"
                "       ravelbook copy --help\n"
+               "       ravelbook stationery --help\n"
                "\n"
                "Keeps an address book and prints it onto labels, envelopes, cards and "
                "fliers.\n"
@@ -97,7 +79,8 @@ QString usage() {
                "window;\n"
                "\"ravelbook import\" and \"ravelbook export\" bring records in and write "
                "them out;\n"
-               "\"ravelbook copy\" copies a whole book into another.\n")
+               "\"ravelbook copy\" copies a whole book into another;\n"
+               "\"ravelbook stationery\" lists the stationery it can print on.\n")
         .arg(defaultDatabasePath());
 }
 

@@ -1,4 +1,4 @@
-// The program users run: import, export and copy here, on Qt Core; the print
+// The program users run: import, export, copy and stationery here, on Qt Core; the print
 // command and the window are libraries loaded only when used, so that no
 // command pays for loading what it doesn't need (see program_module.h).
 #include "app/command_line.h"
@@ -6,6 +6,7 @@
 #include "app/copy_command.h"
 #include "app/exchange_command.h"
 #include "app/program_module.h"
+#include "app/stationery_command.h"
 #include "core/error.h"
 
 #include <cstdio>
@@ -33,6 +34,11 @@ int subcommandMain(Subcommand command, int argc, char* argv[]) {
         return coreMain(argc, argv, parseExportCommand, exportUsage, runExportCommand);
     case Subcommand::Copy:
         return coreMain(argc, argv, parseCopyCommand, copyUsage, runCopyCommand);
+    case Subcommand::Stationery:
+        return coreMain(argc, argv, parseStationeryCommand, stationeryUsage,
+                        [](const StationeryCommand& command, QTextStream& out, QTextStream& err) {
+                            return runStationeryCommand(command, out, err);
+                        });
     }
     return 2;
 }

@@ -3,6 +3,7 @@
 #include "app/exchange_command.h"
 #include "app/paths.h"
 #include "app/startup.h"
+#include "app/stationery_command.h"
 #include "store/database.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_book.h"
@@ -87,6 +88,9 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
     const Parse exporting = [](const QStringList& a, QString& e) {
         return bool(parseExportCommand(a, e));
     };
+    const Parse stationery = [](const QStringList& a, QString& e) {
+        return bool(parseStationeryCommand(a, e));
+    };
     const struct {
         Parse parse;
         QStringList arguments;
@@ -101,6 +105,10 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
         {import, {"--dry-run=yes", "a.csv"}, "--dry-run takes no value"},
         {import, {"a.csv", "b.csv"}, "only one file can be imported at a time"},
         {exporting, {"--format=", "csv"}, "--format needs a value"},
+        {stationery, {}, "say \"list\" or \"show ID\""},
+        {stationery, {"show"}, "the stationery to show is missing"},
+        {stationery, {"list", "x"}, "unknown argument \"x\""},
+        {stationery, {"lst"}, "unknown argument \"lst\""},
     };
     for (const auto& c : cases) {
         QString error;

@@ -42,6 +42,9 @@ TEST_F(Program, UsageErrorsAndHelp) {
         {{"print", "--frobnicate"}, "\nSee \"ravelbook print --help\".\n"},
         {{"import"}, "ravelbook import: the file to import is missing\n"},
         {{"copy", "--to"}, "\nSee \"ravelbook copy --help\".\n"},
+        {{"stationery", "show", "avery-516"},
+         "ravelbook stationery: unknown stationery \"avery-516\"; did you mean avery-5160, "
+         "avery-5161, avery-5162?"},
     };
     Outcome outcome;
     for (const Case& c : cases) {
@@ -66,7 +69,7 @@ TEST_F(Program, UsageErrorsAndHelp) {
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.standardError.contains(QStringLiteral("no display")));
     // Every command answers --help with its options, and --version alike.
-    for (const char* command : {"print", "import", "export", "copy"}) {
+    for (const char* command : {"print", "import", "export", "copy", "stationery"}) {
         outcome = run({command, "--help"}, noDisplay);
         EXPECT_EQ(outcome.exitCode, 0) << command;
         EXPECT_TRUE(
@@ -99,6 +102,7 @@ TEST_F(Program, CommandsLoadOnlyTheQtLibrariesTheyNeed) {
          0,
          {}},
         {{"copy", "--from", book, "--to", home.filePath("copy.db")}, 0, {}},
+        {{"stationery", "list"}, 0, {}},
         {sheet + QStringList{"--pdf", home.filePath("sheet.pdf")}, 0, {"Gui"}},
         {sheet + QStringList{"--printer", "No Such Printer"}, 1, all},
         {{"--database", csv}, 1, all}, // the window, on a file that is no book
@@ -117,6 +121,34 @@ TEST_F(Program, CommandsLoadOnlyTheQtLibrariesTheyNeed) {
         // PostgreSQL's client library is for server books only.
         EXPECT_FALSE(outcome.standardError.contains("libpq.so"));
     }
+}
+
+TEST_F(Program, StationeryListsAndShowsTheCatalogue) {
+    struct Case {
+        QStringList arguments;
+        QString said;
+    };
+    const Case cases[] = {
+        {{"stationery", "list"},
+         "small-labels  Small labels  Avery 8161 address labels, 1 x 4 in, "
+         "20 a sheet  US-Letter  20 a sheet  101.6 x 25.4 mm (4 x 1 in)\n"},
+        {{"stationery", "list", "--search", "l7160"},
+         "avery-l7160  Avery L7160  Mailing labels  A4  21 a sheet  64 x 38.1 mm (2.519 x 1.5 "
+         "in)\n"},
+        {{"stationery", "show", "Envelope-DL"},
+         "Paper: dl, 110 x 220 mm (4.331 x 8.661 in)\nShape: rectangle, 110 x 220 mm"},
+        {{"stationery", "show", "avery-5160"},
+         "Grid: 3 x 10 from 4 x 12.7 mm (0.156 x 0.5 in), every 70.6 x 25.4 mm (2.781 x 1 in)\n"
+         "Labels: 30 a sheet\n"},
+    };
+    for (const Case& c : cases) {
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+        EXPECT_TRUE(outcome.standardOutput.contains(c.said))
+            << outcome.standardOutput.toStdString();
+    }
+    const Outcome searched = run({"stationery", "list", "--search", "l7160"});
+    EXPECT_EQ(searched.standardOutput.count('\n'), 1);
 }
 
 TEST_F(Program, NamedBookThatIsMissingIsNotCreatedWithoutAYes) {
