@@ -54,6 +54,7 @@ bool CommandOptions::parse(const QStringList& arguments, StandardRequests& reque
     const std::optional<QStringList> ordered = inParserOrder(arguments, error);
     if (!requests.any() && !ordered)
         return false;
+    ran_ = ordered.has_value();
     const bool parsed =
         ordered && parser_.parse(QStringList{QStringLiteral("ravelbook")} + *ordered);
     requests.help = requests.help || isSet("help") || isSet("h");

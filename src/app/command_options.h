@@ -52,7 +52,8 @@ public:
     QString valueOr(const char* name, const QString& fallback) const {
         return isSet(name) ? value(name) : fallback;
     }
-    QStringList operands() const { return parser_.positionalArguments(); }
+    // Nothing when the line could not be put in the parser's order.
+    QStringList operands() const { return ran_ ? parser_.positionalArguments() : QStringList(); }
 
     // The usage error of an argument no command takes.
     static QString unknownArgument(const QString& argument);
@@ -64,6 +65,7 @@ private:
 
     std::vector<OptionRow> options_;
     QCommandLineParser parser_;
+    bool ran_ = false; // the parser has read the line
 };
 
 } // namespace ravelbook
