@@ -17,10 +17,9 @@ struct SubcommandName {
 };
 
 const SubcommandName kSubcommands[] = {
-    {"print", Subcommand::Print},
-    {"import", Subcommand::Import},
-    {"export", Subcommand::Export},
-    {"copy", Subcommand::Copy},
+    {"print", Subcommand::Print}, {"import", Subcommand::Import}, {"export", Subcommand::Export},
+    {"copy", Subcommand::Copy},   {"link", Subcommand::Link},     {"unlink", Subcommand::Unlink},
+    {"sync", Subcommand::Sync},
 };
 
 // Levenshtein distance, to name the command a mistyped word was meant to be.
@@ -82,6 +81,7 @@ QString usage() {
                "       ravelbook import --help\n"
                "       ravelbook export --help\n"
                "       ravelbook copy --help\n"
+               "       ravelbook link|unlink|sync --help\n"
                "\n"
                "Keeps an address book and prints it onto labels, envelopes, cards and "
                "fliers.\n"
@@ -97,7 +97,9 @@ QString usage() {
                "window;\n"
                "\"ravelbook import\" and \"ravelbook export\" bring records in and write "
                "them out;\n"
-               "\"ravelbook copy\" copies a whole book into another.\n")
+               "\"ravelbook copy\" copies a whole book into another;\n"
+               "\"ravelbook link\" and \"ravelbook sync\" keep it in step with an online "
+               "address book.\n")
         .arg(defaultDatabasePath());
 }
 

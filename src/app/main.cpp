@@ -33,6 +33,10 @@ int subcommandMain(Subcommand command, int argc, char* argv[]) {
         return coreMain(argc, argv, parseExportCommand, exportUsage, runExportCommand);
     case Subcommand::Copy:
         return coreMain(argc, argv, parseCopyCommand, copyUsage, runCopyCommand);
+    case Subcommand::Link:
+    case Subcommand::Unlink:
+    case Subcommand::Sync:
+        return onlineEntry()(argc, argv);
     }
     return 2;
 }

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/copy_command.h"
 #include "app/exchange_command.h"
+#include "app/online_command.h"
 #include "app/paths.h"
 #include "app/startup.h"
 #include "store/database.h"
@@ -87,6 +88,15 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
     const Parse exporting = [](const QStringList& a, QString& e) {
         return bool(parseExportCommand(a, e));
     };
+    const Parse link = [](const QStringList& a, QString& e) {
+        return bool(parseLinkCommand(a, e));
+    };
+    const Parse unlink = [](const QStringList& a, QString& e) {
+        return bool(parseUnlinkCommand(a, e));
+    };
+    const Parse sync = [](const QStringList& a, QString& e) {
+        return bool(parseSyncCommand(a, e));
+    };
     const struct {
         Parse parse;
         QStringList arguments;
@@ -101,6 +111,11 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
         {import, {"--dry-run=yes", "a.csv"}, "--dry-run takes no value"},
         {import, {"a.csv", "b.csv"}, "only one file can be imported at a time"},
         {exporting, {"--format=", "csv"}, "--format needs a value"},
+        {link, {"--database", "a.db"}, "the address book's URL is needed"},
+        {link, {"--user=", "http://h/"}, "--user needs a user name"},
+        {unlink, {"http://h/"}, "unknown argument \"http://h/\""},
+        {sync, {"--keep", "mine", "--record", "Ada"}, "--keep takes book or server"},
+        {sync, {"--keep", "book"}, "--keep and --record go together"},
     };
     for (const auto& c : cases) {
         QString error;
