@@ -19,7 +19,8 @@ struct SubcommandName {
 const SubcommandName kSubcommands[] = {
     {"print", Subcommand::Print},           {"import", Subcommand::Import},
     {"export", Subcommand::Export},         {"copy", Subcommand::Copy},
-    {"stationery", Subcommand::Stationery},
+    {"stationery", Subcommand::Stationery}, {"link", Subcommand::Link},
+    {"unlink", Subcommand::Unlink},         {"sync", Subcommand::Sync},
 };
 
 QString closestSubcommand(const QString& word) {
@@ -64,6 +65,7 @@ QString usage() {
                "       ravelbook export --help\n"
                "       ravelbook copy --help\n"
                "       ravelbook stationery --help\n"
+               "       ravelbook link|unlink|sync --help\n"
                "\n"
                "Keeps an address book and prints it onto labels, envelopes, cards and "
                "fliers.\n"
@@ -80,7 +82,9 @@ QString usage() {
                "\"ravelbook import\" and \"ravelbook export\" bring records in and write "
                "them out;\n"
                "\"ravelbook copy\" copies a whole book into another;\n"
-               "\"ravelbook stationery\" lists the stationery it can print on.\n")
+               "\"ravelbook stationery\" lists the stationery it can print on;\n"
+               "\"ravelbook link\" and \"ravelbook sync\" keep it in step with an online "
+               "address book.\n")
         .arg(defaultDatabasePath());
 }
 

@@ -21,7 +21,7 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
 QString usage();
 
 // The commands that run without the window: "ravelbook print ...".
-enum class Subcommand { Print, Import, Export, Copy, Stationery };
+enum class Subcommand { Print, Import, Export, Copy, Stationery, Link, Unlink, Sync };
 std::optional<Subcommand> subcommandNamed(const QString& word);
 
 // What a usage error prints: the error on one line, then where the usage is.

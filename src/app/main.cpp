@@ -39,6 +39,10 @@ int subcommandMain(Subcommand command, int argc, char* argv[]) {
                         [](const StationeryCommand& command, QTextStream& out, QTextStream& err) {
                             return runStationeryCommand(command, out, err);
                         });
+    case Subcommand::Link:
+    case Subcommand::Unlink:
+    case Subcommand::Sync:
+        return onlineEntry()(argc, argv);
     }
     return 2;
 }

@@ -50,6 +50,11 @@ MainEntry* windowEntry() {
         resolveModuleEntry(QStringLiteral(RAVELBOOK_WINDOW_MODULE), "ravelbook_window_main"));
 }
 
+MainEntry* onlineEntry() {
+    return reinterpret_cast<MainEntry*>(
+        resolveModuleEntry(QStringLiteral(RAVELBOOK_ONLINE_MODULE), "ravelbook_online_main"));
+}
+
 PrintersEntry* printersEntry() {
     return reinterpret_cast<PrintersEntry*>(
         resolveModuleEntry(QStringLiteral(RAVELBOOK_PRINTERS_MODULE), "ravelbook_system_printers"));

@@ -24,6 +24,8 @@ using PrintersEntry = void(std::unique_ptr<Printers>& into);
 // saying what is missing when a library can't be loaded.
 MainEntry* printEntry();
 MainEntry* windowEntry();
+// libravelbook-online.so's ravelbook_online_main: link, unlink and sync, on Qt Network.
+MainEntry* onlineEntry();
 PrintersEntry* printersEntry();
 
 } // namespace ravelbook

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/copy_command.h"
 #include "app/exchange_command.h"
+#include "app/online_command.h"
 #include "app/paths.h"
 #include "app/startup.h"
 #include "app/stationery_command.h"
@@ -91,6 +92,15 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
     const Parse stationery = [](const QStringList& a, QString& e) {
         return bool(parseStationeryCommand(a, e));
     };
+    const Parse link = [](const QStringList& a, QString& e) {
+        return bool(parseLinkCommand(a, e));
+    };
+    const Parse unlink = [](const QStringList& a, QString& e) {
+        return bool(parseUnlinkCommand(a, e));
+    };
+    const Parse sync = [](const QStringList& a, QString& e) {
+        return bool(parseSyncCommand(a, e));
+    };
     const struct {
         Parse parse;
         QStringList arguments;
@@ -109,6 +119,11 @@ TEST(CommandLine, UsageErrorsOfEveryCommandSayWhatIsWrong) {
         {stationery, {"show"}, "the stationery to show is missing"},
         {stationery, {"list", "x"}, "unknown argument \"x\""},
         {stationery, {"lst"}, "unknown argument \"lst\""},
+        {link, {"--database", "a.db"}, "the address book's URL is needed"},
+        {link, {"--user=", "http://h/"}, "--user needs a user name"},
+        {unlink, {"http://h/"}, "unknown argument \"http://h/\""},
+        {sync, {"--keep", "mine", "--record", "Ada"}, "--keep takes book or server"},
+        {sync, {"--keep", "book"}, "--keep and --record go together"},
     };
     for (const auto& c : cases) {
         QString error;

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -290,6 +291,71 @@ QSqlQuery count = left.run("SELECT count(*) FROM \"Addresses\"");
 ASSERT_TRUE(count.next());
 EXPECT_EQ(count.value(0).toInt(), 0);
 } // namespace
+
+// Two books linked to one address book on a radicale of the test's own: what one
+// sends the other gets, and a conflict is ended from the command line.
+TEST_F(ExchangeCommand, LinkSyncAndUnlinkAnOnlineAddressBook) {
+    QTemporaryDir dav;
+    const QString state = dav.filePath("radicale");
+    QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", state});
+    const auto value = [&](const char* name) {
+        QFile file(state + "/" + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
+                                              : QString();
+    };
+    struct Stop {
+        QString state;
+        ~Stop() { QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", state}); }
+    } stop{state};
+    if (value("url").isEmpty())
+        GTEST_SKIP() << "radicale did not start (is it installed?): no CardDAV server";
+    const QString user = value("user");
+    environment.insert("NETRC", home.filePath("netrc"));
+    Outcome outcome = run({"link", "--database", book.path(), "--user", user, value("url")});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.standardError.contains(
+        "no password for ravelbook at 127.0.0.1: put it in ~/.netrc (machine 127.0.0.1 login "
+        "ravelbook password ...) or the keyring"))
+        << outcome.standardError.toStdString();
+    // A password of one word, as ~/.netrc holds them.
+    const QString password = "right-horse";
+    QFile htpasswd(state + "/htpasswd");
+    ASSERT_TRUE(htpasswd.open(QIODevice::WriteOnly));
+    htpasswd.write((user + ":" + password + "\n").toUtf8());
+    htpasswd.close();
+    write("netrc", ("machine 127.0.0.1 login " + user + " password " + password + "\n").toUtf8());
+
+    book.addPerson({"Ada", "1 Main St", "Springfield"});
+    outcome = run({"link", "--database", book.path(), "--user", user, value("url")});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_TRUE(outcome.standardOutput.contains("Went out: 1 new"))
+        << outcome.standardOutput.toStdString();
+    outcome = run({"link", "--list", "--user", user, value("url")});
+    EXPECT_EQ(outcome.standardOutput, "Contacts\t" + value("book") + "\t1 cards\n");
+
+    TempBook other;
+    other.create();
+    outcome = run({"link", "--database", other.path(), "--user", user, value("book")});
+    EXPECT_TRUE(outcome.standardOutput.contains("Came in: 1 new"))
+        << outcome.standardOutput.toStdString();
+    other.exec("UPDATE Addresses SET Address = '2 Elm St'");
+    book.exec("UPDATE Addresses SET Address = '9 Book St'");
+    EXPECT_EQ(run({"sync", "--database", other.path()}).exitCode, 0);
+    outcome = run({"sync", "--database", book.path()});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.standardOutput.contains("Conflict: \"Ada\""));
+    outcome = run({"sync", "--database", book.path(), "--keep", "server", "--record", "Ada"});
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(book.value("SELECT Address FROM Addresses").toString(), "2 Elm St");
+    for (const Outcome& said : {outcome, run({"unlink", "--database", book.path()})}) {
+        EXPECT_FALSE(said.standardOutput.contains(password));
+        EXPECT_FALSE(said.standardError.contains(password));
+    }
+    outcome = run({"sync", "--database", book.path()});
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_TRUE(outcome.standardError.contains("is not linked"))
+        << outcome.standardError.toStdString();
+}
 
 } // namespace ravelbook
 } // namespace ravelbook

@@ -103,6 +103,7 @@ TEST_F(Program, CommandsLoadOnlyTheQtLibrariesTheyNeed) {
          {}},
         {{"copy", "--from", book, "--to", home.filePath("copy.db")}, 0, {}},
         {{"stationery", "list"}, 0, {}},
+        {{"sync", "--database", book}, 1, {}}, // not linked; Qt Network only
         {sheet + QStringList{"--pdf", home.filePath("sheet.pdf")}, 0, {"Gui"}},
         {sheet + QStringList{"--printer", "No Such Printer"}, 1, all},
         {{"--database", csv}, 1, all}, // the window, on a file that is no book

@@ -14,6 +14,7 @@ status=0
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 for file in bin/ravelbook libexec/ravelbook/ravelbook-mdb-reader "$libdir/ravelbook/libravelbook-window.so" \
     "$libdir/ravelbook/libravelbook-print.so" "$libdir/ravelbook/libravelbook-printers.so" \
+    "$libdir/ravelbook/libravelbook-online.so" \
     share/applications/ravelbook.desktop \
     share/icons/hicolor/scalable/apps/ravelbook.svg share/man/man1/ravelbook.1; do
     [ -f "$prefix/$file" ] || { echo "not installed: $file"; status=1; }
