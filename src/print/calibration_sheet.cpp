@@ -4,11 +4,15 @@
 
 #include "core/length.h"
 #include "print/printer_surface.h"
+#include "print/stock_layout.h"
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <numeric>
 #include <optional>
+#include <QStringList>
+#include <utility>
 
 namespace ravelbook {
 
@@ -101,13 +105,26 @@ public:
             surface_.SetLineEnd(*end);
     }
 
-    void outline(const Layout::Stock& s) {
+    // The label's own shape, and a cross at each corner of its box.
+    void outline(const Layout& layout, const Layout::Stock& s) {
         const int right = s.left + s.width;
         const int bottom = s.top + s.height;
-        line(s.left, s.top, right, s.top);
-        line(right, s.top, right, bottom);
-        line(right, bottom, s.left, bottom);
-        line(s.left, bottom, s.left, s.top);
+        const int radius = std::min({layout.cornerRadius, s.width / 2, s.height / 2});
+        if (layout.shape != Layout::Shape::Rectangle) {
+            arc(s.left + s.width / 2.0, s.top + s.height / 2.0, s.width / 2.0, s.height / 2.0, 0,
+                kArcSteps * 4);
+        } else {
+            line(s.left + radius, s.top, right - radius, s.top);
+            line(right, s.top + radius, right, bottom - radius);
+            line(right - radius, bottom, s.left + radius, bottom);
+            line(s.left, bottom - radius, s.left, s.top + radius);
+            if (radius > 0) {
+                arc(right - radius, bottom - radius, radius, radius, 0, kArcSteps);
+                arc(s.left + radius, bottom - radius, radius, radius, kArcSteps, kArcSteps);
+                arc(s.left + radius, s.top + radius, radius, radius, 2 * kArcSteps, kArcSteps);
+                arc(right - radius, s.top + radius, radius, radius, 3 * kArcSteps, kArcSteps);
+            }
+        }
         for (const int x : {s.left, right}) {
             for (const int y : {s.top, bottom}) {
                 line(x - kCrossArm, y, x + kCrossArm, y);
@@ -136,6 +153,24 @@ public:
     }
 
 private:
+    // Segments of a quarter of an ellipse's outline.
+    static constexpr int kArcSteps = 12;
+
+    // `steps` segments of the ellipse about (cx, cy), from segment `from` on;
+    // y grows downwards, so the first quarter is the bottom right one.
+    void arc(double cx, double cy, double rx, double ry, int from, int steps) {
+        const auto at = [&](int k) {
+            const double angle = k * M_PI / (2 * kArcSteps);
+            return std::pair<int, int>(int(std::lround(cx + rx * std::cos(angle))),
+                                       int(std::lround(cy + ry * std::sin(angle))));
+        };
+        for (int k = from; k < from + steps; ++k) {
+            const auto [x1, y1] = at(k);
+            const auto [x2, y2] = at(k + 1);
+            line(x1, y1, x2, y2);
+        }
+    }
+
     PrinterSurface& surface_;
     PrintOffset offset_;
 };
@@ -153,17 +188,29 @@ QString stationeryTitle(Stationery stationery) {
         .arg(QLatin1String(name.name), inches(layout.paperWidth), inches(layout.paperHeight));
 }
 
-void drawCalibrationSheet(PrinterSurface& surface, Stationery stationery, PrintOffset offset) {
-    const Layout& layout = layoutFor(stationery);
+QString stationeryTitle(const StockTemplate& stock) {
+    if (stock.builtIn)
+        return stationeryTitle(*stock.builtIn);
+    return QStringList{stock.brand, stock.part, stock.description}
+        .join(QLatin1Char(' '))
+        .simplified();
+}
+
+namespace {
+
+void drawSheet(PrinterSurface& surface, const Layout& layout, const QString& title,
+               PrintOffset offset) {
     if (layout.orientation)
         surface.SetOrientation(*layout.orientation);
     if (layout.paperSize)
         surface.SetPaperSize(*layout.paperSize);
+    if (const auto& page = layout.pageSize)
+        surface.SetPageSize(page->width, page->height, page->landscape);
     Sheet sheet(surface, offset);
 
     const int slots = layout.documentPerItem() ? 1 : layout.itemsPerSheet;
     for (int slot = 0; slot < slots; ++slot)
-        sheet.outline(layout.stockOf(slot));
+        sheet.outline(layout, layout.stockOf(slot));
 
     const int printableWidth = layout.paperWidth - 2 * kNominalMargin;
     surface.SetFontName(kPrintFont);
@@ -180,7 +227,7 @@ void drawCalibrationSheet(PrinterSurface& surface, Stationery stationery, PrintO
     sheet.lineEnd(std::min(first.left + first.width, printableWidth) - kInset);
     surface.SetBold(true);
     surface.SetFontSize(kHeadingSize);
-    sheet.text(x, y, QStringLiteral("Calibration sheet: ") + stationeryTitle(stationery));
+    sheet.text(x, y, QStringLiteral("Calibration sheet: ") + title);
     y += kHeadingStep;
     surface.SetBold(false);
     surface.SetFontSize(kTextSize);
@@ -197,6 +244,20 @@ void drawCalibrationSheet(PrinterSurface& surface, Stationery stationery, PrintO
         y += kTextStep;
     }
     surface.EndDocument();
+}
+
+} // namespace
+
+void drawCalibrationSheet(PrinterSurface& surface, Stationery stationery, PrintOffset offset) {
+    drawSheet(surface, layoutFor(stationery), stationeryTitle(stationery), offset);
+}
+
+void drawCalibrationSheet(PrinterSurface& surface, const StockTemplate& stock, PrintOffset offset) {
+    if (stock.builtIn) {
+        drawCalibrationSheet(surface, *stock.builtIn, offset);
+        return;
+    }
+    drawSheet(surface, stockLayout(stock), stationeryTitle(stock), offset);
 }
 
 } // namespace ravelbook

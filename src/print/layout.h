@@ -5,12 +5,15 @@
 #include <optional>
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 namespace ravelbook {
 
 // The stationery a print run is for, in the order the print button looks at
 // its options; the window's option buttons and routines are listed in this order.
 enum class Stationery { SmallLabels, LargeLabels, Envelopes, Cards, Fliers };
+
+inline constexpr int kSpecialFontSize = 18;
 
 // Everything in which one kind of stationery differs from another. One print
 // run draws them all from these constants; positions are twips.
@@ -30,6 +33,14 @@ struct Layout {
     // Page set-up made before every item, orientation first.
     std::optional<int> orientation;
     std::optional<int> paperSize;
+    // Or, for catalogue stock, the paper itself: its portrait size in twips,
+    // turned when landscape.
+    struct PageSize {
+        int width = 0;
+        int height = 0;
+        bool landscape = false;
+    };
+    std::optional<PageSize> pageSize;
 
     bool bold = false; // weight of the return address (and of the whole small label)
     int fontSize = 12;
@@ -48,6 +59,12 @@ struct Layout {
     bool special = false;
     qint16 specialX = 0;
     qint16 specialMove = 0;
+    int specialFontSize = kSpecialFontSize;
+
+    // Catalogue label sheets: the address block alone, centred in each label
+    // at the largest size that fits, every line inside the label's shape.
+    bool fitsLabel = false;
+    int labelMargin = 0;
 
     // The real stationery, in twips from the top-left corner of the printable
     // area as a printer that leaves a quarter inch all round has it: the first
@@ -61,6 +78,12 @@ struct Layout {
     } stock;
     int stockPitchX = 0;
     int stockPitchY = 0;
+    // The outline of a label; the built-in sheets' labels are square-cornered.
+    enum class Shape { Rectangle, Round, Ellipse } shape = Shape::Rectangle;
+    int cornerRadius = 0;
+    // Catalogue sheets: every label, in the order they are filled; when
+    // empty, the labels repeat at the pitches above.
+    std::vector<Stock> labels;
     // The paper the stationery is on, in twips, as it lies on the page.
     int paperWidth = 0;
     int paperHeight = 0;
@@ -68,6 +91,8 @@ struct Layout {
     bool documentPerItem() const { return itemsPerSheet == 0; }
     // The stationery of one item; for label sheets, the label in slot `slot` (from 0).
     Stock stockOf(int slot) const {
+        if (!labels.empty())
+            return labels[std::size_t(slot)];
         Stock s = stock;
         if (!documentPerItem()) {
             s.left += slot % columns * stockPitchX;
@@ -81,7 +106,6 @@ struct Layout {
 inline constexpr int kNominalMargin = kTwipsPerInch / 4;
 
 inline const QString kPrintFont = QStringLiteral("Times New Roman");
-inline constexpr int kSpecialFontSize = 18;
 
 // The layout of a stationery; fliers have a bi-fold variant.
 const Layout& layoutFor(Stationery stationery, bool biFold = false);

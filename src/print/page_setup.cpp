@@ -1,6 +1,10 @@
 #include "print/page_setup.h"
 
+#include "core/length.h"
 #include "print/printer_surface.h"
+
+#include <QSizeF>
+#include <QString>
 
 namespace ravelbook {
 
@@ -32,8 +36,23 @@ void PageSetup::applyOrientationCode(int code) {
         landscape_ = true;
 }
 
+void PageSetup::applyPageSize(int width, int height, bool landscape) {
+    if (width <= 0 || height <= 0)
+        return;
+    paper_ = Paper::Other;
+    width_ = width;
+    height_ = height;
+    landscape_ = landscape;
+}
+
 QPageSize PageSetup::pageSize() const {
     switch (paper_) {
+    case Paper::Other:
+        // A size Qt knows by name goes out by that name (A4 is A4 to the
+        // printer); any other as a custom size.
+        return QPageSize(
+            QSizeF(Length::fromTwips(width_).points(), Length::fromTwips(height_).points()),
+            QPageSize::Point, QString(), QPageSize::FuzzyMatch);
     case Paper::Statement:
         return QPageSize(QPageSize::Statement);
     case Paper::Envelope10:

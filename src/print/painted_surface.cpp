@@ -71,6 +71,10 @@ void PaintedSurface::SetOrientation(int code) {
     setup_.applyOrientationCode(code);
 }
 
+void PaintedSurface::SetPageSize(int width, int height, bool landscape) {
+    setup_.applyPageSize(width, height, landscape);
+}
+
 void PaintedSurface::SetX(qint16 twips) {
     pen_.setX(twips);
 }

@@ -25,6 +25,8 @@ PageSetup setupOf(const Layout& layout) {
         setup.applyOrientationCode(*layout.orientation);
     if (layout.paperSize)
         setup.applyPaperCode(*layout.paperSize);
+    if (const auto& page = layout.pageSize)
+        setup.applyPageSize(page->width, page->height, page->landscape);
     return setup;
 }
 
@@ -64,8 +66,13 @@ void PreviewTarget::startPage(const PageSetup& setup) {
     const auto dots = [this](int twips) { return Length::fromTwips(twips).dots(dpi_); };
     for (int slot = 0; slot < layout_.itemsPerSheet; ++slot) {
         const Layout::Stock label = layout_.stockOf(slot);
-        painter_.drawRect(
-            QRectF(dots(label.left), dots(label.top), dots(label.width), dots(label.height)));
+        const QRectF box(dots(label.left), dots(label.top), dots(label.width), dots(label.height));
+        if (layout_.shape != Layout::Shape::Rectangle)
+            painter_.drawEllipse(box);
+        else if (layout_.cornerRadius > 0)
+            painter_.drawRoundedRect(box, dots(layout_.cornerRadius), dots(layout_.cornerRadius));
+        else
+            painter_.drawRect(box);
     }
     painter_.restore();
 }
@@ -102,7 +109,7 @@ QImage PreviewTarget::takePage() {
 }
 
 PreviewPage drawPreviewPage(PrintRun& run, int page, int dpi) {
-    auto owned = std::make_unique<PreviewTarget>(run.job().layout(), dpi);
+    auto owned = std::make_unique<PreviewTarget>(run.layout(), dpi);
     PreviewTarget& target = *owned;
     PaintedSurface surface(std::move(owned));
     PreviewPage drawn;

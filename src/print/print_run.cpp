@@ -8,9 +8,13 @@
 #include "print/print_error.h"
 #include "print/printer_surface.h"
 #include "print/recipient_name.h"
+#include "print/stock_layout.h"
 #include "store/store_error.h"
 
 #include <algorithm>
+#include <cmath>
+#include <utility>
+#include <vector>
 
 namespace ravelbook {
 
@@ -22,13 +26,53 @@ struct ItemSpan {
     int end = 0;
 };
 
+// A label's line of type this size steps down this far, in twips: the
+// face's line spacing, 1.15 times its size.
+int labelLineStep(int points) {
+    return points * 23;
+}
+
+// Where a line may start and must end across a label, in printable-area twips.
+struct LabelChord {
+    int start = 0;
+    int end = 0;
+};
+
+// The label's shape less its margin, across the whole height of a line
+// whose cell begins `cellTop` twips below the label's top and is `height` high:
+// the narrower of its chords at the cell's top and bottom.
+LabelChord labelChord(const Layout& layout, const Layout::Stock& label, int cellTop, int height) {
+    const int margin = layout.labelMargin;
+    const double halfWidth = std::max(0.0, label.width / 2.0 - margin);
+    const double halfHeight = std::max(0.0, label.height / 2.0 - margin);
+    // How far the cell reaches from the label's middle, up or down.
+    const double reach = std::max(std::abs(cellTop - label.height / 2.0),
+                                  std::abs(cellTop + height - label.height / 2.0));
+    double half = halfWidth;
+    if (layout.shape != Layout::Shape::Rectangle) {
+        const double ratio = halfHeight > 0 ? std::min(1.0, reach / halfHeight) : 1.0;
+        half = halfWidth * std::sqrt(1 - ratio * ratio);
+    } else if (layout.cornerRadius > margin) {
+        // The corner's arc, inside the margin.
+        const double radius = layout.cornerRadius - margin;
+        const double intoCorner = reach - (halfHeight - radius);
+        if (intoCorner > 0) {
+            const double d = std::min(intoCorner, radius);
+            half = halfWidth - radius + std::sqrt(radius * radius - d * d);
+        }
+    }
+    const double middle = label.left + label.width / 2.0;
+    return {int(std::ceil(middle - half)), int(std::floor(middle + half))};
+}
+
 // How many records with a fitted line a summary names.
 constexpr int kFittedRecordsNamed = 3;
 
 class Drawing {
 public:
-    Drawing(const PrintJob& job, PrinterSurface& surface, PrintOutcome& outcome)
-        : job_(job), layout_(job.layout()), surface_(surface), outcome_(outcome) {}
+    Drawing(const PrintJob& job, const Layout& layout, PrinterSurface& surface,
+            PrintOutcome& outcome)
+        : job_(job), layout_(layout), surface_(surface), outcome_(outcome) {}
 
     // Items on the sheet before the first one drawn.
     void startAtSlot(int slot) { counter_ = slot; }
@@ -73,7 +117,10 @@ private:
         step([&] { surface_.PrintLine(text); });
     }
     void setLineEnd();
+    void setUpPage();
     void drawLines(const AddressLines& lines);
+    void drawLabel(const AddressLines& lines);
+    void endSheetWhenFull();
 
     const PrintJob& job_;
     const Layout& layout_;
@@ -126,11 +173,28 @@ void Drawing::drawItem(const AddressLines& lines) {
         outcome_.fittedRecords << lines[0];
 }
 
-void Drawing::drawLines(const AddressLines& lines) {
+void Drawing::setUpPage() {
     if (layout_.orientation)
         step([&] { surface_.SetOrientation(*layout_.orientation); });
     if (layout_.paperSize)
         step([&] { surface_.SetPaperSize(*layout_.paperSize); });
+    if (const auto& page = layout_.pageSize)
+        step([&] { surface_.SetPageSize(page->width, page->height, page->landscape); });
+}
+
+void Drawing::endSheetWhenFull() {
+    if (layout_.itemsPerSheet != 0 && counter_ == layout_.itemsPerSheet) {
+        step([&] { surface_.NewPage(); });
+        counter_ = 0;
+    }
+}
+
+void Drawing::drawLines(const AddressLines& lines) {
+    if (layout_.fitsLabel) {
+        drawLabel(lines);
+        return;
+    }
+    setUpPage();
 
     step([&] { surface_.SetFontName(kPrintFont); });
     step([&] { surface_.SetBold(layout_.bold); });
@@ -191,34 +255,72 @@ void Drawing::drawLines(const AddressLines& lines) {
         printLine(contact);
     }
 
-    if (layout_.itemsPerSheet != 0 && counter_ == layout_.itemsPerSheet) {
-        step([&] { surface_.NewPage(); });
-        counter_ = 0;
-    }
+    endSheetWhenFull();
 
     if (layout_.special) {
         setX(layout_.specialX);
         moveDown(layout_.specialMove);
         setY();
         step([&] { surface_.SetBold(true); });
-        step([&] { surface_.SetFontSize(kSpecialFontSize); });
+        step([&] { surface_.SetFontSize(layout_.specialFontSize); });
         printLine(job_.specialText);
     }
     resetY();
 }
 
+// A catalogue label: its address block centred down the label at the
+// largest size that fits its height, each line from the shape's edge to its
+// edge at that line's height, less the label's margin.
+void Drawing::drawLabel(const AddressLines& lines) {
+    setUpPage();
+    const std::optional<QString> name = recipientName(lines[0], job_.firstNameFirst);
+    std::vector<std::pair<QString, QString>> block; // lead-in and text of each line
+    block.emplace_back(QString(), name.value_or(QString()));
+    block.emplace_back(QString(), lines[1]);
+    block.emplace_back(QString(), lines[2]);
+    if (!lines[3].isEmpty())
+        block.emplace_back(QString(), lines[3]);
+    if (!lines[4].isEmpty())
+        block.emplace_back(QStringLiteral("ATTN: "), lines[4]);
+
+    const Layout::Stock label = layout_.stockOf(counter_ - 1);
+    const int n = int(block.size());
+    const int room = label.height - 2 * layout_.labelMargin;
+    int points = layout_.fontSize;
+    while (points > kSmallestFit && n * labelLineStep(points) > room)
+        --points;
+    const int lineStep = labelLineStep(points);
+
+    step([&] { surface_.SetFontName(kPrintFont); });
+    step([&] { surface_.SetBold(layout_.bold); });
+    step([&] { surface_.SetFontSize(points); });
+    const int blockTop = (label.height - n * lineStep) / 2; // below the label's top
+    const qint64 adjustment = layout_.followsAdjustment ? job_.verticalAdjustment : 0;
+    for (int i = 0; i < n; ++i) {
+        const int cellTop = blockTop + i * lineStep;
+        const qint64 y = qint64(job_.offset.y) + adjustment + label.top + cellTop;
+        const LabelChord chord = labelChord(layout_, label, cellTop, lineStep);
+        at(qint64(job_.offset.x) + chord.end, [&](qint16 end) { surface_.SetLineEnd(end); });
+        at(qint64(job_.offset.x) + chord.start, [&](qint16 x) { surface_.SetX(x); });
+        at(y, [&](qint16 to) { surface_.SetY(to); });
+        const auto& [lead, text] = block[std::size_t(i)];
+        if (!lead.isEmpty())
+            step([&] { surface_.PrintInline(lead); });
+        printLine(text);
+    }
+    endSheetWhenFull();
+}
+
 // Slots before the first item on the first sheet.
-int skippedSlots(const PrintJob& job) {
-    const Layout& layout = job.layout();
+int skippedSlots(const Layout& layout, const PrintJob& job) {
     if (layout.documentPerItem())
         return 0;
     return std::clamp(job.startAt, 1, layout.itemsPerSheet) - 1;
 }
 
-ItemSpan itemsOf(const PrintJob& job, int total, PageSpan pages) {
-    const Layout& layout = job.layout();
+ItemSpan itemsOf(const Layout& layout, const PrintJob& job, int total, PageSpan pages) {
     const qint64 perPage = layout.documentPerItem() ? 1 : layout.itemsPerSheet;
-    const qint64 skipped = skippedSlots(job);
+    const qint64 skipped = skippedSlots(layout, job);
     const qint64 first = std::max<qint64>(0, pages.first * perPage - skipped);
     const qint64 end =
         std::min<qint64>(total, (qint64(pages.first) + pages.count) * perPage - skipped);
@@ -247,11 +349,16 @@ QString lineFitsNote(const PrintOutcome& outcome) {
              more ? QStringLiteral("; …") : QString());
 }
 
+int slotsPerSheet(const PrintJob& job) {
+    return layoutOf(job).itemsPerSheet;
+}
+
 int slotsPerSheet(Stationery stationery) {
     return layoutFor(stationery).itemsPerSheet;
 }
 
-PrintRun::PrintRun(PrintJob job, AddressSource& source) : job_(std::move(job)), source_(source) {}
+PrintRun::PrintRun(PrintJob job, AddressSource& source)
+    : job_(std::move(job)), layout_(layoutOf(job_)), source_(source) {}
 
 PrintOutcome PrintRun::select() {
     PrintOutcome outcome;
@@ -276,22 +383,21 @@ PrintOutcome PrintRun::select() {
 }
 
 int PrintRun::pageCount() const {
-    const Layout& layout = job_.layout();
-    if (layout.documentPerItem())
+    if (layout_.documentPerItem())
         return total_;
-    const int slots = skippedSlots(job_) + total_;
-    return total_ == 0 ? 0 : (slots + layout.itemsPerSheet - 1) / layout.itemsPerSheet;
+    const int slots = skippedSlots(layout_, job_) + total_;
+    return total_ == 0 ? 0 : (slots + layout_.itemsPerSheet - 1) / layout_.itemsPerSheet;
 }
 
 PrintOutcome PrintRun::draw(PrinterSurface& surface, const PrintProgress& progress,
                             PageSpan pages) {
     PrintOutcome outcome;
-    const ItemSpan items = itemsOf(job_, total_, pages);
+    const ItemSpan items = itemsOf(layout_, job_, total_, pages);
     outcome.total = items.end - items.first;
-    const Layout& layout = job_.layout();
-    Drawing drawing(job_, surface, outcome);
+    const Layout& layout = layout_;
+    Drawing drawing(job_, layout_, surface, outcome);
     if (!layout.documentPerItem())
-        drawing.startAtSlot((skippedSlots(job_) + items.first) % layout.itemsPerSheet);
+        drawing.startAtSlot((skippedSlots(layout_, job_) + items.first) % layout.itemsPerSheet);
     drawing.resetY();
     try {
         source_.open(job_.records, items.first);

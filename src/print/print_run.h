@@ -66,11 +66,14 @@ public:
                       PageSpan pages = {});
 
     const PrintJob& job() const { return job_; }
+    // What the run draws with: the stationery's layout, or its catalogue stock's.
+    const Layout& layout() const { return layout_; }
     // Moves every position of the run, as a calibrated printer needs.
     void setOffset(PrintOffset offset) { job_.offset = offset; }
 
 private:
     PrintJob job_;
+    Layout layout_;
     AddressSource& source_;
     int total_ = 0;
 };
@@ -81,5 +84,6 @@ PrintOutcome runPrint(const PrintJob& job, AddressSource& source, PrinterSurface
 
 // The slot of the first sheet a label job starts at, from 1, and the slots a sheet has.
 int slotsPerSheet(Stationery stationery);
+int slotsPerSheet(const PrintJob& job);
 
 } // namespace ravelbook

@@ -43,6 +43,9 @@ public:
     // Page set-up for the next page begun.
     virtual void SetPaperSize(int code) = 0;
     virtual void SetOrientation(int code) = 0;
+    // Any paper, by its portrait size in twips, turned when landscape; in
+    // place of the codes for the next page begun.
+    virtual void SetPageSize(int width, int height, bool landscape) = 0;
     virtual void SetX(qint16 twips) = 0;
     virtual void SetY(qint16 twips) = 0;
     // Where the lines drawn from now on must end: a line that would reach

@@ -142,6 +142,7 @@ public:
     void SetBold(bool) override {}
     void SetPaperSize(int) override {}
     void SetOrientation(int) override {}
+    void SetPageSize(int, int, bool) override {}
     void SetX(qint16) override {}
     void SetY(qint16 twips) override { y_ = twips; }
     void SetLineEnd(qint16) override {}

@@ -1,9 +1,12 @@
+#include "print/address_source.h"
 #include "print/calibration_sheet.h"
 #include "print/layout.h"
 #include "print/page_target.h"
 #include "print/painted_surface.h"
 #include "print/print_error.h"
+#include "print/print_run.h"
 #include "print/system_printers.h"
+#include "support/stock_templates.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -297,6 +300,107 @@ TEST_F(PdfSurface, DocumentsFollowEachOtherInOneFileEachPageWithItsSetUp) {
         EXPECT_NEAR(w.yMin, toPoints(e.y), kTolerance) << e.text.toStdString();
     }
     EXPECT_EQ(only(all, "Same").page, 1);
+}
+
+// Names "N001" on; no country, no contact: three lines a label.
+class Numbered final : public AddressSource {
+public:
+    explicit Numbered(int n) : n_(n) {}
+    int count(const RecordChoice&) override { return n_; }
+    void open(const RecordChoice&, int skip) override { next_ = skip; }
+    std::optional<AddressLines> next() override {
+        if (next_ >= n_)
+            return std::nullopt;
+        ++next_;
+        return AddressLines{QStringLiteral("N%1").arg(next_, 3, 10, QChar('0')), "Street", "Town",
+                            "", ""};
+    }
+
+private:
+    int n_;
+    int next_ = 0;
+};
+
+// Catalogue sheets on their paper: every name at its label, on sheet 1 and 2,
+// after the first slots left free, moved by the adjustment and the offsets.
+TEST(PdfStock, LabelsLandInTheirSlotsOnTheirPaper) {
+    struct Case {
+        std::shared_ptr<const StockTemplate> stock;
+        int startAt;
+        qint16 adjustment;
+        PrintOffset offset;
+        QSizeF paper;
+    };
+    const Case cases[] = {
+        {testing::avery5160(), 1, 0, {}, {612, 792}},
+        {testing::avery5160(), 29, 144, {-72, 36}, {612, 792}},
+        {testing::averyL7160(), 5, -72, {36, 0}, {595, 842}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stock->id.toStdString());
+        const int count = c.stock->labelCount();
+        const int items = count + 3;
+        QTemporaryDir dir;
+        const QString file = dir.filePath("stock.pdf");
+        PrintJob job;
+        job.stock = c.stock;
+        job.startAt = c.startAt;
+        job.verticalAdjustment = c.adjustment;
+        job.offset = c.offset;
+        Numbered source(items);
+        auto surface = pdfSurface(file);
+        EXPECT_EQ(runPrint(job, source, *surface).items, items);
+        surface->finish();
+        EXPECT_EQ(pageSizes(file),
+                  std::vector<QSizeF>((c.startAt - 1 + items + count - 1) / count, c.paper));
+        const auto all = words(file);
+        const auto labels = c.stock->labels();
+        // Three 12-point lines centred in the label: the first cell this far down.
+        const double blockTop = (c.stock->labelHeight.points() - 3 * 13.8) / 2;
+        for (int i = 0; i < items; ++i) {
+            const int slot = c.startAt - 1 + i;
+            const StockLabel& label = labels[std::size_t(slot % count)];
+            const Word w = only(all, QStringLiteral("N%1").arg(i + 1, 3, 10, QChar('0')));
+            SCOPED_TRACE(i);
+            EXPECT_EQ(w.page, slot / count + 1);
+            EXPECT_NEAR(w.xMin, (label.left + c.stock->margin).points() + c.offset.x / 20.0,
+                        kTolerance);
+            EXPECT_NEAR(w.yMin, label.top.points() + blockTop + (c.adjustment + c.offset.y) / 20.0,
+                        kTolerance);
+        }
+    }
+}
+
+TEST(PdfStock, EnvelopesAndCardsGoOutLandscapeOnTheirPaper) {
+    struct Case {
+        std::shared_ptr<const StockTemplate> stock;
+        QSizeF paper;
+    };
+    const Case cases[] = {{testing::envelopeDL(), {623.6, 311.8}},
+                          {testing::postcardA6(), {419.5, 297.6}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stock->id.toStdString());
+        QTemporaryDir dir;
+        const QString file = dir.filePath("stock.pdf");
+        PrintJob job;
+        job.stock = c.stock;
+        job.returnAddress = {"Ann Sender", "1 Main St", "Town"};
+        Numbered source(2);
+        auto surface = pdfSurface(file);
+        runPrint(job, source, *surface);
+        surface->finish();
+        const auto sizes = pageSizes(file);
+        ASSERT_EQ(sizes.size(), 2u);
+        for (const QSizeF& size : sizes) {
+            EXPECT_NEAR(size.width(), c.paper.width(), 1);
+            EXPECT_NEAR(size.height(), c.paper.height(), 1);
+        }
+        // The recipient right of the centre line, below the middle.
+        const Word name = only(words(file), "N001");
+        EXPECT_GT(name.xMin, c.paper.width() / 2);
+        EXPECT_GE(name.yMin + 0.5, c.paper.height() / 2);
+        EXPECT_LT(name.yMax, c.paper.height());
+    }
 }
 
 // Each letter is one call: L PrintLine, I PrintInline, D DrawLine, N NewPage, E EndDocument.

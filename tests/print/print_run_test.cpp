@@ -7,6 +7,7 @@
 #include "print/print_run.h"
 #include "store/database.h"
 #include "support/recording_surface.h"
+#include "support/stock_templates.h"
 #include "support/temp_book.h"
 
 #include <gtest/gtest.h>
@@ -574,6 +575,106 @@ TEST_F(PrintRunTest, CancellingEndsTheDocumentCleanly) {
     EXPECT_EQ(surface.calls.back(), "EndDocument");
 }
 
+// Catalogue labels: each line inside its label's shape less the margin, at the
+// largest size from 12 points down at which the block fits the label's height.
+TEST_F(PrintRunTest, CatalogueLabelsKeepEveryLineInsideTheShapeAtTheSizeThatFits) {
+    const AddressLines longLine{"Smith, John", QString(80, 'W'), "Springfield", "", ""};
+    struct Case {
+        std::shared_ptr<const StockTemplate> stock;
+        AddressLines record;
+        int lines;
+        int size;
+    };
+    const Case cases[] = {
+        {testing::avery5160(), kSmith, 5, 10},   {testing::avery5160(), longLine, 3, 12},
+        {testing::averyL7160(), kSmith, 5, 12},  {testing::avery5167(), longLine, 3, 7},
+        {testing::roundLabels(), kSmith, 5, 12}, {testing::roundLabels(), longLine, 3, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stock->id.toStdString() + " " + c.record[1].left(5).toStdString());
+        records.all = {c.record};
+        job.stock = c.stock;
+        job.startAt = 2;
+        surface = {};
+        EXPECT_EQ(print(Stationery::SmallLabels).items, 1);
+        ASSERT_EQ(int(surface.drawn.size()), c.lines + (c.record[4].isEmpty() ? 0 : 1));
+        // The second label of the sheet, in printable-area twips.
+        const StockLabel at = c.stock->labels()[1];
+        const double left = at.left.exactTwips() - kNominalMargin;
+        const double top = at.top.exactTwips() - kNominalMargin;
+        const double width = c.stock->labelWidth.exactTwips();
+        const double height = c.stock->labelHeight.exactTwips();
+        const double margin = c.stock->margin.exactTwips();
+        const auto inside = [&](double x, double y) {
+            if (c.stock->shape == StockShape::Rectangle)
+                return x >= left + margin - 1 && x <= left + width - margin + 1 &&
+                       y >= top + margin - 1 && y <= top + height - margin + 1;
+            const double rx = width / 2 - margin, ry = height / 2 - margin;
+            const double dx = (x - left - width / 2) / rx, dy = (y - top - height / 2) / ry;
+            return dx * dx + dy * dy <= 1.001;
+        };
+        const int cell = c.size * 23;
+        for (const auto& d : surface.drawn) {
+            SCOPED_TRACE(d.text.toStdString());
+            EXPECT_EQ(d.size, c.size);
+            EXPECT_TRUE(d.bold);
+            for (const int x : {d.x, d.lineEnd}) {
+                EXPECT_TRUE(inside(x, d.y)) << x << "," << d.y;
+                EXPECT_TRUE(inside(x, d.y + cell)) << x << "," << d.y + cell;
+            }
+        }
+        // Centred down the label.
+        const double above = surface.drawn.front().y - top;
+        const double below = top + height - (surface.drawn.back().y + cell);
+        EXPECT_NEAR(above, below, 2);
+        EXPECT_TRUE(surface.calls.front().startsWith("SetPageSize "));
+    }
+}
+
+// Envelopes and cards of any size: long side across, the return address top
+// left, the recipient right of the centre line from the middle down, type
+// scaled to the paper.
+TEST_F(PrintRunTest, CatalogueEnvelopesAndCardsPlaceTheirBlocksForTheirPaper) {
+    records.all = {kSmith};
+    struct Case {
+        std::shared_ptr<const StockTemplate> stock;
+        QString setUp;
+        int size;
+    };
+    const Case cases[] = {
+        {testing::envelopeDL(), "SetPageSize 6236 12472 1", 13},
+        {testing::postcardA6(), "SetPageSize 5953 8391 1", 9},
+        {testing::singleStock("envelope-10", StockKind::Envelope, testing::in(4.125),
+                              testing::in(9.5)),
+         "SetPageSize 5940 13680 1", 14},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.setUp.toStdString());
+        job.stock = c.stock;
+        surface = {};
+        print(Stationery::SmallLabels);
+        EXPECT_EQ(surface.calls.front(), c.setUp);
+        const QStringList sizes = c.setUp.split(' ');
+        const int across = sizes[2].toInt(), down = sizes[1].toInt(); // as the paper lies
+        ASSERT_EQ(surface.drawn.size(), 12u);
+        EXPECT_EQ(surface.drawn[0].text, "From: ");
+        EXPECT_EQ(surface.drawn[0].size, c.size);
+        EXPECT_LT(surface.drawn[0].x, across / 4);
+        EXPECT_LT(surface.drawn[0].y, down / 4);
+        const auto to = surface.drawn[4];
+        EXPECT_EQ(to.text, "TO:");
+        EXPECT_GE(to.x + kNominalMargin, across / 2);
+        EXPECT_GE(to.y + kNominalMargin, down / 2);
+        for (const auto& d : surface.drawn) {
+            SCOPED_TRACE(d.text.toStdString());
+            EXPECT_LE(d.lineEnd, across - 2 * kNominalMargin);
+            EXPECT_LE(d.y + d.size * 23, down - 2 * kNominalMargin);
+            EXPECT_GE(d.size, 8);
+        }
+        EXPECT_EQ(surface.calls.back(), "EndDocument");
+    }
+}
+
 TEST(CalibrationSheet, OutlinesEveryStockAtItsSlotsWithRulersAllMovedByTheOffset) {
     struct Case {
         Stationery stationery;
@@ -672,6 +773,47 @@ TEST(CalibrationSheet, OutlinesEveryStockAtItsSlotsWithRulersAllMovedByTheOffset
         }
         EXPECT_TRUE(heading.contains(stationeryTitle(c.stationery)));
         EXPECT_TRUE(heading.contains(c.offsetsSaid)) << heading.toStdString();
+    }
+}
+
+TEST(CalibrationSheet, OutlinesEveryLabelOfACatalogueSheetInItsShape) {
+    struct Case {
+        std::shared_ptr<const StockTemplate> stock;
+        int straightLength; // of the top and bottom edge of a label; none when round
+    };
+    const Case cases[] = {{testing::avery5160(), 3780 - 180},
+                          {testing::averyL7160(), 3600},
+                          {testing::roundLabels(), 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stock->id.toStdString());
+        RecordingSurface surface;
+        drawCalibrationSheet(surface, *c.stock, {30, 0});
+        const auto labels = c.stock->labels();
+        int edges = 0;
+        for (const auto& l : surface.lines)
+            edges += l.y1 == l.y2 && std::abs(l.x2 - l.x1) == c.straightLength;
+        if (c.straightLength > 0) {
+            EXPECT_EQ(edges, 2 * int(labels.size()));
+        }
+        // Every label's leftmost and rightmost point is on its outline.
+        const double w = c.stock->labelWidth.exactTwips(), h = c.stock->labelHeight.exactTwips();
+        for (const StockLabel& label : labels) {
+            const int y = int(std::lround(label.top.exactTwips() + h / 2)) - kNominalMargin;
+            for (const double x : {label.left.exactTwips(), label.left.exactTwips() + w}) {
+                const int at = int(std::lround(x)) - kNominalMargin + 30;
+                EXPECT_TRUE(std::any_of(surface.lines.begin(), surface.lines.end(),
+                                        [&](auto& l) {
+                                            return std::abs(l.x1 - at) <= 1 &&
+                                                   std::min(l.y1, l.y2) - 2 <= y &&
+                                                   std::max(l.y1, l.y2) + 2 >= y;
+                                        }))
+                    << at << "," << y;
+            }
+        }
+        QString text;
+        for (const auto& d : surface.drawn)
+            text += d.text;
+        EXPECT_TRUE(text.contains("Calibration sheet: Avery " + c.stock->part + " Address Labels"));
     }
 }
 

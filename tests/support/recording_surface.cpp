@@ -27,6 +27,10 @@ void RecordingSurface::SetOrientation(int code) {
     orientation_ = code;
 }
 
+void RecordingSurface::SetPageSize(int width, int height, bool landscape) {
+    calls << QStringLiteral("SetPageSize %1 %2 %3").arg(width).arg(height).arg(landscape ? 1 : 0);
+}
+
 void RecordingSurface::SetX(qint16 twips) {
     calls << QStringLiteral("SetX %1").arg(twips);
     x_ = twips;

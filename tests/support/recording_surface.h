@@ -33,6 +33,7 @@ public:
     void SetBold(bool on) override;
     void SetPaperSize(int code) override;
     void SetOrientation(int code) override;
+    void SetPageSize(int width, int height, bool landscape) override;
     void SetX(qint16 twips) override;
     void SetY(qint16 twips) override;
     void SetLineEnd(qint16 twips) override;
