@@ -16,6 +16,7 @@
 #include "print/print_run.h"
 #include "print/printer_surface.h"
 #include "print/printers.h"
+#include "print/stationery/stationery_catalogue.h"
 #include "print/vertical_adjustment.h"
 #include "settings/group_titles.h"
 #include "settings/ini_settings_store.h"
@@ -42,6 +43,7 @@ const std::pair<const char*, Stationery> kKinds[] = {
 PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsStore& settings) {
     PrintJob job;
     job.stationery = command.stationery;
+    job.stock = command.stock;
     job.biFold = command.biFold;
     job.firstNameFirst = !command.lastNameFirst;
     job.specialText = command.special.value_or(QString());
@@ -117,9 +119,20 @@ QString valueError(const CommandOptions& options, PrintCommand& command) {
         const auto kind =
             std::find_if(std::begin(kKinds), std::end(kKinds),
                          [&text](const auto& k) { return text == QLatin1String(k.first); });
-        if (kind == std::end(kKinds))
-            return QStringLiteral("unknown stationery \"%1\"").arg(text);
-        command.stationery = kind->second;
+        if (kind != std::end(kKinds)) {
+            command.stationery = kind->second;
+        } else {
+            // Beyond the five, the catalogue is read: only then, since it takes a moment.
+            const auto catalogue = StationeryCatalogue::standard();
+            const StockTemplate* entry = catalogue->find(text);
+            if (!entry)
+                return catalogue->unknownIdError(text);
+            // The entries of the five keep their own layouts, as the window's buttons do.
+            if (entry->builtIn)
+                command.stationery = *entry->builtIn;
+            else
+                command.stock = std::shared_ptr<const StockTemplate>(catalogue, entry);
+        }
     }
     if (options.isSet("adjust")) {
         const QString text = options.value("adjust");
@@ -164,7 +177,10 @@ QString valueError(const CommandOptions& options, PrintCommand& command) {
 
 // What the line as a whole lacks or has too much of, or nothing.
 QString lineError(const CommandOptions& options, const PrintCommand& command) {
-    const int slots = slotsPerSheet(command.stationery);
+    PrintJob job;
+    job.stationery = command.stationery;
+    job.stock = command.stock;
+    const int slots = slotsPerSheet(job);
     if (!options.operands().isEmpty())
         return CommandOptions::unknownArgument(options.operands().first());
     if (!options.isSet("stationery"))
@@ -197,7 +213,9 @@ QString printUsage() {
         "(File: Calibrate Printer), everything is moved by the offsets kept for it.\n"
         "\n"
         "  --database BOOK       the address book: a file, or a server's URI\n"
-        "  --stationery KIND     small-labels, large-labels, envelopes, cards or fliers\n"
+        "  --stationery KIND     small-labels, large-labels, envelopes, cards, fliers or\n"
+        "                        any id of \"ravelbook stationery list\" (avery-5160,\n"
+        "                        avery-l7160, envelope-dl, postcard-a6, …)\n"
         "  --group G             a group column 0 to 17, or a group title (every group\n"
         "                        with that title); may be given more than once\n"
         "  --selected NAME       print only the first record of the chosen groups named NAME\n"
@@ -207,7 +225,8 @@ QString printUsage() {
         "  --adjust TWIPS        vertical adjustment of labels for this run (180 = 1/8\")\n"
         "  --return-address N    the Nth return address of the book (default 1)\n"
         "  --start-at N          labels: begin the first sheet at label N (1 to 20 for\n"
-        "                        small labels, 1 to 10 for large), to finish a used sheet\n"
+        "                        small labels, 1 to 10 for large, 1 to 30 for avery-5160),\n"
+        "                        to finish a used sheet\n"
         "  --offset X,Y          move everything X inches right and Y inches down for\n"
         "                        this run (negative: left, up), on top of the printer's\n"
         "                        calibration; at most 1 inch either way\n"
@@ -284,7 +303,10 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
         // The sheet needs no book.
         if (command.calibrationSheet) {
             const std::unique_ptr<PaintedDestination> destination = openDestination();
-            drawCalibrationSheet(*destination->begin(), command.stationery, offset);
+            if (command.stock)
+                drawCalibrationSheet(*destination->begin(), *command.stock, offset);
+            else
+                drawCalibrationSheet(*destination->begin(), command.stationery, offset);
             const PrintTally tally = destination->end();
             summary << "Printed the calibration sheet on " << counted(tally.pages, "page", "pages")
                     << "." << Qt::endl;

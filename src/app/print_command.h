@@ -4,6 +4,7 @@
 #include "print/layout.h"
 #include "print/print_job.h"
 
+#include <memory>
 #include <optional>
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,8 @@ class SettingsStore;
 struct PrintCommand {
     QString database;
     Stationery stationery = Stationery::SmallLabels;
+    // A stationery of the catalogue, when --stationery names one beyond the five.
+    std::shared_ptr<const StockTemplate> stock;
     QStringList groups; // column numbers or titles
     std::optional<QString> selected;
     bool lastNameFirst = false;

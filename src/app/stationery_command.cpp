@@ -141,10 +141,7 @@ int runStationeryCommand(const StationeryCommand& command, const StationeryCatal
     }
     const StockTemplate* entry = catalogue.find(command.id);
     if (!entry) {
-        err << usageError(
-            QStringLiteral("stationery"),
-            QStringLiteral("unknown stationery \"%1\"; did you mean %2?")
-                .arg(command.id, catalogue.closestIds(command.id).join(QStringLiteral(", "))));
+        err << usageError(QStringLiteral("stationery"), catalogue.unknownIdError(command.id));
         return 2;
     }
     show(*entry, out);

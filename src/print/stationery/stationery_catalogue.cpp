@@ -199,6 +199,14 @@ std::vector<const StockTemplate*> StationeryCatalogue::search(const QString& tex
     return found;
 }
 
+QString StationeryCatalogue::unknownIdError(const QString& id) const {
+    const QStringList closest = closestIds(id);
+    if (closest.isEmpty())
+        return QStringLiteral("unknown stationery \"%1\"").arg(id);
+    return QStringLiteral("unknown stationery \"%1\"; did you mean %2?")
+        .arg(id, closest.join(QStringLiteral(", ")));
+}
+
 QStringList StationeryCatalogue::closestIds(const QString& id, int count) const {
     const QString wanted = id.trimmed().toLower();
     // An id that begins with or holds the text comes first, then by edit distance.

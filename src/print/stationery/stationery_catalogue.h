@@ -42,6 +42,8 @@ public:
     std::vector<const StockTemplate*> search(const QString& text) const;
     // The ids nearest to an unknown one, best first.
     QStringList closestIds(const QString& id, int count = 3) const;
+    // What a command says of an id it doesn't know: "unknown stationery "x"; did you mean …?"
+    QString unknownIdError(const QString& id) const;
     // Entries skipped (file and line), and how many were left out and why.
     const std::vector<CatalogueNote>& notes() const { return notes_; }
 
