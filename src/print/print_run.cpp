@@ -303,10 +303,11 @@ void Drawing::drawLabel(const AddressLines& lines) {
         at(qint64(job_.offset.x) + chord.end, [&](qint16 end) { surface_.SetLineEnd(end); });
         at(qint64(job_.offset.x) + chord.start, [&](qint16 x) { surface_.SetX(x); });
         at(y, [&](qint16 to) { surface_.SetY(to); });
-        const auto& [lead, text] = block[std::size_t(i)];
+        // Not a structured binding: lambdas may not capture one in C++17.
+        const QString& lead = block[std::size_t(i)].first;
         if (!lead.isEmpty())
             step([&] { surface_.PrintInline(lead); });
-        printLine(text);
+        printLine(block[std::size_t(i)].second);
     }
     endSheetWhenFull();
 }
