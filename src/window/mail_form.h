@@ -31,6 +31,7 @@ class ExchangeMenu;
 class MailingPrinter;
 class MailingsPage;
 class NamesPage;
+class OnlineMenu;
 class ReturnAddressPage;
 
 // The one window of the program: a shell of menus, Find, the status line and
@@ -52,6 +53,8 @@ public:
     // The File menu's books, and its Import... and Export....
     BookMenu& books() const { return *books_; }
     ExchangeMenu& exchange() const { return *exchange_; }
+    // Linking to an online address book, syncing it and its conflicts.
+    OnlineMenu& online() const { return *online_; }
 
     // The group box of this index, 0 to 35, on whichever page holds it.
     QCheckBox* groupBox(int index) const;
@@ -151,6 +154,7 @@ private:
     MailingPrinter* printer_ = nullptr;
     BookMenu* books_ = nullptr;
     ExchangeMenu* exchange_ = nullptr;
+    OnlineMenu* online_ = nullptr;
     std::optional<qint64> bookMark_; // the book's change mark when it was last read
     // The titles as the window started with them: on exit only the ones renamed
     // since are written, so another window's renames are kept.

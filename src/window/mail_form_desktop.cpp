@@ -10,6 +10,7 @@
 #include "window/mail_form.h"
 #include "window/mailings_page.h"
 #include "window/names_page.h"
+#include "window/online_menu.h"
 
 #include <algorithm>
 #include <QAction>
@@ -79,6 +80,7 @@ void frmMailForm::setUpDesktop() {
     actFind->setShortcut(QKeySequence::Find);
 
     buildViewMenu();
+    online_ = new OnlineMenu(book_, *this);
 
     menuHelp = menuBar->addMenu(QStringLiteral("&Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
