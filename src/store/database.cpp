@@ -517,4 +517,22 @@ void Database::runDirect(const sql::RecordSource& statement) {
         throw SqlFailure(query.lastError(), context);
 }
 
+Database::Opening Database::reopening(Access access) const {
+    Opening opening;
+    opening.access = access;
+    if (password_) {
+        // A copy of its own, wiped when the opening is dropped.
+        QString copy = password_->text();
+        std::shared_ptr<const Secret> kept = std::make_shared<Secret>(copy);
+        Secret::wipe(copy);
+        opening.askPassword = [kept](const PasswordRequest& request) -> std::optional<QString> {
+            // Refused once already: asking again would only be refused again.
+            if (request.refusedBefore)
+                return std::nullopt;
+            return kept->text();
+        };
+    }
+    return opening;
+}
+
 } // namespace ravelbook

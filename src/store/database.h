@@ -70,6 +70,9 @@ public:
 
     // The book: the absolute path of its file, or the server's URI.
     const QString& path() const { return path_; }
+    // How to open this book again on a connection of its own (another
+    // thread's): with the password the user gave this one, when one was given.
+    Opening reopening(Access access = Access::ReadWrite) const;
     // Whether `other` is this very book under another name: the same file
     // (through a link too), or the same database of the same server.
     bool isSameBook(const Database& other) const;

@@ -177,7 +177,7 @@ void OnlineMenu::syncNow(Asked asked) {
         say(QStringLiteral("Not synced: no password for %1 on %2.").arg(link->user, url.host()));
         return;
     }
-    start({book_.db.path(), std::nullopt, link->user, *password,
+    start({book_.db.path(), book_.db.reopening(), std::nullopt, link->user, *password,
            TrustedCertificateSettings(book_.settings).all(), window_.groupTitles()},
           asked);
 }
@@ -289,7 +289,7 @@ void OnlineMenu::actLinkBook_Click() {
         progress_->setMinimumDuration(500);
         progress_->setAutoReset(false);
         connect(progress_, &QProgressDialog::canceled, runner_, &SyncRunner::cancel);
-        start({book_.db.path(), url, dialog.user(), dialog.password(),
+        start({book_.db.path(), book_.db.reopening(), url, dialog.user(), dialog.password(),
                TrustedCertificateSettings(book_.settings).all(), window_.groupTitles()},
               Asked::ByUser);
     });

@@ -12,7 +12,7 @@ SyncOutcome runSyncJob(const SyncJob& job, const SyncProgress& progress) {
         NetworkTransport transport;
         transport.setTrustedCertificates(job.trusted);
         CardDavClient client(transport, job.user, job.password);
-        Database db(job.book);
+        Database db(job.book, job.opening);
         AddressBookSync sync(db, client, job.titles);
         outcome.summary =
             job.linkTo ? sync.link(*job.linkTo, job.user, progress) : sync.sync(progress);

@@ -3,6 +3,7 @@
 #include "core/address_record.h"
 #include "exchange/carddav/address_book_sync.h"
 #include "exchange/carddav/http_transport.h"
+#include "store/database.h"
 
 #include <atomic>
 #include <functional>
@@ -21,6 +22,7 @@ namespace ravelbook {
 // own, since Qt's SQL connections belong to the thread that opened them.
 struct SyncJob {
     QString book;               // the open book's path or URI
+    Database::Opening opening;  // how to open it again: a server book with the password given
     std::optional<QUrl> linkTo; // link to this address book first; nothing: sync the link
     QString user;
     QString password;

@@ -353,6 +353,9 @@ TEST(ServerBook, OpeningRefusalsPasswordsAndCopies) {
     {
         const Database typedIn(withPassword, typed);
         EXPECT_EQ(leftOutOfDumps(), dumpless + 1);
+        // A background sync opens it again on a connection of its own, unasked.
+        const Database again(withPassword, typedIn.reopening(Database::Access::ReadOnly));
+        EXPECT_TRUE(again.isServer());
     }
     EXPECT_EQ(leftOutOfDumps(), dumpless);
     EXPECT_TRUE(answers.isEmpty());
