@@ -7,6 +7,7 @@
 #include "exchange/carddav/password_source.h"
 #include "settings/group_titles.h"
 #include "settings/ini_settings_store.h"
+#include "settings/trusted_certificates.h"
 #include "store/book_link.h"
 #include "store/database.h"
 
@@ -40,6 +41,11 @@ QString passwordFor(const QUrl& server, const QString& user) {
                      .arg(user, server.host()));
 }
 
+// The certificates the user trusted in the window count for the commands too.
+void trustFromSettings(NetworkTransport& transport, SettingsStore& settings) {
+    transport.setTrustedCertificates(TrustedCertificateSettings(settings).all());
+}
+
 // The link's URL or the one given, as the client takes it.
 QUrl urlOf(const QString& address) {
     return QUrl::fromUserInput(address);
@@ -52,7 +58,9 @@ int link(const OnlineCommand& command, QTextStream& out, QTextStream& err) {
         user = given.userName();
     if (user.isEmpty())
         throw cantDo(QStringLiteral("no user name: give --user NAME"));
+    IniSettingsStore settings(settingsRoot());
     NetworkTransport transport;
+    trustFromSettings(transport, settings);
     CardDavClient client(transport, user, passwordFor(given, user));
     const std::vector<CardDavAddressBook> books = client.discover(command.url);
     if (books.empty())
@@ -78,7 +86,6 @@ int link(const OnlineCommand& command, QTextStream& out, QTextStream& err) {
         return 1;
     }
     Database db(command.database);
-    IniSettingsStore settings(settingsRoot());
     AddressBookSync sync(db, client, group_titles::current(settings));
     const SyncSummary summary = sync.link(chosen->url, user);
     out << "Linked " << db.displayName() << " to " << chosen->url.toString() << "." << Qt::endl
@@ -94,9 +101,10 @@ int sync(const OnlineCommand& command, QTextStream& out) {
         throw cantDo(QStringLiteral("the book %1 is not linked to an online address book: "
                                     "\"ravelbook link\" links it")
                          .arg(db.displayName()));
-    NetworkTransport transport;
-    CardDavClient client(transport, linked->user, passwordFor(QUrl(linked->url), linked->user));
     IniSettingsStore settings(settingsRoot());
+    NetworkTransport transport;
+    trustFromSettings(transport, settings);
+    CardDavClient client(transport, linked->user, passwordFor(QUrl(linked->url), linked->user));
     AddressBookSync sync(db, client, group_titles::current(settings));
     if (!command.keep.isEmpty()) {
         const KeepVersion keep =
@@ -218,6 +226,9 @@ int runOnlineCommand(const OnlineCommand& command, QTextStream& out, QTextStream
         case OnlineCommand::Action::Sync:
             return sync(command, out);
         }
+    } catch (const UntrustedCertificateError& error) {
+        err << name << ": " << error.message()
+            << " It can be trusted from the window: File: Link Online Address Book…" << Qt::endl;
     } catch (const Error& error) {
         err << name << ": " << error.message() << Qt::endl;
     }

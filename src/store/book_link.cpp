@@ -113,6 +113,11 @@ void create(Database& db, const Link& link) {
                                 QStringLiteral(" INTEGER NOT NULL DEFAULT 0"),
                             texts(kCardTail.mid(2))};
     db.run(sql::createTable(db.dialect(), kCardsTable, definitions.join(QStringLiteral(", "))));
+    // Every save of a card first finds its row by href.
+    db.run(QStringLiteral("CREATE INDEX ") +
+           quoteIdentifier(kCardsTable + QStringLiteral(" Href")) + QStringLiteral(" ON ") +
+           quoteIdentifier(kCardsTable) + QStringLiteral(" (") + quoteIdentifier(kCardHead[1]) +
+           QStringLiteral(")"));
     db.run(sql::insertValues(kLinkTable, kLinkColumns),
            {link.url, link.user, link.syncToken, link.lastSync.toString(Qt::ISODateWithMs)});
 }
@@ -157,18 +162,24 @@ std::vector<LinkedCard> cards(const Database& db) {
 
 void saveCard(Database& db, const LinkedCard& card) {
     forgetCard(db, card.href);
+    addCard(db, card);
+}
+
+void addCard(Database& db, const LinkedCard& card) {
     QVariantList values{card.record, card.href, card.etag, card.uid};
     for (const QString& field : card.synced.fields)
         values << field;
     values << groupsText(card.synced) << QString::fromUtf8(card.card) << (card.conflicted ? 1 : 0)
            << card.serverEtag << QString::fromUtf8(card.serverCard);
-    db.run(sql::insertValues(kCardsTable, cardColumns()), values);
+    static const QString text = sql::insertValues(kCardsTable, cardColumns());
+    db.runKept(text, values).finish();
 }
 
 void forgetCard(Database& db, const QString& href) {
-    db.run(QStringLiteral("DELETE FROM ") + quoteIdentifier(kCardsTable) +
-               QStringLiteral(" WHERE ") + quoteIdentifier(kCardHead[1]) + QStringLiteral(" = ?"),
-           {href});
+    static const QString text = QStringLiteral("DELETE FROM ") + quoteIdentifier(kCardsTable) +
+                                QStringLiteral(" WHERE ") + quoteIdentifier(kCardHead[1]) +
+                                QStringLiteral(" = ?");
+    db.runKept(text, {href}).finish();
 }
 
 std::map<qint64, AddressRecord> records(const Database& db) {
@@ -188,22 +199,27 @@ std::map<qint64, AddressRecord> records(const Database& db) {
     return all;
 }
 
+// The writes of records are many in one sync: each stays prepared (runKept).
 qint64 addRecord(Database& db, const AddressRecord& record) {
-    QSqlQuery query =
-        db.run(sql::insertRow(db.dialect(), db.tableName(schema::kAddresses), recordColumns(), {}),
-               recordValues(record));
-    if (!query.next())
+    QSqlQuery& query = db.runKept(
+        sql::insertRow(db.dialect(), db.tableName(schema::kAddresses), recordColumns(), {}),
+        recordValues(record));
+    const bool added = query.next();
+    const qint64 key = added ? query.value(0).toLongLong() : 0;
+    query.finish();
+    if (!added)
         throw StoreError(QStringLiteral("A record from the online address book was not added."));
-    return query.value(0).toLongLong();
+    return key;
 }
 
 void writeRecord(Database& db, qint64 key, const AddressRecord& record) {
-    db.run(sql::updateRow(db.dialect(), db.tableName(schema::kAddresses), recordColumns(), {}),
-           recordValues(record) << key);
+    db.runKept(sql::updateRow(db.dialect(), db.tableName(schema::kAddresses), recordColumns(), {}),
+               recordValues(record) << key)
+        .finish();
 }
 
 void deleteRecord(Database& db, qint64 key) {
-    db.run(sql::deleteRow(db.dialect(), db.tableName(schema::kAddresses), {}), {key});
+    db.runKept(sql::deleteRow(db.dialect(), db.tableName(schema::kAddresses), {}), {key}).finish();
 }
 
 } // namespace ravelbook::book_link

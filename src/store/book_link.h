@@ -59,6 +59,8 @@ void remove(Database& db);
 std::vector<LinkedCard> cards(const Database& db);
 // Stores the row of the card at card.href, replacing the one it had.
 void saveCard(Database& db, const LinkedCard& card);
+// Stores the row of a card that has none yet.
+void addCard(Database& db, const LinkedCard& card);
 void forgetCard(Database& db, const QString& href);
 
 // The book's records by key, and the writes of one record by key.

@@ -1,5 +1,7 @@
 // "ravelbook import" and "ravelbook export": exit status and summary of each
 // outcome, the dry run and the export to standard output.
+#include "settings/ini_settings_store.h"
+#include "settings/trusted_certificates.h"
 #include "support/program.h"
 #include "support/temp_book.h"
 
@@ -355,6 +357,47 @@ TEST_F(ExchangeCommand, LinkSyncAndUnlinkAnOnlineAddressBook) {
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.standardError.contains("is not linked"))
         << outcome.standardError.toStdString();
+}
+
+// Over HTTPS with a certificate of its own, refused naming it until it is trusted
+// in the settings, as the window trusts it.
+TEST_F(ExchangeCommand, LinksOverHttpsOnceTheCertificateIsTrusted) {
+    QTemporaryDir dav;
+    const QString state = dav.filePath("radicale");
+    QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", state, "--tls"});
+    const auto value = [&](const char* name) {
+        QFile file(state + "/" + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
+                                              : QString();
+    };
+    struct Stop {
+        QString state;
+        ~Stop() { QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", state}); }
+    } stop{state};
+    if (value("url").isEmpty())
+        GTEST_SKIP() << "radicale did not start over HTTPS (are radicale and openssl installed?)";
+    const QString user = value("user");
+    QFile htpasswd(state + "/htpasswd");
+    ASSERT_TRUE(htpasswd.open(QIODevice::WriteOnly));
+    htpasswd.write((user + ":horse\n").toUtf8());
+    htpasswd.close();
+    write("netrc", ("machine 127.0.0.1 login " + user + " password horse\n").toUtf8());
+    environment.insert("NETRC", home.filePath("netrc"));
+    const QStringList link{"link", "--database", book.path(), "--user", user, value("book")};
+    Outcome outcome = run(link);
+    EXPECT_EQ(outcome.exitCode, 1);
+    const QRegularExpression said("SHA-256 ([0-9A-F:]{95})\\). It can be trusted from the "
+                                  "window: File: Link Online Address Book…");
+    const QRegularExpressionMatch match = said.match(outcome.standardError);
+    ASSERT_TRUE(match.hasMatch()) << outcome.standardError.toStdString();
+    {
+        IniSettingsStore settings(home.filePath("config"));
+        TrustedCertificateSettings(settings).trust(
+            QString("127.0.0.1:%1").arg(QUrl(value("url")).port()), match.captured(1));
+    }
+    outcome = run(link);
+    EXPECT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(run({"sync", "--database", book.path()}).exitCode, 0);
 }
 
 } // namespace ravelbook

@@ -345,6 +345,29 @@ TEST(CardDavFailures, EndInANetworkErrorForTheUser) {
 }
 
 // A netrc file of the test's own, named by $NETRC while the test runs.
+// A list of changes cut short (507 on the book itself) goes on from the token it gave.
+TEST(CardDavFailures, ASyncCutShortSaysSoWithItsToken) {
+    const QByteArray body =
+        R"(<?xml version="1.0"?><d:multistatus xmlns:d="DAV:">)"
+        R"(<d:response><d:href>/book/ada.vcf</d:href><d:propstat><d:prop>)"
+        R"(<d:getetag>"1"</d:getetag></d:prop><d:status>HTTP/1.1 200 OK</d:status></d:propstat>)"
+        R"(</d:response><d:response><d:href>/book/</d:href>)"
+        R"(<d:status>HTTP/1.1 507 Insufficient Storage</d:status></d:response>)"
+        R"(<d:sync-token>http://example.org/sync/2</d:sync-token></d:multistatus>)";
+    ScriptedServer server("HTTP/1.1 207 Multi-Status\r\nContent-Type: application/xml\r\n"
+                          "Content-Length: " +
+                          QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    NetworkTransport transport(1s);
+    CardDavClient client(transport, "user", "secret");
+    const auto changes = client.sync(server.url(), "http://example.org/sync/1");
+    ASSERT_TRUE(changes);
+    EXPECT_TRUE(changes->truncated);
+    EXPECT_EQ(changes->token, "http://example.org/sync/2");
+    ASSERT_EQ(changes->changed.size(), 1u);
+    EXPECT_EQ(changes->changed[0].href, "/book/ada.vcf");
+    EXPECT_EQ(changes->changed[0].etag, "\"1\"");
+}
+
 class NetrcFile {
 public:
     explicit NetrcFile(const QByteArray& text) : previous_(qgetenv("NETRC")) {

@@ -48,13 +48,10 @@ std::optional<AddressRecord> recordOf(const QByteArray& card, const GroupTitles&
     return exchange::recordOfCard(file.cards.front(), titles);
 }
 
-QString uidOf(const QByteArray& card) {
-    const exchange::VCardFile file = exchange::readVCards(card);
-    if (!file.cards.empty()) {
-        for (const auto& property : file.cards.front().properties) {
-            if (property.name == QLatin1String("UID"))
-                return exchange::unescapeValue(property.value);
-        }
+QString uidOf(const exchange::VCard& card) {
+    for (const auto& property : card.properties) {
+        if (property.name == QLatin1String("UID"))
+            return exchange::unescapeValue(property.value);
     }
     return {};
 }
@@ -129,10 +126,11 @@ QString SyncSummary::text() const {
 // The server's cards as far as this sync needs them: their ETags now, for all of
 // them (full) or for those changed since the last token.
 struct AddressBookSync::ServerView {
-    std::map<QString, QString> etags; // by path
-    std::set<QString> gone;           // paths deleted since the token
-    bool full = false;                // etags holds every card: a linked one not in it is gone
-    QString token;                    // to keep for the next sync
+    std::map<QString, QString> etags;     // by path
+    std::set<QString> gone;               // paths deleted since the token
+    bool full = false;                    // etags holds every card: a linked one not in it is gone
+    QString token;                        // to keep for the next sync
+    std::map<QString, CardDavCard> cards; // by path: fetched with the ETags (a first sync)
 
     // The card's ETag now; empty when it is gone.
     QString etagOf(const LinkedCard& card) const {
@@ -150,7 +148,18 @@ AddressBookSync::ServerView AddressBookSync::serverView(const QUrl& book, const 
         return CardDavClient::urlOf(book, href).path();
     };
     ServerView view;
-    view.full = token.isEmpty();
+    if (token.isEmpty()) {
+        // A first sync: every card in one query. The token is taken before it, so
+        // that a card changed meanwhile comes again with the next sync.
+        view.full = true;
+        view.token = client_.syncToken(book);
+        for (CardDavCard& card : client_.fetchAll(book)) {
+            const QString path = pathOf(card.href);
+            view.etags[path] = card.etag;
+            view.cards[path] = std::move(card);
+        }
+        return view;
+    }
     QString from = token;
     for (;;) {
         const std::optional<CardDavChanges> changes = client_.sync(book, from);
@@ -206,7 +215,7 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     };
     if (!goOn(QStringLiteral("Asking the server what changed"), 0, 0))
         return summary;
-    const ServerView view = serverView(book, link->syncToken);
+    ServerView view = serverView(book, link->syncToken);
 
     // In: the cards new or changed on the server.
     std::map<QString, LinkedCard> linked;
@@ -230,43 +239,52 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
         if (found == linked.end() || (!found->second.conflicted && found->second.etag != etag))
             wanted << href;
     }
-    for (int at = 0; at < wanted.size(); at += CardDavClient::fetchBatch) {
+    // Cards fetched already are written in larger steps: there a step waits for no server.
+    const int step = view.cards.empty() ? CardDavClient::fetchBatch : fetchedBatch;
+    for (int at = 0; at < wanted.size(); at += step) {
         if (!goOn(QStringLiteral("Fetching cards"), at, int(wanted.size())))
             return summary;
-        QStringList hrefs = wanted.mid(at, CardDavClient::fetchBatch);
-        const std::vector<CardDavCard> fetched = client_.fetch(book, hrefs);
+        const QStringList hrefs = wanted.mid(at, step);
+        std::vector<CardDavCard> fetched;
+        if (view.cards.empty()) {
+            fetched = client_.fetch(book, hrefs);
+        } else {
+            for (const QString& href : hrefs)
+                fetched.push_back(std::move(view.cards.at(href)));
+        }
         WriteTransaction transaction(db_);
         for (const CardDavCard& card : fetched) {
             const QString href = CardDavClient::urlOf(book, card.href).path();
-            const std::optional<AddressRecord> theirs = recordOf(card.vcard, titles_);
-            if (!theirs) {
+            const exchange::VCardFile read = exchange::readVCards(card.vcard);
+            if (read.cards.empty()) {
                 summary.refusals
                     << QStringLiteral("%1: the server's card holds no vCard").arg(href);
                 continue;
             }
+            const AddressRecord theirs = exchange::recordOfCard(read.cards.front(), titles_);
             const auto found = linked.find(href);
             if (found == linked.end()) {
                 LinkedCard fresh =
-                    inStep(0, href, card.etag, uidOf(card.vcard), *theirs, card.vcard);
-                if (const auto same = unpaired.find(exchange::duplicateKey(*theirs));
+                    inStep(0, href, card.etag, uidOf(read.cards.front()), theirs, card.vcard);
+                if (const auto same = unpaired.find(exchange::duplicateKey(theirs));
                     same != unpaired.end()) {
                     // The same person on both sides: paired; what differs goes out below.
                     fresh.record = same->second;
                     unpaired.erase(same);
                 } else {
-                    fresh.record = book_link::addRecord(db_, *theirs);
-                    records[fresh.record] = *theirs;
+                    fresh.record = book_link::addRecord(db_, theirs);
+                    records[fresh.record] = theirs;
                     ++summary.cameInNew;
                 }
-                book_link::saveCard(db_, fresh);
+                book_link::addCard(db_, fresh);
                 linked.emplace(href, std::move(fresh));
                 continue;
             }
             LinkedCard& ours = found->second;
             const auto record = records.find(ours.record);
             const bool bookChanged = record == records.end() || record->second != ours.synced;
-            const bool serverChanged = *theirs != ours.synced;
-            const bool agree = record != records.end() && record->second == *theirs;
+            const bool serverChanged = theirs != ours.synced;
+            const bool agree = record != records.end() && record->second == theirs;
             if (bookChanged && serverChanged && !agree) {
                 ours.conflicted = true;
                 ours.serverEtag = card.etag;
@@ -274,14 +292,14 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
                 summary.conflicts << nameOf(record != records.end() ? record->second : ours.synced);
             } else {
                 if (serverChanged && !agree) {
-                    book_link::writeRecord(db_, ours.record, *theirs);
-                    records[ours.record] = *theirs;
+                    book_link::writeRecord(db_, ours.record, theirs);
+                    records[ours.record] = theirs;
                     ++summary.cameInChanged;
                 }
                 // Only what the book doesn't hold changed (or both sides agree):
                 // the book's change, if any, still goes out, onto this card.
                 if (serverChanged)
-                    ours.synced = *theirs;
+                    ours.synced = theirs;
                 ours.etag = card.etag;
                 ours.card = card.vcard;
             }
@@ -407,8 +425,12 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     pending.flush();
     // Every conflict still open, found now or by an earlier sync.
     summary.conflicts.clear();
-    for (const SyncConflict& conflict : conflicts())
-        summary.conflicts << conflict.name;
+    for (const auto& [href, ours] : linked) {
+        if (!ours.conflicted)
+            continue;
+        const auto record = records.find(ours.record);
+        summary.conflicts << nameOf(record != records.end() ? record->second : ours.synced);
+    }
 
     WriteTransaction transaction(db_);
     book_link::saveState(db_, view.token, QDateTime::currentDateTimeUtc());

@@ -76,6 +76,8 @@ public:
     static void unlink(Database& db);
 
     static constexpr int writeBatch = 50;
+    // Cards that came with the first query, written to the book per transaction.
+    static constexpr int fetchedBatch = 1000;
 
 private:
     struct ServerView;

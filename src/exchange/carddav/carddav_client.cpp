@@ -58,6 +58,8 @@ QByteArray propfind(const QByteArray& properties) {
            "</d:propfind>";
 }
 
+const QByteArray cardProperties = "<d:prop><d:getetag/><card:address-data/></d:prop>";
+
 constexpr int maxRedirects = 5;
 
 } // namespace
@@ -215,25 +217,51 @@ std::vector<CardDavEntry> CardDavClient::list(const QUrl& book) {
     return entries;
 }
 
+void CardDavClient::appendCards(const QUrl& book, const QByteArray& report,
+                                std::vector<CardDavCard>& cards) {
+    const MultiStatus answer = multistatus(davRequest("REPORT", book, 1, report), book);
+    for (const DavResponse& response : answer.responses) {
+        const auto data = response.properties.find(davName(cardDavNs, "address-data"));
+        if (response.status / 100 != 2 || data == response.properties.end())
+            continue;
+        cards.push_back({response.href,
+                         response.properties.value(davName(davNs, "getetag")).text.trimmed(),
+                         data->text.toUtf8()});
+    }
+}
+
 std::vector<CardDavCard> CardDavClient::fetch(const QUrl& book, const QStringList& hrefs) {
     std::vector<CardDavCard> cards;
     for (qsizetype start = 0; start < hrefs.size(); start += fetchBatch) {
         QByteArray body = R"(<?xml version="1.0" encoding="utf-8"?><card:addressbook-multiget )" +
-                          namespaces + "><d:prop><d:getetag/><card:address-data/></d:prop>";
+                          namespaces + '>' + cardProperties;
         for (const QString& href : hrefs.mid(start, fetchBatch))
             body += "<d:href>" + escaped(href).toUtf8() + "</d:href>";
         body += "</card:addressbook-multiget>";
-        const MultiStatus answer = multistatus(davRequest("REPORT", book, 1, body), book);
-        for (const DavResponse& response : answer.responses) {
-            const auto data = response.properties.find(davName(cardDavNs, "address-data"));
-            if (response.status / 100 != 2 || data == response.properties.end())
-                continue;
-            cards.push_back({response.href,
-                             response.properties.value(davName(davNs, "getetag")).text.trimmed(),
-                             data->text.toUtf8()});
-        }
+        appendCards(book, body, cards);
     }
     return cards;
+}
+
+std::vector<CardDavCard> CardDavClient::fetchAll(const QUrl& book) {
+    std::vector<CardDavCard> cards;
+    appendCards(book,
+                R"(<?xml version="1.0" encoding="utf-8"?><card:addressbook-query )" + namespaces +
+                    '>' + cardProperties + "</card:addressbook-query>",
+                cards);
+    return cards;
+}
+
+QString CardDavClient::syncToken(const QUrl& book) {
+    const MultiStatus answer = multistatus(
+        davRequest("PROPFIND", book, 0, propfind("<d:prop><d:sync-token/></d:prop>")), book);
+    for (const DavResponse& response : answer.responses) {
+        const QString token =
+            response.properties.value(davName(davNs, "sync-token")).text.trimmed();
+        if (response.status / 100 == 2 && !token.isEmpty())
+            return token;
+    }
+    return {};
 }
 
 std::optional<CardDavChanges> CardDavClient::sync(const QUrl& book, const QString& token) {

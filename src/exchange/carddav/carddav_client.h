@@ -63,6 +63,10 @@ public:
     // What changed since the token (empty: everything). nullopt when the server
     // can't tell (no sync-collection, or the token has expired): list() instead.
     std::optional<CardDavChanges> sync(const QUrl& book, const QString& token);
+    // Every card of the book, with one addressbook-query: a first sync's fetch.
+    std::vector<CardDavCard> fetchAll(const QUrl& book);
+    // The book's sync token now (a PROPFIND of it); empty when the server has none.
+    QString syncToken(const QUrl& book);
 
     // A new card (fails with PreconditionFailed if the href is taken) or, given
     // its ETag, a changed one (PreconditionFailed if it changed meanwhile).
@@ -81,6 +85,8 @@ private:
     HttpResponse davRequest(QByteArray method, const QUrl& url, int depth, const QByteArray& body,
                             QUrl* landed = nullptr);
     MultiStatus multistatus(const HttpResponse& response, const QUrl& url);
+    // The cards a REPORT answers with, after those of `cards`.
+    void appendCards(const QUrl& book, const QByteArray& report, std::vector<CardDavCard>& cards);
     [[noreturn]] void fail(const HttpResponse& response, const QUrl& url);
     std::optional<CardDavAddressBook> bookAt(const QUrl& url, const DavResponse& response);
 
