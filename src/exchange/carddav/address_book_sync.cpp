@@ -143,12 +143,13 @@ struct AddressBookSync::ServerView {
 AddressBookSync::AddressBookSync(Database& db, CardDavClient& client, GroupTitles titles)
     : db_(db), client_(client), titles_(std::move(titles)) {}
 
-AddressBookSync::ServerView AddressBookSync::serverView(const QUrl& book, const QString& token) {
+AddressBookSync::ServerView AddressBookSync::serverView(const QUrl& book, const QString& token,
+                                                        bool syncedBefore) {
     const auto pathOf = [&book](const QString& href) {
         return CardDavClient::urlOf(book, href).path();
     };
     ServerView view;
-    if (token.isEmpty()) {
+    if (!syncedBefore) {
         // A first sync: every card in one query. The token is taken before it, so
         // that a card changed meanwhile comes again with the next sync.
         view.full = true;
@@ -161,7 +162,8 @@ AddressBookSync::ServerView AddressBookSync::serverView(const QUrl& book, const 
         return view;
     }
     QString from = token;
-    for (;;) {
+    // A server that gave no token is asked for every card's ETag instead.
+    while (!from.isEmpty()) {
         const std::optional<CardDavChanges> changes = client_.sync(book, from);
         if (!changes)
             break;
@@ -215,7 +217,7 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     };
     if (!goOn(QStringLiteral("Asking the server what changed"), 0, 0))
         return summary;
-    ServerView view = serverView(book, link->syncToken);
+    ServerView view = serverView(book, link->syncToken, link->lastSync.isValid());
 
     // In: the cards new or changed on the server.
     std::map<QString, LinkedCard> linked;

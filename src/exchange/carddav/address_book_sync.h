@@ -81,7 +81,7 @@ public:
 
 private:
     struct ServerView;
-    ServerView serverView(const QUrl& book, const QString& token);
+    ServerView serverView(const QUrl& book, const QString& token, bool syncedBefore);
 
     Database& db_;
     CardDavClient& client_;
