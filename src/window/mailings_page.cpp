@@ -127,8 +127,8 @@ void MailingsPage::buildControls() {
                                         "Full sheet flier");
     // Below the groups, the one free row of the page: the option and the name of its choice.
     optMoreStationery = onPage.add<QRadioButton>(this, QStringLiteral("optMoreStationery"),
-                                                 {6000, 3015, 1395, 225}, "More stationery…");
-    lblStock = onPage.add<QLabel>(this, QStringLiteral("lblStock"), {7440, 3015, 1815, 225}, "");
+                                                 {6000, 3015, 1575, 225}, "More stationery…");
+    lblStock = onPage.add<QLabel>(this, QStringLiteral("lblStock"), {7620, 3015, 1635, 225}, "");
     chkPrintSample =
         onPage.add<QCheckBox>(this, QStringLiteral("chkPrintSample"), {120, 1920, 2775, 255},
                               "Print Single Selected in Grid Below");
@@ -376,8 +376,11 @@ void MailingsPage::optMoreStationery_Click() {
     if (chosen)
         return;
     // Called off: the option checked before stays so, or none when there was none.
-    if (before == optMoreStationery && stock_)
+    if (before == optMoreStationery && stock_) {
+        optMoreStationery->setChecked(true); // a click may have unchecked it
+        showStockOptions();
         return;
+    }
     if (before) {
         before->click();
         return;

@@ -1,6 +1,7 @@
 #include "window/stationery_chooser.h"
 
 #include "print/calibration_sheet.h"
+#include "settings/choices.h"
 #include "window/sheet_drawing.h"
 
 #include <QDialogButtonBox>
@@ -116,7 +117,9 @@ StationeryChooser::StationeryChooser(std::shared_ptr<const StationeryCatalogue> 
             item->setData(Qt::UserRole, stock->id);
         }
     }
-    lstRecent->setMaximumHeight(lstRecent->sizeHintForRow(0) * 5 + 2 * lstRecent->frameWidth() + 2);
+    if (lstRecent->count() > 0)
+        lstRecent->setMaximumHeight(lstRecent->sizeHintForRow(0) * choices::kRecentStationeries +
+                                    2 * lstRecent->frameWidth());
     auto* recentLabel = new QLabel(QStringLiteral("&Recent:"), this);
     recentLabel->setBuddy(lstRecent);
     recentLabel->setVisible(lstRecent->count() > 0);
