@@ -26,7 +26,7 @@ void frmMailForm::buildPrintMenu() {
         add("actPrintPreview", "Print Pre&view…", QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     actPrint = add("actPrint", "&Print…", QKeySequence::Print);
     actCalibrate = add("actCalibrate", "&Calibrate Printer…", {});
-    actNewStationery = add("actNewStationery", "New &Stationery…", {});
+    actNewStationery = add("actNewStationery", "New S&tationery…", {});
     menuFile->insertSeparator(actQuit);
     connect(actPrintPreview, &QAction::triggered, this, &frmMailForm::actPrintPreview_Click);
     connect(actPrint, &QAction::triggered, this, &frmMailForm::actPrint_Click);

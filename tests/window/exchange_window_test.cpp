@@ -69,7 +69,7 @@ TEST_F(ExchangeWindow, FileMenuHoldsImportExportAndQuit) {
         texts << (action->isSeparator() ? "-" : action->text());
     EXPECT_EQ(texts, QStringList({"&New Book…", "&Open Book…", "Open &Server Book…", "-",
                                   "&Import...", "&Export...", "-", "Print Pre&view…", "&Print…",
-                                  "&Calibrate Printer…", "-", "&Quit"}));
+                                  "&Calibrate Printer…", "New S&tationery…", "-", "&Quit"}));
 }
 
 TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {
