@@ -1,6 +1,8 @@
 // Renders the window on an address book into PNG files, one per tab page
 // (OUTPUT_PREFIX-0.png and on), and the print preview of the first group's
-// members on large labels (OUTPUT_PREFIX-preview.png):
+// members on large labels (OUTPUT_PREFIX-preview.png), the stationery chooser
+// (OUTPUT_PREFIX-chooser.png) and the previews on Avery 5160 and on the A4
+// sheet Avery L7160 (OUTPUT_PREFIX-preview-avery-5160.png, …-avery-l7160.png):
 //   ravelbook_screenshot DATABASE OUTPUT_PREFIX [EXTRA_WIDTH EXTRA_HEIGHT]
 // With the extra pixels the window is that much larger than designed.
 // Used for the README's pictures; runs on the offscreen platform.
@@ -15,11 +17,13 @@
 #include "window/names_page.h"
 #include "window/print_preview.h"
 #include "window/return_address_page.h"
+#include "window/stationery_chooser.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -79,5 +83,36 @@ int main(int argc, char* argv[]) {
         return false;
     });
     window.actPrintPreview_Click();
-    return saved ? 0 : 1;
+    if (!saved)
+        return 1;
+
+    // The chooser as the user finds a sheet in it, then a page of each sheet.
+    for (const char* search : {"5160", "L7160"}) {
+        QString id;
+        window.mailings().setChooserRunner([&](ravelbook::StationeryChooser& chooser) {
+            chooser.show();
+            chooser.txtSearch->setText(QString::fromLatin1(search));
+            QApplication::processEvents();
+            if (QLatin1String(search) == QLatin1String("5160") &&
+                !chooser.grab().save(prefix + QStringLiteral("-chooser.png")))
+                return false;
+            id = chooser.chosen() ? chooser.chosen()->id : QString();
+            return !id.isEmpty();
+        });
+        window.mailings().optMoreStationery->click();
+        if (id.isEmpty())
+            return 1;
+        saved = false;
+        window.printer().setPreviewRunner([&](ravelbook::PrintPreviewDialog& preview) {
+            preview.show();
+            preview.resize(760, 900);
+            QApplication::processEvents();
+            saved = preview.grab().save(QStringLiteral("%1-preview-%2.png").arg(prefix, id));
+            return false;
+        });
+        window.actPrintPreview_Click();
+        if (!saved)
+            return 1;
+    }
+    return 0;
 }

@@ -6,6 +6,7 @@
 #include "print/page_setup.h"
 #include "print/painted_surface.h"
 #include "print/print_error.h"
+#include "print/stock_layout.h"
 
 #include <memory>
 #include <QPageLayout>
@@ -121,13 +122,17 @@ PreviewPage drawPreviewPage(PrintRun& run, int page, int dpi) {
     return drawn;
 }
 
-PreviewPage drawCalibrationPreview(Stationery stationery, PrintOffset offset, int dpi) {
-    auto owned = std::make_unique<PreviewTarget>(layoutFor(stationery), dpi, false);
+namespace {
+
+template <typename Sheet>
+PreviewPage drawCalibrationPreview(const Layout& layout, const Sheet& sheet, PrintOffset offset,
+                                   int dpi) {
+    auto owned = std::make_unique<PreviewTarget>(layout, dpi, false);
     PreviewTarget& target = *owned;
     PaintedSurface surface(std::move(owned));
     PreviewPage drawn;
     try {
-        drawCalibrationSheet(surface, stationery, offset);
+        drawCalibrationSheet(surface, sheet, offset);
         surface.finish();
     } catch (const PrintError& error) {
         drawn.outcome.failure = error.message();
@@ -136,6 +141,16 @@ PreviewPage drawCalibrationPreview(Stationery stationery, PrintOffset offset, in
     if (drawn.image.isNull() && !drawn.outcome.failure)
         drawn.outcome.failure = kNoPicture;
     return drawn;
+}
+
+} // namespace
+
+PreviewPage drawCalibrationPreview(Stationery stationery, PrintOffset offset, int dpi) {
+    return drawCalibrationPreview(layoutFor(stationery), stationery, offset, dpi);
+}
+
+PreviewPage drawCalibrationPreview(const StockTemplate& stock, PrintOffset offset, int dpi) {
+    return drawCalibrationPreview(stockLayout(stock), stock, offset, dpi);
 }
 
 } // namespace ravelbook

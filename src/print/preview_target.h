@@ -56,6 +56,7 @@ struct PreviewPage {
 PreviewPage drawPreviewPage(PrintRun& run, int page, int dpi);
 // The calibration sheet of a stationery, moved by `offset`, as the preview shows it.
 PreviewPage drawCalibrationPreview(Stationery stationery, PrintOffset offset, int dpi);
+PreviewPage drawCalibrationPreview(const StockTemplate& stock, PrintOffset offset, int dpi);
 
 // The outlines the preview draws around the labels of a sheet.
 inline const QColor kLabelOutline(150, 185, 225);

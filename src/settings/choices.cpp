@@ -43,6 +43,7 @@ Choices read(const SettingsStore& store) {
     };
     Choices choices;
     choices.stationery = text("Stationery");
+    choices.catalogueStationery = text("Catalogue Stationery");
     readFlag(entries, QStringLiteral("BiFold"), choices.biFold);
     readFlag(entries, QStringLiteral("FirstNameFirst"), choices.firstNameFirst);
     readFlag(entries, QStringLiteral("PrintSingleSelected"), choices.printSingle);
@@ -59,6 +60,7 @@ Choices read(const SettingsStore& store) {
 void save(SettingsStore& store, const Choices& choices) {
     const std::pair<const char*, QString> entries[] = {
         {"Stationery", choices.stationery},
+        {"Catalogue Stationery", choices.catalogueStationery},
         {"BiFold", yesNo(choices.biFold)},
         {"FirstNameFirst", yesNo(choices.firstNameFirst)},
         {"PrintSingleSelected", yesNo(choices.printSingle)},
@@ -89,6 +91,28 @@ void rememberBook(SettingsStore& store, const QString& path) {
     books.prepend(path);
     for (int i = 0; i < kRecentBooks; ++i)
         store.saveSetting(group_titles::kApplication, kRecentSection, recentKey(i), books.value(i));
+}
+
+// Ids are lower-case letters, digits and "-": a comma parts them.
+QStringList recentStationeries(const SettingsStore& store) {
+    const auto entries = entriesOf(store, kSection);
+    const auto found = entries.find(QStringLiteral("Recent Stationery"));
+    QStringList ids;
+    if (found == entries.end())
+        return ids;
+    for (const QString& id : found->second.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        if (!ids.contains(id.trimmed()) && ids.size() < kRecentStationeries)
+            ids << id.trimmed();
+    }
+    return ids;
+}
+
+void rememberStationery(SettingsStore& store, const QString& id) {
+    QStringList ids = recentStationeries(store);
+    ids.removeAll(id);
+    ids.prepend(id);
+    store.saveSetting(group_titles::kApplication, kSection, QStringLiteral("Recent Stationery"),
+                      ids.mid(0, kRecentStationeries).join(QLatin1Char(',')));
 }
 
 } // namespace ravelbook::choices

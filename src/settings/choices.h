@@ -11,7 +11,8 @@ namespace ravelbook::choices {
 
 // What the user last chose in the window, kept for the next start.
 struct Choices {
-    QString stationery; // the name of the chosen option button; empty when none was chosen
+    QString stationery;          // the name of the chosen option button; empty when none was chosen
+    QString catalogueStationery; // the id of the catalogue's stationery chosen, if any
     bool biFold = false;
     bool firstNameFirst = true;
     bool printSingle = true;
@@ -25,6 +26,7 @@ struct Choices {
 inline const QString kSection = QStringLiteral("Choices");
 inline const QString kRecentSection = QStringLiteral("Recent Books");
 constexpr int kRecentBooks = 5;
+constexpr int kRecentStationeries = 5;
 
 // The choices kept; a choice the file lacks or can't be read keeps its default.
 Choices read(const SettingsStore& store);
@@ -34,5 +36,10 @@ void save(SettingsStore& store, const Choices& choices);
 QStringList recentBooks(const SettingsStore& store);
 // Puts `path` first among the recent books.
 void rememberBook(SettingsStore& store, const QString& path);
+
+// The ids of the catalogue stationeries last chosen, the latest first, at most
+// kRecentStationeries.
+QStringList recentStationeries(const SettingsStore& store);
+void rememberStationery(SettingsStore& store, const QString& id);
 
 } // namespace ravelbook::choices

@@ -6,6 +6,7 @@
 #include "print/preview_target.h"
 #include "print/print_error.h"
 #include "print/printers.h"
+#include "print/stock_layout.h"
 #include "settings/settings_store.h"
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
@@ -167,7 +168,19 @@ CalibrationDialog::CalibrationDialog(SettingsStore& settings, Dialogs& dialogs,
 CalibrationDialog::~CalibrationDialog() = default;
 
 Stationery CalibrationDialog::stationery() const {
-    return Stationery(cboStationery->currentIndex());
+    return Stationery(std::min(cboStationery->currentIndex(), int(Stationery::Fliers)));
+}
+
+void CalibrationDialog::addStock(std::shared_ptr<const StockTemplate> stock) {
+    if (!stock || stock_)
+        return;
+    stock_ = std::move(stock);
+    cboStationery->addItem(stationeryTitle(*stock_));
+    cboStationery->setCurrentIndex(cboStationery->count() - 1);
+}
+
+std::shared_ptr<const StockTemplate> CalibrationDialog::stock() const {
+    return cboStationery->currentIndex() == int(Stationery::Fliers) + 1 ? stock_ : nullptr;
 }
 
 void CalibrationDialog::setStationery(Stationery stationery) {
@@ -266,7 +279,10 @@ void CalibrationDialog::print(PaintedDestination& destination) {
         PrinterSurface* surface = destination.begin();
         if (!surface)
             return;
-        drawCalibrationSheet(*surface, stationery(), offset_);
+        if (const std::shared_ptr<const StockTemplate> sheet = stock())
+            drawCalibrationSheet(*surface, *sheet, offset_);
+        else
+            drawCalibrationSheet(*surface, stationery(), offset_);
         destination.end();
     } catch (const Error& error) {
         // An unfinished sheet is dropped with the destination.
@@ -286,11 +302,15 @@ void CalibrationDialog::accept() {
 
 void CalibrationDialog::previewSheet() {
     const Stationery sheet = stationery();
+    const std::shared_ptr<const StockTemplate> stock = this->stock();
     const PrintOffset moved = offset_;
-    PrintPreviewDialog preview(
-        {1, &layoutFor(sheet),
-         [sheet, moved](int, int dpi) { return drawCalibrationPreview(sheet, moved, dpi); }},
-        this);
+    const Layout layout = stock ? stockLayout(*stock) : layoutFor(sheet);
+    PrintPreviewDialog preview({1, &layout,
+                                [sheet, stock, moved](int, int dpi) {
+                                    return stock ? drawCalibrationPreview(*stock, moved, dpi)
+                                                 : drawCalibrationPreview(sheet, moved, dpi);
+                                }},
+                               this);
     preview.setWindowTitle(QStringLiteral("Calibration Sheet"));
     const bool print = previewRunner_ ? previewRunner_(preview) : preview.exec() == Accepted;
     if (print && cmdPrintSheet->isEnabled())

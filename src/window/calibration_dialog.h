@@ -5,6 +5,7 @@
 #include "settings/printer_calibration.h"
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <QDialog>
 #include <QString>
@@ -39,6 +40,10 @@ public:
 
     Stationery stationery() const;
     void setStationery(Stationery stationery);
+    // A catalogue stationery listed after the built-in five and chosen; stock()
+    // is it while it stays chosen, else null.
+    void addStock(std::shared_ptr<const StockTemplate> stock);
+    std::shared_ptr<const StockTemplate> stock() const;
     // The printer calibrated; empty when no printer is installed.
     QString printer() const { return printer_; }
     // Shows the printer and the offsets kept for it.
@@ -90,6 +95,7 @@ private:
     Dialogs& dialogs_;
     const Printers& printers_;
     QString book_;
+    std::shared_ptr<const StockTemplate> stock_;
     QString printer_;
     PrintOffset offset_;
     printer_calibration::Unit unit_ = printer_calibration::Unit::Inches;

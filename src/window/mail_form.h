@@ -107,9 +107,11 @@ public:
     QAction* actPrintPreview = nullptr;
     QAction* actPrint = nullptr;
     QAction* actCalibrate = nullptr;
+    QAction* actNewStationery = nullptr;
     void actPrintPreview_Click();
     void actPrint_Click();
     void actCalibrate_Click();
+    void actNewStationery_Click();
 
 Q_SIGNALS:
     // The user chose another book and this window closed to make way for it.

@@ -28,6 +28,8 @@ void frmMailForm::restoreChoices() {
         if (option->objectName() == kept.stationery)
             option->click(); // shows the options this stationery uses
     }
+    if (kept.stationery.isEmpty())
+        page.restoreStock(kept.catalogueStationery);
     (kept.biFold ? page.optBiFold : page.optTriFold)->setChecked(true);
     page.chkFirstNameFirst->setChecked(kept.firstNameFirst);
     page.chkPrintSample->setChecked(kept.printSingle);
@@ -52,6 +54,8 @@ void frmMailForm::keepChoices() {
         if (page.stationeryOption(stationery)->isChecked())
             kept.stationery = page.stationeryOption(stationery)->objectName();
     }
+    if (const std::shared_ptr<const StockTemplate> stock = page.chosenStock())
+        kept.catalogueStationery = stock->id;
     kept.biFold = page.optBiFold->isChecked();
     kept.firstNameFirst = page.chkFirstNameFirst->isChecked();
     kept.printSingle = page.chkPrintSample->isChecked();

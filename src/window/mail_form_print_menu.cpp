@@ -7,6 +7,7 @@
 #include "window/mail_form.h"
 #include "window/mailing_printer.h"
 #include "window/mailings_page.h"
+#include "window/new_stationery_dialog.h"
 
 #include <QAction>
 #include <QMenu>
@@ -25,10 +26,12 @@ void frmMailForm::buildPrintMenu() {
         add("actPrintPreview", "Print Pre&view…", QKeySequence(QStringLiteral("Ctrl+Shift+P")));
     actPrint = add("actPrint", "&Print…", QKeySequence::Print);
     actCalibrate = add("actCalibrate", "&Calibrate Printer…", {});
+    actNewStationery = add("actNewStationery", "New S&tationery…", {});
     menuFile->insertSeparator(actQuit);
     connect(actPrintPreview, &QAction::triggered, this, &frmMailForm::actPrintPreview_Click);
     connect(actPrint, &QAction::triggered, this, &frmMailForm::actPrint_Click);
     connect(actCalibrate, &QAction::triggered, this, &frmMailForm::actCalibrate_Click);
+    connect(actNewStationery, &QAction::triggered, this, &frmMailForm::actNewStationery_Click);
 }
 
 void frmMailForm::actPrintPreview_Click() {
@@ -44,8 +47,16 @@ void frmMailForm::actCalibrate_Click() {
         static const SystemPrinters printers;
         CalibrationDialog dialog(book_.settings, book_.dialogs, printers, book_.db.path(),
                                  mailings_->chosenStationery(), this);
+        dialog.addStock(mailings_->chosenStock());
         dialog.exec();
     });
+}
+
+// The catalogue is read again, so the chooser lists what was saved.
+void frmMailForm::actNewStationery_Click() {
+    NewStationeryDialog dialog(book_.dialogs, this);
+    if (dialog.exec() == QDialog::Accepted)
+        mailings_->catalogueChanged();
 }
 
 } // namespace ravelbook

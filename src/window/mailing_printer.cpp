@@ -65,6 +65,10 @@ void MailingPrinter::cmdPrintMailingList_Click() {
         const std::optional<PrintJob> job = page_.requestedJob();
         if (!job)
             return;
+        if (job->stock) {
+            runJob(*job, *destination_);
+            return;
+        }
         const std::array<void (MailingPrinter::*)(), 5> routines = {
             &MailingPrinter::PrintSmallLabels, &MailingPrinter::PrintLargeLabels,
             &MailingPrinter::PrintLegalEnvelopes, &MailingPrinter::PrintCards,

@@ -2,9 +2,11 @@
 // adjustment, the group boxes that fill the grid, and the job they describe.
 #include "window/mailings_page.h"
 
+#include "print/calibration_sheet.h"
 #include "print/job_selection.h"
 #include "print/print_run.h"
 #include "print/vertical_adjustment.h"
+#include "settings/choices.h"
 #include "store/data_source.h"
 #include "store/database.h"
 #include "store/schema.h"
@@ -20,6 +22,7 @@
 #include "window/limited_text_edit.h"
 #include "window/open_book.h"
 #include "window/record_set_model.h"
+#include "window/stationery_chooser.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -33,6 +36,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QTabWidget>
+#include <QThread>
 
 namespace ravelbook {
 
@@ -53,6 +57,20 @@ void setRefusedLook(QLineEdit* box, bool refused) {
 
 bool isChecked(const QCheckBox* box) {
     return box->checkState() != Qt::Unchecked;
+}
+
+// What a catalogue stationery prints like: the options and the run's wording
+// of the built-in stationery of its kind.
+Stationery builtInOfKind(StockKind kind) {
+    switch (kind) {
+    case StockKind::Envelope:
+        return Stationery::Envelopes;
+    case StockKind::Card:
+        return Stationery::Cards;
+    case StockKind::Labels:
+        break;
+    }
+    return Stationery::SmallLabels;
 }
 
 } // namespace
@@ -89,6 +107,11 @@ MailingsPage::MailingsPage(const OpenBook& book, CurrentRecord& record, GroupTit
         (new GridColumns(*TDBGridS1, *gridColumnsModel_, this))->showGroupsAction();
 }
 
+MailingsPage::~MailingsPage() {
+    if (loader_)
+        loader_->wait();
+}
+
 void MailingsPage::buildControls() {
     Placer onPage(book_.geometry, book_.tabs);
     optAverySmall = onPage.add<QRadioButton>(this, QStringLiteral("optAverySmall"),
@@ -102,6 +125,10 @@ void MailingsPage::buildControls() {
                                         "Cards ( 5 1/2\" X 8 1/2\" )");
     optFlier = onPage.add<QRadioButton>(this, QStringLiteral("optFlier"), {120, 1680, 2415, 255},
                                         "Full sheet flier");
+    // Below the groups, the one free row of the page: the option and the name of its choice.
+    optMoreStationery = onPage.add<QRadioButton>(this, QStringLiteral("optMoreStationery"),
+                                                 {6000, 3015, 1575, 225}, "More stationery…");
+    lblStock = onPage.add<QLabel>(this, QStringLiteral("lblStock"), {7620, 3015, 1635, 225}, "");
     chkPrintSample =
         onPage.add<QCheckBox>(this, QStringLiteral("chkPrintSample"), {120, 1920, 2775, 255},
                               "Print Single Selected in Grid Below");
@@ -193,6 +220,20 @@ void MailingsPage::connectControls() {
     connect(optEnvelope, &QRadioButton::clicked, this, &MailingsPage::optEnvelope_Click);
     connect(optCards, &QRadioButton::clicked, this, &MailingsPage::optCards_Click);
     connect(optFlier, &QRadioButton::clicked, this, &MailingsPage::optFlier_Click);
+    // The option checked before "More stationery…" is clicked, for its Cancel.
+    connect(optMoreStationery, &QRadioButton::pressed, this, [this] {
+        checkedBeforeMore_ = nullptr;
+        for (const Stationery stationery : kStationeryOrder) {
+            if (stationeryOption(stationery)->isChecked())
+                checkedBeforeMore_ = stationeryOption(stationery);
+        }
+        if (optMoreStationery->isChecked())
+            checkedBeforeMore_ = optMoreStationery;
+    });
+    connect(optMoreStationery, &QRadioButton::clicked, this,
+            &MailingsPage::optMoreStationery_Click);
+    lblStock->setEnabled(false);
+    connect(optMoreStationery, &QRadioButton::toggled, lblStock, &QLabel::setEnabled);
     connect(txtVerticalAdjustment, &QLineEdit::textChanged, this,
             &MailingsPage::txtVerticalAdjustment_Change);
     connect(txtVerticalAdjustment, &QLineEdit::editingFinished, this,
@@ -218,9 +259,11 @@ void MailingsPage::chkGroups_Click(int) {
 }
 
 void MailingsPage::showPrintOptions(Stationery stationery) {
-    const PrintOptionsShown shown = printOptionsShownFor(stationery);
+    showPrintOptions(printOptionsShownFor(stationery), slotsPerSheet(stationery));
+}
+
+void MailingsPage::showPrintOptions(const PrintOptionsShown& shown, int slots) {
     // A partly used sheet of labels can be finished; the other stationery has no slots.
-    const int slots = slotsPerSheet(stationery);
     lblStartAt->setVisible(slots > 0);
     spnStartAt->setVisible(slots > 0);
     // Only label sheets are moved by the vertical adjustment.
@@ -255,6 +298,96 @@ void MailingsPage::optCards_Click() {
 
 void MailingsPage::optFlier_Click() {
     showPrintOptions(Stationery::Fliers);
+}
+
+void MailingsPage::showStockOptions() {
+    if (const std::optional<PrintJob> job = stockJob())
+        showPrintOptions(printOptionsShownFor(job->stationery), slotsPerSheet(*job));
+}
+
+std::shared_ptr<const StationeryCatalogue> MailingsPage::catalogue() {
+    waitForCatalogue();
+    if (!catalogue_)
+        catalogue_ = StationeryCatalogue::standard();
+    return catalogue_;
+}
+
+void MailingsPage::waitForCatalogue() {
+    if (!loader_)
+        return;
+    loader_->wait();
+    loader_.reset();
+    if (loaded_)
+        catalogue_ = std::move(loaded_);
+}
+
+void MailingsPage::catalogueChanged() {
+    waitForCatalogue();
+    catalogue_ = StationeryCatalogue::reloadStandard();
+}
+
+void MailingsPage::restoreStock(const QString& id) {
+    if (id.isEmpty() || loader_)
+        return;
+    loader_.reset(QThread::create([this] { loaded_ = StationeryCatalogue::standard(); }));
+    connect(loader_.get(), &QThread::finished, this, [this, id] {
+        waitForCatalogue();
+        // A choice the user made meanwhile stands.
+        if (chosenStationery() || optMoreStationery->isChecked())
+            return;
+        if (const StockTemplate* stock = catalogue_ ? catalogue_->find(id) : nullptr)
+            chooseStock(*stock);
+    });
+    loader_->start(QThread::LowPriority);
+}
+
+void MailingsPage::chooseStock(const StockTemplate& stock) {
+    if (stock.builtIn) {
+        stationeryOption(*stock.builtIn)->click();
+        return;
+    }
+    stock_ = std::make_shared<const StockTemplate>(stock);
+    const QString title = stationeryTitle(stock);
+    lblStock->setText(lblStock->fontMetrics().elidedText(title, Qt::ElideRight, lblStock->width()));
+    lblStock->setToolTip(title);
+    optMoreStationery->setChecked(true);
+    showStockOptions();
+}
+
+std::shared_ptr<const StockTemplate> MailingsPage::chosenStock() const {
+    return optMoreStationery->isChecked() ? stock_ : nullptr;
+}
+
+void MailingsPage::optMoreStationery_Click() {
+    QRadioButton* before = checkedBeforeMore_;
+    bool chosen = false;
+    runHandler(book_.dialogs, [&] {
+        StationeryChooser chooser(catalogue(), choices::recentStationeries(book_.settings),
+                                  stock_ ? stock_->id : QString(), window());
+        if (!(chooserRunner_ ? chooserRunner_(chooser) : chooser.exec() == QDialog::Accepted))
+            return;
+        const StockTemplate* stock = chooser.chosen();
+        if (!stock)
+            return;
+        chosen = true;
+        chooseStock(*stock);
+        choices::rememberStationery(book_.settings, stock->id);
+    });
+    if (chosen)
+        return;
+    // Called off: the option checked before stays so, or none when there was none.
+    if (before == optMoreStationery && stock_) {
+        optMoreStationery->setChecked(true); // a click may have unchecked it
+        showStockOptions();
+        return;
+    }
+    if (before) {
+        before->click();
+        return;
+    }
+    optMoreStationery->setAutoExclusive(false);
+    optMoreStationery->setChecked(false);
+    optMoreStationery->setAutoExclusive(true);
 }
 
 void MailingsPage::txtVerticalAdjustment_Change() {
@@ -310,6 +443,8 @@ std::optional<PrintJob> MailingsPage::requestedJob() {
     }
     if (const std::optional<Stationery> stationery = chosenStationery())
         return printJob(*stationery);
+    if (std::optional<PrintJob> job = stockJob())
+        return job;
     book_.dialogs.message(kNoStationeryChosen.text, kNoStationeryChosen.title,
                           Dialogs::Buttons::Ok);
     return std::nullopt;
@@ -327,6 +462,18 @@ QRadioButton* MailingsPage::stationeryOption(Stationery stationery) const {
     const std::array<QRadioButton*, 5> options = {optAverySmall, optAveryLarge, optEnvelope,
                                                   optCards, optFlier};
     return options[std::size_t(stationery)];
+}
+
+std::optional<PrintJob> MailingsPage::stockJob() const {
+    const std::shared_ptr<const StockTemplate> stock = chosenStock();
+    if (!stock)
+        return std::nullopt;
+    PrintJob job = printJob(builtInOfKind(stock->kind));
+    job.stock = stock;
+    job.startAt = spnStartAt->value();
+    if (slotsPerSheet(job) <= 0)
+        job.startAt = 1;
+    return job;
 }
 
 PrintJob MailingsPage::printJob(Stationery stationery) const {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "core/address_record.h"
+#include "print/job_selection.h"
 #include "print/layout.h"
 #include "print/print_job.h"
+#include "print/stationery/stationery_catalogue.h"
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <QString>
 #include <QWidget>
@@ -20,6 +23,7 @@ class QRadioButton;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
+class QThread;
 
 namespace ravelbook {
 
@@ -28,6 +32,7 @@ class CurrentRecord;
 class DataSource;
 class GroupColumnsModel;
 class RecordSetModel;
+class StationeryChooser;
 struct OpenBook;
 
 // Page "Mailings": what to print (the stationery and its options, the groups,
@@ -43,12 +48,17 @@ public:
     using ReturnLines = std::function<std::array<QString, 3>()>;
     MailingsPage(const OpenBook& book, CurrentRecord& record, GroupTitleOf groupTitle,
                  ReturnLines returnLines, QTabWidget* tabs);
+    ~MailingsPage() override;
 
     QRadioButton* optAverySmall = nullptr;
     QRadioButton* optAveryLarge = nullptr;
     QRadioButton* optEnvelope = nullptr;
     QRadioButton* optCards = nullptr;
     QRadioButton* optFlier = nullptr;
+    // A sixth option: a stationery of the catalogue, chosen in the chooser,
+    // and its name beside it.
+    QRadioButton* optMoreStationery = nullptr;
+    QLabel* lblStock = nullptr;
     QCheckBox* chkPrintSample = nullptr;
     QPushButton* cmdPrintMailingList = nullptr;
     QPushButton* cmdPreview = nullptr;
@@ -83,6 +93,22 @@ public:
     void optEnvelope_Click();
     void optCards_Click();
     void optFlier_Click();
+    // Opens the chooser; Cancel leaves the choice as it was.
+    void optMoreStationery_Click();
+    // Runs the chooser, true when the user chose; by default modally.
+    using ChooserRunner = std::function<bool(StationeryChooser&)>;
+    void setChooserRunner(ChooserRunner runner) { chooserRunner_ = std::move(runner); }
+    // Makes a catalogue entry the choice: its option for one of the built-in
+    // five, else "More stationery…" with its name shown.
+    void chooseStock(const StockTemplate& stock);
+    // The catalogue stationery chosen; null when "More stationery…" is not.
+    std::shared_ptr<const StockTemplate> chosenStock() const;
+    // Chooses the kept id once the catalogue is read, in the background; an id
+    // the catalogue no longer has leaves no choice.
+    void restoreStock(const QString& id);
+    // The catalogue, read on first use; catalogueChanged() reads the folders again.
+    std::shared_ptr<const StationeryCatalogue> catalogue();
+    void catalogueChanged();
     void txtVerticalAdjustment_Change();
     void acceptVerticalAdjustment();
     // A box of this page toggled: the grid shows the groups chosen.
@@ -96,6 +122,8 @@ public:
     // The print button's checks: the group query into strSQL, a group and a
     // stationery chosen (else the user is told). The job the page describes.
     std::optional<PrintJob> requestedJob();
+    // The job on the chosen catalogue stationery; none when it is not chosen.
+    std::optional<PrintJob> stockJob() const;
     // The job the controls describe, on this stationery.
     PrintJob printJob(Stationery stationery) const;
     // Leaves the editor on the query of a run that was printed.
@@ -106,6 +134,9 @@ private:
     void connectControls();
     void connectGrid();
     void showPrintOptions(Stationery stationery);
+    void showPrintOptions(const PrintOptionsShown& shown, int slots);
+    void showStockOptions();
+    void waitForCatalogue();
     void showAdjustmentNote(const std::optional<qint16>& value);
 
     const OpenBook& book_;
@@ -114,6 +145,13 @@ private:
     Bindings* iniBindings_ = nullptr;
     RecordSetModel* gridModel_ = nullptr;
     GroupColumnsModel* gridColumnsModel_ = nullptr;
+    ChooserRunner chooserRunner_;
+    std::shared_ptr<const StockTemplate> stock_;
+    std::shared_ptr<const StationeryCatalogue> catalogue_;
+    // Reads the catalogue for a kept choice; waited for before the page goes.
+    std::unique_ptr<QThread> loader_;
+    std::shared_ptr<const StationeryCatalogue> loaded_; // by loader_, taken once it finished
+    QRadioButton* checkedBeforeMore_ = nullptr;
 };
 
 } // namespace ravelbook

@@ -44,7 +44,7 @@ qint64 bytesOf(const QPixmap& pixmap) {
 
 PrintPreviewDialog::PrintPreviewDialog(PrintRun& run, QWidget* parent)
     : PrintPreviewDialog(
-          Pages{run.pageCount(), &run.job().layout(),
+          Pages{run.pageCount(), &run.layout(),
                 [&run](int page, int dpi) { return drawPreviewPage(run, page, dpi); }},
           parent) {}
 

@@ -400,7 +400,8 @@ TEST_F(AddressBookSyncTest, AThousandCardsComeInOnceAndThenOnlyWhatChanged) {
     EXPECT_EQ(sync.sync().cameInChanged, 1);
     EXPECT_EQ(watched.sent, 2); // what changed, and the one card
     // A token the server no longer knows: every ETag, and still no card.
-    book.exec("UPDATE \"Online Address Book\" SET \"Sync Token\" = 'http://radicale.org/ns/sync/x'");
+    book.exec(
+        "UPDATE \"Online Address Book\" SET \"Sync Token\" = 'http://radicale.org/ns/sync/x'");
     watched.sent = 0;
     EXPECT_TRUE(sync.sync().clean());
     EXPECT_EQ(watched.sent, 2);

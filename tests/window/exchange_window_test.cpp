@@ -67,10 +67,10 @@ TEST_F(ExchangeWindow, FileMenuHoldsImportExportAndQuit) {
     QStringList texts;
     for (const QAction* action : form->menuFile->actions())
         texts << (action->isSeparator() ? "-" : action->text());
-    EXPECT_EQ(texts,
-              QStringList({"&New Book…", "&Open Book…", "Open &Server Book…", "-",
-                           "&Link Online Address Book…", "&Import...", "&Export...", "-",
-                           "Print Pre&view…", "&Print…", "&Calibrate Printer…", "-", "&Quit"}));
+    EXPECT_EQ(texts, QStringList({"&New Book…", "&Open Book…", "Open &Server Book…", "-",
+                                  "&Link Online Address Book…", "&Import...", "&Export...", "-",
+                                  "Print Pre&view…", "&Print…", "&Calibrate Printer…",
+                                  "New S&tationery…", "-", "&Quit"}));
 }
 
 TEST_F(ExchangeWindow, PreviewShowsWhatWillLandAndImportsOnClick) {

@@ -1,20 +1,29 @@
 // Page "Mailings" as the user prints from it: the stationery options, the
 // vertical adjustment, the print button and where the pages go.
+#include "print/stationery/stationery_catalogue.h"
 #include "settings/printer_calibration.h"
 #include "store/data_source.h"
 #include "support/form_fixture.h"
 #include "support/pdf_printers.h"
 #include "support/recording_surface.h"
+#include "support/stock_templates.h"
 #include "window/calibration_dialog.h"
+#include "window/new_stationery_dialog.h"
 #include "window/print_preview.h"
+#include "window/sheet_drawing.h"
+#include "window/stationery_chooser.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,6 +36,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 namespace ravelbook {
 namespace {
@@ -311,6 +321,20 @@ TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter)
     EXPECT_TRUE(dialogs.shown[2].text.contains("it is the open address book"));
     EXPECT_EQ(book.bytes(), before);
 
+    // A catalogue stationery chosen on the page: its A4 sheet.
+    dialog.addStock(testing::averyL7160());
+    EXPECT_EQ(dialog.cboStationery->currentText(), "Avery L7160 Address Labels");
+    dialog.setPreviewRunner([&](PrintPreviewDialog& preview) {
+        preview.show();
+        click(preview.findChild<QToolButton*>("cmdFitPage"));
+        const QSize shown = preview.findChild<QLabel*>("pageView")->size();
+        EXPECT_NEAR(double(shown.height()) / shown.width(), 297.0 / 210, 0.02);
+        return false;
+    });
+    click(dialog.cmdPreviewSheet);
+    dialog.cboStationery->setCurrentIndex(0);
+    EXPECT_EQ(dialog.stock(), nullptr);
+
     // Another printer shows its own offsets; OK keeps those for it alone.
     dialogs.printerAnswers = {{"Home", 1, {}}};
     click(dialog.cmdPrinter);
@@ -456,6 +480,166 @@ TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
     click(form->mailings().cmdPrintMailingList);
     EXPECT_EQ(dialogs.shown.back().defaultText.toStdString(),
               settingsRoot.filePath("Ravelbook.pdf").toStdString());
+}
+
+// Types into the chooser and clicks OK on the entry it selects.
+MailingsPage::ChooserRunner chooseBySearch(const QString& text, const QString& wantedId) {
+    return [=](StationeryChooser& chooser) {
+        chooser.show();
+        QTest::keyClicks(chooser.txtSearch, text);
+        const QModelIndexList rows = chooser.grdStationery->selectionModel()->selectedRows();
+        EXPECT_EQ(rows.size(), 1);
+        EXPECT_TRUE(chooser.chosen() && chooser.chosen()->id == wantedId);
+        QTest::mouseClick(chooser.buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        return chooser.result() == QDialog::Accepted;
+    };
+}
+
+TEST_F(Printing, MoreStationeryChoosesFromTheCatalogueAndPrintsOnIt) {
+    MailingsPage& page = form->mailings();
+    click(form->groupBox(35));
+    click(page.optAveryLarge);
+    // Cancel leaves the option that was checked.
+    page.setChooserRunner([](StationeryChooser& chooser) {
+        EXPECT_EQ(chooser.lstRecent->count(), 0);
+        return false;
+    });
+    click(page.optMoreStationery);
+    EXPECT_TRUE(page.optAveryLarge->isChecked());
+    EXPECT_EQ(page.chosenStock(), nullptr);
+
+    page.setChooserRunner(chooseBySearch("5160", "avery-5160"));
+    click(page.optMoreStationery);
+    EXPECT_TRUE(page.optMoreStationery->isChecked());
+    EXPECT_EQ(page.lblStock->toolTip(), "Avery 5160 Address Labels");
+    EXPECT_TRUE(page.lblStock->text().startsWith("Avery 5160"));
+    EXPECT_EQ(page.spnStartAt->maximum(), 30);
+    EXPECT_FALSE(page.txtSpecial->isVisible());
+    page.spnStartAt->setValue(30);
+
+    int previews = 0;
+    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
+        ++previews;
+        EXPECT_EQ(preview.pageCount(), 1);
+        return false;
+    });
+    click(page.cmdPreview);
+    EXPECT_EQ(previews, 1);
+    click(page.cmdPrintMailingList);
+    ASSERT_EQ(destination.runs, 1);
+    EXPECT_TRUE(destination.surface.calls.contains("SetPageSize 12240 15840 0"));
+    // On the last label of the sheet: the third column of the tenth row.
+    const auto name =
+        std::find_if(destination.surface.drawn.begin(), destination.surface.drawn.end(),
+                     [](const auto& d) { return d.text == "John Smith"; });
+    ASSERT_NE(name, destination.surface.drawn.end());
+    EXPECT_GT(name->x, 1440 * 5.5);
+    EXPECT_GT(name->y, 1440 * 9.25);
+
+    // A catalogue entry of a built-in stationery checks its own option.
+    page.setChooserRunner(chooseBySearch("avery 8163", "large-labels"));
+    click(page.optMoreStationery);
+    EXPECT_TRUE(page.optAveryLarge->isChecked());
+
+    // The choice and the recent ones are kept for the next start.
+    page.setChooserRunner(chooseBySearch("L7160", "avery-l7160"));
+    click(page.optMoreStationery);
+    closeForm();
+    openForm();
+    QTRY_VERIFY(form->mailings().optMoreStationery->isChecked());
+    EXPECT_EQ(form->mailings().chosenStock()->id, "avery-l7160");
+    EXPECT_EQ(form->mailings().spnStartAt->maximum(), 21);
+    form->mailings().setChooserRunner([](StationeryChooser& chooser) {
+        EXPECT_EQ(chooser.chosen()->id, "avery-l7160");
+        const QStringList ids = {"avery-l7160", "large-labels", "avery-5160"};
+        EXPECT_EQ(chooser.lstRecent->count(), 3);
+        for (int row = 0; row < chooser.lstRecent->count(); ++row)
+            EXPECT_EQ(chooser.lstRecent->item(row)->data(Qt::UserRole).toString(), ids[row]);
+        return false;
+    });
+    form->SSTab1->setCurrentIndex(1);
+    click(form->mailings().optMoreStationery);
+    EXPECT_TRUE(form->mailings().optMoreStationery->isChecked());
+    // The preview fits the A4 page whole.
+    click(form->groupBox(35));
+    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
+        preview.resize(500, 500);
+        preview.show();
+        click(preview.findChild<QToolButton*>("cmdFitPage"));
+        const QSize shown = preview.findChild<QLabel*>("pageView")->size();
+        EXPECT_LE(shown.height(),
+                  preview.findChild<QScrollArea*>("pageArea")->viewport()->height());
+        EXPECT_NEAR(double(shown.height()) / shown.width(), 297.0 / 210, 0.02);
+        return false;
+    });
+    click(form->mailings().cmdPreview);
+
+    // An id the catalogue no longer has leaves no choice, and says nothing.
+    closeForm();
+    settings.saveSetting("Ravelbook", "Choices", "Catalogue Stationery", "gone-1234");
+    openForm();
+    QTest::qWait(50);
+    form->SSTab1->setCurrentIndex(1);
+    click(form->groupBox(35));
+    click(form->mailings().cmdPrintMailingList);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().text, "You must first select what to print!");
+}
+
+TEST_F(Printing, NewStationeryIsDrawnCheckedSavedAndPrintedOn) {
+    SKIP_ON_SERVER();
+    bool checked = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<NewStationeryDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->cboUnit->setCurrentIndex(0);  // millimetres
+        dialog->cboPaper->setCurrentIndex(0); // A4
+        const auto type = [](QAbstractSpinBox* box, const QString& text) {
+            box->selectAll();
+            QTest::keyClicks(box, text);
+            QTest::keyClick(box, Qt::Key_Tab);
+        };
+        const std::pair<QAbstractSpinBox*, const char*> boxes[] = {
+            {dialog->spnColumns, "2"},     {dialog->spnRows, "5"},
+            {dialog->spnLabelWidth, "99"}, {dialog->spnLabelHeight, "57"},
+            {dialog->spnLeft, "5"},        {dialog->spnTop, "5"},
+            {dialog->spnPitchX, "120"},    {dialog->spnPitchY, "57"},
+        };
+        for (const auto& [box, text] : boxes)
+            type(box, text);
+        QPushButton* save = dialog->buttons->button(QDialogButtonBox::Save);
+        EXPECT_EQ(dialog->lblProblem->text(), "The labels leave the paper.");
+        EXPECT_FALSE(save->isEnabled());
+        type(dialog->spnPitchX, "90");
+        EXPECT_EQ(dialog->lblProblem->text(),
+                  "The labels overlap: the pitch is less than the label's size.");
+        type(dialog->spnPitchX, "101");
+        QTest::keyClicks(dialog->txtBrand, "Acme");
+        QTest::keyClicks(dialog->txtPart, "T-10");
+        EXPECT_EQ(dialog->lblId->text(), "acme-t-10");
+        EXPECT_EQ(dialog->lblProblem->text(), "");
+        EXPECT_EQ(dialog->picSheet->stock()->labelCount(), 10);
+        click(save);
+        checked = true;
+    });
+    form->actNewStationery->trigger();
+    ASSERT_TRUE(checked);
+    EXPECT_TRUE(QFileInfo::exists(CatalogueFolders::ownFolder() + "/acme-t-10.template"));
+
+    MailingsPage& page = form->mailings();
+    page.setChooserRunner(chooseBySearch("acme t-10", "acme-t-10"));
+    click(page.optMoreStationery);
+    EXPECT_EQ(page.spnStartAt->maximum(), 10);
+    form->printer().setPrintDestination(nullptr);
+    click(form->groupBox(35));
+    const QString pdf = settingsRoot.filePath("acme.pdf");
+    dialogs.fileAnswers = {pdf};
+    click(page.cmdPrintMailingList);
+    EXPECT_GT(QFileInfo(pdf).size(), 0);
+    EXPECT_EQ(form->statusBar->currentMessage(),
+              "Printed 1 label on 1 sheet to the PDF file " + pdf + ".");
+    QFile::remove(CatalogueFolders::ownFolder() + "/acme-t-10.template");
+    StationeryCatalogue::reloadStandard();
 }
 
 } // namespace

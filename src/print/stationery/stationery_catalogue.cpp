@@ -4,6 +4,7 @@
 #include "print/stationery/template_reader.h"
 
 #include <algorithm>
+#include <mutex>
 #include <QCollator>
 #include <QDir>
 #include <QFile>
@@ -167,10 +168,36 @@ StationeryCatalogue::load(const CatalogueFolders& folders) {
     return catalogue;
 }
 
+namespace {
+
+// The standard catalogue, read on first use and read again after the user's
+// folder changed; a reader keeps the one it got, whole, however long it needs it.
+struct StandardCatalogue {
+    std::mutex mutex;
+    std::shared_ptr<const StationeryCatalogue> catalogue;
+};
+
+StandardCatalogue& standardCatalogue() {
+    static StandardCatalogue standard;
+    return standard;
+}
+
+} // namespace
+
 std::shared_ptr<const StationeryCatalogue> StationeryCatalogue::standard() {
-    static const std::shared_ptr<const StationeryCatalogue> catalogue =
-        load(CatalogueFolders::standard());
-    return catalogue;
+    StandardCatalogue& standard = standardCatalogue();
+    const std::lock_guard<std::mutex> lock(standard.mutex);
+    if (!standard.catalogue)
+        standard.catalogue = load(CatalogueFolders::standard());
+    return standard.catalogue;
+}
+
+std::shared_ptr<const StationeryCatalogue> StationeryCatalogue::reloadStandard() {
+    std::shared_ptr<const StationeryCatalogue> fresh = load(CatalogueFolders::standard());
+    StandardCatalogue& standard = standardCatalogue();
+    const std::lock_guard<std::mutex> lock(standard.mutex);
+    standard.catalogue = fresh;
+    return fresh;
 }
 
 const StockTemplate* StationeryCatalogue::find(const QString& id) const {

@@ -34,6 +34,9 @@ public:
     static std::shared_ptr<const StationeryCatalogue> load(const CatalogueFolders& folders);
     // The one of the standard folders, read on first use.
     static std::shared_ptr<const StationeryCatalogue> standard();
+    // Reads the standard folders again (after a file was saved into the
+    // user's); later standard() calls get the new one.
+    static std::shared_ptr<const StationeryCatalogue> reloadStandard();
 
     const std::vector<StockTemplate>& entries() const { return entries_; }
     // The entry of an id; aliases and the built-in five resolve. Null when unknown.
