@@ -91,16 +91,14 @@ Layout singleItem(const StockTemplate& stock) {
 
 } // namespace
 
-Layout stockLayout(const StockTemplate& stock) {
+Layout stockLayout(const StockTemplate& stock, bool biFold) {
+    if (stock.builtIn)
+        return layoutFor(*stock.builtIn, biFold);
     return stock.kind == StockKind::Labels ? labelSheet(stock) : singleItem(stock);
 }
 
 Layout layoutOf(const PrintJob& job) {
-    if (job.stock && !job.stock->builtIn)
-        return stockLayout(*job.stock);
-    if (job.stock)
-        return layoutFor(*job.stock->builtIn, job.biFold);
-    return job.layout();
+    return job.stock ? stockLayout(*job.stock, job.biFold) : job.layout();
 }
 
 } // namespace ravelbook

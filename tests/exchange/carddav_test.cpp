@@ -90,10 +90,8 @@ TEST_F(CardDav, DiscoversTheAddressBooks) {
         SCOPED_TRACE(row.address.toStdString());
         const auto books = client().discover(row.address);
         std::vector<QUrl> urls;
-        for (const auto& book : books) {
+        for (const auto& book : books)
             urls.push_back(book.url);
-            EXPECT_FALSE(book.syncToken.isEmpty());
-        }
         EXPECT_NE(std::find(urls.begin(), urls.end(), QUrl(row.book)), urls.end());
     }
     EXPECT_EQ(client().discover(value("book")).front().displayName, "Contacts");

@@ -48,8 +48,10 @@ QString escaped(const QString& text) {
     return text.toHtmlEscaped();
 }
 
-const QByteArray bookProperties = R"(<d:prop><d:resourcetype/><d:displayname/><cs:getctag/>
-<d:sync-token/><d:current-user-principal/><card:addressbook-home-set/></d:prop>)";
+// No ctag or sync-token: a server may work those out over every card, and the
+// sync asks for the token itself when it needs one.
+const QByteArray bookProperties = R"(<d:prop><d:resourcetype/><d:displayname/>
+<d:current-user-principal/><card:addressbook-home-set/></d:prop>)";
 const QByteArray namespaces =
     R"(xmlns:d="DAV:" xmlns:card="urn:ietf:params:xml:ns:carddav" xmlns:cs="http://calendarserver.org/ns/")";
 
@@ -142,9 +144,6 @@ std::optional<CardDavAddressBook> CardDavClient::bookAt(const QUrl& url,
     CardDavAddressBook book;
     book.url = urlOf(url, response.href);
     book.displayName = response.properties.value(davName(davNs, "displayname")).text.trimmed();
-    book.ctag = response.properties.value(davName("http://calendarserver.org/ns/", "getctag"))
-                    .text.trimmed();
-    book.syncToken = response.properties.value(davName(davNs, "sync-token")).text.trimmed();
     return book;
 }
 

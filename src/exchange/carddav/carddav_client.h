@@ -14,8 +14,6 @@ namespace ravelbook {
 struct CardDavAddressBook {
     QUrl url;
     QString displayName;
-    QString ctag;      // changes whenever a card does; empty when the server has none
-    QString syncToken; // for sync(); empty when the server offers no sync-collection
 };
 
 // A card as the server lists it. The href is the server's path to it, as sent.

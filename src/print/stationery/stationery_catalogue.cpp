@@ -127,21 +127,27 @@ StationeryCatalogue::load(const CatalogueFolders& folders) {
         if (known == index.constEnd()) {
             index.insert(entry.id, catalogue->entries_.size());
             catalogue->entries_.push_back(std::move(entry));
-        } else if (entry.userOwn) {
-            StockTemplate& other = catalogue->entries_[*known];
+        } else if (StockTemplate& other = catalogue->entries_[*known];
+                   entry.userOwn || other.userOwn) {
+            // A user's entry wins over any other; aliases come after every
+            // real entry, so the user's may be read first.
+            StockTemplate& user = entry.userOwn ? entry : other;
+            const StockTemplate& replaced = entry.userOwn ? other : entry;
             catalogue->notes_.push_back(
-                {entry.file, entry.line,
+                {user.file, user.line,
                  QStringLiteral("\"%1\" takes the place of the one %2")
-                     .arg(entry.id, other.file.isEmpty()
-                                        ? QStringLiteral("built in")
-                                        : QStringLiteral("of %1").arg(other.file))});
-            entry.replacesOther = true;
-            other = std::move(entry);
+                     .arg(user.id, replaced.file.isEmpty()
+                                       ? QStringLiteral("built in")
+                                       : QStringLiteral("of %1").arg(replaced.file))});
+            user.replacesOther = true;
+            if (entry.userOwn)
+                other = std::move(entry);
         }
     }
     for (const auto& builtIn : kBuiltIn) {
         const auto known = index.constFind(QLatin1String(builtIn.id));
-        if (known != index.constEnd())
+        // A user's own sheet of the same product is printed as the user describes it.
+        if (known != index.constEnd() && !catalogue->entries_[*known].userOwn)
             catalogue->entries_[*known].builtIn = builtIn.stationery;
     }
 

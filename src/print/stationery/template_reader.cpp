@@ -1,6 +1,7 @@
 #include "print/stationery/template_reader.h"
 
 #include <cmath>
+#include <limits>
 #include <QFile>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -53,6 +54,9 @@ constexpr double kLongestLength = 10000 / 25.4 * 72;
 // How far a label may reach past the paper's edge and still count as on it:
 // files round their lengths (gLabels' own data by up to 0.6 mm).
 const Length kEdgeTolerance = Length::fromMillimetres(1);
+
+// The largest paper a print run can place lines on all over: 22.7 inches.
+const Length kLargestPaper = Length::fromTwips(std::numeric_limits<qint16>::max());
 
 QString text(Length length) {
     return QStringLiteral("%1 mm").arg(length.millimetres(), 0, 'f', 1);
@@ -160,6 +164,11 @@ private:
         } else {
             fail(QStringLiteral("unknown paper size \"%1\"").arg(size));
         }
+        // Print is placed in twips of 16 bits from the printable area's corner.
+        if (kLargestPaper < entry.paperWidth || kLargestPaper < entry.paperHeight)
+            fail(
+                QStringLiteral("the paper (%1 x %2) is larger than the %3 the program can print on")
+                    .arg(text(entry.paperWidth), text(entry.paperHeight), text(kLargestPaper)));
     }
 
     void readMeta(StockTemplate& entry) {

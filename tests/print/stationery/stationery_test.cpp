@@ -171,6 +171,13 @@ TEST(TemplateReader, SnippetsGiveTheirGeometryOrANoteWithTheLine) {
          {},
          "more than 1000 labels",
          3},
+        {"paper beyond print positions",
+         {file(R"(<Template brand="T" part="a" size="Other" width="3000mm" height="2000mm">
+<Label-rectangle width="1in" height="1in"><Layout nx="1" ny="1"/></Label-rectangle></Template>)")},
+         "t-a",
+         {},
+         "is larger than the 578.0 mm the program can print on",
+         2},
         {"negative size",
          {file(R"(<Template brand="T" part="a" size="US-Letter"><Label-rectangle
 width="-1in" height="1in"><Layout nx="1" ny="1" x0="0" y0="0" dx="0" dy="0"/></Label-rectangle></Template>)")},
@@ -301,6 +308,14 @@ TEST(StationeryCatalogue, BuiltInSetUserFilesSearchAndClosestIds) {
     const QString own = CatalogueFolders::ownFolder();
     ASSERT_TRUE(own.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     ASSERT_TRUE(QDir().mkpath(own));
+    // One of the products the built-in layouts print is printed as the user describes it.
+    StockTemplate small = *StationeryCatalogue::load({})->find(QStringLiteral("avery-5161"));
+    ASSERT_TRUE(small.builtIn);
+    writeTemplate(small, own + QStringLiteral("/small.template"), TemplateUnit::Millimetres);
+    EXPECT_FALSE(
+        StationeryCatalogue::load({{}, {own}})->find(QStringLiteral("avery-5161"))->builtIn);
+    QFile::remove(own + QStringLiteral("/small.template"));
+
     writeTemplate(mine, own + QStringLiteral("/mine.template"), TemplateUnit::Inches);
     const auto catalogue = StationeryCatalogue::load({{}, {own}});
     QFile::remove(own + QStringLiteral("/mine.template"));
