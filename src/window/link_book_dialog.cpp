@@ -129,8 +129,15 @@ bool LinkBookDialog::keepPassword() const {
 
 void LinkBookDialog::find() {
     const QString address = txtServer->text().trimmed();
-    if (address.isEmpty())
+    // The answers are waited for in an event loop: a second Find (or Return)
+    // meanwhile would clear the list this one is filling.
+    if (address.isEmpty() || finding_)
         return;
+    finding_ = true;
+    const std::initializer_list<QWidget*> inputs{txtServer, txtUser,  txtPassword, cmdFind,
+                                                 lstBooks,  cmdTrust, cmdLink};
+    for (QWidget* control : inputs)
+        control->setEnabled(false);
     lstBooks->clear();
     lblMessage->clear();
     cmdTrust->hide();
@@ -168,6 +175,9 @@ void LinkBookDialog::find() {
         lblMessage->setText(error.message());
     }
     QGuiApplication::restoreOverrideCursor();
+    for (QWidget* control : inputs)
+        control->setEnabled(true);
+    finding_ = false;
     updateButtons();
 }
 

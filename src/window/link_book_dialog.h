@@ -60,6 +60,7 @@ private:
 
     SettingsStore& settings_;
     PasswordSource& passwords_;
+    bool finding_ = false; // find() waits in an event loop of its own
     QString untrustedServer_;
     QString untrustedFingerprint_;
 };
