@@ -3,6 +3,7 @@
 #include "settings/ini_settings_store.h"
 #include "settings/trusted_certificates.h"
 #include "support/program.h"
+#include "support/radicale.h"
 #include "support/temp_book.h"
 
 #include <array>
@@ -297,18 +298,9 @@ EXPECT_EQ(count.value(0).toInt(), 0);
 // Two books linked to one address book on a radicale of the test's own: what one
 // sends the other gets, and a conflict is ended from the command line.
 TEST_F(ExchangeCommand, LinkSyncAndUnlinkAnOnlineAddressBook) {
-    QTemporaryDir dav;
-    const QString state = dav.filePath("radicale");
-    QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", state});
-    const auto value = [&](const char* name) {
-        QFile file(state + "/" + name);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
-                                              : QString();
-    };
-    struct Stop {
-        QString state;
-        ~Stop() { QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", state}); }
-    } stop{state};
+    const testing::Radicale dav;
+    const QString state = dav.state();
+    const auto value = [&](const char* name) { return dav.value(name); };
     if (value("url").isEmpty())
         GTEST_SKIP() << "radicale did not start (is it installed?): no CardDAV server";
     const QString user = value("user");
@@ -362,18 +354,9 @@ TEST_F(ExchangeCommand, LinkSyncAndUnlinkAnOnlineAddressBook) {
 // Over HTTPS with a certificate of its own, refused naming it until it is trusted
 // in the settings, as the window trusts it.
 TEST_F(ExchangeCommand, LinksOverHttpsOnceTheCertificateIsTrusted) {
-    QTemporaryDir dav;
-    const QString state = dav.filePath("radicale");
-    QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", state, "--tls"});
-    const auto value = [&](const char* name) {
-        QFile file(state + "/" + name);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
-                                              : QString();
-    };
-    struct Stop {
-        QString state;
-        ~Stop() { QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", state}); }
-    } stop{state};
+    const testing::Radicale dav(testing::Radicale::Over::Https);
+    const QString state = dav.state();
+    const auto value = [&](const char* name) { return dav.value(name); };
     if (value("url").isEmpty())
         GTEST_SKIP() << "radicale did not start over HTTPS (are radicale and openssl installed?)";
     const QString user = value("user");

@@ -7,6 +7,7 @@
 #include "exchange/carddav/password_source.h"
 #include "settings/ini_settings_store.h"
 #include "settings/trusted_certificates.h"
+#include "support/radicale.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -23,21 +24,10 @@ using namespace std::chrono_literals;
 
 namespace {
 
-QString readLine(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
-}
-
 class CardDav : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", dir_->filePath("radicale")});
-    }
-    static void TearDownTestSuite() {
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", dir_->filePath("radicale")});
-        dir_.reset();
-    }
+    static void SetUpTestSuite() { server_ = std::make_unique<ravelbook::testing::Radicale>(); }
+    static void TearDownTestSuite() { server_.reset(); }
     void SetUp() override {
         if (value("url").isEmpty())
             GTEST_SKIP()
@@ -56,9 +46,7 @@ protected:
              R"(</d:prop></d:set></d:mkcol>)"});
         ASSERT_EQ(made.status, 201);
     }
-    static QString value(const char* name) {
-        return readLine(dir_->filePath(QString("radicale/") + name));
-    }
+    static QString value(const char* name) { return server_->value(name); }
     CardDavClient client(const QString& password = value("password")) {
         return CardDavClient(transport_, value("user"), password);
     }
@@ -69,7 +57,7 @@ protected:
             .toUtf8();
     }
 
-    inline static std::unique_ptr<QTemporaryDir> dir_;
+    inline static std::unique_ptr<ravelbook::testing::Radicale> server_;
     NetworkTransport transport_{5s};
     QUrl book_;
 };
@@ -166,22 +154,16 @@ TEST_F(CardDav, SyncsWhatChangedSinceTheToken) {
 class CardDavTls : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER,
-                          {"start", dir_->filePath("radicale"), "--tls"});
+        server_ = std::make_unique<ravelbook::testing::Radicale>(
+            ravelbook::testing::Radicale::Over::Https);
     }
-    static void TearDownTestSuite() {
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", dir_->filePath("radicale")});
-        dir_.reset();
-    }
+    static void TearDownTestSuite() { server_.reset(); }
     void SetUp() override {
         if (value("url").isEmpty())
             GTEST_SKIP() << "radicale did not start over HTTPS (are radicale and openssl "
                             "installed?): no CardDAV server to test against";
     }
-    static QString value(const char* name) {
-        return readLine(dir_->filePath(QString("radicale/") + name));
-    }
+    static QString value(const char* name) { return server_->value(name); }
     // As openssl tells it: "sha256 Fingerprint=AB:CD:…".
     static QString opensslFingerprint(const QString& certificate) {
         QProcess openssl;
@@ -204,11 +186,11 @@ protected:
         return CardDavClient(transport, value("user"), password).discover(value("url"));
     }
 
-    inline static std::unique_ptr<QTemporaryDir> dir_;
+    inline static std::unique_ptr<ravelbook::testing::Radicale> server_;
 };
 
 TEST_F(CardDavTls, RefusesAnUntrustedCertificateNamingIt) {
-    const QString fingerprint = opensslFingerprint(dir_->filePath("radicale/certificate"));
+    const QString fingerprint = opensslFingerprint(server_->state() + "/certificate");
     ASSERT_EQ(fingerprint.size(), 95) << "openssl gave no fingerprint";
     QTemporaryDir other;
     const QString otherFingerprint = opensslFingerprint(otherCertificate(other));

@@ -3,6 +3,7 @@
 #include "exchange/carddav/carddav_client.h"
 #include "store/book_link.h"
 #include "support/form_fixture.h"
+#include "support/radicale.h"
 #include "window/link_book_dialog.h"
 #include "window/online_menu.h"
 #include "window/sync_conflicts_dialog.h"
@@ -24,11 +25,6 @@
 namespace ravelbook {
 namespace {
 
-QString readLine(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
-}
-
 QByteArray card(const QString& name, const QString& street) {
     return "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ada\r\nFN:" + name.toUtf8() +
            "\r\nN:" + name.toUtf8() + ";;;;\r\nADR:;;" + street.toUtf8() +
@@ -38,14 +34,12 @@ QByteArray card(const QString& name, const QString& street) {
 class OnlineWindow : public testing::FormFixture {
 protected:
     static void SetUpTestSuite() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", dir_->filePath("radicale")});
+        server_ = std::make_unique<testing::Radicale>();
         // No desktop session: the keyring answers "none" at once and ~/.netrc is asked.
         qunsetenv("DBUS_SESSION_BUS_ADDRESS");
     }
     static void TearDownTestSuite() {
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", dir_->filePath("radicale")});
-        dir_.reset();
+        server_.reset();
         qunsetenv("NETRC");
     }
     void SetUp() override {
@@ -58,9 +52,7 @@ protected:
             return dialog.result();
         };
     }
-    static QString value(const char* name) {
-        return readLine(dir_->filePath(QString("radicale/") + name));
-    }
+    static QString value(const char* name) { return server_->value(name); }
     void netrc(const QString& password) {
         const QString file = settingsRoot.filePath("netrc");
         QFile out(file);
@@ -126,7 +118,7 @@ protected:
         return names;
     }
 
-    static inline std::unique_ptr<QTemporaryDir> dir_;
+    inline static std::unique_ptr<testing::Radicale> server_;
     NetworkTransport transport_;
     std::function<void(QDialog&)> inDialog;
 };
