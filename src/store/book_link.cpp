@@ -85,6 +85,30 @@ QVariantList recordValues(const AddressRecord& record) {
     return values;
 }
 
+// The record's row still holds `was` as records() reads it (NULL is no text, and
+// so is an empty text, which Qt binds as NULL; a group is 0 or not). Bound: the
+// key, then unchangedValues().
+QString unchanged(const Dialect& dialect) {
+    QString condition = dialect.key() + QStringLiteral(" = ?");
+    for (const QString& field : fieldColumns())
+        condition += QStringLiteral(" AND COALESCE(") + quoteIdentifier(field) +
+                     QStringLiteral(", '') = COALESCE(?, '')");
+    for (int k = 0; k < kGroupCount; ++k)
+        condition += QStringLiteral(" AND CASE WHEN COALESCE(") +
+                     quoteIdentifier(schema::groupColumn(k)) +
+                     QStringLiteral(", 0) <> 0 THEN 1 ELSE 0 END = ?");
+    return condition;
+}
+
+QVariantList unchangedValues(qint64 key, const AddressRecord& was) {
+    QVariantList values{key};
+    for (const QString& field : was.fields)
+        values << field;
+    for (bool member : was.groups)
+        values << (member ? 1 : 0);
+    return values;
+}
+
 } // namespace
 
 std::optional<Link> read(const Database& db) {
@@ -212,14 +236,30 @@ qint64 addRecord(Database& db, const AddressRecord& record) {
     return key;
 }
 
-void writeRecord(Database& db, qint64 key, const AddressRecord& record) {
-    db.runKept(sql::updateRow(db.dialect(), db.tableName(schema::kAddresses), recordColumns(), {}),
-               recordValues(record) << key)
-        .finish();
+bool writeRecord(Database& db, qint64 key, const AddressRecord& record, const AddressRecord& was) {
+    QStringList assignments;
+    for (const QString& column : recordColumns())
+        assignments << quoteIdentifier(column) + QStringLiteral(" = ?");
+    QSqlQuery& query =
+        db.runKept(QStringLiteral("UPDATE ") + quoteIdentifier(db.tableName(schema::kAddresses)) +
+                       QStringLiteral(" SET ") + assignments.join(QStringLiteral(", ")) +
+                       QStringLiteral(" WHERE ") + unchanged(db.dialect()) +
+                       QStringLiteral(" RETURNING ") + db.dialect().key(),
+                   recordValues(record) << unchangedValues(key, was));
+    const bool written = query.next();
+    query.finish();
+    return written;
 }
 
-void deleteRecord(Database& db, qint64 key) {
-    db.runKept(sql::deleteRow(db.dialect(), db.tableName(schema::kAddresses), {}), {key}).finish();
+bool deleteRecord(Database& db, qint64 key, const AddressRecord& was) {
+    QSqlQuery& query = db.runKept(QStringLiteral("DELETE FROM ") +
+                                      quoteIdentifier(db.tableName(schema::kAddresses)) +
+                                      QStringLiteral(" WHERE ") + unchanged(db.dialect()) +
+                                      QStringLiteral(" RETURNING ") + db.dialect().key(),
+                                  unchangedValues(key, was));
+    const bool deleted = query.next();
+    query.finish();
+    return deleted;
 }
 
 } // namespace ravelbook::book_link

@@ -66,7 +66,9 @@ void forgetCard(Database& db, const QString& href);
 // The book's records by key, and the writes of one record by key.
 std::map<qint64, AddressRecord> records(const Database& db);
 qint64 addRecord(Database& db, const AddressRecord& record);
-void writeRecord(Database& db, qint64 key, const AddressRecord& record);
-void deleteRecord(Database& db, qint64 key);
+// Write or delete the record only while it still holds `was` (as records() read
+// it): false when it changed or went meanwhile, and nothing was written.
+bool writeRecord(Database& db, qint64 key, const AddressRecord& record, const AddressRecord& was);
+bool deleteRecord(Database& db, qint64 key, const AddressRecord& was);
 
 } // namespace ravelbook::book_link

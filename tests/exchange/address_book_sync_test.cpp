@@ -40,12 +40,15 @@ QByteArray card(const QString& uid, const QString& name, const QString& street,
 }
 
 // Counts the requests, and after `cutAfter` of them sends each one but loses its answer,
-// as when the server or the network goes away part way.
+// as when the server or the network goes away part way (or, with `sendsCut` false,
+// sends none of them).
 class WatchedTransport : public HttpTransport {
 public:
     explicit WatchedTransport(std::chrono::milliseconds timeout = 5s) : inner_(timeout) {}
     HttpResponse send(const HttpRequest& request) override {
         ++sent;
+        if (!sendsCut && cutAfter >= 0 && sent > cutAfter)
+            throw Error(QStringLiteral("The server could not be reached."), Error::Kind::Network);
         const HttpResponse response = inner_.send(request);
         if (cutAfter >= 0 && sent > cutAfter)
             throw Error(QStringLiteral("The server did not answer."), Error::Kind::Network);
@@ -53,6 +56,7 @@ public:
     }
     int sent = 0;
     int cutAfter = -1;
+    bool sendsCut = true;
 
 private:
     NetworkTransport inner_;
@@ -148,7 +152,7 @@ protected:
     GroupTitles titles_{};
 };
 
-enum class Side { Nothing, New, Changed, Deleted, SameChange };
+enum class Side { Nothing, New, Changed, Deleted, SameChange, NewOtherPhone };
 
 TEST_F(AddressBookSyncTest, KeepsBothSidesInStep) {
     struct Row {
@@ -195,6 +199,13 @@ TEST_F(AddressBookSyncTest, KeepsBothSidesInStep) {
          {"Ada / 1 Main St", "Bob / 3 Oak St"},
          "Came in: 0 new",
          0},
+        {"both new, another phone in each",
+         Side::New,
+         Side::NewOtherPhone,
+         {"Ada / 1 Main St", "Bob / 3 Oak St"},
+         {"Ada / 1 Main St", "Bob / 3 Oak St"},
+         "Conflict: \"Bob\"",
+         1},
         {"both changed",
          Side::Changed,
          Side::Changed,
@@ -234,13 +245,15 @@ TEST_F(AddressBookSyncTest, KeepsBothSidesInStep) {
         ASSERT_EQ(bookPeople(book), ada);
 
         if (row.server == Side::New)
-            putCard(url, "bob", card("bob", "Bob", "3 Oak St"));
+            putCard(url, "bob", card("bob", "Bob", "3 Oak St", "TEL:555 0100\r\nNOTE:Tea\r\n"));
         if (row.server == Side::Changed)
             putCard(url, "ada", card("ada", "Ada", "2 Elm St", kUnmapped));
         if (row.server == Side::Deleted)
             removeCard(url, "ada");
-        if (row.book == Side::New)
+        if (row.book == Side::New || row.book == Side::NewOtherPhone)
             book.addPerson({"Bob", "3 Oak St", "Springfield"});
+        if (row.book == Side::NewOtherPhone)
+            book.exec("UPDATE Addresses SET Phone = '555 0199' WHERE Name = 'Bob'");
         if (row.book == Side::Changed || row.book == Side::SameChange)
             book.exec("UPDATE Addresses SET Address = ?",
                       {row.book == Side::Changed ? "9 Book St" : "2 Elm St"});
@@ -252,6 +265,13 @@ TEST_F(AddressBookSyncTest, KeepsBothSidesInStep) {
         EXPECT_EQ(second.conflicts.size(), row.conflicts);
         EXPECT_EQ(bookPeople(book), row.bookAfter);
         EXPECT_EQ(serverPeople(url), row.serverAfter);
+        // A card paired with a record loses nothing the record lacks, and gives it to the record.
+        if (row.server == Side::New) {
+            EXPECT_TRUE(cards(url).at("bob").contains("NOTE:Tea"));
+            EXPECT_EQ(book.value("SELECT Notes FROM Addresses WHERE Name = 'Bob'"), "Tea");
+            EXPECT_EQ(book.value("SELECT Phone FROM Addresses WHERE Name = 'Bob'"),
+                      row.book == Side::NewOtherPhone ? "555 0199" : "555 0100");
+        }
         // Whatever the book did to the card, the lines it has no field for are as they were.
         // (The server keeps the lines, in an order of its own; its XML ends them with LF.)
         if (const auto cards = this->cards(url); cards.count("ada")) {
@@ -271,10 +291,13 @@ TEST_F(AddressBookSyncTest, KeepsBothSidesInStep) {
 TEST_F(AddressBookSyncTest, ConflictsKeepBothVersionsUntilChosen) {
     struct Row {
         KeepVersion keep;
-        QStringList after; // on both sides
+        QStringList after;  // on both sides
+        const char* newest; // the card changed again on the server, while in conflict
     };
-    const Row rows[] = {{KeepVersion::Book, {"Ada / 9 Book St"}},
-                        {KeepVersion::Server, {"Ada / 2 Elm St"}}};
+    const Row rows[] = {{KeepVersion::Book, {"Ada / 9 Book St"}, nullptr},
+                        {KeepVersion::Server, {"Ada / 2 Elm St"}, nullptr},
+                        {KeepVersion::Book, {"Ada / 9 Book St"}, "3 New St"},
+                        {KeepVersion::Server, {"Ada / 3 New St"}, "3 New St"}};
     for (const Row& row : rows) {
         SCOPED_TRACE(int(row.keep));
         const QUrl url = newAddressBook();
@@ -287,14 +310,19 @@ TEST_F(AddressBookSyncTest, ConflictsKeepBothVersionsUntilChosen) {
         sync.link(url, value("user"));
         putCard(url, "ada", card("ada", "Ada", "2 Elm St", kUnmapped));
         book.exec("UPDATE Addresses SET Address = '9 Book St'");
+        QString server = "2 Elm St";
         for (int again = 0; again < 2; ++again) {
             EXPECT_EQ(sync.sync().conflicts, QStringList{"Ada"});
             const auto conflicts = sync.conflicts();
             ASSERT_EQ(conflicts.size(), 1u);
             EXPECT_EQ((*conflicts[0].book)[Field::Address], "9 Book St");
-            EXPECT_EQ((*conflicts[0].server)[Field::Address], "2 Elm St");
+            EXPECT_EQ((*conflicts[0].server)[Field::Address], server);
             EXPECT_EQ(bookPeople(book), QStringList{"Ada / 9 Book St"});
-            EXPECT_EQ(serverPeople(url), QStringList{"Ada / 2 Elm St"});
+            EXPECT_EQ(serverPeople(url), QStringList{"Ada / " + server});
+            if (row.newest && again == 0) {
+                server = row.newest;
+                putCard(url, "ada", card("ada", "Ada", server, kUnmapped));
+            }
         }
         sync.resolve(sync.conflicts().front().href, row.keep);
         EXPECT_TRUE(sync.sync().clean());
@@ -302,6 +330,10 @@ TEST_F(AddressBookSyncTest, ConflictsKeepBothVersionsUntilChosen) {
         EXPECT_EQ(bookPeople(book), row.after);
         EXPECT_EQ(serverPeople(url), row.after);
         EXPECT_TRUE(cards(url).at("ada").contains("X-FOO;X-PARAM=1:bar\\, baz"));
+        // And the book's edits go out again.
+        book.exec("UPDATE Addresses SET Address = '7 Last St'");
+        EXPECT_TRUE(sync.sync().clean());
+        EXPECT_EQ(serverPeople(url), QStringList{"Ada / 7 Last St"});
     }
 }
 
@@ -330,6 +362,70 @@ TEST_F(AddressBookSyncTest, AWriteOvertakenOnTheServerIsRefused) {
     EXPECT_EQ(serverPeople(url), QStringList{"Ada / 2 Elm St"});
     EXPECT_EQ(bookPeople(book), QStringList{"Ada / 9 Book St"});
     EXPECT_EQ(sync.sync().conflicts, QStringList{"Ada"});
+}
+
+// A record saved in the book while a sync waits on the server is neither
+// overwritten nor deleted: the next sync sees it changed on both sides.
+TEST_F(AddressBookSyncTest, ARecordSavedDuringASyncIsKept) {
+    for (const bool deleted : {false, true}) {
+        SCOPED_TRACE(deleted);
+        const QUrl url = newAddressBook();
+        putCard(url, "ada", card("ada", "Ada", "1 Main St"));
+        TempBook book;
+        book.create();
+        auto db = book.open();
+        auto dav = client();
+        AddressBookSync sync(*db, dav, titles_);
+        sync.link(url, value("user"));
+        if (deleted)
+            removeCard(url, "ada");
+        else
+            putCard(url, "ada", card("ada", "Ada", "2 Elm St"));
+        putCard(url, "bob", card("bob", "Bob", "3 Oak St")); // a card to wait for
+        sync.sync([&](const QString& step, int, int) {
+            if (step == "Fetching cards")
+                book.exec("UPDATE Addresses SET Address = '9 Book St' WHERE Name = 'Ada'");
+            return true;
+        });
+        EXPECT_EQ(bookPeople(book), (QStringList{"Ada / 9 Book St", "Bob / 3 Oak St"}));
+        EXPECT_EQ(sync.sync().conflicts, QStringList{"Ada"});
+    }
+}
+
+// Writes the server took before it went away stay linked: a record edited
+// before the next sync is not sent twice. A first sync that fails is finished
+// by the next.
+TEST_F(AddressBookSyncTest, WritesTakenBeforeAFailureStayLinked) {
+    const QUrl url = newAddressBook();
+    TempBook book;
+    book.create();
+    book.addPeople({{"Dan", "4 Ash St", "Springfield"}, {"Eve", "5 Fir St", "Springfield"}});
+    auto db = book.open();
+    WatchedTransport watched;
+    watched.sendsCut = false;
+    CardDavClient dav(watched, value("user"), value("password"));
+    AddressBookSync sync(*db, dav, titles_);
+    watched.cutAfter = 0;
+    try {
+        sync.link(url, value("user"));
+        ADD_FAILURE() << "linked without a server";
+    } catch (const Error& error) {
+        EXPECT_TRUE(error.message().contains("the next sync finishes linking it"));
+    }
+    watched.cutAfter = -1;
+    // The first record goes out, the second finds the server gone.
+    EXPECT_THROW(sync.sync([&](const QString& step, int, int) {
+        if (step == "Sending new records")
+            watched.cutAfter = watched.sent + 1;
+        return true;
+    }),
+                 Error);
+    watched.cutAfter = -1;
+    book.exec("UPDATE Addresses SET Address = '6 Elm St' WHERE Name = 'Dan'");
+    EXPECT_TRUE(sync.sync().clean());
+    const QStringList after{"Dan / 6 Elm St", "Eve / 5 Fir St"};
+    EXPECT_EQ(bookPeople(book), after);
+    EXPECT_EQ(serverPeople(url), after);
 }
 
 // The answers stop after each number of requests in turn; the next sync

@@ -36,6 +36,22 @@ LinkedCard inStep(qint64 record, const QString& href, const QString& etag, const
     return linked;
 }
 
+// The book's record with what only the card holds filled in, and whether a
+// field both hold differs (which is for the user to choose).
+std::pair<AddressRecord, bool> filledIn(AddressRecord mine, const AddressRecord& theirs) {
+    bool differs = false;
+    for (int f = 0; f < kFieldCount; ++f) {
+        QString& field = mine.fields[f];
+        if (field.isEmpty())
+            field = theirs.fields[f];
+        else if (!theirs.fields[f].isEmpty() && field != theirs.fields[f])
+            differs = true;
+    }
+    for (int k = 0; k < kGroupCount; ++k)
+        mine.groups[k] = mine.groups[k] || theirs.groups[k];
+    return {std::move(mine), differs};
+}
+
 bool isNamed(const AddressRecord& record) {
     return !nameOf(record).isEmpty();
 }
@@ -194,7 +210,14 @@ SyncSummary AddressBookSync::link(const QUrl& url, const QString& user,
     WriteTransaction transaction(db_);
     book_link::create(db_, {url.toString(), user, {}, {}});
     transaction.commit();
-    return sync(progress);
+    try {
+        return sync(progress);
+    } catch (const Error& error) {
+        // The link stays: without a last sync, the next sync is a first one again.
+        throw Error(error.message() +
+                        QStringLiteral(" The book is linked; the next sync finishes linking it."),
+                    error.kind(), error.detail());
+    }
 }
 
 void AddressBookSync::unlink(Database& db) {
@@ -235,10 +258,15 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
                 unpaired.emplace(exchange::duplicateKey(record), key);
         }
     }
+    // A change not taken in this time (refused, or the record changed in the book
+    // meanwhile) keeps the token where it was, so that the next sync brings it again.
+    bool behind = false;
     QStringList wanted;
     for (const auto& [href, etag] : view.etags) {
         const auto found = linked.find(href);
-        if (found == linked.end() || (!found->second.conflicted && found->second.etag != etag))
+        // A card in conflict that changed again: the conflict is with its newest version.
+        if (found == linked.end() ||
+            etag != (found->second.conflicted ? found->second.serverEtag : found->second.etag))
             wanted << href;
     }
     // Cards fetched already are written in larger steps: there a step waits for no server.
@@ -261,6 +289,7 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
             if (read.cards.empty()) {
                 summary.refusals
                     << QStringLiteral("%1: the server's card holds no vCard").arg(href);
+                behind = true;
                 continue;
             }
             const AddressRecord theirs = exchange::recordOfCard(read.cards.front(), titles_);
@@ -270,9 +299,28 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
                     inStep(0, href, card.etag, uidOf(read.cards.front()), theirs, card.vcard);
                 if (const auto same = unpaired.find(exchange::duplicateKey(theirs));
                     same != unpaired.end()) {
-                    // The same person on both sides: paired; what differs goes out below.
-                    fresh.record = same->second;
+                    // The same person on both sides: what only the card holds comes in,
+                    // what only the book holds goes out below, what both hold
+                    // differently is a conflict.
+                    const qint64 key = same->second;
                     unpaired.erase(same);
+                    AddressRecord& mine = records.at(key);
+                    const auto [filled, differs] = filledIn(mine, theirs);
+                    if (filled != mine) {
+                        if (!book_link::writeRecord(db_, key, filled, mine)) {
+                            behind = true; // saved in the book meanwhile: paired next time
+                            continue;
+                        }
+                        mine = filled;
+                        ++summary.cameInChanged;
+                    }
+                    fresh.record = key;
+                    if (differs) {
+                        fresh.conflicted = true;
+                        fresh.serverEtag = card.etag;
+                        fresh.serverCard = card.vcard;
+                        summary.conflicts << nameOf(mine);
+                    }
                 } else {
                     fresh.record = book_link::addRecord(db_, theirs);
                     records[fresh.record] = theirs;
@@ -294,8 +342,12 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
                 summary.conflicts << nameOf(record != records.end() ? record->second : ours.synced);
             } else {
                 if (serverChanged && !agree) {
-                    book_link::writeRecord(db_, ours.record, theirs);
-                    records[ours.record] = theirs;
+                    if (!book_link::writeRecord(db_, ours.record, theirs, record->second)) {
+                        // Saved in the book meanwhile: both changed, as the next sync sees.
+                        behind = true;
+                        continue;
+                    }
+                    record->second = theirs;
                     ++summary.cameInChanged;
                 }
                 // Only what the book doesn't hold changed (or both sides agree):
@@ -304,6 +356,9 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
                     ours.synced = theirs;
                 ours.etag = card.etag;
                 ours.card = card.vcard;
+                ours.conflicted = false;
+                ours.serverEtag.clear();
+                ours.serverCard.clear();
             }
             book_link::saveCard(db_, ours);
         }
@@ -315,7 +370,17 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
         WriteTransaction transaction(db_);
         for (auto it = linked.begin(); it != linked.end();) {
             LinkedCard& ours = it->second;
-            if (ours.conflicted || !view.etagOf(ours).isEmpty()) {
+            if (!view.etagOf(ours).isEmpty()) {
+                ++it;
+                continue;
+            }
+            if (ours.conflicted) {
+                // Deleted on the server since: that is the server's version now.
+                if (!ours.serverEtag.isEmpty()) {
+                    ours.serverEtag.clear();
+                    ours.serverCard.clear();
+                    book_link::saveCard(db_, ours);
+                }
                 ++it;
                 continue;
             }
@@ -330,7 +395,11 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
                 continue;
             }
             if (record != records.end()) {
-                book_link::deleteRecord(db_, ours.record);
+                if (!book_link::deleteRecord(db_, ours.record, record->second)) {
+                    behind = true; // saved in the book meanwhile: a conflict next time
+                    ++it;
+                    continue;
+                }
                 records.erase(record);
                 ++summary.deletedInBook;
             }
@@ -385,8 +454,11 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
             }
         } catch (const Error& error) {
             const std::optional<QString> why = cardRefusal(error);
-            if (!why)
+            if (!why) {
+                // What the server took already stays linked.
+                pending.flush();
                 throw;
+            }
             summary.refusals << QStringLiteral("%1: %2").arg(name, *why);
         }
     }
@@ -419,8 +491,11 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
             ++summary.wentOutNew;
         } catch (const Error& error) {
             const std::optional<QString> why = cardRefusal(error);
-            if (!why)
+            if (!why) {
+                // What the server took already stays linked.
+                pending.flush();
                 throw;
+            }
             summary.refusals << QStringLiteral("%1: %2").arg(nameOf(mine), *why);
         }
     }
@@ -435,7 +510,8 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     }
 
     WriteTransaction transaction(db_);
-    book_link::saveState(db_, view.token, QDateTime::currentDateTimeUtc());
+    book_link::saveState(db_, behind ? link->syncToken : view.token,
+                         QDateTime::currentDateTimeUtc());
     transaction.commit();
     return summary;
 }
@@ -471,19 +547,20 @@ void AddressBookSync::resolve(const QString& href, KeepVersion keep) {
                     Error::Kind::Usage);
     LinkedCard card = std::move(*found);
     const std::map<qint64, AddressRecord> records = book_link::records(db_);
-    const bool recordThere = records.count(card.record) != 0;
+    const auto record = records.find(card.record);
+    const bool recordThere = record != records.end();
     const std::optional<AddressRecord> theirs =
         card.serverCard.isEmpty() ? std::nullopt : recordOf(card.serverCard, titles_);
     card.conflicted = false;
     if (!theirs) {
         // Deleted on the server: keeping the book's record sends it again as a new card.
         if (keep == KeepVersion::Server && recordThere)
-            book_link::deleteRecord(db_, card.record);
+            book_link::deleteRecord(db_, card.record, record->second);
         book_link::forgetCard(db_, href);
     } else {
         if (keep == KeepVersion::Server) {
             if (recordThere)
-                book_link::writeRecord(db_, card.record, *theirs);
+                book_link::writeRecord(db_, card.record, *theirs, record->second);
             else
                 card.record = book_link::addRecord(db_, *theirs);
         }
