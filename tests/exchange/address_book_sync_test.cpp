@@ -6,6 +6,7 @@
 #include "exchange/vcard_reader.h"
 #include "store/book_link.h"
 #include "store/database.h"
+#include "support/radicale.h"
 #include "support/temp_book.h"
 
 #include <algorithm>
@@ -20,11 +21,6 @@ using namespace std::chrono_literals;
 using ravelbook::testing::TempBook;
 
 namespace {
-
-QString readLine(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
-}
 
 // What the book does not hold: it must come back byte for byte after a change made in the book.
 const QByteArray kUnmapped = "EMAIL;TYPE=work,pref:ada@example.org\r\n"
@@ -64,22 +60,14 @@ private:
 
 class AddressBookSyncTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"start", dir_->filePath("radicale")});
-    }
-    static void TearDownTestSuite() {
-        QProcess::execute(RAVELBOOK_RADICALE_SERVER, {"stop", dir_->filePath("radicale")});
-        dir_.reset();
-    }
+    static void SetUpTestSuite() { server_ = std::make_unique<ravelbook::testing::Radicale>(); }
+    static void TearDownTestSuite() { server_.reset(); }
     void SetUp() override {
         if (value("url").isEmpty())
             GTEST_SKIP()
                 << "radicale did not start (is it installed?): no CardDAV server to test against";
     }
-    static QString value(const char* name) {
-        return readLine(dir_->filePath(QString("radicale/") + name));
-    }
+    static QString value(const char* name) { return server_->value(name); }
     // An empty address book of its own for each case.
     QUrl newAddressBook() {
         static int next = 0;
@@ -147,7 +135,7 @@ protected:
         client().remove(CardDavClient::urlOf(url, uid + ".vcf"), {});
     }
 
-    inline static std::unique_ptr<QTemporaryDir> dir_;
+    inline static std::unique_ptr<ravelbook::testing::Radicale> server_;
     NetworkTransport transport_{5s};
     GroupTitles titles_{};
 };
@@ -472,7 +460,7 @@ TEST_F(AddressBookSyncTest, ASyncCutShortIsCompletedByTheNext) {
 TEST_F(AddressBookSyncTest, AThousandCardsComeInOnceAndThenOnlyWhatChanged) {
     const QUrl url = newAddressBook();
     // Written straight into the server's folder, as fast as the test needs them.
-    const QString folder = dir_->filePath("radicale/collections/collection-root") + url.path();
+    const QString folder = server_->state() + "/collections/collection-root" + url.path();
     for (int i = 0; i < 1000; ++i) {
         QFile file(folder + QString("card%1.vcf").arg(i));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
