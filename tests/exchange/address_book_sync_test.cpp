@@ -71,18 +71,8 @@ protected:
     // An empty address book of its own for each case.
     QUrl newAddressBook() {
         static int next = 0;
-        const QUrl url =
-            QUrl(value("url")).resolved(QUrl(QString("%1/book%2/").arg(value("user")).arg(next++)));
-        const HttpResponse made = transport_.send(
-            {"MKCOL",
-             url,
-             {{"Authorization",
-               "Basic " + (value("user") + ":" + value("password")).toUtf8().toBase64()},
-              {"Content-Type", "application/xml"}},
-             R"(<?xml version="1.0"?><d:mkcol xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">)"
-             R"(<d:set><d:prop><d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>)"
-             R"(</d:prop></d:set></d:mkcol>)"});
-        EXPECT_EQ(made.status, 201);
+        const QUrl url = server_->newAddressBook(transport_, QString("book%1").arg(next++));
+        EXPECT_FALSE(url.isEmpty());
         return url;
     }
     CardDavClient client() { return CardDavClient(transport_, value("user"), value("password")); }

@@ -34,17 +34,8 @@ protected:
                 << "radicale did not start (is it installed?): no CardDAV server to test against";
         // Each test on an address book of its own, so that none sees another's cards.
         const QString name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        book_ = QUrl(value("url")).resolved(QUrl(value("user") + "/" + name + "/"));
-        const HttpResponse made = transport_.send(
-            {"MKCOL",
-             book_,
-             {{"Authorization",
-               "Basic " + (value("user") + ":" + value("password")).toUtf8().toBase64()},
-              {"Content-Type", "application/xml"}},
-             R"(<?xml version="1.0"?><d:mkcol xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">)"
-             R"(<d:set><d:prop><d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>)"
-             R"(</d:prop></d:set></d:mkcol>)"});
-        ASSERT_EQ(made.status, 201);
+        book_ = server_->newAddressBook(transport_, name);
+        ASSERT_FALSE(book_.isEmpty());
     }
     static QString value(const char* name) { return server_->value(name); }
     CardDavClient client(const QString& password = value("password")) {

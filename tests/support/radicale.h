@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QUrl>
 
 namespace ravelbook::testing {
 
@@ -35,6 +36,22 @@ public:
                                               : QString();
     }
     QString state() const { return dir_.filePath(QStringLiteral("radicale")); }
+
+    // A new, empty address book of the user's, named `name`, made through a
+    // transport of the CardDAV client (HttpTransport); its URL.
+    template <typename Transport> QUrl newAddressBook(Transport& transport, const QString& name) {
+        const QUrl url = QUrl(value("url")).resolved(QUrl(value("user") + "/" + name + "/"));
+        const auto made = transport.send(
+            {"MKCOL",
+             url,
+             {{"Authorization",
+               "Basic " + (value("user") + ":" + value("password")).toUtf8().toBase64()},
+              {"Content-Type", "application/xml"}},
+             R"(<?xml version="1.0"?><d:mkcol xmlns:d="DAV:" xmlns:c="urn:ietf:params:xml:ns:carddav">)"
+             R"(<d:set><d:prop><d:resourcetype><d:collection/><c:addressbook/></d:resourcetype>)"
+             R"(</d:prop></d:set></d:mkcol>)"});
+        return made.status == 201 ? url : QUrl();
+    }
 
 private:
     QTemporaryDir dir_;
