@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/field_table.h"
 #include "print/print_job.h"
 
 #include <array>
@@ -8,8 +9,9 @@
 
 namespace ravelbook {
 
-// The lines a run prints of one record: name, address, city, country, contact.
-using AddressLines = std::array<QString, 5>;
+// The fields a run prints of one record, indexed by Field: name, address,
+// city, country, contact, and for the address list phone and notes.
+using AddressLines = std::array<QString, kFieldCount>;
 
 // Where a run reads its records. Every operation may throw StoreError.
 class AddressSource {
@@ -18,7 +20,7 @@ public:
 
     // How many records the choice selects; for a single record, 0 when it is gone.
     virtual int count(const RecordChoice& choice) = 0;
-    // Starts reading the chosen records in print order, skipping the first `skip`.
+    // Starts reading the chosen records in the choice's order, skipping the first `skip`.
     virtual void open(const RecordChoice& choice, int skip) = 0;
     // The next record read; nothing past the last.
     virtual std::optional<AddressLines> next() = 0;

@@ -7,14 +7,25 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace ravelbook {
 
-// Which records a run prints: the named members of some groups, or one record.
+// The order a run prints its records in.
+enum class SortOrder {
+    Book,       // as they were added
+    Name,       // as the name list has them
+    PostalCode, // by the postal code of the city line; records without one last, by name
+};
+
+// Which records a run prints, and in what order: the named members of some
+// groups, or one record.
 struct RecordChoice {
     GroupChoice groups{};
+    SortOrder sort = SortOrder::Book;
     bool single = false;
     // In single-record mode, the book's key of that record; nothing when none was selected.
     std::optional<qint64> record;
@@ -29,6 +40,20 @@ struct PrintOffset {
     PrintOffset operator+(const PrintOffset& other) const { return {x + other.x, y + other.y}; }
     bool operator==(const PrintOffset& other) const { return x == other.x && y == other.y; }
 };
+
+// The paper an address list is printed on.
+enum class ListPaper { Letter, A4 };
+
+// The chosen records as a printed table rather than on stationery.
+struct AddressListSetup {
+    ListPaper paper = ListPaper::Letter;
+    // The titles of the chosen groups, for the heading of every page.
+    QStringList groupTitles;
+    QDate printedOn;
+};
+
+// The most copies of each record a run prints.
+inline constexpr int kMostCopies = 100;
 
 // Everything a print run needs to know besides the address lines of the records
 // it prints. The window builds one from its controls, the command line from its
@@ -46,6 +71,19 @@ struct PrintJob {
     qint16 verticalAdjustment = 0;        // label sheets only
     int startAt = 1; // label sheets: the slot the first sheet starts at, from 1
     PrintOffset offset;
+
+    // Each record printed this many times in a row, 1 to kMostCopies.
+    int copies = 1;
+    // One record (or the return address) on every free label of the sheet,
+    // in place of `copies`.
+    bool fillSheet = false;
+    // The return address on label stationery instead of the records: no
+    // recipient, no "TO:".
+    bool senderLabels = false;
+    // Empty address lines leave no gap in the block.
+    bool closeUp = false;
+    // Set: the records as an address list, whatever the stationery.
+    std::optional<AddressListSetup> addressList;
 
     const Layout& layout() const { return layoutFor(stationery, biFold); }
 };

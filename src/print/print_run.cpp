@@ -4,6 +4,7 @@
 #include "print/print_run.h"
 
 #include "core/counted.h"
+#include "print/address_list.h"
 #include "print/address_source.h"
 #include "print/print_error.h"
 #include "print/printer_surface.h"
@@ -359,7 +360,14 @@ int slotsPerSheet(Stationery stationery) {
 }
 
 PrintRun::PrintRun(PrintJob job, AddressSource& source)
-    : job_(std::move(job)), layout_(layoutOf(job_)), source_(source) {}
+    : job_(std::move(job)),
+      layout_(job_.addressList ? addressListLayout(*job_.addressList) : layoutOf(job_)),
+      source_(source) {
+    if (job_.addressList)
+        list_ = std::make_unique<AddressList>(job_, source_);
+}
+
+PrintRun::~PrintRun() = default;
 
 PrintOutcome PrintRun::select() {
     PrintOutcome outcome;
@@ -370,6 +378,8 @@ PrintOutcome PrintRun::select() {
     }
     try {
         total_ = source_.count(job_.records);
+        if (list_)
+            list_->paginate(total_);
     } catch (const StoreError& error) {
         // Printing anything else would put the wrong addresses on paper.
         outcome.stop = PrintOutcome::Stop::QueryFailed;
@@ -384,6 +394,8 @@ PrintOutcome PrintRun::select() {
 }
 
 int PrintRun::pageCount() const {
+    if (list_)
+        return list_->pageCount();
     if (layout_.documentPerItem())
         return total_;
     const int slots = skippedSlots(layout_, job_) + total_;
@@ -392,6 +404,8 @@ int PrintRun::pageCount() const {
 
 PrintOutcome PrintRun::draw(PrinterSurface& surface, const PrintProgress& progress,
                             PageSpan pages) {
+    if (list_)
+        return list_->draw(surface, progress, pages);
     PrintOutcome outcome;
     const ItemSpan items = itemsOf(layout_, job_, total_, pages);
     outcome.total = items.end - items.first;

@@ -5,12 +5,14 @@
 
 #include <functional>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <QString>
 #include <QStringList>
 
 namespace ravelbook {
 
+class AddressList;
 class AddressSource;
 class PrinterSurface;
 
@@ -54,6 +56,9 @@ struct PageSpan {
 class PrintRun {
 public:
     PrintRun(PrintJob job, AddressSource& source);
+    ~PrintRun();
+    PrintRun(const PrintRun&) = delete;
+    PrintRun& operator=(const PrintRun&) = delete;
 
     // Counts the chosen records. Stop::NoRecord for a single record that is not
     // there, Stop::QueryFailed when the book can't say.
@@ -75,6 +80,8 @@ private:
     PrintJob job_;
     Layout layout_;
     AddressSource& source_;
+    // The job's address list, which lays its rows out when selected.
+    std::unique_ptr<AddressList> list_;
     int total_ = 0;
 };
 

@@ -53,7 +53,8 @@ QString groupCondition(const GroupChoice& groups) {
 }
 
 const QString kPrintedLines = QStringLiteral("SELECT \"Name\", \"Address\", \"City State Zip\", "
-                                             "\"Country\", \"Contact\" FROM \"Addresses\"");
+                                             "\"Country\", \"Contact\", \"Phone\", \"Notes\" "
+                                             "FROM \"Addresses\"");
 
 QString marks(int count) {
     QStringList all;
