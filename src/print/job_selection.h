@@ -42,6 +42,14 @@ inline const Refusal kNoStationeryChosen{QStringLiteral("You must first select w
                                          QStringLiteral("Select option at the top left!")};
 inline const Refusal kNoRecordToPrint{QStringLiteral("First select a record to print!"),
                                       QStringLiteral("Nothing to print!")};
+inline const Refusal kNoReturnAddress{
+    QStringLiteral("There is no return address to print: type one on page \"Return Address\" "
+                   "first."),
+    QStringLiteral("Nothing to print!")};
+inline const Refusal kSenderLabelsNeedLabels{
+    QStringLiteral("Return address labels are printed on label sheets: choose a label "
+                   "stationery on page \"Mailings\" first."),
+    QStringLiteral("No labels chosen")};
 inline const Refusal kNothingInGroups{
     QStringLiteral("Nothing was printed: the chosen groups hold no named addresses."),
     QStringLiteral("Nothing to print!")};

@@ -3,19 +3,24 @@
 #include "core/counted.h"
 #include "print/print_error.h"
 
+#include <array>
+
 namespace ravelbook {
 
 MailingRun::MailingRun(const PrintJob& job, AddressSource& addresses) : run_(job, addresses) {}
 
 std::optional<Unprintable> MailingRun::select() {
-    outcome_ = run_.select();
     tally_ = {};
+    const PrintJob& job = run_.job();
+    if (job.senderLabels && (job.addressList || run_.layout().documentPerItem()))
+        return Unprintable{kSenderLabelsNeedLabels};
+    outcome_ = run_.select();
     if (outcome_.stop == PrintOutcome::Stop::NoRecord)
         return Unprintable{kNoRecordToPrint};
     if (outcome_.failure)
         return Unprintable{{*outcome_.failure, {}}, true};
     if (run_.total() == 0)
-        return Unprintable{kNothingInGroups};
+        return Unprintable{job.senderLabels ? kNoReturnAddress : kNothingInGroups};
     return std::nullopt;
 }
 
@@ -40,15 +45,33 @@ QString MailingRun::withFitsNote(const QString& summary) const {
     return fitted.isEmpty() ? summary : summary + QStringLiteral(" ") + fitted;
 }
 
-QString MailingRun::summary(const PrintDestination& destination) const {
+namespace {
+
+// What the user calls one item of the run, and many.
+std::array<const char*, 2> itemNouns(const PrintRun& run) {
     static const char* const kItems[][2] = {{"label", "labels"},
                                             {"label", "labels"},
                                             {"envelope", "envelopes"},
                                             {"card", "cards"},
                                             {"flier", "fliers"}};
-    const Stationery stationery = run_.job().stationery;
-    const auto& items = kItems[std::size_t(stationery)];
-    const bool labels = slotsPerSheet(stationery) > 0;
+    const PrintJob& job = run.job();
+    if (job.addressList)
+        return {"address", "addresses"};
+    if (job.stock && job.stock->kind != StockKind::Labels)
+        return job.stock->kind == StockKind::Envelope
+                   ? std::array<const char*, 2>{"envelope", "envelopes"}
+                   : std::array<const char*, 2>{"card", "cards"};
+    if (job.stock)
+        return {"label", "labels"};
+    const auto& items = kItems[std::size_t(job.stationery)];
+    return {items[0], items[1]};
+}
+
+} // namespace
+
+QString MailingRun::summary(const PrintDestination& destination) const {
+    const auto items = itemNouns(run_);
+    const bool labels = !run_.layout().documentPerItem() && !run_.job().addressList;
     const QString sheets =
         counted(tally_.pages, labels ? "sheet" : "page", labels ? "sheets" : "pages");
     if (outcome_.stop == PrintOutcome::Stop::Cancelled) {

@@ -219,12 +219,20 @@ void Drawing::drawLines(const AddressLines& lines) {
             else
                 surface_.PrintInline(*layout_.heading);
         });
+        int closedUp = 0;
         for (const QString& line : sender) {
+            if (job_.closeUp && line.isEmpty()) {
+                ++closedUp;
+                continue;
+            }
             setX(layout_.returnX);
             lineDown();
             setY();
             printLine(line);
         }
+        // The recipient block keeps its place below a closed-up sender.
+        for (; closedUp > 0; --closedUp)
+            lineDown();
     }
 
     if (layout_.boldBeforeTo)
@@ -240,21 +248,35 @@ void Drawing::drawLines(const AddressLines& lines) {
         if (const auto name = recipientName(lines[0], job_.firstNameFirst))
             surface_.PrintLine(*name);
     });
+    // Closed up, an empty line takes no place in the block; what follows the
+    // block (the special text) stays where it is.
+    int closedUp = 0;
     for (int line = 1; line <= 3; ++line) {
+        const QString& text = lines[std::size_t(line)];
+        if (job_.closeUp && text.isEmpty()) {
+            ++closedUp;
+            continue;
+        }
         setX(layout_.textX);
         lineDown();
         setY();
-        printLine(lines[std::size_t(line)]);
+        printLine(text);
     }
-    setX(layout_.textX);
-    lineDown();
-    setY();
     // A contact of blanks is still a contact; only an empty one leaves the line blank.
-    const QString& contact = lines[4];
-    if (!contact.isEmpty()) {
-        step([&] { surface_.PrintInline(QStringLiteral("ATTN: ")); });
-        printLine(contact);
+    const QString& contact = lines[std::size_t(Field::Contact)];
+    if (job_.closeUp && contact.isEmpty()) {
+        ++closedUp;
+    } else {
+        setX(layout_.textX);
+        lineDown();
+        setY();
+        if (!contact.isEmpty()) {
+            step([&] { surface_.PrintInline(QStringLiteral("ATTN: ")); });
+            printLine(contact);
+        }
     }
+    for (; closedUp > 0; --closedUp)
+        lineDown();
 
     endSheetWhenFull();
 
@@ -274,11 +296,16 @@ void Drawing::drawLines(const AddressLines& lines) {
 // edge at that line's height, less the label's margin.
 void Drawing::drawLabel(const AddressLines& lines) {
     setUpPage();
-    const std::optional<QString> name = recipientName(lines[0], job_.firstNameFirst);
+    // A sender's name is printed as the sender wrote it.
+    const QString name = job_.senderLabels
+                             ? lines[0]
+                             : recipientName(lines[0], job_.firstNameFirst).value_or(QString());
     std::vector<std::pair<QString, QString>> block; // lead-in and text of each line
-    block.emplace_back(QString(), name.value_or(QString()));
-    block.emplace_back(QString(), lines[1]);
-    block.emplace_back(QString(), lines[2]);
+    // The name, address and city keep their places unless closed up.
+    for (const QString& line : {name, lines[1], lines[2]}) {
+        if (!job_.closeUp || !line.isEmpty())
+            block.emplace_back(QString(), line);
+    }
     if (!lines[3].isEmpty())
         block.emplace_back(QString(), lines[3]);
     if (!lines[4].isEmpty())
@@ -329,6 +356,55 @@ ItemSpan itemsOf(const Layout& layout, const PrintJob& job, int total, PageSpan 
     return {int(std::min<qint64>(first, total)), int(std::max(first, end))};
 }
 
+// The return address as a source of one record, for sender labels.
+class ReturnAddressSource final : public AddressSource {
+public:
+    explicit ReturnAddressSource(const std::array<QString, 3>& sender) {
+        for (std::size_t i = 0; i < sender.size(); ++i)
+            lines_[i] = sender[i];
+    }
+    int count(const RecordChoice&) override {
+        const bool any = std::any_of(lines_.begin(), lines_.end(),
+                                     [](const QString& line) { return !line.trimmed().isEmpty(); });
+        return any ? 1 : 0;
+    }
+    void open(const RecordChoice&, int skip) override { left_ = skip > 0 ? 0 : 1; }
+    std::optional<AddressLines> next() override {
+        if (left_ == 0)
+            return std::nullopt;
+        --left_;
+        return lines_;
+    }
+
+private:
+    AddressLines lines_;
+    int left_ = 0;
+};
+
+// The margin inside the built-in labels for a block centred in them.
+constexpr int kBuiltInLabelMargin = kTwipsPerInch / 16;
+
+// What a run draws with: sender labels centre their block in every label,
+// the built-in sheets' too, since they have no "TO:" to line up with.
+Layout runLayout(const PrintJob& job) {
+    if (job.addressList)
+        return addressListLayout(*job.addressList);
+    Layout layout = layoutOf(job);
+    if (job.senderLabels && !layout.documentPerItem() && !layout.fitsLabel) {
+        layout.fitsLabel = true;
+        layout.labelMargin = kBuiltInLabelMargin;
+    }
+    return layout;
+}
+
+// The items of each record: filling the sheet takes every label left free
+// on it after the first skipped.
+int copiesOf(const Layout& layout, const PrintJob& job) {
+    if (job.fillSheet)
+        return layout.documentPerItem() ? 1 : layout.itemsPerSheet - skippedSlots(layout, job);
+    return std::clamp(job.copies, 1, kMostCopies);
+}
+
 } // namespace
 
 QString lineFitsNote(const PrintOutcome& outcome) {
@@ -360,11 +436,13 @@ int slotsPerSheet(Stationery stationery) {
 }
 
 PrintRun::PrintRun(PrintJob job, AddressSource& source)
-    : job_(std::move(job)),
-      layout_(job_.addressList ? addressListLayout(*job_.addressList) : layoutOf(job_)),
-      source_(source) {
+    : job_(std::move(job)), layout_(runLayout(job_)), source_(&source) {
+    if (job_.senderLabels) {
+        sender_ = std::make_unique<ReturnAddressSource>(job_.returnAddress);
+        source_ = sender_.get();
+    }
     if (job_.addressList)
-        list_ = std::make_unique<AddressList>(job_, source_);
+        list_ = std::make_unique<AddressList>(job_, *source_);
 }
 
 PrintRun::~PrintRun() = default;
@@ -372,12 +450,12 @@ PrintRun::~PrintRun() = default;
 PrintOutcome PrintRun::select() {
     PrintOutcome outcome;
     total_ = 0;
-    if (job_.records.single && !job_.records.record) {
+    if (!job_.senderLabels && job_.records.single && !job_.records.record) {
         outcome.stop = PrintOutcome::Stop::NoRecord;
         return outcome;
     }
     try {
-        total_ = source_.count(job_.records);
+        total_ = source_->count(job_.records);
         if (list_)
             list_->paginate(total_);
     } catch (const StoreError& error) {
@@ -387,8 +465,10 @@ PrintOutcome PrintRun::select() {
         return outcome;
     }
     // Deleted since the grid was filled.
-    if (job_.records.single && total_ == 0)
+    if (!job_.senderLabels && job_.records.single && total_ == 0)
         outcome.stop = PrintOutcome::Stop::NoRecord;
+    copies_ = list_ ? 1 : copiesOf(layout_, job_);
+    total_ *= copies_;
     outcome.total = total_;
     return outcome;
 }
@@ -415,22 +495,26 @@ PrintOutcome PrintRun::draw(PrinterSurface& surface, const PrintProgress& progre
         drawing.startAtSlot((skippedSlots(layout_, job_) + items.first) % layout.itemsPerSheet);
     drawing.resetY();
     try {
-        source_.open(job_.records, items.first);
+        source_->open(job_.records, items.first / copies_);
     } catch (const StoreError& error) {
         outcome.stop = PrintOutcome::Stop::QueryFailed;
         outcome.failure = error.message();
         return outcome;
     }
 
-    for (int done = 1; done <= outcome.total; ++done) {
-        std::optional<AddressLines> lines;
-        try {
-            lines = source_.next();
-        } catch (const StoreError& error) {
-            // Going on would leave the wrong labels empty.
-            outcome.stop = PrintOutcome::Stop::ReadFailed;
-            drawing.remember(error.message());
-            break;
+    // The copy of its record the first item is.
+    int copy = items.first % copies_;
+    std::optional<AddressLines> lines;
+    for (int done = 1; done <= outcome.total; ++done, copy = (copy + 1) % copies_) {
+        if (done == 1 || copy == 0) {
+            try {
+                lines = source_->next();
+            } catch (const StoreError& error) {
+                // Going on would leave the wrong labels empty.
+                outcome.stop = PrintOutcome::Stop::ReadFailed;
+                drawing.remember(error.message());
+                break;
+            }
         }
         if (!lines)
             break; // fewer records than counted: deleted meanwhile

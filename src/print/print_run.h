@@ -63,7 +63,10 @@ public:
     // Counts the chosen records. Stop::NoRecord for a single record that is not
     // there, Stop::QueryFailed when the book can't say.
     PrintOutcome select();
+    // Items the run prints: every record (or the return address) as many times as copied.
     int total() const { return total_; }
+    // Each record's items in a row: the job's copies, or a sheet's free labels.
+    int copies() const { return copies_; }
     // Sheets of labels, or items, the run fills; the first sheet starts at the job's slot.
     int pageCount() const;
 
@@ -79,10 +82,13 @@ public:
 private:
     PrintJob job_;
     Layout layout_;
-    AddressSource& source_;
+    AddressSource* source_;
+    // The return address as the one record of sender labels.
+    std::unique_ptr<AddressSource> sender_;
     // The job's address list, which lays its rows out when selected.
     std::unique_ptr<AddressList> list_;
     int total_ = 0;
+    int copies_ = 1;
 };
 
 // select() and draw() of the whole run, for callers that need no page count first.

@@ -3,8 +3,10 @@
 #include "print/book_addresses.h"
 #include "print/calibration_sheet.h"
 #include "print/layout.h"
+#include "print/mailing_run.h"
 #include "print/preview_target.h"
 #include "print/print_run.h"
+#include "print/stock_layout.h"
 #include "store/database.h"
 #include "support/recording_surface.h"
 #include "support/stock_templates.h"
@@ -321,6 +323,117 @@ TEST_F(PrintRunTest, ContactLineAndEmptyLinesKeepTheirPlaces) {
     EXPECT_EQ(surface.drawn.front().y, 2340);
 }
 
+// Closed up, the block's lines follow one another; the special text and the
+// recipient block below a closed-up return address keep their places.
+TEST_F(PrintRunTest, ClosedUpLinesLeaveNoGapOnEveryStationery) {
+    records.all = {{"Gap, Ann", "", "Town", "", "Jo"}};
+    job.returnAddress = {"Ann Sender", "", "Town, ST 00000"};
+    struct Case {
+        Stationery stationery;
+        std::shared_ptr<const StockTemplate> stock;
+    };
+    const Case cases[] = {{Stationery::SmallLabels, nullptr},
+                          {Stationery::LargeLabels, nullptr},
+                          {Stationery::Envelopes, nullptr},
+                          {Stationery::Cards, nullptr},
+                          {Stationery::Fliers, nullptr},
+                          {Stationery::SmallLabels, testing::avery5160()},
+                          {Stationery::SmallLabels, testing::roundLabels()}};
+    const auto yOf = [this](const QString& text) {
+        for (const auto& d : surface.drawn)
+            if (d.text == text)
+                return d.y;
+        ADD_FAILURE() << text.toStdString();
+        return 0;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.stationery));
+        job.stock = c.stock;
+        job.closeUp = false;
+        surface = {};
+        print(c.stationery);
+        const Layout layout = layoutOf(job);
+        const bool fitted = layout.fitsLabel;
+        const int special = layout.special ? yOf("Happy Holidays") : 0;
+        const int to = fitted ? 0 : yOf("TO:");
+        const int gappedName = yOf("Gap, Ann");
+
+        job.closeUp = true;
+        surface = {};
+        print(c.stationery);
+        const int step = fitted ? surface.drawn.front().size * 23 : layout.lineStep;
+        const int name = yOf("Gap, Ann");
+        EXPECT_EQ(yOf("Town"), name + step);
+        EXPECT_EQ(yOf("ATTN: "), name + 2 * step);
+        if (fitted) {
+            EXPECT_GT(name, gappedName); // the shorter block centred again
+            continue;
+        }
+        EXPECT_EQ(name, gappedName);
+        EXPECT_EQ(yOf("TO:"), to);
+        if (layout.special) {
+            EXPECT_EQ(yOf("Happy Holidays"), special);
+        }
+        if (layout.heading) {
+            EXPECT_EQ(yOf("Town, ST 00000"), yOf("Ann Sender") + layout.lineStep);
+        }
+    }
+}
+
+// The return address on every free label, as its sender wrote it; nothing
+// but labels takes it, and an empty one prints nothing.
+TEST_F(PrintRunTest, SenderLabelsPrintTheReturnAddressOnTheLabelsAskedFor) {
+    job.returnAddress = {"Sender, Ann", "1 Main St", "Town, ST 00000"};
+    job.firstNameFirst = true;
+    job.senderLabels = true;
+    job.records.single = true; // no record chosen: none is needed
+    struct Case {
+        Stationery stationery;
+        std::shared_ptr<const StockTemplate> stock;
+        int startAt;
+        int copies;
+        bool fillSheet;
+        int labels;
+        int pages;
+    };
+    const Case cases[] = {
+        {Stationery::SmallLabels, nullptr, 5, 1, true, 16, 1},
+        {Stationery::LargeLabels, nullptr, 9, 3, false, 3, 2},
+        {Stationery::SmallLabels, testing::avery5160(), 1, 1, true, 30, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.labels);
+        job.stationery = c.stationery;
+        job.stock = c.stock;
+        job.startAt = c.startAt;
+        job.copies = c.copies;
+        job.fillSheet = c.fillSheet;
+        surface = {};
+        MailingRun run(job, records);
+        ASSERT_FALSE(run.select());
+        EXPECT_EQ(run.run().pageCount(), c.pages);
+        EXPECT_EQ(run.run().draw(surface).items, c.labels);
+        QStringList texts;
+        for (const auto& d : surface.drawn)
+            texts << d.text;
+        EXPECT_EQ(texts.count("Sender, Ann"), c.labels);
+        EXPECT_EQ(texts.count("Town, ST 00000"), c.labels);
+        EXPECT_FALSE(texts.contains("TO:"));
+        EXPECT_FALSE(texts.contains("From:"));
+        // Inside the label of the first slot.
+        const Layout::Stock label = run.run().layout().stockOf(c.startAt - 1);
+        EXPECT_GT(surface.drawn.front().x, label.left);
+        EXPECT_GT(surface.drawn.front().y, label.top);
+        EXPECT_LT(surface.drawn.front().y, label.top + label.height);
+    }
+    job.stock = nullptr;
+    job.stationery = Stationery::Envelopes;
+    EXPECT_EQ(MailingRun(job, records).select()->refusal.text, kSenderLabelsNeedLabels.text);
+    job.stationery = Stationery::SmallLabels;
+    job.returnAddress = {"", " ", ""};
+    EXPECT_EQ(MailingRun(job, records).select()->refusal.text, kNoReturnAddress.text);
+}
+
 // Slots on the first and second sheet for a run that starts part way down a sheet.
 TEST_F(PrintRunTest, StartAtLabelLeavesTheFirstSlotsOfTheFirstSheetEmpty) {
     struct Case {
@@ -328,36 +441,53 @@ TEST_F(PrintRunTest, StartAtLabelLeavesTheFirstSlotsOfTheFirstSheetEmpty) {
         int startAt;
         int records;
         std::vector<std::pair<int, int>> pageAndSlot; // of each item
+        int copies = 1;
+        bool fillSheet = false; // of the first record alone
     };
+    const std::vector<std::pair<int, int>> lastSix = {{0, 14}, {0, 15}, {0, 16},
+                                                      {0, 17}, {0, 18}, {0, 19}};
     const Case cases[] = {
         {Stationery::SmallLabels, 1, 2, {{0, 0}, {0, 1}}},
         {Stationery::SmallLabels, 2, 3, {{0, 1}, {0, 2}, {0, 3}}},
         {Stationery::SmallLabels, 20, 3, {{0, 19}, {1, 0}, {1, 1}}},
         {Stationery::LargeLabels, 10, 2, {{0, 9}, {1, 0}}},
         {Stationery::LargeLabels, 9, 1, {{0, 8}}}, // fewer records than free slots
+        // Copies in a row, across the sheet's end.
+        {Stationery::SmallLabels, 19, 2, {{0, 18}, {0, 19}, {1, 0}, {1, 1}}, 2},
+        {Stationery::LargeLabels, 9, 1, {{0, 8}, {0, 9}, {1, 0}}, 3},
+        {Stationery::SmallLabels, 15, 3, lastSix, 1, true},
+        {Stationery::SmallLabels, 15, 1, lastSix, 40, true}, // the sheet, not the copies
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.startAt);
+        SCOPED_TRACE(std::to_string(c.startAt) + " x" + std::to_string(c.copies));
         addMembers(c.records);
         surface = {};
         job.startAt = c.startAt;
         job.verticalAdjustment = 90;
         job.offset = {15, 30};
         job.stationery = c.stationery;
+        job.copies = c.copies;
+        job.fillSheet = c.fillSheet;
+        job.records.single = c.fillSheet;
+        job.records.record = 0;
         PrintRun run(job, records);
         run.select();
         EXPECT_EQ(run.pageCount(), int(c.pageAndSlot.back().first) + 1);
-        EXPECT_EQ(run.draw(surface).items, c.records);
+        EXPECT_EQ(run.draw(surface).items, int(c.pageAndSlot.size()));
 
         const Layout& layout = layoutFor(c.stationery);
         std::vector<RecordingSurface::Drawn> to;
-        for (const auto& d : surface.drawn) {
-            if (d.text == "TO:")
-                to.push_back(d);
+        QStringList names;
+        for (std::size_t i = 0; i + 1 < surface.drawn.size(); ++i) {
+            if (surface.drawn[i].text == "TO:") {
+                to.push_back(surface.drawn[i]);
+                names << surface.drawn[i + 1].text;
+            }
         }
         ASSERT_EQ(to.size(), c.pageAndSlot.size());
         for (std::size_t i = 0; i < to.size(); ++i) {
             const auto [page, slot] = c.pageAndSlot[i];
+            EXPECT_EQ(names[int(i)], c.fillSheet ? "Name 01" : records.all[i / c.copies][0]);
             EXPECT_EQ(to[i].page, page);
             EXPECT_EQ(to[i].x, 15 + layout.toX + slot % 2 * 6000);
             EXPECT_EQ(to[i].y, 30 + 90 + layout.startY + layout.moveBeforeTo +
@@ -375,18 +505,22 @@ TEST_F(PrintRunTest, PagesDrawnOneByOneAreTheWholeRun) {
         int records;
         int startAt;
         int pages;
+        int copies = 1;
     };
     const Case cases[] = {
         {Stationery::SmallLabels, 40, 1, 2}, // a full last sheet
-        {Stationery::SmallLabels, 25, 7, 2}, {Stationery::LargeLabels, 11, 1, 2},
+        {Stationery::SmallLabels, 25, 7, 2},    {Stationery::LargeLabels, 11, 1, 2},
         {Stationery::Envelopes, 3, 5, 3}, // one page an item, whatever the start
-        {Stationery::Cards, 2, 1, 2},        {Stationery::Fliers, 2, 1, 2},
+        {Stationery::Cards, 2, 1, 2},           {Stationery::Fliers, 2, 1, 2},
+        {Stationery::SmallLabels, 15, 7, 3, 3}, // a record's copies split by the sheets
+        {Stationery::Envelopes, 2, 1, 4, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.records);
         addMembers(c.records);
         job.stationery = c.stationery;
         job.startAt = c.startAt;
+        job.copies = c.copies;
         PrintRun run(job, records);
         run.select();
         ASSERT_EQ(run.pageCount(), c.pages);
