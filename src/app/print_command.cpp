@@ -7,6 +7,7 @@
 #include "core/error.h"
 #include "core/length.h"
 #include "core/output_file.h"
+#include "print/address_list.h"
 #include "print/book_addresses.h"
 #include "print/calibration_sheet.h"
 #include "print/job_selection.h"
@@ -25,11 +26,37 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QDate>
+#include <QLocale>
 #include <QTextStream>
 
 namespace ravelbook {
 
 namespace {
+
+const std::pair<const char*, SortOrder> kSortOrders[] = {
+    {"book", SortOrder::Book},
+    {"name", SortOrder::Name},
+    {"postal-code", SortOrder::PostalCode},
+};
+
+const std::pair<const char*, ListPaper> kListPapers[] = {
+    {"letter", ListPaper::Letter},
+    {"a4", ListPaper::A4},
+};
+
+// The value of a table's row named `text`; nothing when none is.
+template <typename T, std::size_t N>
+std::optional<T> named(const std::pair<const char*, T> (&table)[N], const QString& text) {
+    for (const auto& [name, value] : table) {
+        if (text == QLatin1String(name))
+            return value;
+    }
+    return std::nullopt;
+}
+
+// The address list's stand-in among the stationery names.
+const QString kAddressListName = QStringLiteral("address-list");
 
 const std::pair<const char*, Stationery> kKinds[] = {
     {"small-labels", Stationery::SmallLabels},
@@ -48,8 +75,22 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
     job.firstNameFirst = !command.lastNameFirst;
     job.specialText = command.special.value_or(QString());
     job.startAt = command.startAt;
+    job.copies = command.copies;
+    job.fillSheet = command.fillSheet;
+    job.senderLabels = command.senderLabels;
+    job.closeUp = command.closeUp;
+    job.records.sort = command.sort;
 
-    job.records.groups = groupsNamed(command.groups, group_titles::current(settings));
+    const auto titles = group_titles::current(settings);
+    job.records.groups = groupsNamed(command.groups, titles);
+    if (command.addressList) {
+        AddressListSetup list{*command.addressList, {}, QDate::currentDate()};
+        for (int k = 0; k < kGroupCount; ++k) {
+            if (job.records.groups[k])
+                list.groupTitles << titles[std::size_t(k)];
+        }
+        job.addressList = list;
+    }
 
     // The labels follow the adjustment kept in the book unless one is given.
     QString adjustment = command.adjust.value_or(QString());
@@ -116,11 +157,10 @@ std::optional<PrintOffset> readOffset(const QString& text, QString& error) {
 QString valueError(const CommandOptions& options, PrintCommand& command) {
     if (options.isSet("stationery")) {
         const QString text = options.value("stationery");
-        const auto kind =
-            std::find_if(std::begin(kKinds), std::end(kKinds),
-                         [&text](const auto& k) { return text == QLatin1String(k.first); });
-        if (kind != std::end(kKinds)) {
-            command.stationery = kind->second;
+        if (text == kAddressListName) {
+            command.addressList = ListPaper::Letter;
+        } else if (const auto kind = named(kKinds, text)) {
+            command.stationery = *kind;
         } else {
             // Beyond the five, the catalogue is read: only then, since it takes a moment.
             const auto catalogue = StationeryCatalogue::standard();
@@ -157,6 +197,7 @@ QString valueError(const CommandOptions& options, PrintCommand& command) {
         {"start-at", &PrintCommand::startAt, "--start-at needs a label number from 1 up"},
         {"return-address", &PrintCommand::returnAddress,
          "--return-address needs a number from 1 up"},
+        {"copies", &PrintCommand::copies, "--copies needs a number from 1 to 100"},
     };
     for (const auto& count : counts) {
         bool ok = true;
@@ -164,6 +205,24 @@ QString valueError(const CommandOptions& options, PrintCommand& command) {
             command.*count.into = options.value(count.option).toInt(&ok);
         if (!ok || command.*count.into < 1)
             return QLatin1String(count.error);
+    }
+    if (command.copies > kMostCopies)
+        return QStringLiteral("--copies needs a number from 1 to 100");
+    if (options.isSet("sort")) {
+        const auto sort = named(kSortOrders, options.value("sort"));
+        if (!sort)
+            return QStringLiteral("--sort \"%1\": use book, name or postal-code")
+                .arg(options.value("sort"));
+        command.sort = *sort;
+    }
+    if (options.isSet("paper")) {
+        const auto paper = named(kListPapers, options.value("paper").toLower());
+        if (!paper)
+            return QStringLiteral("--paper \"%1\": use letter or a4").arg(options.value("paper"));
+        if (command.addressList)
+            command.addressList = *paper;
+    } else if (command.addressList) {
+        command.addressList = listPaperForLocale(QLocale());
     }
     if (options.isSet("offset")) {
         QString error;
@@ -180,17 +239,29 @@ QString lineError(const CommandOptions& options, const PrintCommand& command) {
     PrintJob job;
     job.stationery = command.stationery;
     job.stock = command.stock;
-    const int slots = slotsPerSheet(job);
+    const int slots = command.addressList ? 0 : slotsPerSheet(job);
     if (!options.operands().isEmpty())
         return CommandOptions::unknownArgument(options.operands().first());
     if (!options.isSet("stationery"))
         return QStringLiteral("--stationery is missing");
+    if (options.isSet("paper") && !command.addressList)
+        return QStringLiteral("--paper is for --stationery address-list only");
+    if (command.senderLabels && slots == 0)
+        return QStringLiteral("--sender-labels needs a label stationery");
+    if (command.fillSheet && slots == 0)
+        return QStringLiteral("--fill-sheet is for label sheets only");
+    if (command.fillSheet && !command.selected && !command.senderLabels)
+        return QStringLiteral("--fill-sheet needs --selected NAME or --sender-labels");
+    if (command.fillSheet && options.isSet("copies"))
+        return QStringLiteral("give either --copies or --fill-sheet");
+    if (command.calibrationSheet && command.addressList)
+        return QStringLiteral("the address list has no calibration sheet");
     if (command.startAt != 1 && (slots == 0 || command.startAt > slots))
         return slots == 0 ? QStringLiteral("--start-at is for label sheets only")
                           : QStringLiteral("--start-at %1: a sheet of these labels has %2")
                                 .arg(command.startAt)
                                 .arg(slots);
-    if (command.groups.isEmpty() && !command.calibrationSheet)
+    if (command.groups.isEmpty() && !command.calibrationSheet && !command.senderLabels)
         return QStringLiteral("at least one --group is needed");
     if (command.pdf.isEmpty() == command.printer.isEmpty())
         return QStringLiteral("give either --pdf FILE or --printer NAME");
@@ -204,7 +275,11 @@ QString printUsage() {
         "Usage: ravelbook print [--database BOOK] --stationery KIND --group G [--group G]...\n"
         "                       [--selected NAME] [--last-name-first] [--bi-fold]\n"
         "                       [--special TEXT] [--adjust TWIPS] [--return-address N]\n"
-        "                       [--start-at N] [--offset X,Y] (--pdf FILE | --printer NAME)\n"
+        "                       [--start-at N] [--offset X,Y] [--copies N | --fill-sheet]\n"
+        "                       [--sort ORDER] [--close-up] [--paper PAPER]\n"
+        "                       (--pdf FILE | --printer NAME)\n"
+        "       ravelbook print --sender-labels --stationery KIND [--return-address N]\n"
+        "                       [--start-at N] [--copies N] (--pdf FILE | --printer NAME)\n"
         "       ravelbook print --calibration-sheet --stationery KIND [--offset X,Y]\n"
         "                       (--pdf FILE | --printer NAME)\n"
         "\n"
@@ -215,7 +290,8 @@ QString printUsage() {
         "  --database BOOK       the address book: a file, or a server's URI\n"
         "  --stationery KIND     small-labels, large-labels, envelopes, cards, fliers or\n"
         "                        any id of \"ravelbook stationery list\" (avery-5160,\n"
-        "                        avery-l7160, envelope-dl, postcard-a6, …)\n"
+        "                        avery-l7160, envelope-dl, postcard-a6, …), or\n"
+        "                        address-list: the records as a table of pages\n"
         "  --group G             a group column 0 to 17, or a group title (every group\n"
         "                        with that title); may be given more than once\n"
         "  --selected NAME       print only the first record of the chosen groups named NAME\n"
@@ -230,6 +306,17 @@ QString printUsage() {
         "  --offset X,Y          move everything X inches right and Y inches down for\n"
         "                        this run (negative: left, up), on top of the printer's\n"
         "                        calibration; at most 1 inch either way\n"
+        "  --copies N            print each record N times in a row (1 to 100)\n"
+        "  --fill-sheet          with --selected or --sender-labels: fill every free\n"
+        "                        label of the sheet\n"
+        "  --sender-labels       labels of the return address (--return-address N), from\n"
+        "                        --start-at to the end of the sheet, or --copies N of\n"
+        "                        them; no --group is needed\n"
+        "  --sort ORDER          book (as added, the default), name, or postal-code (by\n"
+        "                        the code in the city line; those without one last)\n"
+        "  --close-up            leave no gap for empty address lines\n"
+        "  --paper PAPER         the address list's paper: letter or a4 (default: the\n"
+        "                        locale's)\n"
         "  --calibration-sheet   print the calibration sheet of the stationery instead of\n"
         "                        addresses: its outlines and rulers, to measure how far\n"
         "                        the printer's print lands off; no --group is needed\n"
@@ -251,6 +338,12 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
         {"return-address", Value::Any},
         {"start-at", Value::Any},
         {"offset", Value::Any},
+        {"copies", Value::Any},
+        {"fill-sheet"},
+        {"sender-labels"},
+        {"sort", Value::Any},
+        {"close-up"},
+        {"paper", Value::Any},
         {"calibration-sheet"},
         {"pdf", Value::NotEmpty, "a file name"},
         {"printer", Value::NotEmpty, "a printer name"},
@@ -269,6 +362,9 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
     if (options.isSet("special"))
         command.special = options.value("special");
     command.calibrationSheet = options.isSet("calibration-sheet");
+    command.fillSheet = options.isSet("fill-sheet");
+    command.senderLabels = options.isSet("sender-labels");
+    command.closeUp = options.isSet("close-up");
     command.pdf = options.value("pdf");
     command.printer = options.value("printer");
     error = valueError(options, command);

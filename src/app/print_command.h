@@ -31,6 +31,13 @@ struct PrintCommand {
     std::optional<QString> adjust;
     int returnAddress = 1;
     int startAt = 1; // label sheets: the first label of the first sheet, from 1
+    int copies = 1;
+    bool fillSheet = false;
+    bool senderLabels = false;
+    bool closeUp = false;
+    SortOrder sort = SortOrder::Book;
+    // The records as an address list, on this paper.
+    std::optional<ListPaper> addressList;
     QString pdf;
     QString printer;
     // The calibration sheet of the stationery instead of addresses.

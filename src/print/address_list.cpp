@@ -22,6 +22,18 @@ PrintOutcome AddressList::draw(PrinterSurface& surface, const PrintProgress& pro
     return {};
 }
 
+ListPaper listPaperForLocale(const QLocale& locale) {
+    static const QLocale::Territory kLetter[] = {
+        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,    QLocale::Philippines,
+        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela, QLocale::PuertoRico,
+        QLocale::Guatemala,    QLocale::CostaRica, QLocale::Panama,    QLocale::DominicanRepublic};
+    for (const QLocale::Territory territory : kLetter) {
+        if (locale.territory() == territory)
+            return ListPaper::Letter;
+    }
+    return ListPaper::A4;
+}
+
 Layout addressListLayout(const AddressListSetup& setup) {
     Layout l;
     const bool a4 = setup.paper == ListPaper::A4;

@@ -4,6 +4,7 @@
 #include "print/print_job.h"
 #include "print/print_run.h"
 
+#include <QLocale>
 #include <vector>
 
 namespace ravelbook {
@@ -36,6 +37,10 @@ private:
     std::vector<int> pageStarts_;
     int total_ = 0;
 };
+
+// The paper a locale prints lists on: Letter in the Americas' letter
+// countries and the Philippines, A4 elsewhere.
+ListPaper listPaperForLocale(const QLocale& locale);
 
 // The page an address list is printed on: the setup's paper, portrait, one
 // document of many pages.

@@ -220,6 +220,32 @@ TEST_F(PrintCommand, StartAtLabelAndLongLinesStayOnTheirLabels) {
         EXPECT_LE(w.right, 684 - 18 + 0.5) << w.text.toStdString();
 }
 
+// Copies in name order, closed up; a sheet of sender labels from label 11.
+TEST_F(PrintCommand, MailingOptionsShapeTheRun) {
+    book.addPeople({{"Young, Zoe", "", "Zeetown", "", "", {0}},
+                    {"Adams, Al", "1 Road", "Atown", "", "", {0}}});
+    Outcome outcome = print({"--stationery", "small-labels", "--group", "0", "--copies", "2",
+                             "--sort", "name", "--close-up", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 4 items on 1 page.");
+    std::vector<Page> pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_AT(pages[0].find("Al", 1), 6000 + 1000, 340);
+    EXPECT_AT(pages[0].find("Zoe", 0), 1000, 1440 + 340);
+    EXPECT_AT(pages[0].find("Zeetown", 0), 1000, 1440 + 340 + 260); // no gap above
+
+    book.exec("UPDATE \"Return Addresses\" SET Name = 'Ann Sender'");
+    outcome = print({"--stationery", "small-labels", "--sender-labels", "--start-at", "11",
+                     "--fill-sheet", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 10 items on 1 page.");
+    pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].find("TO:"), nullptr);
+    EXPECT_NE(pages[0].find("Sender", 9), nullptr);
+    EXPECT_EQ(pages[0].find("Sender", 10), nullptr);
+}
+
 TEST_F(PrintCommand, PdfGoesStraightIntoStandardOutputAndPipes) {
     book.addPerson({"Smith, John", "1 Road", "", "", "", {0}});
     const QStringList labels = {"--stationery", "small-labels", "--group", "0", "--pdf"};
@@ -299,6 +325,21 @@ TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {
          "No record named \"Doe, Jane\""},
         {QStringList{"--stationery", "cards", "--group", "0", "--return-address", "2"} + to, 1,
          "return address"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--copies", "0"} + to, 2,
+         "--copies needs a number from 1 to 100"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--copies", "101"} + to, 2,
+         "--copies needs a number from 1 to 100"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--sort", "zip"} + to, 2,
+         "use book, name or postal-code"},
+        {QStringList{"--stationery", "cards", "--group", "0", "--paper", "a4"} + to, 2,
+         "--paper is for --stationery address-list only"},
+        {QStringList{"--stationery", "cards", "--sender-labels"} + to, 2,
+         "--sender-labels needs a label stationery"},
+        {QStringList{"--stationery", "small-labels", "--group", "0", "--fill-sheet"} + to, 2,
+         "--fill-sheet needs --selected NAME or --sender-labels"},
+        {QStringList{"--stationery", "small-labels", "--sender-labels", "--return-address", "2"} +
+             to,
+         1, "return address"},
         {{"--stationery", "cards", "--group", "0", "--printer", "No Such Printer"},
          1,
          "There is no printer named \"No Such Printer\"."},
