@@ -388,9 +388,10 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
         const printer_calibration::Offset kept =
             printer_calibration::read(settings, command.printer);
         const PrintOffset offset = command.offset + PrintOffset{kept.x, kept.y};
-        const auto openDestination = [&] {
-            return command.pdf.isEmpty() ? PaintedDestination::printer(printers, command.printer)
-                                         : PaintedDestination::pdf(command.pdf, command.database);
+        const auto openDestination = [&](bool labelSheets) {
+            return command.pdf.isEmpty()
+                       ? PaintedDestination::printer(printers, command.printer)
+                       : PaintedDestination::pdf(command.pdf, command.database, labelSheets);
         };
         // A PDF piped to standard output must not have the summary mixed into it.
         QTextStream& summary =
@@ -398,7 +399,11 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
 
         // The sheet needs no book.
         if (command.calibrationSheet) {
-            const std::unique_ptr<PaintedDestination> destination = openDestination();
+            PrintJob sheet;
+            sheet.stationery = command.stationery;
+            sheet.stock = command.stock;
+            const std::unique_ptr<PaintedDestination> destination =
+                openDestination(slotsPerSheet(sheet) > 0);
             if (command.stock)
                 drawCalibrationSheet(*destination->begin(), *command.stock, offset);
             else
@@ -418,7 +423,8 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
             throw cantDo(nothing->refusal.text);
         }
 
-        const std::unique_ptr<PaintedDestination> destination = openDestination();
+        const std::unique_ptr<PaintedDestination> destination =
+            openDestination(run.run().layout().itemsPerSheet > 0);
         run.print(*destination, [&](const QString&) { return offset; });
         if (run.outcome().failure)
             throw PrintError(*run.outcome().failure);

@@ -28,9 +28,10 @@ PrintTally PaintedDestination::end() {
 }
 
 std::unique_ptr<PaintedDestination> PaintedDestination::pdf(const QString& file,
-                                                            const QString& book) {
-    return std::make_unique<PaintedDestination>([file, book] { return pdfSurface(file, book); },
-                                                QStringLiteral("the PDF file %1").arg(file));
+                                                            const QString& book, bool labelSheets) {
+    return std::make_unique<PaintedDestination>(
+        [file, book, labelSheets] { return pdfSurface(file, book, labelSheets); },
+        QStringLiteral("the PDF file %1").arg(file));
 }
 
 std::unique_ptr<PaintedDestination> PaintedDestination::printer(const Printers& printers,

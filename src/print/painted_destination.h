@@ -25,8 +25,10 @@ public:
     QString where() const override { return where_; }
     QString printer() const override { return printer_; }
 
-    // `book`, the open address book, is never written over.
-    static std::unique_ptr<PaintedDestination> pdf(const QString& file, const QString& book = {});
+    // `book`, the open address book, is never written over; `labelSheets`
+    // asks viewers to print the file one-sided.
+    static std::unique_ptr<PaintedDestination> pdf(const QString& file, const QString& book = {},
+                                                   bool labelSheets = false);
     static std::unique_ptr<PaintedDestination> printer(const Printers& printers,
                                                        const QString& name, int copies = 1);
 

@@ -207,8 +207,9 @@ qreal PaintedSurface::draw(const QString& text) {
     return std::min(fitted, room);
 }
 
-std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book) {
-    return std::make_unique<PaintedSurface>(std::make_unique<PdfTarget>(file, book));
+std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book,
+                                           bool labelSheets) {
+    return std::make_unique<PaintedSurface>(std::make_unique<PdfTarget>(file, book, labelSheets));
 }
 
 } // namespace ravelbook

@@ -76,6 +76,7 @@ private:
     int documents_ = 0;
 };
 
-std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book = {});
+std::unique_ptr<PaintedSurface> pdfSurface(const QString& file, const QString& book = {},
+                                           bool labelSheets = false);
 
 } // namespace ravelbook

@@ -4,6 +4,7 @@
 #include "core/output_file.h"
 #include "print/layout.h"
 #include "print/page_setup.h"
+#include "print/pdf_viewer_preferences.h"
 #include "print/print_error.h"
 
 #include <QByteArray>
@@ -40,12 +41,14 @@ constexpr qsizetype kChunkBytes = 64 * 1024;
 } // namespace
 
 // Hands the many small writes of the PDF writer on to the output guard's
-// device in large pieces: the guard makes a system call of every write.
+// device in large pieces: the guard makes a system call of every write. Keeps
+// the ends of the PDF for the update that adds the viewer preferences.
 class ChunkedWriter final : public QIODevice {
 public:
     explicit ChunkedWriter(QIODevice& to);
     // Writes on what is held; false when the device failed to take it all.
     bool flush();
+    const PdfEnds& ends() const { return ends_; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
@@ -54,6 +57,7 @@ protected:
 private:
     QIODevice& to_;
     QByteArray held_;
+    PdfEnds ends_;
 };
 
 ChunkedWriter::ChunkedWriter(QIODevice& to) : to_(to) {
@@ -62,6 +66,7 @@ ChunkedWriter::ChunkedWriter(QIODevice& to) : to_(to) {
 }
 
 qint64 ChunkedWriter::writeData(const char* data, qint64 size) {
+    ends_.take(data, size);
     if (held_.size() + size > kChunkBytes && !flush())
         return -1;
     if (size >= kChunkBytes)
@@ -76,7 +81,8 @@ bool ChunkedWriter::flush() {
     return whole;
 }
 
-PdfTarget::PdfTarget(const QString& file, const QString& protectedFile) {
+PdfTarget::PdfTarget(const QString& file, const QString& protectedFile, bool labelSheets)
+    : labelSheets_(labelSheets) {
     asPrintError([&] {
         output_ = std::make_unique<OutputFile>(
             file, protectedFile, QStringLiteral("The PDF file \"%1\" can't be written: %2."));
@@ -124,6 +130,8 @@ void PdfTarget::finish() {
         return;
     painter_.end();
     writer_.reset();
+    // Appended to what Qt wrote, so that it streams into pipes as well.
+    chunks_->write(chunks_->ends().update(labelSheets_));
     chunks_->flush(); // a failure is the guard's to report
     asPrintError([this] { output_->commit(); });
 }

@@ -18,10 +18,12 @@ class ChunkedWriter;
 
 // Every document of a run as pages of one PDF file, written page by page
 // through the output guard: a run that fails part-way leaves no half-written file
-// behind. The target is checked (and refused) when the PdfTarget is made.
+// behind. The target is checked (and refused) when the PdfTarget is made. The
+// file asks viewers to print it at actual size, and label sheets one-sided.
 class PdfTarget final : public PageTarget {
 public:
-    explicit PdfTarget(const QString& file, const QString& protectedFile = {});
+    explicit PdfTarget(const QString& file, const QString& protectedFile = {},
+                       bool labelSheets = false);
     ~PdfTarget() override;
 
     QPainter& beginDocument(const PageSetup& setup) override;
@@ -36,6 +38,7 @@ private:
     std::unique_ptr<ChunkedWriter> chunks_;
     std::unique_ptr<QPdfWriter> writer_;
     QPainter painter_;
+    bool labelSheets_;
 };
 
 } // namespace ravelbook

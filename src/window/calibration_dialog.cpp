@@ -5,6 +5,7 @@
 #include "print/painted_destination.h"
 #include "print/preview_target.h"
 #include "print/print_error.h"
+#include "print/print_run.h"
 #include "print/printers.h"
 #include "print/stock_layout.h"
 #include "settings/settings_store.h"
@@ -267,8 +268,9 @@ void CalibrationDialog::saveSheetAsPdf() {
                                   QDir(folder).filePath(QStringLiteral("Calibration sheet.pdf")));
         if (file.isEmpty())
             return;
-        const std::unique_ptr<PaintedDestination> destination =
-            PaintedDestination::pdf(file, book_);
+        const std::unique_ptr<PaintedDestination> destination = PaintedDestination::pdf(
+            file, book_,
+            (stock() ? stockLayout(*stock()).itemsPerSheet : slotsPerSheet(stationery())) > 0);
         print(*destination);
     });
 }

@@ -118,7 +118,8 @@ void MailingPrinter::printOnChosenPrinter() {
         const std::unique_ptr<PaintedDestination> chosen =
             printer->pdfFile.isEmpty()
                 ? PaintedDestination::printer(printers, printer->name, printer->copies)
-                : PaintedDestination::pdf(printer->pdfFile, book_.db.path());
+                : PaintedDestination::pdf(printer->pdfFile, book_.db.path(),
+                                          slotsPerSheet(*job) > 0 && !job->addressList);
         runJob(*job, *chosen);
     });
 }

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTextStream>
 
 namespace ravelbook {
@@ -267,6 +268,44 @@ TEST_F(PrintCommand, PdfGoesStraightIntoStandardOutputAndPipes) {
     const QByteArray received = reader.readAllStandardOutput();
     EXPECT_TRUE(received.startsWith("%PDF-") && received.trimmed().endsWith("%%EOF"));
     EXPECT_FALSE(QFileInfo(fifo).isFile());
+}
+
+TEST_F(PrintCommand, PdfsAskViewersToPrintAtActualSizeAndStayValid) {
+    if (QStandardPaths::findExecutable("qpdf").isEmpty())
+        GTEST_SKIP() << "qpdf is missing (Debian package qpdf): the PDFs can't be read back";
+    book.addPerson({"Smith, John", "1 Road", "", "", "", {0}});
+    ASSERT_EQ(print({"--stationery", "small-labels", "--group", "0", "--pdf", pdf}).exitCode, 0);
+    // As "ravelbook print ... --pdf - > cards.pdf".
+    const QString cards = home.filePath("cards.pdf");
+    QProcess piped;
+    piped.setProcessEnvironment(environment);
+    piped.setStandardOutputFile(cards);
+    piped.start(RAVELBOOK_PROGRAM, {"print", "--database", book.path(), "--stationery", "cards",
+                                    "--group", "0", "--pdf", "-"});
+    ASSERT_TRUE(piped.waitForFinished(60000) && piped.exitCode() == 0);
+
+    const auto qpdf = [](const QStringList& arguments) {
+        QProcess process;
+        process.start("qpdf", arguments);
+        EXPECT_TRUE(process.waitForFinished(30000) && process.exitCode() == 0)
+            << arguments.join(' ').toStdString() << process.readAllStandardError().toStdString();
+        return QString::fromLatin1(process.readAllStandardOutput());
+    };
+    for (const auto& [file, preferences] :
+         {std::pair{pdf, "/ViewerPreferences << /Duplex /Simplex /PrintScaling /None >>"},
+          std::pair{cards, "/ViewerPreferences << /PrintScaling /None >>"}}) {
+        SCOPED_TRACE(file.toStdString());
+        qpdf({"--check", file});
+        QProcess pdfinfo;
+        pdfinfo.start("pdfinfo", {file});
+        ASSERT_TRUE(pdfinfo.waitForFinished(30000));
+        EXPECT_EQ(pdfinfo.exitCode(), 0);
+        EXPECT_EQ(pdfinfo.readAllStandardError(), "");
+        const QString trailer = qpdf({"--show-object=trailer", file});
+        EXPECT_TRUE(trailer.contains("/Prev ")) << trailer.toStdString();
+        const QString root = QRegularExpression(R"(/Root (\d+) 0 R)").match(trailer).captured(1);
+        EXPECT_TRUE(qpdf({"--show-object=" + root, file}).contains(preferences));
+    }
 }
 
 TEST_F(PrintCommand, RequestsThatCantPrintSayWhyAndWriteNothing) {

@@ -3,6 +3,7 @@
 #include "print/layout.h"
 #include "print/page_target.h"
 #include "print/painted_surface.h"
+#include "print/pdf_viewer_preferences.h"
 #include "print/print_error.h"
 #include "print/print_run.h"
 #include "print/system_printers.h"
@@ -12,9 +13,12 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
@@ -451,6 +455,49 @@ TEST(PdfFile, UnwritablePathIsRefusedBeforeDrawingAndDroppedRunsWriteNothing) {
     pdfSurface(dropped)->PrintLine("x");
     EXPECT_TRUE(QDir(dir.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
         << "neither the file nor its temporary file";
+}
+
+TEST(PdfFile, ViewerPreferencesGoOnAsAnUpdateOfWhatQtWrote) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        QPainter painter(&writer);
+        painter.drawText(100, 100, "x");
+    }
+    const QByteArray qt = buffer.data();
+    const QByteArray previous = qt.mid(qt.lastIndexOf("startxref")).split('\n').value(1).trimmed();
+    const QByteArray updated = qt + pdfViewerPreferencesUpdate(qt, qt, qt.size(), false);
+    const QByteArray head = qt.left(PdfEnds::kHeadBytes);
+    const QByteArray tail = qt.right(PdfEnds::kTailBytes);
+    const struct {
+        const char* what;
+        QByteArray head, tail;
+        qint64 length;
+        bool labelSheets;
+        QByteArrayList shown; // none: the file is left as it was
+    } cases[] = {
+        {"label sheets",
+         head,
+         tail,
+         qt.size(),
+         true,
+         {"/Type /Catalog", "/ViewerPreferences << /PrintScaling /None /Duplex /Simplex >>",
+          "/Prev " + previous}},
+        {"cards", head, tail, qt.size(), false, {"/ViewerPreferences << /PrintScaling /None >>"}},
+        {"the catalogue cut off", qt.left(100), tail, qt.size(), true, {}},
+        {"more after the trailer", head, tail + "x", qt.size() + 1, true, {}},
+        {"updated already", updated, updated.right(PdfEnds::kTailBytes), updated.size(), true, {}},
+        {"not a PDF", "%!PS", "showpage", 12, false, {}},
+    };
+    for (const auto& c : cases) {
+        const QByteArray update =
+            pdfViewerPreferencesUpdate(c.head, c.tail, c.length, c.labelSheets);
+        EXPECT_EQ(update.isEmpty(), c.shown.isEmpty()) << c.what;
+        for (const QByteArray& text : c.shown)
+            EXPECT_TRUE(update.contains(text)) << c.what << ": " << text.toStdString();
+        EXPECT_EQ(update.contains("/Duplex"), c.labelSheets && !update.isEmpty()) << c.what;
+    }
 }
 
 TEST(Printers, UnknownPrinterFailsWhenTheJobStartsAndNotBefore) {
