@@ -52,9 +52,10 @@ QString groupCondition(const GroupChoice& groups) {
            QStringLiteral(")");
 }
 
-const QString kPrintedLines = QStringLiteral("SELECT \"Name\", \"Address\", \"City State Zip\", "
-                                             "\"Country\", \"Contact\", \"Phone\", \"Notes\" "
-                                             "FROM \"Addresses\"");
+const QString kPrintedColumns = QStringLiteral("\"Name\", \"Address\", \"City State Zip\", "
+                                               "\"Country\", \"Contact\", \"Phone\", \"Notes\"");
+const QString kPrintedLines =
+    QStringLiteral("SELECT ") + kPrintedColumns + QStringLiteral(" FROM \"Addresses\"");
 
 QString marks(int count) {
     QStringList all;
@@ -103,6 +104,21 @@ RecordSource printedGroupMembers(const Dialect& dialect, const GroupChoice& grou
                 QStringLiteral(" ORDER BY ") + dialect.key() + QLatin1Char(' ') +
                 dialect.skipRows(),
             {skip}};
+}
+
+RecordSource printedGroupMembersByName(const Dialect& dialect, const GroupChoice& groups,
+                                       int skip) {
+    return {kPrintedLines + QStringLiteral(" WHERE ") + groupCondition(groups) +
+                QStringLiteral(" ORDER BY ") + dialect.nameOrder() + QStringLiteral(", ") +
+                dialect.key() + QLatin1Char(' ') + dialect.skipRows(),
+            {skip}};
+}
+
+RecordSource keyedGroupMembers(const Dialect& dialect, const GroupChoice& groups) {
+    return {QStringLiteral("SELECT ") + dialect.key() + QStringLiteral(", ") + kPrintedColumns +
+                QStringLiteral(" FROM \"Addresses\" WHERE ") + groupCondition(groups) +
+                QStringLiteral(" ORDER BY ") + dialect.key(),
+            {}};
 }
 
 RecordSource printedRecord(const Dialect& dialect, qint64 key) {

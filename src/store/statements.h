@@ -41,6 +41,11 @@ RecordSource selectGroups(const GroupChoice& groups);
 // members the groups have, and their lines from the `skip`+1-th on.
 RecordSource countGroupMembers(const GroupChoice& groups);
 RecordSource printedGroupMembers(const Dialect& dialect, const GroupChoice& groups, int skip);
+// The same in the name list's order, equal names in the book's order.
+RecordSource printedGroupMembersByName(const Dialect& dialect, const GroupChoice& groups, int skip);
+// Every named member of the groups, its key before its printed lines, in the
+// book's order: for orders the program works out itself.
+RecordSource keyedGroupMembers(const Dialect& dialect, const GroupChoice& groups);
 // The printed lines of the record with this key.
 RecordSource printedRecord(const Dialect& dialect, qint64 key);
 // The key of the first named member of the groups with exactly this name.

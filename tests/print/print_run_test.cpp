@@ -697,6 +697,46 @@ TEST_F(PrintRunTest, GroupsAreReadFromTheBookInItsOrderAndAFailedQueryPrintsNoth
     EXPECT_TRUE(surface.drawn.empty());
 }
 
+// Each order on every engine, with equal names and equal codes falling back
+// on the name and then on the order the records were added.
+TEST_F(PrintRunTest, GroupsAreReadInTheChosenSortOrderFromAnySkip) {
+    TempBook book;
+    book.create();
+    book.addPeople({{"Zed, A", "1", "Springfield, IL 62702", "", "", {2}},
+                    {"abe, B", "2", "10115 Berlin", "Deutschland", "", {2}},
+                    {"Abe, B", "3", "Springfield, IL 62701", "USA", "", {2}},
+                    {"Mid, C", "4", "nowhere", "", "", {2}},
+                    {"Abe, B", "5", "Springfield IL 62701", "", "", {2}},
+                    {"Cat, D", "6", "Springfield, IL 62701", "U.S.", "", {2}},
+                    {"Other, Group", "8", "", "", "", {4}},
+                    {"Bee", "7", "Apt 5", "", "", {2}}});
+    const auto db = book.open();
+    BookAddresses fromBook(*db);
+    struct Case {
+        SortOrder sort;
+        int skip;
+        QString streets;
+    };
+    const Case cases[] = {
+        {SortOrder::Book, 0, "1234567"},       {SortOrder::Book, 2, "34567"},
+        {SortOrder::Name, 0, "3527641"},       {SortOrder::Name, 3, "7641"},
+        {SortOrder::PostalCode, 0, "2356174"}, {SortOrder::PostalCode, 4, "174"},
+        {SortOrder::PostalCode, 9, ""},
+    };
+    RecordChoice choice;
+    choice.groups[2] = true;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(int(c.sort)) + " from " + std::to_string(c.skip));
+        choice.sort = c.sort;
+        EXPECT_EQ(fromBook.count(choice), 7);
+        fromBook.open(choice, c.skip);
+        QString streets;
+        while (const std::optional<AddressLines> lines = fromBook.next())
+            streets += (*lines)[std::size_t(Field::Address)];
+        EXPECT_EQ(streets, c.streets);
+    }
+}
+
 TEST_F(PrintRunTest, CancellingEndsTheDocumentCleanly) {
     addMembers(5);
     int told = 0;
