@@ -221,12 +221,12 @@ TEST_F(PrintCommand, StartAtLabelAndLongLinesStayOnTheirLabels) {
         EXPECT_LE(w.right, 684 - 18 + 0.5) << w.text.toStdString();
 }
 
-// Copies in a row, closed up; a sheet of sender labels from label 11.
+// Copies in name order, closed up; a sheet of sender labels from label 11.
 TEST_F(PrintCommand, MailingOptionsShapeTheRun) {
-    book.addPeople({{"Adams, Al", "1 Road", "Atown", "", "", {0}},
-                    {"Young, Zoe", "", "Zeetown", "", "", {0}}});
+    book.addPeople({{"Young, Zoe", "", "Zeetown", "", "", {0}},
+                    {"Adams, Al", "1 Road", "Atown", "", "", {0}}});
     Outcome outcome = print({"--stationery", "small-labels", "--group", "0", "--copies", "2",
-                             "--close-up", "--pdf", pdf});
+                             "--sort", "name", "--close-up", "--pdf", pdf});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
     EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 4 items on 1 page.");
     std::vector<Page> pages = readPdf(pdf);
