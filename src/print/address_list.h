@@ -4,6 +4,7 @@
 #include "print/print_job.h"
 #include "print/print_run.h"
 
+#include <QLocale>
 #include <vector>
 
 namespace ravelbook {
@@ -40,5 +41,9 @@ private:
 // The page an address list is printed on: the setup's paper, portrait, one
 // document of many pages.
 Layout addressListLayout(const AddressListSetup& setup);
+
+// The paper a list is printed on by default where the locale is: Letter in
+// the Americas' Letter countries and the Philippines, A4 elsewhere.
+ListPaper listPaperForLocale(const QLocale& locale);
 
 } // namespace ravelbook
