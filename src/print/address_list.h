@@ -46,4 +46,8 @@ ListPaper listPaperForLocale(const QLocale& locale);
 // document of many pages.
 Layout addressListLayout(const AddressListSetup& setup);
 
+// The paper a list is printed on by default where the locale is: Letter in
+// the Americas' Letter countries and the Philippines, A4 elsewhere.
+ListPaper listPaperForLocale(const QLocale& locale);
+
 } // namespace ravelbook
