@@ -368,16 +368,12 @@ PrintOutcome AddressList::draw(PrinterSurface& surface, const PrintProgress& pro
     return outcome;
 }
 
-ListPaper listPaperForLocale(const QLocale& locale) {
-    static const QLocale::Territory kLetter[] = {
-        QLocale::UnitedStates, QLocale::Canada,    QLocale::Mexico,    QLocale::Philippines,
-        QLocale::Chile,        QLocale::Colombia,  QLocale::Venezuela, QLocale::PuertoRico,
-        QLocale::Guatemala,    QLocale::CostaRica, QLocale::Panama,    QLocale::DominicanRepublic};
-    for (const QLocale::Territory territory : kLetter) {
-        if (locale.territory() == territory)
-            return ListPaper::Letter;
-    }
-    return ListPaper::A4;
+std::unique_ptr<RunPages> makeAddressList(const PrintJob& job, AddressSource& source) {
+    return std::make_unique<AddressList>(job, source);
+}
+
+Layout AddressList::layout() const {
+    return addressListLayout(*job_.addressList);
 }
 
 Layout addressListLayout(const AddressListSetup& setup) {

@@ -17,18 +17,20 @@ class PrinterSurface;
 // phone and notes in columns across a Letter or A4 page, the groups' titles,
 // the date and the page number in every page's heading. A row is as tall as
 // its longest cell wrapped into its column, and never splits across pages.
-class AddressList {
+class AddressList final : public RunPages {
 public:
     // Both must outlive the list; the job's offset is read when drawing.
     AddressList(const PrintJob& job, AddressSource& source);
 
     // Reads the `total` chosen records once, in the run's order, to lay their
     // rows out on pages. Throws StoreError.
-    void paginate(int total);
-    int pageCount() const { return int(pageStarts_.size()); }
+    void paginate(int total) override;
+    int pageCount() const override { return int(pageStarts_.size()); }
+    Layout layout() const override;
 
     // Draws the rows of `pages`, one page a sheet; the outcome counts rows.
-    PrintOutcome draw(PrinterSurface& surface, const PrintProgress& progress, PageSpan pages);
+    PrintOutcome draw(PrinterSurface& surface, const PrintProgress& progress,
+                      PageSpan pages) override;
 
 private:
     const PrintJob& job_;
@@ -37,10 +39,6 @@ private:
     std::vector<int> pageStarts_;
     int total_ = 0;
 };
-
-// The paper a locale prints lists on: Letter in the Americas' letter
-// countries and the Philippines, A4 elsewhere.
-ListPaper listPaperForLocale(const QLocale& locale);
 
 // The page an address list is printed on: the setup's paper, portrait, one
 // document of many pages.

@@ -4,7 +4,6 @@
 #include "print/print_run.h"
 
 #include "core/counted.h"
-#include "print/address_list.h"
 #include "print/address_source.h"
 #include "print/print_error.h"
 #include "print/printer_surface.h"
@@ -387,8 +386,6 @@ constexpr int kBuiltInLabelMargin = kTwipsPerInch / 16;
 // What a run draws with: sender labels centre their block in every label,
 // the built-in sheets' too, since they have no "TO:" to line up with.
 Layout runLayout(const PrintJob& job) {
-    if (job.addressList)
-        return addressListLayout(*job.addressList);
     Layout layout = layoutOf(job);
     if (job.senderLabels && !layout.documentPerItem() && !layout.fitsLabel) {
         layout.fitsLabel = true;
@@ -435,14 +432,15 @@ int slotsPerSheet(Stationery stationery) {
     return layoutFor(stationery).itemsPerSheet;
 }
 
-PrintRun::PrintRun(PrintJob job, AddressSource& source)
-    : job_(std::move(job)), layout_(runLayout(job_)), source_(&source) {
+PrintRun::PrintRun(PrintJob job, AddressSource& source, ListMaker makeList)
+    : job_(std::move(job)), source_(&source) {
     if (job_.senderLabels) {
         sender_ = std::make_unique<ReturnAddressSource>(job_.returnAddress);
         source_ = sender_.get();
     }
-    if (job_.addressList)
-        list_ = std::make_unique<AddressList>(job_, *source_);
+    if (job_.addressList && makeList)
+        list_ = makeList(job_, *source_);
+    layout_ = list_ ? list_->layout() : runLayout(job_);
 }
 
 PrintRun::~PrintRun() = default;
@@ -534,8 +532,8 @@ PrintOutcome PrintRun::draw(PrinterSurface& surface, const PrintProgress& progre
 }
 
 PrintOutcome runPrint(const PrintJob& job, AddressSource& source, PrinterSurface& surface,
-                      const PrintProgress& progress) {
-    PrintRun run(job, source);
+                      const PrintProgress& progress, ListMaker makeList) {
+    PrintRun run(job, source, makeList);
     const PrintOutcome selected = run.select();
     if (selected.stop != PrintOutcome::Stop::Done)
         return selected;

@@ -12,7 +12,6 @@
 
 namespace ravelbook {
 
-class AddressList;
 class AddressSource;
 class PrinterSurface;
 
@@ -46,6 +45,24 @@ struct PageSpan {
     int count = std::numeric_limits<int>::max();
 };
 
+// Pages a run lays out by itself rather than as items on stationery: the
+// address list. Behind an interface so that what uses the run without a list
+// (the vertical adjustment's rule) links no text measuring, which needs Qt Gui.
+class RunPages {
+public:
+    virtual ~RunPages() = default;
+    virtual Layout layout() const = 0;
+    // Reads the run's `total` records to lay them out. Throws StoreError.
+    virtual void paginate(int total) = 0;
+    virtual int pageCount() const = 0;
+    virtual PrintOutcome draw(PrinterSurface& surface, const PrintProgress& progress,
+                              PageSpan pages) = 0;
+};
+
+// Makes the address list of a job; the default of every run that may print one.
+std::unique_ptr<RunPages> makeAddressList(const PrintJob& job, AddressSource& source);
+using ListMaker = std::unique_ptr<RunPages> (*)(const PrintJob& job, AddressSource& source);
+
 // One print run of a job: the window's print button, its preview, the command
 // line and the calibration sheet all draw through it. select() chooses the
 // records; draw() draws the items of some pages of the run on a surface.
@@ -55,7 +72,8 @@ struct PageSpan {
 // position that doesn't fit 16 bits skips just its step.
 class PrintRun {
 public:
-    PrintRun(PrintJob job, AddressSource& source);
+    // Without `makeList` the job must not be an address list.
+    PrintRun(PrintJob job, AddressSource& source, ListMaker makeList = &makeAddressList);
     ~PrintRun();
     PrintRun(const PrintRun&) = delete;
     PrintRun& operator=(const PrintRun&) = delete;
@@ -86,14 +104,14 @@ private:
     // The return address as the one record of sender labels.
     std::unique_ptr<AddressSource> sender_;
     // The job's address list, which lays its rows out when selected.
-    std::unique_ptr<AddressList> list_;
+    std::unique_ptr<RunPages> list_;
     int total_ = 0;
     int copies_ = 1;
 };
 
 // select() and draw() of the whole run, for callers that need no page count first.
 PrintOutcome runPrint(const PrintJob& job, AddressSource& source, PrinterSurface& surface,
-                      const PrintProgress& progress = {});
+                      const PrintProgress& progress = {}, ListMaker makeList = &makeAddressList);
 
 // The slot of the first sheet a label job starts at, from 1, and the slots a sheet has.
 int slotsPerSheet(Stationery stationery);

@@ -177,7 +177,7 @@ AdjustmentRange usableAdjustments() {
             const Layout& layout = job.layout();
             FullSheet sheet(layout.itemsPerSheet);
             Extent extent;
-            runPrint(job, sheet, extent);
+            runPrint(job, sheet, extent, {}, nullptr); // never a list
             const int printableHeight = layout.paperHeight - 2 * kNominalMargin;
             r.lowest = std::max(r.lowest, -extent.top);
             r.highest = std::min(r.highest, printableHeight - extent.bottom);

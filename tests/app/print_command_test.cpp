@@ -235,6 +235,17 @@ TEST_F(PrintCommand, MailingOptionsShapeTheRun) {
     EXPECT_AT(pages[0].find("Zoe", 0), 1000, 1440 + 340);
     EXPECT_AT(pages[0].find("Zeetown", 0), 1000, 1440 + 340 + 260); // no gap above
 
+    outcome = print({"--stationery", "address-list", "--group", "0", "--sort", "name", "--paper",
+                     "a4", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 2 items on 1 page.");
+    pages = readPdf(pdf);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].width, 595);
+    ASSERT_NE(pages[0].find("Adams,"), nullptr);
+    ASSERT_NE(pages[0].find("Young,"), nullptr);
+    EXPECT_LT(pages[0].find("Adams,")->y, pages[0].find("Young,")->y);
+
     book.exec("UPDATE \"Return Addresses\" SET Name = 'Ann Sender'");
     outcome = print({"--stationery", "small-labels", "--sender-labels", "--start-at", "11",
                      "--fill-sheet", "--pdf", pdf});
