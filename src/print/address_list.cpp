@@ -7,6 +7,7 @@
 #include "print/page_target.h"
 #include "print/print_error.h"
 #include "print/printer_surface.h"
+#include "print/surface_steps.h"
 #include "store/store_error.h"
 
 #include <algorithm>
@@ -162,11 +163,11 @@ struct Row {
 
 // Draws the pages of a list on a surface: a failing step is skipped and the
 // drawing goes on, as in every print run.
-class ListDrawing {
+class ListDrawing : public SurfaceSteps {
 public:
     ListDrawing(const PrintJob& job, const Layout& layout, const PageGeometry& page,
                 PrinterSurface& surface, PrintOutcome& outcome)
-        : job_(job), layout_(layout), page_(page), surface_(surface), outcome_(outcome) {}
+        : SurfaceSteps(surface, outcome), job_(job), layout_(layout), page_(page) {}
 
     void beginPage(int number, int pages);
     // Draws the row below the last one, with its rule.
@@ -177,23 +178,8 @@ public:
     void endDocument() {
         step([&] { surface_.EndDocument(); });
     }
-    void remember(const QString& message) {
-        if (!outcome_.failure)
-            outcome_.failure = message;
-    }
 
 private:
-    template <typename F> void step(F&& f) {
-        try {
-            f();
-        } catch (const PrintError& error) {
-            remember(error.message());
-        }
-    }
-    template <typename F> void at(qint64 position, F&& f) {
-        if (const auto fitted = fitTwips(position))
-            step([&] { f(*fitted); });
-    }
     void text(int x, int y, int end, const QString& line);
     void rule(int y) {
         const auto x1 = fitTwips(qint64(job_.offset.x) + page_.left);
@@ -211,8 +197,6 @@ private:
     const PrintJob& job_;
     const Layout& layout_;
     const PageGeometry& page_;
-    PrinterSurface& surface_;
-    PrintOutcome& outcome_;
     int y_ = 0; // the top of the next row
 };
 

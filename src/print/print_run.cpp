@@ -9,6 +9,7 @@
 #include "print/printer_surface.h"
 #include "print/recipient_name.h"
 #include "print/stock_layout.h"
+#include "print/surface_steps.h"
 #include "store/store_error.h"
 
 #include <algorithm>
@@ -68,11 +69,11 @@ LabelChord labelChord(const Layout& layout, const Layout::Stock& label, int cell
 // How many records with a fitted line a summary names.
 constexpr int kFittedRecordsNamed = 3;
 
-class Drawing {
+class Drawing : public SurfaceSteps {
 public:
     Drawing(const PrintJob& job, const Layout& layout, PrinterSurface& surface,
             PrintOutcome& outcome)
-        : job_(job), layout_(layout), surface_(surface), outcome_(outcome) {}
+        : SurfaceSteps(surface, outcome), job_(job), layout_(layout) {}
 
     // Items on the sheet before the first one drawn.
     void startAtSlot(int slot) { counter_ = slot; }
@@ -82,31 +83,14 @@ public:
     void endDocument() {
         step([&] { surface_.EndDocument(); });
     }
-    void remember(const QString& message) {
-        if (!outcome_.failure)
-            outcome_.failure = message;
-    }
 
 private:
-    // One step of the run: a step that fails is skipped, the run goes on.
-    template <typename F> void step(F&& f) {
-        try {
-            f();
-        } catch (const PrintError& error) {
-            remember(error.message());
-        }
-    }
     // Moves Y down by `twips`; a Y past 16 bits is not taken, Y stays.
     void moveDown(qint64 twips) {
         if (const auto y = fitTwips(y_ + twips))
             y_ = *y;
     }
     void lineDown() { moveDown(layout_.lineStep); }
-    // A surface step at a position past 16 bits is skipped.
-    template <typename F> void at(qint64 position, F&& f) {
-        if (const auto fitted = fitTwips(position))
-            step([&] { f(*fitted); });
-    }
     void setX(qint16 x) {
         at(qint64(ox_) + x, [&](qint16 to) { surface_.SetX(to); });
     }
@@ -124,8 +108,6 @@ private:
 
     const PrintJob& job_;
     const Layout& layout_;
-    PrinterSurface& surface_;
-    PrintOutcome& outcome_;
 
     qint16 y_ = 0;
     qint16 ox_ = 0;
