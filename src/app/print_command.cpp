@@ -12,6 +12,7 @@
 #include "print/calibration_sheet.h"
 #include "print/job_selection.h"
 #include "print/mailing_run.h"
+#include "print/option_names.h"
 #include "print/painted_destination.h"
 #include "print/print_error.h"
 #include "print/print_run.h"
@@ -33,27 +34,6 @@
 namespace ravelbook {
 
 namespace {
-
-const std::pair<const char*, SortOrder> kSortOrders[] = {
-    {"book", SortOrder::Book},
-    {"name", SortOrder::Name},
-    {"postal-code", SortOrder::PostalCode},
-};
-
-const std::pair<const char*, ListPaper> kListPapers[] = {
-    {"letter", ListPaper::Letter},
-    {"a4", ListPaper::A4},
-};
-
-// The value of a table's row named `text`; nothing when none is.
-template <typename T, std::size_t N>
-std::optional<T> named(const std::pair<const char*, T> (&table)[N], const QString& text) {
-    for (const auto& [name, value] : table) {
-        if (text == QLatin1String(name))
-            return value;
-    }
-    return std::nullopt;
-}
 
 // The address list's stand-in among the stationery names.
 const QString kAddressListName = QStringLiteral("address-list");
@@ -209,14 +189,14 @@ QString valueError(const CommandOptions& options, PrintCommand& command) {
     if (command.copies > kMostCopies)
         return QStringLiteral("--copies needs a number from 1 to 100");
     if (options.isSet("sort")) {
-        const auto sort = named(kSortOrders, options.value("sort"));
+        const auto sort = named(kSortOrderNames, options.value("sort"));
         if (!sort)
             return QStringLiteral("--sort \"%1\": use book, name or postal-code")
                 .arg(options.value("sort"));
         command.sort = *sort;
     }
     if (options.isSet("paper")) {
-        const auto paper = named(kListPapers, options.value("paper").toLower());
+        const auto paper = named(kListPaperNames, options.value("paper").toLower());
         if (!paper)
             return QStringLiteral("--paper \"%1\": use letter or a4").arg(options.value("paper"));
         if (command.addressList)

@@ -54,6 +54,13 @@ Choices read(const SettingsStore& store) {
     choices.returnAddress = number && row >= 0 ? row : 0;
     choices.windowGeometry = QByteArray::fromBase64(text("WindowGeometry").toLatin1());
     choices.pdfFolder = text("PdfFolder");
+    const int copies = text("CopiesOfEach").toInt(&number);
+    if (number && copies >= 1)
+        choices.copies = copies;
+    readFlag(entries, QStringLiteral("FillSheet"), choices.fillSheet);
+    choices.sortOrder = text("SortBy");
+    readFlag(entries, QStringLiteral("CloseUp"), choices.closeUp);
+    choices.listPaper = text("ListPaper");
     return choices;
 }
 
@@ -69,6 +76,11 @@ void save(SettingsStore& store, const Choices& choices) {
         {"ShowGroupColumns", yesNo(choices.showGroupColumns)},
         {"WindowGeometry", QString::fromLatin1(choices.windowGeometry.toBase64())},
         {"PdfFolder", choices.pdfFolder},
+        {"CopiesOfEach", QString::number(choices.copies)},
+        {"FillSheet", yesNo(choices.fillSheet)},
+        {"SortBy", choices.sortOrder},
+        {"CloseUp", yesNo(choices.closeUp)},
+        {"ListPaper", choices.listPaper},
     };
     for (const auto& [key, value] : entries)
         store.saveSetting(group_titles::kApplication, kSection, QLatin1String(key), value);

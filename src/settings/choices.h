@@ -21,6 +21,12 @@ struct Choices {
     bool showGroupColumns = true;
     QByteArray windowGeometry; // as QWidget::saveGeometry gives it; empty when never saved
     QString pdfFolder;         // where the last PDF of a print run went; empty when none
+    // The mailing options.
+    int copies = 1; // of each record; the window holds it to what a run prints
+    bool fillSheet = false;
+    QString sortOrder; // as `ravelbook print --sort` names it; empty for the book's order
+    bool closeUp = false;
+    QString listPaper; // as `--paper` names it; empty: the locale's paper
 };
 
 inline const QString kSection = QStringLiteral("Choices");

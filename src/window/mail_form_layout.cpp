@@ -142,6 +142,8 @@ void frmMailForm::buildPages() {
     returnAddress_ = new ReturnAddressPage(book_, mailings_->txtReturnAddress3, SSTab1);
     SSTab1->addTab(returnAddress_, QStringLiteral("Return Address"));
     printer_ = new MailingPrinter(book_, *record_, *mailings_, *statusBar);
+    connect(returnAddress_->cmdPrintReturnLabels, &QPushButton::clicked, printer_,
+            &MailingPrinter::printSenderLabels);
 
     // The grid writes the book's addresses too: the name list follows.
     names_->followWrites(*mailings_->datGrid);

@@ -38,6 +38,11 @@ void tell(Dialogs& dialogs, const Unprintable& nothing) {
         dialogs.message(nothing.refusal.text, nothing.refusal.title, Dialogs::Buttons::Ok);
 }
 
+// Label sheets are asked to be printed on one side, as they feed once.
+bool isLabelSheetJob(const PrintJob& job) {
+    return slotsPerSheet(job) > 0 && !job.addressList;
+}
+
 } // namespace
 
 MailingPrinter::MailingPrinter(const OpenBook& book, CurrentRecord& record, MailingsPage& page,
@@ -65,7 +70,7 @@ void MailingPrinter::cmdPrintMailingList_Click() {
         const std::optional<PrintJob> job = page_.requestedJob();
         if (!job)
             return;
-        if (job->stock) {
+        if (job->stock || job->addressList) {
             runJob(*job, *destination_);
             return;
         }
@@ -74,6 +79,13 @@ void MailingPrinter::cmdPrintMailingList_Click() {
             &MailingPrinter::PrintLegalEnvelopes, &MailingPrinter::PrintCards,
             &MailingPrinter::PrintFlier};
         (this->*routines[std::size_t(job->stationery)])();
+    });
+}
+
+void MailingPrinter::printSenderLabels() {
+    runHandler(book_.dialogs, [this] {
+        if (const std::optional<PrintJob> job = page_.requestedSenderLabels())
+            runJob(*job, *destination_);
     });
 }
 
@@ -118,8 +130,7 @@ void MailingPrinter::printOnChosenPrinter() {
         const std::unique_ptr<PaintedDestination> chosen =
             printer->pdfFile.isEmpty()
                 ? PaintedDestination::printer(printers, printer->name, printer->copies)
-                : PaintedDestination::pdf(printer->pdfFile, book_.db.path(),
-                                          slotsPerSheet(*job) > 0 && !job->addressList);
+                : PaintedDestination::pdf(printer->pdfFile, book_.db.path(), isLabelSheetJob(*job));
         runJob(*job, *chosen);
     });
 }
@@ -170,13 +181,14 @@ void MailingPrinter::runJob(const PrintJob& job, PrintDestination& destination) 
     }
     BookAddresses addresses(book_.db);
     MailingRun run(job, addresses);
+    ownDestination_->setLabelSheets(isLabelSheetJob(job));
     // What can't be printed is said before a printer is started or a file asked for.
     const std::optional<Unprintable> nothing = run.select();
     lastPrint_ = run.outcome();
     if (nothing) {
         tell(book_.dialogs, *nothing);
         // Groups without members leave the editor on their query, as any group run does.
-        if (lastPrint_.stop == PrintOutcome::Stop::Done && !lastPrint_.failure)
+        if (lastPrint_.stop == PrintOutcome::Stop::Done && !lastPrint_.failure && !job.senderLabels)
             page_.showEditorOn(run.run().job());
         return;
     }
@@ -218,7 +230,9 @@ void MailingPrinter::runJob(const PrintJob& job, PrintDestination& destination) 
     lastPrint_ = run.outcome();
     lastTally_ = run.tally();
     progressDialog.reset();
-    page_.showEditorOn(run.run().job());
+    // Sender labels print no record: the editor stays where it is.
+    if (!job.senderLabels)
+        page_.showEditorOn(run.run().job());
 
     if (lastPrint_.failure) {
         statusBar_.clearMessage();

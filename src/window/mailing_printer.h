@@ -38,6 +38,8 @@ public:
     void PrintLegalEnvelopes();
     void PrintCards();
     void PrintFlier();
+    // Page "Return Address"'s "Print return address labels".
+    void printSenderLabels();
     // File: Print...: the job on a printer or PDF file the user chooses.
     void printOnChosenPrinter();
     // File: Print Preview... and the Preview button.

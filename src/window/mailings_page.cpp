@@ -2,8 +2,10 @@
 // adjustment, the group boxes that fill the grid, and the job they describe.
 #include "window/mailings_page.h"
 
+#include "print/address_list.h"
 #include "print/calibration_sheet.h"
 #include "print/job_selection.h"
+#include "print/option_names.h"
 #include "print/print_run.h"
 #include "print/vertical_adjustment.h"
 #include "settings/choices.h"
@@ -25,6 +27,8 @@
 #include "window/stationery_chooser.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -77,7 +81,8 @@ Stationery builtInOfKind(StockKind kind) {
 
 MailingsPage::MailingsPage(const OpenBook& book, CurrentRecord& record, GroupTitleOf groupTitle,
                            ReturnLines returnLines, QTabWidget* tabs)
-    : QWidget(tabs), book_(book), record_(record), returnLines_(std::move(returnLines)) {
+    : QWidget(tabs), book_(book), record_(record), groupTitle_(groupTitle),
+      returnLines_(std::move(returnLines)) {
     setObjectName(indexed("SSTab1Page", 1));
     buildControls();
 
@@ -184,12 +189,54 @@ void MailingsPage::buildControls() {
     colourFrameCaption(Frame1);
     chkGroups = buildGroupBoxes(Frame1, true, book_.geometry, this);
 
-    TDBGridS1 = onPage.add<QTableView>(this, QStringLiteral("TDBGridS1"), {0, 3240, 9255, 2055});
+    buildMailingOptions(onPage);
+
+    TDBGridS1 = onPage.add<QTableView>(this, QStringLiteral("TDBGridS1"), {0, 3570, 9255, 1725});
     TDBGridS1->setShowGrid(true);
     TDBGridS1->verticalHeader()->setVisible(true); // the record selectors
     TDBGridS1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     TDBGridS1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TDBGridS1->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+void MailingsPage::buildMailingOptions(Placer& onPage) {
+    // A row taken from the grid's top: the sixth way of printing and the options of every run.
+    optAddressList = onPage.add<QRadioButton>(this, QStringLiteral("optAddressList"),
+                                              {120, 3270, 1335, 255}, "Address list");
+    lblCopies = onPage.add<QLabel>(this, QStringLiteral("lblCopies"), {1560, 3285, 1035, 255},
+                                   "Copies of each");
+    spnCopies = onPage.add<QSpinBox>(this, QStringLiteral("spnCopies"), {2640, 3255, 615, 285});
+    spnCopies->setRange(1, kMostCopies);
+    lblCopies->setBuddy(spnCopies);
+    chkFillSheet = onPage.add<QCheckBox>(this, QStringLiteral("chkFillSheet"),
+                                         {3390, 3270, 1215, 255}, "Fill the sheet");
+    chkFillSheet->setToolTip(
+        QStringLiteral("The one record selected in the grid on every free label of the sheet"));
+    lblSortBy =
+        onPage.add<QLabel>(this, QStringLiteral("lblSortBy"), {4680, 3285, 615, 255}, "Sort by");
+    cboSortBy = onPage.add<QComboBox>(this, QStringLiteral("cboSortBy"), {5295, 3255, 1335, 285});
+    const std::pair<const char*, SortOrder> sortCaptions[] = {
+        {"Book order", SortOrder::Book},
+        {"Name", SortOrder::Name},
+        {"Postal code", SortOrder::PostalCode},
+    };
+    for (const auto& [caption, order] : sortCaptions)
+        cboSortBy->addItem(QString::fromUtf8(caption), int(order));
+    lblSortBy->setBuddy(cboSortBy);
+    chkCloseUp = onPage.add<QCheckBox>(this, QStringLiteral("chkCloseUp"), {6750, 3270, 1815, 255},
+                                       "Close up empty lines");
+
+    // The list has no labels to start at: its paper takes their place.
+    lblListPaper =
+        onPage.add<QLabel>(this, QStringLiteral("lblListPaper"), {2640, 510, 1335, 255}, "Paper");
+    cboListPaper =
+        onPage.add<QComboBox>(this, QStringLiteral("cboListPaper"), {4020, 480, 1095, 285});
+    cboListPaper->addItem(QStringLiteral("Letter"), int(ListPaper::Letter));
+    cboListPaper->addItem(QStringLiteral("A4"), int(ListPaper::A4));
+    lblListPaper->setBuddy(cboListPaper);
+    chooseListPaper(listPaperForLocale(QLocale()));
+    lblListPaper->setVisible(false);
+    cboListPaper->setVisible(false);
 }
 
 void MailingsPage::connectGrid() {
@@ -220,6 +267,9 @@ void MailingsPage::connectControls() {
     connect(optEnvelope, &QRadioButton::clicked, this, &MailingsPage::optEnvelope_Click);
     connect(optCards, &QRadioButton::clicked, this, &MailingsPage::optCards_Click);
     connect(optFlier, &QRadioButton::clicked, this, &MailingsPage::optFlier_Click);
+    connect(optAddressList, &QRadioButton::clicked, this, &MailingsPage::optAddressList_Click);
+    connect(chkPrintSample, &QCheckBox::toggled, this, &MailingsPage::showMailingOptions);
+    connect(chkFillSheet, &QCheckBox::toggled, this, &MailingsPage::showMailingOptions);
     // The option checked before "More stationery…" is clicked, for its Cancel.
     connect(optMoreStationery, &QRadioButton::pressed, this, [this] {
         checkedBeforeMore_ = nullptr;
@@ -227,6 +277,8 @@ void MailingsPage::connectControls() {
             if (stationeryOption(stationery)->isChecked())
                 checkedBeforeMore_ = stationeryOption(stationery);
         }
+        if (optAddressList->isChecked())
+            checkedBeforeMore_ = optAddressList;
         if (optMoreStationery->isChecked())
             checkedBeforeMore_ = optMoreStationery;
     });
@@ -278,6 +330,22 @@ void MailingsPage::showPrintOptions(const PrintOptionsShown& shown, int slots) {
     frmFold->setVisible(shown.frmFold);
     Label1->setVisible(shown.Label1);
     txtReturnAddress3->setVisible(shown.txtReturnAddress3);
+    const bool list = optAddressList->isChecked();
+    lblListPaper->setVisible(list);
+    cboListPaper->setVisible(list);
+    slotsShown_ = slots;
+    showMailingOptions();
+}
+
+void MailingsPage::showMailingOptions() {
+    const bool list = optAddressList->isChecked();
+    // One record fills the free labels in place of its copies.
+    chkFillSheet->setEnabled(slotsShown_ > 0 && !list && isChecked(chkPrintSample));
+    const bool filling = chkFillSheet->isEnabled() && isChecked(chkFillSheet);
+    lblCopies->setEnabled(!list && !filling);
+    spnCopies->setEnabled(!list && !filling);
+    // A table row has no address block to close up.
+    chkCloseUp->setEnabled(!list);
 }
 
 void MailingsPage::optAverySmall_Click() {
@@ -298,6 +366,10 @@ void MailingsPage::optCards_Click() {
 
 void MailingsPage::optFlier_Click() {
     showPrintOptions(Stationery::Fliers);
+}
+
+void MailingsPage::optAddressList_Click() {
+    showPrintOptions(PrintOptionsShown{}, 0);
 }
 
 void MailingsPage::showStockOptions() {
@@ -445,9 +517,62 @@ std::optional<PrintJob> MailingsPage::requestedJob() {
         return printJob(*stationery);
     if (std::optional<PrintJob> job = stockJob())
         return job;
+    if (std::optional<PrintJob> job = addressListJob())
+        return job;
     book_.dialogs.message(kNoStationeryChosen.text, kNoStationeryChosen.title,
                           Dialogs::Buttons::Ok);
     return std::nullopt;
+}
+
+std::optional<PrintJob> MailingsPage::requestedSenderLabels() {
+    acceptVerticalAdjustment();
+    std::optional<PrintJob> job;
+    if (const std::optional<Stationery> stationery = chosenStationery())
+        job = printJob(*stationery);
+    else
+        job = stockJob() ? stockJob() : addressListJob();
+    if (!job) {
+        book_.dialogs.message(kSenderLabelsNeedLabels.text, kSenderLabelsNeedLabels.title,
+                              Dialogs::Buttons::Ok);
+        return std::nullopt;
+    }
+    job->senderLabels = true;
+    job->records = {};
+    job->closeUp = isChecked(chkCloseUp);
+    // The sheet is filled unless a number of labels is asked for.
+    job->copies = spnCopies->value();
+    job->fillSheet = job->copies == 1;
+    return job;
+}
+
+std::optional<PrintJob> MailingsPage::addressListJob() const {
+    if (!optAddressList->isChecked())
+        return std::nullopt;
+    PrintJob job = printJob(Stationery::Fliers);
+    AddressListSetup list{chosenListPaper(), {}, QDate::currentDate()};
+    for (int k = 0; k < kGroupCount; ++k) {
+        if (job.records.groups[std::size_t(k)])
+            list.groupTitles << groupTitle_(k);
+    }
+    job.addressList = list;
+    applyMailingOptions(job);
+    return job;
+}
+
+SortOrder MailingsPage::chosenSortOrder() const {
+    return SortOrder(cboSortBy->currentData().toInt());
+}
+
+void MailingsPage::chooseSortOrder(SortOrder order) {
+    cboSortBy->setCurrentIndex(std::max(0, cboSortBy->findData(int(order))));
+}
+
+ListPaper MailingsPage::chosenListPaper() const {
+    return ListPaper(cboListPaper->currentData().toInt());
+}
+
+void MailingsPage::chooseListPaper(ListPaper paper) {
+    cboListPaper->setCurrentIndex(std::max(0, cboListPaper->findData(int(paper))));
 }
 
 std::optional<Stationery> MailingsPage::chosenStationery() const {
@@ -473,6 +598,7 @@ std::optional<PrintJob> MailingsPage::stockJob() const {
     job.startAt = spnStartAt->value();
     if (slotsPerSheet(job) <= 0)
         job.startAt = 1;
+    applyMailingOptions(job);
     return job;
 }
 
@@ -493,7 +619,18 @@ PrintJob MailingsPage::printJob(Stationery stationery) const {
     job.verticalAdjustment = intVerticalAdjustment;
     if (slotsPerSheet(stationery) > 0)
         job.startAt = spnStartAt->value();
+    job.records.sort = chosenSortOrder();
+    job.closeUp = isChecked(chkCloseUp);
+    applyMailingOptions(job);
     return job;
+}
+
+void MailingsPage::applyMailingOptions(PrintJob& job) const {
+    const bool labels = !job.addressList && slotsPerSheet(job) > 0;
+    job.fillSheet = labels && job.records.single && isChecked(chkFillSheet);
+    job.copies = job.fillSheet || job.addressList ? 1 : spnCopies->value();
+    if (job.addressList)
+        job.closeUp = false;
 }
 
 // The editor is left on the query of the run, as it always was: past its last

@@ -15,6 +15,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +32,7 @@ class Bindings;
 class CurrentRecord;
 class DataSource;
 class GroupColumnsModel;
+class Placer;
 class RecordSetModel;
 class StationeryChooser;
 struct OpenBook;
@@ -74,6 +76,17 @@ public:
     QLabel* Label19 = nullptr;
     QLineEdit* txtVerticalAdjustment = nullptr;
     QCheckBox* chkFirstNameFirst = nullptr;
+    // The mailing options, in the row above the grid, and the address list's
+    // paper where the label sheets' start is.
+    QRadioButton* optAddressList = nullptr;
+    QLabel* lblListPaper = nullptr;
+    QComboBox* cboListPaper = nullptr;
+    QLabel* lblCopies = nullptr;
+    QSpinBox* spnCopies = nullptr;
+    QCheckBox* chkFillSheet = nullptr;
+    QLabel* lblSortBy = nullptr;
+    QComboBox* cboSortBy = nullptr;
+    QCheckBox* chkCloseUp = nullptr;
     QTableView* TDBGridS1 = nullptr;
     QLineEdit* txtReturnAddress3 = nullptr; // txtReturnAddress(3): the return address's name
     QGroupBox* Frame1 = nullptr;            // Frame1(1)
@@ -93,6 +106,7 @@ public:
     void optEnvelope_Click();
     void optCards_Click();
     void optFlier_Click();
+    void optAddressList_Click();
     // Opens the chooser; Cancel leaves the choice as it was.
     void optMoreStationery_Click();
     // Runs the chooser, true when the user chose; by default modally.
@@ -124,6 +138,18 @@ public:
     std::optional<PrintJob> requestedJob();
     // The job on the chosen catalogue stationery; none when it is not chosen.
     std::optional<PrintJob> stockJob() const;
+    // The chosen records as an address list; none when it is not chosen.
+    std::optional<PrintJob> addressListJob() const;
+    // A sheet of the return address shown, on the label stationery chosen:
+    // the free labels from Start at label, or "Copies of each" labels. None
+    // when no stationery is chosen (the user is told); other stationery is
+    // refused by the run.
+    std::optional<PrintJob> requestedSenderLabels();
+    // The sort order and the list's paper, by the names the settings keep.
+    SortOrder chosenSortOrder() const;
+    void chooseSortOrder(SortOrder order);
+    ListPaper chosenListPaper() const;
+    void chooseListPaper(ListPaper paper);
     // The job the controls describe, on this stationery.
     PrintJob printJob(Stationery stationery) const;
     // Leaves the editor on the query of a run that was printed.
@@ -131,17 +157,24 @@ public:
 
 private:
     void buildControls();
+    void buildMailingOptions(Placer& onPage);
     void connectControls();
     void connectGrid();
     void showPrintOptions(Stationery stationery);
     void showPrintOptions(const PrintOptionsShown& shown, int slots);
+    // Enables the mailing options that the stationery chosen uses.
+    void showMailingOptions();
+    // The mailing options on `job`, as far as its stationery takes them.
+    void applyMailingOptions(PrintJob& job) const;
     void showStockOptions();
     void waitForCatalogue();
     void showAdjustmentNote(const std::optional<qint16>& value);
 
     const OpenBook& book_;
     CurrentRecord& record_;
+    GroupTitleOf groupTitle_;
     ReturnLines returnLines_;
+    int slotsShown_ = 0; // of the stationery whose options are shown
     Bindings* iniBindings_ = nullptr;
     RecordSetModel* gridModel_ = nullptr;
     GroupColumnsModel* gridColumnsModel_ = nullptr;

@@ -84,6 +84,9 @@ void ReturnAddressPage::buildControls() {
                                                   {600, 2520, 1335, 375}, "Ne&w");
     cmdDeleteReturnAddress = onPage.add<QPushButton>(this, QStringLiteral("cmdDeleteReturnAddress"),
                                                      {2055, 2520, 1335, 375}, "De&lete");
+    cmdPrintReturnLabels =
+        onPage.add<QPushButton>(this, QStringLiteral("cmdPrintReturnLabels"),
+                                {6870, 480, 2295, 420}, "&Print return address labels");
 }
 
 std::array<QString, 3> ReturnAddressPage::lines() const {

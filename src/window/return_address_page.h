@@ -30,6 +30,8 @@ public:
     QLabel* lblReturnAddressPosition = nullptr; // "2 of 3"
     QPushButton* cmdNewReturnAddress = nullptr;
     QPushButton* cmdDeleteReturnAddress = nullptr;
+    // Beside the bar: a sheet of labels of the return address shown.
+    QPushButton* cmdPrintReturnLabels = nullptr;
     DataNavigator* datReturnAddressesBar = nullptr;
     DataSource* datReturnAddresses = nullptr;
 

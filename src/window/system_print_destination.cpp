@@ -32,7 +32,7 @@ PrinterSurface* SystemPrintDestination::begin() {
         if (file.isEmpty())
             return nullptr;
         pdfFolder_ = QFileInfo(file).absolutePath();
-        current_ = PaintedDestination::pdf(file, book_);
+        current_ = PaintedDestination::pdf(file, book_, labelSheets_);
     }
     return current_->begin();
 }

@@ -26,6 +26,9 @@ public:
     void setPdfFolder(const QString& folder);
     const QString& pdfFolder() const { return lastFolder_; }
 
+    // Whether the next runs print label sheets, which a PDF asks to print one-sided.
+    void setLabelSheets(bool labelSheets) { labelSheets_ = labelSheets; }
+
     PrinterSurface* begin() override;
     PrintTally end() override;
     QString where() const override;
@@ -36,6 +39,7 @@ private:
     QString book_;
     SystemPrinters printers_;
     QString lastFolder_;
+    bool labelSheets_ = false;
     QString where_;     // of the last run ended
     QString pdfFolder_; // of the PDF file being written
     std::unique_ptr<PaintedDestination> current_;

@@ -10,6 +10,7 @@
 #include "window/calibration_dialog.h"
 #include "window/new_stationery_dialog.h"
 #include "window/print_preview.h"
+#include "window/return_address_page.h"
 #include "window/sheet_drawing.h"
 #include "window/stationery_chooser.h"
 
@@ -640,6 +641,107 @@ TEST_F(Printing, NewStationeryIsDrawnCheckedSavedAndPrintedOn) {
               "Printed 1 label on 1 sheet to the PDF file " + pdf + ".");
     QFile::remove(CatalogueFolders::ownFolder() + "/acme-t-10.template");
     StationeryCatalogue::reloadStandard();
+}
+
+TEST_F(Printing, MailingOptionsShapeTheRunAndAreKeptForTheNextStart) {
+    MailingsPage& page = form->mailings();
+    click(form->groupBox(35 - 3));
+    click(form->groupBox(35 - 0));
+    click(page.optAverySmall);
+    click(page.chkPrintSample);
+    // Fill the sheet is for one record: it waits for "Print Single Selected".
+    EXPECT_FALSE(page.chkFillSheet->isEnabled());
+    page.spnCopies->setValue(2);
+    page.cboSortBy->setCurrentIndex(page.cboSortBy->findText("Name"));
+    click(page.chkCloseUp);
+    click(page.cmdPrintMailingList);
+    EXPECT_EQ(drawnNames(), (QStringList{"Zoe Adams", "Zoe Adams", "John Smith", "John Smith"}));
+
+    // One record on every free label: the copies give way.
+    click(page.chkPrintSample);
+    click(page.chkFillSheet);
+    EXPECT_FALSE(page.spnCopies->isEnabled());
+    page.TDBGridS1->selectRow(0);
+    const QString selected = page.datGrid->field(0).toString();
+    page.spnStartAt->setValue(15);
+    destination.surface.drawn.clear();
+    click(page.cmdPrintMailingList);
+    EXPECT_EQ(form->printer().lastPrint().items, 6);
+    EXPECT_EQ(drawnNames().size(), 6);
+
+    // The list: its paper in place of the labels' start, the sheet options off.
+    form->setGroupCaption(0, "Family");
+    click(page.optAddressList);
+    EXPECT_FALSE(page.spnStartAt->isVisible());
+    EXPECT_TRUE(page.cboListPaper->isVisible());
+    EXPECT_FALSE(page.spnCopies->isEnabled() || page.chkFillSheet->isEnabled() ||
+                 page.chkCloseUp->isEnabled());
+    page.cboListPaper->setCurrentIndex(page.cboListPaper->findText("A4"));
+    click(page.chkPrintSample); // the groups' members
+    int previewPages = 0;
+    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
+        previewPages = preview.pageCount();
+        return false;
+    });
+    click(page.cmdPreview);
+    EXPECT_EQ(previewPages, 1);
+    destination.surface.drawn.clear();
+    click(page.cmdPrintMailingList);
+    EXPECT_TRUE(dialogs.shown.empty());
+    QStringList texts;
+    for (const auto& d : destination.surface.drawn)
+        texts << d.text;
+    EXPECT_TRUE(texts.contains("Address list: Family, Personal")) << texts.join('|').toStdString();
+    EXPECT_LT(texts.indexOf("Adams, Zoe"), texts.indexOf("Smith, John"));
+
+    closeForm();
+    openForm();
+    MailingsPage& kept = form->mailings();
+    EXPECT_TRUE(kept.optAddressList->isChecked());
+    EXPECT_TRUE(kept.cboListPaper->isVisibleTo(&kept));
+    EXPECT_EQ(kept.cboListPaper->currentText(), "A4");
+    EXPECT_EQ(kept.spnCopies->value(), 2);
+    EXPECT_EQ(kept.chosenSortOrder(), SortOrder::Name);
+    EXPECT_TRUE(kept.chkCloseUp->isChecked());
+    EXPECT_TRUE(kept.chkFillSheet->isChecked());
+}
+
+TEST_F(Printing, ReturnAddressLabelsFillTheSheetOfTheLabelsChosen) {
+    ReturnAddressPage& returns = form->returnAddress();
+    form->SSTab1->setCurrentIndex(2);
+    // Envelopes have no labels: said, nothing printed.
+    click(form->mailings().optEnvelope);
+    click(returns.cmdPrintReturnLabels);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "No labels chosen");
+    EXPECT_EQ(destination.runs, 0);
+
+    // No group is needed; the editor stays where it was.
+    click(form->mailings().optAverySmall);
+    form->mailings().spnStartAt->setValue(11);
+    const QString editing = form->names().txtAddress[0]->text();
+    click(returns.cmdPrintReturnLabels);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    QStringList names;
+    for (const auto& d : destination.surface.drawn) {
+        EXPECT_NE(d.text, "TO:");
+        if (d.text == "Ann Sender")
+            names << d.text;
+    }
+    EXPECT_EQ(names.size(), 10);
+    EXPECT_EQ(form->names().txtAddress[0]->text(), editing);
+
+    // "Copies of each" labels; a PDF of label sheets asks to print one-sided.
+    SKIP_ON_SERVER();
+    form->printer().setPrintDestination(nullptr);
+    form->mailings().spnCopies->setValue(3);
+    const QString pdf = settingsRoot.filePath("senders.pdf");
+    dialogs.fileAnswers = {pdf};
+    click(returns.cmdPrintReturnLabels);
+    EXPECT_EQ(form->printer().lastPrint().items, 3);
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().contains("/Duplex /Simplex"));
 }
 
 } // namespace
