@@ -342,8 +342,10 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
     if (options.isSet("special"))
         command.special = options.value("special");
     command.calibrationSheet = options.isSet("calibration-sheet");
-    command.fillSheet = options.isSet("fill-sheet");
     command.senderLabels = options.isSet("sender-labels");
+    // Sender labels fill the sheet unless a number of them is asked for.
+    command.fillSheet =
+        options.isSet("fill-sheet") || (command.senderLabels && !options.isSet("copies"));
     command.closeUp = options.isSet("close-up");
     command.pdf = options.value("pdf");
     command.printer = options.value("printer");

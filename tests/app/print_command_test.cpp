@@ -247,8 +247,8 @@ TEST_F(PrintCommand, MailingOptionsShapeTheRun) {
     EXPECT_LT(pages[0].find("Adams,")->y, pages[0].find("Young,")->y);
 
     book.exec("UPDATE \"Return Addresses\" SET Name = 'Ann Sender'");
-    outcome = print({"--stationery", "small-labels", "--sender-labels", "--start-at", "11",
-                     "--fill-sheet", "--pdf", pdf});
+    outcome = print(
+        {"--stationery", "small-labels", "--sender-labels", "--start-at", "11", "--pdf", pdf});
     ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
     EXPECT_EQ(outcome.standardOutput.trimmed(), "Printed 10 items on 1 page.");
     pages = readPdf(pdf);
