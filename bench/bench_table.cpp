@@ -432,6 +432,20 @@ int main(int argc, char* argv[]) {
                 {1.5, {}});
             QFile::remove(pdf);
         };
+        // The address list of the whole book in name order beside the floor
+        // drawing the same records as small labels: the list also wraps every
+        // cell and lays the pages out before drawing, so its target is wider.
+        const auto listRow = [&](const QString& book, long n) {
+            const QString pdf = QDir(work).filePath(QStringLiteral("address-list.pdf"));
+            const auto [printed, floorPdf] = measureBeside(
+                {program, QStringLiteral("print"), QStringLiteral("--database"), book,
+                 QStringLiteral("--stationery"), QStringLiteral("address-list"),
+                 QStringLiteral("--sort"), QStringLiteral("name"), QStringLiteral("--group"),
+                 QStringLiteral("17"), QStringLiteral("--pdf"), pdf},
+                {tool("ravelbook_floor_pdf"), pdf, QString::number(n)}, runs);
+            row("print address list", n, whole(printed), whole(floorPdf), {3.0, {}});
+            QFile::remove(pdf);
+        };
         header();
         for (const long n : sizes) {
             const QString book = QDir(work).filePath(QStringLiteral("book-%1.db").arg(n));
@@ -441,6 +455,7 @@ int main(int argc, char* argv[]) {
                 if (n == 10000) {
                     sheetRow(QStringLiteral("avery-5160"), book, n);
                     sheetRow(QStringLiteral("avery-l7160"), book, n);
+                    listRow(book, n);
                 }
                 continue;
             }
@@ -506,6 +521,7 @@ int main(int argc, char* argv[]) {
             if (n == 10000) {
                 sheetRow(QStringLiteral("avery-5160"), book, n);
                 sheetRow(QStringLiteral("avery-l7160"), book, n);
+                listRow(book, n);
             }
             if (n >= 10000) {
                 const QString pdf = QDir(work).filePath(QStringLiteral("labels-%1.pdf").arg(n));

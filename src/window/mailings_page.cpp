@@ -540,7 +540,8 @@ std::optional<PrintJob> MailingsPage::requestedSenderLabels() {
     job->records = {};
     job->closeUp = isChecked(chkCloseUp);
     // The sheet is filled unless a number of labels is asked for.
-    job->copies = spnCopies->value();
+    const bool filling = chkFillSheet->isEnabled() && isChecked(chkFillSheet);
+    job->copies = filling ? 1 : spnCopies->value();
     job->fillSheet = job->copies == 1;
     return job;
 }
