@@ -513,24 +513,24 @@ std::optional<PrintJob> MailingsPage::requestedJob() {
         book_.dialogs.message(kNoGroupChosen.text, kNoGroupChosen.title, Dialogs::Buttons::Ok);
         return std::nullopt;
     }
-    if (const std::optional<Stationery> stationery = chosenStationery())
-        return printJob(*stationery);
-    if (std::optional<PrintJob> job = stockJob())
-        return job;
-    if (std::optional<PrintJob> job = addressListJob())
+    if (std::optional<PrintJob> job = chosenJob())
         return job;
     book_.dialogs.message(kNoStationeryChosen.text, kNoStationeryChosen.title,
                           Dialogs::Buttons::Ok);
     return std::nullopt;
 }
 
+std::optional<PrintJob> MailingsPage::chosenJob() const {
+    if (const std::optional<Stationery> stationery = chosenStationery())
+        return printJob(*stationery);
+    if (std::optional<PrintJob> job = stockJob())
+        return job;
+    return addressListJob();
+}
+
 std::optional<PrintJob> MailingsPage::requestedSenderLabels() {
     acceptVerticalAdjustment();
-    std::optional<PrintJob> job;
-    if (const std::optional<Stationery> stationery = chosenStationery())
-        job = printJob(*stationery);
-    else
-        job = stockJob() ? stockJob() : addressListJob();
+    std::optional<PrintJob> job = chosenJob();
     if (!job) {
         book_.dialogs.message(kSenderLabelsNeedLabels.text, kSenderLabelsNeedLabels.title,
                               Dialogs::Buttons::Ok);
@@ -538,7 +538,6 @@ std::optional<PrintJob> MailingsPage::requestedSenderLabels() {
     }
     job->senderLabels = true;
     job->records = {};
-    job->closeUp = isChecked(chkCloseUp);
     // The sheet is filled unless a number of labels is asked for.
     const bool filling = chkFillSheet->isEnabled() && isChecked(chkFillSheet);
     job->copies = filling ? 1 : spnCopies->value();

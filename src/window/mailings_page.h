@@ -138,6 +138,8 @@ public:
     std::optional<PrintJob> requestedJob();
     // The job on the chosen catalogue stationery; none when it is not chosen.
     std::optional<PrintJob> stockJob() const;
+    // The job on whichever of the six options is chosen; none when none is.
+    std::optional<PrintJob> chosenJob() const;
     // The chosen records as an address list; none when it is not chosen.
     std::optional<PrintJob> addressListJob() const;
     // A sheet of the return address shown, on the label stationery chosen:
@@ -145,7 +147,7 @@ public:
     // when no stationery is chosen (the user is told); other stationery is
     // refused by the run.
     std::optional<PrintJob> requestedSenderLabels();
-    // The sort order and the list's paper, by the names the settings keep.
+    // The sort order and the list's paper chosen, and choosing them.
     SortOrder chosenSortOrder() const;
     void chooseSortOrder(SortOrder order);
     ListPaper chosenListPaper() const;
