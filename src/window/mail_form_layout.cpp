@@ -144,6 +144,8 @@ void frmMailForm::buildPages() {
     printer_ = new MailingPrinter(book_, *record_, *mailings_, *statusBar);
     connect(returnAddress_->cmdPrintReturnLabels, &QPushButton::clicked, printer_,
             &MailingPrinter::printSenderLabels);
+    connect(returnAddress_->cmdPreviewReturnLabels, &QPushButton::clicked, printer_,
+            &MailingPrinter::previewSenderLabels);
 
     // The grid writes the book's addresses too: the name list follows.
     names_->followWrites(*mailings_->datGrid);

@@ -137,29 +137,38 @@ void MailingPrinter::printOnChosenPrinter() {
 
 void MailingPrinter::preview() {
     runHandler(book_.dialogs, [this] {
-        const std::optional<PrintJob> job = page_.requestedJob();
-        if (!job)
-            return;
-        // The preview shows what the book holds, so the editor's changes are
-        // dealt with first, as the print button does.
-        if (!record_.leaveEditedRecord())
-            return;
-        BookAddresses addresses(book_.db);
-        MailingRun run(*job, addresses);
-        if (const std::optional<Unprintable> nothing = run.select()) {
-            tell(book_.dialogs, *nothing);
-            return;
-        }
-        bool print = false;
-        {
-            PrintPreviewDialog previewDialog(run.run(), &window());
-            print = previewRunner_ ? previewRunner_(previewDialog)
-                                   : previewDialog.exec() == QDialog::Accepted;
-        }
-        // Printed anew by the print button's own path, on the window's destination.
-        if (print)
-            runJob(*job, *destination_);
+        if (const std::optional<PrintJob> job = page_.requestedJob())
+            previewJob(*job);
     });
+}
+
+void MailingPrinter::previewSenderLabels() {
+    runHandler(book_.dialogs, [this] {
+        if (const std::optional<PrintJob> job = page_.requestedSenderLabels())
+            previewJob(*job);
+    });
+}
+
+void MailingPrinter::previewJob(const PrintJob& job) {
+    // The preview shows what the book holds, so the editor's changes are
+    // dealt with first, as the print button does.
+    if (!record_.leaveEditedRecord())
+        return;
+    BookAddresses addresses(book_.db);
+    MailingRun run(job, addresses);
+    if (const std::optional<Unprintable> nothing = run.select()) {
+        tell(book_.dialogs, *nothing);
+        return;
+    }
+    bool print = false;
+    {
+        PrintPreviewDialog previewDialog(run.run(), &window());
+        print = previewRunner_ ? previewRunner_(previewDialog)
+                               : previewDialog.exec() == QDialog::Accepted;
+    }
+    // Printed anew by the print button's own path, on the window's destination.
+    if (print)
+        runJob(job, *destination_);
 }
 
 PrintOffset MailingPrinter::printerOffset(const QString& printer) const {

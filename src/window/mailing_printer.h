@@ -38,8 +38,9 @@ public:
     void PrintLegalEnvelopes();
     void PrintCards();
     void PrintFlier();
-    // Page "Return Address"'s "Print return address labels".
+    // Page "Return Address"'s "Print return address labels" and its preview.
     void printSenderLabels();
+    void previewSenderLabels();
     // File: Print...: the job on a printer or PDF file the user chooses.
     void printOnChosenPrinter();
     // File: Print Preview... and the Preview button.
@@ -58,6 +59,8 @@ public:
 
 private:
     void print(Stationery stationery);
+    // Shows the job's pages; prints it when the user asks from the preview.
+    void previewJob(const PrintJob& job);
     // Prints the job on `destination`.
     void runJob(const PrintJob& job, PrintDestination& destination);
     // The offsets kept for this printer's calibration; none for a file.

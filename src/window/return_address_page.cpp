@@ -87,6 +87,9 @@ void ReturnAddressPage::buildControls() {
     cmdPrintReturnLabels =
         onPage.add<QPushButton>(this, QStringLiteral("cmdPrintReturnLabels"),
                                 {6870, 480, 2295, 420}, "&Print return address labels");
+    cmdPreviewReturnLabels =
+        onPage.add<QPushButton>(this, QStringLiteral("cmdPreviewReturnLabels"),
+                                {6870, 960, 2295, 375}, "Pre&view return address labels");
 }
 
 std::array<QString, 3> ReturnAddressPage::lines() const {

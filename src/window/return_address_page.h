@@ -30,8 +30,9 @@ public:
     QLabel* lblReturnAddressPosition = nullptr; // "2 of 3"
     QPushButton* cmdNewReturnAddress = nullptr;
     QPushButton* cmdDeleteReturnAddress = nullptr;
-    // Beside the bar: a sheet of labels of the return address shown.
+    // Beside the bar: a sheet of labels of the return address shown, and its preview.
     QPushButton* cmdPrintReturnLabels = nullptr;
+    QPushButton* cmdPreviewReturnLabels = nullptr;
     DataNavigator* datReturnAddressesBar = nullptr;
     DataSource* datReturnAddresses = nullptr;
 

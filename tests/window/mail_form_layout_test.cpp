@@ -151,6 +151,13 @@ const ControlRow kControls[] = {
      2,
      0,
      true},
+    {"cmdPreviewReturnLabels",
+     "QPushButton",
+     "Pre&view return address labels",
+     {6870, 960, 2295, 375},
+     2,
+     0,
+     true},
 };
 
 QString captionOf(QWidget* w) {

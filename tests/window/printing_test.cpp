@@ -730,6 +730,14 @@ TEST_F(Printing, ReturnAddressLabelsFillTheSheetOfTheLabelsChosen) {
     }
     EXPECT_EQ(names.size(), 10);
     EXPECT_EQ(form->names().txtAddress[0]->text(), editing);
+    int previewPages = 0;
+    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
+        previewPages = preview.pageCount();
+        return false;
+    });
+    click(returns.cmdPreviewReturnLabels);
+    EXPECT_EQ(previewPages, 1);
+    EXPECT_EQ(destination.runs, 1);
 
     // "Copies of each" labels; a PDF of label sheets asks to print one-sided.
     SKIP_ON_SERVER();
