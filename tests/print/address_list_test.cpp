@@ -4,13 +4,12 @@
 #include "print/address_source.h"
 #include "print/painted_surface.h"
 #include "print/print_run.h"
+#include "support/pdf_words.h"
 
 #include <gtest/gtest.h>
 #include <map>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 namespace ravelbook {
 namespace {
@@ -30,19 +29,8 @@ private:
     std::size_t next_ = 0;
 };
 
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000) && process.exitCode() == 0)
-        << program.toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-struct Word {
-    QString text;
-    int page = 0;
-    double xMin = 0, xMax = 0;
-};
+using testing::runTool;
+using Word = testing::PdfWord;
 
 class AddressListTest : public ::testing::Test {
 protected:
@@ -68,35 +56,19 @@ protected:
         return outcome;
     }
 
-    QStringList layoutPages() { return run("pdftotext", {"-layout", file, "-"}).split('\f'); }
+    QStringList layoutPages() { return runTool("pdftotext", {"-layout", file, "-"}).split('\f'); }
 
-    std::vector<Word> words() {
-        QXmlStreamReader xml(run("pdftotext", {"-bbox", file, "-"}));
-        std::vector<Word> found;
-        int page = 0;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            page += xml.name() == QLatin1String("page");
-            if (xml.name() != QLatin1String("word"))
-                continue;
-            const auto at = [&](const char* n) { return xml.attributes().value(n).toDouble(); };
-            Word w{{}, page, at("xMin"), at("xMax")};
-            w.text = xml.readElementText();
-            found.push_back(w);
-        }
-        return found;
-    }
+    std::vector<Word> words() { return testing::pdfWords(file); }
 
     int pdfPages() {
         static const QRegularExpression pagesLine(QStringLiteral(R"(Pages:\s+(\d+))"));
-        return pagesLine.match(run("pdfinfo", {file})).captured(1).toInt();
+        return pagesLine.match(runTool("pdfinfo", {file})).captured(1).toInt();
     }
 
     // The first page's size in points, as pdfinfo says it.
     QString pdfInfoSize() {
         static const QRegularExpression sizeLine(QStringLiteral(R"(Page size:\s+(\S+ x \S+) pts)"));
-        return sizeLine.match(run("pdfinfo", {file})).captured(1);
+        return sizeLine.match(runTool("pdfinfo", {file})).captured(1);
     }
 
     PrintJob job;

@@ -7,6 +7,7 @@
 #include "print/print_error.h"
 #include "print/print_run.h"
 #include "print/system_printers.h"
+#include "support/pdf_words.h"
 #include "support/stock_templates.h"
 
 #include <algorithm>
@@ -19,36 +20,21 @@
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
 #include <QTemporaryDir>
 #include <QThread>
-#include <QXmlStreamReader>
 
 namespace ravelbook {
 namespace {
 
-// A word as poppler reports it, in points from the page's top-left corner.
-// yMin is the baseline less the font's ascent: the top of the character cell.
-struct Word {
-    QString text;
-    int page = 0;
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
-};
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(60000) && process.exitCode() == 0)
-        << program.toStdString() << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
+using testing::runTool;
+using Word = testing::PdfWord;
 
 std::vector<QSizeF> pageSizes(const QString& pdf) {
     static const QRegularExpression line(QStringLiteral(R"(Page\s+\d+ size:\s+(\S+) x (\S+) pts)"));
     std::vector<QSizeF> sizes;
-    for (auto it = line.globalMatch(run("pdfinfo", {"-f", "1", "-l", "9999", pdf}));
+    for (auto it = line.globalMatch(runTool("pdfinfo", {"-f", "1", "-l", "9999", pdf}));
          it.hasNext();) {
         const auto m = it.next();
         sizes.emplace_back(m.captured(1).toDouble(), m.captured(2).toDouble());
@@ -57,21 +43,7 @@ std::vector<QSizeF> pageSizes(const QString& pdf) {
 }
 
 std::vector<Word> words(const QString& pdf) {
-    QXmlStreamReader xml(run("pdftotext", {"-bbox", pdf, "-"}));
-    std::vector<Word> found;
-    int page = 0;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        page += xml.name() == QLatin1String("page");
-        if (xml.name() != QLatin1String("word"))
-            continue;
-        const auto at = [&](const char* name) { return xml.attributes().value(name).toDouble(); };
-        Word w{{}, page, at("xMin"), at("yMin"), at("xMax"), at("yMax")};
-        w.text = xml.readElementText();
-        found.push_back(w);
-    }
-    return found;
+    return testing::pdfWords(pdf);
 }
 
 Word only(const std::vector<Word>& all, const QString& text) {
@@ -199,7 +171,7 @@ TEST_F(PdfSurface, FontSizeAndBoldPersistUntilChanged) {
     EXPECT_NEAR((large.yMax - large.yMin) / (small.yMax - small.yMin), 3.0, 0.1);
     EXPECT_NEAR(still.yMin - large.yMin, 2 * kLineSpacing12, 1.0);
 
-    const QString fonts = run("pdffonts", {file});
+    const QString fonts = runTool("pdffonts", {file});
     EXPECT_TRUE(fonts.contains(
         QRegularExpression(R"((^|\+)LiberationSerif-Bold\s)", QRegularExpression::MultilineOption)))
         << fonts.toStdString();
@@ -218,7 +190,7 @@ TEST_F(PdfSurface, LinesAreThinAndBlackBetweenTheirEnds) {
         surface->DrawLine(c.x1, c.y1, c.x2, c.y2);
     surface->finish();
     // At 144 dots an inch one dot is ten twips.
-    run("pdftoppm", {"-gray", "-r", "144", "-singlefile", file, dir.filePath("page")});
+    runTool("pdftoppm", {"-gray", "-r", "144", "-singlefile", file, dir.filePath("page")});
     const QImage page(dir.filePath("page.pgm"));
     ASSERT_FALSE(page.isNull());
     const auto dark = [&](int x, int y) {
@@ -547,7 +519,7 @@ std::optional<TestQueue> testQueue() {
 // Until the queue holds no job; false when one is still there after a while.
 bool queueDrained(const QString& queue) {
     for (int tries = 0; tries < 300; ++tries) {
-        if (run("lpstat", {"-o", queue}).trimmed().isEmpty())
+        if (runTool("lpstat", {"-o", queue}).trimmed().isEmpty())
             return true;
         QThread::msleep(100);
     }

@@ -65,6 +65,17 @@ protected:
 
     void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+    // The pages the preview opened by `button` shows; it is closed without printing.
+    int previewedPages(QAbstractButton* button) {
+        int pages = 0;
+        form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
+            pages = preview.pageCount();
+            return false;
+        });
+        click(button);
+        return pages;
+    }
+
     QStringList drawnNames() const {
         QStringList names;
         const auto& drawn = destination.surface.drawn;
@@ -678,13 +689,7 @@ TEST_F(Printing, MailingOptionsShapeTheRunAndAreKeptForTheNextStart) {
                  page.chkCloseUp->isEnabled());
     page.cboListPaper->setCurrentIndex(page.cboListPaper->findText("A4"));
     click(page.chkPrintSample); // the groups' members
-    int previewPages = 0;
-    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
-        previewPages = preview.pageCount();
-        return false;
-    });
-    click(page.cmdPreview);
-    EXPECT_EQ(previewPages, 1);
+    EXPECT_EQ(previewedPages(page.cmdPreview), 1);
     destination.surface.drawn.clear();
     click(page.cmdPrintMailingList);
     EXPECT_TRUE(dialogs.shown.empty());
@@ -730,13 +735,7 @@ TEST_F(Printing, ReturnAddressLabelsFillTheSheetOfTheLabelsChosen) {
     }
     EXPECT_EQ(names.size(), 10);
     EXPECT_EQ(form->names().txtAddress[0]->text(), editing);
-    int previewPages = 0;
-    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
-        previewPages = preview.pageCount();
-        return false;
-    });
-    click(returns.cmdPreviewReturnLabels);
-    EXPECT_EQ(previewPages, 1);
+    EXPECT_EQ(previewedPages(returns.cmdPreviewReturnLabels), 1);
     EXPECT_EQ(destination.runs, 1);
 
     // "Copies of each" labels; a PDF of label sheets asks to print one-sided.
