@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/translations.h"
+
 #include <QApplication>
 
 namespace ravelbook {
@@ -18,6 +20,7 @@ public:
 private:
     Dialogs* dialogs_ = nullptr;
     bool reporting_ = false;
+    const Translations translations_;
 };
 
 } // namespace ravelbook

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/command_line.h"
+#include "app/translations.h"
 
 #include <optional>
 #include <QCoreApplication>
@@ -16,6 +17,7 @@ namespace ravelbook {
 template <typename Command, typename Run>
 int commandMain(const QString& name, std::optional<Command> (*parse)(const QStringList&, QString&),
                 QString (*commandUsage)(), Run run) {
+    const Translations translations;
     QTextStream out(stdout);
     QTextStream err(stderr);
     QString error;

@@ -7,6 +7,7 @@
 #include "app/exchange_command.h"
 #include "app/program_module.h"
 #include "app/stationery_command.h"
+#include "app/translations.h"
 #include "core/error.h"
 
 #include <cstdio>
@@ -55,9 +56,13 @@ int windowMain(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     QString unused;
-    if (const auto line = parseCommandLine(arguments, unused);
-        line && answered(line->asked, usage()))
+    if (const auto line = parseCommandLine(arguments, unused); line && line->asked.any()) {
+        // The help is in the user's language, which needs an application to translate.
+        QCoreApplication app(argc, argv);
+        const Translations translations;
+        answered(line->asked, usage());
         return 0;
+    }
 
     // Without any display Qt would abort with a message about its plugins.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
