@@ -73,26 +73,26 @@ void frmMailForm::setUpDesktop() {
     connect(books_, &BookMenu::bookChosen, this, &frmMailForm::bookChosen);
 
     // Not "&Edit": Alt+E is the access key of Enter Changes.
-    menuEdit = menuBar->addMenu(QStringLiteral("Ed&it"));
+    menuEdit = menuBar->addMenu(tr("Ed&it"));
     menuEdit->setObjectName(QStringLiteral("menuEdit"));
-    actFind = menuEdit->addAction(QStringLiteral("&Find…"));
+    actFind = menuEdit->addAction(tr("&Find…"));
     actFind->setObjectName(QStringLiteral("actFind"));
     actFind->setShortcut(QKeySequence::Find);
 
     buildViewMenu();
     online_ = new OnlineMenu(book_, *this);
 
-    menuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    menuHelp = menuBar->addMenu(tr("&Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
-    actAbout = menuHelp->addAction(QStringLiteral("&About Ravelbook"));
+    actAbout = menuHelp->addAction(tr("&About Ravelbook"));
     actAbout->setObjectName(QStringLiteral("actAbout"));
     connect(actAbout, &QAction::triggered, this, [this] {
-        book_.dialogs.message(QStringLiteral("Ravelbook %1\n\n"
-                                             "Keeps an address book and prints it onto labels, "
-                                             "envelopes, cards and fliers.\n\n"
-                                             "Address book: %2")
+        book_.dialogs.message(tr("Ravelbook %1\n\n"
+                                 "Keeps an address book and prints it onto labels, "
+                                 "envelopes, cards and fliers.\n\n"
+                                 "Address book: %2")
                                   .arg(QStringLiteral(RAVELBOOK_VERSION), book_.db.displayName()),
-                              QStringLiteral("About Ravelbook"), Dialogs::Buttons::Ok);
+                              tr("About Ravelbook"), Dialogs::Buttons::Ok);
     });
 
     buildFind();
