@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableView>
 #include <QTabWidget>
 
@@ -53,8 +55,18 @@ void frmMailForm::placeControls() {
     // Past the designed size the tab control, the notes box and the grid take
     // the extra room; Exit and the editor's buttons keep to the bottom right.
     geometry_.apply(logicalDpiY(), clientArea->size() - designedClientSize());
-    for (int i = 0; i < kGroupBoxes; ++i)
+    // A group box's caption is its group's title, read back from it: never
+    // elided, only given whole in the tooltip.
+    QSet<const QWidget*> groups;
+    for (int i = 0; i < kGroupBoxes; ++i) {
         tipIfCut(groupBox(i), groupCaption(i));
+        groups.insert(groupBox(i));
+    }
+    for (QWidget* control : clientArea->findChildren<QWidget*>()) {
+        if ((qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) &&
+            !groups.contains(control))
+            fitCaption(control);
+    }
     if (lstFound && lstFound->isVisible())
         placeFoundList();
 }
