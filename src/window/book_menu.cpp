@@ -28,12 +28,12 @@ QString absolute(const QString& path) {
 
 BookMenu::BookMenu(const OpenBook& book, QMenu& menuFile, QAction& booksEnd, QWidget& window)
     : QObject(&window), book_(book), menuFile_(menuFile), booksEnd_(booksEnd), window_(window) {
-    actNewBook = new QAction(QStringLiteral("&New Book…"), this);
+    actNewBook = new QAction(tr("&New Book…"), this);
     actNewBook->setObjectName(QStringLiteral("actNewBook"));
-    actOpenBook = new QAction(QStringLiteral("&Open Book…"), this);
+    actOpenBook = new QAction(tr("&Open Book…"), this);
     actOpenBook->setObjectName(QStringLiteral("actOpenBook"));
     actOpenBook->setShortcut(QKeySequence::Open);
-    actOpenServerBook = new QAction(QStringLiteral("Open &Server Book…"), this);
+    actOpenServerBook = new QAction(tr("Open &Server Book…"), this);
     actOpenServerBook->setObjectName(QStringLiteral("actOpenServerBook"));
     connect(actOpenServerBook, &QAction::triggered, this, &BookMenu::actOpenServerBook_Click);
     menuFile_.insertAction(&booksEnd_, actNewBook);
@@ -44,8 +44,8 @@ BookMenu::BookMenu(const OpenBook& book, QMenu& menuFile, QAction& booksEnd, QWi
     const QString folder =
         book_.db.isServer() ? QDir::homePath() : QFileInfo(book_.db.path()).absolutePath();
     connect(actNewBook, &QAction::triggered, this, [this, folder] {
-        QString path = book_.dialogs.bookFileName(Dialogs::BookUse::Create,
-                                                  QStringLiteral("New Address Book"), folder);
+        QString path =
+            book_.dialogs.bookFileName(Dialogs::BookUse::Create, tr("New Address Book"), folder);
         if (path.isEmpty())
             return;
         if (QFileInfo(path).suffix().isEmpty())
@@ -53,8 +53,8 @@ BookMenu::BookMenu(const OpenBook& book, QMenu& menuFile, QAction& booksEnd, QWi
         switchToBook(path, false);
     });
     connect(actOpenBook, &QAction::triggered, this, [this, folder] {
-        const QString path = book_.dialogs.bookFileName(
-            Dialogs::BookUse::Open, QStringLiteral("Open Address Book"), folder);
+        const QString path =
+            book_.dialogs.bookFileName(Dialogs::BookUse::Open, tr("Open Address Book"), folder);
         if (!path.isEmpty())
             openBook(path);
     });

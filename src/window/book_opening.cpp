@@ -4,6 +4,7 @@
 #include "window/dialogs.h"
 
 #include <memory>
+#include <QCoreApplication>
 
 namespace ravelbook {
 
@@ -38,7 +39,8 @@ Database::Opening windowOpening(Dialogs& dialogs, PasswordUse use) {
             password = given.password->text();
         given.password.reset();
         if (!password)
-            password = dialogs.password(request.question, QStringLiteral("Server Password"));
+            password = dialogs.password(
+                request.question, QCoreApplication::translate("BookOpening", "Server Password"));
         if (password && use == PasswordUse::HandOver)
             given = {key, std::make_unique<Secret>(*password)};
         return password;

@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -42,8 +43,12 @@ struct UnitShown {
 };
 
 const UnitShown& shown(Unit unit) {
-    static const UnitShown inches{"inches", " in", kTwipsPerInch, 3, 0.01};
-    static const UnitShown millimetres{"millimetres", " mm", kTwipsPerMillimetre, 1, 0.5};
+    static const UnitShown inches{QT_TRANSLATE_NOOP("ravelbook::CalibrationDialog", "inches"),
+                                  QT_TRANSLATE_NOOP("ravelbook::CalibrationDialog", " in"),
+                                  kTwipsPerInch, 3, 0.01};
+    static const UnitShown millimetres{
+        QT_TRANSLATE_NOOP("ravelbook::CalibrationDialog", "millimetres"),
+        QT_TRANSLATE_NOOP("ravelbook::CalibrationDialog", " mm"), kTwipsPerMillimetre, 1, 0.5};
     return unit == Unit::Millimetres ? millimetres : inches;
 }
 
@@ -89,7 +94,7 @@ CalibrationDialog::CalibrationDialog(SettingsStore& settings, Dialogs& dialogs,
     : QDialog(parent), settings_(settings), dialogs_(dialogs), printers_(printers),
       book_(std::move(book)), unit_(printer_calibration::readUnit(settings)) {
     setObjectName(QStringLiteral("CalibrationDialog"));
-    setWindowTitle(QStringLiteral("Calibrate Printer"));
+    setWindowTitle(tr("Calibrate Printer"));
     auto* form = new QFormLayout(this);
 
     cboStationery = new QComboBox(this);
@@ -98,47 +103,48 @@ CalibrationDialog::CalibrationDialog(SettingsStore& settings, Dialogs& dialogs,
                                   Stationery::Envelopes, Stationery::Cards, Stationery::Fliers})
         cboStationery->addItem(stationeryTitle(kind));
     cboStationery->setCurrentIndex(int(stationery.value_or(Stationery::SmallLabels)));
-    form->addRow(QStringLiteral("&Stationery:"), cboStationery);
+    form->addRow(tr("&Stationery:"), cboStationery);
 
     lblPrinter = new QLabel(this);
     lblPrinter->setObjectName(QStringLiteral("lblPrinter"));
-    cmdPrinter = new QPushButton(QStringLiteral("P&rinter…"), this);
+    cmdPrinter = new QPushButton(tr("P&rinter…"), this);
     cmdPrinter->setObjectName(QStringLiteral("cmdPrinter"));
     auto* printerRow = new QHBoxLayout;
     printerRow->addWidget(lblPrinter, 1);
     printerRow->addWidget(cmdPrinter);
-    form->addRow(QStringLiteral("Printer:"), printerRow);
+    form->addRow(tr("Printer:"), printerRow);
 
-    cmdPrintSheet = new QPushButton(QStringLiteral("&Print Sheet"), this);
+    cmdPrintSheet = new QPushButton(tr("&Print Sheet"), this);
     cmdPrintSheet->setObjectName(QStringLiteral("cmdPrintSheet"));
-    cmdSavePdf = new QPushButton(QStringLiteral("Save Sheet as P&DF…"), this);
+    cmdSavePdf = new QPushButton(tr("Save Sheet as P&DF…"), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
-    cmdPreviewSheet = new QPushButton(QStringLiteral("Pre&view Sheet"), this);
+    cmdPreviewSheet = new QPushButton(tr("Pre&view Sheet"), this);
     cmdPreviewSheet->setObjectName(QStringLiteral("cmdPreviewSheet"));
     auto* sheetRow = new QHBoxLayout;
     sheetRow->addWidget(cmdPreviewSheet);
     sheetRow->addWidget(cmdPrintSheet);
     sheetRow->addWidget(cmdSavePdf);
     sheetRow->addStretch();
-    form->addRow(QStringLiteral("Calibration sheet:"), sheetRow);
+    form->addRow(tr("Calibration sheet:"), sheetRow);
 
-    spnRight = offsetBox(this, "spnRight", QStringLiteral("Negative moves the print left"));
-    spnDown = offsetBox(this, "spnDown", QStringLiteral("Negative moves the print up"));
-    form->addRow(QStringLiteral("Move print &right by:"), spnRight);
-    form->addRow(QStringLiteral("Move print &down by:"), spnDown);
+    spnRight = offsetBox(this, "spnRight", tr("Negative moves the print left"));
+    spnDown = offsetBox(this, "spnDown", tr("Negative moves the print up"));
+    form->addRow(tr("Move print &right by:"), spnRight);
+    form->addRow(tr("Move print &down by:"), spnDown);
     cboUnit = new QComboBox(this);
     cboUnit->setObjectName(QStringLiteral("cboUnit"));
     for (const Unit unit : {Unit::Inches, Unit::Millimetres})
-        cboUnit->addItem(QLatin1String(shown(unit).name));
+        cboUnit->addItem(
+            QCoreApplication::translate("ravelbook::CalibrationDialog", shown(unit).name));
     cboUnit->setCurrentIndex(int(unit_));
-    form->addRow(QStringLiteral("&Unit:"), cboUnit);
+    form->addRow(tr("&Unit:"), cboUnit);
 
-    auto* note = new QLabel(
-        QStringLiteral("Print the sheet on plain paper, hold it against the stationery in front "
-                       "of a light and add how far the printed outlines are off to the offsets "
-                       "above; print again to check. OK keeps the offsets for this printer, and "
-                       "everything printed on it is moved by them."),
-        this);
+    auto* note =
+        new QLabel(tr("Print the sheet on plain paper, hold it against the stationery in front "
+                      "of a light and add how far the printed outlines are off to the offsets "
+                      "above; print again to check. OK keeps the offsets for this printer, and "
+                      "everything printed on it is moved by them."),
+                   this);
     note->setWordWrap(true);
     form->addRow(note);
     lblStatus = new QLabel(this);
@@ -192,8 +198,8 @@ void CalibrationDialog::setPrinter(const QString& name) {
     printer_ = name;
     const bool any = !name.isEmpty();
     lblPrinter->setText(any ? name
-                            : QStringLiteral("No printer is installed; the sheet can be saved "
-                                             "as a PDF file."));
+                            : tr("No printer is installed; the sheet can be saved "
+                                 "as a PDF file."));
     // Offsets belong to a printer: without one there is nothing to keep.
     cmdPrintSheet->setEnabled(any);
     spnRight->setEnabled(any);
@@ -230,7 +236,7 @@ void CalibrationDialog::showOffset() {
         box->setDecimals(u.decimals);
         box->setRange(-largest, largest);
         box->setSingleStep(u.step);
-        box->setSuffix(QLatin1String(u.suffix));
+        box->setSuffix(QCoreApplication::translate("ravelbook::CalibrationDialog", u.suffix));
         box->setValue(twips / u.twips);
     }
 }
@@ -264,8 +270,9 @@ void CalibrationDialog::saveSheetAsPdf() {
     runHandler(dialogs_, [this] {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         const QString file =
-            dialogs_.saveFileName(QStringLiteral("Save the calibration sheet as a PDF file"),
-                                  QDir(folder).filePath(QStringLiteral("Calibration sheet.pdf")));
+            dialogs_.saveFileName(tr("Save the calibration sheet as a PDF file"),
+                                  //: The file name offered for the saved sheet
+                                  QDir(folder).filePath(tr("Calibration sheet.pdf")));
         if (file.isEmpty())
             return;
         const std::unique_ptr<PaintedDestination> destination = PaintedDestination::pdf(
@@ -291,8 +298,7 @@ void CalibrationDialog::print(PaintedDestination& destination) {
         showError(dialogs_, error.message());
         return;
     }
-    lblStatus->setText(
-        QStringLiteral("The calibration sheet went to %1.").arg(destination.where()));
+    lblStatus->setText(tr("The calibration sheet went to %1.").arg(destination.where()));
 }
 
 void CalibrationDialog::accept() {
@@ -313,7 +319,7 @@ void CalibrationDialog::previewSheet() {
                                                  : drawCalibrationPreview(sheet, moved, dpi);
                                 }},
                                this);
-    preview.setWindowTitle(QStringLiteral("Calibration Sheet"));
+    preview.setWindowTitle(tr("Calibration Sheet"));
     const bool print = previewRunner_ ? previewRunner_(preview) : preview.exec() == Accepted;
     if (print && cmdPrintSheet->isEnabled())
         printSheet();

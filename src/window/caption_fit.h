@@ -15,4 +15,10 @@ bool captionFits(const QWidget* control);
 // shows it all gets none.
 void tipIfCut(QAbstractButton* box, const QString& caption);
 
+// A label or button whose caption is cut at its present size shows it elided
+// instead, with the whole caption (before any tooltip of its own) as its
+// tooltip; one that fits again shows it whole. A translated caption can be
+// longer than the box designed for the English one.
+void fitCaption(QWidget* control);
+
 } // namespace ravelbook

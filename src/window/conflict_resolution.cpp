@@ -5,12 +5,15 @@
 #include "window/dialogs.h"
 
 #include <optional>
+#include <QCoreApplication>
 
 namespace ravelbook {
 
 namespace {
 
-const QString kOtherVersionTitle = QStringLiteral("Changed by Someone Else");
+QString otherVersionTitle() {
+    return QCoreApplication::translate("ConflictResolution", "Changed by Someone Else");
+}
 
 GroupTitles& shownTitles() {
     static GroupTitles titles;
@@ -34,7 +37,8 @@ QString otherVersion(const RecordConflict& conflict) {
     const auto differs = [&](int i) {
         return i < mine.size() && theirs[i].toString() != mine[i].toString();
     };
-    const QString marked = QStringLiteral("%1 (differs from yours)");
+    const QString marked =
+        QCoreApplication::translate("ConflictResolution", "%1 (differs from yours)");
     QStringList lines;
     QStringList groups;
     bool groupsDiffer = false;
@@ -42,7 +46,10 @@ QString otherVersion(const RecordConflict& conflict) {
         if (const std::optional<int> group = groupOf(columns[i])) {
             const QString title = shownTitles()[std::size_t(*group)];
             if (theirs[i].toInt() != 0)
-                groups << (title.isEmpty() ? QStringLiteral("group %1").arg(*group) : title);
+                groups << (title.isEmpty()
+                               ? QCoreApplication::translate("ConflictResolution", "group %1")
+                                     .arg(*group)
+                               : title);
             groupsDiffer = groupsDiffer ||
                            (i < mine.size() && (theirs[i].toInt() != 0) != (mine[i].toInt() != 0));
             continue;
@@ -54,8 +61,9 @@ QString otherVersion(const RecordConflict& conflict) {
         lines << (differs(i) ? marked.arg(line) : line);
     }
     const QString groupLine =
-        QStringLiteral("Groups: ") +
-        (groups.isEmpty() ? QStringLiteral("none") : groups.join(QStringLiteral(", ")));
+        QCoreApplication::translate("ConflictResolution", "Groups: %1")
+            .arg(groups.isEmpty() ? QCoreApplication::translate("ConflictResolution", "none")
+                                  : groups.join(QStringLiteral(", ")));
     lines << (groupsDiffer ? marked.arg(groupLine) : groupLine);
     return lines.join(QLatin1Char('\n'));
 }
@@ -71,14 +79,18 @@ void resolveConflict(Dialogs& dialogs, const RecordConflict& conflict) {
         showError(dialogs, conflict.message());
         return;
     }
-    if (dialogs.message(conflict.message() + QStringLiteral("\n\nShow the other version?"),
-                        kOtherVersionTitle, Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+    if (dialogs.message(
+            QCoreApplication::translate("ConflictResolution", "%1\n\nShow the other version?")
+                .arg(conflict.message()),
+            otherVersionTitle(), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
         return;
     const QString question =
-        QStringLiteral("The record as it is saved now:\n\n%1\n\nSave your changes over it? "
-                       "(No keeps them in the boxes, unsaved.)")
+        QCoreApplication::translate(
+            "ConflictResolution",
+            "The record as it is saved now:\n\n%1\n\nSave your changes over it? "
+            "(No keeps them in the boxes, unsaved.)")
             .arg(otherVersion(conflict));
-    if (dialogs.message(question, kOtherVersionTitle, Dialogs::Buttons::YesNo) !=
+    if (dialogs.message(question, otherVersionTitle(), Dialogs::Buttons::YesNo) !=
         Dialogs::Answer::Yes)
         return;
     try {

@@ -21,7 +21,8 @@ template <typename Widget> Widget* makeNamed(QWidget* parent, const QString& nam
     return widget;
 }
 
-// A control with its name, caption and place; `measuredFrom` is the tab control
+// A control with its name, caption (translated by the caller; empty for
+// none) and place; `measuredFrom` is the tab control
 // for controls on a tab page.
 class Placer {
 public:
@@ -30,10 +31,10 @@ public:
 
     template <typename Widget>
     Widget* add(QWidget* parent, const QString& name, const QRect& twips,
-                const char* caption = nullptr) {
+                const QString& caption = QString()) {
         Widget* widget = makeNamed<Widget>(parent, name);
-        if (caption)
-            setCaption(widget, QString::fromUtf8(caption));
+        if (!caption.isEmpty())
+            setCaption(widget, caption);
         geometry_.place(widget, twips, parent->isWindow() ? nullptr : measuredFrom_);
         return widget;
     }

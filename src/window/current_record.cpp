@@ -6,14 +6,18 @@
 #include "window/dialogs.h"
 #include "window/open_book.h"
 
+#include <QCoreApplication>
+
 namespace ravelbook {
 
 DataSource::Leave askToLeave(Dialogs& dialogs, const DataSource& source) {
     QString name = (source.isNew() ? source.field(0) : source.storedField(0)).toString();
     if (name.isEmpty())
-        name = source.isNew() ? QStringLiteral("the new address") : QStringLiteral("this record");
-    switch (dialogs.message(QStringLiteral("Save the changes to %1?").arg(name),
-                            QStringLiteral("Ravelbook"), Dialogs::Buttons::SaveDiscardCancel)) {
+        name = source.isNew() ? QCoreApplication::translate("CurrentRecord", "the new address")
+                              : QCoreApplication::translate("CurrentRecord", "this record");
+    switch (dialogs.message(
+        QCoreApplication::translate("CurrentRecord", "Save the changes to %1?").arg(name),
+        QStringLiteral("Ravelbook"), Dialogs::Buttons::SaveDiscardCancel)) {
     case Dialogs::Answer::Save:
         return DataSource::Leave::Save;
     case Dialogs::Answer::Discard:

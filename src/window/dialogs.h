@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 
@@ -55,8 +56,9 @@ inline void showError(Dialogs& dialogs, const QString& text) {
 
 // Asked before a book is made at a path the user named but nothing is at.
 inline bool askToCreateBook(Dialogs& dialogs, const QString& path) {
-    const QString question = QStringLiteral("There is no address book at %1. Create a new one?")
-                                 .arg(QDir::toNativeSeparators(path));
+    const QString question =
+        QCoreApplication::translate("Dialogs", "There is no address book at %1. Create a new one?")
+            .arg(QDir::toNativeSeparators(path));
     return dialogs.message(question, kErrorTitle, Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes;
 }
 

@@ -22,6 +22,7 @@
 #include "window/return_address_page.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QProgressDialog>
@@ -30,17 +31,25 @@ namespace ravelbook {
 
 namespace {
 
-const QString kImportFilters = QStringLiteral(
-    "Address files (*.csv *.txt *.tsv *.vcf *.vcard *.mdb);;CSV files (*.csv "
-    "*.txt *.tsv);;vCard files (*.vcf *.vcard);;Access files (*.mdb);;All files (*)");
-const QString kCsvFilter = QStringLiteral("CSV file (*.csv)");
-const QString kVCardFilter = QStringLiteral("vCard 3.0 file (*.vcf)");
+QString importFilters() {
+    return QCoreApplication::translate(
+        "ravelbook::ExchangeMenu",
+        "Address files (*.csv *.txt *.tsv *.vcf *.vcard *.mdb);;CSV files (*.csv "
+        "*.txt *.tsv);;vCard files (*.vcf *.vcard);;Access files (*.mdb);;All files (*)");
+}
+QString csvFilter() {
+    return QCoreApplication::translate("ravelbook::ExchangeMenu", "CSV file (*.csv)");
+}
+QString vCardFilter() {
+    return QCoreApplication::translate("ravelbook::ExchangeMenu", "vCard 3.0 file (*.vcf)");
+}
 
 // Progress of a long import or export, shown once it has taken a second.
 class ProgressBox {
 public:
     ProgressBox(QWidget* parent, const QString& text)
-        : dialog_(text, QStringLiteral("Cancel"), 0, 0, parent) {
+        : dialog_(text, QCoreApplication::translate("ravelbook::ExchangeMenu", "Cancel"), 0, 0,
+                  parent) {
         dialog_.setWindowTitle(QStringLiteral("Ravelbook"));
         dialog_.setWindowModality(Qt::WindowModal);
         dialog_.setMinimumDuration(1000);
@@ -72,9 +81,9 @@ public:
 ExchangeMenu::ExchangeMenu(const OpenBook& book, QMenu& menuFile, QAction& before,
                            frmMailForm& window)
     : QObject(&window), book_(book), window_(window) {
-    actImport = new QAction(QStringLiteral("&Import..."), &menuFile);
+    actImport = new QAction(tr("&Import..."), &menuFile);
     actImport->setObjectName(QStringLiteral("actImport"));
-    actExport = new QAction(QStringLiteral("&Export..."), &menuFile);
+    actExport = new QAction(tr("&Export..."), &menuFile);
     actExport->setObjectName(QStringLiteral("actExport"));
     menuFile.insertAction(&before, actImport);
     menuFile.insertAction(&before, actExport);
@@ -100,19 +109,18 @@ ExchangeDialogs& ExchangeMenu::exchangeDialogs() {
 void ExchangeMenu::actImport_Click() {
     runHandler(book_.dialogs, [this] {
         ExchangeDialogs& ask = exchangeDialogs();
-        const QString file = ask.openFileName(QStringLiteral("Import addresses"), kImportFilters);
+        const QString file = ask.openFileName(tr("Import addresses"), importFilters());
         if (file.isEmpty())
             return;
         const std::optional<exchange::Format> format = exchange::guessFormat(file);
         if (!format)
-            throw StoreError(
-                QStringLiteral("\"%1\" is not a CSV, vCard or Access file.").arg(file));
+            throw StoreError(tr("\"%1\" is not a CSV, vCard or Access file.").arg(file));
         QString table;
         if (*format == exchange::Format::Access) {
             const exchange::AccessFile mdb(file);
             if (!exchange::isBookLayout(mdb)) {
-                table = ask.chooseItem(QStringLiteral("Import addresses"),
-                                       QStringLiteral("The table to import:"), mdb.tableNames());
+                table = ask.chooseItem(tr("Import addresses"), tr("The table to import:"),
+                                       mdb.tableNames());
                 if (table.isEmpty())
                     return;
             }
@@ -135,11 +143,11 @@ void ExchangeMenu::actImport_Click() {
             return;
         std::optional<int> added;
         {
-            ProgressBox progress(&window_, QStringLiteral("Importing addresses..."));
+            ProgressBox progress(&window_, tr("Importing addresses..."));
             added = exchange::runImport(book_.db, preview.plan(), progress.callback());
         }
         if (!added) {
-            book_.report(QStringLiteral("The import was cancelled; nothing was imported."));
+            book_.report(tr("The import was cancelled; nothing was imported."));
             return;
         }
         const exchange::ImportPlan& plan = preview.plan();
@@ -164,50 +172,47 @@ void ExchangeMenu::actImport_Click() {
         QString notKept;
         for (const exchange::UnknownCategory& category : plan.unknownCategories) {
             if (!category.assigned)
-                notKept += QStringLiteral("\nGroup \"%1\" matched no group title and was not kept.")
+                notKept += tr("\nGroup \"%1\" matched no group title and was not kept.")
                                .arg(category.name);
         }
         // Empty rows are no records; rows without a name are, and are told apart.
-        const QString nameless =
-            plan.nameless > 0
-                ? QStringLiteral(" %1 had no name and were left out.").arg(plan.nameless)
-                : QString();
-        book_.dialogs.message(
-            QStringLiteral("Imported %1 of %2 records; %3 skipped as already in the "
-                           "book.%4%5")
-                .arg(*added)
-                .arg(plan.rowsRead - plan.empty)
-                .arg(plan.duplicates + int(plan.records.size()) - *added)
-                .arg(nameless, notKept),
-            QStringLiteral("Import"), Dialogs::Buttons::Ok);
+        const QString nameless = plan.nameless > 0
+                                     ? tr(" %1 had no name and were left out.").arg(plan.nameless)
+                                     : QString();
+        book_.dialogs.message(tr("Imported %1 of %2 records; %3 skipped as already in the "
+                                 "book.%4%5")
+                                  .arg(*added)
+                                  .arg(plan.rowsRead - plan.empty)
+                                  .arg(plan.duplicates + int(plan.records.size()) - *added)
+                                  .arg(nameless, notKept),
+                              tr("Import"), Dialogs::Buttons::Ok);
     });
 }
 
 void ExchangeMenu::actExport_Click() {
     runHandler(book_.dialogs, [this] {
-        QString filter = kCsvFilter;
+        QString filter = csvFilter();
         QString file = exchangeDialogs().saveFileName(
-            QStringLiteral("Export addresses"), kCsvFilter + QStringLiteral(";;") + kVCardFilter,
-            &filter);
+            tr("Export addresses"), csvFilter() + QStringLiteral(";;") + vCardFilter(), &filter);
         if (file.isEmpty())
             return;
         const bool vCard =
-            filter == kVCardFilter || file.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
+            filter == vCardFilter() || file.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
         if (!window_.record().leaveEditedRecord())
             return;
         // The groups ticked on page "Mailings", or the whole book when none is.
         const auto records = exchange::readRecords(book_.db, window_.mailings().chosenGroups());
         bool done = false;
         {
-            ProgressBox progress(&window_, QStringLiteral("Exporting addresses..."));
+            ProgressBox progress(&window_, tr("Exporting addresses..."));
             done = exchange::exportToFile(
                 file, records, vCard ? exchange::Format::VCard : exchange::Format::Csv,
                 window_.groupTitles(), book_.db.path(), progress.callback());
         }
         book_.dialogs.message(
-            done ? QStringLiteral("Exported %1 records to \"%2\".").arg(records.size()).arg(file)
-                 : QStringLiteral("The export was cancelled; nothing was written."),
-            QStringLiteral("Export"), Dialogs::Buttons::Ok);
+            done ? tr("Exported %1 records to \"%2\".").arg(records.size()).arg(file)
+                 : tr("The export was cancelled; nothing was written."),
+            tr("Export"), Dialogs::Buttons::Ok);
     });
 }
 

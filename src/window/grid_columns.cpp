@@ -47,7 +47,7 @@ QVariant GroupColumnsModel::headerData(int section, Qt::Orientation orientation,
 
 GridColumns::GridColumns(QTableView& grid, const GroupColumnsModel& model, QObject* parent)
     : QObject(parent), grid_(grid), model_(model) {
-    showGroups_ = new QAction(QStringLiteral("Show group columns"), this);
+    showGroups_ = new QAction(tr("Show group columns"), this);
     showGroups_->setObjectName(QStringLiteral("actShowGroupColumns"));
     showGroups_->setCheckable(true);
     showGroups_->setChecked(true);

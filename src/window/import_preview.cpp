@@ -66,14 +66,13 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
     : QDialog(parent), source_(std::move(source)), mapping_(std::move(mapping)), titles_(titles),
       existing_(std::move(existing)) {
     setObjectName(QStringLiteral("ImportPreview"));
-    setWindowTitle(QStringLiteral("Import from %1").arg(QFileInfo(file).fileName()));
+    setWindowTitle(tr("Import from %1").arg(QFileInfo(file).fileName()));
     auto* layout = new QVBoxLayout(this);
 
-    layout->addWidget(new QLabel(
-        QStringLiteral("Where each column of the %1 file goes:").arg(source_.table.kind), this));
-    mappingTable_ = makeTable(
-        this, QStringLiteral("mapping"),
-        {QStringLiteral("Column"), QStringLiteral("First value"), QStringLiteral("Goes to")});
+    layout->addWidget(
+        new QLabel(tr("Where each column of the %1 file goes:").arg(source_.table.kind), this));
+    mappingTable_ = makeTable(this, QStringLiteral("mapping"),
+                              {tr("Column"), tr("First value"), tr("Goes to")});
     const exchange::SourceTable& table = source_.table;
     mappingTable_->setRowCount(int(table.columns.size()));
     auto* mappingWheel = new WheelScrollsTable(mappingTable_);
@@ -100,22 +99,20 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
     mappingTable_->resizeColumnsToContents();
     layout->addWidget(mappingTable_);
 
-    layout->addWidget(
-        new QLabel(QStringLiteral("The first records as they will be in the book:"), this));
+    layout->addWidget(new QLabel(tr("The first records as they will be in the book:"), this));
     QStringList headings;
     for (const QString& column : fieldColumns())
         headings << column;
-    headings << QStringLiteral("Groups");
+    headings << tr("Groups");
     preview_ = makeTable(this, QStringLiteral("preview"), headings);
     layout->addWidget(preview_);
 
     categoriesLabel_ =
-        new QLabel(QStringLiteral("Groups of the file that match no group title (give one a group "
-                                  "column, which then takes its title):"),
+        new QLabel(tr("Groups of the file that match no group title (give one a group "
+                      "column, which then takes its title):"),
                    this);
     categories_ =
-        makeTable(this, QStringLiteral("categories"),
-                  {QStringLiteral("Group"), QStringLiteral("Records"), QStringLiteral("Goes to")});
+        makeTable(this, QStringLiteral("categories"), {tr("Group"), tr("Records"), tr("Goes to")});
     layout->addWidget(categoriesLabel_);
     layout->addWidget(categories_);
     categoriesWheel_ = new WheelScrollsTable(categories_);
@@ -126,7 +123,7 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
     layout->addWidget(summary_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    importButton_ = buttons->addButton(QStringLiteral("&Import"), QDialogButtonBox::AcceptRole);
+    importButton_ = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
     importButton_->setObjectName(QStringLiteral("importButton"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -179,9 +176,9 @@ void ImportPreview::fillCategories() {
         categories_->setItem(r, 1, item(QString::number(unknown[r].records)));
         auto* box = new QComboBox(categories_);
         box->setObjectName(QStringLiteral("category(%1)").arg(r));
-        box->addItem(QStringLiteral("(not kept)"));
+        box->addItem(tr("(not kept)"));
         for (int k = 0; k < kGroupCount; ++k)
-            box->addItem(QStringLiteral("Group %1 \"%2\"").arg(k).arg(titles_[k]));
+            box->addItem(tr("Group %1 \"%2\"").arg(k).arg(titles_[k]));
         if (unknown[r].assigned)
             box->setCurrentIndex(*unknown[r].assigned + 1);
         const QString key = unknown[r].name.toLower();

@@ -30,38 +30,38 @@ bool keyringMayRun() {
 
 LinkBookDialog::LinkBookDialog(SettingsStore& settings, PasswordSource& passwords, QWidget* parent)
     : QDialog(parent), settings_(settings), passwords_(passwords) {
-    setWindowTitle(QStringLiteral("Link Online Address Book"));
+    setWindowTitle(tr("Link Online Address Book"));
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(QStringLiteral("An address book on a CardDAV server (Nextcloud, "
-                                           "Fastmail, iCloud, Radicale…), kept in step with "
-                                           "this book both ways."),
+    auto* note = new QLabel(tr("An address book on a CardDAV server (Nextcloud, "
+                               "Fastmail, iCloud, Radicale…), kept in step with "
+                               "this book both ways."),
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
     auto* form = new QFormLayout;
     txtServer = new QLineEdit(this);
     txtServer->setObjectName(QStringLiteral("txtServer"));
-    txtServer->setPlaceholderText(QStringLiteral("dav.example.org or https://…"));
+    txtServer->setPlaceholderText(tr("dav.example.org or https://…"));
     txtUser = new QLineEdit(qEnvironmentVariable("USER"), this);
     txtUser->setObjectName(QStringLiteral("txtUser"));
     txtPassword = new QLineEdit(this);
     txtPassword->setObjectName(QStringLiteral("txtPassword"));
     txtPassword->setEchoMode(QLineEdit::Password);
-    txtPassword->setPlaceholderText(QStringLiteral("from the keyring or ~/.netrc when empty"));
-    chkKeepPassword = new QCheckBox(QStringLiteral("&Keep the password in the keyring"), this);
+    txtPassword->setPlaceholderText(tr("from the keyring or ~/.netrc when empty"));
+    chkKeepPassword = new QCheckBox(tr("&Keep the password in the keyring"), this);
     chkKeepPassword->setObjectName(QStringLiteral("chkKeepPassword"));
     chkKeepPassword->setVisible(keyringMayRun());
-    form->addRow(QStringLiteral("&Server:"), txtServer);
-    form->addRow(QStringLiteral("&User:"), txtUser);
-    form->addRow(QStringLiteral("&Password:"), txtPassword);
+    form->addRow(tr("&Server:"), txtServer);
+    form->addRow(tr("&User:"), txtUser);
+    form->addRow(tr("&Password:"), txtPassword);
     form->addRow(QString(), chkKeepPassword);
     layout->addLayout(form);
-    cmdFind = new QPushButton(QStringLiteral("&Find"), this);
+    cmdFind = new QPushButton(tr("&Find"), this);
     cmdFind->setObjectName(QStringLiteral("cmdFind"));
     layout->addWidget(cmdFind, 0, Qt::AlignLeft);
     lstBooks = new QTreeWidget(this);
     lstBooks->setObjectName(QStringLiteral("lstBooks"));
-    lstBooks->setHeaderLabels({QStringLiteral("Address book"), QStringLiteral("Cards")});
+    lstBooks->setHeaderLabels({tr("Address book"), tr("Cards")});
     lstBooks->setRootIsDecorated(false);
     lstBooks->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(lstBooks);
@@ -70,14 +70,14 @@ LinkBookDialog::LinkBookDialog(SettingsStore& settings, PasswordSource& password
     lblMessage->setWordWrap(true);
     lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(lblMessage);
-    cmdTrust = new QPushButton(QStringLiteral("&Trust this certificate"), this);
+    cmdTrust = new QPushButton(tr("&Trust this certificate"), this);
     cmdTrust->setObjectName(QStringLiteral("cmdTrust"));
     cmdTrust->hide();
     layout->addWidget(cmdTrust, 0, Qt::AlignLeft);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    cmdLink = buttons->addButton(QStringLiteral("&Link"), QDialogButtonBox::AcceptRole);
+    cmdLink = buttons->addButton(tr("&Link"), QDialogButtonBox::AcceptRole);
     cmdLink->setObjectName(QStringLiteral("cmdLink"));
-    cmdUnlink = buttons->addButton(QStringLiteral("U&nlink"), QDialogButtonBox::DestructiveRole);
+    cmdUnlink = buttons->addButton(tr("U&nlink"), QDialogButtonBox::DestructiveRole);
     cmdUnlink->setObjectName(QStringLiteral("cmdUnlink"));
     cmdUnlink->hide();
     layout->addWidget(buttons);
@@ -98,8 +98,8 @@ void LinkBookDialog::showLink(const QString& url, const QString& user) {
         control->setEnabled(false);
     txtServer->setText(url);
     txtUser->setText(user);
-    lblMessage->setText(QStringLiteral("This book is linked to %1 as %2. Unlink keeps the "
-                                       "records and forgets the link.")
+    lblMessage->setText(tr("This book is linked to %1 as %2. Unlink keeps the "
+                           "records and forgets the link.")
                             .arg(url, user));
     cmdLink->hide();
     cmdUnlink->show();
@@ -161,14 +161,14 @@ void LinkBookDialog::find() {
             item->setToolTip(0, book.url.toString());
         }
         if (lstBooks->topLevelItemCount() == 0)
-            lblMessage->setText(QStringLiteral("No address book was found at %1.").arg(address));
+            lblMessage->setText(tr("No address book was found at %1.").arg(address));
         else
             lstBooks->setCurrentItem(lstBooks->topLevelItem(0));
     } catch (const UntrustedCertificateError& error) {
         untrustedServer_ = error.server();
         untrustedFingerprint_ = error.fingerprint();
-        lblMessage->setText(QStringLiteral("%1\n\nTrust it only if the server's administrator "
-                                           "gave you the same fingerprint.")
+        lblMessage->setText(tr("%1\n\nTrust it only if the server's administrator "
+                               "gave you the same fingerprint.")
                                 .arg(error.message()));
         cmdTrust->show();
     } catch (const Error& error) {

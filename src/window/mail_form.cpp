@@ -137,8 +137,8 @@ bool frmMailForm::savePendingEdits() {
                 return false;
         } catch (const Error& error) {
             const QString question =
-                QStringLiteral("Your last changes could not be saved. %1\n\n"
-                               "Keep the window open to try again? (No closes it and loses them.)")
+                tr("Your last changes could not be saved. %1\n\n"
+                   "Keep the window open to try again? (No closes it and loses them.)")
                     .arg(error.message());
             if (book_.dialogs.message(question, kErrorTitle, Dialogs::Buttons::YesNo) ==
                 Dialogs::Answer::Yes)

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -25,6 +26,7 @@
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QTableView>
 #include <QTabWidget>
 
@@ -53,8 +55,18 @@ void frmMailForm::placeControls() {
     // Past the designed size the tab control, the notes box and the grid take
     // the extra room; Exit and the editor's buttons keep to the bottom right.
     geometry_.apply(logicalDpiY(), clientArea->size() - designedClientSize());
-    for (int i = 0; i < kGroupBoxes; ++i)
+    // A group box's caption is its group's title, read back from it: never
+    // elided, only given whole in the tooltip.
+    QSet<const QWidget*> groups;
+    for (int i = 0; i < kGroupBoxes; ++i) {
         tipIfCut(groupBox(i), groupCaption(i));
+        groups.insert(groupBox(i));
+    }
+    for (QWidget* control : clientArea->findChildren<QWidget*>()) {
+        if ((qobject_cast<QLabel*>(control) || qobject_cast<QAbstractButton*>(control)) &&
+            !groups.contains(control))
+            fitCaption(control);
+    }
     if (lstFound && lstFound->isVisible())
         placeFoundList();
 }
@@ -73,26 +85,26 @@ void frmMailForm::setUpDesktop() {
     connect(books_, &BookMenu::bookChosen, this, &frmMailForm::bookChosen);
 
     // Not "&Edit": Alt+E is the access key of Enter Changes.
-    menuEdit = menuBar->addMenu(QStringLiteral("Ed&it"));
+    menuEdit = menuBar->addMenu(tr("Ed&it"));
     menuEdit->setObjectName(QStringLiteral("menuEdit"));
-    actFind = menuEdit->addAction(QStringLiteral("&Find…"));
+    actFind = menuEdit->addAction(tr("&Find…"));
     actFind->setObjectName(QStringLiteral("actFind"));
     actFind->setShortcut(QKeySequence::Find);
 
     buildViewMenu();
     online_ = new OnlineMenu(book_, *this);
 
-    menuHelp = menuBar->addMenu(QStringLiteral("&Help"));
+    menuHelp = menuBar->addMenu(tr("&Help"));
     menuHelp->setObjectName(QStringLiteral("menuHelp"));
-    actAbout = menuHelp->addAction(QStringLiteral("&About Ravelbook"));
+    actAbout = menuHelp->addAction(tr("&About Ravelbook"));
     actAbout->setObjectName(QStringLiteral("actAbout"));
     connect(actAbout, &QAction::triggered, this, [this] {
-        book_.dialogs.message(QStringLiteral("Ravelbook %1\n\n"
-                                             "Keeps an address book and prints it onto labels, "
-                                             "envelopes, cards and fliers.\n\n"
-                                             "Address book: %2")
+        book_.dialogs.message(tr("Ravelbook %1\n\n"
+                                 "Keeps an address book and prints it onto labels, "
+                                 "envelopes, cards and fliers.\n\n"
+                                 "Address book: %2")
                                   .arg(QStringLiteral(RAVELBOOK_VERSION), book_.db.displayName()),
-                              QStringLiteral("About Ravelbook"), Dialogs::Buttons::Ok);
+                              tr("About Ravelbook"), Dialogs::Buttons::Ok);
     });
 
     buildFind();

@@ -29,8 +29,8 @@ void frmMailForm::buildFind() {
     NameFilterModel& nameFilter = names_->nameFilter();
     txtFind = new QLineEdit(menuBar);
     txtFind->setObjectName(QStringLiteral("txtFind"));
-    txtFind->setPlaceholderText(QStringLiteral("Find a name (%1)")
-                                    .arg(actFind->shortcut().toString(QKeySequence::NativeText)));
+    txtFind->setPlaceholderText(
+        tr("Find a name (%1)").arg(actFind->shortcut().toString(QKeySequence::NativeText)));
     txtFind->setClearButtonEnabled(true);
     txtFind->setFixedWidth(twipsToPixels(kFindWidthTwips, logicalDpiY()));
     menuBar->setCornerWidget(txtFind, Qt::TopRightCorner);

@@ -105,7 +105,7 @@ void frmMailForm::buildControls() {
 
     Placer window(geometry_, nullptr);
     cmdExit = window.add<QPushButton>(clientArea, QStringLiteral("cmdExit"),
-                                      {6600, 6000, 2655, 495}, "E&xit");
+                                      {6600, 6000, 2655, 495}, tr("E&xit"));
     SSTab1 = window.add<QTabWidget>(clientArea, QStringLiteral("SSTab1"), {0, 480, 9375, 5415});
     book_.tabs = SSTab1;
     buildPages();
@@ -121,9 +121,9 @@ void frmMailForm::buildControls() {
 }
 
 void frmMailForm::buildMenus() {
-    menuFile = menuBar->addMenu(QStringLiteral("&File"));
+    menuFile = menuBar->addMenu(tr("&File"));
     menuFile->setObjectName(QStringLiteral("menuFile"));
-    actQuit = menuFile->addAction(QStringLiteral("&Quit"));
+    actQuit = menuFile->addAction(tr("&Quit"));
     actQuit->setObjectName(QStringLiteral("actQuit"));
     actQuit->setShortcut(QKeySequence::Quit);
     connect(actQuit, &QAction::triggered, this, &frmMailForm::cmdExit_Click);
@@ -134,13 +134,13 @@ void frmMailForm::buildMenus() {
 void frmMailForm::buildPages() {
     record_ = new CurrentRecord(book_, this);
     names_ = new NamesPage(book_, *record_, SSTab1);
-    SSTab1->addTab(names_, QStringLiteral("Names"));
+    SSTab1->addTab(names_, tr("Names"));
     mailings_ = new MailingsPage(
         book_, *record_, [this](int group) { return groupCaption(group); },
         [this] { return returnAddress_->lines(); }, SSTab1);
-    SSTab1->addTab(mailings_, QStringLiteral("Mailings"));
+    SSTab1->addTab(mailings_, tr("Mailings"));
     returnAddress_ = new ReturnAddressPage(book_, mailings_->txtReturnAddress3, SSTab1);
-    SSTab1->addTab(returnAddress_, QStringLiteral("Return Address"));
+    SSTab1->addTab(returnAddress_, tr("Return Address"));
     printer_ = new MailingPrinter(book_, *record_, *mailings_, *statusBar);
     connect(returnAddress_->cmdPrintReturnLabels, &QPushButton::clicked, printer_,
             &MailingPrinter::printSenderLabels);
@@ -165,10 +165,10 @@ void frmMailForm::buildPages() {
 void frmMailForm::chkGroups_MouseUp(int index, Qt::MouseButton button) {
     if (button != Qt::RightButton)
         return;
-    const QString title = book_.dialogs
-                              .prompt(QStringLiteral("Enter a new title for this category"),
-                                      groupCaption(index), QString())
-                              .left(group_titles::kLongestTitle);
+    const QString title =
+        book_.dialogs
+            .prompt(tr("Enter a new title for this category"), groupCaption(index), QString())
+            .left(group_titles::kLongestTitle);
     if (title.isEmpty())
         return;
     setGroupCaption(index, title);

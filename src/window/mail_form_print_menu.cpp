@@ -15,18 +15,18 @@
 namespace ravelbook {
 
 void frmMailForm::buildPrintMenu() {
-    const auto add = [this](const char* name, const char* text, const QKeySequence& keys) {
-        QAction* action = new QAction(QString::fromUtf8(text), this);
+    const auto add = [this](const char* name, const QString& text, const QKeySequence& keys) {
+        QAction* action = new QAction(text, this);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(keys);
         menuFile->insertAction(actQuit, action);
         return action;
     };
     actPrintPreview =
-        add("actPrintPreview", "Print Pre&view…", QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    actPrint = add("actPrint", "&Print…", QKeySequence::Print);
-    actCalibrate = add("actCalibrate", "&Calibrate Printer…", {});
-    actNewStationery = add("actNewStationery", "New S&tationery…", {});
+        add("actPrintPreview", tr("Print Pre&view…"), QKeySequence(QStringLiteral("Ctrl+Shift+P")));
+    actPrint = add("actPrint", tr("&Print…"), QKeySequence::Print);
+    actCalibrate = add("actCalibrate", tr("&Calibrate Printer…"), {});
+    actNewStationery = add("actNewStationery", tr("New S&tationery…"), {});
     menuFile->insertSeparator(actQuit);
     connect(actPrintPreview, &QAction::triggered, this, &frmMailForm::actPrintPreview_Click);
     connect(actPrint, &QAction::triggered, this, &frmMailForm::actPrint_Click);

@@ -17,9 +17,9 @@ namespace ravelbook {
 void frmMailForm::buildViewMenu() {
     // No access key: V, I, E and W all belong to buttons already (Preview, Enter
     // Changes, New); F5 is the way to it from the keyboard.
-    menuView = menuBar->addMenu(QStringLiteral("&View"));
+    menuView = menuBar->addMenu(tr("&View"));
     menuView->setObjectName(QStringLiteral("menuView"));
-    actRefresh = menuView->addAction(QStringLiteral("&Refresh"));
+    actRefresh = menuView->addAction(tr("&Refresh"));
     actRefresh->setObjectName(QStringLiteral("actRefresh"));
     actRefresh->setShortcut(QKeySequence(Qt::Key_F5));
     connect(actRefresh, &QAction::triggered, this, &frmMailForm::actRefresh_Click);

@@ -208,8 +208,8 @@ void MailingPrinter::runJob(const PrintJob& job, PrintDestination& destination) 
         if (total < kProgressFrom || !window().isVisible())
             return true;
         if (!progressDialog) {
-            progressDialog = std::make_unique<QProgressDialog>(
-                QStringLiteral("Printing..."), QStringLiteral("Cancel"), 0, total, &window());
+            progressDialog = std::make_unique<QProgressDialog>(tr("Printing..."), tr("Cancel"), 0,
+                                                               total, &window());
             progressDialog->setWindowTitle(group_titles::kApplication);
             progressDialog->setWindowModality(Qt::WindowModal);
             progressDialog->setMinimumDuration(0);
@@ -217,7 +217,7 @@ void MailingPrinter::runJob(const PrintJob& job, PrintDestination& destination) 
                    done < total) {
             return true; // showing every item would cost more than printing it
         }
-        progressDialog->setLabelText(QStringLiteral("Item %1 of %2").arg(done).arg(total));
+        progressDialog->setLabelText(tr("Item %1 of %2").arg(done).arg(total));
         progressDialog->setValue(done); // also lets Cancel through
         sinceShown.start();
         return !progressDialog->wasCanceled();

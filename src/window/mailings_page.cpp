@@ -119,43 +119,44 @@ MailingsPage::~MailingsPage() {
 
 void MailingsPage::buildControls() {
     Placer onPage(book_.geometry, book_.tabs);
-    optAverySmall = onPage.add<QRadioButton>(this, QStringLiteral("optAverySmall"),
-                                             {120, 480, 2055, 255}, "Avery 8161 ( 1\" X 4\" ) ");
+    optAverySmall =
+        onPage.add<QRadioButton>(this, QStringLiteral("optAverySmall"), {120, 480, 2055, 255},
+                                 tr("Avery 8161 ( 1\" X 4\" ) "));
     optAveryLarge = onPage.add<QRadioButton>(this, QStringLiteral("optAveryLarge"),
-                                             {120, 765, 2055, 255}, "Avery 8163 ( 2\" X 4\" )");
+                                             {120, 765, 2055, 255}, tr("Avery 8163 ( 2\" X 4\" )"));
     optEnvelope =
         onPage.add<QRadioButton>(this, QStringLiteral("optEnvelope"), {120, 1080, 2775, 255},
-                                 "Envelope #10 ( 4 1/8\" X 9 1/2\" )");
+                                 tr("Envelope #10 ( 4 1/8\" X 9 1/2\" )"));
     optCards = onPage.add<QRadioButton>(this, QStringLiteral("optCards"), {120, 1395, 2415, 255},
-                                        "Cards ( 5 1/2\" X 8 1/2\" )");
+                                        tr("Cards ( 5 1/2\" X 8 1/2\" )"));
     optFlier = onPage.add<QRadioButton>(this, QStringLiteral("optFlier"), {120, 1680, 2415, 255},
-                                        "Full sheet flier");
+                                        tr("Full sheet flier"));
     // Below the groups, the one free row of the page: the option and the name of its choice.
     optMoreStationery = onPage.add<QRadioButton>(this, QStringLiteral("optMoreStationery"),
-                                                 {6000, 3015, 1575, 225}, "More stationery…");
-    lblStock = onPage.add<QLabel>(this, QStringLiteral("lblStock"), {7620, 3015, 1635, 225}, "");
+                                                 {6000, 3015, 1575, 225}, tr("More stationery…"));
+    lblStock = onPage.add<QLabel>(this, QStringLiteral("lblStock"), {7620, 3015, 1635, 225});
     chkPrintSample =
         onPage.add<QCheckBox>(this, QStringLiteral("chkPrintSample"), {120, 1920, 2775, 255},
-                              "Print Single Selected in Grid Below");
+                              tr("Print Single Selected in Grid Below"));
     chkPrintSample->setChecked(true);
     // The print button shares its row with "Preview", which shows the same run first.
     cmdPrintMailingList = onPage.add<QPushButton>(this, QStringLiteral("cmdPrintMailingList"),
-                                                  {120, 2200, 1515, 375}, "Print Mailing List");
+                                                  {120, 2200, 1515, 375}, tr("Print Mailing List"));
     cmdPreview = onPage.add<QPushButton>(this, QStringLiteral("cmdPreview"),
-                                         {1695, 2200, 1200, 375}, "Pre&view");
+                                         {1695, 2200, 1200, 375}, tr("Pre&view"));
     Label1 = onPage.add<QLabel>(this, QStringLiteral("Label1"), {120, 2640, 3015, 255},
-                                "Return address");
+                                tr("Return address"));
     txtReturnAddress3 = onPage.add<QLineEdit>(this, indexed("txtReturnAddress", 3), kReturnNameBox);
     txtReturnAddress3->setMaxLength(kFieldBoxLength[std::size_t(Field::Name)]);
 
     lblSpecial = onPage.add<QLabel>(this, QStringLiteral("lblSpecial"), {2640, 480, 2655, 255},
-                                    "Special text");
+                                    tr("Special text"));
     txtSpecial = onPage.add<QLineEdit>(this, QStringLiteral("txtSpecial"), {2640, 690, 3135, 285});
     keepOneLineText(txtSpecial);
     frmFold = onPage.add<QGroupBox>(this, QStringLiteral("frmFold"), {3120, 1000, 2175, 645});
     // Label sheets only, where the special text stands for the other stationery.
     lblStartAt = onPage.add<QLabel>(this, QStringLiteral("lblStartAt"), {2640, 510, 1335, 255},
-                                    "Start at label");
+                                    tr("Start at label"));
     spnStartAt = onPage.add<QSpinBox>(this, QStringLiteral("spnStartAt"), {4020, 480, 735, 285});
     spnStartAt->setRange(1, 20);
     lblStartAt->setBuddy(spnStartAt);
@@ -165,27 +166,28 @@ void MailingsPage::buildControls() {
 
     Placer inFrame(book_.geometry, nullptr);
     optBiFold = inFrame.add<QRadioButton>(frmFold, QStringLiteral("optBiFold"),
-                                          {120, 120, 1815, 255}, "Bi - Fold Fliers");
+                                          {120, 120, 1815, 255}, tr("Bi - Fold Fliers"));
     optTriFold = inFrame.add<QRadioButton>(frmFold, QStringLiteral("optTriFold"),
-                                           {120, 360, 1695, 255}, "Tri - Fold Fliers");
+                                           {120, 360, 1695, 255}, tr("Tri - Fold Fliers"));
     optTriFold->setChecked(true);
 
-    Label19 = onPage.add<QLabel>(this, QStringLiteral("Label19"), {3120, 1680, 2655, 855},
-                                 "Vertical Adjustment: To accommodate different printers, enter a "
-                                 "higher number to move labels down on page ( 180 = 1/8\" )");
+    Label19 =
+        onPage.add<QLabel>(this, QStringLiteral("Label19"), {3120, 1680, 2655, 855},
+                           tr("Vertical Adjustment: To accommodate different printers, enter a "
+                              "higher number to move labels down on page ( 180 = 1/8\" )"));
     Label19->setWordWrap(true);
     Label19->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtVerticalAdjustment = onPage.add<QLineEdit>(this, QStringLiteral("txtVerticalAdjustment"),
                                                   {3120, 2520, 975, 285});
     // Beside the box: which value the labels take, when the text doesn't say it plainly.
     lblAdjustmentNote =
-        onPage.add<QLabel>(this, QStringLiteral("lblAdjustmentNote"), {4200, 2550, 1575, 255}, "");
+        onPage.add<QLabel>(this, QStringLiteral("lblAdjustmentNote"), {4200, 2550, 1575, 255});
     chkFirstNameFirst = onPage.add<QCheckBox>(this, QStringLiteral("chkFirstNameFirst"),
-                                              {4320, 2880, 1575, 255}, "First Name First");
+                                              {4320, 2880, 1575, 255}, tr("First Name First"));
     chkFirstNameFirst->setChecked(true);
 
     Frame1 = onPage.add<QGroupBox>(this, indexed("Frame1", 1), {6000, 480, 3255, 2535},
-                                   "Groups - Check all that apply");
+                                   tr("Groups - Check all that apply"));
     colourFrameCaption(Frame1);
     chkGroups = buildGroupBoxes(Frame1, true, book_.geometry, this);
 
@@ -202,37 +204,42 @@ void MailingsPage::buildControls() {
 void MailingsPage::buildMailingOptions(Placer& onPage) {
     // A row taken from the grid's top: the sixth way of printing and the options of every run.
     optAddressList = onPage.add<QRadioButton>(this, QStringLiteral("optAddressList"),
-                                              {120, 3270, 1335, 255}, "Address list");
+                                              {120, 3270, 1335, 255}, tr("Address list"));
     lblCopies = onPage.add<QLabel>(this, QStringLiteral("lblCopies"), {1560, 3285, 1035, 255},
-                                   "Copies of each");
+                                   tr("Copies of each"));
     spnCopies = onPage.add<QSpinBox>(this, QStringLiteral("spnCopies"), {2640, 3255, 615, 285});
     spnCopies->setRange(1, kMostCopies);
     lblCopies->setBuddy(spnCopies);
     chkFillSheet = onPage.add<QCheckBox>(this, QStringLiteral("chkFillSheet"),
-                                         {3390, 3270, 1215, 255}, "Fill the sheet");
+                                         {3390, 3270, 1215, 255}, tr("Fill the sheet"));
     chkFillSheet->setToolTip(
-        QStringLiteral("The one record selected in the grid on every free label of the sheet"));
-    lblSortBy =
-        onPage.add<QLabel>(this, QStringLiteral("lblSortBy"), {4680, 3285, 615, 255}, "Sort by");
+        tr("The one record selected in the grid on every free label of the sheet"));
+    lblSortBy = onPage.add<QLabel>(this, QStringLiteral("lblSortBy"), {4680, 3285, 615, 255},
+                                   tr("Sort by"));
     cboSortBy = onPage.add<QComboBox>(this, QStringLiteral("cboSortBy"), {5295, 3255, 1335, 285});
-    const std::pair<const char*, SortOrder> sortCaptions[] = {
-        {"Book order", SortOrder::Book},
-        {"Name", SortOrder::Name},
-        {"Postal code", SortOrder::PostalCode},
+    const std::pair<QString, SortOrder> sortCaptions[] = {
+        //: An order the labels can be printed in
+        {tr("Book order"), SortOrder::Book},
+        //: An order the labels can be printed in: by name
+        {tr("Name"), SortOrder::Name},
+        //: An order the labels can be printed in
+        {tr("Postal code"), SortOrder::PostalCode},
     };
     for (const auto& [caption, order] : sortCaptions)
-        cboSortBy->addItem(QString::fromUtf8(caption), int(order));
+        cboSortBy->addItem(caption, int(order));
     lblSortBy->setBuddy(cboSortBy);
     chkCloseUp = onPage.add<QCheckBox>(this, QStringLiteral("chkCloseUp"), {6750, 3270, 1815, 255},
-                                       "Close up empty lines");
+                                       tr("Close up empty lines"));
 
     // The list has no labels to start at: its paper takes their place.
-    lblListPaper =
-        onPage.add<QLabel>(this, QStringLiteral("lblListPaper"), {2640, 510, 1335, 255}, "Paper");
+    lblListPaper = onPage.add<QLabel>(this, QStringLiteral("lblListPaper"), {2640, 510, 1335, 255},
+                                      tr("Paper"));
     cboListPaper =
         onPage.add<QComboBox>(this, QStringLiteral("cboListPaper"), {4020, 480, 1095, 285});
-    cboListPaper->addItem(QStringLiteral("Letter"), int(ListPaper::Letter));
-    cboListPaper->addItem(QStringLiteral("A4"), int(ListPaper::A4));
+    //: The US paper size the address list can be printed on
+    cboListPaper->addItem(tr("Letter"), int(ListPaper::Letter));
+    //: The paper size the address list can be printed on
+    cboListPaper->addItem(tr("A4"), int(ListPaper::A4));
     lblListPaper->setBuddy(cboListPaper);
     chooseListPaper(listPaperForLocale(QLocale()));
     lblListPaper->setVisible(false);
@@ -488,20 +495,20 @@ void MailingsPage::showAdjustmentNote(const std::optional<qint16>& value) {
         setRefusedLook(txtVerticalAdjustment, false);
         txtVerticalAdjustment->setToolTip(QString());
         // "1,440" is read as 1: say so when the text is not written plainly.
-        lblAdjustmentNote->setText(
-            isPlainWholeNumber(text) ? QString() : QStringLiteral("Labels use %1").arg(*value));
+        lblAdjustmentNote->setText(isPlainWholeNumber(text) ? QString()
+                                                            : tr("Labels use %1").arg(*value));
         return;
     }
     // Refused: the labels keep the last good value, and the box says so.
     const AdjustmentRange range = usableAdjustments();
     setRefusedLook(txtVerticalAdjustment, true);
     txtVerticalAdjustment->setToolTip(
-        QStringLiteral("Not used: the adjustment must lie between %1 and %2 twips, or lines of "
-                       "the last labels leave the printable area. Labels stay at %3.")
+        tr("Not used: the adjustment must lie between %1 and %2 twips, or lines of "
+           "the last labels leave the printable area. Labels stay at %3.")
             .arg(range.lowest)
             .arg(range.highest)
             .arg(intVerticalAdjustment));
-    lblAdjustmentNote->setText(QStringLiteral("Labels stay at %1").arg(intVerticalAdjustment));
+    lblAdjustmentNote->setText(tr("Labels stay at %1").arg(intVerticalAdjustment));
 }
 
 std::optional<PrintJob> MailingsPage::requestedJob() {

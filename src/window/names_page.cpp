@@ -19,6 +19,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,13 +47,13 @@ struct LabelRow {
 
 // The captions of boxes 4, 5 and 6 sit beside boxes 5, 6 and 4.
 constexpr LabelRow kAddressLabels[] = {
-    {0, "Name ( L, F )", {240, 600, 1095, 255}},
-    {1, "Address", {240, 1000, 1095, 255}},
-    {2, "City, State  Zip", {240, 1425, 1095, 255}},
-    {3, "Country", {240, 1820, 1095, 255}},
-    {6, "Contact", {240, 2230, 1095, 255}},
-    {4, "Phone", {240, 2640, 1095, 255}},
-    {5, "Notes", {240, 3120, 975, 255}},
+    {0, QT_TRANSLATE_NOOP("ravelbook::NamesPage", "Name ( L, F )"), {240, 600, 1095, 255}},
+    {1, QT_TRANSLATE_NOOP("ravelbook::NamesPage", "Address"), {240, 1000, 1095, 255}},
+    {2, QT_TRANSLATE_NOOP("ravelbook::NamesPage", "City, State  Zip"), {240, 1425, 1095, 255}},
+    {3, QT_TRANSLATE_NOOP("ravelbook::NamesPage", "Country"), {240, 1820, 1095, 255}},
+    {6, QT_TRANSLATE_NOOP("ravelbook::NamesPage", "Contact"), {240, 2230, 1095, 255}},
+    {4, QT_TRANSLATE_NOOP("ravelbook::NamesPage", "Phone"), {240, 2640, 1095, 255}},
+    {5, QT_TRANSLATE_NOOP("ravelbook::NamesPage", "Notes"), {240, 3120, 975, 255}},
 };
 
 } // namespace
@@ -76,7 +77,8 @@ void NamesPage::buildControls() {
     Placer onPage(book_.geometry, book_.tabs);
     for (const LabelRow& row : kAddressLabels)
         lblAddress[std::size_t(row.index)] =
-            onPage.add<QLabel>(this, indexed("lblAddress", row.index), row.twips, row.caption);
+            onPage.add<QLabel>(this, indexed("lblAddress", row.index), row.twips,
+                               QCoreApplication::translate("ravelbook::NamesPage", row.caption));
 
     cboName = onPage.add<QComboBox>(this, QStringLiteral("cboName"), {1440, 600, 3615, 315});
     nameList_ = new QStringListModel(this);
@@ -105,20 +107,19 @@ void NamesPage::buildControls() {
     }
     // The name box lies over the combo box's edit part, leaving its button to the right.
     txtAddress[0]->raise();
-    txtAddress[0]->setToolTip(
-        QStringLiteral("Format for names:  Last Name - comma - space - First Name."));
+    txtAddress[0]->setToolTip(tr("Format for names:  Last Name - comma - space - First Name."));
 
     Frame1 = onPage.add<QGroupBox>(this, indexed("Frame1", 0), {5160, 480, 4095, 2535},
-                                   "Groups - Check all that apply ( right click to re-name )");
+                                   tr("Groups - Check all that apply ( right click to re-name )"));
     colourFrameCaption(Frame1);
     chkGroups = buildGroupBoxes(Frame1, false, book_.geometry, this);
 
     cmdNewAddress = onPage.add<QPushButton>(this, QStringLiteral("cmdNewAddress"),
-                                            {2640, 4920, 2055, 375}, "&New Address");
+                                            {2640, 4920, 2055, 375}, tr("&New Address"));
     cmdEnter = onPage.add<QPushButton>(this, QStringLiteral("cmdEnter"), {4920, 4920, 2055, 375},
-                                       "&Enter Changes");
+                                       tr("&Enter Changes"));
     cmdDeleteRecord = onPage.add<QPushButton>(this, QStringLiteral("cmdDeleteRecord"),
-                                              {7200, 4920, 2055, 375}, "&Delete Record");
+                                              {7200, 4920, 2055, 375}, tr("&Delete Record"));
     connectEditing();
 }
 
@@ -142,8 +143,7 @@ void NamesPage::discardNewAddress() {
         return;
     runHandler(book_.dialogs, [this] {
         if (Data1.isNew() && Data1.isDirty() &&
-            book_.dialogs.message(QStringLiteral("Discard the new address?"),
-                                  QStringLiteral("Ravelbook"),
+            book_.dialogs.message(tr("Discard the new address?"), QStringLiteral("Ravelbook"),
                                   Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
             return;
         if (Data1.isNew())
@@ -176,9 +176,9 @@ void NamesPage::cboName_Click() {
             // Renamed or deleted by another window or program since the list was
             // filled. Said plainly, so the empty editor isn't taken for that record.
             FillComboBox();
-            throw StoreError(QStringLiteral("\"%1\" is no longer in the address book; it was "
-                                            "renamed or deleted elsewhere. The name list now "
-                                            "shows the book as it is.")
+            throw StoreError(tr("\"%1\" is no longer in the address book; it was "
+                                "renamed or deleted elsewhere. The name list now "
+                                "shows the book as it is.")
                                  .arg(chosen));
         }
     });
@@ -198,8 +198,8 @@ void NamesPage::cmdEnter_Click() {
     runHandler(book_.dialogs, [this] {
         const QString name = txtAddress[0]->text();
         if (!Data1.hasCurrent())
-            throw StoreError(QStringLiteral("There is no record to save. Choose a name from the "
-                                            "list or press New Address first."));
+            throw StoreError(tr("There is no record to save. Choose a name from the "
+                                "list or press New Address first."));
         Data1.update(); // the name list follows
         const std::optional<qint64> written = Data1.currentKey();
         // The list opens at the record saved, a new one too.
@@ -220,11 +220,11 @@ void NamesPage::cmdEnter_Click() {
 void NamesPage::cmdDeleteRecord_Click() {
     runHandler(book_.dialogs, [this] {
         if (!Data1.hasCurrent())
-            throw StoreError(QStringLiteral("There is no record to delete."));
-        const QString question = QStringLiteral("Are you SURE you want to Delete ") +
-                                 txtAddress[0]->text() + QStringLiteral(" PERMANENTLY?");
-        if (book_.dialogs.message(question, QStringLiteral("Delete record?"),
-                                  Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+            throw StoreError(tr("There is no record to delete."));
+        const QString question =
+            tr("Are you SURE you want to Delete %1 PERMANENTLY?").arg(txtAddress[0]->text());
+        if (book_.dialogs.message(question, tr("Delete record?"), Dialogs::Buttons::YesNo) !=
+            Dialogs::Answer::Yes)
             return;
         Data1.remove(); // the name list follows
         cboName->setCurrentIndex(-1);

@@ -7,6 +7,7 @@
 #include "window/sheet_drawing.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
@@ -32,11 +33,13 @@ struct PaperChoice {
     double heightMm;
 };
 constexpr PaperChoice kPapers[] = {
-    {"A4 (210 x 297 mm)", "A4", 210, 297},
-    {"US Letter (8 1/2 x 11 in)", "US-Letter", 215.9, 279.4},
-    {"A5 (148 x 210 mm)", "A5", 148, 210},
-    {"US Legal (8 1/2 x 14 in)", "US-Legal", 215.9, 355.6},
-    {"Custom", "Other", 0, 0},
+    {QT_TRANSLATE_NOOP("ravelbook::NewStationeryDialog", "A4 (210 x 297 mm)"), "A4", 210, 297},
+    {QT_TRANSLATE_NOOP("ravelbook::NewStationeryDialog", "US Letter (8 1/2 x 11 in)"), "US-Letter",
+     215.9, 279.4},
+    {QT_TRANSLATE_NOOP("ravelbook::NewStationeryDialog", "A5 (148 x 210 mm)"), "A5", 148, 210},
+    {QT_TRANSLATE_NOOP("ravelbook::NewStationeryDialog", "US Legal (8 1/2 x 14 in)"), "US-Legal",
+     215.9, 355.6},
+    {QT_TRANSLATE_NOOP("ravelbook::NewStationeryDialog", "Custom"), "Other", 0, 0},
 };
 constexpr int kCustom = int(std::size(kPapers)) - 1;
 
@@ -51,29 +54,29 @@ bool beyond(Length a, Length b) {
 NewStationeryDialog::NewStationeryDialog(Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs) {
     setObjectName(QStringLiteral("NewStationeryDialog"));
-    setWindowTitle(QStringLiteral("New Stationery"));
+    setWindowTitle(tr("New Stationery"));
     auto* columns = new QHBoxLayout(this);
     auto* form = new QFormLayout;
     columns->addLayout(form, 1);
 
     cboKind = new QComboBox(this);
     cboKind->setObjectName(QStringLiteral("cboKind"));
-    cboKind->addItems(
-        {QStringLiteral("Label sheet"), QStringLiteral("Envelope"), QStringLiteral("Card")});
-    form->addRow(QStringLiteral("&Kind:"), cboKind);
+    cboKind->addItems({tr("Label sheet"), tr("Envelope"), tr("Card")});
+    form->addRow(tr("&Kind:"), cboKind);
     cboUnit = new QComboBox(this);
     cboUnit->setObjectName(QStringLiteral("cboUnit"));
     cboUnit->addItems({QStringLiteral("millimetres"), QStringLiteral("inches")});
-    form->addRow(QStringLiteral("&Unit:"), cboUnit);
+    form->addRow(tr("&Unit:"), cboUnit);
     cboPaper = new QComboBox(this);
     cboPaper->setObjectName(QStringLiteral("cboPaper"));
     for (const PaperChoice& paper : kPapers)
-        cboPaper->addItem(QLatin1String(paper.shown));
-    form->addRow(QStringLiteral("&Paper:"), cboPaper);
+        cboPaper->addItem(
+            QCoreApplication::translate("ravelbook::NewStationeryDialog", paper.shown));
+    form->addRow(tr("&Paper:"), cboPaper);
     spnPaperWidth = lengthBox("spnPaperWidth");
     spnPaperHeight = lengthBox("spnPaperHeight");
-    form->addRow(QStringLiteral("Paper &width:"), spnPaperWidth);
-    form->addRow(QStringLiteral("Paper &height:"), spnPaperHeight);
+    form->addRow(tr("Paper &width:"), spnPaperWidth);
+    form->addRow(tr("Paper &height:"), spnPaperHeight);
 
     spnLabelWidth = lengthBox("spnLabelWidth");
     spnLabelHeight = lengthBox("spnLabelHeight");
@@ -88,19 +91,19 @@ NewStationeryDialog::NewStationeryDialog(Dialogs& dialogs, QWidget* parent)
     spnTop = lengthBox("spnTop");
     spnPitchX = lengthBox("spnPitchX");
     spnPitchY = lengthBox("spnPitchY");
-    const std::pair<const char*, QWidget*> labelRows[] = {
-        {"&Label width:", spnLabelWidth},
-        {"Label h&eight:", spnLabelHeight},
-        {"Corner &radius:", spnRadius},
-        {"&Columns:", spnColumns},
-        {"R&ows:", spnRows},
-        {"Le&ft margin:", spnLeft},
-        {"&Top margin:", spnTop},
-        {"Hori&zontal pitch:", spnPitchX},
-        {"&Vertical pitch:", spnPitchY},
+    const std::pair<QString, QWidget*> labelRows[] = {
+        {tr("&Label width:"), spnLabelWidth},
+        {tr("Label h&eight:"), spnLabelHeight},
+        {tr("Corner &radius:"), spnRadius},
+        {tr("&Columns:"), spnColumns},
+        {tr("R&ows:"), spnRows},
+        {tr("Le&ft margin:"), spnLeft},
+        {tr("&Top margin:"), spnTop},
+        {tr("Hori&zontal pitch:"), spnPitchX},
+        {tr("&Vertical pitch:"), spnPitchY},
     };
     for (const auto& [caption, box] : labelRows) {
-        form->addRow(QString::fromUtf8(caption), box);
+        form->addRow(caption, box);
         labelRows_.push_back(box);
     }
 
@@ -112,10 +115,10 @@ NewStationeryDialog::NewStationeryDialog(Dialogs& dialogs, QWidget* parent)
     txtDescription->setObjectName(QStringLiteral("txtDescription"));
     lblId = new QLabel(this);
     lblId->setObjectName(QStringLiteral("lblId"));
-    form->addRow(QStringLiteral("&Brand:"), txtBrand);
-    form->addRow(QStringLiteral("P&art:"), txtPart);
-    form->addRow(QStringLiteral("&Description:"), txtDescription);
-    form->addRow(QStringLiteral("Id:"), lblId);
+    form->addRow(tr("&Brand:"), txtBrand);
+    form->addRow(tr("P&art:"), txtPart);
+    form->addRow(tr("&Description:"), txtDescription);
+    form->addRow(tr("Id:"), lblId);
 
     auto* side = new QVBoxLayout;
     columns->addLayout(side, 1);
@@ -166,7 +169,7 @@ QDoubleSpinBox* NewStationeryDialog::lengthBox(const char* name) {
     box->setObjectName(QLatin1String(name));
     box->setRange(0, 2000);
     box->setDecimals(2);
-    box->setSuffix(QStringLiteral(" mm"));
+    box->setSuffix(tr(" mm"));
     return box;
 }
 
@@ -190,8 +193,7 @@ void NewStationeryDialog::setUnit(TemplateUnit unit) {
     if (cboUnit->currentIndex() != int(inches)) {
         const QSignalBlocker blocker(cboUnit);
         cboUnit->setCurrentIndex(int(inches));
-    } else if (spnPaperWidth->suffix() ==
-               (inches ? QStringLiteral(" in") : QStringLiteral(" mm"))) {
+    } else if (spnPaperWidth->suffix() == (inches ? tr(" in") : tr(" mm"))) {
         return;
     }
     for (QDoubleSpinBox* box : lengthBoxes()) {
@@ -200,7 +202,7 @@ void NewStationeryDialog::setUnit(TemplateUnit unit) {
         box->setDecimals(inches ? 4 : 2);
         box->setRange(0, inches ? 80 : 2000);
         box->setSingleStep(inches ? 0.0625 : 0.5);
-        box->setSuffix(inches ? QStringLiteral(" in") : QStringLiteral(" mm"));
+        box->setSuffix(inches ? tr(" in") : tr(" mm"));
         box->setValue(inches ? value / kMillimetresPerInch : value * kMillimetresPerInch);
     }
     refresh();
@@ -251,24 +253,24 @@ StockTemplate NewStationeryDialog::stock() const {
 QString NewStationeryDialog::problem() const {
     const StockTemplate s = stock();
     if (s.paperWidth.exactTwips() <= 0 || s.paperHeight.exactTwips() <= 0)
-        return QStringLiteral("The paper needs a width and a height.");
+        return tr("The paper needs a width and a height.");
     if (s.kind == StockKind::Labels) {
         const StockGrid& grid = s.grids.front();
         if (s.labelWidth.exactTwips() <= 0 || s.labelHeight.exactTwips() <= 0)
-            return QStringLiteral("The labels need a width and a height.");
+            return tr("The labels need a width and a height.");
         if (grid.columns * grid.rows > kMostLabelsOnASheet)
-            return QStringLiteral("A sheet can have at most %1 labels.").arg(kMostLabelsOnASheet);
+            return tr("A sheet can have at most %1 labels.").arg(kMostLabelsOnASheet);
         if ((grid.columns > 1 && beyond(s.labelWidth, grid.pitchX)) ||
             (grid.rows > 1 && beyond(s.labelHeight, grid.pitchY)))
-            return QStringLiteral("The labels overlap: the pitch is less than the label's size.");
+            return tr("The labels overlap: the pitch is less than the label's size.");
         if (beyond(grid.left + grid.pitchX * (grid.columns - 1) + s.labelWidth, s.paperWidth) ||
             beyond(grid.top + grid.pitchY * (grid.rows - 1) + s.labelHeight, s.paperHeight))
-            return QStringLiteral("The labels leave the paper.");
+            return tr("The labels leave the paper.");
         if (beyond(s.cornerRadius * 2, std::min(s.labelWidth, s.labelHeight)))
-            return QStringLiteral("The corner radius is more than half the label's size.");
+            return tr("The corner radius is more than half the label's size.");
     }
     if (s.brand.isEmpty() || s.part.isEmpty() || s.id.isEmpty())
-        return QStringLiteral("Type the brand and the part number it is sold under.");
+        return tr("Type the brand and the part number it is sold under.");
     return {};
 }
 
@@ -298,11 +300,10 @@ void NewStationeryDialog::accept() {
     runHandler(dialogs_, [this] {
         const QString file = path();
         if (QFileInfo::exists(file) &&
-            dialogs_.message(QStringLiteral("The stationery \"%1\" is already saved in %2. "
-                                            "Replace it?")
+            dialogs_.message(tr("The stationery \"%1\" is already saved in %2. "
+                                "Replace it?")
                                  .arg(stock().id, QDir::toNativeSeparators(file)),
-                             QStringLiteral("New Stationery"),
-                             Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
+                             tr("New Stationery"), Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
             return;
         QDir().mkpath(QFileInfo(file).path());
         writeTemplate(stock(), file, unit());

@@ -22,6 +22,7 @@
 #include "window/sync_conflicts_dialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QProgressDialog>
@@ -32,23 +33,29 @@ namespace ravelbook {
 
 namespace {
 
-QString counted(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+QString conflictsCounted(int n) {
+    return (n == 1 ? QCoreApplication::translate("ravelbook::OnlineMenu", "%1 conflict")
+                   : QCoreApplication::translate("ravelbook::OnlineMenu", "%1 conflicts"))
+        .arg(n);
 }
 
 // "Synced: 2 in, 1 out, 1 conflict": the summary in one line.
 QString statusOf(const SyncSummary& summary) {
-    QStringList parts{QStringLiteral("%1 in").arg(summary.cameInNew + summary.cameInChanged),
-                      QStringLiteral("%1 out").arg(summary.wentOutNew + summary.wentOutChanged)};
+    QStringList parts{QCoreApplication::translate("ravelbook::OnlineMenu", "%1 in")
+                          .arg(summary.cameInNew + summary.cameInChanged),
+                      QCoreApplication::translate("ravelbook::OnlineMenu", "%1 out")
+                          .arg(summary.wentOutNew + summary.wentOutChanged)};
     if (const int deleted = summary.deletedInBook + summary.deletedOnServer)
-        parts << QStringLiteral("%1 deleted").arg(deleted);
+        parts << QCoreApplication::translate("ravelbook::OnlineMenu", "%1 deleted").arg(deleted);
     if (!summary.conflicts.isEmpty())
-        parts << counted(int(summary.conflicts.size()), "conflict", "conflicts");
+        parts << conflictsCounted(int(summary.conflicts.size()));
     if (!summary.refusals.isEmpty())
-        parts << QStringLiteral("%1 refused").arg(summary.refusals.size());
+        parts << QCoreApplication::translate("ravelbook::OnlineMenu", "%1 refused")
+                     .arg(summary.refusals.size());
     if (summary.cancelled)
-        parts << QStringLiteral("cancelled");
-    return QStringLiteral("Synced: ") + parts.join(QStringLiteral(", "));
+        parts << QCoreApplication::translate("ravelbook::OnlineMenu", "cancelled");
+    return QCoreApplication::translate("ravelbook::OnlineMenu", "Synced: %1")
+        .arg(parts.join(QStringLiteral(", ")));
 }
 
 } // namespace
@@ -56,17 +63,17 @@ QString statusOf(const SyncSummary& summary) {
 OnlineMenu::OnlineMenu(const OpenBook& book, frmMailForm& window)
     : QObject(&window), book_(book), window_(window) {
     runDialog = [](QDialog& dialog) { return dialog.exec(); };
-    actLinkBook = new QAction(QStringLiteral("&Link Online Address Book…"), this);
+    actLinkBook = new QAction(tr("&Link Online Address Book…"), this);
     actLinkBook->setObjectName(QStringLiteral("actLinkBook"));
     window.menuFile->insertAction(window.exchange().actImport, actLinkBook);
     connect(actLinkBook, &QAction::triggered, this, &OnlineMenu::actLinkBook_Click);
 
     window.menuView->addSeparator();
-    actSync = window.menuView->addAction(QStringLiteral("&Sync"));
+    actSync = window.menuView->addAction(tr("&Sync"));
     actSync->setObjectName(QStringLiteral("actSync"));
     actSync->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     connect(actSync, &QAction::triggered, this, &OnlineMenu::actSync_Click);
-    actSyncConflicts = window.menuView->addAction(QStringLiteral("Sync &Conflicts…"));
+    actSyncConflicts = window.menuView->addAction(tr("Sync &Conflicts…"));
     actSyncConflicts->setObjectName(QStringLiteral("actSyncConflicts"));
     connect(actSyncConflicts, &QAction::triggered, this, &OnlineMenu::actSyncConflicts_Click);
 
@@ -84,7 +91,7 @@ OnlineMenu::OnlineMenu(const OpenBook& book, frmMailForm& window)
                     progress_->setMaximum(std::max(total, 1));
                     progress_->setValue(done);
                 } else if (running_ == Asked::ByUser) {
-                    say(QStringLiteral("Syncing: %1…").arg(step));
+                    say(tr("Syncing: %1…").arg(step));
                 }
             });
     timer_ = new QTimer(this);
@@ -117,19 +124,17 @@ std::optional<QString> OnlineMenu::password(const QUrl& server, const QString& u
         return kept;
     if (asked == Asked::ByTimer && refused_)
         return std::nullopt;
-    const std::optional<QString> given =
-        book_.dialogs.password(QStringLiteral("The password of %1 on %2:").arg(user, server.host()),
-                               QStringLiteral("Sync"));
+    const std::optional<QString> given = book_.dialogs.password(
+        tr("The password of %1 on %2:").arg(user, server.host()), tr("Sync"));
     refused_ = !given;
     if (!given)
         return std::nullopt;
     typed_ = given;
     if (keyringMayRun() &&
-        book_.dialogs.message(QStringLiteral("Keep the password in the keyring?"),
-                              QStringLiteral("Sync"),
+        book_.dialogs.message(tr("Keep the password in the keyring?"), tr("Sync"),
                               Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes &&
         !keepInKeyring(server, user, *given))
-        say(QStringLiteral("The keyring did not take the password."));
+        say(tr("The keyring did not take the password."));
     return typed_;
 }
 
@@ -160,13 +165,13 @@ void OnlineMenu::syncNow(Asked asked) {
     try {
         link = book_link::read(book_.db);
     } catch (const Error& error) {
-        say(QStringLiteral("Not synced: %1").arg(error.message()));
+        say(tr("Not synced: %1").arg(error.message()));
         return;
     }
     if (!link) {
         if (asked == Asked::ByUser)
-            book_.report(QStringLiteral("This book is not linked to an online address book: "
-                                        "File: Link Online Address Book… links it."));
+            book_.report(tr("This book is not linked to an online address book: "
+                            "File: Link Online Address Book… links it."));
         return;
     }
     if (!settleEdits(asked))
@@ -174,7 +179,7 @@ void OnlineMenu::syncNow(Asked asked) {
     const QUrl url(link->url);
     const std::optional<QString> password = this->password(url, link->user, asked);
     if (!password) {
-        say(QStringLiteral("Not synced: no password for %1 on %2.").arg(link->user, url.host()));
+        say(tr("Not synced: no password for %1 on %2.").arg(link->user, url.host()));
         return;
     }
     start({book_.db.path(), book_.db.reopening(), std::nullopt, link->user, *password,
@@ -185,7 +190,7 @@ void OnlineMenu::syncNow(Asked asked) {
 void OnlineMenu::start(SyncJob job, Asked asked) {
     running_ = asked;
     if (asked == Asked::ByUser)
-        say(QStringLiteral("Syncing…"));
+        say(tr("Syncing…"));
     runner_->start(std::move(job));
 }
 
@@ -204,14 +209,13 @@ void OnlineMenu::finish(const SyncOutcome& outcome) {
         refreshWindow();
     } else if (linking) {
         book_.report(outcome.failure);
-        say(QStringLiteral("Not linked: %1").arg(outcome.failure));
+        say(tr("Not linked: %1").arg(outcome.failure));
     } else {
-        say(QStringLiteral("Sync failed: %1").arg(outcome.failure));
+        say(tr("Sync failed: %1").arg(outcome.failure));
         if (asked == Asked::ByUser && !outcome.untrustedServer.isEmpty() &&
-            book_.dialogs.message(
-                outcome.failure + QStringLiteral("\n\nTrust this certificate for %1?")
-                                      .arg(outcome.untrustedServer),
-                QStringLiteral("Sync"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
+            book_.dialogs.message(tr("%1\n\nTrust this certificate for %2?")
+                                      .arg(outcome.failure, outcome.untrustedServer),
+                                  tr("Sync"), Dialogs::Buttons::YesNo) == Dialogs::Answer::Yes) {
             TrustedCertificateSettings(book_.settings)
                 .trust(outcome.untrustedServer, outcome.untrustedFingerprint);
             syncNow(Asked::ByUser);
@@ -235,8 +239,7 @@ void OnlineMenu::refreshWindow() {
         }
         window_.names().refreshNameList();
     } catch (const Error& error) {
-        say(QStringLiteral("Synced, but the window could not read the book again: %1")
-                .arg(error.message()));
+        say(tr("Synced, but the window could not read the book again: %1").arg(error.message()));
     }
 }
 
@@ -246,16 +249,16 @@ void OnlineMenu::showConflictCount() {
                                                  ? book_link::cards(book_.db)
                                                  : std::vector<book_link::LinkedCard>())
         count += card.conflicted ? 1 : 0;
-    lblConflicts->setText(count == 0 ? QString()
-                                     : QStringLiteral("<a href=\"conflicts\">%1</a>")
-                                           .arg(counted(count, "conflict", "conflicts")));
+    lblConflicts->setText(
+        count == 0 ? QString()
+                   : QStringLiteral("<a href=\"conflicts\">%1</a>").arg(conflictsCounted(count)));
     lblConflicts->setVisible(count > 0);
 }
 
 void OnlineMenu::actLinkBook_Click() {
     runHandler(book_.dialogs, [this] {
         if (runner_->running()) {
-            book_.report(QStringLiteral("A sync is running; try again when it has ended."));
+            book_.report(tr("A sync is running; try again when it has ended."));
             return;
         }
         const std::unique_ptr<PasswordSource> passwords = standardPasswordSource();
@@ -269,7 +272,7 @@ void OnlineMenu::actLinkBook_Click() {
                 AddressBookSync::unlink(book_.db);
                 typed_.reset();
                 showConflictCount();
-                say(QStringLiteral("Unlinked from %1.").arg(link->url));
+                say(tr("Unlinked from %1.").arg(link->url));
             }
             return;
         }
@@ -279,12 +282,11 @@ void OnlineMenu::actLinkBook_Click() {
             return;
         const QUrl url = dialog.chosenBook();
         if (dialog.keepPassword() && !keepInKeyring(url, dialog.user(), dialog.password()))
-            say(QStringLiteral("The keyring did not take the password."));
+            say(tr("The keyring did not take the password."));
         typed_ = dialog.password();
         refused_ = false;
-        progress_ = new QProgressDialog(QStringLiteral("Linking…"), QStringLiteral("Cancel"), 0, 0,
-                                        &window_);
-        progress_->setWindowTitle(QStringLiteral("Link Online Address Book"));
+        progress_ = new QProgressDialog(tr("Linking…"), tr("Cancel"), 0, 0, &window_);
+        progress_->setWindowTitle(tr("Link Online Address Book"));
         progress_->setWindowModality(Qt::WindowModal);
         progress_->setMinimumDuration(500);
         progress_->setAutoReset(false);
@@ -298,16 +300,16 @@ void OnlineMenu::actLinkBook_Click() {
 void OnlineMenu::actSyncConflicts_Click() {
     runHandler(book_.dialogs, [this] {
         if (runner_->running()) {
-            book_.report(QStringLiteral("A sync is running; try again when it has ended."));
+            book_.report(tr("A sync is running; try again when it has ended."));
             return;
         }
         SyncConflictsDialog dialog(book_.db, book_.dialogs, window_.groupTitles(), &window_);
         runDialog(dialog);
         if (dialog.resolved() > 0) {
             refreshWindow();
-            say(QStringLiteral("%1 resolved; the next sync takes the book's versions to the "
-                               "server.")
-                    .arg(counted(dialog.resolved(), "conflict", "conflicts")));
+            say(tr("%1 resolved; the next sync takes the book's versions to the "
+                   "server.")
+                    .arg(conflictsCounted(dialog.resolved())));
         }
         showConflictCount();
     });

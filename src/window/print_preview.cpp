@@ -50,7 +50,7 @@ PrintPreviewDialog::PrintPreviewDialog(PrintRun& run, QWidget* parent)
 
 PrintPreviewDialog::PrintPreviewDialog(Pages pages, QWidget* parent)
     : QDialog(parent), pages_(std::move(pages)), pageCount_(pages_.count) {
-    setWindowTitle(QStringLiteral("Print Preview"));
+    setWindowTitle(tr("Print Preview"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
     setSizeGripEnabled(true);
 
@@ -58,45 +58,41 @@ PrintPreviewDialog::PrintPreviewDialog(Pages pages, QWidget* parent)
     auto* bar = new QHBoxLayout;
     layout->addLayout(bar);
     const auto icon = [this](QStyle::StandardPixmap which) { return style()->standardIcon(which); };
-    first_ = addButton("cmdFirstPage", QStringLiteral("First Page"),
-                       QKeySequence(QStringLiteral("Ctrl+Home")));
+    first_ = addButton("cmdFirstPage", tr("First Page"), QKeySequence(QStringLiteral("Ctrl+Home")));
     first_->setIcon(icon(QStyle::SP_MediaSkipBackward));
-    previous_ =
-        addButton("cmdPreviousPage", QStringLiteral("Previous Page"), QKeySequence(Qt::Key_PageUp));
+    previous_ = addButton("cmdPreviousPage", tr("Previous Page"), QKeySequence(Qt::Key_PageUp));
     previous_->setIcon(icon(QStyle::SP_ArrowLeft));
     pageLabel_ = new QLabel(this);
     pageLabel_->setObjectName(QStringLiteral("lblPage"));
     pageLabel_->setAlignment(Qt::AlignCenter);
     // Wide enough for the last page's number, so the buttons after it stay put.
-    pageLabel_->setMinimumWidth(pageLabel_->fontMetrics().horizontalAdvance(
-                                    QStringLiteral("Page %1 of %1").arg(pageCount_)) +
-                                8);
-    next_ = addButton("cmdNextPage", QStringLiteral("Next Page"), QKeySequence(Qt::Key_PageDown));
+    pageLabel_->setMinimumWidth(
+        pageLabel_->fontMetrics().horizontalAdvance(tr("Page %1 of %1").arg(pageCount_)) + 8);
+    next_ = addButton("cmdNextPage", tr("Next Page"), QKeySequence(Qt::Key_PageDown));
     next_->setIcon(icon(QStyle::SP_ArrowRight));
-    last_ = addButton("cmdLastPage", QStringLiteral("Last Page"),
-                      QKeySequence(QStringLiteral("Ctrl+End")));
+    last_ = addButton("cmdLastPage", tr("Last Page"), QKeySequence(QStringLiteral("Ctrl+End")));
     last_->setIcon(icon(QStyle::SP_MediaSkipForward));
     for (QToolButton* button : {first_, previous_, next_, last_})
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    fitWidth_ = addButton("cmdFitWidth", QStringLiteral("Fit Width"), {});
-    fitPage_ = addButton("cmdFitPage", QStringLiteral("Fit Page"), {});
-    zoomOut_ = addButton("cmdZoomOut", QStringLiteral("Zoom Out"), QKeySequence::ZoomOut);
+    fitWidth_ = addButton("cmdFitWidth", tr("Fit Width"), {});
+    fitPage_ = addButton("cmdFitPage", tr("Fit Page"), {});
+    zoomOut_ = addButton("cmdZoomOut", tr("Zoom Out"), QKeySequence::ZoomOut);
     zoomOut_->setText(QStringLiteral("\u2212"));
     zoomLabel_ = new QLabel(this);
     zoomLabel_->setObjectName(QStringLiteral("lblZoom"));
     zoomLabel_->setAlignment(Qt::AlignCenter);
     zoomLabel_->setMinimumWidth(
         zoomLabel_->fontMetrics().horizontalAdvance(QStringLiteral("400%")) + 8);
-    zoomIn_ = addButton("cmdZoomIn", QStringLiteral("Zoom In"), QKeySequence::ZoomIn);
+    zoomIn_ = addButton("cmdZoomIn", tr("Zoom In"), QKeySequence::ZoomIn);
     zoomIn_->setText(QStringLiteral("+"));
     fitWidth_->setCheckable(true);
     fitPage_->setCheckable(true);
 
-    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    auto* print = new QPushButton(tr("&Print"), this);
     print->setObjectName(QStringLiteral("cmdPrint"));
     // Enter prints nothing by mistake: a sheet of labels is dear.
     print->setAutoDefault(false);
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(tr("Close"), this);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setAutoDefault(false);
 
@@ -240,12 +236,11 @@ QPixmap PrintPreviewDialog::pageAt(int dpi) {
     QPixmap pixmap = QPixmap::fromImage(std::move(drawn.image));
     if (drawn.outcome.failure) {
         // Not kept: the page is drawn again when it is next shown.
-        showNote(
-            QStringLiteral("This page could not be drawn whole: %1").arg(*drawn.outcome.failure));
+        showNote(tr("This page could not be drawn whole: %1").arg(*drawn.outcome.failure));
         return pixmap;
     }
     const QString fitted = lineFitsNote(drawn.outcome);
-    const QString note = fitted.isEmpty() ? QString() : QStringLiteral("On this page: ") + fitted;
+    const QString note = fitted.isEmpty() ? QString() : tr("On this page: %1").arg(fitted);
     showNote(note);
     kept_.insert(kept_.begin(), Kept{page_, dpi, pixmap, note});
     qint64 bytes = 0;
@@ -272,7 +267,7 @@ void PrintPreviewDialog::refresh() {
 }
 
 void PrintPreviewDialog::updateControls() {
-    pageLabel_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pageCount_));
+    pageLabel_->setText(tr("Page %1 of %2").arg(page_ + 1).arg(pageCount_));
     first_->setEnabled(page_ > 0);
     previous_->setEnabled(page_ > 0);
     next_->setEnabled(page_ + 1 < pageCount_);

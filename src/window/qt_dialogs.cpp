@@ -65,11 +65,11 @@ std::optional<QString> QtDialogs::serverBook(const QString& suggested) {
 
 QString QtDialogs::saveFileName(const QString& title, const QString& suggested) {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, suggested,
-                                        QStringLiteral("PDF files (*.pdf)"));
+                                        tr("PDF files (*.pdf)"));
 }
 
 QString QtDialogs::bookFileName(BookUse use, const QString& title, const QString& folder) {
-    const QString filter = QStringLiteral("Address books (*.db);;All files (*)");
+    const QString filter = tr("Address books (*.db);;All files (*)");
     if (use == BookUse::Open)
         return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder, filter);
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), title, folder, filter);
@@ -80,7 +80,7 @@ std::optional<Dialogs::PrinterChoice> QtDialogs::choosePrinter() {
         return PrinterChoice{};
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    dialog.setWindowTitle(QStringLiteral("Print"));
+    dialog.setWindowTitle(tr("Print"));
     // The run decides the pages: the dialog offers the printer and the copies.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted)

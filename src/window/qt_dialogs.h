@@ -2,11 +2,15 @@
 
 #include "window/dialogs.h"
 
+#include <QCoreApplication>
+
 namespace ravelbook {
 
 // The dialogs of the running program: QMessageBox and QInputDialog, on top of
 // whichever window is active.
 class QtDialogs final : public Dialogs {
+    Q_DECLARE_TR_FUNCTIONS(ravelbook::QtDialogs)
+
 public:
     Answer message(const QString& text, const QString& title, Buttons buttons) override;
     QString prompt(const QString& text, const QString& title, const QString& defaultText) override;

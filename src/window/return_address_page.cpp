@@ -36,8 +36,7 @@ ReturnAddressPage::ReturnAddressPage(const OpenBook& book, QLineEdit* nameOnMail
     datReturnAddresses->setObjectName(QStringLiteral("datReturnAddresses"));
     datReturnAddresses->setRecordSource(sql::selectTable(schema::kReturnAddresses));
 
-    datReturnAddressesBar =
-        new DataNavigator(*datReturnAddresses, QStringLiteral("Return Addresses"), this);
+    datReturnAddressesBar = new DataNavigator(*datReturnAddresses, tr("Return Addresses"), this);
     datReturnAddressesBar->setObjectName(QStringLiteral("datReturnAddresses"));
     book_.geometry.place(datReturnAddressesBar, {600, 480, 4335, 420}, book_.tabs);
     datReturnAddressesBar->setAddsAtEnd(true);
@@ -72,7 +71,7 @@ void ReturnAddressPage::buildControls() {
     }
     // Beside the boxes, which keep their places: what each holds, where the bar
     // stands, and adding and removing return addresses.
-    const char* const captions[] = {"Name", "Address", "City, State  Zip"};
+    const QString captions[] = {tr("Name"), tr("Address"), tr("City, State  Zip")};
     for (int i = 0; i < 3; ++i) {
         const QRect& twips = kReturnBoxes[i];
         lblReturnAddress[std::size_t(i)] = onPage.add<QLabel>(
@@ -81,15 +80,15 @@ void ReturnAddressPage::buildControls() {
     lblReturnAddressPosition = onPage.add<QLabel>(this, QStringLiteral("lblReturnAddressPosition"),
                                                   {5055, 560, 1695, 255});
     cmdNewReturnAddress = onPage.add<QPushButton>(this, QStringLiteral("cmdNewReturnAddress"),
-                                                  {600, 2520, 1335, 375}, "Ne&w");
+                                                  {600, 2520, 1335, 375}, tr("Ne&w"));
     cmdDeleteReturnAddress = onPage.add<QPushButton>(this, QStringLiteral("cmdDeleteReturnAddress"),
-                                                     {2055, 2520, 1335, 375}, "De&lete");
+                                                     {2055, 2520, 1335, 375}, tr("De&lete"));
     cmdPrintReturnLabels =
         onPage.add<QPushButton>(this, QStringLiteral("cmdPrintReturnLabels"),
-                                {6870, 480, 2295, 420}, "&Print return address labels");
+                                {6870, 480, 2295, 420}, tr("&Print return address labels"));
     cmdPreviewReturnLabels =
         onPage.add<QPushButton>(this, QStringLiteral("cmdPreviewReturnLabels"),
-                                {6870, 960, 2295, 375}, "Pre&view return address labels");
+                                {6870, 960, 2295, 375}, tr("Pre&view return address labels"));
 }
 
 std::array<QString, 3> ReturnAddressPage::lines() const {
@@ -100,8 +99,8 @@ void ReturnAddressPage::showReturnAddressPosition() {
     const int count = datReturnAddresses->recordCount();
     const bool isNew = datReturnAddresses->isNew();
     lblReturnAddressPosition->setText(
-        isNew ? QStringLiteral("new (%1 of %1)").arg(count + 1)
-              : QStringLiteral("%1 of %2")
+        isNew ? tr("new (%1 of %1)").arg(count + 1)
+              : tr("%1 of %2")
                     .arg(datReturnAddresses->hasCurrent() ? datReturnAddresses->position() + 1 : 0)
                     .arg(count));
     // The book always keeps one return address.
@@ -125,15 +124,15 @@ void ReturnAddressPage::deleteReturnAddress() {
             return;
         }
         if (!datReturnAddresses->hasCurrent())
-            throw StoreError(QStringLiteral("There is no return address to delete."));
+            throw StoreError(tr("There is no return address to delete."));
         if (datReturnAddresses->recordCount() <= 1)
-            throw StoreError(QStringLiteral("The address book keeps at least one return "
-                                            "address: change this one instead."));
+            throw StoreError(tr("The address book keeps at least one return "
+                                "address: change this one instead."));
         QString name = datReturnAddresses->storedField(0).toString();
         if (name.isEmpty())
-            name = QStringLiteral("this return address");
-        if (book_.dialogs.message(QStringLiteral("Delete %1 from the return addresses?").arg(name),
-                                  QStringLiteral("Delete return address?"),
+            name = tr("this return address");
+        if (book_.dialogs.message(tr("Delete %1 from the return addresses?").arg(name),
+                                  tr("Delete return address?"),
                                   Dialogs::Buttons::YesNo) != Dialogs::Answer::Yes)
             return;
         datReturnAddresses->remove();

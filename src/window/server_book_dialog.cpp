@@ -19,12 +19,12 @@ constexpr int kDefaultPort = 5432;
 } // namespace
 
 ServerBookDialog::ServerBookDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Open Server Book"));
+    setWindowTitle(tr("Open Server Book"));
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(
-        QStringLiteral("An address book shared on a PostgreSQL server. Ask its administrator "
-                       "for these; the server asks for a password when it needs one."),
-        this);
+    auto* note =
+        new QLabel(tr("An address book shared on a PostgreSQL server. Ask its administrator "
+                      "for these; the server asks for a password when it needs one."),
+                   this);
     note->setWordWrap(true);
     layout->addWidget(note);
     auto* form = new QFormLayout;
@@ -38,10 +38,10 @@ ServerBookDialog::ServerBookDialog(QWidget* parent) : QDialog(parent) {
     txtDatabase->setObjectName(QStringLiteral("txtDatabase"));
     txtUser = new QLineEdit(qEnvironmentVariable("USER"), this);
     txtUser->setObjectName(QStringLiteral("txtUser"));
-    form->addRow(QStringLiteral("&Host:"), txtHost);
-    form->addRow(QStringLiteral("&Port:"), spnPort);
-    form->addRow(QStringLiteral("&Database:"), txtDatabase);
-    form->addRow(QStringLiteral("&User:"), txtUser);
+    form->addRow(tr("&Host:"), txtHost);
+    form->addRow(tr("&Port:"), spnPort);
+    form->addRow(tr("&Database:"), txtDatabase);
+    form->addRow(tr("&User:"), txtUser);
     layout->addLayout(form);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, this);
     layout->addWidget(buttons);

@@ -4,6 +4,7 @@
 #include "settings/choices.h"
 #include "window/sheet_drawing.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -49,7 +50,8 @@ QString stockSize(const StockTemplate& stock) {
             : (inches ? stock.labelHeight.inches() : stock.labelHeight.millimetres());
     return QStringLiteral("%1 x %2 %3")
         .arg(number(width, 3), number(height, 3),
-             inches ? QStringLiteral("in") : QStringLiteral("mm"));
+             inches ? QCoreApplication::translate("ravelbook::StationeryChooser", "in")
+                    : QCoreApplication::translate("ravelbook::StationeryChooser", "mm"));
 }
 
 void StockTableModel::setEntries(std::vector<const StockTemplate*> entries) {
@@ -89,22 +91,28 @@ QVariant StockTableModel::data(const QModelIndex& index, int role) const {
 QVariant StockTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titles[] = {"Brand", "Part", "Description", "Size", "Labels"};
-    return QString::fromLatin1(titles[section]);
+    static const char* const titles[] = {
+        QT_TRANSLATE_NOOP("ravelbook::StockTableModel", "Brand"),
+        QT_TRANSLATE_NOOP("ravelbook::StockTableModel", "Part"),
+        QT_TRANSLATE_NOOP("ravelbook::StockTableModel", "Description"),
+        QT_TRANSLATE_NOOP("ravelbook::StockTableModel", "Size"),
+        //: Column head: how many labels a sheet has
+        QT_TRANSLATE_NOOP("ravelbook::StockTableModel", "Labels")};
+    return QCoreApplication::translate("ravelbook::StockTableModel", titles[section]);
 }
 
 StationeryChooser::StationeryChooser(std::shared_ptr<const StationeryCatalogue> catalogue,
                                      QStringList recent, const QString& current, QWidget* parent)
     : QDialog(parent), catalogue_(std::move(catalogue)) {
     setObjectName(QStringLiteral("StationeryChooser"));
-    setWindowTitle(QStringLiteral("More Stationery"));
+    setWindowTitle(tr("More Stationery"));
     auto* grid = new QGridLayout(this);
 
     txtSearch = new QLineEdit(this);
     txtSearch->setObjectName(QStringLiteral("txtSearch"));
-    txtSearch->setPlaceholderText(QStringLiteral("Search: brand, part number or description"));
+    txtSearch->setPlaceholderText(tr("Search: brand, part number or description"));
     txtSearch->setClearButtonEnabled(true);
-    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    auto* searchLabel = new QLabel(tr("&Search:"), this);
     searchLabel->setBuddy(txtSearch);
     grid->addWidget(searchLabel, 0, 0);
     grid->addWidget(txtSearch, 0, 1);
@@ -120,7 +128,7 @@ StationeryChooser::StationeryChooser(std::shared_ptr<const StationeryCatalogue> 
     if (lstRecent->count() > 0)
         lstRecent->setMaximumHeight(lstRecent->sizeHintForRow(0) * choices::kRecentStationeries +
                                     2 * lstRecent->frameWidth());
-    auto* recentLabel = new QLabel(QStringLiteral("&Recent:"), this);
+    auto* recentLabel = new QLabel(tr("&Recent:"), this);
     recentLabel->setBuddy(lstRecent);
     recentLabel->setVisible(lstRecent->count() > 0);
     lstRecent->setVisible(lstRecent->count() > 0);
@@ -160,14 +168,13 @@ StationeryChooser::StationeryChooser(std::shared_ptr<const StationeryCatalogue> 
     if (!notes.empty()) {
         lblNotes->setText(
             notes.size() == 1
-                ? QStringLiteral("1 template entry could not be read or was left out")
-                : QStringLiteral("%1 template entries could not be read or were left out")
-                      .arg(notes.size()));
+                ? tr("1 template entry could not be read or was left out")
+                : tr("%1 template entries could not be read or were left out").arg(notes.size()));
         QStringList lines;
         for (std::size_t i = 0; i < notes.size() && i < std::size_t(kNotesShown); ++i)
             lines << noteLine(notes[i]);
         if (notes.size() > std::size_t(kNotesShown))
-            lines << QStringLiteral("… and %1 more").arg(notes.size() - kNotesShown);
+            lines << tr("… and %1 more").arg(notes.size() - kNotesShown);
         lblNotes->setToolTip(lines.join(QLatin1Char('\n')));
     }
     lblNotes->setVisible(!notes.empty());

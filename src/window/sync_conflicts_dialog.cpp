@@ -3,6 +3,7 @@
 #include "core/field_table.h"
 #include "window/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,7 +22,8 @@ namespace {
 class NoTransport final : public HttpTransport {
 public:
     HttpResponse send(const HttpRequest&) override {
-        throw Error(QStringLiteral("No server is asked while conflicts are resolved."),
+        throw Error(QCoreApplication::translate("ravelbook::SyncConflictsDialog",
+                                                "No server is asked while conflicts are resolved."),
                     Error::Kind::Network);
     }
 };
@@ -30,8 +32,11 @@ QString groupsOf(const AddressRecord& record, const GroupTitles& titles) {
     QStringList names;
     for (int k = 0; k < kGroupCount; ++k) {
         if (record.groups[std::size_t(k)])
-            names << (titles[std::size_t(k)].isEmpty() ? QStringLiteral("group %1").arg(k + 1)
-                                                       : titles[std::size_t(k)]);
+            names << (titles[std::size_t(k)].isEmpty()
+                          ? QCoreApplication::translate("ravelbook::SyncConflictsDialog",
+                                                        "group %1")
+                                .arg(k + 1)
+                          : titles[std::size_t(k)]);
     }
     return names.join(QStringLiteral(", "));
 }
@@ -41,11 +46,11 @@ QString groupsOf(const AddressRecord& record, const GroupTitles& titles) {
 SyncConflictsDialog::SyncConflictsDialog(Database& db, Dialogs& dialogs, GroupTitles titles,
                                          QWidget* parent)
     : QDialog(parent), db_(db), dialogs_(dialogs), titles_(std::move(titles)) {
-    setWindowTitle(QStringLiteral("Sync Conflicts"));
+    setWindowTitle(tr("Sync Conflicts"));
     auto* layout = new QVBoxLayout(this);
-    auto* note = new QLabel(QStringLiteral("These records were changed both in the book and on "
-                                           "the server. Choose which version stays; the next "
-                                           "sync brings the other side in step."),
+    auto* note = new QLabel(tr("These records were changed both in the book and on "
+                               "the server. Choose which version stays; the next "
+                               "sync brings the other side in step."),
                             this);
     note->setWordWrap(true);
     layout->addWidget(note);
@@ -54,12 +59,11 @@ SyncConflictsDialog::SyncConflictsDialog(Database& db, Dialogs& dialogs, GroupTi
     lstConflicts->setObjectName(QStringLiteral("lstConflicts"));
     grdVersions = new QTableWidget(kFieldCount + 1, 2, this);
     grdVersions->setObjectName(QStringLiteral("grdVersions"));
-    grdVersions->setHorizontalHeaderLabels(
-        {QStringLiteral("In the book"), QStringLiteral("On the server")});
+    grdVersions->setHorizontalHeaderLabels({tr("In the book"), tr("On the server")});
     QStringList rows;
     for (const FieldRule& rule : kAddressFields)
         rows << QString::fromLatin1(rule.column);
-    rows << QStringLiteral("Groups");
+    rows << tr("Groups");
     grdVersions->setVerticalHeaderLabels(rows);
     grdVersions->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdVersions->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
@@ -67,11 +71,10 @@ SyncConflictsDialog::SyncConflictsDialog(Database& db, Dialogs& dialogs, GroupTi
     row->addWidget(grdVersions, 3);
     layout->addLayout(row);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    cmdKeepBook = buttons->addButton(QStringLiteral("Keep the &book's version"),
-                                     QDialogButtonBox::ActionRole);
+    cmdKeepBook = buttons->addButton(tr("Keep the &book's version"), QDialogButtonBox::ActionRole);
     cmdKeepBook->setObjectName(QStringLiteral("cmdKeepBook"));
-    cmdKeepServer = buttons->addButton(QStringLiteral("Keep the &server's version"),
-                                       QDialogButtonBox::ActionRole);
+    cmdKeepServer =
+        buttons->addButton(tr("Keep the &server's version"), QDialogButtonBox::ActionRole);
     cmdKeepServer->setObjectName(QStringLiteral("cmdKeepServer"));
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -117,7 +120,7 @@ void SyncConflictsDialog::showVersions() {
             if (side)
                 text = f < kFieldCount ? side->fields[std::size_t(f)] : groupsOf(*side, titles_);
             else if (conflict && f == 0)
-                text = QStringLiteral("(deleted)");
+                text = tr("(deleted)");
             auto* item = new QTableWidgetItem(text);
             const std::optional<AddressRecord>& other = *sides[1 - column];
             if (side && other &&

@@ -26,9 +26,9 @@ PrinterSurface* SystemPrintDestination::begin() {
     if (!printer.isEmpty()) {
         current_ = PaintedDestination::printer(printers_, printer);
     } else {
-        const QString file = dialogs_.saveFileName(
-            QStringLiteral("No printer is installed: save the pages as a PDF file"),
-            QDir(lastFolder_).filePath(QStringLiteral("Ravelbook.pdf")));
+        const QString file =
+            dialogs_.saveFileName(tr("No printer is installed: save the pages as a PDF file"),
+                                  QDir(lastFolder_).filePath(QStringLiteral("Ravelbook.pdf")));
         if (file.isEmpty())
             return nullptr;
         pdfFolder_ = QFileInfo(file).absolutePath();

@@ -4,6 +4,7 @@
 #include "print/system_printers.h"
 
 #include <memory>
+#include <QCoreApplication>
 #include <QString>
 
 namespace ravelbook {
@@ -16,6 +17,8 @@ class PaintedDestination;
 // run is not dropped: the user is asked for a PDF file to hold it, starting in
 // the folder of the last one.
 class SystemPrintDestination final : public PrintDestination {
+    Q_DECLARE_TR_FUNCTIONS(ravelbook::SystemPrintDestination)
+
 public:
     // `book` is the open address book, which a PDF may never replace.
     SystemPrintDestination(Dialogs& dialogs, QString book);

@@ -237,6 +237,43 @@ TEST_F(MailFormLayout, EveryCaptionFitsItsControl) {
     EXPECT_EQ(form->groupBox(twinOf(9))->toolTip(), longTitle);
 }
 
+// A caption longer than its box, as a translation's can be, is shown elided
+// with the whole caption in the tooltip, before the control's own tip.
+TEST_F(MailFormLayout, ACaptionTooLongForItsControlIsElidedWithItWholeInTheTooltip) {
+    const QString longer = QStringLiteral("&Fill every free label of the sheet with this record");
+    auto* exit = control<QPushButton>(QStringLiteral("cmdExit"));
+    auto* sortBy = control<QLabel>(QStringLiteral("lblSortBy"));
+    auto* fill = control<QCheckBox>(QStringLiteral("chkFillSheet"));
+    const QString ownTip = fill->toolTip();
+    const QString shortCaption = fill->text();
+    const auto refit = [&] {
+        form->resize(form->size() + QSize(1, 0));
+        QCoreApplication::processEvents();
+        form->resize(form->size() - QSize(1, 0));
+        QCoreApplication::processEvents();
+    };
+    for (QWidget* w : std::initializer_list<QWidget*>{exit, sortBy, fill})
+        w->setProperty("text", longer);
+    refit();
+    for (QWidget* w : std::initializer_list<QWidget*>{exit, sortBy, fill}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        const QString shown = w->property("text").toString();
+        EXPECT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+        EXPECT_TRUE(longer.startsWith(shown.chopped(1)));
+        EXPECT_TRUE(captionFits(w));
+    }
+    EXPECT_EQ(exit->toolTip(),
+              QStringLiteral("Fill every free label of the sheet with this record"));
+    EXPECT_EQ(fill->toolTip(), exit->toolTip() + QLatin1Char('\n') + ownTip);
+    refit(); // elided once, not again from the elided text
+    EXPECT_EQ(exit->toolTip(),
+              QStringLiteral("Fill every free label of the sheet with this record"));
+    fill->setText(shortCaption);
+    refit();
+    EXPECT_EQ(fill->text(), shortCaption);
+    EXPECT_EQ(fill->toolTip(), ownTip);
+}
+
 TEST_F(MailFormLayout, LargerWindowGrowsTheNotesGridAndTabsAndKeepsTheRestAnchored) {
     struct Change {
         const char* name;
