@@ -97,9 +97,9 @@ void show(const StockTemplate& entry, QTextStream& out) {
                .arg(entry.labelCount())
         << '\n';
     out << QCoreApplication::translate("StationeryCommand", "File: %1")
-               .arg(entry.file.isEmpty() ? QCoreApplication::translate("StationeryCommand", "built in")
-                                 : QStringLiteral("%1:%2").arg(entry.file).arg(entry.line))
-        )
+               .arg(entry.file.isEmpty()
+                        ? QCoreApplication::translate("StationeryCommand", "built in")
+                        : QStringLiteral("%1:%2").arg(entry.file).arg(entry.line))
         << '\n';
 }
 

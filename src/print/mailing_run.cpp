@@ -112,7 +112,7 @@ QString MailingRun::itemSummary(bool toPrinter) const {
             .arg(counted(outcome_.items, QCoreApplication::translate("MailingRun", "%1 item"),
                          QCoreApplication::translate("MailingRun", "%1 items")),
                  counted(tally_.pages, QCoreApplication::translate("MailingRun", "%1 page"),
-                         QCoreApplication::translate("MailingRun", "%1 pages"))));
+                         QCoreApplication::translate("MailingRun", "%1 pages")));
     if (toPrinter)
         summary +=
             counted(tally_.documents, QCoreApplication::translate("MailingRun", " in %1 print job"),

@@ -14,7 +14,7 @@ namespace {
 constexpr int kRowCacheSize = 512;
 
 [[noreturn]] void noCurrentRecord() {
-    throw StoreError(tr("There is no current record."));
+    throw StoreError(DataSource::tr("There is no current record."));
 }
 
 } // namespace
