@@ -425,8 +425,8 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
         MailingRun run(jobFor(command, db, settings), addresses);
         if (const std::optional<Unprintable> nothing = run.select()) {
             if (nothing->failed)
-                throw PrintError(nothing->refusal.text);
-            throw cantDo(nothing->refusal.text);
+                throw PrintError(nothing->refusal.text());
+            throw cantDo(nothing->refusal.text());
         }
 
         const std::unique_ptr<PaintedDestination> destination =

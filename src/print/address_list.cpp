@@ -45,14 +45,15 @@ struct Column {
     const char* heading;
     int share; // in hundredths of the width
 };
+//: Printed on paper: the column headings of the address list
 constexpr std::array<Column, kFieldCount> kColumns{{
-    {Field::Name, "Name", 15},
-    {Field::Address, "Address", 16},
-    {Field::CityStateZip, "City", 16},
-    {Field::Country, "Country", 8},
-    {Field::Contact, "Contact", 12},
-    {Field::Phone, "Phone", 10},
-    {Field::Notes, "Notes", 23},
+    {Field::Name, QT_TRANSLATE_NOOP("AddressList", "Name"), 15},
+    {Field::Address, QT_TRANSLATE_NOOP("AddressList", "Address"), 16},
+    {Field::CityStateZip, QT_TRANSLATE_NOOP("AddressList", "City"), 16},
+    {Field::Country, QT_TRANSLATE_NOOP("AddressList", "Country"), 8},
+    {Field::Contact, QT_TRANSLATE_NOOP("AddressList", "Contact"), 12},
+    {Field::Phone, QT_TRANSLATE_NOOP("AddressList", "Phone"), 10},
+    {Field::Notes, QT_TRANSLATE_NOOP("AddressList", "Notes"), 23},
 }};
 
 QFont listFont(int points, bool bold) {
@@ -236,7 +237,7 @@ void ListDrawing::beginPage(int number, int pages) {
     font(kBodyPoints, true);
     for (std::size_t c = 0; c < kColumns.size(); ++c)
         text(page_.cellStart[c], page_.columnHeadingsY, page_.cellEnd[c],
-             QLatin1String(kColumns[c].heading));
+             QCoreApplication::translate("AddressList", kColumns[c].heading));
     rule(page_.ruleY);
     font(kBodyPoints, false);
     y_ = page_.bodyTop;

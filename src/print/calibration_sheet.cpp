@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numeric>
 #include <optional>
+#include <QCoreApplication>
 #include <QStringList>
 #include <utility>
 
@@ -227,17 +228,24 @@ void drawSheet(PrinterSurface& surface, const Layout& layout, const QString& tit
     sheet.lineEnd(std::min(first.left + first.width, printableWidth) - kInset);
     surface.SetBold(true);
     surface.SetFontSize(kHeadingSize);
-    sheet.text(x, y, QStringLiteral("Calibration sheet: ") + title);
+    sheet.text(x, y, //: Printed on paper, the heading of the calibration sheet
+               QCoreApplication::translate("CalibrationSheet", "Calibration sheet: %1").arg(title));
     y += kHeadingStep;
     surface.SetBold(false);
     surface.SetFontSize(kTextSize);
     const QString lines[] = {
-        QStringLiteral("Hold this sheet against the stationery in front of a light and"),
-        QStringLiteral("enter how far the printed outlines are off its edges under File:"),
-        QStringLiteral("Calibrate Printer (right and down count positive), on top of the"),
-        QStringLiteral("offsets it was printed with: %1 in right, %2 in down.")
+        //: Printed on paper; the five lines of the calibration sheet's instructions.
+        QCoreApplication::translate(
+            "CalibrationSheet", "Hold this sheet against the stationery in front of a light and"),
+        QCoreApplication::translate(
+            "CalibrationSheet", "enter how far the printed outlines are off its edges under File:"),
+        QCoreApplication::translate(
+            "CalibrationSheet", "Calibrate Printer (right and down count positive), on top of the"),
+        QCoreApplication::translate("CalibrationSheet",
+                                    "offsets it was printed with: %1 in right, %2 in down.")
             .arg(signedInches(offset.x), signedInches(offset.y)),
-        QStringLiteral("Ruler: 1/16 in ticks, inches counted from the paper's edge."),
+        QCoreApplication::translate("CalibrationSheet",
+                                    "Ruler: 1/16 in ticks, inches counted from the paper's edge."),
     };
     for (const QString& line : lines) {
         sheet.text(x, y, line);

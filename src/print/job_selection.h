@@ -3,6 +3,7 @@
 #include "print/layout.h"
 
 #include <array>
+#include <QCoreApplication>
 #include <QString>
 
 namespace ravelbook {
@@ -30,28 +31,41 @@ inline constexpr std::array<Stationery, 5> kStationeryOrder = {
     Stationery::SmallLabels, Stationery::LargeLabels, Stationery::Envelopes, Stationery::Cards,
     Stationery::Fliers};
 
-// A message box that turns a print request down: text and title.
+// A message box that turns a print request down: text and title, translated
+// when shown (the constants are made before any translation is loaded).
 struct Refusal {
-    QString text;
-    QString title;
+    const char* textSource = nullptr;
+    const char* titleSource = nullptr;
+    QString made = {}; // a text made at run time, shown as it is
+    QString text() const {
+        return textSource ? QCoreApplication::translate("Refusal", textSource) : made;
+    }
+    QString title() const {
+        return titleSource ? QCoreApplication::translate("Refusal", titleSource) : QString();
+    }
 };
 
-inline const Refusal kNoGroupChosen{QStringLiteral("First select some groups to mail to"),
-                                    QStringLiteral("Nothing selected")};
-inline const Refusal kNoStationeryChosen{QStringLiteral("You must first select what to print!"),
-                                         QStringLiteral("Select option at the top left!")};
-inline const Refusal kNoRecordToPrint{QStringLiteral("First select a record to print!"),
-                                      QStringLiteral("Nothing to print!")};
+inline const Refusal kNoGroupChosen{
+    QT_TRANSLATE_NOOP("Refusal", "First select some groups to mail to"),
+    QT_TRANSLATE_NOOP("Refusal", "Nothing selected")};
+inline const Refusal kNoStationeryChosen{
+    QT_TRANSLATE_NOOP("Refusal", "You must first select what to print!"),
+    QT_TRANSLATE_NOOP("Refusal", "Select option at the top left!")};
+inline const Refusal kNoRecordToPrint{
+    QT_TRANSLATE_NOOP("Refusal", "First select a record to print!"),
+    QT_TRANSLATE_NOOP("Refusal", "Nothing to print!")};
 inline const Refusal kNoReturnAddress{
-    QStringLiteral("There is no return address to print: type one on page \"Return Address\" "
-                   "first."),
-    QStringLiteral("Nothing to print!")};
+    QT_TRANSLATE_NOOP("Refusal",
+                      "There is no return address to print: type one on page \"Return Address\" "
+                      "first."),
+    QT_TRANSLATE_NOOP("Refusal", "Nothing to print!")};
 inline const Refusal kSenderLabelsNeedLabels{
-    QStringLiteral("Return address labels are printed on label sheets: choose a label "
-                   "stationery on page \"Mailings\" first."),
-    QStringLiteral("No labels chosen")};
+    QT_TRANSLATE_NOOP("Refusal",
+                      "Return address labels are printed on label sheets: choose a label "
+                      "stationery on page \"Mailings\" first."),
+    QT_TRANSLATE_NOOP("Refusal", "No labels chosen")};
 inline const Refusal kNothingInGroups{
-    QStringLiteral("Nothing was printed: the chosen groups hold no named addresses."),
-    QStringLiteral("Nothing to print!")};
+    QT_TRANSLATE_NOOP("Refusal", "Nothing was printed: the chosen groups hold no named addresses."),
+    QT_TRANSLATE_NOOP("Refusal", "Nothing to print!")};
 
 } // namespace ravelbook

@@ -50,7 +50,8 @@ Layout smallLabels() {
 // Avery 8163: 2 x 4 in, two columns of five, the return address on every label.
 Layout largeLabels() {
     Layout l = labelSheet(360, 290, 10, 2880);
-    l.heading = QStringLiteral("From:");
+    //: Printed on paper above the return address
+    l.heading = QString::fromUtf8(QT_TRANSLATE_NOOP("Layouts", "From:"));
     l.headingEndsLine = true;
     l.returnX = 360;
     l.moveBeforeTo = 435; // one and a half line steps
@@ -65,7 +66,8 @@ Layout singleItem(qint16 gapBeforeTo, qint16 specialMove) {
     l.startY = 600;
     l.lineStep = 360;
     l.fontSize = 14;
-    l.heading = QStringLiteral("From: ");
+    //: Printed on paper before the return address
+    l.heading = QString::fromUtf8(QT_TRANSLATE_NOOP("Layouts", "From: "));
     l.returnX = 360;
     l.moveBeforeTo = qint16(l.lineStep + gapBeforeTo);
     l.toX = 5400;

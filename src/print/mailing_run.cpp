@@ -19,7 +19,7 @@ std::optional<Unprintable> MailingRun::select() {
     if (outcome_.stop == PrintOutcome::Stop::NoRecord)
         return Unprintable{kNoRecordToPrint};
     if (outcome_.failure)
-        return Unprintable{{*outcome_.failure, {}}, true};
+        return Unprintable{Refusal{nullptr, nullptr, *outcome_.failure}, true};
     if (run_.total() == 0)
         return Unprintable{job.senderLabels ? kNoReturnAddress : kNothingInGroups};
     return std::nullopt;

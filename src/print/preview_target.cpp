@@ -18,7 +18,10 @@ namespace {
 
 constexpr qreal kInchesPerMeter = 1000 / kMillimetresPerInch;
 
-const QString kNoPicture = QStringLiteral("there is not room in memory for its picture.");
+QString noPicture() {
+    return QCoreApplication::translate("PreviewTarget",
+                                       "there is not room in memory for its picture.");
+}
 
 // The stationery an item is drawn on, when nothing was drawn to say so.
 PageSetup setupOf(const Layout& layout) {
@@ -53,7 +56,7 @@ void PreviewTarget::startPage(const PageSetup& setup) {
     image_.fill(Qt::white);
     started_ = true;
     if (!painter_.begin(&image_))
-        throw PrintError(kNoPicture);
+        throw PrintError(noPicture());
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::TextAntialiasing);
     const qreal margin = Length::fromTwips(kNominalMargin).dots(dpi_);
@@ -121,7 +124,7 @@ PreviewPage drawPreviewPage(PrintRun& run, int page, int dpi) {
     surface.finish();
     drawn.image = target.takePage();
     if (drawn.image.isNull() && !drawn.outcome.failure)
-        drawn.outcome.failure = kNoPicture;
+        drawn.outcome.failure = noPicture();
     return drawn;
 }
 
@@ -142,7 +145,7 @@ PreviewPage drawCalibrationPreview(const Layout& layout, const Sheet& sheet, Pri
     }
     drawn.image = target.takePage();
     if (drawn.image.isNull() && !drawn.outcome.failure)
-        drawn.outcome.failure = kNoPicture;
+        drawn.outcome.failure = noPicture();
     return drawn;
 }
 

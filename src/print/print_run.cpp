@@ -22,6 +22,17 @@ namespace ravelbook {
 
 namespace {
 
+//: Printed on paper before the contact person of an address
+QString attention() {
+    return QCoreApplication::translate("PrintRun", "ATTN: ");
+}
+
+// The layouts keep their return-address heading in English, as they store it;
+// it is printed in the user's language.
+QString shownHeading(const QString& heading) {
+    return QCoreApplication::translate("Layouts", heading.toUtf8().constData());
+}
+
 // The items of the pages asked for, as indexes into the run's records.
 struct ItemSpan {
     int first = 0;
@@ -197,9 +208,9 @@ void Drawing::drawLines(const AddressLines& lines) {
         setY();
         step([&] {
             if (layout_.headingEndsLine)
-                surface_.PrintLine(*layout_.heading);
+                surface_.PrintLine(shownHeading(*layout_.heading));
             else
-                surface_.PrintInline(*layout_.heading);
+                surface_.PrintInline(shownHeading(*layout_.heading));
         });
         int closedUp = 0;
         for (const QString& line : sender) {
@@ -223,7 +234,8 @@ void Drawing::drawLines(const AddressLines& lines) {
         moveDown(layout_.moveBeforeTo);
     setX(layout_.toX);
     setY();
-    printLine(QStringLiteral("TO:"));
+    //: Printed on paper before the recipient's address
+    printLine(QCoreApplication::translate("PrintRun", "TO:"));
     setX(layout_.textX);
     setY();
     step([&] {
@@ -253,7 +265,7 @@ void Drawing::drawLines(const AddressLines& lines) {
         lineDown();
         setY();
         if (!contact.isEmpty()) {
-            step([&] { surface_.PrintInline(QStringLiteral("ATTN: ")); });
+            step([&] { surface_.PrintInline(attention()); });
             printLine(contact);
         }
     }
@@ -291,7 +303,7 @@ void Drawing::drawLabel(const AddressLines& lines) {
     if (!lines[3].isEmpty())
         block.emplace_back(QString(), lines[3]);
     if (!lines[4].isEmpty())
-        block.emplace_back(QStringLiteral("ATTN: "), lines[4]);
+        block.emplace_back(attention(), lines[4]);
 
     const Layout::Stock label = layout_.stockOf(counter_ - 1);
     const int n = int(block.size());

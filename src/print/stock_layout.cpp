@@ -75,7 +75,8 @@ Layout singleItem(const StockTemplate& stock) {
     l.specialFontSize = std::max(kSmallestEnvelopeFont, int(std::lround(kSpecialFontSize * scale)));
     l.lineStep = qint16(kEnvelopeLineStep * l.fontSize / kEnvelopeFontSize);
     l.startY = qint16(std::lround(600 * scale));
-    l.heading = QStringLiteral("From: ");
+    //: Printed on paper before the return address
+    l.heading = QString::fromUtf8(QT_TRANSLATE_NOOP("Layouts", "From: "));
     l.returnX = qint16(std::lround(360 * scale));
 
     const int middle = shortSide / 2 - kNominalMargin;

@@ -33,9 +33,9 @@ constexpr qint64 kProgressEveryMs = 40;
 // Tells the user why a run has nothing to print.
 void tell(Dialogs& dialogs, const Unprintable& nothing) {
     if (nothing.failed)
-        showError(dialogs, nothing.refusal.text);
+        showError(dialogs, nothing.refusal.text());
     else
-        dialogs.message(nothing.refusal.text, nothing.refusal.title, Dialogs::Buttons::Ok);
+        dialogs.message(nothing.refusal.text(), nothing.refusal.title(), Dialogs::Buttons::Ok);
 }
 
 // Label sheets are asked to be printed on one side, as they feed once.

@@ -517,12 +517,12 @@ std::optional<PrintJob> MailingsPage::requestedJob() {
     const GroupChoice groups = chosenGroups();
     strSQL = sql::selectGroups(groups).text;
     if (!sql::anyGroup(groups)) {
-        book_.dialogs.message(kNoGroupChosen.text, kNoGroupChosen.title, Dialogs::Buttons::Ok);
+        book_.dialogs.message(kNoGroupChosen.text(), kNoGroupChosen.title(), Dialogs::Buttons::Ok);
         return std::nullopt;
     }
     if (std::optional<PrintJob> job = chosenJob())
         return job;
-    book_.dialogs.message(kNoStationeryChosen.text, kNoStationeryChosen.title,
+    book_.dialogs.message(kNoStationeryChosen.text(), kNoStationeryChosen.title(),
                           Dialogs::Buttons::Ok);
     return std::nullopt;
 }
@@ -539,7 +539,7 @@ std::optional<PrintJob> MailingsPage::requestedSenderLabels() {
     acceptVerticalAdjustment();
     std::optional<PrintJob> job = chosenJob();
     if (!job) {
-        book_.dialogs.message(kSenderLabelsNeedLabels.text, kSenderLabelsNeedLabels.title,
+        book_.dialogs.message(kSenderLabelsNeedLabels.text(), kSenderLabelsNeedLabels.title(),
                               Dialogs::Buttons::Ok);
         return std::nullopt;
     }

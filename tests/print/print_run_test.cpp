@@ -428,10 +428,10 @@ TEST_F(PrintRunTest, SenderLabelsPrintTheReturnAddressOnTheLabelsAskedFor) {
     }
     job.stock = nullptr;
     job.stationery = Stationery::Envelopes;
-    EXPECT_EQ(MailingRun(job, records).select()->refusal.text, kSenderLabelsNeedLabels.text);
+    EXPECT_EQ(MailingRun(job, records).select()->refusal.text(), kSenderLabelsNeedLabels.text());
     job.stationery = Stationery::SmallLabels;
     job.returnAddress = {"", " ", ""};
-    EXPECT_EQ(MailingRun(job, records).select()->refusal.text, kNoReturnAddress.text);
+    EXPECT_EQ(MailingRun(job, records).select()->refusal.text(), kNoReturnAddress.text());
 }
 
 // Slots on the first and second sheet for a run that starts part way down a sheet.
