@@ -30,15 +30,15 @@
 Went out: %3 new, %4 changed.
 Deleted: %5 in the book, %6 on the server.
 </source>
-        <translation>Reçues : %1 nouvelles, %2 modifiées.
-Envoyées : %3 nouvelles, %4 modifiées.
-Supprimées : %5 dans le carnet, %6 sur le serveur.
+        <translation>Fiches reçues : %1 nouvelle(s), %2 modifiée(s).
+Fiches envoyées : %3 nouvelle(s), %4 modifiée(s).
+Fiches supprimées : %5 dans le carnet, %6 sur le serveur.
 </translation>
     </message>
     <message>
         <source>Conflict: &quot;%1&quot; changed in the book and on the server; neither was written.
 </source>
-        <translation>Conflit : « %1 » a été modifiée dans le carnet et sur le serveur ; aucune des deux versions n&apos;a été écrite.
+        <translation>Conflit : la fiche « %1 » a été modifiée dans le carnet et sur le serveur ; aucune version n&apos;a été écrite.
 </translation>
     </message>
     <message>
@@ -79,11 +79,11 @@ Supprimées : %5 dans le carnet, %6 sur le serveur.
     </message>
     <message>
         <source>%1: changed on the server meanwhile, so it was not deleted there</source>
-        <translation>%1 : modifiée entre-temps sur le serveur, elle n&apos;y a donc pas été supprimée</translation>
+        <translation>%1 : fiche modifiée entre-temps sur le serveur, elle n&apos;y a donc pas été supprimée</translation>
     </message>
     <message>
         <source>%1: changed on the server meanwhile, so the book&apos;s change was not written</source>
-        <translation>%1 : modifiée entre-temps sur le serveur, la modification du carnet n&apos;a donc pas été écrite</translation>
+        <translation>%1 : fiche modifiée entre-temps sur le serveur, la modification du carnet n&apos;a donc pas été écrite</translation>
     </message>
     <message>
         <source>Sending new records</source>
@@ -247,20 +247,21 @@ Keeps an address book and prints it onto labels, envelopes, cards and fliers.
 &quot;ravelbook link&quot; and &quot;ravelbook sync&quot; keep it in step with an online address book.
 </source>
         <translation>Utilisation : ravelbook [--database BOOK | FILE]
-       ravelbook --version
-       ravelbook print --help
-       ravelbook import --help
-       ravelbook export --help
-       ravelbook copy --help
-       ravelbook stationery --help
-       ravelbook link|unlink|sync --help
+              ravelbook --version
+              ravelbook print --help
+              ravelbook import --help
+              ravelbook export --help
+              ravelbook copy --help
+              ravelbook stationery --help
+              ravelbook link|unlink|sync --help
 
-Tient un carnet d&apos;adresses et l&apos;imprime sur étiquettes, enveloppes, cartes et prospectus.
+Tient un carnet d&apos;adresses et l&apos;imprime sur étiquettes, enveloppes, cartes
+et prospectus.
 
-  --database BOOK  ouvrir ce carnet d&apos;adresses au lieu du carnet par défaut : un
-                   fichier, ou postgresql://user@host:port/dbname d&apos;un serveur
-                   (%1) ; pour un fichier absent, confirmation demandée
-                   avant d&apos;y créer un nouveau carnet
+  --database BOOK  ouvrir ce carnet d&apos;adresses au lieu du carnet par défaut :
+                   un fichier, ou postgresql://user@host:port/dbname d&apos;un
+                   serveur (%1) ; pour un fichier absent, une confirmation
+                   est demandée avant d&apos;y créer un nouveau carnet
   --version        afficher la version
   --help           afficher ce texte
 
@@ -268,7 +269,8 @@ Tient un carnet d&apos;adresses et l&apos;imprime sur étiquettes, enveloppes, c
 « ravelbook import » et « ravelbook export » importent et exportent des fiches ;
 « ravelbook copy » copie un carnet entier dans un autre ;
 « ravelbook stationery » liste les supports sur lesquels il peut imprimer ;
-« ravelbook link » et « ravelbook sync » le synchronisent avec un carnet d&apos;adresses en ligne.
+« ravelbook link » et « ravelbook sync » le synchronisent avec un carnet
+d&apos;adresses en ligne.
 </translation>
     </message>
     <message>
@@ -389,15 +391,16 @@ nothing.
   --append     add the records to those the receiving book holds
 </source>
         <translation>Utilisation : ravelbook copy --from BOOK --to BOOK [--append]
-Copie un carnet d&apos;adresses entier dans un autre : fiches, adresses d&apos;expéditeur et
-ajustement vertical. Un BOOK est un fichier ou l&apos;URI d&apos;un serveur
-(postgresql://user@host:port/dbname). Un fichier absent ou une base vide sur un
-serveur devient un carnet. La copie est écrite en une seule transaction : tout ou
-rien.
+Copie un carnet d&apos;adresses entier dans un autre : fiches, adresses
+d&apos;expéditeur et ajustement vertical. Un BOOK est un fichier ou l&apos;URI d&apos;un
+serveur (postgresql://user@host:port/dbname). Un fichier absent ou une base
+vide sur un serveur devient un carnet. La copie est écrite en une seule
+transaction : tout ou rien.
 
   --from BOOK  le carnet copié
-  --to BOOK    le carnet écrit ; il ne doit encore contenir aucune fiche, sauf avec --append
-  --append     ajouter les fiches à celles que contient le carnet de destination
+  --to BOOK    le carnet écrit ; il ne doit encore contenir aucune fiche,
+               sauf avec --append
+  --append     ajouter les fiches à celles du carnet de destination
 </translation>
     </message>
     <message>
@@ -633,18 +636,19 @@ step: all of them or, when anything fails, none. Records already in the book
 %1  --dry-run       say what would be imported, and write nothing
 </source>
         <translation>Utilisation : ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]
-                        [--map HEADING=FIELD]... [--dry-run] FILE
+                               [--map HEADING=FIELD]... [--dry-run] FILE
 
-Ajoute les fiches d&apos;un fichier CSV, vCard ou Access au carnet d&apos;adresses, en une
-seule étape : toutes ou, en cas d&apos;échec, aucune. Les fiches déjà présentes dans le carnet
-(même nom et même adresse) sont ignorées ; les groupes sont associés par leur titre.
+Ajoute les fiches d&apos;un fichier CSV, vCard ou Access au carnet d&apos;adresses, en
+une seule étape : toutes ou, en cas d&apos;échec, aucune. Les fiches déjà présentes
+dans le carnet (même nom et même adresse) sont ignorées ; les groupes sont
+associés par leur titre.
 
   --database BOOK le carnet d&apos;adresses : un fichier, ou l&apos;URI d&apos;un serveur
   --format KIND   csv, vcard ou mdb ; par défaut, déduit du nom du fichier
   --table NAME    la table d&apos;un fichier Access qui n&apos;est pas un carnet Ravelbook
   --map HEADING=FIELD
-                  la colonne de cet en-tête va dans FIELD (option répétable ;
-                  les autres colonnes vont là où l&apos;indiquent leurs en-têtes) :
+                  la colonne de cet en-tête va dans FIELD (répétable ; les
+                  autres colonnes vont là où l&apos;indiquent leurs en-têtes) :
 %1  --dry-run       indiquer ce qui serait importé, sans rien écrire
 </translation>
     </message>
@@ -662,16 +666,17 @@ column per group, -1 for a member) or as vCard 3.0 (groups as CATEGORIES).
                   standard output when left out or given as -
 </source>
         <translation>Utilisation : ravelbook export [--database BOOK] [--group G]... --format csv|vcard
-                        [--output FILE]
+                               [--output FILE]
 
 Écrit le carnet d&apos;adresses, ou les fiches des groupes choisis, en CSV (une
 colonne par groupe, -1 pour un membre) ou en vCard 3.0 (groupes en CATEGORIES).
 
   --database BOOK le carnet d&apos;adresses : un fichier, ou l&apos;URI d&apos;un serveur
-  --group G       une colonne de groupe de 0 à 17, ou un titre de groupe ; répétable
+  --group G       une colonne de groupe de 0 à 17, ou un titre de groupe ;
+                  répétable
   --format KIND   csv ou vcard
-  --output FILE   écrire dans ce fichier (remplacé seulement une fois tout écrit) ;
-                  sortie standard si omis ou donné sous la forme -
+  --output FILE   écrire dans ce fichier (remplacé seulement une fois tout
+                  écrit) ; sortie standard si omis ou donné sous la forme -
 </translation>
     </message>
     <message>
@@ -807,7 +812,7 @@ colonne par groupe, -1 pour un membre) ou en vCard 3.0 (groupes en CATEGORIES).
     </message>
     <message>
         <source>%1 to add, %2 skipped as already in the book, %3.</source>
-        <translation>%1 à ajouter, %2 ignorées car déjà dans le carnet, %3.</translation>
+        <translation>%1 à ajouter, %2 ignorée(s) car déjà dans le carnet, %3.</translation>
     </message>
     <message>
         <source>%1 warning</source>
@@ -1209,15 +1214,18 @@ will do) to find the address books on. The password comes from the keyring or
   --list           list the address books found (name, URL, cards) without linking
 </source>
         <translation>Utilisation : ravelbook link [--database BOOK] [--user NAME] [--list] URL
-Lie le carnet à un carnet d&apos;adresses en ligne (CardDAV) et le synchronise pour la première
-fois : les fiches et les cartes d&apos;une même personne (même nom et même adresse) sont appariées,
-les autres vont dans les deux sens. URL est celle du carnet d&apos;adresses, ou d&apos;un serveur (un nom
-d&apos;hôte suffit) sur lequel chercher les carnets d&apos;adresses. Le mot de passe vient du trousseau de clés ou de
-~/.netrc ; il n&apos;est jamais conservé dans le carnet.
+Lie le carnet à un carnet d&apos;adresses en ligne (CardDAV) et le synchronise pour
+la première fois : les fiches et les cartes d&apos;une même personne (même nom et
+même adresse) sont appariées, les autres vont dans les deux sens. URL est
+celle du carnet d&apos;adresses, ou celle d&apos;un serveur (un nom d&apos;hôte suffit) sur
+lequel chercher les carnets d&apos;adresses. Le mot de passe vient du trousseau de
+clés ou de ~/.netrc ; il n&apos;est jamais conservé dans le carnet.
 
-  --database BOOK  le carnet (un fichier, ou postgresql://...) ; le carnet par défaut s&apos;il est omis
+  --database BOOK  le carnet (un fichier, ou postgresql://...) ; à défaut,
+                   le carnet par défaut
   --user NAME      le nom d&apos;utilisateur sur le serveur
-  --list           lister les carnets d&apos;adresses trouvés (nom, URL, cartes) sans lier
+  --list           lister les carnets d&apos;adresses trouvés (nom, URL, cartes)
+                   sans lier
 </translation>
     </message>
     <message>
@@ -1225,7 +1233,8 @@ d&apos;hôte suffit) sur lequel chercher les carnets d&apos;adresses. Le mot de 
 Forgets the book&apos;s link to its online address book; the records stay.
 </source>
         <translation>Utilisation : ravelbook unlink [--database BOOK]
-Oublie le lien du carnet avec son carnet d&apos;adresses en ligne ; les fiches restent.
+Oublie le lien du carnet avec son carnet d&apos;adresses en ligne ; les fiches
+restent.
 </translation>
     </message>
     <message>
@@ -1240,12 +1249,13 @@ when conflicts or refusals remain.
   --record NAME    the name of the record whose conflict --keep ends
 </source>
         <translation>Utilisation : ravelbook sync [--database BOOK] [--keep book|server --record NAME]
-Synchronise dans les deux sens le carnet et son carnet d&apos;adresses en ligne, et affiche ce qui
-a été reçu, envoyé et supprimé. Une fiche modifiée aux deux endroits n&apos;est écrite
-nulle part : c&apos;est un conflit jusqu&apos;à ce que vous choisissiez la version à garder. Renvoie 1
-s&apos;il reste des conflits ou des refus.
+Synchronise dans les deux sens le carnet et son carnet d&apos;adresses en ligne, et
+affiche ce qui a été reçu, envoyé et supprimé. Une fiche modifiée aux deux
+endroits n&apos;est écrite nulle part : c&apos;est un conflit jusqu&apos;à ce que vous
+choisissiez la version à garder. Code de sortie 1 s&apos;il reste des conflits ou
+des refus.
 
-  --database BOOK  le carnet ; le carnet par défaut s&apos;il est omis
+  --database BOOK  le carnet ; à défaut, le carnet par défaut
   --keep book|server  résoudre le conflit de --record NAME avec cette version
   --record NAME    le nom de la fiche dont --keep résout le conflit
 </translation>
@@ -1497,53 +1507,60 @@ the address book is not changed. On a --printer calibrated in the window
   --printer NAME        print on this printer
 </source>
         <translation>Utilisation : ravelbook print [--database BOOK] --stationery KIND --group G [--group G]...
-                       [--selected NAME] [--last-name-first] [--bi-fold]
-                       [--special TEXT] [--adjust TWIPS] [--return-address N]
-                       [--start-at N] [--offset X,Y] [--copies N | --fill-sheet]
-                       [--sort ORDER] [--close-up] [--paper PAPER]
-                       (--pdf FILE | --printer NAME)
-       ravelbook print --sender-labels --stationery KIND [--return-address N]
-                       [--start-at N] [--copies N] (--pdf FILE | --printer NAME)
-       ravelbook print --calibration-sheet --stationery KIND [--offset X,Y]
-                       (--pdf FILE | --printer NAME)
+                              [--selected NAME] [--last-name-first] [--bi-fold]
+                              [--special TEXT] [--adjust TWIPS] [--return-address N]
+                              [--start-at N] [--offset X,Y] [--copies N | --fill-sheet]
+                              [--sort ORDER] [--close-up] [--paper PAPER]
+                              (--pdf FILE | --printer NAME)
+              ravelbook print --sender-labels --stationery KIND [--return-address N]
+                              [--start-at N] [--copies N] (--pdf FILE | --printer NAME)
+              ravelbook print --calibration-sheet --stationery KIND [--offset X,Y]
+                              (--pdf FILE | --printer NAME)
 
-Imprime les groupes choisis du carnet d&apos;adresses sans ouvrir la fenêtre ;
-le carnet d&apos;adresses n&apos;est pas modifié. Sur une --printer étalonnée dans la fenêtre
-(Fichier : Étalonner l&apos;imprimante), tout est décalé selon les décalages enregistrés pour elle.
+Imprime les groupes choisis du carnet d&apos;adresses sans ouvrir la fenêtre ; le
+carnet d&apos;adresses n&apos;est pas modifié. Sur une --printer étalonnée dans la
+fenêtre (Fichier : Étalonner l&apos;imprimante), tout est décalé selon les
+décalages enregistrés pour elle.
 
   --database BOOK       le carnet d&apos;adresses : un fichier, ou l&apos;URI d&apos;un serveur
   --stationery KIND     small-labels, large-labels, envelopes, cards, fliers ou
                         tout id de « ravelbook stationery list » (avery-5160,
                         avery-l7160, envelope-dl, postcard-a6, …), ou
-                        address-list : les fiches sous forme de tableau paginé
-  --group G             une colonne de groupe de 0 à 17, ou un titre de groupe (tous les
-                        groupes portant ce titre) ; peut être donné plusieurs fois
-  --selected NAME       n&apos;imprimer que la première fiche nommée NAME des groupes choisis
+                        address-list : les fiches en tableau, page par page
+  --group G             une colonne de groupe de 0 à 17, ou un titre de groupe
+                        (tous les groupes de ce titre) ; peut être répété
+  --selected NAME       n&apos;imprimer que la première fiche nommée NAME des
+                        groupes choisis
   --last-name-first     imprimer les noms tels qu&apos;enregistrés (« Nom, Prénom »)
-  --bi-fold             prospectus au format plié en deux
+  --bi-fold             prospectus au format 2 volets
   --special TEXT        le texte spécial des enveloppes, cartes et prospectus
-  --adjust TWIPS        ajustement vertical des étiquettes pour cette impression (180 = 1/8&quot;)
+  --adjust TWIPS        ajustement vertical des étiquettes pour cette impression
+                        (180 = 1/8&quot;)
   --return-address N    la Nième adresse d&apos;expéditeur du carnet (1 par défaut)
-  --start-at N          étiquettes : commencer la première planche à l&apos;étiquette N (1 à 20 pour
-                        les petites étiquettes, 1 à 10 pour les grandes, 1 à 30 pour avery-5160),
-                        pour finir une planche entamée
-  --offset X,Y          décaler tout de X pouces vers la droite et de Y pouces vers le bas pour
-                        cette impression (négatif : gauche, haut), en plus de l&apos;étalonnage
-                        de l&apos;imprimante ; au plus 1 pouce dans chaque sens
+  --start-at N          étiquettes : commencer la première planche à l&apos;étiquette
+                        N (1 à 20 pour les petites étiquettes, 1 à 10 pour les
+                        grandes, 1 à 30 pour avery-5160), pour finir une planche
+                        entamée
+  --offset X,Y          décaler tout de X pouces vers la droite et de Y pouces
+                        vers le bas pour cette impression (négatif : gauche,
+                        haut), en plus de l&apos;étalonnage de l&apos;imprimante ; au plus
+                        1 pouce dans chaque sens
   --copies N            imprimer chaque fiche N fois de suite (1 à 100)
-  --fill-sheet          avec --selected ou --sender-labels : remplir toutes les étiquettes
-                        libres de la planche
-  --sender-labels       étiquettes de l&apos;adresse d&apos;expéditeur (--return-address N), de
-                        --start-at jusqu&apos;à la fin de la planche, ou --copies N
-                        étiquettes ; aucun --group n&apos;est nécessaire
-  --sort ORDER          book (ordre d&apos;ajout, par défaut), name, ou postal-code (selon
-                        le code de la ligne de ville ; celles qui n&apos;en ont pas à la fin)
+  --fill-sheet          avec --selected ou --sender-labels : remplir toutes les
+                        étiquettes libres de la planche
+  --sender-labels       étiquettes de l&apos;adresse d&apos;expéditeur (--return-address
+                        N), de --start-at jusqu&apos;à la fin de la planche, ou
+                        --copies N étiquettes ; aucun --group n&apos;est nécessaire
+  --sort ORDER          book (ordre d&apos;ajout, par défaut), name, ou postal-code
+                        (selon le code de la ligne de ville ; les fiches sans
+                        code en dernier)
   --close-up            ne laisser aucun blanc pour les lignes d&apos;adresse vides
-  --paper PAPER         le papier de la liste d&apos;adresses : letter ou a4 (par défaut : celui
-                        de la langue du système)
+  --paper PAPER         le papier de la liste d&apos;adresses : letter ou a4 (par
+                        défaut : celui des paramètres régionaux)
   --calibration-sheet   imprimer la feuille d&apos;étalonnage du support au lieu des
-                        adresses : ses contours et règles, pour mesurer le décalage
-                        de l&apos;impression ; aucun --group n&apos;est nécessaire
+                        adresses : ses contours et ses règles, pour mesurer le
+                        décalage de l&apos;impression ; aucun --group n&apos;est
+                        nécessaire
   --pdf FILE            écrire toute l&apos;impression dans un seul fichier PDF
   --printer NAME        imprimer sur cette imprimante
 </translation>
@@ -1895,14 +1912,16 @@ the gLabels label designer (the glabels-data package, ~/.config/libglabels,
   show ID        the paper, the label and where the labels sit
 </source>
         <translation>Utilisation : ravelbook stationery list [--search TEXT]
-       ravelbook stationery show ID
-Liste les supports sur lesquels le programme peut imprimer : les siens, et les modèles
-du logiciel de conception d&apos;étiquettes gLabels (paquet glabels-data, ~/.config/libglabels,
-~/.glabels) et de %1.
+              ravelbook stationery show ID
+Liste les supports sur lesquels le programme peut imprimer : les siens, et les
+modèles du logiciel de conception d&apos;étiquettes gLabels (paquet glabels-data,
+~/.config/libglabels, ~/.glabels) et de %1.
 
-  list           une ligne pour chacun : id, produit, description, papier, étiquettes
-                 par planche, taille d&apos;étiquette ; les erreurs des fichiers sur la sortie d&apos;erreur
-  --search TEXT  seulement ceux dont le produit, la description ou l&apos;id contiennent chaque mot
+  list           une ligne pour chacun : id, produit, description, papier,
+                 étiquettes par planche, taille d&apos;étiquette ; les erreurs des
+                 fichiers sur la sortie d&apos;erreur standard
+  --search TEXT  seulement ceux dont le produit, la description ou l&apos;id
+                 contiennent chacun des mots
   show ID        le papier, l&apos;étiquette et l&apos;emplacement des étiquettes
 </translation>
     </message>
@@ -2248,11 +2267,11 @@ Le groupe « %1 » ne correspondait à aucun titre de groupe et n&apos;a pas ét
     </message>
     <message>
         <source> %1 had no name and were left out.</source>
-        <translation> %1 sans nom ont été ignorées.</translation>
+        <translation> Sans nom, donc ignorées : %1.</translation>
     </message>
     <message>
         <source>Imported %1 of %2 records; %3 skipped as already in the book.%4%5</source>
-        <translation>Importé : %1 fiches sur %2 ; %3 ignorées car déjà dans le carnet.%4%5</translation>
+        <translation>Fiches importées : %1 sur %2 ; %3 ignorée(s) car déjà dans le carnet.%4%5</translation>
     </message>
     <message>
         <source>Import</source>
@@ -2268,7 +2287,7 @@ Le groupe « %1 » ne correspondait à aucun titre de groupe et n&apos;a pas ét
     </message>
     <message>
         <source>Exported %1 records to &quot;%2&quot;.</source>
-        <translation>%1 fiches exportées vers « %2 ».</translation>
+        <translation>Fiches exportées vers « %2 » : %1.</translation>
     </message>
     <message>
         <source>The export was cancelled; nothing was written.</source>
@@ -2623,7 +2642,7 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
     </message>
     <message>
         <source>&quot;%1&quot; is no longer in the address book; it was renamed or deleted elsewhere. The name list now shows the book as it is.</source>
-        <translation>« %1 » n&apos;est plus dans le carnet d&apos;adresses ; elle a été renommée ou supprimée ailleurs. La liste des noms montre maintenant le carnet tel qu&apos;il est.</translation>
+        <translation>La fiche « %1 » n&apos;est plus dans le carnet d&apos;adresses ; elle a été renommée ou supprimée ailleurs. La liste des noms montre maintenant le carnet tel qu&apos;il est.</translation>
     </message>
     <message>
         <source>There is no record to save. Choose a name from the list or press New Address first.</source>
@@ -2805,19 +2824,19 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
     </message>
     <message>
         <source>%1 in</source>
-        <translation>%1 reçues</translation>
+        <translation>%1 reçue(s)</translation>
     </message>
     <message>
         <source>%1 out</source>
-        <translation>%1 envoyées</translation>
+        <translation>%1 envoyée(s)</translation>
     </message>
     <message>
         <source>%1 deleted</source>
-        <translation>%1 supprimées</translation>
+        <translation>%1 supprimée(s)</translation>
     </message>
     <message>
         <source>%1 refused</source>
-        <translation>%1 refusées</translation>
+        <translation>%1 refusée(s)</translation>
     </message>
     <message>
         <source>cancelled</source>
@@ -2917,7 +2936,7 @@ Faire confiance à ce certificat pour %2 ?</translation>
     </message>
     <message>
         <source>%1 resolved; the next sync takes the book&apos;s versions to the server.</source>
-        <translation>%1 résolu(s) ; la prochaine synchronisation enverra au serveur les versions du carnet.</translation>
+        <translation>Résolu : %1 ; la prochaine synchronisation enverra au serveur les versions du carnet.</translation>
     </message>
 </context>
 <context>
