@@ -5,7 +5,7 @@
     <name>AccessFile</name>
     <message>
         <source>the file is damaged (its reader sent no %1)</source>
-        <translation>le fichier est endommagé (son lecteur n&apos;a envoyé aucune %1)</translation>
+        <translation>le fichier est endommagé (son lecteur n&apos;a rien envoyé pour : %1)</translation>
     </message>
     <message>
         <source>table list</source>
