@@ -265,9 +265,9 @@ Führt ein Adressbuch und druckt es auf Etiketten, Umschläge, Karten und Flyer.
   --help           diesen Text anzeigen
 
 „ravelbook print“ druckt Gruppen des Adressbuchs, ohne das Fenster zu öffnen;
-„ravelbook import“ und „ravelbook export“ lesen Einträge ein und schreiben sie aus;
+„ravelbook import“ und „ravelbook export“ lesen Einträge ein und aus;
 „ravelbook copy“ kopiert ein ganzes Adressbuch in ein anderes;
-„ravelbook stationery“ listet das Druckmaterial auf, auf das gedruckt werden kann;
+„ravelbook stationery“ listet das Druckmaterial auf, auf das es drucken kann;
 „ravelbook link“ und „ravelbook sync“ gleichen es mit einem Online-Adressbuch ab.
 </translation>
     </message>
@@ -392,12 +392,11 @@ nothing.
 Kopiert ein ganzes Adressbuch in ein anderes: Einträge, Absenderadressen und
 die vertikale Korrektur. Ein BOOK ist eine Datei oder die URI eines Servers
 (postgresql://user@host:port/dbname). Eine fehlende Datei oder eine leere
-Server-Datenbank wird zum Adressbuch. Die Kopie wird in einer einzigen
-Transaktion geschrieben: ganz oder gar nicht.
+Server-Datenbank wird zum Adressbuch. Die Kopie wird in einer Transaktion
+geschrieben: ganz oder gar nicht.
 
   --from BOOK  das kopierte Adressbuch
-  --to BOOK    das beschriebene Adressbuch; es darf noch keine Einträge
-               enthalten, außer mit --append
+  --to BOOK    das beschriebene Adressbuch; ohne --append noch ohne Einträge
   --append     die Einträge zu denen des Zieladressbuchs hinzufügen
 </translation>
     </message>
@@ -636,17 +635,16 @@ step: all of them or, when anything fails, none. Records already in the book
         <translation>Aufruf: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]
                         [--map HEADING=FIELD]... [--dry-run] FILE
 
-Fügt die Einträge einer CSV-, vCard- oder Access-Datei dem Adressbuch hinzu, in
-einem Schritt: alle oder, wenn etwas fehlschlägt, keinen. Einträge, die bereits
-im Adressbuch sind (gleicher Name und gleiche Adresse), werden übersprungen;
-Gruppen werden über ihre Titel zugeordnet.
+Fügt die Einträge einer CSV-, vCard- oder Access-Datei dem Adressbuch hinzu,
+in einem Schritt: alle oder, wenn etwas fehlschlägt, keinen. Vorhandene Einträge
+(gleicher Name und Adresse) werden übersprungen, Gruppen nach Titel zugeordnet.
 
   --database BOOK das Adressbuch: eine Datei oder die URI eines Servers
   --format KIND   csv, vcard oder mdb; standardmäßig am Dateinamen erkannt
-  --table NAME    die Tabelle einer Access-Datei, die kein Ravelbook-Adressbuch ist
+  --table NAME    die Tabelle einer Access-Datei, die nicht von Ravelbook ist
   --map HEADING=FIELD
-                  die Spalte mit dieser Überschrift kommt in FIELD (wiederholbar;
-                  andere Spalten kommen dorthin, wo ihre Überschriften es sagen):
+                  die Spalte dieser Überschrift kommt in FIELD (wiederholbar;
+                  andere Spalten kommen dorthin, wo ihre Überschriften sagen):
 %1  --dry-run       anzeigen, was importiert würde, und nichts schreiben
 </translation>
     </message>
@@ -666,14 +664,14 @@ column per group, -1 for a member) or as vCard 3.0 (groups as CATEGORIES).
         <translation>Aufruf: ravelbook export [--database BOOK] [--group G]... --format csv|vcard
                         [--output FILE]
 
-Schreibt das Adressbuch oder die Einträge der gewählten Gruppen als CSV (eine
-Spalte je Gruppe, -1 für ein Mitglied) oder als vCard 3.0 (Gruppen als CATEGORIES).
+Schreibt das Adressbuch oder die Einträge gewählter Gruppen als CSV (eine Spalte
+je Gruppe, -1 für Mitglieder) oder als vCard 3.0 (Gruppen als CATEGORIES).
 
   --database BOOK das Adressbuch: eine Datei oder die URI eines Servers
   --group G       eine Gruppenspalte 0 bis 17 oder ein Gruppentitel; wiederholbar
   --format KIND   csv oder vcard
-  --output FILE   in diese Datei schreiben (erst ersetzt, wenn alles geschrieben ist);
-                  Standardausgabe, wenn weggelassen oder als - angegeben
+  --output FILE   in diese Datei schreiben (erst ersetzt, wenn alles geschrieben
+                  ist); Standardausgabe, wenn weggelassen oder als - angegeben
 </translation>
     </message>
     <message>
@@ -1211,16 +1209,16 @@ will do) to find the address books on. The password comes from the keyring or
   --list           list the address books found (name, URL, cards) without linking
 </source>
         <translation>Aufruf: ravelbook link [--database BOOK] [--user NAME] [--list] URL
-Verknüpft das Adressbuch mit einem Online-Adressbuch (CardDAV) und synchronisiert
-es zum ersten Mal: Einträge und Karten derselben Person (gleicher Name und
-gleiche Adresse) werden gepaart, die übrigen gehen in beide Richtungen. URL ist
-die des Adressbuchs oder die eines Servers (ein Hostname genügt), auf dem die
-Adressbücher gesucht werden. Das Passwort kommt aus dem Schlüsselbund oder aus
-~/.netrc; es wird nie im Adressbuch gespeichert.
+Verknüpft das Adressbuch mit einem Online-Adressbuch (CardDAV) und gleicht es
+erstmals ab: Einträge und Karten derselben Person (gleicher Name und Adresse)
+werden gepaart, die übrigen gehen in beide Richtungen. URL ist die Adresse des
+Adressbuchs oder eines Servers (ein Hostname genügt), auf dem gesucht wird. Das
+Passwort kommt aus dem Schlüsselbund oder aus ~/.netrc; es wird nie im
+Adressbuch gespeichert.
 
-  --database BOOK  das Adressbuch (eine Datei oder postgresql://...); ohne Angabe das Standard-Adressbuch
+  --database BOOK  das Adressbuch (Datei oder postgresql://...), sonst das Standard-Adressbuch
   --user NAME      der Benutzername auf dem Server
-  --list           die gefundenen Adressbücher auflisten (Name, URL, Karten), ohne zu verknüpfen
+  --list           gefundene Adressbücher auflisten (Name, URL, Karten), ohne Verknüpfung
 </translation>
     </message>
     <message>
@@ -1228,7 +1226,7 @@ Adressbücher gesucht werden. Das Passwort kommt aus dem Schlüsselbund oder aus
 Forgets the book&apos;s link to its online address book; the records stay.
 </source>
         <translation>Aufruf: ravelbook unlink [--database BOOK]
-Hebt die Verknüpfung des Adressbuchs mit seinem Online-Adressbuch auf; die Einträge bleiben.
+Hebt die Verknüpfung mit dem Online-Adressbuch auf; die Einträge bleiben.
 </translation>
     </message>
     <message>
@@ -1243,11 +1241,10 @@ when conflicts or refusals remain.
   --record NAME    the name of the record whose conflict --keep ends
 </source>
         <translation>Aufruf: ravelbook sync [--database BOOK] [--keep book|server --record NAME]
-Gleicht das Adressbuch und sein Online-Adressbuch in beide Richtungen ab und
-zeigt, was empfangen, gesendet und gelöscht wurde. Ein an beiden Stellen
-geänderter Eintrag wird in keines geschrieben: Er ist ein Konflikt, bis Sie
-wählen, welche Fassung bleibt. Endet mit 1, wenn Konflikte oder Ablehnungen
-bleiben.
+Gleicht das Adressbuch und sein Online-Adressbuch beidseitig ab und zeigt, was
+empfangen, gesendet und gelöscht wurde. Ein an beiden Stellen geänderter
+Eintrag wird in keines geschrieben: Er ist ein Konflikt, bis Sie die bleibende
+Fassung wählen. Endet mit 1, wenn Konflikte oder Ablehnungen bleiben.
 
   --database BOOK  das Adressbuch; ohne Angabe das Standard-Adressbuch
   --keep book|server  den Konflikt von --record NAME mit dieser Fassung beenden
@@ -1511,43 +1508,43 @@ the address book is not changed. On a --printer calibrated in the window
        ravelbook print --calibration-sheet --stationery KIND [--offset X,Y]
                        (--pdf FILE | --printer NAME)
 
-Druckt die gewählten Gruppen des Adressbuchs, ohne das Fenster zu öffnen;
-das Adressbuch wird nicht verändert. Auf einem im Fenster kalibrierten --printer
-(Datei: Drucker kalibrieren) wird alles um die dafür gespeicherten Versätze verschoben.
+Druckt die gewählten Gruppen des Adressbuchs, ohne das Fenster zu öffnen; das
+Adressbuch bleibt unverändert. Auf einem im Fenster kalibrierten --printer (Datei:
+Drucker kalibrieren) wird alles um die dafür gespeicherten Versätze verschoben.
 
   --database BOOK       das Adressbuch: eine Datei oder die URI eines Servers
-  --stationery KIND     small-labels, large-labels, envelopes, cards, fliers oder
-                        eine beliebige ID aus „ravelbook stationery list“ (avery-5160,
+  --stationery KIND     small-labels, large-labels, envelopes, cards, fliers
+                        oder eine ID aus „ravelbook stationery list“ (avery-5160,
                         avery-l7160, envelope-dl, postcard-a6, …), oder
                         address-list: die Einträge als Tabelle auf Seiten
-  --group G             eine Gruppenspalte 0 bis 17 oder ein Gruppentitel (jede Gruppe
-                        mit diesem Titel); kann mehrfach angegeben werden
-  --selected NAME       nur den ersten Eintrag der gewählten Gruppen namens NAME drucken
+  --group G             eine Gruppenspalte 0 bis 17 oder ein Gruppentitel (jede
+                        Gruppe mit diesem Titel); mehrfach angebbar
+  --selected NAME       nur den ersten Eintrag namens NAME der Gruppen drucken
   --last-name-first     Namen wie gespeichert drucken („Nachname, Vorname“)
   --bi-fold             Flyer im zweiteiligen Falzlayout
   --special TEXT        der Zusatztext von Umschlägen, Karten und Flyern
-  --adjust TWIPS        vertikale Korrektur der Etiketten für diesen Lauf (180 = 1/8&quot;)
+  --adjust TWIPS        vertikale Korrektur der Etiketten, nur hier (180 = 1/8&quot;)
   --return-address N    die N-te Absenderadresse des Adressbuchs (Standard 1)
-  --start-at N          Etiketten: den ersten Bogen bei Etikett N beginnen (1 bis 20 bei
-                        kleinen Etiketten, 1 bis 10 bei großen, 1 bis 30 bei avery-5160),
-                        um einen angebrochenen Bogen aufzubrauchen
-  --offset X,Y          alles für diesen Lauf um X Zoll nach rechts und Y Zoll nach unten
-                        verschieben (negativ: links, oben), zusätzlich zur Kalibrierung
-                        des Druckers; höchstens 1 Zoll in jede Richtung
+  --start-at N          Etiketten: den ersten Bogen bei Etikett N beginnen (1–20
+                        bei kleinen, 1–10 bei großen, 1–30 bei avery-5160), um
+                        einen angebrochenen Bogen aufzubrauchen
+  --offset X,Y          alles um X Zoll nach rechts und Y Zoll nach unten schieben
+                        (negativ: links, oben), zusätzlich zur Kalibrierung des
+                        Druckers; höchstens 1 Zoll in jede Richtung
   --copies N            jeden Eintrag N-mal hintereinander drucken (1 bis 100)
   --fill-sheet          mit --selected oder --sender-labels: jedes freie Etikett
                         des Bogens füllen
   --sender-labels       Etiketten der Absenderadresse (--return-address N), von
-                        --start-at bis zum Ende des Bogens, oder --copies N davon;
+                        --start-at bis zum Bogenende, oder --copies N davon;
                         keine --group erforderlich
-  --sort ORDER          book (wie hinzugefügt, Standard), name oder postal-code (nach
-                        der PLZ in der Ortszeile; Einträge ohne PLZ zuletzt)
+  --sort ORDER          book (wie hinzugefügt, Standard), name oder postal-code
+                        (nach der PLZ der Ortszeile; Einträge ohne PLZ zuletzt)
   --close-up            keine Lücke für leere Adresszeilen lassen
-  --paper PAPER         das Papier der Adressliste: letter oder a4 (Standard: das
-                        der Locale)
-  --calibration-sheet   statt Adressen den Kalibrierbogen des Druckmaterials drucken:
-                        seine Umrisse und Lineale, um zu messen, wie weit der Druck
-                        des Druckers danebenliegt; keine --group erforderlich
+  --paper PAPER         das Papier der Adressliste: letter oder a4 (Standard:
+                        das des Gebietsschemas)
+  --calibration-sheet   statt Adressen den Kalibrierbogen des Druckmaterials
+                        drucken: Umrisse und Lineale, um zu messen, wie weit der
+                        Drucker danebendruckt; keine --group erforderlich
   --pdf FILE            den ganzen Lauf in eine PDF-Datei schreiben
   --printer NAME        auf diesem Drucker drucken
 </translation>
@@ -1905,8 +1902,8 @@ und die Vorlagen des Etikettenprogramms gLabels (Paket glabels-data,
 ~/.config/libglabels, ~/.glabels) sowie von %1.
 
   list           je eine Zeile: ID, Produkt, Beschreibung, Papier, Etiketten
-                 je Bogen, Etikettengröße; Fehler der Dateien in der Standardfehlerausgabe
-  --search TEXT  nur jene, deren Produkt, Beschreibung oder ID jedes Wort enthält
+                 je Bogen, Etikettengröße; Dateifehler auf stderr
+  --search TEXT  nur die, deren Produkt, Beschreibung oder ID jedes Wort enthält
   show ID        das Papier, das Etikett und wo die Etiketten liegen
 </translation>
     </message>
