@@ -1211,10 +1211,9 @@ will do) to find the address books on. The password comes from the keyring or
         <translation>Aufruf: ravelbook link [--database BOOK] [--user NAME] [--list] URL
 Verknüpft das Adressbuch mit einem Online-Adressbuch (CardDAV) und gleicht es
 erstmals ab: Einträge und Karten derselben Person (gleicher Name und Adresse)
-werden gepaart, die übrigen gehen in beide Richtungen. URL ist die Adresse des
-Adressbuchs oder eines Servers (ein Hostname genügt), auf dem gesucht wird. Das
-Passwort kommt aus dem Schlüsselbund oder aus ~/.netrc; es wird nie im
-Adressbuch gespeichert.
+werden gepaart, die übrigen gehen in beide Richtungen. URL ist die des Adressbuchs
+oder eines Servers (Hostname genügt), auf dem gesucht wird. Das Passwort kommt aus
+dem Schlüsselbund oder ~/.netrc; es wird nie im Adressbuch gespeichert.
 
   --database BOOK  das Adressbuch (Datei oder postgresql://...), sonst das Standard-Adressbuch
   --user NAME      der Benutzername auf dem Server
@@ -2295,7 +2294,7 @@ Gruppe „%1“ passte zu keinem Gruppentitel und wurde nicht übernommen.</tran
     </message>
     <message>
         <source>Where each column of the %1 file goes:</source>
-        <translation>Wohin jede Spalte der Datei %1 kommt:</translation>
+        <translation>Wohin jede Spalte der %1-Datei kommt:</translation>
     </message>
     <message>
         <source>Column</source>
@@ -2307,7 +2306,7 @@ Gruppe „%1“ passte zu keinem Gruppentitel und wurde nicht übernommen.</tran
     </message>
     <message>
         <source>Goes to</source>
-        <translation>Kommt nach</translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>The first records as they will be in the book:</source>
@@ -3250,7 +3249,7 @@ Adressbuch: %2</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;File</source>
