@@ -2455,7 +2455,7 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>More stationery…</source>
-        <translation>Weiteres Druckmaterial…</translation>
+        <translation>Mehr Material…</translation>
     </message>
     <message>
         <source>Print Single Selected in Grid Below</source>
@@ -2479,7 +2479,7 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Start at label</source>
-        <translation>Beginn bei Etikett</translation>
+        <translation>Ab Etikett</translation>
     </message>
     <message>
         <source>Bi - Fold Fliers</source>
@@ -2499,7 +2499,7 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Groups - Check all that apply</source>
-        <translation>Gruppen - Alle zutreffenden ankreuzen</translation>
+        <translation>Gruppen - Alle passenden ankreuzen</translation>
     </message>
     <message>
         <source>Address list</source>
@@ -2519,12 +2519,12 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Sort by</source>
-        <translation>Sortieren nach</translation>
+        <translation>Sortierung</translation>
     </message>
     <message>
         <source>Book order</source>
         <extracomment>An order the labels can be printed in</extracomment>
-        <translation>Adressbuch-Reihenfolge</translation>
+        <translation>Wie im Adressbuch</translation>
     </message>
     <message>
         <source>Name</source>
@@ -2538,7 +2538,7 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Close up empty lines</source>
-        <translation>Leere Zeilen auslassen</translation>
+        <translation>Leerzeilen auslassen</translation>
     </message>
     <message>
         <source>Paper</source>
@@ -2603,7 +2603,7 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Groups - Check all that apply ( right click to re-name )</source>
-        <translation>Gruppen - Alle zutreffenden ankreuzen ( Rechtsklick zum Umbenennen )</translation>
+        <translation>Gruppen - Alle passenden ankreuzen ( Rechtsklick: Umbenennen )</translation>
     </message>
     <message>
         <source>&amp;New Address</source>
@@ -2611,7 +2611,7 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>&amp;Enter Changes</source>
-        <translation>Änderungen &amp;übernehmen</translation>
+        <translation>&amp;Übernehmen</translation>
     </message>
     <message>
         <source>&amp;Delete Record</source>
