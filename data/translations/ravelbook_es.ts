@@ -5,22 +5,22 @@
     <name>AccessFile</name>
     <message>
         <source>the file is damaged (its reader sent no %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado (su lector no envió %1)</translation>
     </message>
     <message>
         <source>table list</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de tablas</translation>
     </message>
     <message>
         <source>columns for table &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>las columnas de la tabla «%1»</translation>
     </message>
 </context>
 <context>
     <name>AccessStream</name>
     <message>
         <source>The Access file &quot;%1&quot; can&apos;t be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de Access «%1»: %2.</translation>
     </message>
 </context>
 <context>
@@ -30,179 +30,185 @@
 Went out: %3 new, %4 changed.
 Deleted: %5 in the book, %6 on the server.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Recibidos: %1 nuevos, %2 modificados.
+Enviados: %3 nuevos, %4 modificados.
+Eliminados: %5 en la libreta, %6 en el servidor.
+</translation>
     </message>
     <message>
         <source>Conflict: &quot;%1&quot; changed in the book and on the server; neither was written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Conflicto: «%1» se modificó en la libreta y en el servidor; no se escribió ninguna de las dos versiones.
+</translation>
     </message>
     <message>
         <source>Refused: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Rechazado: %1
+</translation>
     </message>
     <message>
         <source>Cancelled: the next sync goes on from here.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: la próxima sincronización continuará desde aquí.
+</translation>
     </message>
     <message>
         <source> The book is linked; the next sync finishes linking it.</source>
-        <translation type="unfinished"></translation>
+        <translation> La libreta está vinculada; la próxima sincronización terminará de vincularla.</translation>
     </message>
     <message>
         <source>The book is not linked to an online address book.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta no está vinculada a ninguna libreta de direcciones en línea.</translation>
     </message>
     <message>
         <source>Asking the server what changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultando al servidor qué ha cambiado</translation>
     </message>
     <message>
         <source>Fetching cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo tarjetas</translation>
     </message>
     <message>
         <source>%1: the server&apos;s card holds no vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la tarjeta del servidor no contiene ninguna vCard</translation>
     </message>
     <message>
         <source>Sending changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando cambios</translation>
     </message>
     <message>
         <source>%1: changed on the server meanwhile, so it was not deleted there</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entretanto se modificó en el servidor, por lo que no se eliminó allí</translation>
     </message>
     <message>
         <source>%1: changed on the server meanwhile, so the book&apos;s change was not written</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: entretanto se modificó en el servidor, por lo que no se escribió el cambio de la libreta</translation>
     </message>
     <message>
         <source>Sending new records</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviando registros nuevos</translation>
     </message>
     <message>
         <source>There is no conflict of that card to resolve.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún conflicto de esa tarjeta que resolver.</translation>
     </message>
 </context>
 <context>
     <name>AddressList</name>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Address list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de direcciones</translation>
     </message>
     <message>
         <source>Address list: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de direcciones: %1</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
 </context>
 <context>
     <name>BookAddresses</name>
     <message>
         <source>The addresses could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer las direcciones: %1.</translation>
     </message>
 </context>
 <context>
     <name>BookFile</name>
     <message>
         <source>it is not a Ravelbook address book (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una libreta de direcciones de Ravelbook (%1)</translation>
     </message>
     <message>
         <source>The address book &quot;%1&quot; can&apos;t be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la libreta de direcciones «%1»: %2.</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>it is not readable</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>it is an empty file, with no address book in it</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo vacío, sin ninguna libreta de direcciones</translation>
     </message>
     <message>
         <source>the file is damaged (it is shorter than it should be)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado (es más corto de lo que debería)</translation>
     </message>
     <message>
         <source>its folder can&apos;t be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear su carpeta</translation>
     </message>
     <message>
         <source>a file of that name is already there</source>
-        <translation type="unfinished"></translation>
+        <translation>ya existe un archivo con ese nombre</translation>
     </message>
 </context>
 <context>
     <name>BookLink</name>
     <message>
         <source>The book is linked to an online address book already (%1): unlink it first.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta ya está vinculada a una libreta de direcciones en línea (%1): desvincúlela primero.</translation>
     </message>
     <message>
         <source>A record from the online address book was not added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se añadió un registro de la libreta de direcciones en línea.</translation>
     </message>
 </context>
 <context>
     <name>BookOpening</name>
     <message>
         <source>Server Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña del servidor</translation>
     </message>
 </context>
 <context>
     <name>BulkInsert</name>
     <message>
         <source>The address book could not do this: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones no pudo hacer esto: %1.</translation>
     </message>
 </context>
 <context>
     <name>CardDavClient</name>
     <message>
         <source>The server %1 refused the user name or password.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 rechazó el nombre de usuario o la contraseña.</translation>
     </message>
     <message>
         <source>The server %1 refused access to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 denegó el acceso a %2.</translation>
     </message>
     <message>
         <source>The server %1 has nothing at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 no tiene nada en %2.</translation>
     </message>
     <message>
         <source>The server %1 refused the change: it conflicts with what it holds (another card with the same UID?).</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 rechazó el cambio: entra en conflicto con lo que contiene (¿otra tarjeta con el mismo UID?).</translation>
     </message>
     <message>
         <source>The server %1 answered with an error (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 respondió con un error (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not the address of a server.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es la dirección de un servidor.</translation>
     </message>
     <message>
         <source>The server %1 shows no address books at %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 no muestra ninguna libreta de direcciones en %2.</translation>
     </message>
 </context>
 <context>
@@ -211,7 +217,9 @@ Deleted: %5 in the book, %6 on the server.
         <source>%1: %2
 See &quot;%1 --help&quot;.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2
+Consulte «%1 --help».
+</translation>
     </message>
     <message>
         <source>Usage: ravelbook [--database BOOK | FILE]
@@ -238,87 +246,112 @@ Keeps an address book and prints it onto labels, envelopes, cards and fliers.
 &quot;ravelbook stationery&quot; lists the stationery it can print on;
 &quot;ravelbook link&quot; and &quot;ravelbook sync&quot; keep it in step with an online address book.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook [--database BOOK | FILE]
+     ravelbook --version
+     ravelbook print --help
+     ravelbook import --help
+     ravelbook export --help
+     ravelbook copy --help
+     ravelbook stationery --help
+     ravelbook link|unlink|sync --help
+
+Mantiene una libreta de direcciones y la imprime en etiquetas, sobres, tarjetas y folletos.
+
+  --database BOOK  abrir esta libreta de direcciones en lugar de la predeterminada:
+                   un archivo, o la de un servidor postgresql://user@host:port/dbname
+                   (%1); si el archivo no existe, se le pregunta
+                   antes de crear allí una libreta nueva
+  --version        mostrar la versión
+  --help           mostrar este texto
+
+«ravelbook print» imprime grupos de la libreta de direcciones sin la ventana;
+«ravelbook import» y «ravelbook export» importan y exportan registros;
+«ravelbook copy» copia una libreta entera en otra;
+«ravelbook stationery» enumera la papelería en la que puede imprimir;
+«ravelbook link» y «ravelbook sync» la sincronizan con una libreta de direcciones en línea.
+</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no command and no file; did you mean &quot;ravelbook %2&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es ninguna orden ni ningún archivo; ¿quiso decir «ravelbook %2»?</translation>
     </message>
 </context>
 <context>
     <name>CommandOptions</name>
     <message>
         <source>a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de archivo</translation>
     </message>
     <message>
         <source>unknown argument &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento desconocido «%1»</translation>
     </message>
     <message>
         <source>--%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 necesita %2</translation>
     </message>
     <message>
         <source>%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 necesita %2</translation>
     </message>
     <message>
         <source>%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no admite ningún valor</translation>
     </message>
     <message>
         <source>a value</source>
-        <translation type="unfinished"></translation>
+        <translation>un valor</translation>
     </message>
     <message>
         <source>a book</source>
-        <translation type="unfinished"></translation>
+        <translation>una libreta</translation>
     </message>
     <message>
         <source>a user name</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de usuario</translation>
     </message>
     <message>
         <source>a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre</translation>
     </message>
     <message>
         <source>a printer name</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de impresora</translation>
     </message>
     <message>
         <source>a text</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto</translation>
     </message>
 </context>
 <context>
     <name>ConflictResolution</name>
     <message>
         <source>Changed by Someone Else</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado por otra persona</translation>
     </message>
     <message>
         <source>%1 (differs from yours)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (distinto del suyo)</translation>
     </message>
     <message>
         <source>group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>grupo %1</translation>
     </message>
     <message>
         <source>Groups: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos: %1</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1
 
 Show the other version?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+¿Mostrar la otra versión?</translation>
     </message>
     <message>
         <source>The record as it is saved now:
@@ -326,18 +359,22 @@ Show the other version?</source>
 %1
 
 Save your changes over it? (No keeps them in the boxes, unsaved.)</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro tal como está guardado ahora:
+
+%1
+
+¿Guardar sus cambios sobre él? (No los conserva en los campos, sin guardar.)</translation>
     </message>
 </context>
 <context>
     <name>CopyCommand</name>
     <message>
         <source>Nothing was copied: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se copió nada: %1.</translation>
     </message>
     <message>
         <source>No table &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe la tabla «%1».</translation>
     </message>
     <message>
         <source>Usage: ravelbook copy --from BOOK --to BOOK [--append]
@@ -351,222 +388,233 @@ nothing.
   --to BOOK    the book written; it must hold no records yet, unless --append
   --append     add the records to those the receiving book holds
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook copy --from BOOK --to BOOK [--append]
+Copia una libreta de direcciones entera en otra: registros, direcciones de
+remitente y ajuste vertical. BOOK es un archivo o la URI de un servidor
+(postgresql://user@host:port/dbname). Un archivo inexistente o una base de datos
+vacía del servidor se convierten en una libreta. La copia se escribe en una sola
+transacción: toda o nada.
+
+  --from BOOK  la libreta que se copia
+  --to BOOK    la libreta que se escribe; aún no debe tener registros, salvo con --append
+  --append     añadir los registros a los que ya tiene la libreta de destino
+</translation>
     </message>
     <message>
         <source>both --from and --to are needed</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesitan --from y --to</translation>
     </message>
     <message>
         <source>A book can&apos;t be copied into itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede copiar una libreta en sí misma.</translation>
     </message>
     <message>
         <source>The book &quot;%1&quot; already holds %2 records; nothing was copied. Give --append to add to them.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta «%1» ya contiene %2 registros; no se copió nada. Indique --append para añadirlos.</translation>
     </message>
     <message>
         <source>Copied %1 and %2 from %3 to %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se copiaron %1 y %2 de %3 a %4.</translation>
     </message>
     <message>
         <source>%1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 registro</translation>
     </message>
     <message>
         <source>%1 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 registros</translation>
     </message>
     <message>
         <source>%1 return address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dirección de remitente</translation>
     </message>
     <message>
         <source>%1 return addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 direcciones de remitente</translation>
     </message>
 </context>
 <context>
     <name>Csv</name>
     <message>
         <source>row %1 is inside an unclosed quote</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1 está dentro de unas comillas sin cerrar</translation>
     </message>
     <message>
         <source>rows %1 to %2 are inside an unclosed quote</source>
-        <translation type="unfinished"></translation>
+        <translation>las filas %1 a %2 están dentro de unas comillas sin cerrar</translation>
     </message>
 </context>
 <context>
     <name>CurrentRecord</name>
     <message>
         <source>the new address</source>
-        <translation type="unfinished"></translation>
+        <translation>la nueva dirección</translation>
     </message>
     <message>
         <source>this record</source>
-        <translation type="unfinished"></translation>
+        <translation>este registro</translation>
     </message>
     <message>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>The address book on the server &quot;%1&quot; can&apos;t be opened: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la libreta de direcciones del servidor «%1»: %2.</translation>
     </message>
     <message>
         <source>%1
 Details: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Detalles: %2</translation>
     </message>
     <message>
         <source>The server book &quot;%1&quot; can&apos;t be reached: the server is not running or refused the connection.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede acceder a la libreta del servidor «%1»: el servidor no está en marcha o rechazó la conexión.</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ese archivo</translation>
     </message>
     <message>
         <source>the server asks for the password of &quot;%1&quot;. Give it in ~/.pgpass, PGPASSWORD or a service file; Ravelbook never takes it on the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor pide la contraseña de «%1». Indíquela en ~/.pgpass, PGPASSWORD o un archivo de servicio; Ravelbook nunca la acepta en la línea de órdenes</translation>
     </message>
     <message>
         <source>The server of &quot;%1&quot; asks for the password of &quot;%2&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de «%1» pide la contraseña de «%2»:</translation>
     </message>
     <message>
         <source>The server did not accept that password (%1). The password of &quot;%2&quot; on &quot;%3&quot;:</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor no aceptó esa contraseña (%1). La contraseña de «%2» en «%3»:</translation>
     </message>
     <message>
         <source>no password was given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ninguna contraseña</translation>
     </message>
     <message>
         <source>The database &quot;%1&quot; holds no address book yet. Make it a new address book?</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos «%1» aún no contiene ninguna libreta de direcciones. ¿Convertirla en una libreta de direcciones nueva?</translation>
     </message>
     <message>
         <source>the database holds no address book</source>
-        <translation type="unfinished"></translation>
+        <translation>la base de datos no contiene ninguna libreta de direcciones</translation>
     </message>
     <message>
         <source>the new book could not be made (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la libreta nueva (%1)</translation>
     </message>
     <message>
         <source>The address book &quot;%1&quot; is damaged (%2): restore it from a backup copy. Until then Ravelbook writes nothing more to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones «%1» está dañada (%2): restáurela desde una copia de seguridad. Hasta entonces, Ravelbook no escribirá nada más en ella.</translation>
     </message>
     <message>
         <source>The server book &quot;%1&quot; gave no answer in %2 seconds: the server may be stopped or out of reach. Ravelbook stopped waiting; try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta del servidor «%1» no respondió en %2 segundos: puede que el servidor esté detenido o fuera de alcance. Ravelbook dejó de esperar; inténtelo de nuevo en un momento.</translation>
     </message>
     <message>
         <source>Nothing was written: the address book &quot;%1&quot; is damaged (%2). Restore the file from a backup copy.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió nada: la libreta de direcciones «%1» está dañada (%2). Restaure el archivo desde una copia de seguridad.</translation>
     </message>
     <message>
         <source>Nothing was written to the address book &quot;%1&quot;: it was given here for reading only.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se escribió nada en la libreta de direcciones «%1»: se indicó aquí solo para lectura.</translation>
     </message>
     <message>
         <source>The address book refused a statement: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones rechazó una instrucción: %1.</translation>
     </message>
     <message>
         <source>The address book could not do this: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones no pudo hacer esto: %1.</translation>
     </message>
     <message>
         <source>The address book has no table &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones no tiene ninguna tabla «%1».</translation>
     </message>
     <message>
         <source>The address book &quot;%1&quot; is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la libreta de direcciones «%1».</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>There is no address book at %1. Create a new one?</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna libreta de direcciones en %1. ¿Crear una nueva?</translation>
     </message>
 </context>
 <context>
     <name>Error</name>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permiso denegado</translation>
     </message>
     <message>
         <source>the name is too long</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre es demasiado largo</translation>
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta no existe</translation>
     </message>
     <message>
         <source>the disk is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco es de solo lectura</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>the disk could not be written (input/output error)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir en el disco (error de entrada/salida)</translation>
     </message>
 </context>
 <context>
     <name>ExchangeCommand</name>
     <message>
         <source>no record could be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer ningún registro.</translation>
     </message>
     <message>
         <source>%1 is already in the book</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya está en la libreta</translation>
     </message>
     <message>
         <source>%1 are already in the book</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya están en la libreta</translation>
     </message>
     <message>
         <source>%1 has no name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tiene nombre</translation>
     </message>
     <message>
         <source>%1 have no name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no tienen nombre</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está vacía</translation>
     </message>
     <message>
         <source>%1 are empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 están vacías</translation>
     </message>
     <message>
         <source>of the file&apos;s %1 row, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1 fila del archivo, %2.</translation>
     </message>
     <message>
         <source>of the file&apos;s %1 rows, %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>de las %1 filas del archivo, %2.</translation>
     </message>
     <message>
         <source>Usage: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]
@@ -584,7 +632,21 @@ step: all of them or, when anything fails, none. Records already in the book
                   other columns go where their headings say):
 %1  --dry-run       say what would be imported, and write nothing
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]
+                      [--map HEADING=FIELD]... [--dry-run] FILE
+
+Añade a la libreta de direcciones los registros de un archivo CSV, vCard o Access,
+en un solo paso: todos o, si algo falla, ninguno. Los registros que ya están en la
+libreta (mismo nombre y dirección) se omiten; los grupos se asignan por su título.
+
+  --database BOOK la libreta de direcciones: un archivo, o la URI de un servidor
+  --format KIND   csv, vcard o mdb; de forma predeterminada, según el nombre del archivo
+  --table NAME    la tabla de un archivo de Access que no es una libreta de Ravelbook
+  --map HEADING=FIELD
+                  la columna con ese encabezado va a FIELD (puede repetirse;
+                  las demás columnas van adonde indiquen sus encabezados):
+%1  --dry-run       mostrar qué se importaría, sin escribir nada
+</translation>
     </message>
     <message>
         <source>Usage: ravelbook export [--database BOOK] [--group G]... --format csv|vcard
@@ -599,308 +661,319 @@ column per group, -1 for a member) or as vCard 3.0 (groups as CATEGORIES).
   --output FILE   write to this file (replaced only once all is written);
                   standard output when left out or given as -
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook export [--database BOOK] [--group G]... --format csv|vcard
+                      [--output FILE]
+
+Escribe la libreta de direcciones, o los registros de los grupos elegidos, como CSV
+(una columna por grupo, -1 para un miembro) o como vCard 3.0 (grupos como CATEGORIES).
+
+  --database BOOK la libreta de direcciones: un archivo, o la URI de un servidor
+  --group G       una columna de grupo de 0 a 17, o un título de grupo; puede repetirse
+  --format KIND   csv o vcard
+  --output FILE   escribir en este archivo (se reemplaza solo cuando todo está escrito);
+                  la salida estándar si se omite o se indica como -
+</translation>
     </message>
     <message>
         <source>--map takes HEADING=FIELD, FIELD one of: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>--map admite HEADING=FIELD, con FIELD uno de: %1</translation>
     </message>
     <message>
         <source>unknown format &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>formato desconocido «%1»</translation>
     </message>
     <message>
         <source>only one file can be imported at a time</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se puede importar un archivo a la vez</translation>
     </message>
     <message>
         <source>the file to import is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el archivo que importar</translation>
     </message>
     <message>
         <source>--format is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta --format</translation>
     </message>
     <message>
         <source>Can&apos;t tell what kind of file &quot;%1&quot; is; give --format.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se sabe qué tipo de archivo es «%1»; indique --format.</translation>
     </message>
     <message>
         <source>Nothing was imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó nada: %1</translation>
     </message>
     <message>
         <source>Dry run: nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simulación: no se escribió nada.</translation>
     </message>
     <message>
         <source>Imported %1 record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importó %1 registro.</translation>
     </message>
     <message>
         <source>Imported %1 records.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importaron %1 registros.</translation>
     </message>
     <message>
         <source>Nothing was imported: the records came into the book from elsewhere while the file was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó nada: entraron registros en la libreta desde otro lugar mientras se leía el archivo.</translation>
     </message>
     <message>
         <source>Exported %1 record to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportó %1 registro a %2.</translation>
     </message>
     <message>
         <source>Exported %1 records to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportaron %1 registros a %2.</translation>
     </message>
 </context>
 <context>
     <name>Export</name>
     <message>
         <source>The export could not be written to &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la exportación en «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>GroupNames</name>
     <message>
         <source>There is no group %1; groups are 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el grupo %1; los grupos van del 0 al %2.</translation>
     </message>
     <message>
         <source>There is no group titled &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún grupo con el título «%1».</translation>
     </message>
 </context>
 <context>
     <name>GroupTitles</name>
     <message>
         <source>Personal</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal</translation>
     </message>
     <message>
         <source>Business</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
 </context>
 <context>
     <name>HttpTransport</name>
     <message>
         <source>The certificate of %1 is not trusted (SHA-256 %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>El certificado de %1 no es de confianza (SHA-256 %2).</translation>
     </message>
     <message>
         <source>The server %1 did not answer within %2 s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 no respondió en %2 s.</translation>
     </message>
     <message>
         <source>The server %1 sent more than %2 MB, which is refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 envió más de %2 MB, lo cual se rechaza.</translation>
     </message>
     <message>
         <source>The server %1 could not be reached.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo contactar con el servidor %1.</translation>
     </message>
 </context>
 <context>
     <name>Import</name>
     <message>
         <source>The book&apos;s vertical adjustment of %1 twips would put labels off the printable area; it is left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ajuste vertical de la libreta, de %1 twips, dejaría las etiquetas fuera del área imprimible; se omite.</translation>
     </message>
     <message>
         <source>line %1: %2 values more than the %3 headings; the extra ones are left out</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 valores más que los %3 encabezados; los sobrantes se omiten</translation>
     </message>
     <message>
         <source>line %1: %2 &quot;%3&quot; is longer than its box (%4 of %5 characters); it is kept whole</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2 «%3» es más largo que su campo (%4 de %5 caracteres); se conserva entero</translation>
     </message>
     <message>
         <source>Nothing was imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó nada: %1</translation>
     </message>
     <message>
         <source>Nothing was imported: record %1 was refused. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó nada: se rechazó el registro %1. %2</translation>
     </message>
     <message>
         <source>%1 record</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 registro</translation>
     </message>
     <message>
         <source>%1 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 registros</translation>
     </message>
     <message>
         <source>%1 to add, %2 skipped as already in the book, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 que añadir, %2 omitidos por estar ya en la libreta, %3.</translation>
     </message>
     <message>
         <source>%1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 advertencia</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 advertencias</translation>
     </message>
     <message>
         <source>%1 empty row left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitió %1 fila vacía.</translation>
     </message>
     <message>
         <source>%1 empty rows left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitieron %1 filas vacías.</translation>
     </message>
     <message>
         <source>%1 row had no name (nor an organization) and was left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fila no tenía nombre (ni organización) y se omitió.</translation>
     </message>
     <message>
         <source>%1 rows had no name (nor an organization) and were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas no tenían nombre (ni organización) y se omitieron.</translation>
     </message>
     <message>
         <source>%1 return address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dirección de remitente</translation>
     </message>
     <message>
         <source>%1 return addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 direcciones de remitente</translation>
     </message>
     <message>
         <source>%1 and the vertical adjustment come in as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>También se importan %1 y el ajuste vertical.</translation>
     </message>
     <message>
         <source>%1 come in as well.</source>
-        <translation type="unfinished"></translation>
+        <translation>También se importan %1.</translation>
     </message>
     <message>
         <source>Group &quot;%1&quot; (%2) goes to group column %3, which takes its title.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo «%1» (%2) va a la columna de grupo %3, que toma su título.</translation>
     </message>
     <message>
         <source>Group &quot;%1&quot; (%2) matches no group title and is not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>El grupo «%1» (%2) no coincide con ningún título de grupo y no se conserva.</translation>
     </message>
     <message>
         <source>Not kept, as no field takes them: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conservan, porque ningún campo los admite: %1.</translation>
     </message>
     <message>
         <source>Not kept, as another column fills the same field: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se conservan, porque otra columna rellena el mismo campo: %1.</translation>
     </message>
     <message>
         <source>... and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más.</translation>
     </message>
 </context>
 <context>
     <name>IniSettingsStore</name>
     <message>
         <source>The settings file &quot;%1&quot; could not be saved: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el archivo de configuración «%1»: %2.</translation>
     </message>
     <message>
         <source>its folder can&apos;t be created</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear su carpeta</translation>
     </message>
 </context>
 <context>
     <name>MailingRun</name>
     <message>
         <source>%1 label</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 etiqueta</translation>
     </message>
     <message>
         <source>%1 labels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 etiquetas</translation>
     </message>
     <message>
         <source>%1 envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sobre</translation>
     </message>
     <message>
         <source>%1 envelopes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sobres</translation>
     </message>
     <message>
         <source>%1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tarjeta</translation>
     </message>
     <message>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tarjetas</translation>
     </message>
     <message>
         <source>%1 flier</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 folleto</translation>
     </message>
     <message>
         <source>%1 fliers</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 folletos</translation>
     </message>
     <message>
         <source>%1 address</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dirección</translation>
     </message>
     <message>
         <source>%1 addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 direcciones</translation>
     </message>
     <message>
         <source>%1 sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hoja</translation>
     </message>
     <message>
         <source>%1 sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hojas</translation>
     </message>
     <message>
         <source>%1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 página</translation>
     </message>
     <message>
         <source>%1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 páginas</translation>
     </message>
     <message>
         <source>%1 holds the %2 drawn before the cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene lo generado antes de cancelar (%2)</translation>
     </message>
     <message>
         <source>%2 went to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se enviaron a %1 (%2)</translation>
     </message>
     <message>
         <source>Cancelled after %1 of %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado tras %1 de %2: </translation>
     </message>
     <message>
         <source>Printed %1 on %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impreso en %3: %1 en %2.</translation>
     </message>
     <message>
         <source>Printed %1 on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impreso: %1 en %2</translation>
     </message>
     <message>
         <source>%1 item</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 elemento</translation>
     </message>
     <message>
         <source>%1 items</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 elementos</translation>
     </message>
     <message>
         <source> in %1 print job</source>
-        <translation type="unfinished"></translation>
+        <translation> en %1 trabajo de impresión</translation>
     </message>
     <message>
         <source> in %1 print jobs</source>
-        <translation type="unfinished"></translation>
+        <translation> en %1 trabajos de impresión</translation>
     </message>
 </context>
 <context>
