@@ -980,221 +980,221 @@ Escribe la libreta de direcciones, o los registros de los grupos elegidos, como 
     <name>Main</name>
     <message>
         <source>there is no display to show the window on (DISPLAY is not set)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna pantalla en la que mostrar la ventana (DISPLAY no está definida)</translation>
     </message>
 </context>
 <context>
     <name>Mapping</name>
     <message>
         <source>Name: first name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: nombre de pila</translation>
     </message>
     <message>
         <source>Name: middle name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: segundo nombre</translation>
     </message>
     <message>
         <source>Name: last name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: apellido</translation>
     </message>
     <message>
         <source>Name, else Contact: organization</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre, si no Contacto: organización</translation>
     </message>
     <message>
         <source>Address: second line</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección: segunda línea</translation>
     </message>
     <message>
         <source>City State Zip: city</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad Provincia CP: ciudad</translation>
     </message>
     <message>
         <source>City State Zip: state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad Provincia CP: provincia</translation>
     </message>
     <message>
         <source>City State Zip: zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad Provincia CP: código postal</translation>
     </message>
     <message>
         <source>Phone: home</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono: particular</translation>
     </message>
     <message>
         <source>Phone: mobile</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono: móvil</translation>
     </message>
     <message>
         <source>Phone: business</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono: trabajo</translation>
     </message>
     <message>
         <source>Phone: other</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono: otro</translation>
     </message>
     <message>
         <source>Address, when no other: business street</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección, si no hay otra: calle del trabajo</translation>
     </message>
     <message>
         <source>Address, when no other: business street, second line</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección, si no hay otra: calle del trabajo, segunda línea</translation>
     </message>
     <message>
         <source>City State Zip, when no other: business city</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad Provincia CP, si no hay otra: ciudad del trabajo</translation>
     </message>
     <message>
         <source>City State Zip, when no other: business state</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad Provincia CP, si no hay otra: provincia del trabajo</translation>
     </message>
     <message>
         <source>City State Zip, when no other: business zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad Provincia CP, si no hay otra: código postal del trabajo</translation>
     </message>
     <message>
         <source>Country, when no other: business country</source>
-        <translation type="unfinished"></translation>
+        <translation>País, si no hay otro: país del trabajo</translation>
     </message>
     <message>
         <source>Groups by title</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos por título</translation>
     </message>
     <message>
         <source>Groups by title, one a line</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos por título, uno por línea</translation>
     </message>
     <message>
         <source>Group titled by the heading (yes/no)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo con el título del encabezado (sí/no)</translation>
     </message>
     <message>
         <source>Groups by column number</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos por número de columna</translation>
     </message>
     <message>
         <source>(not imported)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no se importa)</translation>
     </message>
     <message>
         <source>Group %1 &quot;%2&quot; (yes/no)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1 «%2» (sí/no)</translation>
     </message>
     <message>
         <source>The file has no column &quot;%1&quot;; its columns are: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene ninguna columna «%1»; sus columnas son: %2.</translation>
     </message>
 </context>
 <context>
     <name>MdbFile</name>
     <message>
         <source>it is an Access 2007 or later file (.accdb); save it as an Access 2000 or 2002-2003 .mdb first</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo de Access 2007 o posterior (.accdb); guárdelo antes como .mdb de Access 2000 o 2002-2003</translation>
     </message>
     <message>
         <source>it is not an Access database</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una base de datos de Access</translation>
     </message>
     <message>
         <source>its Access version (%1) is not Jet 3 or Jet 4</source>
-        <translation type="unfinished"></translation>
+        <translation>su versión de Access (%1) no es Jet 3 ni Jet 4</translation>
     </message>
     <message>
         <source>the file is damaged (it is not a whole number of pages)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado (no tiene un número entero de páginas)</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe ese archivo</translation>
     </message>
     <message>
         <source>the file is damaged or encrypted</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado o cifrado</translation>
     </message>
     <message>
         <source>its table list can&apos;t be read (the file is damaged or encrypted)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer su lista de tablas (el archivo está dañado o cifrado)</translation>
     </message>
     <message>
         <source>its table &quot;%1&quot; can&apos;t be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer su tabla «%1»</translation>
     </message>
     <message>
         <source>the columns of table &quot;%1&quot; can&apos;t be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer las columnas de la tabla «%1»</translation>
     </message>
 </context>
 <context>
     <name>MdbReader</name>
     <message>
         <source>Reads an Access file for Ravelbook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lee un archivo de Access para Ravelbook.</translation>
     </message>
     <message>
         <source>The columns of table &lt;table&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las columnas de la tabla &lt;table&gt;.</translation>
     </message>
     <message>
         <source>The columns and rows of table &lt;table&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las columnas y filas de la tabla &lt;table&gt;.</translation>
     </message>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <source>The Access file.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de Access.</translation>
     </message>
 </context>
 <context>
     <name>MultiStatus</name>
     <message>
         <source>the answer is not a WebDAV multistatus</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta no es un multistatus de WebDAV</translation>
     </message>
     <message>
         <source>The server %1 sent an answer that could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor %1 envió una respuesta que no se pudo leer.</translation>
     </message>
 </context>
 <context>
     <name>NativeInsert</name>
     <message>
         <source>The address book could not do this: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones no pudo hacer esto: %1.</translation>
     </message>
 </context>
 <context>
     <name>OnlineCommand</name>
     <message>
         <source>the address book&apos;s URL is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesita la URL de la libreta de direcciones</translation>
     </message>
     <message>
         <source>no password for %1 at %2: put it in ~/.netrc (machine %2 login %1 password ...) or the keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay contraseña para %1 en %2: póngala en ~/.netrc (machine %2 login %1 password ...) o en el depósito de claves</translation>
     </message>
     <message>
         <source>no user name: give --user NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay nombre de usuario: indique --user NAME</translation>
     </message>
     <message>
         <source>%1 has several address books; give the URL of the one to link:</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tiene varias libretas de direcciones; indique la URL de la que quiere vincular:</translation>
     </message>
     <message>
         <source>Linked %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se vinculó %1 a %2.</translation>
     </message>
     <message>
         <source>the book %1 is not linked to an online address book: &quot;ravelbook link&quot; links it</source>
-        <translation type="unfinished"></translation>
+        <translation>la libreta %1 no está vinculada a ninguna libreta de direcciones en línea: «ravelbook link» la vincula</translation>
     </message>
     <message>
         <source>no conflict of a record named &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún conflicto de un registro llamado «%1»</translation>
     </message>
     <message>
         <source>Usage: ravelbook link [--database BOOK] [--user NAME] [--list] URL
@@ -1208,13 +1208,25 @@ will do) to find the address books on. The password comes from the keyring or
   --user NAME      the user name on the server
   --list           list the address books found (name, URL, cards) without linking
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook link [--database BOOK] [--user NAME] [--list] URL
+Vincula la libreta a una libreta de direcciones en línea (CardDAV) y la sincroniza por
+primera vez: los registros y las tarjetas de la misma persona (mismo nombre y dirección)
+se emparejan y los demás van en ambos sentidos. URL es la de la libreta de direcciones,
+o la de un servidor (basta un nombre de host) en el que buscar libretas. La contraseña
+se toma del depósito de claves o de ~/.netrc; nunca se guarda en la libreta.
+
+  --database BOOK  la libreta (un archivo, o postgresql://...); la predeterminada si se omite
+  --user NAME      el nombre de usuario en el servidor
+  --list           enumerar las libretas encontradas (nombre, URL, tarjetas) sin vincular
+</translation>
     </message>
     <message>
         <source>Usage: ravelbook unlink [--database BOOK]
 Forgets the book&apos;s link to its online address book; the records stay.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook unlink [--database BOOK]
+Olvida el vínculo de la libreta con su libreta de direcciones en línea; los registros se conservan.
+</translation>
     </message>
     <message>
         <source>Usage: ravelbook sync [--database BOOK] [--keep book|server --record NAME]
@@ -1227,201 +1239,210 @@ when conflicts or refusals remain.
   --keep book|server  end the conflict of --record NAME with this version
   --record NAME    the name of the record whose conflict --keep ends
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook sync [--database BOOK] [--keep book|server --record NAME]
+Sincroniza en ambos sentidos la libreta y su libreta de direcciones en línea, y muestra
+lo recibido, lo enviado y lo eliminado. Un registro modificado en ambos lugares no se
+escribe en ninguno: es un conflicto hasta que elija qué versión se queda. Termina con 1
+si quedan conflictos o rechazos.
+
+  --database BOOK  la libreta; la predeterminada si se omite
+  --keep book|server  resolver el conflicto de --record NAME con esta versión
+  --record NAME    el nombre del registro cuyo conflicto resuelve --keep
+</translation>
     </message>
     <message>
         <source>--keep takes book or server</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep admite book o server</translation>
     </message>
     <message>
         <source>--keep and --record go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--keep y --record van juntos</translation>
     </message>
     <message>
         <source>the book %1 is not linked to an online address book</source>
-        <translation type="unfinished"></translation>
+        <translation>la libreta %1 no está vinculada a ninguna libreta de direcciones en línea</translation>
     </message>
     <message>
         <source>Unlinked %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se desvinculó %1.</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is a disk device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dispositivo de disco, no un archivo</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un socket, no un archivo</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
     <message>
         <source>it is the open address book</source>
-        <translation type="unfinished"></translation>
+        <translation>es la libreta de direcciones abierta</translation>
     </message>
     <message>
         <source>it is a database file (an address book), which it would destroy</source>
-        <translation type="unfinished"></translation>
+        <translation>es un archivo de base de datos (una libreta de direcciones), que se destruiría</translation>
     </message>
     <message>
         <source>no file was named</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún archivo</translation>
     </message>
     <message>
         <source>nothing is reading from the pipe</source>
-        <translation type="unfinished"></translation>
+        <translation>nada está leyendo de la tubería</translation>
     </message>
 </context>
 <context>
     <name>PaintedDestination</name>
     <message>
         <source>the PDF file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo PDF %1</translation>
     </message>
     <message>
         <source>the printer &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora «%1»</translation>
     </message>
 </context>
 <context>
     <name>PdfTarget</name>
     <message>
         <source>The PDF file &quot;%1&quot; can&apos;t be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo PDF «%1»: %2.</translation>
     </message>
     <message>
         <source>The PDF file could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el archivo PDF.</translation>
     </message>
     <message>
         <source>The PDF file could not take a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo añadir una página nueva al archivo PDF.</translation>
     </message>
 </context>
 <context>
     <name>PostgresDialect</name>
     <message>
         <source>the connection to the server was lost (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>se perdió la conexión con el servidor (%1)</translation>
     </message>
     <message>
         <source>the server does not allow this to your user name (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor no permite esto a su nombre de usuario (%1)</translation>
     </message>
     <message>
         <source>the server stopped it after the time it allows a statement; another user may be holding the records it needs, so try again in a moment (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor la detuvo tras el tiempo que permite a una instrucción; puede que otro usuario tenga ocupados los registros que necesita, así que inténtelo de nuevo en un momento (%1)</translation>
     </message>
     <message>
         <source>the server&apos;s disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco del servidor está lleno (%1)</translation>
     </message>
     <message>
         <source>another user is changing the same records; try again in a moment (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>otro usuario está modificando los mismos registros; inténtelo de nuevo en un momento (%1)</translation>
     </message>
     <message>
         <source>the server found the book&apos;s data damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor encontró dañados los datos de la libreta (%1)</translation>
     </message>
 </context>
 <context>
     <name>PreviewTarget</name>
     <message>
         <source>The preview shows one page at a time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vista previa muestra una página cada vez.</translation>
     </message>
 </context>
 <context>
     <name>PrintCommand</name>
     <message>
         <source>The address book has %1 return address(es), not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones tiene %1 dirección(es) de remitente, no %2.</translation>
     </message>
     <message>
         <source>No record named &quot;%1&quot; is in the chosen groups.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro llamado «%1» en los grupos elegidos.</translation>
     </message>
     <message>
         <source>--offset &quot;%1&quot; needs two numbers of inches, X,Y (such as 0.05,-0.03)</source>
-        <translation type="unfinished"></translation>
+        <translation>--offset «%1» necesita dos números en pulgadas, X,Y (por ejemplo 0.05,-0.03)</translation>
     </message>
     <message>
         <source>--offset &quot;%1&quot; lies outside -%2..%2 inch either way</source>
-        <translation type="unfinished"></translation>
+        <translation>--offset «%1» queda fuera de -%2..%2 pulgadas en algún sentido</translation>
     </message>
     <message>
         <source>--adjust &quot;%1&quot; lies outside -32768..32767 twips</source>
-        <translation type="unfinished"></translation>
+        <translation>--adjust «%1» queda fuera de -32768..32767 twips</translation>
     </message>
     <message>
         <source>--adjust &quot;%1&quot; would put lines of the labels off the printable area; use %2 to %3 twips</source>
-        <translation type="unfinished"></translation>
+        <translation>--adjust «%1» dejaría líneas de las etiquetas fuera del área imprimible; use de %2 a %3 twips</translation>
     </message>
     <message>
         <source>--copies needs a number from 1 to 100</source>
-        <translation type="unfinished"></translation>
+        <translation>--copies necesita un número del 1 al 100</translation>
     </message>
     <message>
         <source>--sort &quot;%1&quot;: use book, name or postal-code</source>
-        <translation type="unfinished"></translation>
+        <translation>--sort «%1»: use book, name o postal-code</translation>
     </message>
     <message>
         <source>--paper &quot;%1&quot;: use letter or a4</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper «%1»: use letter o a4</translation>
     </message>
     <message>
         <source>--stationery is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta --stationery</translation>
     </message>
     <message>
         <source>--paper is for --stationery address-list only</source>
-        <translation type="unfinished"></translation>
+        <translation>--paper solo es para --stationery address-list</translation>
     </message>
     <message>
         <source>--sender-labels needs a label stationery</source>
-        <translation type="unfinished"></translation>
+        <translation>--sender-labels necesita una papelería de etiquetas</translation>
     </message>
     <message>
         <source>--fill-sheet is for label sheets only</source>
-        <translation type="unfinished"></translation>
+        <translation>--fill-sheet solo es para hojas de etiquetas</translation>
     </message>
     <message>
         <source>--fill-sheet needs --selected NAME or --sender-labels</source>
-        <translation type="unfinished"></translation>
+        <translation>--fill-sheet necesita --selected NAME o --sender-labels</translation>
     </message>
     <message>
         <source>give either --copies or --fill-sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --copies o --fill-sheet, no ambos</translation>
     </message>
     <message>
         <source>the address list has no calibration sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista de direcciones no tiene hoja de calibración</translation>
     </message>
     <message>
         <source>--start-at is for label sheets only</source>
-        <translation type="unfinished"></translation>
+        <translation>--start-at solo es para hojas de etiquetas</translation>
     </message>
     <message>
         <source>--start-at %1: a sheet of these labels has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--start-at %1: una hoja de estas etiquetas tiene %2</translation>
     </message>
     <message>
         <source>at least one --group is needed</source>
-        <translation type="unfinished"></translation>
+        <translation>se necesita al menos un --group</translation>
     </message>
     <message>
         <source>give either --pdf FILE or --printer NAME</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --pdf FILE o --printer NAME, no ambos</translation>
     </message>
     <message>
         <source>Usage: ravelbook print [--database BOOK] --stationery KIND --group G [--group G]...
@@ -1475,341 +1496,391 @@ the address book is not changed. On a --printer calibrated in the window
   --pdf FILE            write the whole run into one PDF file
   --printer NAME        print on this printer
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook print [--database BOOK] --stationery KIND --group G [--group G]...
+                     [--selected NAME] [--last-name-first] [--bi-fold]
+                     [--special TEXT] [--adjust TWIPS] [--return-address N]
+                     [--start-at N] [--offset X,Y] [--copies N | --fill-sheet]
+                     [--sort ORDER] [--close-up] [--paper PAPER]
+                     (--pdf FILE | --printer NAME)
+     ravelbook print --sender-labels --stationery KIND [--return-address N]
+                     [--start-at N] [--copies N] (--pdf FILE | --printer NAME)
+     ravelbook print --calibration-sheet --stationery KIND [--offset X,Y]
+                     (--pdf FILE | --printer NAME)
+
+Imprime los grupos elegidos de la libreta de direcciones sin abrir la ventana;
+la libreta no se modifica. En una --printer calibrada en la ventana
+(Archivo: Calibrar impresora), todo se desplaza según los márgenes guardados para ella.
+
+  --database BOOK       la libreta de direcciones: un archivo, o la URI de un servidor
+  --stationery KIND     small-labels, large-labels, envelopes, cards, fliers o
+                        cualquier id de «ravelbook stationery list» (avery-5160,
+                        avery-l7160, envelope-dl, postcard-a6, …), o
+                        address-list: los registros como tabla en páginas
+  --group G             una columna de grupo de 0 a 17, o un título de grupo (todos
+                        los grupos con ese título); puede indicarse más de una vez
+  --selected NAME       imprimir solo el primer registro llamado NAME de los grupos elegidos
+  --last-name-first     imprimir los nombres tal como se guardan («Apellido, Nombre»)
+  --bi-fold             folletos en formato díptico
+  --special TEXT        el texto especial de sobres, tarjetas y folletos
+  --adjust TWIPS        ajuste vertical de las etiquetas para esta impresión (180 = 1/8&quot;)
+  --return-address N    la N-ésima dirección de remitente de la libreta (predeterminada: 1)
+  --start-at N          etiquetas: empezar la primera hoja en la etiqueta N (1 a 20 para
+                        etiquetas pequeñas, 1 a 10 para grandes, 1 a 30 para avery-5160),
+                        para terminar una hoja usada
+  --offset X,Y          desplazar todo X pulgadas a la derecha e Y hacia abajo en
+                        esta impresión (negativo: izquierda, arriba), además de la
+                        calibración de la impresora; como máximo 1 pulgada en cada sentido
+  --copies N            imprimir cada registro N veces seguidas (1 a 100)
+  --fill-sheet          con --selected o --sender-labels: rellenar todas las etiquetas
+                        libres de la hoja
+  --sender-labels       etiquetas de la dirección de remitente (--return-address N), desde
+                        --start-at hasta el final de la hoja, o --copies N de
+                        ellas; no se necesita --group
+  --sort ORDER          book (en el orden en que se añadieron, predeterminado), name, o
+                        postal-code (por el código de la línea de la ciudad; los que no lo tienen, al final)
+  --close-up            no dejar hueco para las líneas de dirección vacías
+  --paper PAPER         el papel de la lista de direcciones: letter o a4 (predeterminado:
+                        el de la configuración regional)
+  --calibration-sheet   imprimir la hoja de calibración de la papelería en lugar de
+                        direcciones: sus contornos y reglas, para medir cuánto se
+                        desvía lo que imprime la impresora; no se necesita --group
+  --pdf FILE            escribir toda la impresión en un solo archivo PDF
+  --printer NAME        imprimir en esta impresora
+</translation>
     </message>
     <message>
         <source>There is no printer named &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora llamada «%1».</translation>
     </message>
     <message>
         <source>Printed the calibration sheet on %1 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se imprimió la hoja de calibración en %1 página.</translation>
     </message>
     <message>
         <source>Printed the calibration sheet on %1 pages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se imprimió la hoja de calibración en %1 páginas.</translation>
     </message>
 </context>
 <context>
     <name>PrintRun</name>
     <message>
         <source>%1 line was</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 línea se imprimió</translation>
     </message>
     <message>
         <source>%1 lines were</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas se imprimieron</translation>
     </message>
     <message>
         <source>%1 printed smaller and %2 cut to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con letra más pequeña y %2 recortando el texto para ajustarse</translation>
     </message>
     <message>
         <source>%1 printed smaller to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 con letra más pequeña para ajustarse</translation>
     </message>
     <message>
         <source>%1 cut to fit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recortando el texto para ajustarse</translation>
     </message>
 </context>
 <context>
     <name>PrinterTarget</name>
     <message>
         <source>The printer &quot;%1&quot; could not start the print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no pudo iniciar el trabajo de impresión.</translation>
     </message>
     <message>
         <source>There is no printer to print on.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora en la que imprimir.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not begin a new page.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no pudo empezar una página nueva.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; could not finish the print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora «%1» no pudo terminar el trabajo de impresión.</translation>
     </message>
 </context>
 <context>
     <name>ProgramModule</name>
     <message>
         <source>The program&apos;s library %1 is missing or damaged (it belongs in %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca del programa %1 falta o está dañada (debe estar en %2).</translation>
     </message>
     <message>
         <source>The program&apos;s library %1 is not of this version.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca del programa %1 no es de esta versión.</translation>
     </message>
 </context>
 <context>
     <name>ReaderProcess</name>
     <message>
         <source>the program&apos;s Access reader %1 is missing (it belongs beside the program, in %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el lector de Access del programa %1 (debe estar junto al programa, en %2)</translation>
     </message>
     <message>
         <source>its reader %1 could not be started (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo iniciar su lector %1 (%2)</translation>
     </message>
     <message>
         <source>the file is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado (%1)</translation>
     </message>
     <message>
         <source>reading it did not end in %1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>su lectura no terminó en %1 segundos</translation>
     </message>
     <message>
         <source>reading it stopped making progress</source>
-        <translation type="unfinished"></translation>
+        <translation>su lectura dejó de avanzar</translation>
     </message>
     <message>
         <source>reading it gave more than %1 MB of text</source>
-        <translation type="unfinished"></translation>
+        <translation>su lectura produjo más de %1 MB de texto</translation>
     </message>
     <message>
         <source>its reader sent more than was asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>su lector envió más de lo que se pidió</translation>
     </message>
     <message>
         <source>reading it gave more than the file can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>su lectura produjo más de lo que puede contener el archivo</translation>
     </message>
     <message>
         <source>its reader sent what was not asked for</source>
-        <translation type="unfinished"></translation>
+        <translation>su lector envió lo que no se pidió</translation>
     </message>
     <message>
         <source>its reader&apos;s answer is garbled</source>
-        <translation type="unfinished"></translation>
+        <translation>la respuesta de su lector es ilegible</translation>
     </message>
     <message>
         <source>reading it failed</source>
-        <translation type="unfinished"></translation>
+        <translation>su lectura falló</translation>
     </message>
 </context>
 <context>
     <name>RecordConflict</name>
     <message>
         <source>The record being edited</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro que se está editando</translation>
     </message>
     <message>
         <source>The record &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro «%1»</translation>
     </message>
     <message>
         <source>%1 was changed by someone else after you read it, so your changes were not saved. What you typed is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue modificado por otra persona después de que usted lo leyera, por lo que sus cambios no se guardaron. Lo que escribió se conserva.</translation>
     </message>
     <message>
         <source>%1 was deleted by someone else after you read it, so your changes were not saved and the record is not made again. What you typed is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fue eliminado por otra persona después de que usted lo leyera, por lo que sus cambios no se guardaron y el registro no se vuelve a crear. Lo que escribió se conserva.</translation>
     </message>
 </context>
 <context>
     <name>Schema</name>
     <message>
         <source>the table &quot;%1&quot; has lost its key column</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla «%1» ha perdido su columna clave</translation>
     </message>
     <message>
         <source>the table &quot;%1&quot; is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la tabla «%1»</translation>
     </message>
     <message>
         <source>the table &quot;%1&quot; has no column &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>la tabla «%1» no tiene ninguna columna «%2»</translation>
     </message>
     <message>
         <source>&quot;%1&quot; must be the first column of the table &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» debe ser la primera columna de la tabla «%2»</translation>
     </message>
     <message>
         <source>it is not a Ravelbook address book (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una libreta de direcciones de Ravelbook (%1)</translation>
     </message>
     <message>
         <source>it was made by a newer Ravelbook</source>
-        <translation type="unfinished"></translation>
+        <translation>la creó una versión más reciente de Ravelbook</translation>
     </message>
 </context>
 <context>
     <name>ServerConnection</name>
     <message>
         <source>Books on a server need PostgreSQL&apos;s client library (libpq.so.5, Debian package libpq5), which could not be loaded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las libretas en un servidor necesitan la biblioteca cliente de PostgreSQL (libpq.so.5, paquete de Debian libpq5), que no se pudo cargar.</translation>
     </message>
     <message>
         <source>it holds a password, and libpq can&apos;t read it</source>
-        <translation type="unfinished"></translation>
+        <translation>contiene una contraseña, y libpq no puede leerla</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a server address Ravelbook can read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una dirección de servidor que Ravelbook pueda leer: %2.</translation>
     </message>
     <message>
         <source>The server address &quot;%1&quot; holds a password. Leave it out: Ravelbook asks for it, or takes it from ~/.pgpass, PGPASSWORD or a service file.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección del servidor «%1» contiene una contraseña. Omítala: Ravelbook la pide, o la toma de ~/.pgpass, PGPASSWORD o un archivo de servicio.</translation>
     </message>
     <message>
         <source>Ravelbook can&apos;t tell whether the two server books are one: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravelbook no puede saber si las dos libretas del servidor son la misma: %1</translation>
     </message>
 </context>
 <context>
     <name>SourceFile</name>
     <message>
         <source>The file &quot;%1&quot; can&apos;t be imported: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar el archivo «%1»: %2.</translation>
     </message>
     <message>
         <source>it is larger than %1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>ocupa más de %1 MB</translation>
     </message>
     <message>
         <source>it could not be read to its end (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer hasta el final (%1)</translation>
     </message>
     <message>
         <source>it is not a text file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de texto</translation>
     </message>
     <message>
         <source>it holds no rows below its headings</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna fila bajo sus encabezados</translation>
     </message>
     <message>
         <source>it holds no vCard</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna vCard</translation>
     </message>
 </context>
 <context>
     <name>SourceTable</name>
     <message>
         <source>Further problems of the file are not listed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se enumeran más problemas del archivo.</translation>
     </message>
 </context>
 <context>
     <name>SqlFailure</name>
     <message>
         <source>another program is using the address book; try again in a moment (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa está usando la libreta de direcciones; inténtelo de nuevo en un momento (%1)</translation>
     </message>
     <message>
         <source>the address book file is read-only (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de la libreta de direcciones es de solo lectura (%1)</translation>
     </message>
     <message>
         <source>the file could not be read or written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer o escribir el archivo (%1)</translation>
     </message>
     <message>
         <source>the file is damaged (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado (%1)</translation>
     </message>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno (%1)</translation>
     </message>
     <message>
         <source>it is not a database file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de base de datos (%1)</translation>
     </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>The file &quot;%1&quot; is empty: it holds no addresses. Make it a new address book?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo «%1» está vacío: no contiene direcciones. ¿Convertirlo en una libreta de direcciones nueva?</translation>
     </message>
 </context>
 <context>
     <name>StationeryCatalogue</name>
     <message>
         <source>built in</source>
-        <translation type="unfinished"></translation>
+        <translation>integrada</translation>
     </message>
     <message>
         <source>of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de %1</translation>
     </message>
     <message>
         <source>unknown stationery &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>papelería desconocida «%1»</translation>
     </message>
     <message>
         <source>unknown stationery &quot;%1&quot;; did you mean %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>papelería desconocida «%1»; ¿quiso decir %2?</translation>
     </message>
 </context>
 <context>
     <name>StationeryCommand</name>
     <message>
         <source>%1 mm (%2 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mm (%2 in)</translation>
     </message>
     <message>
         <source>round</source>
         <extracomment>Shape of a label, in &quot;ravelbook stationery show&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>redonda</translation>
     </message>
     <message>
         <source>ellipse</source>
         <extracomment>Shape of a label, in &quot;ravelbook stationery show&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elipse</translation>
     </message>
     <message>
         <source>rectangle</source>
         <extracomment>Shape of a label, in &quot;ravelbook stationery show&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rectángulo</translation>
     </message>
     <message>
         <source>%1 a sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por hoja</translation>
     </message>
     <message>
         <source>Paper: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel: %1, %2</translation>
     </message>
     <message>
         <source>Shape: %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma: %1, %2</translation>
     </message>
     <message>
         <source>, corner radius %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, radio de esquina %1</translation>
     </message>
     <message>
         <source>Margin: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen: %1</translation>
     </message>
     <message>
         <source>Grid: %1 x %2 from %3, every %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuadrícula: %1 x %2 desde %3, cada %4</translation>
     </message>
     <message>
         <source>Labels: %1 a sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas: %1 por hoja</translation>
     </message>
     <message>
         <source>File: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: %1</translation>
     </message>
     <message>
         <source>built in</source>
-        <translation type="unfinished"></translation>
+        <translation>integrada</translation>
     </message>
     <message>
         <source>say &quot;list&quot; or &quot;show ID&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>indique «list» o «show ID»</translation>
     </message>
     <message>
         <source>the stationery to show is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta la papelería que mostrar</translation>
     </message>
     <message>
         <source>Usage: ravelbook stationery list [--search TEXT]
@@ -1823,121 +1894,131 @@ the gLabels label designer (the glabels-data package, ~/.config/libglabels,
   --search TEXT  only those whose product, description or id hold every word
   show ID        the paper, the label and where the labels sit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ravelbook stationery list [--search TEXT]
+     ravelbook stationery show ID
+Enumera la papelería en la que el programa puede imprimir: la suya propia, y las
+plantillas del diseñador de etiquetas gLabels (el paquete glabels-data, ~/.config/libglabels,
+~/.glabels) y de %1.
+
+  list           una línea por cada una: id, producto, descripción, papel, etiquetas
+                 por hoja, tamaño de etiqueta; los fallos de los archivos, en la salida de error
+  --search TEXT  solo aquellas cuyo producto, descripción o id contengan todas las palabras
+  show ID        el papel, la etiqueta y dónde se sitúan las etiquetas
+</translation>
     </message>
 </context>
 <context>
     <name>TableReader</name>
     <message>
         <source>The file has no table &quot;%1&quot;; its tables are: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no tiene ninguna tabla «%1»; sus tablas son: %2.</translation>
     </message>
     <message>
         <source>The file is not an address book in Ravelbook&apos;s layout; choose one of its tables: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es una libreta de direcciones con el formato de Ravelbook; elija una de sus tablas: %1.</translation>
     </message>
 </context>
 <context>
     <name>TemplateReader</name>
     <message>
         <source>%1 CD/DVD labels left out: discs are not printed on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 etiquetas de CD/DVD omitidas: no se imprime en discos</translation>
     </message>
     <message>
         <source>%1 continuous labels left out: rolls are not printed on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 etiquetas continuas omitidas: no se imprime en rollos</translation>
     </message>
     <message>
         <source>%1 labels of drawn outlines left out: only rectangles, circles and ellipses are printed on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 etiquetas de contornos dibujados omitidas: solo se imprime en rectángulos, círculos y elipses</translation>
     </message>
     <message>
         <source>%1 labels of other shapes left out: only rectangles, circles and ellipses are printed on</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 etiquetas de otras formas omitidas: solo se imprime en rectángulos, círculos y elipses</translation>
     </message>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta %1</translation>
     </message>
     <message>
         <source>unknown paper size &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño de papel desconocido «%1»</translation>
     </message>
     <message>
         <source>the paper (%1 x %2) is larger than the %3 the program can print on</source>
-        <translation type="unfinished"></translation>
+        <translation>el papel (%1 x %2) es mayor que el %3 en el que puede imprimir el programa</translation>
     </message>
     <message>
         <source>the label (%1 x %2) is larger than its paper (%3 x %4)</source>
-        <translation type="unfinished"></translation>
+        <translation>la etiqueta (%1 x %2) es mayor que su papel (%3 x %4)</translation>
     </message>
     <message>
         <source>more than %1 labels on one sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>más de %1 etiquetas en una hoja</translation>
     </message>
     <message>
         <source>a Layout puts labels off the paper (%1 x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>un Layout deja etiquetas fuera del papel (%1 x %2)</translation>
     </message>
     <message>
         <source>the file is larger than %1 MB: skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ocupa más de %1 MB: se omite</translation>
     </message>
     <message>
         <source>the file is damaged here (%1): the paper sizes after it are skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado aquí (%1): se omiten los tamaños de papel posteriores</translation>
     </message>
     <message>
         <source>can&apos;t be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer: %1</translation>
     </message>
     <message>
         <source>the file is damaged here (%1): skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado aquí (%1): se omite</translation>
     </message>
     <message>
         <source>a template needs a part</source>
-        <translation type="unfinished"></translation>
+        <translation>una plantilla necesita una referencia</translation>
     </message>
     <message>
         <source>the file is damaged here (%1): the templates after it are skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado aquí (%1): se omiten las plantillas posteriores</translation>
     </message>
 </context>
 <context>
     <name>TemplateWriter</name>
     <message>
         <source>The stationery file &quot;%1&quot; can&apos;t be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de papelería «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>TextDecoding</name>
     <message>
         <source>line %1: the byte 0x%2 is not UTF-8 like the rest of the file; it is read as &quot;%3&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: el byte 0x%2 no es UTF-8 como el resto del archivo; se lee como «%3»</translation>
     </message>
 </context>
 <context>
     <name>VCardMerge</name>
     <message>
         <source>The card on the server can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la tarjeta del servidor.</translation>
     </message>
 </context>
 <context>
     <name>VCardReader</name>
     <message>
         <source>line %1: the card is cut short (no END:VCARD); it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la tarjeta está incompleta (falta END:VCARD); se omite</translation>
     </message>
     <message>
         <source>line %1: can&apos;t be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: no se puede leer: %2</translation>
     </message>
     <message>
         <source>line %1: the card is cut short (the file ends before END:VCARD); it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: la tarjeta está incompleta (el archivo termina antes de END:VCARD); se omite</translation>
     </message>
 </context>
 <context>
