@@ -1509,7 +1509,7 @@ the address book is not changed. On a --printer calibrated in the window
 
 Imprime los grupos elegidos de la libreta de direcciones sin abrir la ventana;
 la libreta no se modifica. En una --printer calibrada en la ventana
-(Archivo: Calibrar impresora), todo se desplaza según los márgenes guardados para ella.
+(Archivo: Calibrar impresora), todo se desplaza según los desplazamientos guardados para ella.
 
   --database BOOK       la libreta de direcciones: un archivo, o la URI de un servidor
   --stationery KIND     small-labels, large-labels, envelopes, cards, fliers o
@@ -1821,7 +1821,7 @@ la libreta no se modifica. En una --printer calibrada en la ventana
     <name>StationeryCommand</name>
     <message>
         <source>%1 mm (%2 in)</source>
-        <translation>%1 mm (%2 in)</translation>
+        <translation>%1 mm (%2 pulg.)</translation>
     </message>
     <message>
         <source>round</source>
@@ -2025,1175 +2025,1180 @@ plantillas del diseñador de etiquetas gLabels (el paquete glabels-data, ~/.conf
     <name>ravelbook::BookMenu</name>
     <message>
         <source>&amp;New Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva libreta…</translation>
     </message>
     <message>
         <source>&amp;Open Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir libreta…</translation>
     </message>
     <message>
         <source>Open &amp;Server Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir libreta de servi&amp;dor…</translation>
     </message>
     <message>
         <source>New Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva libreta de direcciones</translation>
     </message>
     <message>
         <source>Open Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir libreta de direcciones</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::CalibrationDialog</name>
     <message>
         <source>inches</source>
-        <translation type="unfinished"></translation>
+        <translation>pulgadas</translation>
     </message>
     <message>
         <source> in</source>
-        <translation type="unfinished"></translation>
+        <translation> pulg.</translation>
     </message>
     <message>
         <source>millimetres</source>
-        <translation type="unfinished"></translation>
+        <translation>milímetros</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>Calibrate Printer</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar impresora</translation>
     </message>
     <message>
         <source>&amp;Stationery:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Papelería:</translation>
     </message>
     <message>
         <source>P&amp;rinter…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Impresora…</translation>
     </message>
     <message>
         <source>Printer:</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresora:</translation>
     </message>
     <message>
         <source>&amp;Print Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;hoja</translation>
     </message>
     <message>
         <source>Save Sheet as P&amp;DF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar hoja como P&amp;DF…</translation>
     </message>
     <message>
         <source>Pre&amp;view Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de la hoja</translation>
     </message>
     <message>
         <source>Calibration sheet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de calibración:</translation>
     </message>
     <message>
         <source>Negative moves the print left</source>
-        <translation type="unfinished"></translation>
+        <translation>Un valor negativo mueve la impresión a la izquierda</translation>
     </message>
     <message>
         <source>Negative moves the print up</source>
-        <translation type="unfinished"></translation>
+        <translation>Un valor negativo mueve la impresión hacia arriba</translation>
     </message>
     <message>
         <source>Move print &amp;right by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover a la de&amp;recha:</translation>
     </message>
     <message>
         <source>Move print &amp;down by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover hacia a&amp;bajo:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidad:</translation>
     </message>
     <message>
         <source>Print the sheet on plain paper, hold it against the stationery in front of a light and add how far the printed outlines are off to the offsets above; print again to check. OK keeps the offsets for this printer, and everything printed on it is moved by them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprima la hoja en papel normal, colóquela sobre la papelería a contraluz y sume a los desplazamientos de arriba cuánto se desvían los contornos impresos; vuelva a imprimir para comprobarlo. Aceptar guarda los desplazamientos para esta impresora, y todo lo que se imprima en ella se desplazará según ellos.</translation>
     </message>
     <message>
         <source>No printer is installed; the sheet can be saved as a PDF file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora instalada; la hoja se puede guardar como archivo PDF.</translation>
     </message>
     <message>
         <source>Save the calibration sheet as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la hoja de calibración como archivo PDF</translation>
     </message>
     <message>
         <source>Calibration sheet.pdf</source>
         <extracomment>The file name offered for the saved sheet</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de calibración.pdf</translation>
     </message>
     <message>
         <source>The calibration sheet went to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja de calibración se envió a %1.</translation>
     </message>
     <message>
         <source>Calibration Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de calibración</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::DataNavigator</name>
     <message>
         <source>First</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Last</source>
-        <translation type="unfinished"></translation>
+        <translation>Último</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::DataSource</name>
     <message>
         <source>There is no current record.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro actual.</translation>
     </message>
     <message>
         <source>The table &quot;%1&quot; has no column &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla «%1» no tiene ninguna columna «%2».</translation>
     </message>
     <message>
         <source>No records have been chosen yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no se ha elegido ningún registro.</translation>
     </message>
     <message>
         <source>Records can&apos;t be read with &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden leer registros con «%1».</translation>
     </message>
     <message>
         <source>The address book could not be read: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la libreta de direcciones: %1.</translation>
     </message>
     <message>
         <source>The record is no longer the one shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro ya no es el que se muestra.</translation>
     </message>
     <message>
         <source>The new record was not saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó el registro nuevo: %1.</translation>
     </message>
     <message>
         <source>The table &quot;%1&quot; has no field %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla «%1» no tiene ningún campo %2.</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::ExchangeMenu</name>
     <message>
         <source>Address files (*.csv *.txt *.tsv *.vcf *.vcard *.mdb);;CSV files (*.csv *.txt *.tsv);;vCard files (*.vcf *.vcard);;Access files (*.mdb);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de direcciones (*.csv *.txt *.tsv *.vcf *.vcard *.mdb);;Archivos CSV (*.csv *.txt *.tsv);;Archivos vCard (*.vcf *.vcard);;Archivos de Access (*.mdb);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>CSV file (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV (*.csv)</translation>
     </message>
     <message>
         <source>vCard 3.0 file (*.vcf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo vCard 3.0 (*.vcf)</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>&amp;Export...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar...</translation>
     </message>
     <message>
         <source>Import addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar direcciones</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a CSV, vCard or Access file.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un archivo CSV, vCard ni Access.</translation>
     </message>
     <message>
         <source>The table to import:</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla que importar:</translation>
     </message>
     <message>
         <source>Importing addresses...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando direcciones...</translation>
     </message>
     <message>
         <source>The import was cancelled; nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la importación; no se importó nada.</translation>
     </message>
     <message>
         <source>
 Group &quot;%1&quot; matched no group title and was not kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+El grupo «%1» no coincidía con ningún título de grupo y no se conservó.</translation>
     </message>
     <message>
         <source> %1 had no name and were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation> %1 no tenían nombre y se omitieron.</translation>
     </message>
     <message>
         <source>Imported %1 of %2 records; %3 skipped as already in the book.%4%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Se importaron %1 de %2 registros; %3 se omitieron por estar ya en la libreta.%4%5</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Export addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar direcciones</translation>
     </message>
     <message>
         <source>Exporting addresses...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando direcciones...</translation>
     </message>
     <message>
         <source>Exported %1 records to &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se exportaron %1 registros a «%2».</translation>
     </message>
     <message>
         <source>The export was cancelled; nothing was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la exportación; no se escribió nada.</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::GridColumns</name>
     <message>
         <source>Show group columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar columnas de grupos</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::ImportPreview</name>
     <message>
         <source>Import from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar desde %1</translation>
     </message>
     <message>
         <source>Where each column of the %1 file goes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adónde va cada columna del archivo %1:</translation>
     </message>
     <message>
         <source>Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Columna</translation>
     </message>
     <message>
         <source>First value</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer valor</translation>
     </message>
     <message>
         <source>Goes to</source>
-        <translation type="unfinished"></translation>
+        <translation>Va a</translation>
     </message>
     <message>
         <source>The first records as they will be in the book:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los primeros registros tal como quedarán en la libreta:</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Groups of the file that match no group title (give one a group column, which then takes its title):</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos del archivo que no coinciden con ningún título de grupo (asigne a uno una columna de grupo, que tomará su título):</translation>
     </message>
     <message>
         <source>Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo</translation>
     </message>
     <message>
         <source>Records</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>(not kept)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no se conserva)</translation>
     </message>
     <message>
         <source>Group %1 &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo %1 «%2»</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::LinkBookDialog</name>
     <message>
         <source>Link Online Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Vincular libreta de direcciones en línea</translation>
     </message>
     <message>
         <source>An address book on a CardDAV server (Nextcloud, Fastmail, iCloud, Radicale…), kept in step with this book both ways.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una libreta de direcciones en un servidor CardDAV (Nextcloud, Fastmail, iCloud, Radicale…), sincronizada con esta libreta en ambos sentidos.</translation>
     </message>
     <message>
         <source>dav.example.org or https://…</source>
-        <translation type="unfinished"></translation>
+        <translation>dav.example.org o https://…</translation>
     </message>
     <message>
         <source>from the keyring or ~/.netrc when empty</source>
-        <translation type="unfinished"></translation>
+        <translation>del depósito de claves o de ~/.netrc si se deja vacía</translation>
     </message>
     <message>
         <source>&amp;Keep the password in the keyring</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar la contraseña en el depósito de claves</translation>
     </message>
     <message>
         <source>&amp;Server:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Servidor:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuario:</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contraseña:</translation>
     </message>
     <message>
         <source>&amp;Find</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>Address book</source>
-        <translation type="unfinished"></translation>
+        <translation>Libreta de direcciones</translation>
     </message>
     <message>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas</translation>
     </message>
     <message>
         <source>&amp;Trust this certificate</source>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;fiar en este certificado</translation>
     </message>
     <message>
         <source>&amp;Link</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vincular</translation>
     </message>
     <message>
         <source>U&amp;nlink</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desvincular</translation>
     </message>
     <message>
         <source>This book is linked to %1 as %2. Unlink keeps the records and forgets the link.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta libreta está vinculada a %1 como %2. Desvincular conserva los registros y olvida el vínculo.</translation>
     </message>
     <message>
         <source>No address book was found at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna libreta de direcciones en %1.</translation>
     </message>
     <message>
         <source>%1
 
 Trust it only if the server&apos;s administrator gave you the same fingerprint.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Confíe en él solo si el administrador del servidor le dio la misma huella digital.</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::MailingPrinter</name>
     <message>
         <source>Printing...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Item %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Elemento %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::MailingsPage</name>
     <message>
         <source>Avery 8161 ( 1&quot; X 4&quot; ) </source>
-        <translation type="unfinished"></translation>
+        <translation>Avery 8161 ( 1&quot; X 4&quot; ) </translation>
     </message>
     <message>
         <source>Avery 8163 ( 2&quot; X 4&quot; )</source>
-        <translation type="unfinished"></translation>
+        <translation>Avery 8163 ( 2&quot; X 4&quot; )</translation>
     </message>
     <message>
         <source>Envelope #10 ( 4 1/8&quot; X 9 1/2&quot; )</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre n.º 10 ( 4 1/8&quot; X 9 1/2&quot; )</translation>
     </message>
     <message>
         <source>Cards ( 5 1/2&quot; X 8 1/2&quot; )</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas ( 5 1/2&quot; X 8 1/2&quot; )</translation>
     </message>
     <message>
         <source>Full sheet flier</source>
-        <translation type="unfinished"></translation>
+        <translation>Folleto de hoja entera</translation>
     </message>
     <message>
         <source>More stationery…</source>
-        <translation type="unfinished"></translation>
+        <translation>Más papelería…</translation>
     </message>
     <message>
         <source>Print Single Selected in Grid Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir solo el seleccionado</translation>
     </message>
     <message>
         <source>Print Mailing List</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir envío</translation>
     </message>
     <message>
         <source>Pre&amp;view</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista p&amp;revia</translation>
     </message>
     <message>
         <source>Return address</source>
-        <translation type="unfinished"></translation>
+        <translation>Remitente</translation>
     </message>
     <message>
         <source>Special text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto especial</translation>
     </message>
     <message>
         <source>Start at label</source>
-        <translation type="unfinished"></translation>
+        <translation>Desde etiqueta</translation>
     </message>
     <message>
         <source>Bi - Fold Fliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Folletos dípticos</translation>
     </message>
     <message>
         <source>Tri - Fold Fliers</source>
-        <translation type="unfinished"></translation>
+        <translation>Folletos trípticos</translation>
     </message>
     <message>
         <source>Vertical Adjustment: To accommodate different printers, enter a higher number to move labels down on page ( 180 = 1/8&quot; )</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste vertical: para adaptarse a cada impresora, escriba un número mayor para bajar las etiquetas en la página ( 180 = 1/8&quot; )</translation>
     </message>
     <message>
         <source>First Name First</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre primero</translation>
     </message>
     <message>
         <source>Groups - Check all that apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos - Marque los que procedan</translation>
     </message>
     <message>
         <source>Address list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista direcc.</translation>
     </message>
     <message>
         <source>Copies of each</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de cada</translation>
     </message>
     <message>
         <source>Fill the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Llenar la hoja</translation>
     </message>
     <message>
         <source>The one record selected in the grid on every free label of the sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>El único registro seleccionado en la tabla, en todas las etiquetas libres de la hoja</translation>
     </message>
     <message>
         <source>Sort by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por</translation>
     </message>
     <message>
         <source>Book order</source>
         <extracomment>An order the labels can be printed in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Orden de la libreta</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>An order the labels can be printed in: by name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Postal code</source>
         <extracomment>An order the labels can be printed in</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Código postal</translation>
     </message>
     <message>
         <source>Close up empty lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir líneas vacías</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel</translation>
     </message>
     <message>
         <source>Letter</source>
         <extracomment>The US paper size the address list can be printed on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carta</translation>
     </message>
     <message>
         <source>A4</source>
         <extracomment>The paper size the address list can be printed on</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A4</translation>
     </message>
     <message>
         <source>Labels use %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas: %1</translation>
     </message>
     <message>
         <source>Not used: the adjustment must lie between %1 and %2 twips, or lines of the last labels leave the printable area. Labels stay at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se usa: el ajuste debe estar entre %1 y %2 twips, o las líneas de las últimas etiquetas saldrán del área imprimible. Las etiquetas se quedan en %3.</translation>
     </message>
     <message>
         <source>Labels stay at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas: siguen en %1</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::NamesPage</name>
     <message>
         <source>Name ( L, F )</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre (A, N)</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>City, State  Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad, Prov.  CP</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contacto</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Teléfono</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Format for names:  Last Name - comma - space - First Name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de los nombres:  Apellido - coma - espacio - Nombre.</translation>
     </message>
     <message>
         <source>Groups - Check all that apply ( right click to re-name )</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos - Marque los que procedan ( clic derecho para renombrar )</translation>
     </message>
     <message>
         <source>&amp;New Address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva dirección</translation>
     </message>
     <message>
         <source>&amp;Enter Changes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar cambios</translation>
     </message>
     <message>
         <source>&amp;Delete Record</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar registro</translation>
     </message>
     <message>
         <source>Discard the new address?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Descartar la nueva dirección?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer in the address book; it was renamed or deleted elsewhere. The name list now shows the book as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya no está en la libreta de direcciones; se renombró o eliminó en otro lugar. La lista de nombres muestra ahora la libreta tal como está.</translation>
     </message>
     <message>
         <source>There is no record to save. Choose a name from the list or press New Address first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro que guardar. Elija un nombre de la lista o pulse antes Nueva dirección.</translation>
     </message>
     <message>
         <source>There is no record to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún registro que eliminar.</translation>
     </message>
     <message>
         <source>Are you SURE you want to Delete %1 PERMANENTLY?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está SEGURO de que desea eliminar %1 DEFINITIVAMENTE?</translation>
     </message>
     <message>
         <source>Delete record?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar el registro?</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::NewStationeryDialog</name>
     <message>
         <source>A4 (210 x 297 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 (210 x 297 mm)</translation>
     </message>
     <message>
         <source>US Letter (8 1/2 x 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta EE. UU. (8 1/2 x 11 pulg.)</translation>
     </message>
     <message>
         <source>A5 (148 x 210 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A5 (148 x 210 mm)</translation>
     </message>
     <message>
         <source>US Legal (8 1/2 x 14 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Legal EE. UU. (8 1/2 x 14 pulg.)</translation>
     </message>
     <message>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <source>New Stationery</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva papelería</translation>
     </message>
     <message>
         <source>Label sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de etiquetas</translation>
     </message>
     <message>
         <source>Envelope</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta</translation>
     </message>
     <message>
         <source>&amp;Kind:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipo:</translation>
     </message>
     <message>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Unidad:</translation>
     </message>
     <message>
         <source>&amp;Paper:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Papel:</translation>
     </message>
     <message>
         <source>Paper &amp;width:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ancho del papel:</translation>
     </message>
     <message>
         <source>Paper &amp;height:</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lto del papel:</translation>
     </message>
     <message>
         <source>&amp;Label width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de la &amp;etiqueta:</translation>
     </message>
     <message>
         <source>Label h&amp;eight:</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto de la eti&amp;queta:</translation>
     </message>
     <message>
         <source>Corner &amp;radius:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Radio de esquina:</translation>
     </message>
     <message>
         <source>&amp;Columns:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Columnas:</translation>
     </message>
     <message>
         <source>R&amp;ows:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filas:</translation>
     </message>
     <message>
         <source>Le&amp;ft margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen i&amp;zquierdo:</translation>
     </message>
     <message>
         <source>&amp;Top margin:</source>
-        <translation type="unfinished"></translation>
+        <translation>Margen &amp;superior:</translation>
     </message>
     <message>
         <source>Hori&amp;zontal pitch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso &amp;horizontal:</translation>
     </message>
     <message>
         <source>&amp;Vertical pitch:</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso &amp;vertical:</translation>
     </message>
     <message>
         <source>&amp;Brand:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marca:</translation>
     </message>
     <message>
         <source>P&amp;art:</source>
-        <translation type="unfinished"></translation>
+        <translation>Refere&amp;ncia:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descripción:</translation>
     </message>
     <message>
         <source>Id:</source>
-        <translation type="unfinished"></translation>
+        <translation>Id:</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source> in</source>
-        <translation type="unfinished"></translation>
+        <translation> pulg.</translation>
     </message>
     <message>
         <source>The paper needs a width and a height.</source>
-        <translation type="unfinished"></translation>
+        <translation>El papel necesita un ancho y un alto.</translation>
     </message>
     <message>
         <source>The labels need a width and a height.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las etiquetas necesitan un ancho y un alto.</translation>
     </message>
     <message>
         <source>A sheet can have at most %1 labels.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una hoja puede tener como máximo %1 etiquetas.</translation>
     </message>
     <message>
         <source>The labels overlap: the pitch is less than the label&apos;s size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las etiquetas se solapan: el paso es menor que el tamaño de la etiqueta.</translation>
     </message>
     <message>
         <source>The labels leave the paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las etiquetas se salen del papel.</translation>
     </message>
     <message>
         <source>The corner radius is more than half the label&apos;s size.</source>
-        <translation type="unfinished"></translation>
+        <translation>El radio de esquina es mayor que la mitad del tamaño de la etiqueta.</translation>
     </message>
     <message>
         <source>Type the brand and the part number it is sold under.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba la marca y la referencia con la que se vende.</translation>
     </message>
     <message>
         <source>The stationery &quot;%1&quot; is already saved in %2. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>La papelería «%1» ya está guardada en %2. ¿Reemplazarla?</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::OnlineMenu</name>
     <message>
         <source>%1 conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conflicto</translation>
     </message>
     <message>
         <source>%1 conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conflictos</translation>
     </message>
     <message>
         <source>%1 in</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 recibidos</translation>
     </message>
     <message>
         <source>%1 out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enviados</translation>
     </message>
     <message>
         <source>%1 deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 eliminados</translation>
     </message>
     <message>
         <source>%1 refused</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rechazados</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>cancelada</translation>
     </message>
     <message>
         <source>Synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado: %1</translation>
     </message>
     <message>
         <source>&amp;Link Online Address Book…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vincular libreta de direcciones en línea…</translation>
     </message>
     <message>
         <source>&amp;Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sincronizar</translation>
     </message>
     <message>
         <source>Sync &amp;Conflicts…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Conflictos de sincronización…</translation>
     </message>
     <message>
         <source>Syncing: %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando: %1…</translation>
     </message>
     <message>
         <source>The password of %1 on %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña de %1 en %2:</translation>
     </message>
     <message>
         <source>Sync</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizar</translation>
     </message>
     <message>
         <source>Keep the password in the keyring?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar la contraseña en el depósito de claves?</translation>
     </message>
     <message>
         <source>The keyring did not take the password.</source>
-        <translation type="unfinished"></translation>
+        <translation>El depósito de claves no aceptó la contraseña.</translation>
     </message>
     <message>
         <source>Not synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No sincronizado: %1</translation>
     </message>
     <message>
         <source>This book is not linked to an online address book: File: Link Online Address Book… links it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta libreta no está vinculada a ninguna libreta de direcciones en línea: Archivo: Vincular libreta de direcciones en línea… la vincula.</translation>
     </message>
     <message>
         <source>Not synced: no password for %1 on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No sincronizado: no hay contraseña para %1 en %2.</translation>
     </message>
     <message>
         <source>Syncing…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizando…</translation>
     </message>
     <message>
         <source>Not linked: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No vinculado: %1</translation>
     </message>
     <message>
         <source>Sync failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la sincronización: %1</translation>
     </message>
     <message>
         <source>%1
 
 Trust this certificate for %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+¿Confiar en este certificado para %2?</translation>
     </message>
     <message>
         <source>Synced, but the window could not read the book again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincronizado, pero la ventana no pudo volver a leer la libreta: %1</translation>
     </message>
     <message>
         <source>A sync is running; try again when it has ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una sincronización en curso; inténtelo de nuevo cuando haya terminado.</translation>
     </message>
     <message>
         <source>Unlinked from %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desvinculado de %1.</translation>
     </message>
     <message>
         <source>Linking…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vinculando…</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Link Online Address Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Vincular libreta de direcciones en línea</translation>
     </message>
     <message>
         <source>%1 resolved; the next sync takes the book&apos;s versions to the server.</source>
-        <translation type="unfinished"></translation>
+        <translation>Resueltos: %1; la próxima sincronización llevará al servidor las versiones de la libreta.</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::PrintPreviewDialog</name>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>First Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera página</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>Page %1 of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %1</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Last Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Última página</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar al ancho</translation>
     </message>
     <message>
         <source>Fit Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar a la página</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Alejar</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Acercar</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>This page could not be drawn whole: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta página no se pudo dibujar entera: %1</translation>
     </message>
     <message>
         <source>On this page: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta página: %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::QtDialogs</name>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Address books (*.db);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Libretas de direcciones (*.db);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::ReturnAddressPage</name>
     <message>
         <source>Return Addresses</source>
-        <translation type="unfinished"></translation>
+        <translation>Remitentes</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>City, State  Zip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciudad, Prov.  CP</translation>
     </message>
     <message>
         <source>Ne&amp;w</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva</translation>
     </message>
     <message>
         <source>De&amp;lete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <source>&amp;Print return address labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir etiquetas</translation>
     </message>
     <message>
         <source>Pre&amp;view return address labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista p&amp;revia de etiquetas</translation>
     </message>
     <message>
         <source>new (%1 of %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>nueva (%1 de %1)</translation>
     </message>
     <message>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <source>There is no return address to delete.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna dirección de remitente que eliminar.</translation>
     </message>
     <message>
         <source>The address book keeps at least one return address: change this one instead.</source>
-        <translation type="unfinished"></translation>
+        <translation>La libreta de direcciones conserva al menos una dirección de remitente: modifique esta en su lugar.</translation>
     </message>
     <message>
         <source>this return address</source>
-        <translation type="unfinished"></translation>
+        <translation>esta dirección de remitente</translation>
     </message>
     <message>
         <source>Delete %1 from the return addresses?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar %1 de las direcciones de remitente?</translation>
     </message>
     <message>
         <source>Delete return address?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Eliminar la dirección de remitente?</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::ServerBookDialog</name>
     <message>
         <source>Open Server Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir libreta de servidor</translation>
     </message>
     <message>
         <source>An address book shared on a PostgreSQL server. Ask its administrator for these; the server asks for a password when it needs one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una libreta de direcciones compartida en un servidor PostgreSQL. Pida estos datos a su administrador; el servidor pide una contraseña cuando la necesita.</translation>
     </message>
     <message>
         <source>&amp;Host:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Servidor:</translation>
     </message>
     <message>
         <source>&amp;Port:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Puerto:</translation>
     </message>
     <message>
         <source>&amp;Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base de datos:</translation>
     </message>
     <message>
         <source>&amp;User:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Usuario:</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::StationeryChooser</name>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>pulg.</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <source>More Stationery</source>
-        <translation type="unfinished"></translation>
+        <translation>Más papelería</translation>
     </message>
     <message>
         <source>Search: brand, part number or description</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar: marca, referencia o descripción</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>&amp;Recent:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recientes:</translation>
     </message>
     <message>
         <source>1 template entry could not be read or was left out</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada de plantilla no se pudo leer o se omitió</translation>
     </message>
     <message>
         <source>%1 template entries could not be read or were left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entradas de plantilla no se pudieron leer o se omitieron</translation>
     </message>
     <message>
         <source>… and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>… y %1 más</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::StockTableModel</name>
     <message>
         <source>Brand</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca</translation>
     </message>
     <message>
         <source>Part</source>
-        <translation type="unfinished"></translation>
+        <translation>Referencia</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Labels</source>
         <extracomment>Column head: how many labels a sheet has</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Etiquetas</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::SyncConflictsDialog</name>
     <message>
         <source>No server is asked while conflicts are resolved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se consulta a ningún servidor mientras se resuelven los conflictos.</translation>
     </message>
     <message>
         <source>group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>grupo %1</translation>
     </message>
     <message>
         <source>Sync Conflicts</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflictos de sincronización</translation>
     </message>
     <message>
         <source>These records were changed both in the book and on the server. Choose which version stays; the next sync brings the other side in step.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos registros se modificaron tanto en la libreta como en el servidor. Elija qué versión se queda; la próxima sincronización pondrá al día el otro lado.</translation>
     </message>
     <message>
         <source>In the book</source>
-        <translation type="unfinished"></translation>
+        <translation>En la libreta</translation>
     </message>
     <message>
         <source>On the server</source>
-        <translation type="unfinished"></translation>
+        <translation>En el servidor</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos</translation>
     </message>
     <message>
         <source>Keep the &amp;book&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la versión de la &amp;libreta</translation>
     </message>
     <message>
         <source>Keep the &amp;server&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar la versión del &amp;servidor</translation>
     </message>
     <message>
         <source>(deleted)</source>
-        <translation type="unfinished"></translation>
+        <translation>(eliminado)</translation>
     </message>
 </context>
 <context>
     <name>ravelbook::SystemPrintDestination</name>
     <message>
         <source>No printer is installed: save the pages as a PDF file</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna impresora instalada: guarde las páginas como archivo PDF</translation>
     </message>
 </context>
 <context>
@@ -3202,23 +3207,25 @@ Trust this certificate for %2?</source>
         <source>Your last changes could not be saved. %1
 
 Keep the window open to try again? (No closes it and loses them.)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar sus últimos cambios. %1
+
+¿Mantener la ventana abierta para volver a intentarlo? (No la cierra y los pierde.)</translation>
     </message>
     <message>
         <source>Ed&amp;it</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;Find…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar…</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;About Ravelbook</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Ravelbook</translation>
     </message>
     <message>
         <source>Ravelbook %1
@@ -3226,67 +3233,71 @@ Keep the window open to try again? (No closes it and loses them.)</source>
 Keeps an address book and prints it onto labels, envelopes, cards and fliers.
 
 Address book: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ravelbook %1
+
+Mantiene una libreta de direcciones y la imprime en etiquetas, sobres, tarjetas y folletos.
+
+Libreta de direcciones: %2</translation>
     </message>
     <message>
         <source>About Ravelbook</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Ravelbook</translation>
     </message>
     <message>
         <source>Find a name (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un nombre (%1)</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres</translation>
     </message>
     <message>
         <source>Mailings</source>
-        <translation type="unfinished"></translation>
+        <translation>Correspondencia</translation>
     </message>
     <message>
         <source>Return Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Remitente</translation>
     </message>
     <message>
         <source>Enter a new title for this category</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba un título nuevo para esta categoría</translation>
     </message>
     <message>
         <source>Print Pre&amp;view…</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista p&amp;revia de impresión…</translation>
     </message>
     <message>
         <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir…</translation>
     </message>
     <message>
         <source>&amp;Calibrate Printer…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calibrar impresora…</translation>
     </message>
     <message>
         <source>New S&amp;tationery…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva pape&amp;lería…</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar</translation>
     </message>
 </context>
 </TS>
