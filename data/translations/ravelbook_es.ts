@@ -255,12 +255,13 @@ Keeps an address book and prints it onto labels, envelopes, cards and fliers.
      ravelbook stationery --help
      ravelbook link|unlink|sync --help
 
-Mantiene una libreta de direcciones y la imprime en etiquetas, sobres, tarjetas y folletos.
+Mantiene una libreta de direcciones y la imprime en etiquetas, sobres, tarjetas
+y folletos.
 
-  --database BOOK  abrir esta libreta de direcciones en lugar de la predeterminada:
-                   un archivo, o la de un servidor postgresql://user@host:port/dbname
-                   (%1); si el archivo no existe, se le pregunta
-                   antes de crear allí una libreta nueva
+  --database BOOK  abrir esta libreta de direcciones en lugar de la
+                   predeterminada (%1): un archivo, o la de un
+                   servidor, postgresql://user@host:port/dbname; si el archivo
+                   no existe, se le pregunta antes de crear allí una libreta
   --version        mostrar la versión
   --help           mostrar este texto
 
@@ -268,7 +269,8 @@ Mantiene una libreta de direcciones y la imprime en etiquetas, sobres, tarjetas 
 «ravelbook import» y «ravelbook export» importan y exportan registros;
 «ravelbook copy» copia una libreta entera en otra;
 «ravelbook stationery» enumera la papelería en la que puede imprimir;
-«ravelbook link» y «ravelbook sync» la sincronizan con una libreta de direcciones en línea.
+«ravelbook link» y «ravelbook sync» la sincronizan con una libreta de
+direcciones en línea.
 </translation>
     </message>
     <message>
@@ -396,7 +398,8 @@ vacía del servidor se convierten en una libreta. La copia se escribe en una sol
 transacción: toda o nada.
 
   --from BOOK  la libreta que se copia
-  --to BOOK    la libreta que se escribe; aún no debe tener registros, salvo con --append
+  --to BOOK    la libreta que se escribe; aún no debe tener registros, salvo
+               con --append
   --append     añadir los registros a los que ya tiene la libreta de destino
 </translation>
     </message>
@@ -635,13 +638,16 @@ step: all of them or, when anything fails, none. Records already in the book
         <translation>Uso: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]
                       [--map HEADING=FIELD]... [--dry-run] FILE
 
-Añade a la libreta de direcciones los registros de un archivo CSV, vCard o Access,
-en un solo paso: todos o, si algo falla, ninguno. Los registros que ya están en la
-libreta (mismo nombre y dirección) se omiten; los grupos se asignan por su título.
+Añade a la libreta de direcciones los registros de un archivo CSV, vCard o
+Access, en un solo paso: todos o, si algo falla, ninguno. Los registros que ya
+están en la libreta (mismo nombre y dirección) se omiten; los grupos se asignan
+por su título.
 
   --database BOOK la libreta de direcciones: un archivo, o la URI de un servidor
-  --format KIND   csv, vcard o mdb; de forma predeterminada, según el nombre del archivo
-  --table NAME    la tabla de un archivo de Access que no es una libreta de Ravelbook
+  --format KIND   csv, vcard o mdb; de forma predeterminada, según el nombre
+                  del archivo
+  --table NAME    la tabla de un archivo de Access que no es una libreta de
+                  Ravelbook
   --map HEADING=FIELD
                   la columna con ese encabezado va a FIELD (puede repetirse;
                   las demás columnas van adonde indiquen sus encabezados):
@@ -664,14 +670,16 @@ column per group, -1 for a member) or as vCard 3.0 (groups as CATEGORIES).
         <translation>Uso: ravelbook export [--database BOOK] [--group G]... --format csv|vcard
                       [--output FILE]
 
-Escribe la libreta de direcciones, o los registros de los grupos elegidos, como CSV
-(una columna por grupo, -1 para un miembro) o como vCard 3.0 (grupos como CATEGORIES).
+Escribe la libreta de direcciones, o los registros de los grupos elegidos, como
+CSV (una columna por grupo, -1 para un miembro) o como vCard 3.0 (grupos como
+CATEGORIES).
 
   --database BOOK la libreta de direcciones: un archivo, o la URI de un servidor
-  --group G       una columna de grupo de 0 a 17, o un título de grupo; puede repetirse
+  --group G       una columna de grupo de 0 a 17, o un título de grupo; puede
+                  repetirse
   --format KIND   csv o vcard
-  --output FILE   escribir en este archivo (se reemplaza solo cuando todo está escrito);
-                  la salida estándar si se omite o se indica como -
+  --output FILE   escribir en este archivo (que se reemplaza solo cuando todo
+                  está escrito); la salida estándar si se omite o se indica -
 </translation>
     </message>
     <message>
@@ -1209,15 +1217,18 @@ will do) to find the address books on. The password comes from the keyring or
   --list           list the address books found (name, URL, cards) without linking
 </source>
         <translation>Uso: ravelbook link [--database BOOK] [--user NAME] [--list] URL
-Vincula la libreta a una libreta de direcciones en línea (CardDAV) y la sincroniza por
-primera vez: los registros y las tarjetas de la misma persona (mismo nombre y dirección)
-se emparejan y los demás van en ambos sentidos. URL es la de la libreta de direcciones,
-o la de un servidor (basta un nombre de host) en el que buscar libretas. La contraseña
-se toma del depósito de claves o de ~/.netrc; nunca se guarda en la libreta.
+Vincula la libreta a una libreta de direcciones en línea (CardDAV) y la
+sincroniza por primera vez: los registros y las tarjetas de la misma persona
+(mismo nombre y dirección) se emparejan y los demás van en ambos sentidos.
+URL es la de la libreta de direcciones, o la de un servidor (basta un nombre de
+host) en el que buscar libretas. La contraseña se toma del depósito de claves o
+de ~/.netrc; nunca se guarda en la libreta.
 
-  --database BOOK  la libreta (un archivo, o postgresql://...); la predeterminada si se omite
+  --database BOOK  la libreta (un archivo, o postgresql://...); la
+                   predeterminada si se omite
   --user NAME      el nombre de usuario en el servidor
-  --list           enumerar las libretas encontradas (nombre, URL, tarjetas) sin vincular
+  --list           enumerar las libretas encontradas (nombre, URL, tarjetas)
+                   sin vincular
 </translation>
     </message>
     <message>
@@ -1225,7 +1236,8 @@ se toma del depósito de claves o de ~/.netrc; nunca se guarda en la libreta.
 Forgets the book&apos;s link to its online address book; the records stay.
 </source>
         <translation>Uso: ravelbook unlink [--database BOOK]
-Olvida el vínculo de la libreta con su libreta de direcciones en línea; los registros se conservan.
+Olvida el vínculo de la libreta con su libreta de direcciones en línea; los
+registros se conservan.
 </translation>
     </message>
     <message>
@@ -1240,10 +1252,10 @@ when conflicts or refusals remain.
   --record NAME    the name of the record whose conflict --keep ends
 </source>
         <translation>Uso: ravelbook sync [--database BOOK] [--keep book|server --record NAME]
-Sincroniza en ambos sentidos la libreta y su libreta de direcciones en línea, y muestra
-lo recibido, lo enviado y lo eliminado. Un registro modificado en ambos lugares no se
-escribe en ninguno: es un conflicto hasta que elija qué versión se queda. Termina con 1
-si quedan conflictos o rechazos.
+Sincroniza en ambos sentidos la libreta y su libreta de direcciones en línea,
+y muestra lo recibido, lo enviado y lo eliminado. Un registro modificado en
+ambos lugares no se escribe en ninguno: es un conflicto hasta que usted elija
+qué versión se queda. Termina con 1 si quedan conflictos o rechazos.
 
   --database BOOK  la libreta; la predeterminada si se omite
   --keep book|server  resolver el conflicto de --record NAME con esta versión
@@ -1508,42 +1520,53 @@ the address book is not changed. On a --printer calibrated in the window
                      (--pdf FILE | --printer NAME)
 
 Imprime los grupos elegidos de la libreta de direcciones sin abrir la ventana;
-la libreta no se modifica. En una --printer calibrada en la ventana
-(Archivo: Calibrar impresora), todo se desplaza según los desplazamientos guardados para ella.
+la libreta no se modifica. En una --printer calibrada en la ventana (Archivo:
+Calibrar impresora), todo se desplaza según los desplazamientos guardados
+para ella.
 
-  --database BOOK       la libreta de direcciones: un archivo, o la URI de un servidor
+  --database BOOK       la libreta de direcciones: un archivo, o la URI de un
+                        servidor
   --stationery KIND     small-labels, large-labels, envelopes, cards, fliers o
                         cualquier id de «ravelbook stationery list» (avery-5160,
                         avery-l7160, envelope-dl, postcard-a6, …), o
                         address-list: los registros como tabla en páginas
-  --group G             una columna de grupo de 0 a 17, o un título de grupo (todos
-                        los grupos con ese título); puede indicarse más de una vez
-  --selected NAME       imprimir solo el primer registro llamado NAME de los grupos elegidos
-  --last-name-first     imprimir los nombres tal como se guardan («Apellido, Nombre»)
+  --group G             una columna de grupo de 0 a 17, o un título de grupo
+                        (todos los grupos con ese título); puede indicarse más
+                        de una vez
+  --selected NAME       imprimir solo el primer registro llamado NAME de los
+                        grupos elegidos
+  --last-name-first     imprimir los nombres tal como se guardan
+                        («Apellido, Nombre»)
   --bi-fold             folletos en formato díptico
   --special TEXT        el texto especial de sobres, tarjetas y folletos
-  --adjust TWIPS        ajuste vertical de las etiquetas para esta impresión (180 = 1/8&quot;)
-  --return-address N    la N-ésima dirección de remitente de la libreta (predeterminada: 1)
-  --start-at N          etiquetas: empezar la primera hoja en la etiqueta N (1 a 20 para
-                        etiquetas pequeñas, 1 a 10 para grandes, 1 a 30 para avery-5160),
-                        para terminar una hoja usada
-  --offset X,Y          desplazar todo X pulgadas a la derecha e Y hacia abajo en
-                        esta impresión (negativo: izquierda, arriba), además de la
-                        calibración de la impresora; como máximo 1 pulgada en cada sentido
+  --adjust TWIPS        ajuste vertical de las etiquetas para esta impresión
+                        (180 = 1/8&quot;)
+  --return-address N    la N-ésima dirección de remitente de la libreta
+                        (predeterminada: 1)
+  --start-at N          etiquetas: empezar la primera hoja en la etiqueta N
+                        (1 a 20 para etiquetas pequeñas, 1 a 10 para grandes,
+                        1 a 30 para avery-5160), para terminar una hoja usada
+  --offset X,Y          desplazar todo X pulgadas a la derecha e Y hacia abajo
+                        en esta impresión (negativo: izquierda, arriba), además
+                        de la calibración de la impresora; como máximo 1
+                        pulgada en cada sentido
   --copies N            imprimir cada registro N veces seguidas (1 a 100)
-  --fill-sheet          con --selected o --sender-labels: rellenar todas las etiquetas
-                        libres de la hoja
-  --sender-labels       etiquetas de la dirección de remitente (--return-address N), desde
-                        --start-at hasta el final de la hoja, o --copies N de
-                        ellas; no se necesita --group
-  --sort ORDER          book (en el orden en que se añadieron, predeterminado), name, o
-                        postal-code (por el código de la línea de la ciudad; los que no lo tienen, al final)
+  --fill-sheet          con --selected o --sender-labels: rellenar todas las
+                        etiquetas libres de la hoja
+  --sender-labels       etiquetas de la dirección de remitente
+                        (--return-address N), desde --start-at hasta el final
+                        de la hoja, o --copies N de ellas; no se necesita
+                        --group
+  --sort ORDER          book (en el orden en que se añadieron, predeterminado),
+                        name, o postal-code (por el código de la línea de la
+                        ciudad; los que no lo tienen, al final)
   --close-up            no dejar hueco para las líneas de dirección vacías
-  --paper PAPER         el papel de la lista de direcciones: letter o a4 (predeterminado:
-                        el de la configuración regional)
-  --calibration-sheet   imprimir la hoja de calibración de la papelería en lugar de
-                        direcciones: sus contornos y reglas, para medir cuánto se
-                        desvía lo que imprime la impresora; no se necesita --group
+  --paper PAPER         el papel de la lista de direcciones: letter o a4
+                        (predeterminado: el de la configuración regional)
+  --calibration-sheet   imprimir la hoja de calibración de la papelería en vez
+                        de direcciones: sus contornos y reglas, para medir
+                        cuánto se desvía la impresión de la impresora; no se
+                        necesita --group
   --pdf FILE            escribir toda la impresión en un solo archivo PDF
   --printer NAME        imprimir en esta impresora
 </translation>
@@ -1872,7 +1895,7 @@ la libreta no se modifica. En una --printer calibrada en la ventana
     </message>
     <message>
         <source>built in</source>
-        <translation>integrada</translation>
+        <translation>integrado</translation>
     </message>
     <message>
         <source>say &quot;list&quot; or &quot;show ID&quot;</source>
@@ -1896,13 +1919,15 @@ the gLabels label designer (the glabels-data package, ~/.config/libglabels,
 </source>
         <translation>Uso: ravelbook stationery list [--search TEXT]
      ravelbook stationery show ID
-Enumera la papelería en la que el programa puede imprimir: la suya propia, y las
-plantillas del diseñador de etiquetas gLabels (el paquete glabels-data, ~/.config/libglabels,
-~/.glabels) y de %1.
+Enumera la papelería en la que el programa puede imprimir: la suya propia, y
+las plantillas del diseñador de etiquetas gLabels (el paquete glabels-data,
+~/.config/libglabels, ~/.glabels) y de %1.
 
-  list           una línea por cada una: id, producto, descripción, papel, etiquetas
-                 por hoja, tamaño de etiqueta; los fallos de los archivos, en la salida de error
-  --search TEXT  solo aquellas cuyo producto, descripción o id contengan todas las palabras
+  list           una línea por cada una: id, producto, descripción, papel,
+                 etiquetas por hoja, tamaño de etiqueta; los fallos de los
+                 archivos, en la salida de error estándar
+  --search TEXT  solo aquellas cuyo producto, descripción o id contengan
+                 todas las palabras
   show ID        el papel, la etiqueta y dónde se sitúan las etiquetas
 </translation>
     </message>
