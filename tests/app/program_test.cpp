@@ -80,6 +80,34 @@ TEST_F(Program, UsageErrorsAndHelp) {
     }
 }
 
+// A French user reads the commands' messages and summaries in French; the exit
+// statuses that scripts test stay the same.
+TEST_F(Program, CommandsSpeakTheUsersLanguageWithTheSameExitStatuses) {
+    QProcessEnvironment french = environment;
+    for (const char* variable : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        french.remove(QString::fromLatin1(variable));
+    french.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
+    const QString csv = home.filePath(QStringLiteral("one.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Name,Address\n\"Smith, John\",1 Main St\n");
+    file.close();
+    const QString book = home.filePath(QStringLiteral("book.db"));
+
+    Outcome outcome = run({"import", "--database", book, csv}, french);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_TRUE(outcome.standardOutput.contains(QStringLiteral("1 fiche importée.")))
+        << outcome.standardOutput.toStdString();
+    outcome = run({"stationery", "show", "avery-516"}, french);
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_TRUE(outcome.standardError.contains(
+        QStringLiteral("ravelbook stationery : support inconnu « avery-516 »")))
+        << outcome.standardError.toStdString();
+    outcome = run({"import", "--help"}, french);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_FALSE(outcome.standardOutput.contains(QStringLiteral("Usage:")));
+}
+
 // Import, export and copy start on Qt Core alone; a print into a PDF adds Qt Gui,
 // and only the window and a print on a printer load Qt Widgets and print support.
 TEST_F(Program, CommandsLoadOnlyTheQtLibrariesTheyNeed) {
