@@ -112,6 +112,35 @@ Gelöscht: %5 im Adressbuch, %6 auf dem Server.
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Printed on paper: the column headings of the address list</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Ansprechpartner</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
 </context>
 <context>
     <name>BookAddresses</name>
@@ -178,6 +207,35 @@ Gelöscht: %5 im Adressbuch, %6 auf dem Server.
     <message>
         <source>The address book could not do this: %1.</source>
         <translation>Das Adressbuch konnte dies nicht ausführen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>Calibration sheet: %1</source>
+        <extracomment>Printed on paper, the heading of the calibration sheet</extracomment>
+        <translation>Kalibrierbogen: %1</translation>
+    </message>
+    <message>
+        <source>Hold this sheet against the stationery in front of a light and</source>
+        <extracomment>Printed on paper; the five lines of the calibration sheet&apos;s instructions.</extracomment>
+        <translation>Halten Sie diesen Bogen vor einer Lampe an das Druckmaterial und</translation>
+    </message>
+    <message>
+        <source>enter how far the printed outlines are off its edges under File:</source>
+        <translation>geben Sie unter Datei: Drucker kalibrieren ein, wie weit die</translation>
+    </message>
+    <message>
+        <source>Calibrate Printer (right and down count positive), on top of the</source>
+        <translation>Umrisse von den Kanten abweichen (nach rechts und unten positiv), zusätzlich</translation>
+    </message>
+    <message>
+        <source>offsets it was printed with: %1 in right, %2 in down.</source>
+        <translation>zum Versatz dieses Drucks: %1 in nach rechts, %2 in nach unten.</translation>
+    </message>
+    <message>
+        <source>Ruler: 1/16 in ticks, inches counted from the paper&apos;s edge.</source>
+        <translation>Lineal: Striche je 1/16 in, Zoll ab der Papierkante gezählt.</translation>
     </message>
 </context>
 <context>
@@ -882,6 +940,19 @@ je Gruppe, -1 für Mitglieder) oder als vCard 3.0 (Gruppen als CATEGORIES).
     </message>
 </context>
 <context>
+    <name>Layouts</name>
+    <message>
+        <source>From:</source>
+        <extracomment>Printed on paper above the return address</extracomment>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>From: </source>
+        <extracomment>Printed on paper before the return address</extracomment>
+        <translation>Von: </translation>
+    </message>
+</context>
+<context>
     <name>MailingRun</name>
     <message>
         <source>%1 label</source>
@@ -1361,6 +1432,10 @@ Fassung wählen. Endet mit 1, wenn Konflikte oder Ablehnungen bleiben.
         <source>The preview shows one page at a time.</source>
         <translation>Die Vorschau zeigt jeweils eine Seite.</translation>
     </message>
+    <message>
+        <source>there is not room in memory for its picture.</source>
+        <translation>für ihr Bild ist nicht genug Speicher frei.</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommand</name>
@@ -1583,6 +1658,16 @@ Drucker kalibrieren) wird alles um die dafür gespeicherten Versätze verschoben
         <source>%1 cut to fit</source>
         <translation>%1 zum Einpassen gekürzt</translation>
     </message>
+    <message>
+        <source>ATTN: </source>
+        <extracomment>Printed on paper before the contact person of an address</extracomment>
+        <translation>z. Hd. </translation>
+    </message>
+    <message>
+        <source>TO:</source>
+        <extracomment>Printed on paper before the recipient&apos;s address</extracomment>
+        <translation>AN:</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTarget</name>
@@ -1678,6 +1763,49 @@ Drucker kalibrieren) wird alles um die dafür gespeicherten Versätze verschoben
     <message>
         <source>%1 was deleted by someone else after you read it, so your changes were not saved and the record is not made again. What you typed is kept.</source>
         <translation>%1 wurde von jemand anderem gelöscht, nachdem Sie ihn gelesen hatten, daher wurden Ihre Änderungen nicht gespeichert und der Eintrag wird nicht neu angelegt. Ihre Eingaben bleiben erhalten.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>First select some groups to mail to</source>
+        <translation>Wählen Sie zuerst die Gruppen, an die Sie schreiben möchten</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Nichts ausgewählt</translation>
+    </message>
+    <message>
+        <source>You must first select what to print!</source>
+        <translation>Wählen Sie zuerst, worauf gedruckt werden soll!</translation>
+    </message>
+    <message>
+        <source>Select option at the top left!</source>
+        <translation>Wählen Sie oben links eine Option!</translation>
+    </message>
+    <message>
+        <source>First select a record to print!</source>
+        <translation>Wählen Sie zuerst einen Eintrag zum Drucken!</translation>
+    </message>
+    <message>
+        <source>Nothing to print!</source>
+        <translation>Nichts zu drucken!</translation>
+    </message>
+    <message>
+        <source>There is no return address to print: type one on page &quot;Return Address&quot; first.</source>
+        <translation>Es gibt keine Absenderadresse zum Drucken: Geben Sie zuerst auf der Seite „Absenderadresse“ eine ein.</translation>
+    </message>
+    <message>
+        <source>Return address labels are printed on label sheets: choose a label stationery on page &quot;Mailings&quot; first.</source>
+        <translation>Absenderetiketten werden auf Etikettenbögen gedruckt: Wählen Sie zuerst auf der Seite „Sendungen“ Etiketten als Druckmaterial.</translation>
+    </message>
+    <message>
+        <source>No labels chosen</source>
+        <translation>Keine Etiketten gewählt</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the chosen groups hold no named addresses.</source>
+        <translation>Es wurde nichts gedruckt: Die gewählten Gruppen enthalten keine Adressen mit Namen.</translation>
     </message>
 </context>
 <context>

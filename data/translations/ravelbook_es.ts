@@ -112,6 +112,35 @@ Eliminados: %5 en la libreta, %6 en el servidor.
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Printed on paper: the column headings of the address list</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
 </context>
 <context>
     <name>BookAddresses</name>
@@ -178,6 +207,35 @@ Eliminados: %5 en la libreta, %6 en el servidor.
     <message>
         <source>The address book could not do this: %1.</source>
         <translation>La libreta de direcciones no pudo hacer esto: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>Calibration sheet: %1</source>
+        <extracomment>Printed on paper, the heading of the calibration sheet</extracomment>
+        <translation>Hoja de calibración: %1</translation>
+    </message>
+    <message>
+        <source>Hold this sheet against the stationery in front of a light and</source>
+        <extracomment>Printed on paper; the five lines of the calibration sheet&apos;s instructions.</extracomment>
+        <translation>Ponga esta hoja sobre la papelería delante de una luz e</translation>
+    </message>
+    <message>
+        <source>enter how far the printed outlines are off its edges under File:</source>
+        <translation>indique en Archivo: Calibrar impresora cuánto se desvían los contornos</translation>
+    </message>
+    <message>
+        <source>Calibrate Printer (right and down count positive), on top of the</source>
+        <translation>impresos de sus bordes (a la derecha y hacia abajo en positivo), además</translation>
+    </message>
+    <message>
+        <source>offsets it was printed with: %1 in right, %2 in down.</source>
+        <translation>de los desplazamientos de esta impresión: %1 pulg. a la derecha, %2 pulg. abajo.</translation>
+    </message>
+    <message>
+        <source>Ruler: 1/16 in ticks, inches counted from the paper&apos;s edge.</source>
+        <translation>Regla: marcas de 1/16 pulg., pulgadas contadas desde el borde del papel.</translation>
     </message>
 </context>
 <context>
@@ -890,6 +948,19 @@ CATEGORIES).
     </message>
 </context>
 <context>
+    <name>Layouts</name>
+    <message>
+        <source>From:</source>
+        <extracomment>Printed on paper above the return address</extracomment>
+        <translation>De:</translation>
+    </message>
+    <message>
+        <source>From: </source>
+        <extracomment>Printed on paper before the return address</extracomment>
+        <translation>De: </translation>
+    </message>
+</context>
+<context>
     <name>MailingRun</name>
     <message>
         <source>%1 label</source>
@@ -1373,6 +1444,10 @@ qué versión se queda. Termina con 1 si quedan conflictos o rechazos.
         <source>The preview shows one page at a time.</source>
         <translation>La vista previa muestra una página cada vez.</translation>
     </message>
+    <message>
+        <source>there is not room in memory for its picture.</source>
+        <translation>no hay memoria suficiente para su imagen.</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommand</name>
@@ -1606,6 +1681,16 @@ para ella.
         <source>%1 cut to fit</source>
         <translation>%1 recortando el texto para ajustarse</translation>
     </message>
+    <message>
+        <source>ATTN: </source>
+        <extracomment>Printed on paper before the contact person of an address</extracomment>
+        <translation>A la att. de </translation>
+    </message>
+    <message>
+        <source>TO:</source>
+        <extracomment>Printed on paper before the recipient&apos;s address</extracomment>
+        <translation>PARA:</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTarget</name>
@@ -1701,6 +1786,49 @@ para ella.
     <message>
         <source>%1 was deleted by someone else after you read it, so your changes were not saved and the record is not made again. What you typed is kept.</source>
         <translation>%1 fue eliminado por otra persona después de que usted lo leyera, por lo que sus cambios no se guardaron y el registro no se vuelve a crear. Lo que escribió se conserva.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>First select some groups to mail to</source>
+        <translation>Elija primero los grupos a los que escribir</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Nada seleccionado</translation>
+    </message>
+    <message>
+        <source>You must first select what to print!</source>
+        <translation>¡Elija primero en qué imprimir!</translation>
+    </message>
+    <message>
+        <source>Select option at the top left!</source>
+        <translation>¡Elija una opción arriba a la izquierda!</translation>
+    </message>
+    <message>
+        <source>First select a record to print!</source>
+        <translation>¡Elija primero un registro para imprimir!</translation>
+    </message>
+    <message>
+        <source>Nothing to print!</source>
+        <translation>¡Nada que imprimir!</translation>
+    </message>
+    <message>
+        <source>There is no return address to print: type one on page &quot;Return Address&quot; first.</source>
+        <translation>No hay dirección de remitente que imprimir: escriba primero una en la página «Remitente».</translation>
+    </message>
+    <message>
+        <source>Return address labels are printed on label sheets: choose a label stationery on page &quot;Mailings&quot; first.</source>
+        <translation>Las etiquetas de remitente se imprimen en hojas de etiquetas: elija primero una papelería de etiquetas en la página «Correspondencia».</translation>
+    </message>
+    <message>
+        <source>No labels chosen</source>
+        <translation>No se han elegido etiquetas</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the chosen groups hold no named addresses.</source>
+        <translation>No se imprimió nada: los grupos elegidos no contienen direcciones con nombre.</translation>
     </message>
 </context>
 <context>

@@ -112,6 +112,35 @@ Fiches supprimées : %5 dans le carnet, %6 sur le serveur.
         <source>, </source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>Name</source>
+        <extracomment>Printed on paper: the column headings of the address list</extracomment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
 </context>
 <context>
     <name>BookAddresses</name>
@@ -178,6 +207,35 @@ Fiches supprimées : %5 dans le carnet, %6 sur le serveur.
     <message>
         <source>The address book could not do this: %1.</source>
         <translation>Le carnet d&apos;adresses n&apos;a pas pu effectuer cette opération : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>Calibration sheet: %1</source>
+        <extracomment>Printed on paper, the heading of the calibration sheet</extracomment>
+        <translation>Feuille d&apos;étalonnage : %1</translation>
+    </message>
+    <message>
+        <source>Hold this sheet against the stationery in front of a light and</source>
+        <extracomment>Printed on paper; the five lines of the calibration sheet&apos;s instructions.</extracomment>
+        <translation>Placez cette feuille contre le support devant une lumière et</translation>
+    </message>
+    <message>
+        <source>enter how far the printed outlines are off its edges under File:</source>
+        <translation>indiquez dans Fichier : Étalonner l&apos;imprimante de combien les contours</translation>
+    </message>
+    <message>
+        <source>Calibrate Printer (right and down count positive), on top of the</source>
+        <translation>imprimés s&apos;écartent de ses bords (vers la droite et le bas en positif), en plus</translation>
+    </message>
+    <message>
+        <source>offsets it was printed with: %1 in right, %2 in down.</source>
+        <translation>des décalages de cette impression : %1 po à droite, %2 po vers le bas.</translation>
+    </message>
+    <message>
+        <source>Ruler: 1/16 in ticks, inches counted from the paper&apos;s edge.</source>
+        <translation>Règle : graduations de 1/16 po, pouces comptés depuis le bord du papier.</translation>
     </message>
 </context>
 <context>
@@ -887,6 +945,19 @@ colonne par groupe, -1 pour un membre) ou en vCard 3.0 (groupes en CATEGORIES).
     </message>
 </context>
 <context>
+    <name>Layouts</name>
+    <message>
+        <source>From:</source>
+        <extracomment>Printed on paper above the return address</extracomment>
+        <translation>De :</translation>
+    </message>
+    <message>
+        <source>From: </source>
+        <extracomment>Printed on paper before the return address</extracomment>
+        <translation>De : </translation>
+    </message>
+</context>
+<context>
     <name>MailingRun</name>
     <message>
         <source>%1 label</source>
@@ -1371,6 +1442,10 @@ des refus.
         <source>The preview shows one page at a time.</source>
         <translation>L&apos;aperçu affiche une page à la fois.</translation>
     </message>
+    <message>
+        <source>there is not room in memory for its picture.</source>
+        <translation>la mémoire manque pour son image.</translation>
+    </message>
 </context>
 <context>
     <name>PrintCommand</name>
@@ -1600,6 +1675,16 @@ décalages enregistrés pour elle.
         <source>%1 cut to fit</source>
         <translation>%1 tronquée(s) pour tenir</translation>
     </message>
+    <message>
+        <source>ATTN: </source>
+        <extracomment>Printed on paper before the contact person of an address</extracomment>
+        <translation>À l&apos;att. de </translation>
+    </message>
+    <message>
+        <source>TO:</source>
+        <extracomment>Printed on paper before the recipient&apos;s address</extracomment>
+        <translation>À :</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTarget</name>
@@ -1695,6 +1780,49 @@ décalages enregistrés pour elle.
     <message>
         <source>%1 was deleted by someone else after you read it, so your changes were not saved and the record is not made again. What you typed is kept.</source>
         <translation>%1 a été supprimée par quelqu&apos;un d&apos;autre après que vous l&apos;avez lue, vos modifications n&apos;ont donc pas été enregistrées et la fiche n&apos;est pas recréée. Ce que vous avez saisi est conservé.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>First select some groups to mail to</source>
+        <translation>Choisissez d&apos;abord les groupes à qui écrire</translation>
+    </message>
+    <message>
+        <source>Nothing selected</source>
+        <translation>Aucune sélection</translation>
+    </message>
+    <message>
+        <source>You must first select what to print!</source>
+        <translation>Choisissez d&apos;abord sur quoi imprimer !</translation>
+    </message>
+    <message>
+        <source>Select option at the top left!</source>
+        <translation>Choisissez une option en haut à gauche !</translation>
+    </message>
+    <message>
+        <source>First select a record to print!</source>
+        <translation>Choisissez d&apos;abord une fiche à imprimer !</translation>
+    </message>
+    <message>
+        <source>Nothing to print!</source>
+        <translation>Rien à imprimer !</translation>
+    </message>
+    <message>
+        <source>There is no return address to print: type one on page &quot;Return Address&quot; first.</source>
+        <translation>Il n&apos;y a pas d&apos;adresse d&apos;expéditeur à imprimer : saisissez-en une d&apos;abord sur la page « Adresse d&apos;expéditeur ».</translation>
+    </message>
+    <message>
+        <source>Return address labels are printed on label sheets: choose a label stationery on page &quot;Mailings&quot; first.</source>
+        <translation>Les étiquettes d&apos;expéditeur s&apos;impriment sur des planches d&apos;étiquettes : choisissez d&apos;abord un support d&apos;étiquettes sur la page « Publipostage ».</translation>
+    </message>
+    <message>
+        <source>No labels chosen</source>
+        <translation>Aucune étiquette choisie</translation>
+    </message>
+    <message>
+        <source>Nothing was printed: the chosen groups hold no named addresses.</source>
+        <translation>Rien n&apos;a été imprimé : les groupes choisis ne contiennent aucune adresse avec un nom.</translation>
     </message>
 </context>
 <context>
