@@ -811,7 +811,7 @@ je Gruppe, -1 für Mitglieder) oder als vCard 3.0 (Gruppen als CATEGORIES).
     </message>
     <message>
         <source>Business</source>
-        <translation>Geschäftlich</translation>
+        <translation>Arbeit</translation>
     </message>
 </context>
 <context>
@@ -2731,7 +2731,7 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Groups - Check all that apply ( right click to re-name )</source>
-        <translation>Gruppen - Alle passenden ankreuzen ( Rechtsklick: Umbenennen )</translation>
+        <translation>Gruppen ankreuzen ( Rechtsklick: umbenennen )</translation>
     </message>
     <message>
         <source>&amp;New Address</source>

@@ -2756,7 +2756,7 @@ Confíe en él solo si el administrador del servidor le dio la misma huella digi
     </message>
     <message>
         <source>Groups - Check all that apply ( right click to re-name )</source>
-        <translation>Grupos - Marque los que procedan ( clic derecho para renombrar )</translation>
+        <translation>Marque los grupos ( clic derecho: renombrar )</translation>
     </message>
     <message>
         <source>&amp;New Address</source>

@@ -816,7 +816,7 @@ colonne par groupe, -1 pour un membre) ou en vCard 3.0 (groupes en CATEGORIES).
     </message>
     <message>
         <source>Business</source>
-        <translation>Professionnel</translation>
+        <translation>Travail</translation>
     </message>
 </context>
 <context>
@@ -2750,7 +2750,7 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
     </message>
     <message>
         <source>Groups - Check all that apply ( right click to re-name )</source>
-        <translation>Groupes - cochez ceux qui conviennent ( clic droit pour renommer )</translation>
+        <translation>Groupes à cocher ( clic droit : renommer )</translation>
     </message>
     <message>
         <source>&amp;New Address</source>

@@ -1,5 +1,7 @@
 // Shared main of the test programs: an offscreen QApplication whose per-user
 // folders point into a temporary folder, so no test touches the real ones.
+#include "app/translations.h"
+
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QTemporaryDir>
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("RAVELBOOK_MDB_READER"))
         qputenv("RAVELBOOK_MDB_READER", RAVELBOOK_MDB_READER);
     QApplication app(argc, argv);
+    // In the language the environment names, as the program is: C unless a test run says otherwise.
+    const ravelbook::Translations translations;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

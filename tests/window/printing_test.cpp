@@ -1,5 +1,6 @@
 // Page "Mailings" as the user prints from it: the stationery options, the
 // vertical adjustment, the print button and where the pages go.
+#include "app/translations.h"
 #include "print/stationery/stationery_catalogue.h"
 #include "settings/printer_calibration.h"
 #include "store/data_source.h"
@@ -25,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
@@ -448,6 +450,40 @@ TEST_F(Printing, PreviewDrawsOnlyThePagesShownAndPrintsFromIt) {
     EXPECT_EQ(destination.runs, 1);
     EXPECT_EQ(form->printer().lastPrint().items, 40);
     EXPECT_EQ(drawnNames().size(), 40);
+}
+
+// Under a German locale the window speaks German: its captions, a refusal, the
+// status line and the design group titles; English again once the locale is.
+TEST_F(Printing, AGermanUserSeesTheWindowInGerman) {
+    SKIP_ON_SERVER();
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString pdf = settingsRoot.filePath("karten.pdf");
+    {
+        const Translations german;
+        openForm();
+        form->printer().setPrintDestination(nullptr);
+        EXPECT_EQ(form->SSTab1->tabText(1), "Sendungen");
+        EXPECT_EQ(form->mailings().optCards->text(), "Karten ( 5 1/2\" X 8 1/2\" )");
+        EXPECT_EQ(form->groupBox(0)->text(), "Privat");
+        click(form->mailings().cmdPrintMailingList);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].title, "Nichts ausgewählt");
+        EXPECT_EQ(dialogs.shown[0].text,
+                  "Wählen Sie zuerst die Gruppen, an die Sie schreiben möchten");
+        click(form->groupBox(35));
+        click(form->mailings().optCards);
+        dialogs.fileAnswers = {pdf};
+        click(form->mailings().cmdPrintMailingList);
+        EXPECT_EQ(form->statusBar->currentMessage(),
+                  "1 Karte auf 1 Seite gedruckt, Ziel: PDF-Datei " + pdf + ".");
+        closeForm();
+    }
+    QLocale::setDefault(before);
+    openForm();
+    EXPECT_EQ(form->SSTab1->tabText(1), "Mailings");
+    EXPECT_EQ(form->mailings().optCards->text(), "Cards ( 5 1/2\" X 8 1/2\" )");
+    EXPECT_EQ(form->groupBox(0)->text(), "Privat"); // kept as offered, like any title
 }
 
 TEST_F(Printing, WithoutAPrinterTheRunGoesToAPdfTheUserNames) {
