@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QRegularExpression>
@@ -12,7 +13,18 @@
 
 namespace ravelbook {
 
-namespace {} // namespace
+namespace {
+
+// The grid's headings are the book's column names; shown in the user's language.
+[[maybe_unused]] constexpr const char* kFieldHeadings[] = {
+    //: A column heading of the grid on page Mailings
+    QT_TRANSLATE_NOOP("GridColumns", "Name"),           QT_TRANSLATE_NOOP("GridColumns", "Address"),
+    QT_TRANSLATE_NOOP("GridColumns", "City State Zip"), QT_TRANSLATE_NOOP("GridColumns", "Country"),
+    QT_TRANSLATE_NOOP("GridColumns", "Contact"),        QT_TRANSLATE_NOOP("GridColumns", "Phone"),
+    QT_TRANSLATE_NOOP("GridColumns", "Notes"),
+};
+
+} // namespace
 
 GroupColumnsModel::GroupColumnsModel(TitleOf titleOf, QObject* parent)
     : QIdentityProxyModel(parent), titleOf_(std::move(titleOf)) {}
@@ -40,6 +52,10 @@ QVariant GroupColumnsModel::headerData(int section, Qt::Orientation orientation,
                 return titleOf_(*group);
             if (role == Qt::TextAlignmentRole)
                 return int(Qt::AlignLeft | Qt::AlignVCenter); // the title's start, not its middle
+        } else if (role == Qt::DisplayRole) {
+            const QString heading =
+                QIdentityProxyModel::headerData(section, orientation).toString();
+            return QCoreApplication::translate("GridColumns", heading.toUtf8().constData());
         }
     }
     return QIdentityProxyModel::headerData(section, orientation, role);
