@@ -793,6 +793,38 @@ je Gruppe, -1 für Mitglieder) oder als vCard 3.0 (Gruppen als CATEGORIES).
     </message>
 </context>
 <context>
+    <name>GridColumns</name>
+    <message>
+        <source>Name</source>
+        <extracomment>A column heading of the grid on page Mailings</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City State Zip</source>
+        <translation>Ort, Region, PLZ</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Ansprechpartner</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+</context>
+<context>
     <name>GroupNames</name>
     <message>
         <source>There is no group %1; groups are 0 to %2.</source>
@@ -2647,12 +2679,12 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Sort by</source>
-        <translation>Sortierung</translation>
+        <translation>Ordnen</translation>
     </message>
     <message>
         <source>Book order</source>
         <extracomment>An order the labels can be printed in</extracomment>
-        <translation>Wie im Adressbuch</translation>
+        <translation>Wie erfasst</translation>
     </message>
     <message>
         <source>Name</source>

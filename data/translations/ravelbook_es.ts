@@ -801,6 +801,38 @@ CATEGORIES).
     </message>
 </context>
 <context>
+    <name>GridColumns</name>
+    <message>
+        <source>Name</source>
+        <extracomment>A column heading of the grid on page Mailings</extracomment>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>City State Zip</source>
+        <translation>Ciudad, Prov., CP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contacto</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+</context>
+<context>
     <name>GroupNames</name>
     <message>
         <source>There is no group %1; groups are 0 to %2.</source>

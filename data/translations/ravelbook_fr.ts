@@ -798,6 +798,38 @@ colonne par groupe, -1 pour un membre) ou en vCard 3.0 (groupes en CATEGORIES).
     </message>
 </context>
 <context>
+    <name>GridColumns</name>
+    <message>
+        <source>Name</source>
+        <extracomment>A column heading of the grid on page Mailings</extracomment>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>City State Zip</source>
+        <translation>Ville, État, CP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+</context>
+<context>
     <name>GroupNames</name>
     <message>
         <source>There is no group %1; groups are 0 to %2.</source>
