@@ -20,4 +20,11 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ravelbook::PrintRun</name>
+    <message>
+        <source>%1 characters no installed font has, printed as boxes (%2%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
