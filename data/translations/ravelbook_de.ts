@@ -3460,4 +3460,11 @@ Adressbuch: %2</translation>
         <translation>&amp;Aktualisieren</translation>
     </message>
 </context>
+<context>
+    <name>ravelbook::PrintRun</name>
+    <message>
+        <source>%1 characters no installed font has, printed as boxes (%2%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -3485,4 +3485,11 @@ Libreta de direcciones: %2</translation>
         <translation>&amp;Actualizar</translation>
     </message>
 </context>
+<context>
+    <name>ravelbook::PrintRun</name>
+    <message>
+        <source>%1 characters no installed font has, printed as boxes (%2%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -3479,4 +3479,11 @@ Carnet d&apos;adresses : %2</translation>
         <translation>&amp;Actualiser</translation>
     </message>
 </context>
+<context>
+    <name>ravelbook::PrintRun</name>
+    <message>
+        <source>%1 characters no installed font has, printed as boxes (%2%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <QLocale>
 
 namespace ravelbook {
 
@@ -9,6 +10,12 @@ namespace ravelbook {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kTwipsPerPoint = 20;
 inline constexpr double kMillimetresPerInch = 25.4;
+
+// Whether the user's country measures in inches (the US, Liberia, Myanmar);
+// everyone else types lengths in millimetres.
+inline bool measuresInInches(const QLocale& locale = QLocale()) {
+    return locale.measurementSystem() == QLocale::ImperialUSSystem;
+}
 
 // A length on paper, whatever unit it was given in. It holds twips, the unit
 // the layouts and stored offsets use, as a double so that millimetres and

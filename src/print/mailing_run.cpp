@@ -42,8 +42,12 @@ bool MailingRun::print(PrintDestination& destination, const OffsetFor& offsetFor
 }
 
 QString MailingRun::withFitsNote(const QString& summary) const {
-    const QString fitted = lineFitsNote(outcome_);
-    return fitted.isEmpty() ? summary : summary + QStringLiteral(" ") + fitted;
+    QString said = summary;
+    for (const QString& note : {lineFitsNote(outcome_), missingGlyphsNote(outcome_)}) {
+        if (!note.isEmpty())
+            said += QStringLiteral(" ") + note;
+    }
+    return said;
 }
 
 namespace {

@@ -165,6 +165,8 @@ qreal PaintedSurface::draw(const QString& text) {
         painter.setPen(Qt::black);
         painterHasFont_ = true;
     }
+    if (!metrics_->hasEveryGlyph(text))
+        ++missingGlyphs_;
     const QPointF cellTop(Length::fromTwips(pen_.x()).dots(dpiX_),
                           Length::fromTwips(pen_.y()).dots(dpiY_));
     const qreal width = twipsOf(metrics_->width(text), dpiX_);

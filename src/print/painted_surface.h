@@ -43,6 +43,7 @@ public:
 
     // What was actually emitted so far.
     LineFits lineFits() const override { return fits_; }
+    int linesMissingGlyphs() const override { return missingGlyphs_; }
     int pages() const { return pages_; }
     int documents() const { return documents_; }
 
@@ -72,6 +73,7 @@ private:
     QPointF pen_;                  // twips from the printable area's top-left corner
     std::optional<qreal> lineEnd_; // twips; nothing: the printable area's edge
     LineFits fits_;
+    int missingGlyphs_ = 0;
     int pages_ = 0;
     int documents_ = 0;
 };

@@ -156,7 +156,11 @@ void Drawing::setLineEnd() {
 
 void Drawing::drawItem(const AddressLines& lines) {
     const LineFits before = surface_.lineFits();
+    const int missingBefore = surface_.linesMissingGlyphs();
     drawLines(lines);
+    if (surface_.linesMissingGlyphs() != missingBefore &&
+        !outcome_.missingGlyphRecords.contains(lines[0]))
+        outcome_.missingGlyphRecords << lines[0];
     const LineFits after = surface_.lineFits();
     if (after == before)
         return;
@@ -420,6 +424,19 @@ QString lineFitsNote(const PrintOutcome& outcome) {
     const bool more = outcome.recordsFitted > outcome.fittedRecords.size();
     return QStringLiteral("%1 (%2%3).")
         .arg(said, outcome.fittedRecords.join(QStringLiteral("; ")),
+             more ? QStringLiteral("; …") : QString());
+}
+
+QString missingGlyphsNote(const PrintOutcome& outcome) {
+    const QStringList& names = outcome.missingGlyphRecords;
+    if (names.isEmpty())
+        return {};
+    const bool more = names.size() > kFittedRecordsNamed;
+    return QCoreApplication::translate("ravelbook::PrintRun",
+                                       "%1 characters no installed font has, printed as "
+                                       "boxes (%2%3).")
+        .arg(counted(int(names.size()), "name had", "names had"),
+             names.mid(0, kFittedRecordsNamed).join(QStringLiteral("; ")),
              more ? QStringLiteral("; …") : QString());
 }
 

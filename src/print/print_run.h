@@ -30,11 +30,16 @@ struct PrintOutcome {
     LineFits fits;                  // lines printed smaller or cut to fit their place
     int recordsFitted = 0;          // records with such a line
     QStringList fittedRecords;      // the first few of them, by name
+    // Records with a character no installed font has, by name, each once.
+    QStringList missingGlyphRecords;
 };
 
 // What a run's summary adds about lines fitted in, e.g. "2 lines were printed
 // smaller and 1 was cut to fit (Smith, John; Doe, Jane)."; empty when none was.
 QString lineFitsNote(const PrintOutcome& outcome);
+// What a run's summary adds about names printed with boxes for characters no
+// font has; empty when there was none.
+QString missingGlyphsNote(const PrintOutcome& outcome);
 
 // Told after every item; returns false to stop the run after it.
 using PrintProgress = std::function<bool(int done, int total)>;

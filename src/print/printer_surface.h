@@ -66,6 +66,9 @@ public:
 
     // The lines fitted in so far; a surface that measures nothing fits nothing.
     virtual LineFits lineFits() const { return {}; }
+    // The lines drawn so far with a character no installed font has, which
+    // came out as a box; a surface that draws no type finds none.
+    virtual int linesMissingGlyphs() const { return 0; }
 };
 
 } // namespace ravelbook

@@ -1,6 +1,7 @@
 #include "print/type_metrics.h"
 
 #include <algorithm>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QTextLine>
 #include <QTextOption>
@@ -30,7 +31,7 @@ bool laidOutAsDrawn(const QString& text) {
 } // namespace
 
 TypeMetrics::TypeMetrics(const QFont& font, QPaintDevice* device)
-    : metrics_(font, device), shaped_(QString(), font, device) {
+    : font_(font), device_(device), metrics_(font, device), shaped_(QString(), font, device) {
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
     shaped_.setTextOption(option);
@@ -66,6 +67,21 @@ void TypeMetrics::draw(QPainter& painter, QPointF baseline, const QString& text)
     }
     const QTextLine line = shaped_.lineAt(0);
     line.draw(&painter, baseline - QPointF(0, line.ascent()));
+}
+
+// The type of the scripts up to Armenian is in every font the layouts name,
+// so only other text is shaped to look: glyph 0 is what a font draws for a
+// character it lacks, after the fallbacks have been tried.
+bool TypeMetrics::hasEveryGlyph(const QString& text) const {
+    if (laidOutAsDrawn(text))
+        return true;
+    QTextLayout layout(text, font_, device_);
+    layout.beginLayout();
+    layout.createLine().setLineWidth(kUnbounded);
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    return std::none_of(runs.cbegin(), runs.cend(),
+                        [](const QGlyphRun& run) { return run.glyphIndexes().contains(0); });
 }
 
 } // namespace ravelbook

@@ -28,8 +28,13 @@ public:
     // Draws the text in this font with its baseline at `baseline`; the painter
     // must have the same font. A line just measured is not shaped again.
     void draw(QPainter& painter, QPointF baseline, const QString& text) const;
+    // Whether this font or one the system falls back to has every character
+    // of the text; a missing one is drawn as a box.
+    bool hasEveryGlyph(const QString& text) const;
 
 private:
+    QFont font_;
+    QPaintDevice* device_;
     QFontMetricsF metrics_;
     QHash<QString, qreal> widths_;
     QTextLayout shaped_;

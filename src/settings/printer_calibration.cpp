@@ -29,6 +29,10 @@ bool keptAsWritten(QChar c) {
     return c.isLetterOrNumber();
 }
 
+Unit localeUnit() {
+    return measuresInInches() ? Unit::Inches : Unit::Millimetres;
+}
+
 int within(int value) {
     return std::clamp(value, -kLargestOffset, kLargestOffset);
 }
@@ -81,13 +85,19 @@ void save(SettingsStore& store, const QString& printer, Offset offset) {
 }
 
 Unit readUnit(const SettingsStore& store) {
-    return entry(store, choices::kSection, kUnitKey) == kMillimetres ? Unit::Millimetres
-                                                                     : Unit::Inches;
+    const std::optional<QString> kept = entry(store, choices::kSection, kUnitKey);
+    if (kept == kMillimetres)
+        return Unit::Millimetres;
+    if (kept == kInches)
+        return Unit::Inches;
+    return localeUnit();
 }
 
 void saveUnit(SettingsStore& store, Unit unit) {
     store.saveSetting(group_titles::kApplication, choices::kSection, kUnitKey,
-                      unit == Unit::Millimetres ? kMillimetres : kInches);
+                      unit == localeUnit()        ? QString()
+                      : unit == Unit::Millimetres ? kMillimetres
+                                                  : kInches);
 }
 
 } // namespace ravelbook::printer_calibration

@@ -36,6 +36,8 @@ Offset read(const SettingsStore& store, const QString& printer);
 // without a name (a PDF file, no printer installed) keeps nothing.
 void save(SettingsStore& store, const QString& printer, Offset offset);
 
+// The unit the user chose, or else the locale's. Only a choice other than the
+// locale's is kept, so that a user who never chose follows a change of locale.
 Unit readUnit(const SettingsStore& store);
 void saveUnit(SettingsStore& store, Unit unit);
 

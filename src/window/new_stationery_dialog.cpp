@@ -1,5 +1,6 @@
 #include "window/new_stationery_dialog.h"
 
+#include "core/length.h"
 #include "print/stationery/stationery_catalogue.h"
 #include "print/stationery/template_reader.h"
 #include "window/dialogs.h"
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -134,7 +134,7 @@ NewStationeryDialog::NewStationeryDialog(Dialogs& dialogs, QWidget* parent)
     side->addWidget(buttons);
 
     // A sheet of 2 x 5 labels on the paper of the user's country to start from.
-    const bool us = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    const bool us = measuresInInches();
     cboPaper->setCurrentIndex(us ? 1 : 0);
     spnColumns->setValue(2);
     spnRows->setValue(5);

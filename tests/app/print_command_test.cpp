@@ -219,6 +219,18 @@ TEST_F(PrintCommand, StartAtLabelAndLongLinesStayOnTheirLabels) {
     ASSERT_EQ(pages.size(), 1u);
     for (const Word& w : pages[0].words)
         EXPECT_LE(w.right, 684 - 18 + 0.5) << w.text.toStdString();
+
+    // A name in a script no installed font has is reported once, however
+    // many copies carry it.
+    const QString linearB = QString::fromUcs4(U"\U00010000\U00010001, \U00010002");
+    book.addPeople({{linearB, "3 Road", "Town", "", "", {0}}});
+    outcome = print({"--stationery", "small-labels", "--group", "0", "--selected", linearB,
+                     "--copies", "2", "--pdf", pdf});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.standardError.toStdString();
+    EXPECT_EQ(outcome.standardOutput.trimmed(),
+              "Printed 2 items on 1 page. 1 name had characters no installed font has, printed "
+              "as boxes (" +
+                  linearB + ").");
 }
 
 // Copies in name order, closed up; a sheet of sender labels from label 11.

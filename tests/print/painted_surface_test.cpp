@@ -17,6 +17,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -126,6 +127,28 @@ TEST_F(PdfSurface, LinesTooLongForTheirEndAreCountedAsShrunkOrCut) {
         printAt(0, 0, line.text);
         EXPECT_EQ(surface->lineFits(), line.after) << line.text.toStdString();
     }
+}
+
+// Right-to-left names come out in their reading order; a script no font has
+// is counted, not drawn as boxes unnoticed.
+TEST_F(PdfSurface, OtherScriptsPrintInTheirOrderAndMissingOnesAreCounted) {
+    if (QFontDatabase::families(QFontDatabase::Arabic).isEmpty() ||
+        QFontDatabase::families(QFontDatabase::Hebrew).isEmpty())
+        GTEST_SKIP() << "no Arabic or Hebrew font installed (fonts-dejavu-core has both)";
+    const QString arabic = QStringLiteral("محمد علي");
+    const QString hebrew = QStringLiteral("דוד כהן");
+    printAt(1000, 1000, arabic);
+    printAt(1000, 2000, hebrew);
+    printAt(1000, 3000, "12 Main Street");
+    EXPECT_EQ(surface->linesMissingGlyphs(), 0);
+    printAt(1000, 4000, QString::fromUcs4(U"\U00010000\U00010001"));
+    EXPECT_EQ(surface->linesMissingGlyphs(), 1);
+    surface->finish();
+    // Poppler gives Arabic back in its presentation forms, in bidi marks.
+    QString text = runTool("pdftotext", {file, "-"}).normalized(QString::NormalizationForm_KC);
+    text.remove(QRegularExpression(QStringLiteral("[\\x{202a}-\\x{202e}]")));
+    for (const QString& line : {arabic, hebrew, QStringLiteral("12 Main Street")})
+        EXPECT_TRUE(text.contains(line)) << line.toStdString() << " in " << text.toStdString();
 }
 
 TEST_F(PdfSurface, InlinePiecesJoinLikeOneLineAndPrintLineReturnsToTheLeftEdge) {

@@ -49,6 +49,18 @@ using testing::RecordingDestination;
 
 const QString kBase = R"(SELECT * FROM "Addresses" WHERE NOT "Name" = '' AND "Name" IS NOT NULL)";
 
+// The locale widgets made in its lifetime take, then the one before.
+class DefaultLocale {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(before_); }
+    DefaultLocale(const DefaultLocale&) = delete;
+    DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+private:
+    const QLocale before_;
+};
+
 class Printing : public FormFixture {
 protected:
     void SetUp() override {
@@ -288,6 +300,25 @@ TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter)
     click(form->mailings().optEnvelope);
     const QString printed = settingsRoot.filePath("printed.pdf");
     const testing::PdfPrinters printers(printed);
+    const auto typed = [](QDoubleSpinBox* box, const char* text) {
+        box->findChild<QLineEdit*>()->selectAll();
+        QTest::keyClicks(box, text);
+        box->interpretText();
+    };
+    {
+        // A German user, who chose no unit, measures in millimetres with a
+        // decimal comma; choosing the locale's unit keeps nothing.
+        const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+        CalibrationDialog metric(settings, dialogs, printers, book.path(), Stationery::Envelopes);
+        EXPECT_EQ(metric.unit(), Unit::Millimetres);
+        EXPECT_EQ(metric.spnRight->suffix(), " mm");
+        typed(metric.spnRight, "2,5");
+        EXPECT_EQ(metric.offset(), (PrintOffset{142, -72}));
+        metric.setUnit(Unit::Inches);
+        metric.setUnit(Unit::Millimetres);
+    }
+    const DefaultLocale american(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(printer_calibration::readUnit(settings), Unit::Inches);
     CalibrationDialog dialog(settings, dialogs, printers, book.path(),
                              form->mailings().chosenStationery());
 
@@ -306,9 +337,7 @@ TEST_F(Printing, CalibrationDialogPrintsTheSheetAndKeepsTheOffsetsOfEachPrinter)
     dialog.spnDown->setValue(-1.0);
     EXPECT_EQ(dialog.offset(), (PrintOffset{144, -57}));
     // Typed with a decimal comma, the offset is taken as it reads.
-    dialog.spnRight->findChild<QLineEdit*>()->selectAll();
-    QTest::keyClicks(dialog.spnRight, "0,5");
-    dialog.spnRight->interpretText();
+    typed(dialog.spnRight, "0,5");
     EXPECT_DOUBLE_EQ(dialog.spnRight->value(), 0.5);
 
     // The sheet goes to the printer from its preview, or into a PDF the user
