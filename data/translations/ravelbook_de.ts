@@ -1700,6 +1700,14 @@ Drucker kalibrieren) wird alles um die dafür gespeicherten Versätze verschoben
         <extracomment>Printed on paper before the recipient&apos;s address</extracomment>
         <translation>AN:</translation>
     </message>
+    <message>
+        <source>%1 name had characters no installed font has, printed as boxes (%2).</source>
+        <translation>%1 Name enthielt Zeichen, die keine installierte Schrift hat, und wurde mit Kästchen gedruckt (%2).</translation>
+    </message>
+    <message>
+        <source>%1 names had characters no installed font has, printed as boxes (%2).</source>
+        <translation>%1 Namen enthielten Zeichen, die keine installierte Schrift hat, und wurden mit Kästchen gedruckt (%2).</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTarget</name>
@@ -3458,13 +3466,6 @@ Adressbuch: %2</translation>
     <message>
         <source>&amp;Refresh</source>
         <translation>&amp;Aktualisieren</translation>
-    </message>
-</context>
-<context>
-    <name>ravelbook::PrintRun</name>
-    <message>
-        <source>%1 characters no installed font has, printed as boxes (%2%3).</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1723,6 +1723,14 @@ para ella.
         <extracomment>Printed on paper before the recipient&apos;s address</extracomment>
         <translation>PARA:</translation>
     </message>
+    <message>
+        <source>%1 name had characters no installed font has, printed as boxes (%2).</source>
+        <translation>%1 nombre tenía caracteres que ninguna fuente instalada tiene, impresos como cuadros (%2).</translation>
+    </message>
+    <message>
+        <source>%1 names had characters no installed font has, printed as boxes (%2).</source>
+        <translation>%1 nombres tenían caracteres que ninguna fuente instalada tiene, impresos como cuadros (%2).</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTarget</name>
@@ -3483,13 +3491,6 @@ Libreta de direcciones: %2</translation>
     <message>
         <source>&amp;Refresh</source>
         <translation>&amp;Actualizar</translation>
-    </message>
-</context>
-<context>
-    <name>ravelbook::PrintRun</name>
-    <message>
-        <source>%1 characters no installed font has, printed as boxes (%2%3).</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -1717,6 +1717,14 @@ décalages enregistrés pour elle.
         <extracomment>Printed on paper before the recipient&apos;s address</extracomment>
         <translation>À :</translation>
     </message>
+    <message>
+        <source>%1 name had characters no installed font has, printed as boxes (%2).</source>
+        <translation>%1 nom contenait des caractères absents des polices installées, imprimés comme des carrés (%2).</translation>
+    </message>
+    <message>
+        <source>%1 names had characters no installed font has, printed as boxes (%2).</source>
+        <translation>%1 noms contenaient des caractères absents des polices installées, imprimés comme des carrés (%2).</translation>
+    </message>
 </context>
 <context>
     <name>PrinterTarget</name>
@@ -3477,13 +3485,6 @@ Carnet d&apos;adresses : %2</translation>
     <message>
         <source>&amp;Refresh</source>
         <translation>&amp;Actualiser</translation>
-    </message>
-</context>
-<context>
-    <name>ravelbook::PrintRun</name>
-    <message>
-        <source>%1 characters no installed font has, printed as boxes (%2%3).</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

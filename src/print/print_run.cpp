@@ -432,12 +432,15 @@ QString missingGlyphsNote(const PrintOutcome& outcome) {
     if (names.isEmpty())
         return {};
     const bool more = names.size() > kFittedRecordsNamed;
-    return QCoreApplication::translate("ravelbook::PrintRun",
-                                       "%1 characters no installed font has, printed as "
-                                       "boxes (%2%3).")
-        .arg(counted(int(names.size()), "name had", "names had"),
-             names.mid(0, kFittedRecordsNamed).join(QStringLiteral("; ")),
-             more ? QStringLiteral("; …") : QString());
+    return counted(int(names.size()),
+                   QCoreApplication::translate(
+                       "PrintRun", "%1 name had characters no installed font has, printed as "
+                                   "boxes (%2)."),
+                   QCoreApplication::translate(
+                       "PrintRun", "%1 names had characters no installed font has, printed as "
+                                   "boxes (%2)."))
+        .arg(names.mid(0, kFittedRecordsNamed).join(QStringLiteral("; ")) +
+             (more ? QStringLiteral("; …") : QString()));
 }
 
 int slotsPerSheet(const PrintJob& job) {
