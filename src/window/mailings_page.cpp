@@ -148,11 +148,13 @@ void MailingsPage::buildControls() {
                                 tr("Return address"));
     txtReturnAddress3 = onPage.add<QLineEdit>(this, indexed("txtReturnAddress", 3), kReturnNameBox);
     txtReturnAddress3->setMaxLength(kFieldBoxLength[std::size_t(Field::Name)]);
+    Label1->setBuddy(txtReturnAddress3);
 
     lblSpecial = onPage.add<QLabel>(this, QStringLiteral("lblSpecial"), {2640, 480, 2655, 255},
                                     tr("Special text"));
     txtSpecial = onPage.add<QLineEdit>(this, QStringLiteral("txtSpecial"), {2640, 690, 3135, 285});
     keepOneLineText(txtSpecial);
+    lblSpecial->setBuddy(txtSpecial);
     frmFold = onPage.add<QGroupBox>(this, QStringLiteral("frmFold"), {3120, 1000, 2175, 645});
     // Label sheets only, where the special text stands for the other stationery.
     lblStartAt = onPage.add<QLabel>(this, QStringLiteral("lblStartAt"), {2640, 510, 1335, 255},
@@ -179,6 +181,9 @@ void MailingsPage::buildControls() {
     Label19->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtVerticalAdjustment = onPage.add<QLineEdit>(this, QStringLiteral("txtVerticalAdjustment"),
                                                   {3120, 2520, 975, 285});
+    // The caption above is a paragraph: the box's name is its first words, the rest describes it.
+    txtVerticalAdjustment->setAccessibleName(tr("Vertical Adjustment"));
+    txtVerticalAdjustment->setAccessibleDescription(Label19->text());
     // Beside the box: which value the labels take, when the text doesn't say it plainly.
     lblAdjustmentNote =
         onPage.add<QLabel>(this, QStringLiteral("lblAdjustmentNote"), {4200, 2550, 1575, 255});
@@ -195,6 +200,7 @@ void MailingsPage::buildControls() {
 
     TDBGridS1 = onPage.add<QTableView>(this, QStringLiteral("TDBGridS1"), {0, 3570, 9255, 1725});
     TDBGridS1->setShowGrid(true);
+    TDBGridS1->setAccessibleName(tr("Addresses to mail"));
     TDBGridS1->verticalHeader()->setVisible(true); // the record selectors
     TDBGridS1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     TDBGridS1->setSelectionBehavior(QAbstractItemView::SelectRows);

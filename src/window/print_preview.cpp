@@ -119,6 +119,7 @@ PrintPreviewDialog::PrintPreviewDialog(Pages pages, QWidget* parent)
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("pageArea"));
+    scroll_->setAccessibleName(tr("Page"));
     view_ = new QLabel(scroll_);
     view_->setObjectName(QStringLiteral("pageView"));
     scroll_->setBackgroundRole(QPalette::Dark);

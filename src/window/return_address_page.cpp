@@ -76,6 +76,7 @@ void ReturnAddressPage::buildControls() {
         const QRect& twips = kReturnBoxes[i];
         lblReturnAddress[std::size_t(i)] = onPage.add<QLabel>(
             this, indexed("lblReturnAddress", i), {5055, twips.top() + 60, 1695, 255}, captions[i]);
+        lblReturnAddress[std::size_t(i)]->setBuddy(txtReturnAddress[std::size_t(i)]);
     }
     lblReturnAddressPosition = onPage.add<QLabel>(this, QStringLiteral("lblReturnAddressPosition"),
                                                   {5055, 560, 1695, 255});

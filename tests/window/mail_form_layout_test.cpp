@@ -1,10 +1,25 @@
 // The window's controls as the user finds them: names, kinds, captions, places,
 // length limits and initial states.
+#include "exchange/carddav/password_source.h"
+#include "exchange/mapping.h"
+#include "print/layout.h"
+#include "print/preview_target.h"
+#include "store/book_link.h"
 #include "support/form_fixture.h"
+#include "support/pdf_printers.h"
+#include "window/calibration_dialog.h"
 #include "window/caption_fit.h"
+#include "window/import_preview.h"
 #include "window/limited_text_edit.h"
+#include "window/link_book_dialog.h"
+#include "window/new_stationery_dialog.h"
+#include "window/print_preview.h"
+#include "window/server_book_dialog.h"
+#include "window/sync_conflicts_dialog.h"
 #include "window/twips.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -365,6 +380,8 @@ TEST_F(MailFormLayout, GroupBoxesAreTwinsWithDesignCaptionsInTwoColumns) {
         EXPECT_EQ(names->geometry(), expected({left, top, 1815, 255}));
         EXPECT_EQ(mailings->geometry(), expected({left, top, k < 9 ? 1815 : 975, 255}));
         EXPECT_FALSE(mailings->isChecked());
+        EXPECT_EQ(names->accessibleDescription(), QStringLiteral("Group %1").arg(k + 1));
+        EXPECT_EQ(mailings->accessibleDescription(), names->accessibleDescription());
     }
 }
 
@@ -401,6 +418,74 @@ TEST_F(MailFormLayout, AccessKeysPressTheButtons) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return pressed; }, 2000))
             << button->objectName().toStdString();
         QObject::disconnect(connection);
+    }
+}
+
+// What a screen reader announces by its name; a cell is told by its column.
+void collectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
+    static const QAccessible::Role kNamedRoles[] = {
+        QAccessible::Button,       QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::EditableText, QAccessible::ComboBox, QAccessible::SpinBox,
+        QAccessible::Table,        QAccessible::List,     QAccessible::Tree};
+    const QAccessible::Role role = node->role();
+    const bool named =
+        std::find(std::begin(kNamedRoles), std::end(kNamedRoles), role) != std::end(kNamedRoles) ||
+        node->state().focusable;
+    const QString what = node->object() ? node->object()->objectName() : QString();
+    if (role == QAccessible::Cell) {
+        // A cell is told by its description, or else by its column's heading.
+        const QAccessibleTableCellInterface* cell = node->tableCellInterface();
+        const auto headings = cell ? cell->columnHeaderCells() : QList<QAccessibleInterface*>();
+        if (node->text(QAccessible::Description).isEmpty() &&
+            (headings.isEmpty() || headings.first()->text(QAccessible::Name).isEmpty()))
+            unnamed << QStringLiteral("cell of ") + node->parent()->object()->objectName();
+    } else if (named && node->text(QAccessible::Name).isEmpty()) {
+        unnamed << QStringLiteral("%1 %2").arg(
+            what, QLatin1String(node->object() ? node->object()->metaObject()->className() : "?"));
+    }
+    // A combo box's own list is its popup, named by the box.
+    if (role == QAccessible::ComboBox)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            collectUnnamed(child, unnamed);
+}
+
+QStringList unnamedControls(QWidget* window) {
+    QAccessible::setActive(true);
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), unnamed);
+    return unnamed;
+}
+
+TEST_F(MailFormLayout, EveryControlOfTheWindowAndItsDialogsHasAnAccessibleName) {
+    // Every page's controls, shown or not.
+    EXPECT_EQ(unnamedControls(form.get()), QStringList());
+
+    const testing::PdfPrinters printers(settingsRoot.filePath("printed.pdf"));
+    CalibrationDialog calibration(settings, dialogs, printers, book.path(),
+                                  form->mailings().chosenStationery());
+    NewStationeryDialog stationery(dialogs);
+    NetrcPasswords passwords(settingsRoot.filePath("netrc"));
+    LinkBookDialog link(settings, passwords);
+    ServerBookDialog server;
+    book_link::create(*db, {QStringLiteral("https://dav.example/book/"), QStringLiteral("jane")});
+    SyncConflictsDialog conflicts(*db, dialogs, form->groupTitles());
+    exchange::ImportSource source;
+    source.table.kind = QStringLiteral("CSV");
+    source.table.columns = QStringList{QStringLiteral("Name"), QStringLiteral("Notes")};
+    source.table.rows = {{QStringLiteral("Doe, Jane"), QString()}};
+    source.table.lines = {2};
+    const exchange::Mapping mapping = exchange::defaultMapping(source.table, form->groupTitles());
+    ImportPreview preview(QStringLiteral("people.csv"), source, mapping, form->groupTitles(), {});
+    QImage blank(40, 40, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    PrintPreviewDialog pages(
+        {2, &layoutFor(Stationery::Envelopes), [&](int, int) { return PreviewPage{blank}; }});
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&calibration, &stationery, &link,
+                                                           &server, &conflicts, &preview, &pages}) {
+        dialog->show();
+        EXPECT_EQ(unnamedControls(dialog), QStringList()) << dialog->metaObject()->className();
     }
 }
 
