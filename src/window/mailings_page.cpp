@@ -205,6 +205,18 @@ void MailingsPage::buildControls() {
     TDBGridS1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     TDBGridS1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TDBGridS1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    // The middle column shows one of its top controls at a time, by stationery.
+    std::vector<QWidget*> order{
+        optAverySmall,    optAveryLarge,     optEnvelope,    optCards,
+        optFlier,         optMoreStationery, chkPrintSample, cmdPrintMailingList,
+        cmdPreview,       txtReturnAddress3, txtSpecial,     optBiFold,
+        optTriFold,       spnStartAt,        cboListPaper,   txtVerticalAdjustment,
+        chkFirstNameFirst};
+    appendAll(order, chkGroups);
+    order.insert(order.end(),
+                 {optAddressList, spnCopies, chkFillSheet, cboSortBy, chkCloseUp, TDBGridS1});
+    setTabOrderOf(order);
 }
 
 void MailingsPage::buildMailingOptions(Placer& onPage) {

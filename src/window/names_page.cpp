@@ -126,6 +126,12 @@ void NamesPage::buildControls() {
                                        tr("&Enter Changes"));
     cmdDeleteRecord = onPage.add<QPushButton>(this, QStringLiteral("cmdDeleteRecord"),
                                               {7200, 4920, 2055, 375}, tr("&Delete Record"));
+    // The boxes beside the groups, the groups, then the notes below them both.
+    std::vector<QWidget*> order(txtAddress.begin(), txtAddress.end());
+    order.insert(order.begin() + 1, cboName);
+    appendAll(order, chkGroups);
+    order.insert(order.end(), {txtNotes, cmdNewAddress, cmdEnter, cmdDeleteRecord});
+    setTabOrderOf(order);
     connectEditing();
 }
 

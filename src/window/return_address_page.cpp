@@ -40,6 +40,13 @@ ReturnAddressPage::ReturnAddressPage(const OpenBook& book, QLineEdit* nameOnMail
     datReturnAddressesBar->setObjectName(QStringLiteral("datReturnAddresses"));
     book_.geometry.place(datReturnAddressesBar, {600, 480, 4335, 420}, book_.tabs);
     datReturnAddressesBar->setAddsAtEnd(true);
+    // The bar above the boxes, the boxes and their buttons, then the print buttons at the right.
+    std::vector<QWidget*> order;
+    appendAll(order, datReturnAddressesBar->buttons());
+    appendAll(order, txtReturnAddress);
+    order.insert(order.end(), {cmdNewReturnAddress, cmdDeleteReturnAddress, cmdPrintReturnLabels,
+                               cmdPreviewReturnLabels});
+    setTabOrderOf(order);
 
     returnBindings_ = new Bindings(*datReturnAddresses, this);
     for (int line = 0; line < 3; ++line)

@@ -9,6 +9,7 @@
 #include "support/pdf_printers.h"
 #include "window/calibration_dialog.h"
 #include "window/caption_fit.h"
+#include "window/control_placer.h"
 #include "window/import_preview.h"
 #include "window/limited_text_edit.h"
 #include "window/link_book_dialog.h"
@@ -487,6 +488,61 @@ TEST_F(MailFormLayout, EveryControlOfTheWindowAndItsDialogsHasAnAccessibleName) 
         dialog->show();
         EXPECT_EQ(unnamedControls(dialog), QStringList()) << dialog->metaObject()->className();
     }
+}
+
+// What Tab reaches on a page, in its order: the controls shown and taking focus by Tab.
+QStringList tabSequence(QWidget* page) {
+    QStringList names;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
+        if (page->isAncestorOf(w) && w->isVisibleTo(page) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !w->objectName().startsWith(QLatin1String("qt_")))
+            names << w->objectName();
+    return names;
+}
+
+QStringList numbered(const char* name, int from, int to) {
+    QStringList names;
+    for (int k = from; from <= to ? k <= to : k >= to; k += from <= to ? 1 : -1)
+        names << indexed(name, k);
+    return names;
+}
+
+struct TabRow {
+    int page;
+    QStringList sequence;
+};
+
+TEST_F(MailFormLayout, TabFollowsTheDesignedOrderOnEveryPage) {
+    const auto s = [](const char* name) { return QString::fromLatin1(name); };
+    const TabRow rows[] = {
+        {0, QStringList{s("txtAddress(0)"), s("cboName")} + numbered("txtAddress", 1, 5) +
+                numbered("chkGroups", 0, 17) +
+                QStringList{s("txtAddress(6)"), s("cmdNewAddress"), s("cmdEnter"),
+                            s("cmdDeleteRecord")}},
+        {1, QStringList{s("optAverySmall"), s("optAveryLarge"), s("optEnvelope"), s("optCards"),
+                        s("optFlier"), s("optMoreStationery"), s("chkPrintSample"),
+                        s("cmdPrintMailingList"), s("cmdPreview"), s("txtReturnAddress(3)"),
+                        s("txtVerticalAdjustment"), s("chkFirstNameFirst")} +
+                numbered("chkGroups", 35, 18) +
+                QStringList{s("optAddressList"), s("spnCopies"), s("chkFillSheet"), s("cboSortBy"),
+                            s("chkCloseUp"), s("TDBGridS1")}},
+        {2, QStringList{s("first"), s("previous"), s("next"), s("last")} +
+                numbered("txtReturnAddress", 0, 2) +
+                QStringList{s("cmdNewReturnAddress"), s("cmdDeleteReturnAddress"),
+                            s("cmdPrintReturnLabels"), s("cmdPreviewReturnLabels")}},
+    };
+    for (const TabRow& row : rows) {
+        QWidget* page = form->SSTab1->widget(row.page);
+        // Every control as if it could be reached: which show depends on the record and stationery.
+        for (QWidget* w : page->findChildren<QWidget*>())
+            w->setEnabled(true);
+        EXPECT_EQ(tabSequence(page), row.sequence) << row.page;
+    }
+    // The address list's paper sits at the top of the middle column, before the groups.
+    form->mailings().optAddressList->click();
+    const QStringList list = tabSequence(form->SSTab1->widget(1));
+    EXPECT_EQ(list.indexOf(s("cboListPaper")), list.indexOf(s("cmdPreview")) + 1);
+    EXPECT_LT(list.indexOf(s("cboListPaper")), list.indexOf(s("chkGroups(35)")));
 }
 
 } // namespace
