@@ -25,6 +25,7 @@
 #include "window/open_book.h"
 #include "window/record_set_model.h"
 #include "window/stationery_chooser.h"
+#include "window/warning_colour.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,11 +53,7 @@ constexpr QRect kReturnNameBox{120, 2880, 3975, 285};
 // Red text for an entry that is not used. Through the palette: a style sheet
 // would give the box the style sheet's font, another than the page's.
 void setRefusedLook(QLineEdit* box, bool refused) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, refused
-                                         ? QColor(0xb0, 0x00, 0x20)
-                                         : box->style()->standardPalette().color(QPalette::Text));
-    box->setPalette(palette);
+    setWarningLook(box, refused, QPalette::Text, QPalette::Base);
 }
 
 bool isChecked(const QCheckBox* box) {

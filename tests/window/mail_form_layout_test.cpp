@@ -545,5 +545,19 @@ TEST_F(MailFormLayout, TabFollowsTheDesignedOrderOnEveryPage) {
     EXPECT_LT(list.indexOf(s("cboListPaper")), list.indexOf(s("chkGroups(35)")));
 }
 
+// A dark or high-contrast desktop palette holds for every box, a box shown refused and taken again
+// too.
+TEST_F(MailFormLayout, ADarkPaletteKeepsEveryTextReadable) {
+    QPalette dark(QColor(20, 20, 20));
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    form->setPalette(dark);
+    QLineEdit* box = form->mailings().txtVerticalAdjustment;
+    box->setText(QStringLiteral("99999"));
+    EXPECT_GT(box->palette().color(QPalette::Text).lightness(), 128);
+    box->setText(QStringLiteral("180"));
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::white));
+}
+
 } // namespace
 } // namespace ravelbook
