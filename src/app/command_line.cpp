@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace ravelbook {
@@ -53,11 +54,13 @@ std::optional<Subcommand> subcommandNamed(const QString& word) {
 QString usageError(const QString& command, const QString& error) {
     const QString name =
         command.isEmpty() ? QStringLiteral("ravelbook") : QStringLiteral("ravelbook ") + command;
-    return QStringLiteral("%1: %2\nSee \"%1 --help\".\n").arg(name, error);
+    return QCoreApplication::translate("CommandLine", "%1: %2\nSee \"%1 --help\".\n")
+        .arg(name, error);
 }
 
 QString usage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "CommandLine",
                "Usage: ravelbook [--database BOOK | FILE]\n"
                "       ravelbook --version\n"
                "       ravelbook print --help\n"
@@ -99,7 +102,8 @@ bool answered(const StandardRequests& asked, const QString& usage) {
 }
 
 std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QString& error) {
-    CommandOptions options({{"database", OptionRow::Value::NotEmpty, "a file name"}});
+    CommandOptions options({{"database", OptionRow::Value::NotEmpty,
+                             QT_TRANSLATE_NOOP("CommandOptions", "a file name")}});
     CommandLine line;
     line.database = defaultDatabasePath();
     const bool parsed = options.parse(arguments, line.asked, error);
@@ -109,8 +113,9 @@ std::optional<CommandLine> parseCommandLine(const QStringList& arguments, QStrin
     const QStringList files = options.operands();
     for (const QString& file : files) {
         if (looksLikeCommand(file)) {
-            error = QStringLiteral("\"%1\" is no command and no file; did you mean \"ravelbook "
-                                   "%2\"?")
+            error = QCoreApplication::translate(
+                        "CommandLine", "\"%1\" is no command and no file; did you mean \"ravelbook "
+                                       "%2\"?")
                         .arg(file, closestSubcommand(file));
             return std::nullopt;
         }

@@ -1,6 +1,7 @@
 #include "app/command_options.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 
 namespace ravelbook {
 
@@ -41,7 +42,7 @@ const OptionRow* CommandOptions::row(const QString& name) const {
 }
 
 QString CommandOptions::unknownArgument(const QString& argument) {
-    return QStringLiteral("unknown argument \"%1\"").arg(argument);
+    return QCoreApplication::translate("CommandOptions", "unknown argument \"%1\"").arg(argument);
 }
 
 bool CommandOptions::parse(const QStringList& arguments, StandardRequests& requests,
@@ -65,7 +66,7 @@ bool CommandOptions::parse(const QStringList& arguments, StandardRequests& reque
     for (const OptionRow& option : options_) {
         if (error.isEmpty() && option.value == OptionRow::Value::NotEmpty &&
             values(option.name).contains(QString()))
-            error = QStringLiteral("--%1 needs %2")
+            error = QCoreApplication::translate("CommandOptions", "--%1 needs %2")
                         .arg(QLatin1String(option.name), QLatin1String(option.what));
     }
     return error.isEmpty();
@@ -95,7 +96,8 @@ std::optional<QStringList> CommandOptions::inParserOrder(const QStringList& argu
             argument.contains(QLatin1Char('=')))
             continue;
         if (i + 1 >= arguments.size()) {
-            error = QStringLiteral("%1 needs %2").arg(argument, QLatin1String(option->what));
+            error = QCoreApplication::translate("CommandOptions", "%1 needs %2")
+                        .arg(argument, QCoreApplication::translate("CommandOptions", option->what));
             return std::nullopt;
         }
         words << arguments[++i];
@@ -120,8 +122,9 @@ QString CommandOptions::errorOf(const QStringList& arguments) const {
     if (open < 0 || !option)
         return text;
     if (option->value == OptionRow::Value::None)
-        return QStringLiteral("%1 takes no value").arg(given);
-    return QStringLiteral("%1 needs %2").arg(given, QLatin1String(option->what));
+        return QCoreApplication::translate("CommandOptions", "%1 takes no value").arg(given);
+    return QCoreApplication::translate("CommandOptions", "%1 needs %2")
+        .arg(given, QCoreApplication::translate("CommandOptions", option->what));
 }
 
 } // namespace ravelbook

@@ -30,7 +30,7 @@ struct OptionRow {
     enum class Value { None, Any, NotEmpty };
     const char* name; // without its dashes
     Value value = Value::None;
-    const char* what = "a value";
+    const char* what = QT_TRANSLATE_NOOP("CommandOptions", "a value");
 };
 
 // A command's options, read by QCommandLineParser: "--name VALUE" and

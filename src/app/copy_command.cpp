@@ -9,6 +9,7 @@
 #include "store/store_error.h"
 #include "store/write_transaction.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTextStream>
@@ -22,7 +23,7 @@ int copyRows(const Database& from, Database& to, const schema::Table& table) {
     QSqlQuery rows =
         from.run(sql::selectColumns(from.dialect(), from.tableName(table.name), table.columns));
     BatchedInsert insert(to, to.tableName(table.name), table.columns,
-                         QStringLiteral("Nothing was copied: %1."));
+                         QCoreApplication::translate("CopyCommand", "Nothing was copied: %1."));
     int copied = 0;
     QVariantList row;
     while (rows.next()) {
@@ -33,7 +34,8 @@ int copyRows(const Database& from, Database& to, const schema::Table& table) {
         ++copied;
     }
     if (rows.lastError().isValid())
-        from.fail(rows.lastError(), QStringLiteral("Nothing was copied: %1."));
+        from.fail(rows.lastError(),
+                  QCoreApplication::translate("CopyCommand", "Nothing was copied: %1."));
     insert.finish();
     return copied;
 }
@@ -43,13 +45,14 @@ const schema::Table& tableNamed(const QString& name) {
         if (table.name == name)
             return table;
     }
-    throw StoreError(QStringLiteral("No table \"%1\".").arg(name));
+    throw StoreError(QCoreApplication::translate("CopyCommand", "No table \"%1\".").arg(name));
 }
 
 } // namespace
 
 QString copyUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "CopyCommand",
         "Usage: ravelbook copy --from BOOK --to BOOK [--append]\n"
         "Copies a whole address book into another: records, return addresses and the\n"
         "vertical adjustment. A BOOK is a file or a server's URI\n"
@@ -64,7 +67,9 @@ QString copyUsage() {
 std::optional<CopyCommand> parseCopyCommand(const QStringList& arguments, QString& error) {
     using Value = OptionRow::Value;
     CommandOptions options(
-        {{"from", Value::NotEmpty, "a book"}, {"to", Value::NotEmpty, "a book"}, {"append"}});
+        {{"from", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a book")},
+         {"to", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a book")},
+         {"append"}});
     CopyCommand command;
     if (!options.parse(arguments, command.asked, error))
         return std::nullopt;
@@ -76,7 +81,7 @@ std::optional<CopyCommand> parseCopyCommand(const QStringList& arguments, QStrin
     if (!options.operands().isEmpty())
         error = CommandOptions::unknownArgument(options.operands().first());
     else if (command.from.isEmpty() || command.to.isEmpty())
-        error = QStringLiteral("both --from and --to are needed");
+        error = QCoreApplication::translate("CopyCommand", "both --from and --to are needed");
     return error.isEmpty() ? std::optional<CopyCommand>(command) : std::nullopt;
 }
 
@@ -85,7 +90,8 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
         const Database from(command.from, Database::Access::ReadOnly);
         Database to(command.to);
         if (from.isSameBook(to))
-            throw StoreError(QStringLiteral("A book can't be copied into itself."));
+            throw StoreError(
+                QCoreApplication::translate("CopyCommand", "A book can't be copied into itself."));
         int records = 0;
         int returns = 0;
         {
@@ -96,9 +102,10 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
             const int held = all.next() ? all.value(0).toInt() : 0;
             all.finish();
             if (held > 0 && !command.append)
-                throw StoreError(QStringLiteral("The book \"%1\" already holds %2 records; "
-                                                "nothing was copied. Give --append to add to "
-                                                "them.")
+                throw StoreError(QCoreApplication::translate(
+                                     "CopyCommand", "The book \"%1\" already holds %2 records; "
+                                                    "nothing was copied. Give --append to add to "
+                                                    "them.")
                                      .arg(to.displayName())
                                      .arg(held));
             records = copyRows(from, to, tableNamed(schema::kAddresses));
@@ -113,9 +120,12 @@ int runCopyCommand(const CopyCommand& command, QTextStream& out, QTextStream& er
             returns = copyRows(from, to, tableNamed(schema::kReturnAddresses));
             transaction.commit();
         }
-        out << QStringLiteral("Copied %1 and %2 from %3 to %4.")
-                   .arg(counted(records, "record", "records"),
-                        counted(returns, "return address", "return addresses"))
+        out << QCoreApplication::translate("CopyCommand", "Copied %1 and %2 from %3 to %4.")
+                   .arg(counted(records, QCoreApplication::translate("CopyCommand", "%1 record"),
+                                QCoreApplication::translate("CopyCommand", "%1 records")),
+                        counted(returns,
+                                QCoreApplication::translate("CopyCommand", "%1 return address"),
+                                QCoreApplication::translate("CopyCommand", "%1 return addresses")))
                    .arg(from.displayName(), to.displayName())
             << Qt::endl;
         return 0;

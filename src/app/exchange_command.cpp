@@ -15,6 +15,7 @@
 #include "store/database.h"
 #include "store/store_error.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
@@ -54,18 +55,22 @@ bool bringsExtras(const exchange::ImportPlan& plan) {
 // Why a plan adds no record, for a file that has rows.
 QString whyNothing(const exchange::ImportPlan& plan) {
     if (plan.rowsRead == 0)
-        return QStringLiteral("no record could be read.");
+        return QCoreApplication::translate("ExchangeCommand", "no record could be read.");
     QStringList reasons;
-    const auto add = [&reasons](int n, const char* one, const char* many) {
+    const auto add = [&reasons](int n, const QString& one, const QString& many) {
         if (n > 0)
             reasons << counted(n, one, many);
     };
-    add(plan.duplicates, "is already in the book", "are already in the book");
-    add(plan.nameless, "has no name", "have no name");
-    add(plan.empty, "is empty", "are empty");
-    return QStringLiteral("of the file's %1 %2, %3.")
-        .arg(plan.rowsRead)
-        .arg(QLatin1String(plan.rowsRead == 1 ? "row" : "rows"))
+    add(plan.duplicates,
+        QCoreApplication::translate("ExchangeCommand", "%1 is already in the book"),
+        QCoreApplication::translate("ExchangeCommand", "%1 are already in the book"));
+    add(plan.nameless, QCoreApplication::translate("ExchangeCommand", "%1 has no name"),
+        QCoreApplication::translate("ExchangeCommand", "%1 have no name"));
+    add(plan.empty, QCoreApplication::translate("ExchangeCommand", "%1 is empty"),
+        QCoreApplication::translate("ExchangeCommand", "%1 are empty"));
+    return counted(plan.rowsRead,
+                   QCoreApplication::translate("ExchangeCommand", "of the file's %1 row, %2."),
+                   QCoreApplication::translate("ExchangeCommand", "of the file's %1 rows, %2."))
         .arg(reasons.join(QStringLiteral(", ")));
 }
 
@@ -89,7 +94,8 @@ QString fieldNamesIndented() {
 } // namespace
 
 QString importUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ExchangeCommand",
                "Usage: ravelbook import [--database BOOK] [--format csv|vcard|mdb] [--table NAME]\n"
                "                        [--map HEADING=FIELD]... [--dry-run] FILE\n"
                "\n"
@@ -109,7 +115,8 @@ QString importUsage() {
 }
 
 QString exportUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ExchangeCommand",
         "Usage: ravelbook export [--database BOOK] [--group G]... --format csv|vcard\n"
         "                        [--output FILE]\n"
         "\n"
@@ -142,7 +149,8 @@ std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QS
         const qsizetype equals = map.lastIndexOf(QLatin1Char('='));
         const auto target = exchange::targetNamed(map.mid(equals + 1));
         if (equals <= 0 || !target) {
-            error = QStringLiteral("--map takes HEADING=FIELD, FIELD one of: %1")
+            error = QCoreApplication::translate("ExchangeCommand",
+                                                "--map takes HEADING=FIELD, FIELD one of: %1")
                         .arg(exchange::targetNames().join(QStringLiteral(", ")));
             return std::nullopt;
         }
@@ -151,15 +159,17 @@ std::optional<ImportCommand> parseImportCommand(const QStringList& arguments, QS
     if (options.isSet("format")) {
         command.format = formatNamed(options.value("format"));
         if (!command.format)
-            error = QStringLiteral("unknown format \"%1\"").arg(options.value("format"));
+            error = QCoreApplication::translate("ExchangeCommand", "unknown format \"%1\"")
+                        .arg(options.value("format"));
     }
     const QStringList files = options.operands();
     if (!error.isEmpty())
         return std::nullopt;
     if (files.size() > 1)
-        error = QStringLiteral("only one file can be imported at a time");
+        error = QCoreApplication::translate("ExchangeCommand",
+                                            "only one file can be imported at a time");
     else if (files.isEmpty())
-        error = QStringLiteral("the file to import is missing");
+        error = QCoreApplication::translate("ExchangeCommand", "the file to import is missing");
     else
         command.file = files.first();
     return error.isEmpty() ? std::optional<ImportCommand>(command) : std::nullopt;
@@ -183,9 +193,10 @@ std::optional<ExportCommand> parseExportCommand(const QStringList& arguments, QS
     if (!options.operands().isEmpty())
         error = CommandOptions::unknownArgument(options.operands().first());
     else if (!options.isSet("format"))
-        error = QStringLiteral("--format is missing");
+        error = QCoreApplication::translate("ExchangeCommand", "--format is missing");
     else if (!format || *format == Format::Access)
-        error = QStringLiteral("unknown format \"%1\"").arg(options.value("format"));
+        error = QCoreApplication::translate("ExchangeCommand", "unknown format \"%1\"")
+                    .arg(options.value("format"));
     else
         command.format = *format;
     return error.isEmpty() ? std::optional<ExportCommand>(command) : std::nullopt;
@@ -196,8 +207,10 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         const std::optional<Format> format =
             command.format ? command.format : exchange::guessFormat(command.file);
         if (!format)
-            throw cantDo(QStringLiteral("Can't tell what kind of file \"%1\" is; give --format.")
-                             .arg(command.file));
+            throw cantDo(
+                QCoreApplication::translate(
+                    "ExchangeCommand", "Can't tell what kind of file \"%1\" is; give --format.")
+                    .arg(command.file));
         // A dry run never writes, not even a new empty book: a missing file or
         // an empty server database is read as the empty book the import would
         // make. A missing file becomes a book only once there is something to put in it.
@@ -237,19 +250,24 @@ int runImportCommand(const ImportCommand& command, QTextStream& out, QTextStream
         }();
         out << exchange::summary(plan, 1000) << Qt::endl;
         if (plan.records.empty() && !bringsExtras(plan))
-            throw cantDo(QStringLiteral("Nothing was imported: %1").arg(whyNothing(plan)));
+            throw cantDo(QCoreApplication::translate("ExchangeCommand", "Nothing was imported: %1")
+                             .arg(whyNothing(plan)));
         if (command.dryRun) {
-            out << "Dry run: nothing was written." << Qt::endl;
+            out << QCoreApplication::translate("ExchangeCommand", "Dry run: nothing was written.")
+                << Qt::endl;
             return 0;
         }
         if (!db)
             db = std::make_unique<Database>(command.database);
         const std::optional<int> added = exchange::runImport(*db, plan, {});
-        out << "Imported " << added.value_or(0) << (added == 1 ? " record." : " records.")
+        out << (added == 1 ? QCoreApplication::translate("ExchangeCommand", "Imported %1 record.")
+                           : QCoreApplication::translate("ExchangeCommand", "Imported %1 records."))
+                   .arg(added.value_or(0))
             << Qt::endl;
         if (added.value_or(0) == 0 && !bringsExtras(plan))
-            throw cantDo(QStringLiteral("Nothing was imported: the records came into the book "
-                                        "from elsewhere while the file was read."));
+            throw cantDo(QCoreApplication::translate(
+                "ExchangeCommand", "Nothing was imported: the records came into the book "
+                                   "from elsewhere while the file was read."));
         return 0;
     });
 }
@@ -265,8 +283,13 @@ int runExportCommand(const ExportCommand& command, QTextStream& out, QTextStream
         exchange::exportToFile(output, records, command.format, titles, db.path());
         // What went to standard output is the export alone.
         if (!OutputFile::namesStandardOutput(output))
-            out << "Exported " << records.size() << (records.size() == 1 ? " record" : " records")
-                << " to " << output << "." << Qt::endl;
+            out << (records.size() == 1 ? QCoreApplication::translate("ExchangeCommand",
+                                                                      "Exported %1 record to %2.")
+                                        : QCoreApplication::translate("ExchangeCommand",
+                                                                      "Exported %1 records to %2."))
+                       .arg(records.size())
+                       .arg(output)
+                << Qt::endl;
         return 0;
     });
 }

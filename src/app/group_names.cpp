@@ -2,6 +2,8 @@
 
 #include "app/command_options.h"
 
+#include <QCoreApplication>
+
 namespace ravelbook {
 
 GroupChoice groupsNamed(const QStringList& names, const GroupTitles& titles) {
@@ -11,7 +13,8 @@ GroupChoice groupsNamed(const QStringList& names, const GroupTitles& titles) {
         const int column = name.toInt(&number);
         if (number) {
             if (column < 0 || column >= kGroupCount)
-                throw cantDo(QStringLiteral("There is no group %1; groups are 0 to %2.")
+                throw cantDo(QCoreApplication::translate(
+                                 "GroupNames", "There is no group %1; groups are 0 to %2.")
                                  .arg(name)
                                  .arg(kGroupCount - 1));
             chosen[std::size_t(column)] = true;
@@ -23,7 +26,9 @@ GroupChoice groupsNamed(const QStringList& names, const GroupTitles& titles) {
                 chosen[k] = found = true;
         }
         if (!found)
-            throw cantDo(QStringLiteral("There is no group titled \"%1\".").arg(name));
+            throw cantDo(
+                QCoreApplication::translate("GroupNames", "There is no group titled \"%1\".")
+                    .arg(name));
     }
     return chosen;
 }

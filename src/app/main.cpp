@@ -67,9 +67,10 @@ int windowMain(int argc, char* argv[]) {
     // Without any display Qt would abort with a message about its plugins.
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        std::fputs("ravelbook: there is no display to show the window on "
-                   "(DISPLAY is not set)\n",
-                   stderr);
+        std::fprintf(
+            stderr, "ravelbook: %s\n",
+            qPrintable(QCoreApplication::translate(
+                "Main", "there is no display to show the window on (DISPLAY is not set)")));
         return 1;
     }
     return windowEntry()(argc, argv);

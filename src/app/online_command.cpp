@@ -27,7 +27,7 @@ std::optional<OnlineCommand> finish(OnlineCommand command, const CommandOptions&
     if (given.size() > operands)
         error = CommandOptions::unknownArgument(given.at(operands));
     else if (operands > 0 && given.isEmpty())
-        error = QStringLiteral("the address book's URL is needed");
+        error = QCoreApplication::translate("OnlineCommand", "the address book's URL is needed");
     else if (operands > 0)
         command.url = given.first();
     return error.isEmpty() ? std::optional<OnlineCommand>(command) : std::nullopt;
@@ -36,8 +36,10 @@ std::optional<OnlineCommand> finish(OnlineCommand command, const CommandOptions&
 QString passwordFor(const QUrl& server, const QString& user) {
     if (const std::optional<QString> password = standardPasswordSource()->password(server, user))
         return *password;
-    throw cantDo(QStringLiteral("no password for %1 at %2: put it in ~/.netrc (machine %2 login "
-                                "%1 password ...) or the keyring")
+    throw cantDo(QCoreApplication::translate(
+                     "OnlineCommand",
+                     "no password for %1 at %2: put it in ~/.netrc (machine %2 login "
+                     "%1 password ...) or the keyring")
                      .arg(user, server.host()));
 }
 
@@ -57,7 +59,8 @@ int link(const OnlineCommand& command, QTextStream& out, QTextStream& err) {
     if (user.isEmpty())
         user = given.userName();
     if (user.isEmpty())
-        throw cantDo(QStringLiteral("no user name: give --user NAME"));
+        throw cantDo(
+            QCoreApplication::translate("OnlineCommand", "no user name: give --user NAME"));
     IniSettingsStore settings(settingsRoot());
     NetworkTransport transport;
     trustFromSettings(transport, settings);
@@ -79,8 +82,12 @@ int link(const OnlineCommand& command, QTextStream& out, QTextStream& err) {
     if (!chosen && books.size() == 1)
         chosen = books.front();
     if (!chosen) {
-        err << "ravelbook link: " << command.url
-            << " has several address books; give the URL of the one to link:" << Qt::endl;
+        err << "ravelbook link: "
+            << QCoreApplication::translate(
+                   "OnlineCommand",
+                   "%1 has several address books; give the URL of the one to link:")
+                   .arg(command.url)
+            << Qt::endl;
         for (const CardDavAddressBook& book : books)
             err << "  " << book.url.toString() << "  " << book.displayName << Qt::endl;
         return 1;
@@ -88,7 +95,9 @@ int link(const OnlineCommand& command, QTextStream& out, QTextStream& err) {
     Database db(command.database);
     AddressBookSync sync(db, client, group_titles::current(settings));
     const SyncSummary summary = sync.link(chosen->url, user);
-    out << "Linked " << db.displayName() << " to " << chosen->url.toString() << "." << Qt::endl
+    out << QCoreApplication::translate("OnlineCommand", "Linked %1 to %2.")
+               .arg(db.displayName(), chosen->url.toString())
+        << Qt::endl
         << summary.text();
     out.flush();
     return summary.clean() ? 0 : 1;
@@ -98,8 +107,9 @@ int sync(const OnlineCommand& command, QTextStream& out) {
     Database db(command.database);
     const std::optional<book_link::Link> linked = book_link::read(db);
     if (!linked)
-        throw cantDo(QStringLiteral("the book %1 is not linked to an online address book: "
-                                    "\"ravelbook link\" links it")
+        throw cantDo(QCoreApplication::translate(
+                         "OnlineCommand", "the book %1 is not linked to an online address book: "
+                                          "\"ravelbook link\" links it")
                          .arg(db.displayName()));
     IniSettingsStore settings(settingsRoot());
     NetworkTransport transport;
@@ -118,7 +128,8 @@ int sync(const OnlineCommand& command, QTextStream& out) {
         }
         if (resolved == 0)
             throw cantDo(
-                QStringLiteral("no conflict of a record named \"%1\"").arg(command.record));
+                QCoreApplication::translate("OnlineCommand", "no conflict of a record named \"%1\"")
+                    .arg(command.record));
     }
     const SyncSummary summary = sync.sync();
     out << summary.text();
@@ -129,7 +140,8 @@ int sync(const OnlineCommand& command, QTextStream& out) {
 } // namespace
 
 QString linkUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "OnlineCommand",
         "Usage: ravelbook link [--database BOOK] [--user NAME] [--list] URL\n"
         "Links the book to an online (CardDAV) address book and syncs it for the first\n"
         "time: records and cards of the same person (same name and address) are paired,\n"
@@ -142,13 +154,15 @@ QString linkUsage() {
 }
 
 QString unlinkUsage() {
-    return QStringLiteral("Usage: ravelbook unlink [--database BOOK]\n"
-                          "Forgets the book's link to its online address book; the records "
-                          "stay.\n");
+    return QCoreApplication::translate(
+        "OnlineCommand", "Usage: ravelbook unlink [--database BOOK]\n"
+                         "Forgets the book's link to its online address book; the records "
+                         "stay.\n");
 }
 
 QString syncUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "OnlineCommand",
         "Usage: ravelbook sync [--database BOOK] [--keep book|server --record NAME]\n"
         "Brings the book and its online address book in step both ways and prints what\n"
         "came in, went out and was deleted. A record changed in both places is written\n"
@@ -160,9 +174,10 @@ QString syncUsage() {
 }
 
 std::optional<OnlineCommand> parseLinkCommand(const QStringList& arguments, QString& error) {
-    CommandOptions options({{"database", Value::NotEmpty, "a book"},
-                            {"user", Value::NotEmpty, "a user name"},
-                            {"list"}});
+    CommandOptions options(
+        {{"database", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a book")},
+         {"user", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a user name")},
+         {"list"}});
     OnlineCommand command;
     command.action = OnlineCommand::Action::Link;
     if (!options.parse(arguments, command.asked, error))
@@ -175,7 +190,8 @@ std::optional<OnlineCommand> parseLinkCommand(const QStringList& arguments, QStr
 }
 
 std::optional<OnlineCommand> parseUnlinkCommand(const QStringList& arguments, QString& error) {
-    CommandOptions options({{"database", Value::NotEmpty, "a book"}});
+    CommandOptions options(
+        {{"database", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a book")}});
     OnlineCommand command;
     command.action = OnlineCommand::Action::Unlink;
     if (!options.parse(arguments, command.asked, error))
@@ -186,9 +202,10 @@ std::optional<OnlineCommand> parseUnlinkCommand(const QStringList& arguments, QS
 }
 
 std::optional<OnlineCommand> parseSyncCommand(const QStringList& arguments, QString& error) {
-    CommandOptions options({{"database", Value::NotEmpty, "a book"},
-                            {"keep", Value::NotEmpty, "book or server"},
-                            {"record", Value::NotEmpty, "a name"}});
+    CommandOptions options(
+        {{"database", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a book")},
+         {"keep", Value::NotEmpty, "book or server"},
+         {"record", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a name")}});
     OnlineCommand command;
     command.action = OnlineCommand::Action::Sync;
     if (!options.parse(arguments, command.asked, error))
@@ -199,9 +216,9 @@ std::optional<OnlineCommand> parseSyncCommand(const QStringList& arguments, QStr
     command.record = options.value("record");
     if (!command.keep.isEmpty() && command.keep != QLatin1String("book") &&
         command.keep != QLatin1String("server"))
-        error = QStringLiteral("--keep takes book or server");
+        error = QCoreApplication::translate("OnlineCommand", "--keep takes book or server");
     else if (command.keep.isEmpty() != command.record.isEmpty())
-        error = QStringLiteral("--keep and --record go together");
+        error = QCoreApplication::translate("OnlineCommand", "--keep and --record go together");
     if (!error.isEmpty())
         return std::nullopt;
     return finish(command, options, 0, error);
@@ -217,10 +234,14 @@ int runOnlineCommand(const OnlineCommand& command, QTextStream& out, QTextStream
         case OnlineCommand::Action::Unlink: {
             Database db(command.database);
             if (!book_link::read(db))
-                throw cantDo(QStringLiteral("the book %1 is not linked to an online address book")
-                                 .arg(db.displayName()));
+                throw cantDo(
+                    QCoreApplication::translate(
+                        "OnlineCommand", "the book %1 is not linked to an online address book")
+                        .arg(db.displayName()));
             AddressBookSync::unlink(db);
-            out << "Unlinked " << db.displayName() << "." << Qt::endl;
+            out << QCoreApplication::translate("OnlineCommand", "Unlinked %1.")
+                       .arg(db.displayName())
+                << Qt::endl;
             return 0;
         }
         case OnlineCommand::Action::Sync:

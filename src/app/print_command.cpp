@@ -27,6 +27,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <QTextStream>
@@ -90,7 +91,8 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
         }
     }
     if (command.returnAddress > rows)
-        throw cantDo(QStringLiteral("The address book has %1 return address(es), not %2.")
+        throw cantDo(QCoreApplication::translate(
+                         "PrintCommand", "The address book has %1 return address(es), not %2.")
                          .arg(rows)
                          .arg(command.returnAddress));
 
@@ -99,7 +101,8 @@ PrintJob jobFor(const PrintCommand& command, const Database& db, const SettingsS
         QSqlQuery key =
             db.run(sql::firstGroupMemberNamed(db.dialect(), job.records.groups, *command.selected));
         if (!key.next())
-            throw cantDo(QStringLiteral("No record named \"%1\" is in the chosen groups.")
+            throw cantDo(QCoreApplication::translate(
+                             "PrintCommand", "No record named \"%1\" is in the chosen groups.")
                              .arg(*command.selected));
         job.records.record = key.value(0).toLongLong();
     }
@@ -117,14 +120,16 @@ std::optional<PrintOffset> readOffset(const QString& text, QString& error) {
         ok = ok && std::isfinite(inches[i]);
     }
     if (!ok) {
-        error = QStringLiteral("--offset \"%1\" needs two numbers of inches, X,Y (such as "
-                               "0.05,-0.03)")
+        error = QCoreApplication::translate(
+                    "PrintCommand", "--offset \"%1\" needs two numbers of inches, X,Y (such as "
+                                    "0.05,-0.03)")
                     .arg(text);
         return std::nullopt;
     }
     const double largest = Length::fromTwips(printer_calibration::kLargestOffset).inches();
     if (std::abs(inches[0]) > largest || std::abs(inches[1]) > largest) {
-        error = QStringLiteral("--offset \"%1\" lies outside -%2..%2 inch either way")
+        error = QCoreApplication::translate("PrintCommand",
+                                            "--offset \"%1\" lies outside -%2..%2 inch either way")
                     .arg(text)
                     .arg(largest);
         return std::nullopt;
@@ -157,11 +162,14 @@ QString valueError(const CommandOptions& options, PrintCommand& command) {
     if (options.isSet("adjust")) {
         const QString text = options.value("adjust");
         if (!readVerticalAdjustment(text))
-            return QStringLiteral("--adjust \"%1\" lies outside -32768..32767 twips").arg(text);
+            return QCoreApplication::translate("PrintCommand",
+                                               "--adjust \"%1\" lies outside -32768..32767 twips")
+                .arg(text);
         if (!usableVerticalAdjustment(text)) {
             const AdjustmentRange range = usableAdjustments();
-            return QStringLiteral("--adjust \"%1\" would put lines of the labels off the "
-                                  "printable area; use %2 to %3 twips")
+            return QCoreApplication::translate(
+                       "PrintCommand", "--adjust \"%1\" would put lines of the labels off the "
+                                       "printable area; use %2 to %3 twips")
                 .arg(text)
                 .arg(range.lowest)
                 .arg(range.highest);
@@ -187,18 +195,20 @@ QString valueError(const CommandOptions& options, PrintCommand& command) {
             return QLatin1String(count.error);
     }
     if (command.copies > kMostCopies)
-        return QStringLiteral("--copies needs a number from 1 to 100");
+        return QCoreApplication::translate("PrintCommand", "--copies needs a number from 1 to 100");
     if (options.isSet("sort")) {
         const auto sort = named(kSortOrderNames, options.value("sort"));
         if (!sort)
-            return QStringLiteral("--sort \"%1\": use book, name or postal-code")
+            return QCoreApplication::translate("PrintCommand",
+                                               "--sort \"%1\": use book, name or postal-code")
                 .arg(options.value("sort"));
         command.sort = *sort;
     }
     if (options.isSet("paper")) {
         const auto paper = named(kListPaperNames, options.value("paper").toLower());
         if (!paper)
-            return QStringLiteral("--paper \"%1\": use letter or a4").arg(options.value("paper"));
+            return QCoreApplication::translate("PrintCommand", "--paper \"%1\": use letter or a4")
+                .arg(options.value("paper"));
         if (command.addressList)
             command.addressList = *paper;
     } else if (command.addressList) {
@@ -223,35 +233,43 @@ QString lineError(const CommandOptions& options, const PrintCommand& command) {
     if (!options.operands().isEmpty())
         return CommandOptions::unknownArgument(options.operands().first());
     if (!options.isSet("stationery"))
-        return QStringLiteral("--stationery is missing");
+        return QCoreApplication::translate("PrintCommand", "--stationery is missing");
     if (options.isSet("paper") && !command.addressList)
-        return QStringLiteral("--paper is for --stationery address-list only");
+        return QCoreApplication::translate("PrintCommand",
+                                           "--paper is for --stationery address-list only");
     if (command.senderLabels && slots == 0)
-        return QStringLiteral("--sender-labels needs a label stationery");
+        return QCoreApplication::translate("PrintCommand",
+                                           "--sender-labels needs a label stationery");
     if (command.fillSheet && slots == 0)
-        return QStringLiteral("--fill-sheet is for label sheets only");
+        return QCoreApplication::translate("PrintCommand", "--fill-sheet is for label sheets only");
     if (command.fillSheet && !command.selected && !command.senderLabels)
-        return QStringLiteral("--fill-sheet needs --selected NAME or --sender-labels");
+        return QCoreApplication::translate("PrintCommand",
+                                           "--fill-sheet needs --selected NAME or --sender-labels");
     if (command.fillSheet && options.isSet("copies"))
-        return QStringLiteral("give either --copies or --fill-sheet");
+        return QCoreApplication::translate("PrintCommand", "give either --copies or --fill-sheet");
     if (command.calibrationSheet && command.addressList)
-        return QStringLiteral("the address list has no calibration sheet");
+        return QCoreApplication::translate("PrintCommand",
+                                           "the address list has no calibration sheet");
     if (command.startAt != 1 && (slots == 0 || command.startAt > slots))
-        return slots == 0 ? QStringLiteral("--start-at is for label sheets only")
-                          : QStringLiteral("--start-at %1: a sheet of these labels has %2")
+        return slots == 0 ? QCoreApplication::translate("PrintCommand",
+                                                        "--start-at is for label sheets only")
+                          : QCoreApplication::translate(
+                                "PrintCommand", "--start-at %1: a sheet of these labels has %2")
                                 .arg(command.startAt)
                                 .arg(slots);
     if (command.groups.isEmpty() && !command.calibrationSheet && !command.senderLabels)
-        return QStringLiteral("at least one --group is needed");
+        return QCoreApplication::translate("PrintCommand", "at least one --group is needed");
     if (command.pdf.isEmpty() == command.printer.isEmpty())
-        return QStringLiteral("give either --pdf FILE or --printer NAME");
+        return QCoreApplication::translate("PrintCommand",
+                                           "give either --pdf FILE or --printer NAME");
     return {};
 }
 
 } // namespace
 
 QString printUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "PrintCommand",
         "Usage: ravelbook print [--database BOOK] --stationery KIND --group G [--group G]...\n"
         "                       [--selected NAME] [--last-name-first] [--bi-fold]\n"
         "                       [--special TEXT] [--adjust TWIPS] [--return-address N]\n"
@@ -307,7 +325,7 @@ QString printUsage() {
 std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QString& error) {
     using Value = OptionRow::Value;
     CommandOptions options({
-        {"database", Value::NotEmpty, "a file name"},
+        {"database", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a file name")},
         {"stationery", Value::Any},
         {"group", Value::Any},
         {"selected", Value::Any},
@@ -325,8 +343,8 @@ std::optional<PrintCommand> parsePrintCommand(const QStringList& arguments, QStr
         {"close-up"},
         {"paper", Value::Any},
         {"calibration-sheet"},
-        {"pdf", Value::NotEmpty, "a file name"},
-        {"printer", Value::NotEmpty, "a printer name"},
+        {"pdf", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a file name")},
+        {"printer", Value::NotEmpty, QT_TRANSLATE_NOOP("CommandOptions", "a printer name")},
     });
     PrintCommand command;
     if (!options.parse(arguments, command.asked, error))
@@ -365,7 +383,9 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
                     const SettingsStore& settings, QTextStream& out, QTextStream& err) {
     try {
         if (!command.printer.isEmpty() && !printers.exists(command.printer))
-            throw cantDo(QStringLiteral("There is no printer named \"%1\".").arg(command.printer));
+            throw cantDo(
+                QCoreApplication::translate("PrintCommand", "There is no printer named \"%1\".")
+                    .arg(command.printer));
         // A calibrated printer has its offsets added to every print, this run's on top.
         const printer_calibration::Offset kept =
             printer_calibration::read(settings, command.printer);
@@ -391,8 +411,12 @@ int runPrintCommand(const PrintCommand& command, const Printers& printers,
             else
                 drawCalibrationSheet(*destination->begin(), command.stationery, offset);
             const PrintTally tally = destination->end();
-            summary << "Printed the calibration sheet on " << counted(tally.pages, "page", "pages")
-                    << "." << Qt::endl;
+            summary << counted(tally.pages,
+                               QCoreApplication::translate(
+                                   "PrintCommand", "Printed the calibration sheet on %1 page."),
+                               QCoreApplication::translate(
+                                   "PrintCommand", "Printed the calibration sheet on %1 pages."))
+                    << Qt::endl;
             return 0;
         }
 

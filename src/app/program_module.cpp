@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -25,16 +26,18 @@ QFunctionPointer resolveModuleEntry(const QString& fileName, const char* symbol)
     const QString beside = bin.filePath(fileName);
     QLibrary library(QFileInfo::exists(beside) ? beside : installed);
     if (!library.load())
-        throw Error(
-            QStringLiteral("The program's library %1 is missing or damaged (it belongs in %2).")
-                .arg(fileName, QDir::toNativeSeparators(QFileInfo(installed).path())),
-            Error::Kind::File, library.errorString());
+        throw Error(QCoreApplication::translate(
+                        "ProgramModule",
+                        "The program's library %1 is missing or damaged (it belongs in %2).")
+                        .arg(fileName, QDir::toNativeSeparators(QFileInfo(installed).path())),
+                    Error::Kind::File, library.errorString());
     // Loaded for the rest of the run: what it made lives on in the program.
     const QFunctionPointer entry = library.resolve(symbol);
     if (!entry)
-        throw Error(
-            QStringLiteral("The program's library %1 is not of this version.").arg(fileName),
-            Error::Kind::File, library.errorString());
+        throw Error(QCoreApplication::translate("ProgramModule",
+                                                "The program's library %1 is not of this version.")
+                        .arg(fileName),
+                    Error::Kind::File, library.errorString());
     return entry;
 }
 

@@ -6,6 +6,7 @@
 #include "window/book_opening.h"
 #include "window/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -20,7 +21,8 @@ std::unique_ptr<Database> openAddressBook(const QString& path, Dialogs& dialogs,
     try {
         // A file of no bytes (a creation cut short) holds nothing to lose.
         if (Database::isEmptyFile(path) &&
-            dialogs.message(QStringLiteral("The file \"%1\" is empty: it holds no addresses. "
+            dialogs.message(QCoreApplication::translate(
+                                "Startup", "The file \"%1\" is empty: it holds no addresses. "
                                            "Make it a new address book?")
                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
                             QStringLiteral("Ravelbook"),

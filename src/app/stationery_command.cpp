@@ -3,6 +3,7 @@
 #include "app/command_line.h"
 #include "print/stationery/stationery_catalogue.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QTextStream>
 
@@ -28,31 +29,36 @@ QString lengths(Length a, std::optional<Length> b = std::nullopt) {
           : number(a.millimetres(), 1);
     const QString in = b ? number(a.inches(), 3) + QStringLiteral(" x ") + number(b->inches(), 3)
                          : number(a.inches(), 3);
-    return QStringLiteral("%1 mm (%2 in)").arg(mm, in);
+    return QCoreApplication::translate("StationeryCommand", "%1 mm (%2 in)").arg(mm, in);
 }
 
 QString product(const StockTemplate& entry) {
     return entry.brand.isEmpty() ? entry.part : entry.brand + QLatin1Char(' ') + entry.part;
 }
 
-const char* shapeName(StockShape shape) {
+QString shapeName(StockShape shape) {
     switch (shape) {
     case StockShape::Round:
-        return "round";
+        //: Shape of a label, in "ravelbook stationery show"
+        return QCoreApplication::translate("StationeryCommand", "round");
     case StockShape::Ellipse:
-        return "ellipse";
+        //: Shape of a label, in "ravelbook stationery show"
+        return QCoreApplication::translate("StationeryCommand", "ellipse");
     case StockShape::Rectangle:
         break;
     }
-    return "rectangle";
+    //: Shape of a label, in "ravelbook stationery show"
+    return QCoreApplication::translate("StationeryCommand", "rectangle");
 }
 
 void list(const StationeryCatalogue& catalogue, const QString& search, QTextStream& out,
           QTextStream& err) {
     for (const StockTemplate* entry : catalogue.search(search)) {
         out << entry->id << "  " << product(*entry) << "  " << entry->description << "  "
-            << entry->paperName << "  " << entry->labelCount() << " a sheet  "
-            << lengths(entry->labelWidth, entry->labelHeight) << '\n';
+            << entry->paperName << "  "
+            << QCoreApplication::translate("StationeryCommand", "%1 a sheet")
+                   .arg(entry->labelCount())
+            << "  " << lengths(entry->labelWidth, entry->labelHeight) << '\n';
     }
     QSet<QString> told;
     for (const CatalogueNote& note : catalogue.notes()) {
@@ -69,22 +75,31 @@ void list(const StationeryCatalogue& catalogue, const QString& search, QTextStre
 
 void show(const StockTemplate& entry, QTextStream& out) {
     out << entry.id << ": " << product(entry) << ", " << entry.description << '\n';
-    out << "Paper: " << entry.paperName << ", " << lengths(entry.paperWidth, entry.paperHeight)
+    out << QCoreApplication::translate("StationeryCommand", "Paper: %1, %2")
+               .arg(entry.paperName, lengths(entry.paperWidth, entry.paperHeight))
         << '\n';
-    out << "Shape: " << shapeName(entry.shape) << ", "
-        << lengths(entry.labelWidth, entry.labelHeight);
+    out << QCoreApplication::translate("StationeryCommand", "Shape: %1, %2")
+               .arg(shapeName(entry.shape), lengths(entry.labelWidth, entry.labelHeight));
     if (entry.shape == StockShape::Rectangle)
-        out << ", corner radius " << lengths(entry.cornerRadius);
-    out << '\n' << "Margin: " << lengths(entry.margin) << '\n';
+        out << QCoreApplication::translate("StationeryCommand", ", corner radius %1")
+                   .arg(lengths(entry.cornerRadius));
+    out << '\n'
+        << QCoreApplication::translate("StationeryCommand", "Margin: %1").arg(lengths(entry.margin))
+        << '\n';
     for (const StockGrid& grid : entry.grids) {
-        out << "Grid: " << grid.columns << " x " << grid.rows << " from "
-            << lengths(grid.left, grid.top) << ", every " << lengths(grid.pitchX, grid.pitchY)
+        out << QCoreApplication::translate("StationeryCommand", "Grid: %1 x %2 from %3, every %4")
+                   .arg(grid.columns)
+                   .arg(grid.rows)
+                   .arg(lengths(grid.left, grid.top), lengths(grid.pitchX, grid.pitchY))
             << '\n';
     }
-    out << "Labels: " << entry.labelCount() << " a sheet\n";
-    out << "File: "
-        << (entry.file.isEmpty() ? QStringLiteral("built in")
-                                 : QStringLiteral("%1:%2").arg(entry.file).arg(entry.line))
+    out << QCoreApplication::translate("StationeryCommand", "Labels: %1 a sheet")
+               .arg(entry.labelCount())
+        << '\n';
+    out << QCoreApplication::translate("StationeryCommand", "File: %1")
+               .arg(entry.file.isEmpty()
+                        ? QCoreApplication::translate("StationeryCommand", "built in")
+                        : QStringLiteral("%1:%2").arg(entry.file).arg(entry.line))
         << '\n';
 }
 
@@ -92,7 +107,8 @@ void show(const StockTemplate& entry, QTextStream& out) {
 
 std::optional<StationeryCommand> parseStationeryCommand(const QStringList& arguments,
                                                         QString& error) {
-    CommandOptions options({{"search", OptionRow::Value::Any, "a text"}});
+    CommandOptions options(
+        {{"search", OptionRow::Value::Any, QT_TRANSLATE_NOOP("CommandOptions", "a text")}});
     StationeryCommand command;
     if (!options.parse(arguments, command.asked, error))
         return std::nullopt;
@@ -102,10 +118,12 @@ std::optional<StationeryCommand> parseStationeryCommand(const QStringList& argum
     const QString action = operands.value(0);
     command.show = action == QLatin1String("show");
     if (action != QLatin1String("list") && !command.show)
-        error = action.isEmpty() ? QStringLiteral("say \"list\" or \"show ID\"")
+        error = action.isEmpty() ? QCoreApplication::translate("StationeryCommand",
+                                                               "say \"list\" or \"show ID\"")
                                  : CommandOptions::unknownArgument(action);
     else if (command.show && operands.size() < 2)
-        error = QStringLiteral("the stationery to show is missing");
+        error =
+            QCoreApplication::translate("StationeryCommand", "the stationery to show is missing");
     else if (operands.size() > (command.show ? 2 : 1))
         error = CommandOptions::unknownArgument(operands.last());
     else if (command.show && options.isSet("search"))
@@ -116,7 +134,8 @@ std::optional<StationeryCommand> parseStationeryCommand(const QStringList& argum
 }
 
 QString stationeryUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "StationeryCommand",
                "Usage: ravelbook stationery list [--search TEXT]\n"
                "       ravelbook stationery show ID\n"
                "Lists the stationery the program can print on: its own, and the templates of\n"

@@ -4,9 +4,10 @@
 
 namespace ravelbook {
 
-// "1 record", "3 records": a count with the word that goes with it.
-inline QString counted(int n, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+// "1 record", "3 records": a count with the word that goes with it. Both
+// texts are whole, translated phrases with %1 for the number.
+inline QString counted(int n, const QString& one, const QString& many) {
+    return (n == 1 ? one : many).arg(n);
 }
 
 } // namespace ravelbook

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <QCoreApplication>
 
 namespace ravelbook {
 
@@ -9,21 +10,22 @@ QString reasonFor(int error) {
     switch (error) {
     case ENOSPC:
     case EDQUOT:
-        return QStringLiteral("the disk is full");
+        return QCoreApplication::translate("Error", "the disk is full");
     case EACCES:
     case EPERM:
-        return QStringLiteral("permission denied");
+        return QCoreApplication::translate("Error", "permission denied");
     case ENAMETOOLONG:
-        return QStringLiteral("the name is too long");
+        return QCoreApplication::translate("Error", "the name is too long");
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("its folder does not exist");
+        return QCoreApplication::translate("Error", "its folder does not exist");
     case EROFS:
-        return QStringLiteral("the disk is read-only");
+        return QCoreApplication::translate("Error", "the disk is read-only");
     case EISDIR:
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("Error", "it is a folder, not a file");
     case EIO:
-        return QStringLiteral("the disk could not be written (input/output error)");
+        return QCoreApplication::translate("Error",
+                                           "the disk could not be written (input/output error)");
     default:
         return QString::fromLocal8Bit(std::strerror(error)).toLower();
     }

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QIODevice>
@@ -54,12 +55,12 @@ bool holdsDatabase(int fd) {
 
 QString kindOf(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("OutputFile", "it is a folder, not a file");
     if (S_ISBLK(mode))
-        return QStringLiteral("it is a disk device, not a file");
+        return QCoreApplication::translate("OutputFile", "it is a disk device, not a file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a file");
-    return QStringLiteral("it is not a file");
+        return QCoreApplication::translate("OutputFile", "it is a socket, not a file");
+    return QCoreApplication::translate("OutputFile", "it is not a file");
 }
 
 } // namespace
@@ -115,15 +116,15 @@ void OutputFile::refuseWhatHoldsData(int fd, const struct stat& existing,
     if (!protectedFile.isEmpty() &&
         ::stat(QFile::encodeName(protectedFile).constData(), &book) == 0 &&
         sameFile(existing, book))
-        fail(QStringLiteral("it is the open address book"));
+        fail(tr("it is the open address book"));
     if (holdsDatabase(fd))
-        fail(QStringLiteral("it is a database file (an address book), which it would destroy"));
+        fail(tr("it is a database file (an address book), which it would destroy"));
 }
 
 OutputFile::OutputFile(const QString& target, const QString& protectedFile, QString failureText)
     : target_(target), failureText_(std::move(failureText)) {
     if (target.isEmpty())
-        fail(QStringLiteral("no file was named"));
+        fail(tr("no file was named"));
     if (target == QLatin1String("-")) {
         // Standard output may be redirected onto a file, the book among them.
         struct stat out = {};
@@ -157,8 +158,7 @@ OutputFile::OutputFile(const QString& target, const QString& protectedFile, QStr
         // over. A pipe nobody reads would hold the program for ever: refused.
         fd_ = ::open(path.constData(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
         if (fd_ < 0)
-            fail(errno == ENXIO ? QStringLiteral("nothing is reading from the pipe")
-                                : reasonFor(errno));
+            fail(errno == ENXIO ? tr("nothing is reading from the pipe") : reasonFor(errno));
         ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
         ownsFd_ = true;
         standardOutput_ = namesStandardOutput(target);

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <optional>
+#include <QCoreApplication>
 #include <QString>
 
 class QIODevice;
@@ -25,6 +26,8 @@ namespace ravelbook {
 // Every failure is an Error whose message is `failureText` with the file for
 // %1 and the reason for %2, e.g. "The PDF file \"%1\" can't be written: %2."
 class OutputFile {
+    Q_DECLARE_TR_FUNCTIONS(OutputFile)
+
 public:
     OutputFile(const QString& target, const QString& protectedFile, QString failureText);
     ~OutputFile();

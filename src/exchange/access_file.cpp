@@ -2,13 +2,17 @@
 
 #include "exchange/reader_process.h"
 
+#include <QCoreApplication>
+
 namespace ravelbook::exchange {
 
 namespace {
 
 Error unanswered(const QString& path, const QString& what) {
     return unreadableAccessFile(
-        path, QStringLiteral("the file is damaged (its reader sent no %1)").arg(what));
+        path,
+        QCoreApplication::translate("AccessFile", "the file is damaged (its reader sent no %1)")
+            .arg(what));
 }
 
 } // namespace
@@ -28,7 +32,7 @@ AccessFile::AccessFile(const QString& path) : path_(path) {
         return false;
     });
     if (!listed)
-        throw unanswered(path, QStringLiteral("table list"));
+        throw unanswered(path, QCoreApplication::translate("AccessFile", "table list"));
 }
 
 QStringList AccessFile::columnNames(const QString& table) const {
@@ -40,7 +44,9 @@ QStringList AccessFile::columnNames(const QString& table) const {
         return true;
     });
     if (!columns)
-        throw unanswered(path_, QStringLiteral("columns for table \"%1\"").arg(table));
+        throw unanswered(
+            path_,
+            QCoreApplication::translate("AccessFile", "columns for table \"%1\"").arg(table));
     return *columns;
 }
 
@@ -61,7 +67,8 @@ SourceTable AccessFile::readTable(const QString& name) const {
         return true;
     });
     if (!headed)
-        throw unanswered(path_, QStringLiteral("columns for table \"%1\"").arg(name));
+        throw unanswered(
+            path_, QCoreApplication::translate("AccessFile", "columns for table \"%1\"").arg(name));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "exchange/access_stream.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QtEndian>
 
@@ -31,9 +32,10 @@ bool knownKind(char kind) {
 } // namespace
 
 Error unreadableAccessFile(const QString& path, const QString& why, Error::Kind kind) {
-    return Error(QStringLiteral("The Access file \"%1\" can't be read: %2.")
-                     .arg(QDir::toNativeSeparators(path), why),
-                 kind);
+    return Error(
+        QCoreApplication::translate("AccessStream", "The Access file \"%1\" can't be read: %2.")
+            .arg(QDir::toNativeSeparators(path), why),
+        kind);
 }
 
 QByteArray encodeFrame(FrameKind kind, const QStringList& texts) {

@@ -4,6 +4,7 @@
 #include "exchange/text_decoding.h"
 
 #include <optional>
+#include <QCoreApplication>
 
 namespace ravelbook::exchange {
 
@@ -124,12 +125,14 @@ CsvRows readCsv(const QString& text, QChar separator) {
                     const bool lineEnded =
                         text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r'));
                     const int lastLine = lineEnded ? line - 1 : line;
-                    out.unclosed =
-                        lastLine == openedOn
-                            ? QStringLiteral("row %1 is inside an unclosed quote").arg(openedOn)
-                            : QStringLiteral("rows %1 to %2 are inside an unclosed quote")
-                                  .arg(openedOn)
-                                  .arg(lastLine);
+                    out.unclosed = lastLine == openedOn
+                                       ? QCoreApplication::translate(
+                                             "Csv", "row %1 is inside an unclosed quote")
+                                             .arg(openedOn)
+                                       : QCoreApplication::translate(
+                                             "Csv", "rows %1 to %2 are inside an unclosed quote")
+                                             .arg(openedOn)
+                                             .arg(lastLine);
                     out.problems << QStringLiteral("line %1: %2").arg(openedOn).arg(out.unclosed);
                     return out;
                 }

@@ -8,6 +8,7 @@
 #include "store/schema.h"
 #include "store/store_error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSqlQuery>
 
@@ -103,7 +104,8 @@ bool writeRecords(QIODevice& device, const std::vector<AddressRecord>& records, 
 bool exportToFile(const QString& path, const std::vector<AddressRecord>& records, Format format,
                   const GroupTitles& titles, const QString& protectedFile,
                   const Progress& progress) {
-    const QString failure = QStringLiteral("The export could not be written to \"%1\": %2.");
+    const QString failure =
+        QCoreApplication::translate("Export", "The export could not be written to \"%1\": %2.");
     try {
         // Left unfinished, the guard removes its scratch file and the old file stays.
         OutputFile file(path, protectedFile, failure);

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -343,8 +344,9 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
         }
         std::optional<int>& adjustment = plan.book->verticalAdjustment;
         if (adjustment && usableAdjustment && !usableAdjustment(*adjustment)) {
-            plan.warnings << QStringLiteral("The book's vertical adjustment of %1 twips would put "
-                                            "labels off the printable area; it is left out.")
+            plan.warnings << QCoreApplication::translate(
+                                 "Import", "The book's vertical adjustment of %1 twips would put "
+                                           "labels off the printable area; it is left out.")
                                  .arg(*adjustment);
             adjustment.reset();
         }
@@ -360,8 +362,9 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
         ++plan.rowsRead;
         if (row.size() > table.columns.size()) {
             addProblem(plan.warnings,
-                       QStringLiteral("line %1: %2 values more than the %3 headings; the "
-                                      "extra ones are left out")
+                       QCoreApplication::translate(
+                           "Import", "line %1: %2 values more than the %3 headings; the "
+                                     "extra ones are left out")
                            .arg(line)
                            .arg(row.size() - table.columns.size())
                            .arg(table.columns.size()));
@@ -400,8 +403,9 @@ ImportPlan planImport(ImportSource source, const Mapping& mapping, const GroupTi
         }
         for (int f = 0; f < kFieldCount; ++f) {
             if (record.fields[f].size() > kFieldBoxLength[f])
-                plan.warnings << QStringLiteral("line %1: %2 \"%3\" is longer than its box "
-                                                "(%4 of %5 characters); it is kept whole")
+                plan.warnings << QCoreApplication::translate(
+                                     "Import", "line %1: %2 \"%3\" is longer than its box "
+                                               "(%4 of %5 characters); it is kept whole")
                                      .arg(line)
                                      .arg(fieldColumns()[f], shortened(record.fields[f]))
                                      .arg(record.fields[f].size())
@@ -453,8 +457,10 @@ std::optional<int> runImport(Database& db, const ImportPlan& plan, const Progres
             // Written a batch at a time, the record refused is not known; a
             // read-only file or a full disk refuses every record alike.
             if (insert.writesInBatches() || !isRowRefusal(failure.error()))
-                throw StoreError(QStringLiteral("Nothing was imported: %1").arg(failure.message()));
-            throw StoreError(QStringLiteral("Nothing was imported: record %1 was refused. %2")
+                throw StoreError(QCoreApplication::translate("Import", "Nothing was imported: %1")
+                                     .arg(failure.message()));
+            throw StoreError(QCoreApplication::translate(
+                                 "Import", "Nothing was imported: record %1 was refused. %2")
                                  .arg(i + 1)
                                  .arg(failure.message()));
         }
@@ -463,7 +469,8 @@ std::optional<int> runImport(Database& db, const ImportPlan& plan, const Progres
     try {
         insert.finish();
     } catch (const StoreError& error) {
-        throw StoreError(QStringLiteral("Nothing was imported: %1").arg(error.message()));
+        throw StoreError(
+            QCoreApplication::translate("Import", "Nothing was imported: %1").arg(error.message()));
     }
     if (plan.book) {
         const QString returns = db.tableName(schema::kReturnAddresses);
@@ -484,39 +491,58 @@ std::optional<int> runImport(Database& db, const ImportPlan& plan, const Progres
     try {
         transaction.commit();
     } catch (const StoreError& error) {
-        throw StoreError(QStringLiteral("Nothing was imported: %1").arg(error.message()));
+        throw StoreError(
+            QCoreApplication::translate("Import", "Nothing was imported: %1").arg(error.message()));
     }
     return added;
 }
 
 QString summary(const ImportPlan& plan, int maxWarnings) {
+    const auto records = [](int n) {
+        return counted(n, QCoreApplication::translate("Import", "%1 record"),
+                       QCoreApplication::translate("Import", "%1 records"));
+    };
     QStringList lines;
-    lines << QStringLiteral("%1 to add, %2 skipped as already in the book, %3.")
-                 .arg(counted(int(plan.records.size()), "record", "records"))
+    lines << QCoreApplication::translate("Import",
+                                         "%1 to add, %2 skipped as already in the book, %3.")
+                 .arg(records(int(plan.records.size())))
                  .arg(plan.duplicates)
-                 .arg(counted(int(plan.warnings.size()), "warning", "warnings"));
+                 .arg(counted(int(plan.warnings.size()),
+                              QCoreApplication::translate("Import", "%1 warning"),
+                              QCoreApplication::translate("Import", "%1 warnings")));
     if (plan.empty > 0)
-        lines << QStringLiteral("%1 left out.").arg(counted(plan.empty, "empty row", "empty rows"));
+        lines << counted(plan.empty,
+                         QCoreApplication::translate("Import", "%1 empty row left out."),
+                         QCoreApplication::translate("Import", "%1 empty rows left out."));
     if (plan.nameless > 0)
-        lines << QStringLiteral("%1 no name (nor an organization) and %2 left out.")
-                     .arg(counted(plan.nameless, "row had", "rows had"),
-                          QLatin1String(plan.nameless == 1 ? "was" : "were"));
-    if (plan.book)
-        lines << QStringLiteral("%1%2 come in as well.")
-                     .arg(counted(int(plan.book->returnAddresses.size()), "return address",
-                                  "return addresses"),
-                          plan.book->verticalAdjustment
-                              ? QStringLiteral(" and the vertical adjustment")
-                              : QString());
+        lines << counted(
+            plan.nameless,
+            QCoreApplication::translate(
+                "Import", "%1 row had no name (nor an organization) and was left out."),
+            QCoreApplication::translate(
+                "Import", "%1 rows had no name (nor an organization) and were left out."));
+    if (plan.book) {
+        const QString returns =
+            counted(int(plan.book->returnAddresses.size()),
+                    QCoreApplication::translate("Import", "%1 return address"),
+                    QCoreApplication::translate("Import", "%1 return addresses"));
+        lines << (plan.book->verticalAdjustment
+                      ? QCoreApplication::translate(
+                            "Import", "%1 and the vertical adjustment come in as well.")
+                      : QCoreApplication::translate("Import", "%1 come in as well."))
+                     .arg(returns);
+    }
     for (const UnknownCategory& category : plan.unknownCategories) {
         if (category.assigned)
-            lines << QStringLiteral("Group \"%1\" (%2) goes to group column %3, which takes "
-                                    "its title.")
-                         .arg(category.name, counted(category.records, "record", "records"))
+            lines << QCoreApplication::translate(
+                         "Import", "Group \"%1\" (%2) goes to group column %3, which takes "
+                                   "its title.")
+                         .arg(category.name, records(category.records))
                          .arg(*category.assigned);
         else
-            lines << QStringLiteral("Group \"%1\" (%2) matches no group title and is not kept.")
-                         .arg(category.name, counted(category.records, "record", "records"));
+            lines << QCoreApplication::translate(
+                         "Import", "Group \"%1\" (%2) matches no group title and is not kept.")
+                         .arg(category.name, records(category.records));
     }
     // "Business Street (2), Mobile (1)": columns with how many rows lost them.
     const auto notKept = [&lines](const QString& why,
@@ -528,13 +554,16 @@ QString summary(const ImportPlan& plan, int maxWarnings) {
             parts << QStringLiteral("%1 (%2)").arg(column).arg(rows);
         lines << why.arg(parts.join(QStringLiteral(", ")));
     };
-    notKept(QStringLiteral("Not kept, as no field takes them: %1."), plan.notKept);
-    notKept(QStringLiteral("Not kept, as another column fills the same field: %1."),
+    notKept(QCoreApplication::translate("Import", "Not kept, as no field takes them: %1."),
+            plan.notKept);
+    notKept(QCoreApplication::translate("Import",
+                                        "Not kept, as another column fills the same field: %1."),
             plan.crowdedOut);
     for (int i = 0; i < plan.warnings.size() && i < maxWarnings; ++i)
         lines << plan.warnings[i];
     if (plan.warnings.size() > maxWarnings)
-        lines << QStringLiteral("... and %1 more.").arg(plan.warnings.size() - maxWarnings);
+        lines << QCoreApplication::translate("Import", "... and %1 more.")
+                     .arg(plan.warnings.size() - maxWarnings);
     return lines.join(QLatin1Char('\n'));
 }
 

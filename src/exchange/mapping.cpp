@@ -4,6 +4,7 @@
 #include "store/store_error.h"
 
 #include <map>
+#include <QCoreApplication>
 
 namespace ravelbook::exchange {
 
@@ -26,52 +27,85 @@ struct PartTarget {
 
 const std::vector<PartTarget>& partTargets() {
     static const std::vector<PartTarget> parts{
-        {{Target::FirstName}, "first-name", "Name: first name", "first name"},
-        {{Target::MiddleName}, "middle-name", "Name: middle name", "middle name"},
-        {{Target::LastName}, "last-name", "Name: last name", "last name"},
+        {{Target::FirstName},
+         "first-name",
+         QT_TRANSLATE_NOOP("Mapping", "Name: first name"),
+         "first name"},
+        {{Target::MiddleName},
+         "middle-name",
+         QT_TRANSLATE_NOOP("Mapping", "Name: middle name"),
+         "middle name"},
+        {{Target::LastName},
+         "last-name",
+         QT_TRANSLATE_NOOP("Mapping", "Name: last name"),
+         "last name"},
         {{Target::Organization},
          "organization",
-         "Name, else Contact: organization",
+         QT_TRANSLATE_NOOP("Mapping", "Name, else Contact: organization"),
          "organization"},
-        {{Target::Address2}, "address-2", "Address: second line", "address 2"},
-        {{Target::City}, "city", "City State Zip: city", "city"},
-        {{Target::State}, "state", "City State Zip: state", "state"},
-        {{Target::Zip}, "zip", "City State Zip: zip", "zip"},
-        {{Target::OtherPhone, int(PhoneKind::Home)}, "phone", "Phone: home", "home phone"},
-        {{Target::OtherPhone, int(PhoneKind::Mobile)}, "phone", "Phone: mobile", "mobile phone"},
+        {{Target::Address2},
+         "address-2",
+         QT_TRANSLATE_NOOP("Mapping", "Address: second line"),
+         "address 2"},
+        {{Target::City}, "city", QT_TRANSLATE_NOOP("Mapping", "City State Zip: city"), "city"},
+        {{Target::State}, "state", QT_TRANSLATE_NOOP("Mapping", "City State Zip: state"), "state"},
+        {{Target::Zip}, "zip", QT_TRANSLATE_NOOP("Mapping", "City State Zip: zip"), "zip"},
+        {{Target::OtherPhone, int(PhoneKind::Home)},
+         "phone",
+         QT_TRANSLATE_NOOP("Mapping", "Phone: home"),
+         "home phone"},
+        {{Target::OtherPhone, int(PhoneKind::Mobile)},
+         "phone",
+         QT_TRANSLATE_NOOP("Mapping", "Phone: mobile"),
+         "mobile phone"},
         {{Target::OtherPhone, int(PhoneKind::Business)},
          "phone",
-         "Phone: business",
+         QT_TRANSLATE_NOOP("Mapping", "Phone: business"),
          "business phone"},
-        {{Target::OtherPhone, int(PhoneKind::Other)}, "phone", "Phone: other", "other phone"},
+        {{Target::OtherPhone, int(PhoneKind::Other)},
+         "phone",
+         QT_TRANSLATE_NOOP("Mapping", "Phone: other"),
+         "other phone"},
         {{Target::BusinessAddress, int(AddressPart::Street)},
          "business-address",
-         "Address, when no other: business street",
+         QT_TRANSLATE_NOOP("Mapping", "Address, when no other: business street"),
          "business street"},
         {{Target::BusinessAddress, int(AddressPart::Street2)},
          "business-address",
-         "Address, when no other: business street, second line",
+         QT_TRANSLATE_NOOP("Mapping", "Address, when no other: business street, second line"),
          "business street 2"},
         {{Target::BusinessAddress, int(AddressPart::City)},
          "business-address",
-         "City State Zip, when no other: business city",
+         QT_TRANSLATE_NOOP("Mapping", "City State Zip, when no other: business city"),
          "business city"},
         {{Target::BusinessAddress, int(AddressPart::State)},
          "business-address",
-         "City State Zip, when no other: business state",
+         QT_TRANSLATE_NOOP("Mapping", "City State Zip, when no other: business state"),
          "business state"},
         {{Target::BusinessAddress, int(AddressPart::Zip)},
          "business-address",
-         "City State Zip, when no other: business zip",
+         QT_TRANSLATE_NOOP("Mapping", "City State Zip, when no other: business zip"),
          "business zip"},
         {{Target::BusinessAddress, int(AddressPart::Country)},
          "business-address",
-         "Country, when no other: business country",
+         QT_TRANSLATE_NOOP("Mapping", "Country, when no other: business country"),
          "business country"},
-        {{Target::Categories}, "categories", "Groups by title", "groups"},
-        {{Target::TitleLines}, "title-lines", "Groups by title, one a line", "group lines"},
-        {{Target::TitledFlag}, "titled-flag", "Group titled by the heading (yes/no)", "group flag"},
-        {{Target::GroupNumbers}, "group-numbers", "Groups by column number", "group numbers"},
+        {{Target::Categories},
+         "categories",
+         QT_TRANSLATE_NOOP("Mapping", "Groups by title"),
+         "groups"},
+        {{Target::TitleLines},
+         "title-lines",
+         QT_TRANSLATE_NOOP("Mapping", "Groups by title, one a line"),
+         "group lines"},
+        {{Target::TitledFlag},
+         "titled-flag",
+         QT_TRANSLATE_NOOP("Mapping", "Group titled by the heading (yes/no)"),
+         "group flag"},
+        {{Target::GroupNumbers},
+         "group-numbers",
+         QT_TRANSLATE_NOOP("Mapping", "Groups by column number"),
+         "group numbers"},
     };
     return parts;
 }
@@ -178,15 +212,15 @@ const std::vector<Target>& allTargets() {
 QString targetLabel(const Target& target, const GroupTitles& titles) {
     switch (target.kind) {
     case Target::Ignore:
-        return QStringLiteral("(not imported)");
+        return QCoreApplication::translate("Mapping", "(not imported)");
     case Target::BookField:
         return fieldColumns()[target.index];
     case Target::GroupColumn:
-        return QStringLiteral("Group %1 \"%2\" (yes/no)")
+        return QCoreApplication::translate("Mapping", "Group %1 \"%2\" (yes/no)")
             .arg(target.index)
             .arg(titles[target.index]);
     default:
-        return QLatin1String(partTarget(target)->label);
+        return QCoreApplication::translate("Mapping", partTarget(target)->label);
     }
 }
 
@@ -304,7 +338,8 @@ void mapHeading(Mapping& mapping, const SourceTable& table, const QString& headi
         }
     }
     if (!found)
-        throw StoreError(QStringLiteral("The file has no column \"%1\"; its columns are: %2.")
+        throw StoreError(QCoreApplication::translate(
+                             "Mapping", "The file has no column \"%1\"; its columns are: %2.")
                              .arg(heading, table.columns.join(QStringLiteral(", "))));
 }
 

@@ -3,6 +3,7 @@
 #include "exchange/access_stream.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <vector>
@@ -31,16 +32,20 @@ int checkHeader(const QString& path) {
     const QByteArray head = file.read(0x20);
     if (head.size() < 0x20 || head.mid(4, 15) != "Standard Jet DB") {
         if (head.mid(4, 15) == "Standard ACE DB")
-            fail(path, QStringLiteral("it is an Access 2007 or later file (.accdb); save it as "
+            fail(path, QCoreApplication::translate(
+                           "MdbFile", "it is an Access 2007 or later file (.accdb); save it as "
                                       "an Access 2000 or 2002-2003 .mdb first"));
-        fail(path, QStringLiteral("it is not an Access database"));
+        fail(path, QCoreApplication::translate("MdbFile", "it is not an Access database"));
     }
     const int version = quint8(head[0x14]);
     if (version > 1)
-        fail(path, QStringLiteral("its Access version (%1) is not Jet 3 or Jet 4").arg(version));
+        fail(path,
+             QCoreApplication::translate("MdbFile", "its Access version (%1) is not Jet 3 or Jet 4")
+                 .arg(version));
     const qint64 page = version == 0 ? 2048 : 4096;
     if (file.size() < 2 * page || file.size() % page != 0)
-        fail(path, QStringLiteral("the file is damaged (it is not a whole number of pages)"));
+        fail(path, QCoreApplication::translate(
+                       "MdbFile", "the file is damaged (it is not a whole number of pages)"));
     return version == 0 ? 3 : 4;
 }
 
@@ -68,15 +73,16 @@ struct MdbFile::Handle {
 
 MdbFile::MdbFile(const QString& path) : handle_(std::make_unique<Handle>()), path_(path) {
     if (!QFileInfo(path).isFile())
-        fail(path, QStringLiteral("there is no such file"));
+        fail(path, QCoreApplication::translate("MdbFile", "there is no such file"));
     handle_->version = checkHeader(path);
     handle_->mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!handle_->mdb)
-        fail(path, QStringLiteral("the file is damaged or encrypted"));
+        fail(path, QCoreApplication::translate("MdbFile", "the file is damaged or encrypted"));
     mdb_set_bind_size(handle_->mdb, kBindSize);
     mdb_set_date_fmt(handle_->mdb, "%Y-%m-%d %H:%M:%S");
     if (!mdb_read_catalog(handle_->mdb, MDB_TABLE))
-        fail(path, QStringLiteral("its table list can't be read (the file is damaged or "
+        fail(path, QCoreApplication::translate(
+                       "MdbFile", "its table list can't be read (the file is damaged or "
                                   "encrypted)"));
 }
 
@@ -102,10 +108,13 @@ MdbTableDef* openTable(MdbHandle* mdb, const QString& name, const QString& path)
     QByteArray utf8 = name.toUtf8();
     MdbTableDef* table = mdb_read_table_by_name(mdb, utf8.data(), MDB_TABLE);
     if (!table)
-        fail(path, QStringLiteral("its table \"%1\" can't be read").arg(name));
+        fail(path,
+             QCoreApplication::translate("MdbFile", "its table \"%1\" can't be read").arg(name));
     if (!mdb_read_columns(table)) {
         mdb_free_tabledef(table);
-        fail(path, QStringLiteral("the columns of table \"%1\" can't be read").arg(name));
+        fail(path,
+             QCoreApplication::translate("MdbFile", "the columns of table \"%1\" can't be read")
+                 .arg(name));
     }
     return table;
 }

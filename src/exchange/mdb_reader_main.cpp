@@ -40,15 +40,19 @@ int main(int argc, char** argv) {
         return 1;
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Reads an Access file for Ravelbook."));
-    const QCommandLineOption columns(QStringLiteral("columns"),
-                                     QStringLiteral("The columns of table <table>."),
-                                     QStringLiteral("table"));
-    const QCommandLineOption rows(QStringLiteral("rows"),
-                                  QStringLiteral("The columns and rows of table <table>."),
-                                  QStringLiteral("table"));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("MdbReader", "Reads an Access file for Ravelbook."));
+    const QCommandLineOption columns(
+        QStringLiteral("columns"),
+        QCoreApplication::translate("MdbReader", "The columns of table <table>."),
+        QStringLiteral("table"));
+    const QCommandLineOption rows(
+        QStringLiteral("rows"),
+        QCoreApplication::translate("MdbReader", "The columns and rows of table <table>."),
+        QStringLiteral("table"));
     parser.addOptions({columns, rows});
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The Access file."));
+    parser.addPositionalArgument(QCoreApplication::translate("MdbReader", "file"),
+                                 QCoreApplication::translate("MdbReader", "The Access file."));
     parser.addHelpOption();
     parser.process(app);
     if (parser.positionalArguments().size() != 1)

@@ -69,8 +69,9 @@ void runReader(const QString& path, const QStringList& request,
     if (program.isEmpty())
         throw unreadableAccessFile(
             path,
-            QStringLiteral("the program's Access reader %1 is missing (it belongs beside "
-                           "the program, in %2)")
+            QCoreApplication::translate(
+                "ReaderProcess", "the program's Access reader %1 is missing (it belongs beside "
+                                 "the program, in %2)")
                 .arg(QLatin1String(kReaderName),
                      QDir::toNativeSeparators(QCoreApplication::applicationDirPath())),
             Error::Kind::File);
@@ -89,14 +90,16 @@ void runReader(const QString& path, const QStringList& request,
     if (!process.waitForStarted())
         throw unreadableAccessFile(
             path,
-            QStringLiteral("its reader %1 could not be started (%2)")
+            QCoreApplication::translate("ReaderProcess", "its reader %1 could not be started (%2)")
                 .arg(QDir::toNativeSeparators(program), process.errorString()),
             Error::Kind::File);
 
     const auto damaged = [&](const QString& how) {
         if (!errors.isEmpty())
             qWarning("%s: %s", kReaderName, errors.constData());
-        return unreadableAccessFile(path, QStringLiteral("the file is damaged (%1)").arg(how));
+        return unreadableAccessFile(
+            path,
+            QCoreApplication::translate("ReaderProcess", "the file is damaged (%1)").arg(how));
     };
     FrameDecoder decoder;
     const QDeadlineTimer deadline(kLongestRunMilliseconds);
@@ -106,42 +109,49 @@ void runReader(const QString& path, const QStringList& request,
     bool ended = false;
     while (!ended) {
         if (deadline.hasExpired())
-            throw damaged(QStringLiteral("reading it did not end in %1 seconds")
-                              .arg(kLongestRunMilliseconds / 1000));
+            throw damaged(
+                QCoreApplication::translate("ReaderProcess", "reading it did not end in %1 seconds")
+                    .arg(kLongestRunMilliseconds / 1000));
         const QByteArray bytes = process.readAllStandardOutput();
         if (bytes.isEmpty()) {
             if (process.state() == QProcess::NotRunning)
                 break;
             if (!process.waitForReadyRead(kQuietMilliseconds) &&
                 process.state() != QProcess::NotRunning)
-                throw damaged(QStringLiteral("reading it stopped making progress"));
+                throw damaged(QCoreApplication::translate("ReaderProcess",
+                                                          "reading it stopped making progress"));
             continue;
         }
         received += bytes.size();
         if (received > kLargestOutput)
-            throw damaged(QStringLiteral("reading it gave more than %1 MB of text")
+            throw damaged(QCoreApplication::translate("ReaderProcess",
+                                                      "reading it gave more than %1 MB of text")
                               .arg(kLargestOutput >> 20));
         decoder.feed(bytes);
         while (const std::optional<Frame> frame = decoder.next()) {
             if (ended)
-                throw damaged(QStringLiteral("its reader sent more than was asked for"));
+                throw damaged(QCoreApplication::translate(
+                    "ReaderProcess", "its reader sent more than was asked for"));
             for (const QString& text : frame->texts)
                 decoded += kCostOfAText + 2 * text.size();
             if (decoded > kLargestDecoded)
-                throw damaged(QStringLiteral("reading it gave more than the file can hold"));
+                throw damaged(QCoreApplication::translate(
+                    "ReaderProcess", "reading it gave more than the file can hold"));
             if (frame->kind == FrameKind::End)
                 ended = true;
             else if (frame->kind == FrameKind::Failure && !refusal)
                 refusal = frame->texts.value(0);
             else if (refusal || !take(*frame))
-                throw damaged(QStringLiteral("its reader sent what was not asked for"));
+                throw damaged(QCoreApplication::translate(
+                    "ReaderProcess", "its reader sent what was not asked for"));
         }
         if (decoder.malformed())
-            throw damaged(QStringLiteral("its reader's answer is garbled"));
+            throw damaged(
+                QCoreApplication::translate("ReaderProcess", "its reader's answer is garbled"));
     }
     // A reader that crashed or was stopped by its limits ends without the last frame.
     if (!ended || decoder.pending() > 0 || (refusal && refusal->isEmpty()))
-        throw damaged(QStringLiteral("reading it failed"));
+        throw damaged(QCoreApplication::translate("ReaderProcess", "reading it failed"));
     if (refusal)
         throw Error(*refusal, Error::Kind::Format);
     // Everything has come; a reader slow to close the file is stopped.

@@ -6,6 +6,7 @@
 #include "exchange/text_decoding.h"
 #include "exchange/vcard.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,7 +18,7 @@ namespace {
 // The file's contents are not what its kind promises, unless `kind` says otherwise.
 [[noreturn]] void fail(const QString& path, const QString& why,
                        Error::Kind kind = Error::Kind::Format) {
-    throw Error(QStringLiteral("The file \"%1\" can't be imported: %2.")
+    throw Error(QCoreApplication::translate("SourceFile", "The file \"%1\" can't be imported: %2.")
                     .arg(QDir::toNativeSeparators(path), why),
                 kind);
 }
@@ -60,8 +61,8 @@ QByteArray readTextFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         fail(path, file.errorString(), Error::Kind::File);
-    const QString tooLarge =
-        QStringLiteral("it is larger than %1 MB").arg(kLargestFile / 1024 / 1024);
+    const QString tooLarge = QCoreApplication::translate("SourceFile", "it is larger than %1 MB")
+                                 .arg(kLargestFile / 1024 / 1024);
     if (file.size() > kLargestFile)
         fail(path, tooLarge, Error::Kind::File);
     // Read a piece at a time up to the limit: a device or a pipe has no size to go by.
@@ -72,19 +73,22 @@ QByteArray readTextFile(const QString& path) {
         const QByteArray piece = file.read(1024 * 1024);
         if (file.error() != QFileDevice::NoError)
             fail(path,
-                 QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()),
+                 QCoreApplication::translate("SourceFile", "it could not be read to its end (%1)")
+                     .arg(file.errorString()),
                  Error::Kind::File);
         if (piece.isEmpty())
             break;
         // Text holds no NUL bytes; a program or picture does within its first kilobytes.
         if (bytes.isEmpty() && piece.left(8192).contains('\0'))
-            fail(path, QStringLiteral("it is not a text file"));
+            fail(path, QCoreApplication::translate("SourceFile", "it is not a text file"));
         bytes += piece;
         if (bytes.size() > kLargestFile)
             fail(path, tooLarge, Error::Kind::File);
     }
     if (!file.isSequential() && bytes.size() != file.size())
-        fail(path, QStringLiteral("it could not be read to its end (%1)").arg(file.errorString()),
+        fail(path,
+             QCoreApplication::translate("SourceFile", "it could not be read to its end (%1)")
+                 .arg(file.errorString()),
              Error::Kind::File);
     return bytes;
 }
@@ -111,8 +115,10 @@ ImportSource readSource(const QString& path, Format format, const QString& table
     }
     }
     if (format != Format::Access && source.table.rows.empty() && source.table.problems.isEmpty())
-        fail(path, format == Format::Csv ? QStringLiteral("it holds no rows below its headings")
-                                         : QStringLiteral("it holds no vCard"));
+        fail(path,
+             format == Format::Csv
+                 ? QCoreApplication::translate("SourceFile", "it holds no rows below its headings")
+                 : QCoreApplication::translate("SourceFile", "it holds no vCard"));
     return source;
 }
 

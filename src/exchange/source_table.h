@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <utility>
@@ -19,7 +20,8 @@ inline void addProblem(QStringList& problems, const QString& problem) {
     if (problems.size() < kMostProblems)
         problems << problem;
     else if (problems.size() == kMostProblems)
-        problems << QStringLiteral("Further problems of the file are not listed.");
+        problems << QCoreApplication::translate("SourceTable",
+                                                "Further problems of the file are not listed.");
 }
 
 // What an import reads before anything is mapped: named columns and rows of

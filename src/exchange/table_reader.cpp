@@ -2,6 +2,8 @@
 
 #include "store/store_error.h"
 
+#include <QCoreApplication>
+
 namespace ravelbook::exchange {
 
 namespace {
@@ -47,7 +49,8 @@ ImportSource importTables(const TableReader& reader, const QString& table) {
     if (!table.isEmpty()) {
         const auto found = findTable(reader, table);
         if (!found)
-            throw StoreError(QStringLiteral("The file has no table \"%1\"; its tables are: %2.")
+            throw StoreError(QCoreApplication::translate(
+                                 "TableReader", "The file has no table \"%1\"; its tables are: %2.")
                                  .arg(table, reader.tableNames().join(QStringLiteral(", "))));
         source.table = reader.readTable(*found);
         if (found->compare(QLatin1String("Addresses"), Qt::CaseInsensitive) != 0 ||
@@ -56,9 +59,11 @@ ImportSource importTables(const TableReader& reader, const QString& table) {
     } else if (isBookLayout(reader)) {
         source.table = reader.readTable(*findTable(reader, QStringLiteral("Addresses")));
     } else {
-        throw StoreError(QStringLiteral("The file is not an address book in Ravelbook's layout; "
+        throw StoreError(
+            QCoreApplication::translate("TableReader",
+                                        "The file is not an address book in Ravelbook's layout; "
                                         "choose one of its tables: %1.")
-                             .arg(reader.tableNames().join(QStringLiteral(", "))));
+                .arg(reader.tableNames().join(QStringLiteral(", "))));
     }
 
     BookExtras extras;

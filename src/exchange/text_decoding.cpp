@@ -2,6 +2,7 @@
 
 #include "exchange/source_table.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace ravelbook::exchange {
@@ -103,8 +104,9 @@ QString decodeMixed(QByteArrayView bytes, QStringList* problems, int line = 1,
             text += windows1252(b);
             if (problems)
                 addProblem(*problems,
-                           QStringLiteral("line %1: the byte 0x%2 is not UTF-8 like the rest "
-                                          "of the file; it is read as \"%3\"")
+                           QCoreApplication::translate(
+                               "TextDecoding", "line %1: the byte 0x%2 is not UTF-8 like the rest "
+                                               "of the file; it is read as \"%3\"")
                                .arg(line)
                                .arg(b, 2, 16, QLatin1Char('0'))
                                .arg(windows1252(b)));

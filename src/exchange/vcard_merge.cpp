@@ -7,6 +7,7 @@
 #include "exchange/vcard_writer.h"
 
 #include <optional>
+#include <QCoreApplication>
 #include <vector>
 
 namespace ravelbook::exchange {
@@ -330,8 +331,9 @@ QByteArray mergeIntoCard(const QByteArray& serverCard, const AddressRecord& reco
                          const GroupTitles& titles) {
     const VCardFile read = readVCards(serverCard);
     if (read.cards.empty())
-        throw Error(QStringLiteral("The card on the server can't be read."), Error::Kind::Format,
-                    read.problems.join(u'\n'));
+        throw Error(
+            QCoreApplication::translate("VCardMerge", "The card on the server can't be read."),
+            Error::Kind::Format, read.problems.join(u'\n'));
     const AddressRecord old = recordOfCard(read.cards.front(), titles);
     const auto changed = [&](Field f) { return old[f] != record[f]; };
     CardEdit edit(serverCard);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QVarLengthArray>
 
@@ -267,8 +268,9 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
         if (property && is(*property, "BEGIN")) {
             if (card)
                 addProblem(problems,
-                           QStringLiteral("line %1: the card is cut short (no END:VCARD); "
-                                          "it is left out")
+                           QCoreApplication::translate(
+                               "VCardReader", "line %1: the card is cut short (no END:VCARD); "
+                                              "it is left out")
                                .arg(card->line));
             card = VCard{raw->line, {}};
             card->properties.reserve(16);
@@ -276,16 +278,18 @@ void readVCards(const QByteArray& bytes, const std::function<void(VCard&&)>& onC
             onCard(std::move(*card));
             card.reset();
         } else if (!property || !card) {
-            addProblem(problems, QStringLiteral("line %1: can't be read: %2")
-                                     .arg(raw->line)
-                                     .arg(decodeText(raw->text.left(60))));
+            addProblem(problems,
+                       QCoreApplication::translate("VCardReader", "line %1: can't be read: %2")
+                           .arg(raw->line)
+                           .arg(decodeText(raw->text.left(60))));
         } else {
             card->properties.push_back(std::move(*property));
         }
     }
     if (card)
-        problems << QStringLiteral("line %1: the card is cut short (the file ends before "
-                                   "END:VCARD); it is left out")
+        problems << QCoreApplication::translate(
+                        "VCardReader", "line %1: the card is cut short (the file ends before "
+                                       "END:VCARD); it is left out")
                         .arg(card->line);
 }
 

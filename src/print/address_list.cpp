@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -211,7 +212,8 @@ void ListDrawing::beginPage(int number, int pages) {
     if (const auto& size = layout_.pageSize)
         step([&] { surface_.SetPageSize(size->width, size->height, size->landscape); });
     const AddressListSetup& setup = *job_.addressList;
-    QString corner = QStringLiteral("Page %1 of %2").arg(number).arg(pages);
+    QString corner =
+        QCoreApplication::translate("AddressList", "Page %1 of %2").arg(number).arg(pages);
     if (setup.printedOn.isValid())
         corner = setup.printedOn.toString(Qt::ISODate) + QStringLiteral("    ") + corner;
     QImage& device = measuringDevice();
@@ -224,8 +226,9 @@ void ListDrawing::beginPage(int number, int pages) {
     font(kTitlePoints, true);
     const QString title =
         setup.groupTitles.isEmpty()
-            ? QStringLiteral("Address list")
-            : QStringLiteral("Address list: %1").arg(setup.groupTitles.join(QStringLiteral(", ")));
+            ? QCoreApplication::translate("AddressList", "Address list")
+            : QCoreApplication::translate("AddressList", "Address list: %1")
+                  .arg(setup.groupTitles.join(QCoreApplication::translate("AddressList", ", ")));
     text(page_.left, page_.top, cornerX - kInset, title);
     font(kBodyPoints, false);
     text(cornerX, cornerY, page_.right, corner);

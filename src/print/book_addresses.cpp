@@ -5,6 +5,7 @@
 #include "store/name_order.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QSqlError>
 
 namespace ravelbook {
@@ -59,7 +60,8 @@ std::vector<AddressLines> BookAddresses::byPostalCode(const GroupChoice& groups,
         all.push_back(std::move(record));
     }
     if (query.lastError().isValid())
-        db_.fail(query.lastError(), QStringLiteral("The addresses could not be read: %1."));
+        db_.fail(query.lastError(), QCoreApplication::translate(
+                                        "BookAddresses", "The addresses could not be read: %1."));
     std::stable_sort(all.begin(), all.end(), [](const Held& a, const Held& b) {
         if (a.code.isEmpty() != b.code.isEmpty())
             return b.code.isEmpty();
@@ -87,7 +89,9 @@ std::optional<AddressLines> BookAddresses::next() {
     if (!query_.next()) {
         open_ = false;
         if (query_.lastError().isValid())
-            db_.fail(query_.lastError(), QStringLiteral("The addresses could not be read: %1."));
+            db_.fail(query_.lastError(),
+                     QCoreApplication::translate("BookAddresses",
+                                                 "The addresses could not be read: %1."));
         query_.finish();
         return std::nullopt;
     }

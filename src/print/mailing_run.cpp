@@ -4,6 +4,7 @@
 #include "print/print_error.h"
 
 #include <array>
+#include <QCoreApplication>
 
 namespace ravelbook {
 
@@ -49,52 +50,73 @@ namespace {
 
 // What the user calls one item of the run, and many.
 std::array<const char*, 2> itemNouns(const PrintRun& run) {
-    static const char* const kItems[][2] = {{"label", "labels"},
-                                            {"label", "labels"},
-                                            {"envelope", "envelopes"},
-                                            {"card", "cards"},
-                                            {"flier", "fliers"}};
+    static const char* const kItems[][2] = {
+        {QT_TRANSLATE_NOOP("MailingRun", "%1 label"), QT_TRANSLATE_NOOP("MailingRun", "%1 labels")},
+        {QT_TRANSLATE_NOOP("MailingRun", "%1 label"), QT_TRANSLATE_NOOP("MailingRun", "%1 labels")},
+        {QT_TRANSLATE_NOOP("MailingRun", "%1 envelope"),
+         QT_TRANSLATE_NOOP("MailingRun", "%1 envelopes")},
+        {QT_TRANSLATE_NOOP("MailingRun", "%1 card"), QT_TRANSLATE_NOOP("MailingRun", "%1 cards")},
+        {QT_TRANSLATE_NOOP("MailingRun", "%1 flier"),
+         QT_TRANSLATE_NOOP("MailingRun", "%1 fliers")}};
     const PrintJob& job = run.job();
     if (job.addressList)
-        return {"address", "addresses"};
+        return {QT_TRANSLATE_NOOP("MailingRun", "%1 address"),
+                QT_TRANSLATE_NOOP("MailingRun", "%1 addresses")};
     if (job.stock && job.stock->kind != StockKind::Labels)
         return job.stock->kind == StockKind::Envelope
-                   ? std::array<const char*, 2>{"envelope", "envelopes"}
-                   : std::array<const char*, 2>{"card", "cards"};
+                   ? std::array<const char*, 2>{QT_TRANSLATE_NOOP("MailingRun", "%1 envelope"),
+                                                QT_TRANSLATE_NOOP("MailingRun", "%1 envelopes")}
+                   : std::array<const char*, 2>{QT_TRANSLATE_NOOP("MailingRun", "%1 card"),
+                                                QT_TRANSLATE_NOOP("MailingRun", "%1 cards")};
     if (job.stock)
-        return {"label", "labels"};
+        return {QT_TRANSLATE_NOOP("MailingRun", "%1 label"),
+                QT_TRANSLATE_NOOP("MailingRun", "%1 labels")};
     const auto& items = kItems[std::size_t(job.stationery)];
     return {items[0], items[1]};
 }
 
 } // namespace
 
+// A count with the noun of itemNouns().
+QString countedItems(int n, const std::array<const char*, 2>& nouns) {
+    return counted(n, QCoreApplication::translate("MailingRun", nouns[0]),
+                   QCoreApplication::translate("MailingRun", nouns[1]));
+}
+
 QString MailingRun::summary(const PrintDestination& destination) const {
     const auto items = itemNouns(run_);
     const bool labels = !run_.layout().documentPerItem() && !run_.job().addressList;
     const QString sheets =
-        counted(tally_.pages, labels ? "sheet" : "page", labels ? "sheets" : "pages");
+        labels ? counted(tally_.pages, QCoreApplication::translate("MailingRun", "%1 sheet"),
+                         QCoreApplication::translate("MailingRun", "%1 sheets"))
+               : counted(tally_.pages, QCoreApplication::translate("MailingRun", "%1 page"),
+                         QCoreApplication::translate("MailingRun", "%1 pages"));
     if (outcome_.stop == PrintOutcome::Stop::Cancelled) {
         const QString where = destination.printer().isEmpty()
-                                  ? QStringLiteral("%1 holds the %2 drawn before the cancel")
-                                  : QStringLiteral("%2 went to %1");
-        return withFitsNote(QStringLiteral("Cancelled after %1 of %2: ")
+                                  ? QCoreApplication::translate(
+                                        "MailingRun", "%1 holds the %2 drawn before the cancel")
+                                  : QCoreApplication::translate("MailingRun", "%2 went to %1");
+        return withFitsNote(QCoreApplication::translate("MailingRun", "Cancelled after %1 of %2: ")
                                 .arg(outcome_.items)
-                                .arg(counted(outcome_.total, items[0], items[1])) +
+                                .arg(countedItems(outcome_.total, items)) +
                             where.arg(destination.where(), sheets) + QStringLiteral("."));
     }
-    return withFitsNote(
-        QStringLiteral("Printed %1 on %2 to %3.")
-            .arg(counted(outcome_.items, items[0], items[1]), sheets, destination.where()));
+    return withFitsNote(QCoreApplication::translate("MailingRun", "Printed %1 on %2 to %3.")
+                            .arg(countedItems(outcome_.items, items), sheets, destination.where()));
 }
 
 QString MailingRun::itemSummary(bool toPrinter) const {
     // A PDF is one file however many documents the run has; a printer takes them as jobs.
     QString summary =
-        QStringLiteral("Printed %1 on %2")
-            .arg(counted(outcome_.items, "item", "items"), counted(tally_.pages, "page", "pages"));
+        QCoreApplication::translate("MailingRun", "Printed %1 on %2")
+            .arg(counted(outcome_.items, QCoreApplication::translate("MailingRun", "%1 item"),
+                         QCoreApplication::translate("MailingRun", "%1 items")),
+                 counted(tally_.pages, QCoreApplication::translate("MailingRun", "%1 page"),
+                         QCoreApplication::translate("MailingRun", "%1 pages")));
     if (toPrinter)
-        summary += QStringLiteral(" in ") + counted(tally_.documents, "print job", "print jobs");
+        summary +=
+            counted(tally_.documents, QCoreApplication::translate("MailingRun", " in %1 print job"),
+                    QCoreApplication::translate("MailingRun", " in %1 print jobs"));
     return withFitsNote(summary + QStringLiteral("."));
 }
 

@@ -4,6 +4,7 @@
 #include "print/painted_surface.h"
 #include "print/printers.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ravelbook {
@@ -31,7 +32,7 @@ std::unique_ptr<PaintedDestination> PaintedDestination::pdf(const QString& file,
                                                             const QString& book, bool labelSheets) {
     return std::make_unique<PaintedDestination>(
         [file, book, labelSheets] { return pdfSurface(file, book, labelSheets); },
-        QStringLiteral("the PDF file %1").arg(file));
+        QCoreApplication::translate("PaintedDestination", "the PDF file %1").arg(file));
 }
 
 std::unique_ptr<PaintedDestination> PaintedDestination::printer(const Printers& printers,
@@ -41,7 +42,7 @@ std::unique_ptr<PaintedDestination> PaintedDestination::printer(const Printers& 
         [&printers, name, copies] {
             return std::make_unique<PaintedSurface>(printers.open(name, copies));
         },
-        QStringLiteral("the printer \"%1\"").arg(shown), shown);
+        QCoreApplication::translate("PaintedDestination", "the printer \"%1\"").arg(shown), shown);
 }
 
 } // namespace ravelbook

@@ -8,6 +8,7 @@
 #include "print/print_error.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QPdfWriter>
 
@@ -85,7 +86,8 @@ PdfTarget::PdfTarget(const QString& file, const QString& protectedFile, bool lab
     : labelSheets_(labelSheets) {
     asPrintError([&] {
         output_ = std::make_unique<OutputFile>(
-            file, protectedFile, QStringLiteral("The PDF file \"%1\" can't be written: %2."));
+            file, protectedFile,
+            QCoreApplication::translate("PdfTarget", "The PDF file \"%1\" can't be written: %2."));
     });
 }
 
@@ -106,7 +108,8 @@ void PdfTarget::startFile(const PageSetup& setup) {
         asPrintError([this] { output_->commit(); }); // says why, when the device failed
     }
     if (!painter_.isActive())
-        throw PrintError(QStringLiteral("The PDF file could not be started."));
+        throw PrintError(
+            QCoreApplication::translate("PdfTarget", "The PDF file could not be started."));
 }
 
 QPainter& PdfTarget::beginDocument(const PageSetup& setup) {
@@ -122,7 +125,8 @@ void PdfTarget::newPage(const PageSetup& setup) {
     // The writer takes a new layout for the page begun next.
     writer_->setPageLayout(layoutFor(setup));
     if (!writer_->newPage())
-        throw PrintError(QStringLiteral("The PDF file could not take a new page."));
+        throw PrintError(
+            QCoreApplication::translate("PdfTarget", "The PDF file could not take a new page."));
 }
 
 void PdfTarget::finish() {

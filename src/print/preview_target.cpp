@@ -9,6 +9,7 @@
 #include "print/stock_layout.h"
 
 #include <memory>
+#include <QCoreApplication>
 #include <QPageLayout>
 
 namespace ravelbook {
@@ -80,13 +81,15 @@ void PreviewTarget::startPage(const PageSetup& setup) {
 
 QPainter& PreviewTarget::beginDocument(const PageSetup& setup) {
     if (started_)
-        throw PrintError(QStringLiteral("The preview shows one page at a time."));
+        throw PrintError(
+            QCoreApplication::translate("PreviewTarget", "The preview shows one page at a time."));
     startPage(setup);
     return painter_;
 }
 
 void PreviewTarget::newPage(const PageSetup&) {
-    throw PrintError(QStringLiteral("The preview shows one page at a time."));
+    throw PrintError(
+        QCoreApplication::translate("PreviewTarget", "The preview shows one page at a time."));
 }
 
 void PreviewTarget::endDocument() {

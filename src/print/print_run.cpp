@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QCoreApplication>
 #include <utility>
 #include <vector>
 
@@ -390,16 +391,20 @@ QString lineFitsNote(const PrintOutcome& outcome) {
     const LineFits& fits = outcome.fits;
     if (fits.shrunk == 0 && fits.cut == 0)
         return {};
-    const auto lines = [](int n) { return counted(n, "line was", "lines were"); };
+    const auto lines = [](int n) {
+        return counted(n, QCoreApplication::translate("PrintRun", "%1 line was"),
+                       QCoreApplication::translate("PrintRun", "%1 lines were"));
+    };
     QString said;
     if (fits.shrunk > 0 && fits.cut > 0)
-        said = QStringLiteral("%1 printed smaller and %2 cut to fit")
+        said = QCoreApplication::translate("PrintRun", "%1 printed smaller and %2 cut to fit")
                    .arg(lines(fits.shrunk))
                    .arg(fits.cut);
     else if (fits.shrunk > 0)
-        said = QStringLiteral("%1 printed smaller to fit").arg(lines(fits.shrunk));
+        said = QCoreApplication::translate("PrintRun", "%1 printed smaller to fit")
+                   .arg(lines(fits.shrunk));
     else
-        said = QStringLiteral("%1 cut to fit").arg(lines(fits.cut));
+        said = QCoreApplication::translate("PrintRun", "%1 cut to fit").arg(lines(fits.cut));
     const bool more = outcome.recordsFitted > outcome.fittedRecords.size();
     return QStringLiteral("%1 (%2%3).")
         .arg(said, outcome.fittedRecords.join(QStringLiteral("; ")),

@@ -6,6 +6,7 @@
 #include "print/print_error.h"
 #include "print/system_printers.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 
@@ -14,7 +15,9 @@ namespace ravelbook {
 namespace {
 
 QString cantStart(const QString& name) {
-    return QStringLiteral("The printer \"%1\" could not start the print job.").arg(name);
+    return QCoreApplication::translate("PrinterTarget",
+                                       "The printer \"%1\" could not start the print job.")
+        .arg(name);
 }
 
 } // namespace
@@ -33,7 +36,8 @@ PrinterTarget::~PrinterTarget() {
 QPainter& PrinterTarget::beginDocument(const PageSetup& setup) {
     const QString name = name_.isEmpty() ? defaultPrinterName() : name_;
     if (name.isEmpty())
-        throw PrintError(QStringLiteral("There is no printer to print on."));
+        throw PrintError(
+            QCoreApplication::translate("PrinterTarget", "There is no printer to print on."));
     // Without this check an unknown name would quietly fall back to another
     // printer or to a PDF file.
     if (!printerExists(name))
@@ -58,7 +62,8 @@ QPainter& PrinterTarget::beginDocument(const PageSetup& setup) {
 void PrinterTarget::newPage(const PageSetup& setup) {
     applySetup(setup);
     if (!printer_->newPage())
-        throw PrintError(QStringLiteral("The printer \"%1\" could not begin a new page.")
+        throw PrintError(QCoreApplication::translate(
+                             "PrinterTarget", "The printer \"%1\" could not begin a new page.")
                              .arg(printer_->printerName()));
     placeOrigin();
 }
@@ -68,7 +73,8 @@ void PrinterTarget::endDocument() {
         return;
     // Ending the painter sends the job.
     if (!painter_.end() || printer_->printerState() == QPrinter::Error)
-        throw PrintError(QStringLiteral("The printer \"%1\" could not finish the print job.")
+        throw PrintError(QCoreApplication::translate(
+                             "PrinterTarget", "The printer \"%1\" could not finish the print job.")
                              .arg(printer_->printerName()));
 }
 

@@ -1,5 +1,6 @@
 #include "settings/group_titles.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace ravelbook::group_titles {
@@ -34,7 +35,9 @@ std::array<std::optional<QString>, kGroupCount> read(const SettingsStore& store)
 }
 
 QString designTitle(int group) {
-    return group < 9 ? QStringLiteral("Personal") : QStringLiteral("Business");
+    // The defaults are offered in the user's language; once kept, a title is the user's own.
+    return group < 9 ? QCoreApplication::translate("GroupTitles", "Personal")
+                     : QCoreApplication::translate("GroupTitles", "Business");
 }
 
 std::array<QString, kGroupCount> current(const SettingsStore& store) {

@@ -5,6 +5,7 @@
 #include "store/store_error.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,11 +22,14 @@ std::optional<ini::Document> load(const QString& path) {
     return ini::parse(file.readAll());
 }
 
-const QString kCantSave = QStringLiteral("The settings file \"%1\" could not be saved: %2.");
+QString cantSave() {
+    return QCoreApplication::translate("IniSettingsStore",
+                                       "The settings file \"%1\" could not be saved: %2.");
+}
 
 void write(const QString& path, const QByteArray& bytes) {
     try {
-        OutputFile file(path, {}, kCantSave);
+        OutputFile file(path, {}, cantSave());
         file.device().write(bytes);
         file.commit();
     } catch (const Error& error) {
@@ -75,8 +79,9 @@ void IniSettingsStore::saveSetting(const QString& application, const QString& se
         entry->second = value;
 
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        throw StoreError(kCantSave.arg(QDir::toNativeSeparators(path),
-                                       QStringLiteral("its folder can't be created")));
+        throw StoreError(cantSave().arg(
+            QDir::toNativeSeparators(path),
+            QCoreApplication::translate("IniSettingsStore", "its folder can't be created")));
     write(path, ini::write(document));
 }
 

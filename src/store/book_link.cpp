@@ -5,6 +5,7 @@
 #include "store/statements.h"
 #include "store/store_error.h"
 
+#include <QCoreApplication>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QVariantList>
@@ -123,10 +124,11 @@ std::optional<Link> read(const Database& db) {
 
 void create(Database& db, const Link& link) {
     if (hasTable(db, kLinkTable))
-        throw StoreError(
-            QStringLiteral("The book is linked to an online address book already (%1): unlink "
-                           "it first.")
-                .arg(read(db) ? read(db)->url : QString()));
+        throw StoreError(QCoreApplication::translate(
+                             "BookLink",
+                             "The book is linked to an online address book already (%1): unlink "
+                             "it first.")
+                             .arg(read(db) ? read(db)->url : QString()));
     db.run(sql::createTable(db.dialect(), kLinkTable, texts(kLinkColumns)));
     QStringList definitions{quoteIdentifier(kCardHead[0]) + QStringLiteral(" BIGINT"),
                             texts(kCardHead.mid(1)),
@@ -232,7 +234,8 @@ qint64 addRecord(Database& db, const AddressRecord& record) {
     const qint64 key = added ? query.value(0).toLongLong() : 0;
     query.finish();
     if (!added)
-        throw StoreError(QStringLiteral("A record from the online address book was not added."));
+        throw StoreError(QCoreApplication::translate(
+            "BookLink", "A record from the online address book was not added."));
     return key;
 }
 

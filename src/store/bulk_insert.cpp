@@ -4,6 +4,7 @@
 #include "store/sqlite/native_insert.h"
 #include "store/statements.h"
 
+#include <QCoreApplication>
 #include <QSqlDriver>
 
 namespace ravelbook {
@@ -17,7 +18,9 @@ BulkInsert::BulkInsert(Database& db, const QString& table, const QStringList& co
         native_ = std::make_unique<NativeInsert>(handle, text);
         return;
     }
-    batched_.emplace(db, table, columns, QStringLiteral("The address book could not do this: %1."));
+    batched_.emplace(
+        db, table, columns,
+        QCoreApplication::translate("BulkInsert", "The address book could not do this: %1."));
     row_.resize(columns.size());
 }
 

@@ -14,7 +14,7 @@ namespace {
 constexpr int kRowCacheSize = 512;
 
 [[noreturn]] void noCurrentRecord() {
-    throw StoreError(QStringLiteral("There is no current record."));
+    throw StoreError(DataSource::tr("There is no current record."));
 }
 
 } // namespace
@@ -36,8 +36,7 @@ int DataSource::columnIndex(const QString& column) const {
 int DataSource::requireColumn(const QString& column) const {
     const int index = columnIndex(column);
     if (index < 0)
-        throw StoreError(
-            QStringLiteral("The table \"%1\" has no column \"%2\".").arg(table_, column));
+        throw StoreError(tr("The table \"%1\" has no column \"%2\".").arg(table_, column));
     return index;
 }
 
@@ -53,10 +52,10 @@ void DataSource::refresh() {
     if (!flushPending())
         return;
     if (source_.text.isEmpty())
-        throw StoreError(QStringLiteral("No records have been chosen yet."));
+        throw StoreError(tr("No records have been chosen yet."));
     const QString keys = sql::keysOf(db_.dialect(), source_.text, columns_.first());
     if (keys.isEmpty())
-        throw StoreError(QStringLiteral("Records can't be read with \"%1\".").arg(source_.text));
+        throw StoreError(tr("Records can't be read with \"%1\".").arg(source_.text));
 
     QSqlQuery query = db_.run(keys, source_.bindings);
     std::vector<qint64> rowids;
@@ -66,7 +65,7 @@ void DataSource::refresh() {
         firstFields.append(query.value(1).toString());
     }
     if (query.lastError().isValid())
-        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
+        db_.fail(query.lastError(), tr("The address book could not be read: %1."));
     query.finish();
 
     // The first row is read before anything changes, so a failure leaves the
@@ -214,7 +213,7 @@ void DataSource::readBlock(int pos) const {
     for (int i = 0; i < readAhead_; ++i)
         query.addBindValue(rowids_[pos + i < end ? pos + i : pos]);
     if (!db_.exec(query))
-        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
+        db_.fail(query.lastError(), tr("The address book could not be read: %1."));
     while (query.next()) {
         QVariantList values;
         values.reserve(columns_.size());
@@ -226,7 +225,7 @@ void DataSource::readBlock(int pos) const {
     query.finish();
     if (failed) {
         ahead_.clear();
-        db_.fail(query.lastError(), QStringLiteral("The address book could not be read: %1."));
+        db_.fail(query.lastError(), tr("The address book could not be read: %1."));
     }
     // Deleted by another program since the record set was read: shown empty.
     for (int i = pos; i < end; ++i)
@@ -262,7 +261,7 @@ std::optional<QVariantList> DataSource::findRow(qint64 rowid) const {
     if (!db_.exec(query)) {
         const QSqlError error = query.lastError();
         rowQuery_.reset(); // a statement the engine failed on is prepared afresh
-        db_.fail(error, QStringLiteral("The address book could not be read: %1."));
+        db_.fail(error, tr("The address book could not be read: %1."));
     }
     std::optional<QVariantList> values;
     if (query.next()) {
@@ -292,7 +291,7 @@ void DataSource::conflict() {
     const qint64 key = *row.rowid;
     changed.writeOver = [self, key, theirs = *theirs] {
         if (self->currentKey() != key)
-            throw StoreError(QStringLiteral("The record is no longer the one shown."));
+            throw StoreError(tr("The record is no longer the one shown."));
         self->writeOver(theirs);
         self->update();
     };
@@ -372,7 +371,7 @@ void DataSource::update() {
         if (!query.next()) {
             const QSqlError error = query.lastError();
             query.finish();
-            db_.fail(error, QStringLiteral("The new record was not saved: %1."));
+            db_.fail(error, tr("The new record was not saved: %1."));
         }
         // Written: from here on the row is an ordinary saved row, whatever fails next.
         row.rowid = query.value(0).toLongLong();
@@ -488,8 +487,7 @@ QVariant DataSource::storedField(int index) const {
 QVariant DataSource::field(int index) const {
     const Row& row = current();
     if (index < 0 || index >= row.values.size())
-        throw StoreError(
-            QStringLiteral("The table \"%1\" has no field %2.").arg(table_).arg(index));
+        throw StoreError(tr("The table \"%1\" has no field %2.").arg(table_).arg(index));
     return row.values[index];
 }
 

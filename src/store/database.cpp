@@ -11,6 +11,7 @@
 #include "store/sqlite/sqlite_dialect.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,13 +84,16 @@ bool isReading(const QString& text) {
 }
 
 [[noreturn]] void cantOpenServer(const QString& uri, const QString& what) {
-    throw StoreError(QStringLiteral("The address book on the server \"%1\" can't be opened: %2.")
+    throw StoreError(QCoreApplication::translate(
+                         "Database", "The address book on the server \"%1\" can't be opened: %2.")
                          .arg(bookDisplayName(uri), what));
 }
 
 // The driver's own words, for whoever looks into it, after the program's.
 QString withDetail(const QString& message, const QString& detail) {
-    return detail.isEmpty() ? message : message + QStringLiteral("\nDetails: ") + detail.trimmed();
+    return detail.isEmpty() ? message
+                            : QCoreApplication::translate("Database", "%1\nDetails: %2")
+                                  .arg(message, detail.trimmed());
 }
 
 // Calls `open` with a copy of the password made for it and wiped after it.
@@ -104,8 +108,9 @@ template <typename Open> auto withPassword(const Secret* password, Open open) {
 }
 
 QString unreachable(const QString& uri, const QString& detail) {
-    return withDetail(QStringLiteral("The server book \"%1\" can't be reached: the server is not "
-                                     "running or refused the connection.")
+    return withDetail(QCoreApplication::translate(
+                          "Database", "The server book \"%1\" can't be reached: the server is not "
+                                      "running or refused the connection.")
                           .arg(bookDisplayName(uri)),
                       detail);
 }
@@ -138,7 +143,8 @@ void Database::openFile() {
     if (QFileInfo::exists(path_))
         book_file::checkExisting(path_, busyWait_);
     else if (readOnly_)
-        book_file::cantOpen(path_, QStringLiteral("there is no such file"));
+        book_file::cantOpen(path_,
+                            QCoreApplication::translate("Database", "there is no such file"));
     else
         book_file::create(path_, busyWait_);
 
@@ -164,25 +170,28 @@ void Database::openServer(const Opening& opening) {
     while (refused && asking(refused->reason)) {
         const QString user = postgres::userName(path_);
         if (!opening.askPassword)
-            cantOpenServer(
-                path_,
-                refused->reason == Reason::NeedsPassword
-                    ? QStringLiteral("the server asks for the password of \"%1\". Give it in "
+            cantOpenServer(path_,
+                           refused->reason == Reason::NeedsPassword
+                               ? QCoreApplication::translate(
+                                     "Database",
+                                     "the server asks for the password of \"%1\". Give it in "
                                      "~/.pgpass, PGPASSWORD or a service file; Ravelbook never "
                                      "takes it on the command line")
-                          .arg(user)
-                    : refused->message);
+                                     .arg(user)
+                               : refused->message);
         const QString question =
             refused->reason == Reason::NeedsPassword
-                ? QStringLiteral("The server of \"%1\" asks for the password of \"%2\":")
+                ? QCoreApplication::translate(
+                      "Database", "The server of \"%1\" asks for the password of \"%2\":")
                       .arg(path_, user)
-                : QStringLiteral("The server did not accept that password (%1). The password of "
-                                 "\"%2\" on \"%3\":")
+                : QCoreApplication::translate(
+                      "Database", "The server did not accept that password (%1). The password of "
+                                  "\"%2\" on \"%3\":")
                       .arg(refused->message, user, displayName());
         std::optional<QString> typed =
             opening.askPassword({path_, user, question, refused->reason == Reason::WrongPassword});
         if (!typed)
-            cantOpenServer(path_, QStringLiteral("no password was given"));
+            cantOpenServer(path_, QCoreApplication::translate("Database", "no password was given"));
         password_ = std::make_unique<Secret>(*typed);
         Secret::wipe(*typed);
         refused = withPassword(password_.get(), [&](const std::optional<QString>& password) {
@@ -203,12 +212,14 @@ void Database::openServer(const Opening& opening) {
     }
     if (found.empty) {
         const QString question =
-            QStringLiteral("The database \"%1\" holds no address book yet. Make it a new "
-                           "address book?")
+            QCoreApplication::translate(
+                "Database", "The database \"%1\" holds no address book yet. Make it a new "
+                            "address book?")
                 .arg(displayName());
         const bool make = opening.askToMakeBook ? opening.askToMakeBook(question) : !readOnly_;
         if (!make)
-            cantOpenServer(path_, QStringLiteral("the database holds no address book"));
+            cantOpenServer(path_, QCoreApplication::translate(
+                                      "Database", "the database holds no address book"));
         try {
             schema::create(db, *dialect_);
             found = schema::read(db, *dialect_);
@@ -221,7 +232,8 @@ void Database::openServer(const Opening& opening) {
                 found.empty = true;
             }
             if (found.empty)
-                cantOpenServer(path_, QStringLiteral("the new book could not be made (%1)")
+                cantOpenServer(path_, QCoreApplication::translate(
+                                          "Database", "the new book could not be made (%1)")
                                           .arg(dialect_->explain(failure.error())));
         }
     }
@@ -258,8 +270,9 @@ QString Database::displayName() const {
 }
 
 QString Database::damageNotice() const {
-    return QStringLiteral("The address book \"%1\" is damaged (%2): restore it from a backup "
-                          "copy. Until then Ravelbook writes nothing more to it.")
+    return QCoreApplication::translate(
+               "Database", "The address book \"%1\" is damaged (%2): restore it from a backup "
+                           "copy. Until then Ravelbook writes nothing more to it.")
         .arg(displayName(), damage_);
 }
 
@@ -270,9 +283,10 @@ void Database::fail(const QSqlError& failed, const QString& context) const {
         if (unanswered_)
             throw SqlFailure(
                 failed,
-                withDetail(QStringLiteral("The server book \"%1\" gave no answer in %2 seconds: "
-                                          "the server may be stopped or out of reach. Ravelbook "
-                                          "stopped waiting; try again in a moment.")
+                withDetail(QCoreApplication::translate(
+                               "Database", "The server book \"%1\" gave no answer in %2 seconds: "
+                                           "the server may be stopped or out of reach. Ravelbook "
+                                           "stopped waiting; try again in a moment.")
                                .arg(displayName())
                                .arg((postgres::answerWait(answerLimit_).count() + 999) / 1000),
                            detail),
@@ -297,8 +311,9 @@ void Database::refuseWriteWhenDamaged(const QString& text) const {
 
 void Database::requireWritable() const {
     if (damaged_)
-        throw StoreError(QStringLiteral("Nothing was written: the address book \"%1\" is damaged "
-                                        "(%2). Restore the file from a backup copy.")
+        throw StoreError(QCoreApplication::translate(
+                             "Database", "Nothing was written: the address book \"%1\" is damaged "
+                                         "(%2). Restore the file from a backup copy.")
                              .arg(displayName(), damage_));
 }
 
@@ -380,15 +395,17 @@ void Database::bind(QSqlQuery& query, const QVariantList& bindings) const {
 
 void Database::requireReading(const QString& text) const {
     if (!isReading(text))
-        throw StoreError(QStringLiteral("Nothing was written to the address book \"%1\": it was "
-                                        "given here for reading only.")
+        throw StoreError(QCoreApplication::translate(
+                             "Database", "Nothing was written to the address book \"%1\": it was "
+                                         "given here for reading only.")
                              .arg(displayName()));
 }
 
 QSqlQuery Database::prepared(const QString& text) const {
     QSqlQuery query = newQuery();
     if (!awaitingAnswer([&] { return query.prepare(text); }))
-        fail(query.lastError(), QStringLiteral("The address book refused a statement: %1."));
+        fail(query.lastError(),
+             QCoreApplication::translate("Database", "The address book refused a statement: %1."));
     return query;
 }
 
@@ -419,7 +436,8 @@ QSqlQuery Database::run(const QString& text, const QVariantList& bindings) const
     requireReading(text);
     QSqlQuery query = execute(text, bindings);
     if (query.lastError().isValid())
-        fail(query.lastError(), QStringLiteral("The address book could not do this: %1."));
+        fail(query.lastError(),
+             QCoreApplication::translate("Database", "The address book could not do this: %1."));
     return query;
 }
 
@@ -429,7 +447,8 @@ QSqlQuery Database::run(const QString& text, const QVariantList& bindings) {
     if (mayRetryForWriting(query.lastError()))
         query = execute(text, bindings);
     if (query.lastError().isValid())
-        fail(query.lastError(), QStringLiteral("The address book could not do this: %1."));
+        fail(query.lastError(),
+             QCoreApplication::translate("Database", "The address book could not do this: %1."));
     return query;
 }
 
@@ -484,7 +503,9 @@ const schema::FoundTable& Database::found(const QString& table) const {
         if (t.name.compare(table, Qt::CaseInsensitive) == 0)
             return t;
     }
-    throw StoreError(QStringLiteral("The address book has no table \"%1\".").arg(table));
+    throw StoreError(
+        QCoreApplication::translate("Database", "The address book has no table \"%1\".")
+            .arg(table));
 }
 
 QString Database::tableName(const QString& table) const {
@@ -501,8 +522,11 @@ void Database::runDirect(const sql::RecordSource& statement) {
         return;
     }
     if (!QFileInfo::exists(path_))
-        throw StoreError(QStringLiteral("The address book \"%1\" is missing.").arg(displayName()));
-    const QString context = QStringLiteral("The address book could not do this: %1.");
+        throw StoreError(
+            QCoreApplication::translate("Database", "The address book \"%1\" is missing.")
+                .arg(displayName()));
+    const QString context =
+        QCoreApplication::translate("Database", "The address book could not do this: %1.");
     Connection connection(dialect_->driver());
     QSqlDatabase db = connection.handle();
     db.setDatabaseName(path_);

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -129,9 +130,9 @@ public:
     // import, a record's saves): it stays prepared on the connection, which
     // saves a server two round trips a run. The query is the book's: read it
     // at once, then finish() it.
-    QSqlQuery&
-    runKept(const QString& text, const QVariantList& bindings,
-            const QString& context = QStringLiteral("The address book could not do this: %1."));
+    QSqlQuery& runKept(const QString& text, const QVariantList& bindings,
+                       const QString& context = QCoreApplication::translate(
+                           "Database", "The address book could not do this: %1."));
 
     // One of the address book's tables as the file spells it, and its columns in
     // file order, as read when the file was opened.

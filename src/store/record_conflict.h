@@ -3,6 +3,7 @@
 #include "store/store_error.h"
 
 #include <functional>
+#include <QCoreApplication>
 #include <QStringList>
 #include <QVariantList>
 
@@ -32,16 +33,21 @@ public:
 
 private:
     static QString describe(Change change, const QString& name) {
-        const QString record = name.trimmed().isEmpty()
-                                   ? QStringLiteral("The record being edited")
-                                   : QStringLiteral("The record \"%1\"").arg(name);
+        const QString record =
+            name.trimmed().isEmpty()
+                ? QCoreApplication::translate("RecordConflict", "The record being edited")
+                : QCoreApplication::translate("RecordConflict", "The record \"%1\"").arg(name);
         return change == Change::Changed
-                   ? QStringLiteral("%1 was changed by someone else after you read it, so your "
-                                    "changes were not saved. What you typed is kept.")
+                   ? QCoreApplication::translate(
+                         "RecordConflict",
+                         "%1 was changed by someone else after you read it, so your "
+                         "changes were not saved. What you typed is kept.")
                          .arg(record)
-                   : QStringLiteral("%1 was deleted by someone else after you read it, so your "
-                                    "changes were not saved and the record is not made again. "
-                                    "What you typed is kept.")
+                   : QCoreApplication::translate(
+                         "RecordConflict",
+                         "%1 was deleted by someone else after you read it, so your "
+                         "changes were not saved and the record is not made again. "
+                         "What you typed is kept.")
                          .arg(record);
     }
 

@@ -7,6 +7,7 @@
 #include "store/write_transaction.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -102,21 +103,26 @@ int layoutOf(const QSqlDatabase& db, const Dialect& dialect) {
 QString problemWith(const std::vector<FoundTable>& found) {
     for (std::size_t i = 0; i < tables().size(); ++i) {
         if (!found.at(i).name.isEmpty() && !found.at(i).keyed)
-            return QStringLiteral("the table \"%1\" has lost its key column").arg(found.at(i).name);
+            return QCoreApplication::translate("Schema", "the table \"%1\" has lost its key column")
+                .arg(found.at(i).name);
     }
     for (std::size_t i = 0; i < tables().size(); ++i) {
         const Table& table = tables()[i];
         const FoundTable& f = found.at(i);
         if (f.name.isEmpty())
-            return QStringLiteral("the table \"%1\" is missing").arg(table.name);
+            return QCoreApplication::translate("Schema", "the table \"%1\" is missing")
+                .arg(table.name);
         for (const QString& column : table.columns) {
             const bool has = std::any_of(f.columns.begin(), f.columns.end(),
                                          [&](const QString& c) { return sameName(c, column); });
             if (!has)
-                return QStringLiteral("the table \"%1\" has no column \"%2\"").arg(f.name, column);
+                return QCoreApplication::translate("Schema",
+                                                   "the table \"%1\" has no column \"%2\"")
+                    .arg(f.name, column);
         }
         if (!sameName(f.columns.first(), table.columns.first()))
-            return QStringLiteral("\"%1\" must be the first column of the table \"%2\"")
+            return QCoreApplication::translate(
+                       "Schema", "\"%1\" must be the first column of the table \"%2\"")
                 .arg(table.columns.first(), f.name);
     }
     return {};
@@ -125,9 +131,10 @@ QString problemWith(const std::vector<FoundTable>& found) {
 QString refusal(const Found& found, int layout) {
     const QString problem = problemWith(found.tables);
     if (!problem.isEmpty())
-        return QStringLiteral("it is not a Ravelbook address book (%1)").arg(problem);
+        return QCoreApplication::translate("Schema", "it is not a Ravelbook address book (%1)")
+            .arg(problem);
     if (layout > kLayout)
-        return QStringLiteral("it was made by a newer Ravelbook");
+        return QCoreApplication::translate("Schema", "it was made by a newer Ravelbook");
     return {};
 }
 

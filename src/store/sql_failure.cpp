@@ -1,5 +1,6 @@
 #include "store/sql_failure.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 
 namespace ravelbook {
@@ -52,19 +53,24 @@ QString explain(const QSqlError& error) {
     switch (primaryCode(error)) {
     case Busy:
     case Locked:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "SqlFailure",
                    "another program is using the address book; try again in a moment (%1)")
             .arg(detail);
     case ReadOnly:
-        return QStringLiteral("the address book file is read-only (%1)").arg(detail);
+        return QCoreApplication::translate("SqlFailure", "the address book file is read-only (%1)")
+            .arg(detail);
     case IoError:
-        return QStringLiteral("the file could not be read or written (%1)").arg(detail);
+        return QCoreApplication::translate("SqlFailure",
+                                           "the file could not be read or written (%1)")
+            .arg(detail);
     case Corrupt:
-        return QStringLiteral("the file is damaged (%1)").arg(detail);
+        return QCoreApplication::translate("SqlFailure", "the file is damaged (%1)").arg(detail);
     case Full:
-        return QStringLiteral("the disk is full (%1)").arg(detail);
+        return QCoreApplication::translate("SqlFailure", "the disk is full (%1)").arg(detail);
     case NotADb:
-        return QStringLiteral("it is not a database file (%1)").arg(detail);
+        return QCoreApplication::translate("SqlFailure", "it is not a database file (%1)")
+            .arg(detail);
     default:
         return detail;
     }

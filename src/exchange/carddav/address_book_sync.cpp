@@ -9,6 +9,7 @@
 #include "store/write_transaction.h"
 
 #include <map>
+#include <QCoreApplication>
 #include <QUuid>
 #include <set>
 
@@ -119,9 +120,10 @@ private:
 } // namespace
 
 QString SyncSummary::text() const {
-    QString text = QStringLiteral("Came in: %1 new, %2 changed.\n"
-                                  "Went out: %3 new, %4 changed.\n"
-                                  "Deleted: %5 in the book, %6 on the server.\n")
+    QString text = QCoreApplication::translate("AddressBookSync",
+                                               "Came in: %1 new, %2 changed.\n"
+                                               "Went out: %3 new, %4 changed.\n"
+                                               "Deleted: %5 in the book, %6 on the server.\n")
                        .arg(cameInNew)
                        .arg(cameInChanged)
                        .arg(wentOutNew)
@@ -129,13 +131,15 @@ QString SyncSummary::text() const {
                        .arg(deletedInBook)
                        .arg(deletedOnServer);
     for (const QString& name : conflicts)
-        text += QStringLiteral("Conflict: \"%1\" changed in the book and on the server; "
-                               "neither was written.\n")
+        text += QCoreApplication::translate(
+                    "AddressBookSync", "Conflict: \"%1\" changed in the book and on the server; "
+                                       "neither was written.\n")
                     .arg(name);
     for (const QString& refusal : refusals)
-        text += QStringLiteral("Refused: %1\n").arg(refusal);
+        text += QCoreApplication::translate("AddressBookSync", "Refused: %1\n").arg(refusal);
     if (cancelled)
-        text += QStringLiteral("Cancelled: the next sync goes on from here.\n");
+        text += QCoreApplication::translate("AddressBookSync",
+                                            "Cancelled: the next sync goes on from here.\n");
     return text;
 }
 
@@ -214,9 +218,11 @@ SyncSummary AddressBookSync::link(const QUrl& url, const QString& user,
         return sync(progress);
     } catch (const Error& error) {
         // The link stays: without a last sync, the next sync is a first one again.
-        throw Error(error.message() +
-                        QStringLiteral(" The book is linked; the next sync finishes linking it."),
-                    error.kind(), error.detail());
+        throw Error(
+            error.message() +
+                QCoreApplication::translate(
+                    "AddressBookSync", " The book is linked; the next sync finishes linking it."),
+            error.kind(), error.detail());
     }
 }
 
@@ -229,7 +235,8 @@ void AddressBookSync::unlink(Database& db) {
 SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     const std::optional<book_link::Link> link = book_link::read(db_);
     if (!link)
-        throw Error(QStringLiteral("The book is not linked to an online address book."),
+        throw Error(QCoreApplication::translate(
+                        "AddressBookSync", "The book is not linked to an online address book."),
                     Error::Kind::Usage);
     const QUrl book(link->url);
     SyncSummary summary;
@@ -238,7 +245,8 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
             summary.cancelled = true;
         return !summary.cancelled;
     };
-    if (!goOn(QStringLiteral("Asking the server what changed"), 0, 0))
+    if (!goOn(QCoreApplication::translate("AddressBookSync", "Asking the server what changed"), 0,
+              0))
         return summary;
     ServerView view = serverView(book, link->syncToken, link->lastSync.isValid());
 
@@ -272,7 +280,8 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     // Cards fetched already are written in larger steps: there a step waits for no server.
     const int step = view.cards.empty() ? CardDavClient::fetchBatch : fetchedBatch;
     for (int at = 0; at < wanted.size(); at += step) {
-        if (!goOn(QStringLiteral("Fetching cards"), at, int(wanted.size())))
+        if (!goOn(QCoreApplication::translate("AddressBookSync", "Fetching cards"), at,
+                  int(wanted.size())))
             return summary;
         const QStringList hrefs = wanted.mid(at, step);
         std::vector<CardDavCard> fetched;
@@ -287,8 +296,9 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
             const QString href = CardDavClient::urlOf(book, card.href).path();
             const exchange::VCardFile read = exchange::readVCards(card.vcard);
             if (read.cards.empty()) {
-                summary.refusals
-                    << QStringLiteral("%1: the server's card holds no vCard").arg(href);
+                summary.refusals << QCoreApplication::translate(
+                                        "AddressBookSync", "%1: the server's card holds no vCard")
+                                        .arg(href);
                 behind = true;
                 continue;
             }
@@ -414,7 +424,9 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     const int outTotal = int(linked.size());
     int done = 0;
     for (auto& [href, ours] : linked) {
-        if (done++ % writeBatch == 0 && !goOn(QStringLiteral("Sending changes"), done, outTotal)) {
+        if (done++ % writeBatch == 0 &&
+            !goOn(QCoreApplication::translate("AddressBookSync", "Sending changes"), done,
+                  outTotal)) {
             pending.flush();
             return summary;
         }
@@ -428,9 +440,11 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
             if (record == records.end()) {
                 if (client_.remove(url, ours.etag).outcome ==
                     CardDavWrite::Outcome::PreconditionFailed) {
-                    summary.refusals << QStringLiteral("%1: changed on the server meanwhile, so "
+                    summary.refusals
+                        << QCoreApplication::translate("AddressBookSync",
+                                                       "%1: changed on the server meanwhile, so "
                                                        "it was not deleted there")
-                                            .arg(name);
+                               .arg(name);
                     continue;
                 }
                 pending.forget(href);
@@ -440,9 +454,11 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
                     exchange::mergeIntoCard(ours.card, record->second, titles_);
                 const CardDavWrite written = client_.put(url, merged, ours.etag);
                 if (written.outcome == CardDavWrite::Outcome::PreconditionFailed) {
-                    summary.refusals << QStringLiteral("%1: changed on the server meanwhile, so "
+                    summary.refusals
+                        << QCoreApplication::translate("AddressBookSync",
+                                                       "%1: changed on the server meanwhile, so "
                                                        "the book's change was not written")
-                                            .arg(name);
+                               .arg(name);
                     continue;
                 }
                 LinkedCard sent = ours;
@@ -465,7 +481,8 @@ SyncSummary AddressBookSync::sync(const SyncProgress& progress) {
     int added = 0;
     for (const auto& [duplicateKey, record] : unpaired) {
         if (added++ % writeBatch == 0 &&
-            !goOn(QStringLiteral("Sending new records"), added, int(unpaired.size()))) {
+            !goOn(QCoreApplication::translate("AddressBookSync", "Sending new records"), added,
+                  int(unpaired.size()))) {
             pending.flush();
             return summary;
         }
@@ -543,7 +560,8 @@ void AddressBookSync::resolve(const QString& href, KeepVersion keep) {
             found = std::move(card);
     }
     if (!found)
-        throw Error(QStringLiteral("There is no conflict of that card to resolve."),
+        throw Error(QCoreApplication::translate("AddressBookSync",
+                                                "There is no conflict of that card to resolve."),
                     Error::Kind::Usage);
     LinkedCard card = std::move(*found);
     const std::map<qint64, AddressRecord> records = book_link::records(db_);

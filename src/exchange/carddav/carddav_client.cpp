@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 namespace ravelbook {
@@ -108,22 +109,29 @@ void CardDavClient::fail(const HttpResponse& response, const QUrl& url) {
     const QString detail = QStringLiteral("%1 %2").arg(response.status).arg(url.toDisplayString());
     switch (response.status) {
     case 401:
-        throw Error(QStringLiteral("The server %1 refused the user name or password.").arg(server),
+        throw Error(QCoreApplication::translate("CardDavClient",
+                                                "The server %1 refused the user name or password.")
+                        .arg(server),
                     Error::Kind::Network, detail);
     case 403:
-        throw Error(QStringLiteral("The server %1 refused access to %2.").arg(server, url.path()),
-                    Error::Kind::Network, detail);
+        throw Error(
+            QCoreApplication::translate("CardDavClient", "The server %1 refused access to %2.")
+                .arg(server, url.path()),
+            Error::Kind::Network, detail);
     case 404:
-        throw Error(QStringLiteral("The server %1 has nothing at %2.").arg(server, url.path()),
+        throw Error(QCoreApplication::translate("CardDavClient", "The server %1 has nothing at %2.")
+                        .arg(server, url.path()),
                     Error::Kind::Network, detail);
     case 409:
-        throw Error(
-            QStringLiteral("The server %1 refused the change: it conflicts with what it holds "
-                           "(another card with the same UID?).")
-                .arg(server),
-            Error::Kind::Network, detail);
+        throw Error(QCoreApplication::translate(
+                        "CardDavClient",
+                        "The server %1 refused the change: it conflicts with what it holds "
+                        "(another card with the same UID?).")
+                        .arg(server),
+                    Error::Kind::Network, detail);
     default:
-        throw Error(QStringLiteral("The server %1 answered with an error (%2).")
+        throw Error(QCoreApplication::translate("CardDavClient",
+                                                "The server %1 answered with an error (%2).")
                         .arg(server)
                         .arg(response.status),
                     Error::Kind::Network, detail);
@@ -152,8 +160,10 @@ std::vector<CardDavAddressBook> CardDavClient::discover(const QString& address) 
     // A login written into the address is not how this client is given one.
     url.setUserInfo({});
     if (!url.isValid() || url.host().isEmpty())
-        throw Error(QStringLiteral("\"%1\" is not the address of a server.").arg(address),
-                    Error::Kind::Network);
+        throw Error(
+            QCoreApplication::translate("CardDavClient", "\"%1\" is not the address of a server.")
+                .arg(address),
+            Error::Kind::Network);
     if (url.path().isEmpty() || url.path() == QLatin1String("/")) {
         // RFC 6764: the server says where its CardDAV lives; one that doesn't keeps it at its root.
         QUrl wellKnown = url;
@@ -194,9 +204,10 @@ std::vector<CardDavAddressBook> CardDavClient::discover(const QString& address) 
             break;
         url = urlOf(url, principals.front());
     }
-    throw Error(QStringLiteral("The server %1 shows no address books at %2.")
-                    .arg(serverOf(url), url.path()),
-                Error::Kind::Network);
+    throw Error(
+        QCoreApplication::translate("CardDavClient", "The server %1 shows no address books at %2.")
+            .arg(serverOf(url), url.path()),
+        Error::Kind::Network);
 }
 
 std::vector<CardDavEntry> CardDavClient::list(const QUrl& book) {

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -47,7 +48,8 @@ QString serverOf(const QUrl& url) {
 
 UntrustedCertificateError::UntrustedCertificateError(const QUrl& url, QString fingerprint,
                                                      QString detail)
-    : Error(QStringLiteral("The certificate of %1 is not trusted (SHA-256 %2).")
+    : Error(QCoreApplication::translate("HttpTransport",
+                                        "The certificate of %1 is not trusted (SHA-256 %2).")
                 .arg(serverOf(url), fingerprint),
             Kind::Network, std::move(detail)),
       server_(NetworkTransport::serverKey(url)), fingerprint_(std::move(fingerprint)) {}
@@ -114,12 +116,14 @@ HttpResponse NetworkTransport::send(const HttpRequest& request) {
 
     const QString server = serverOf(request.url);
     if (timedOut)
-        throw Error(QStringLiteral("The server %1 did not answer within %2 s.")
+        throw Error(QCoreApplication::translate("HttpTransport",
+                                                "The server %1 did not answer within %2 s.")
                         .arg(server)
                         .arg(qMax<qint64>(1, (timeout_.count() + 500) / 1000)),
                     Error::Kind::Network);
     if (tooLarge)
-        throw Error(QStringLiteral("The server %1 sent more than %2 MB, which is refused.")
+        throw Error(QCoreApplication::translate(
+                        "HttpTransport", "The server %1 sent more than %2 MB, which is refused.")
                         .arg(server)
                         .arg(maxBodyBytes / (1024 * 1024)),
                     Error::Kind::Network);
@@ -127,8 +131,10 @@ HttpResponse NetworkTransport::send(const HttpRequest& request) {
     if (!status.isValid() && !refusedFingerprint.isEmpty())
         throw UntrustedCertificateError(request.url, refusedFingerprint, refusedWhy);
     if (!status.isValid())
-        throw Error(QStringLiteral("The server %1 could not be reached.").arg(server),
-                    Error::Kind::Network, reply->errorString());
+        throw Error(
+            QCoreApplication::translate("HttpTransport", "The server %1 could not be reached.")
+                .arg(server),
+            Error::Kind::Network, reply->errorString());
 
     HttpResponse response;
     response.status = status.toInt();

@@ -2,6 +2,7 @@
 
 #include "core/error.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace ravelbook {
@@ -36,12 +37,14 @@ public:
                     xml_.skipCurrentElement();
             }
         } else if (!xml_.hasError()) {
-            xml_.raiseError(QStringLiteral("the answer is not a WebDAV multistatus"));
+            xml_.raiseError(QCoreApplication::translate("MultiStatus",
+                                                        "the answer is not a WebDAV multistatus"));
         }
         if (xml_.hasError())
-            throw Error(
-                QStringLiteral("The server %1 sent an answer that could not be read.").arg(server),
-                Error::Kind::Network, xml_.errorString());
+            throw Error(QCoreApplication::translate(
+                            "MultiStatus", "The server %1 sent an answer that could not be read.")
+                            .arg(server),
+                        Error::Kind::Network, xml_.errorString());
         return result;
     }
 

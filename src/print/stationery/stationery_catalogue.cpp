@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <mutex>
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -136,9 +137,11 @@ StationeryCatalogue::load(const CatalogueFolders& folders) {
             catalogue->notes_.push_back(
                 {user.file, user.line,
                  QStringLiteral("\"%1\" takes the place of the one %2")
-                     .arg(user.id, replaced.file.isEmpty()
-                                       ? QStringLiteral("built in")
-                                       : QStringLiteral("of %1").arg(replaced.file))});
+                     .arg(user.id,
+                          replaced.file.isEmpty()
+                              ? QCoreApplication::translate("StationeryCatalogue", "built in")
+                              : QCoreApplication::translate("StationeryCatalogue", "of %1")
+                                    .arg(replaced.file))});
             user.replacesOther = true;
             if (entry.userOwn)
                 other = std::move(entry);
@@ -235,8 +238,10 @@ std::vector<const StockTemplate*> StationeryCatalogue::search(const QString& tex
 QString StationeryCatalogue::unknownIdError(const QString& id) const {
     const QStringList closest = closestIds(id);
     if (closest.isEmpty())
-        return QStringLiteral("unknown stationery \"%1\"").arg(id);
-    return QStringLiteral("unknown stationery \"%1\"; did you mean %2?")
+        return QCoreApplication::translate("StationeryCatalogue", "unknown stationery \"%1\"")
+            .arg(id);
+    return QCoreApplication::translate("StationeryCatalogue",
+                                       "unknown stationery \"%1\"; did you mean %2?")
         .arg(id, closest.join(QStringLiteral(", ")));
 }
 

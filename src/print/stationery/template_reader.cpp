@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <QCoreApplication>
 #include <QFile>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -27,16 +28,23 @@ const struct {
 QString leftOutText(int kind, int count) {
     switch (kind) {
     case Disc:
-        return QStringLiteral("%1 CD/DVD labels left out: discs are not printed on").arg(count);
+        return QCoreApplication::translate("TemplateReader",
+                                           "%1 CD/DVD labels left out: discs are not printed on")
+            .arg(count);
     case Continuous:
-        return QStringLiteral("%1 continuous labels left out: rolls are not printed on").arg(count);
+        return QCoreApplication::translate(
+                   "TemplateReader", "%1 continuous labels left out: rolls are not printed on")
+            .arg(count);
     case Drawn:
-        return QStringLiteral("%1 labels of drawn outlines left out: only rectangles, circles "
-                              "and ellipses are printed on")
+        return QCoreApplication::translate(
+                   "TemplateReader",
+                   "%1 labels of drawn outlines left out: only rectangles, circles "
+                   "and ellipses are printed on")
             .arg(count);
     default:
-        return QStringLiteral("%1 labels of other shapes left out: only rectangles, circles "
-                              "and ellipses are printed on")
+        return QCoreApplication::translate(
+                   "TemplateReader", "%1 labels of other shapes left out: only rectangles, circles "
+                                     "and ellipses are printed on")
             .arg(count);
     }
 }
@@ -141,7 +149,8 @@ private:
         const std::optional<Length> read = templateLength(value);
         if (!read) {
             fail(value.isEmpty()
-                     ? QStringLiteral("%1 is missing").arg(QLatin1String(name))
+                     ? QCoreApplication::translate("TemplateReader", "%1 is missing")
+                           .arg(QLatin1String(name))
                      : QStringLiteral("%1=\"%2\" is no length").arg(QLatin1String(name), value));
             return {};
         }
@@ -162,13 +171,15 @@ private:
             entry.paperWidth = paper->width;
             entry.paperHeight = paper->height;
         } else {
-            fail(QStringLiteral("unknown paper size \"%1\"").arg(size));
+            fail(QCoreApplication::translate("TemplateReader", "unknown paper size \"%1\"")
+                     .arg(size));
         }
         // Print is placed in twips of 16 bits from the printable area's corner.
         if (kLargestPaper < entry.paperWidth || kLargestPaper < entry.paperHeight)
-            fail(
-                QStringLiteral("the paper (%1 x %2) is larger than the %3 the program can print on")
-                    .arg(text(entry.paperWidth), text(entry.paperHeight), text(kLargestPaper)));
+            fail(QCoreApplication::translate(
+                     "TemplateReader",
+                     "the paper (%1 x %2) is larger than the %3 the program can print on")
+                     .arg(text(entry.paperWidth), text(entry.paperHeight), text(kLargestPaper)));
     }
 
     void readMeta(StockTemplate& entry) {
@@ -195,7 +206,8 @@ private:
                 entry.cornerRadius = length(attributes, "round", false, Length());
         }
         if (entry.paperWidth < entry.labelWidth || entry.paperHeight < entry.labelHeight)
-            fail(QStringLiteral("the label (%1 x %2) is larger than its paper (%3 x %4)")
+            fail(QCoreApplication::translate(
+                     "TemplateReader", "the label (%1 x %2) is larger than its paper (%3 x %4)")
                      .arg(text(entry.labelWidth), text(entry.labelHeight), text(entry.paperWidth),
                           text(entry.paperHeight)));
         while (xml_.readNextStartElement()) {
@@ -224,7 +236,8 @@ private:
             *into = count;
         }
         if (qint64(grid.columns) * grid.rows + entry.labelCount() > kMostLabelsOnASheet) {
-            fail(QStringLiteral("more than %1 labels on one sheet").arg(kMostLabelsOnASheet));
+            fail(QCoreApplication::translate("TemplateReader", "more than %1 labels on one sheet")
+                     .arg(kMostLabelsOnASheet));
             return;
         }
         grid.left = length(attributes, "x0", false, Length());
@@ -239,7 +252,8 @@ private:
         const Length bottom = grid.top + grid.pitchY * (grid.rows - 1) + entry.labelHeight;
         if (entry.paperWidth + kEdgeTolerance < right ||
             entry.paperHeight + kEdgeTolerance < bottom)
-            fail(QStringLiteral("a Layout puts labels off the paper (%1 x %2)")
+            fail(QCoreApplication::translate("TemplateReader",
+                                             "a Layout puts labels off the paper (%1 x %2)")
                      .arg(text(entry.paperWidth), text(entry.paperHeight)));
         entry.grids.push_back(grid);
     }
@@ -260,7 +274,7 @@ void TemplateReader::note(const QString& file, qint64 line, const QString& messa
 bool TemplateReader::open(QIODevice& device, const QString& name) {
     if (device.size() > kLargestTemplateFile) {
         note(name, 0,
-             QStringLiteral("the file is larger than %1 MB: skipped")
+             QCoreApplication::translate("TemplateReader", "the file is larger than %1 MB: skipped")
                  .arg(kLargestTemplateFile / 1024 / 1024));
         return false;
     }
@@ -294,15 +308,18 @@ void TemplateReader::readPaperSizes(QIODevice& device, const QString& name) {
     }
     if (xml.hasError())
         note(name, xml.lineNumber(),
-             QStringLiteral("the file is damaged here (%1): the paper sizes after it are "
-                            "skipped")
+             QCoreApplication::translate(
+                 "TemplateReader", "the file is damaged here (%1): the paper sizes after it are "
+                                   "skipped")
                  .arg(xml.errorString()));
 }
 
 void TemplateReader::readTemplates(const QString& path, bool userOwn) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        note(path, 0, QStringLiteral("can't be read: %1").arg(file.errorString()));
+        note(path, 0,
+             QCoreApplication::translate("TemplateReader", "can't be read: %1")
+                 .arg(file.errorString()));
         return;
     }
     readTemplates(file, path, userOwn);
@@ -316,7 +333,9 @@ void TemplateReader::readTemplates(QIODevice& device, const QString& name, bool 
     if (!xml.readNextStartElement() || xml.name() != QLatin1String("Glabels-templates")) {
         if (xml.hasError())
             note(name, xml.lineNumber(),
-                 QStringLiteral("the file is damaged here (%1): skipped").arg(xml.errorString()));
+                 QCoreApplication::translate("TemplateReader",
+                                             "the file is damaged here (%1): skipped")
+                     .arg(xml.errorString()));
         return;
     }
     while (xml.readNextStartElement()) {
@@ -347,7 +366,8 @@ void TemplateReader::readTemplates(QIODevice& device, const QString& name, bool 
         if (xml.hasError())
             break;
         if (entry.id.isEmpty())
-            note(name, entry.line, QStringLiteral("a template needs a part"));
+            note(name, entry.line,
+                 QCoreApplication::translate("TemplateReader", "a template needs a part"));
         else if (parser.leftOut) {
             ++leftOut_[*parser.leftOut];
             leftOutIds_.insert(entry.id, *parser.leftOut);
@@ -360,7 +380,9 @@ void TemplateReader::readTemplates(QIODevice& device, const QString& name, bool 
     }
     if (xml.hasError())
         note(name, xml.lineNumber(),
-             QStringLiteral("the file is damaged here (%1): the templates after it are skipped")
+             QCoreApplication::translate(
+                 "TemplateReader",
+                 "the file is damaged here (%1): the templates after it are skipped")
                  .arg(xml.errorString()));
 }
 

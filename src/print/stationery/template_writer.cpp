@@ -2,6 +2,7 @@
 
 #include "core/output_file.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamWriter>
 
 namespace ravelbook {
@@ -85,7 +86,9 @@ QByteArray templateText(const StockTemplate& entry, TemplateUnit unit) {
 }
 
 void writeTemplate(const StockTemplate& entry, const QString& path, TemplateUnit unit) {
-    OutputFile file(path, {}, QStringLiteral("The stationery file \"%1\" can't be written: %2."));
+    OutputFile file(path, {},
+                    QCoreApplication::translate(
+                        "TemplateWriter", "The stationery file \"%1\" can't be written: %2."));
     file.device().write(templateText(entry, unit));
     file.commit();
 }

@@ -2,6 +2,8 @@
 
 #include "store/statements.h"
 
+#include <QCoreApplication>
+
 namespace ravelbook {
 
 namespace {
@@ -103,23 +105,34 @@ QString PostgresDialect::explain(const QSqlError& error) const {
     const QString state = sqlState(error);
     const QString text = detail(error);
     if (isConnectionLost(error))
-        return QStringLiteral("the connection to the server was lost (%1)").arg(text);
+        return QCoreApplication::translate("PostgresDialect",
+                                           "the connection to the server was lost (%1)")
+            .arg(text);
     if (state == QLatin1String("42501"))
-        return QStringLiteral("the server does not allow this to your user name (%1)").arg(text);
+        return QCoreApplication::translate("PostgresDialect",
+                                           "the server does not allow this to your user name (%1)")
+            .arg(text);
     if (state == QLatin1String("57014"))
-        return QStringLiteral("the server stopped it after the time it allows a statement; "
-                              "another user may be holding the records it needs, so try again "
-                              "in a moment (%1)")
+        return QCoreApplication::translate(
+                   "PostgresDialect",
+                   "the server stopped it after the time it allows a statement; "
+                   "another user may be holding the records it needs, so try again "
+                   "in a moment (%1)")
             .arg(text);
     if (state == QLatin1String("53100"))
-        return QStringLiteral("the server's disk is full (%1)").arg(text);
+        return QCoreApplication::translate("PostgresDialect", "the server's disk is full (%1)")
+            .arg(text);
     if (state == QLatin1String("55P03") || state == QLatin1String("40P01") ||
         state == QLatin1String("40001"))
-        return QStringLiteral("another user is changing the same records; try again in a moment "
-                              "(%1)")
+        return QCoreApplication::translate(
+                   "PostgresDialect",
+                   "another user is changing the same records; try again in a moment "
+                   "(%1)")
             .arg(text);
     if (isDamage(error))
-        return QStringLiteral("the server found the book's data damaged (%1)").arg(text);
+        return QCoreApplication::translate("PostgresDialect",
+                                           "the server found the book's data damaged (%1)")
+            .arg(text);
     return text;
 }
 

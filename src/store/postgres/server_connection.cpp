@@ -10,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QRandomGenerator>
 #include <QSqlDriver>
@@ -82,9 +83,10 @@ const LibPq& libpq() {
         return all ? std::optional<LibPq>(functions) : std::nullopt;
     }();
     if (!loaded)
-        throw StoreError(QStringLiteral("Books on a server need PostgreSQL's client library "
-                                        "(libpq.so.5, Debian package libpq5), which could not "
-                                        "be loaded."));
+        throw StoreError(QCoreApplication::translate(
+            "ServerConnection", "Books on a server need PostgreSQL's client library "
+                                "(libpq.so.5, Debian package libpq5), which could not "
+                                "be loaded."));
     return *loaded;
 }
 
@@ -104,9 +106,12 @@ std::vector<Parameter> parameters(const QString& uri) {
         const QString shown = bookDisplayName(uri);
         // Libpq's words may quote the part it could not read, which may be the password.
         if (shown != uri)
-            why = QStringLiteral("it holds a password, and libpq can't read it");
-        throw StoreError(QStringLiteral("\"%1\" is not a server address Ravelbook can read: %2.")
-                             .arg(shown, why));
+            why = QCoreApplication::translate("ServerConnection",
+                                              "it holds a password, and libpq can't read it");
+        throw StoreError(
+            QCoreApplication::translate("ServerConnection",
+                                        "\"%1\" is not a server address Ravelbook can read: %2.")
+                .arg(shown, why));
     }
     std::vector<Parameter> found;
     for (const PQconninfoOption* option = options.get(); option->keyword; ++option) {
@@ -114,11 +119,12 @@ std::vector<Parameter> parameters(const QString& uri) {
             continue;
         const QByteArray keyword(option->keyword);
         if (keyword == "password")
-            throw StoreError(
-                QStringLiteral("The server address \"%1\" holds a password. Leave it out: "
-                               "Ravelbook asks for it, "
-                               "or takes it from ~/.pgpass, PGPASSWORD or a service file.")
-                    .arg(bookDisplayName(uri)));
+            throw StoreError(QCoreApplication::translate(
+                                 "ServerConnection",
+                                 "The server address \"%1\" holds a password. Leave it out: "
+                                 "Ravelbook asks for it, "
+                                 "or takes it from ~/.pgpass, PGPASSWORD or a service file.")
+                                 .arg(bookDisplayName(uri)));
         found.push_back({keyword, QByteArray(option->val)});
     }
     const auto given = [&found](const char* keyword) {
@@ -364,7 +370,8 @@ bool sameDatabase(const QSqlDatabase& a, const QSqlDatabase& b) {
             held.exec(QStringLiteral("SELECT pg_advisory_unlock(%1)").arg(key));
         // Not knowing would let a book be copied into itself.
         throw StoreError(
-            QStringLiteral("Ravelbook can't tell whether the two server books are one: %1")
+            QCoreApplication::translate(
+                "ServerConnection", "Ravelbook can't tell whether the two server books are one: %1")
                 .arg(why));
     }
     const bool shared = !tried.value(0).toBool();

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -60,8 +61,9 @@ schema::Found readTables(const QString& path, const QSqlDatabase& db) {
     } catch (const SqlFailure& failure) {
         if (isBusy(failure.error()))
             cantOpen(path, explain(failure.error()));
-        cantOpen(path, QStringLiteral("it is not a Ravelbook address book (%1)")
-                           .arg(failure.error().databaseText()));
+        cantOpen(path,
+                 QCoreApplication::translate("BookFile", "it is not a Ravelbook address book (%1)")
+                     .arg(failure.error().databaseText()));
     }
     const QString refused = schema::refusal(found, schema::layoutOf(db, SqliteDialect()));
     if (!refused.isEmpty())
@@ -75,8 +77,9 @@ QString connectOptions(bool readOnly, std::chrono::milliseconds busyWait) {
 }
 
 void cantOpen(const QString& path, const QString& what) {
-    throw StoreError(QStringLiteral("The address book \"%1\" can't be opened: %2.")
-                         .arg(QDir::toNativeSeparators(path), what));
+    throw StoreError(
+        QCoreApplication::translate("BookFile", "The address book \"%1\" can't be opened: %2.")
+            .arg(QDir::toNativeSeparators(path), what));
 }
 
 bool isEmptyFile(const QString& path) {
@@ -88,13 +91,15 @@ bool isEmptyFile(const QString& path) {
 void checkExisting(const QString& path, std::chrono::milliseconds busyWait) {
     const QFileInfo info(path);
     if (!info.isFile())
-        cantOpen(path, QStringLiteral("it is not a file"));
+        cantOpen(path, QCoreApplication::translate("BookFile", "it is not a file"));
     if (!info.isReadable())
-        cantOpen(path, QStringLiteral("it is not readable"));
+        cantOpen(path, QCoreApplication::translate("BookFile", "it is not readable"));
     if (info.size() == 0)
-        cantOpen(path, QStringLiteral("it is an empty file, with no address book in it"));
+        cantOpen(path, QCoreApplication::translate(
+                           "BookFile", "it is an empty file, with no address book in it"));
     if (isTruncated(path))
-        cantOpen(path, QStringLiteral("the file is damaged (it is shorter than it should be)"));
+        cantOpen(path, QCoreApplication::translate(
+                           "BookFile", "the file is damaged (it is shorter than it should be)"));
     // After a crash a journal may be waiting to be rolled back, which a read-only
     // connection can't do; that roll-back is the repair the file needs.
     const bool journalWaiting = QFileInfo(path + QStringLiteral("-journal")).size() > 0;
@@ -113,7 +118,7 @@ void prepareFolder(const QString& path) {
     const QString folder = QFileInfo(path).absolutePath();
     const bool newFolder = !QFileInfo::exists(folder);
     if (!QDir().mkpath(folder))
-        cantOpen(path, QStringLiteral("its folder can't be created"));
+        cantOpen(path, QCoreApplication::translate("BookFile", "its folder can't be created"));
     // A folder made for the book is private to its owner, like the book.
     if (newFolder)
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -125,7 +130,8 @@ void create(const QString& path, std::chrono::milliseconds busyWait) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const bool replacesEmptyFile = isEmptyFile(absolute);
     if (QFileInfo::exists(absolute) && !replacesEmptyFile)
-        cantOpen(absolute, QStringLiteral("a file of that name is already there"));
+        cantOpen(absolute,
+                 QCoreApplication::translate("BookFile", "a file of that name is already there"));
     prepareFolder(absolute);
     // Owner-only rights from the start (SQLite's journal files take the book's
     // rights), and locked while it is made, so that one left by a killed start

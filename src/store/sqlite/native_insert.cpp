@@ -3,6 +3,7 @@
 #include "store/sql_failure.h"
 #include "store/sqlite/book_file.h"
 
+#include <QCoreApplication>
 #include <sqlite3.h>
 
 namespace ravelbook {
@@ -10,8 +11,9 @@ namespace ravelbook {
 namespace {
 
 [[noreturn]] void fail(sqlite3* db) {
-    throw SqlFailure(book_file::errorOf(db),
-                     QStringLiteral("The address book could not do this: %1."));
+    throw SqlFailure(
+        book_file::errorOf(db),
+        QCoreApplication::translate("NativeInsert", "The address book could not do this: %1."));
 }
 
 } // namespace
