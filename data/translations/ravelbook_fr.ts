@@ -2185,6 +2185,14 @@ Group &quot;%1&quot; matched no group title and was not kept.</source>
         <source>Group %1 &quot;%2&quot;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Where %1 goes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::LinkBookDialog</name>
@@ -2256,6 +2264,14 @@ Group &quot;%1&quot; matched no group title and was not kept.</source>
         <source>%1
 
 Trust it only if the server&apos;s administrator gave you the same fingerprint.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2409,6 +2425,14 @@ Trust it only if the server&apos;s administrator gave you the same fingerprint.<
         <source>Labels stay at %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Vertical Adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses to mail</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::NamesPage</name>
@@ -2482,6 +2506,14 @@ Trust it only if the server&apos;s administrator gave you the same fingerprint.<
     </message>
     <message>
         <source>Delete record?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a name to show its address</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2823,6 +2855,10 @@ Trust this certificate for %2?</source>
         <source>Page %1 of %2</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::QtDialogs</name>
@@ -3034,6 +3070,14 @@ Trust this certificate for %2?</source>
         <source>(deleted)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Records in conflict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both versions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::SystemPrintDestination</name>
@@ -3132,6 +3176,21 @@ Address book: %2</source>
     </message>
     <message>
         <source>&amp;Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ravelbook::GroupBoxMouse</name>
+    <message>
+        <source>Group %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
