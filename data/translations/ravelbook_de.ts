@@ -2508,6 +2508,14 @@ Gruppe „%1“ passte zu keinem Gruppentitel und wurde nicht übernommen.</tran
         <source>Group %1 &quot;%2&quot;</source>
         <translation>Gruppe %1 „%2“</translation>
     </message>
+    <message>
+        <source>Where %1 goes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::LinkBookDialog</name>
@@ -2582,6 +2590,14 @@ Trust it only if the server&apos;s administrator gave you the same fingerprint.<
         <translation>%1
 
 Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Fingerabdruck genannt hat.</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2734,6 +2750,14 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
         <source>Labels stay at %1</source>
         <translation>Etiketten bleiben bei %1</translation>
     </message>
+    <message>
+        <source>Vertical Adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses to mail</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::NamesPage</name>
@@ -2808,6 +2832,14 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     <message>
         <source>Delete record?</source>
         <translation>Eintrag löschen?</translation>
+    </message>
+    <message>
+        <source>Name list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a name to show its address</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3150,6 +3182,10 @@ Diesem Zertifikat für %2 vertrauen?</translation>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::QtDialogs</name>
@@ -3361,6 +3397,14 @@ Diesem Zertifikat für %2 vertrauen?</translation>
         <source>(deleted)</source>
         <translation>(gelöscht)</translation>
     </message>
+    <message>
+        <source>Records in conflict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both versions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::SystemPrintDestination</name>
@@ -3466,6 +3510,21 @@ Adressbuch: %2</translation>
     <message>
         <source>&amp;Refresh</source>
         <translation>&amp;Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Found names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ravelbook::GroupBoxMouse</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

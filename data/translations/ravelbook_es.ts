@@ -2533,6 +2533,14 @@ El grupo «%1» no coincidía con ningún título de grupo y no se conservó.</t
         <source>Group %1 &quot;%2&quot;</source>
         <translation>Grupo %1 «%2»</translation>
     </message>
+    <message>
+        <source>Where %1 goes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::LinkBookDialog</name>
@@ -2607,6 +2615,14 @@ Trust it only if the server&apos;s administrator gave you the same fingerprint.<
         <translation>%1
 
 Confíe en él solo si el administrador del servidor le dio la misma huella digital.</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2759,6 +2775,14 @@ Confíe en él solo si el administrador del servidor le dio la misma huella digi
         <source>Labels stay at %1</source>
         <translation>Etiquetas: siguen en %1</translation>
     </message>
+    <message>
+        <source>Vertical Adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses to mail</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::NamesPage</name>
@@ -2833,6 +2857,14 @@ Confíe en él solo si el administrador del servidor le dio la misma huella digi
     <message>
         <source>Delete record?</source>
         <translation>¿Eliminar el registro?</translation>
+    </message>
+    <message>
+        <source>Name list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a name to show its address</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3175,6 +3207,10 @@ Trust this certificate for %2?</source>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::QtDialogs</name>
@@ -3386,6 +3422,14 @@ Trust this certificate for %2?</source>
         <source>(deleted)</source>
         <translation>(eliminado)</translation>
     </message>
+    <message>
+        <source>Records in conflict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both versions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::SystemPrintDestination</name>
@@ -3491,6 +3535,21 @@ Libreta de direcciones: %2</translation>
     <message>
         <source>&amp;Refresh</source>
         <translation>&amp;Actualizar</translation>
+    </message>
+    <message>
+        <source>Found names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ravelbook::GroupBoxMouse</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

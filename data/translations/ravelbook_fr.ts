@@ -2527,6 +2527,14 @@ Le groupe « %1 » ne correspondait à aucun titre de groupe et n&apos;a pas ét
         <source>Group %1 &quot;%2&quot;</source>
         <translation>Groupe %1 « %2 »</translation>
     </message>
+    <message>
+        <source>Where %1 goes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::LinkBookDialog</name>
@@ -2601,6 +2609,14 @@ Trust it only if the server&apos;s administrator gave you the same fingerprint.<
         <translation>%1
 
 Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vous a donné la même empreinte.</translation>
+    </message>
+    <message>
+        <source>Address books found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2753,6 +2769,14 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
         <source>Labels stay at %1</source>
         <translation>Les étiquettes restent à %1</translation>
     </message>
+    <message>
+        <source>Vertical Adjustment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Addresses to mail</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::NamesPage</name>
@@ -2827,6 +2851,14 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
     <message>
         <source>Delete record?</source>
         <translation>Supprimer la fiche ?</translation>
+    </message>
+    <message>
+        <source>Name list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a name to show its address</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3169,6 +3201,10 @@ Faire confiance à ce certificat pour %2 ?</translation>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
+    <message>
+        <source>Page</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::QtDialogs</name>
@@ -3380,6 +3416,14 @@ Faire confiance à ce certificat pour %2 ?</translation>
         <source>(deleted)</source>
         <translation>(supprimée)</translation>
     </message>
+    <message>
+        <source>Records in conflict</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Both versions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ravelbook::SystemPrintDestination</name>
@@ -3485,6 +3529,21 @@ Carnet d&apos;adresses : %2</translation>
     <message>
         <source>&amp;Refresh</source>
         <translation>&amp;Actualiser</translation>
+    </message>
+    <message>
+        <source>Found names</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ravelbook::GroupBoxMouse</name>
+    <message>
+        <source>Group %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QRect>
 #include <QString>
+#include <vector>
 
 namespace ravelbook {
 
@@ -48,5 +49,19 @@ private:
     TwipGeometry& geometry_;
     QWidget* measuredFrom_;
 };
+
+// Tab goes through `order` in turn: the reading order of a page, each column
+// of controls top to bottom and the columns left to right, which the order
+// the controls are made in does not follow.
+inline void setTabOrderOf(const std::vector<QWidget*>& order) {
+    for (std::size_t k = 1; k < order.size(); ++k)
+        QWidget::setTabOrder(order[k - 1], order[k]);
+}
+
+// A table of the tab order with an array of controls in its place.
+template <typename Controls>
+void appendAll(std::vector<QWidget*>& order, const Controls& controls) {
+    order.insert(order.end(), std::begin(controls), std::end(controls));
+}
 
 } // namespace ravelbook

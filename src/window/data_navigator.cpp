@@ -17,11 +17,16 @@ QToolButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     button->setObjectName(name);
     button->setText(text);
     button->setToolTip(tip);
+    button->setAccessibleName(tip); // the arrows say nothing to a screen reader
     button->setAutoRaise(false);
     return button;
 }
 
 } // namespace
+
+std::array<QWidget*, 4> DataNavigator::buttons() const {
+    return {first_, previous_, next_, last_};
+}
 
 DataNavigator::DataNavigator(DataSource& source, const QString& caption, QWidget* parent)
     : QWidget(parent), source_(source) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <QWidget>
 
 class QLabel;
@@ -20,6 +21,8 @@ public:
     QString caption() const;
     // Moving past the last row starts a new row, as "New" would.
     void setAddsAtEnd(bool adds);
+    // Its buttons, first to last, for the tab order of the page it is on.
+    std::array<QWidget*, 4> buttons() const;
 
 Q_SIGNALS:
     // A move failed (a changed row could not be written first); the text says why.

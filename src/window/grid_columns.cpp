@@ -45,6 +45,12 @@ void GroupColumnsModel::titlesChanged() {
         Q_EMIT headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
+QVariant GroupColumnsModel::data(const QModelIndex& index, int role) const {
+    if (role == Qt::AccessibleDescriptionRole)
+        return headerData(index.column(), Qt::Horizontal, Qt::DisplayRole);
+    return QIdentityProxyModel::data(index, role);
+}
+
 QVariant GroupColumnsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal) {
         if (const std::optional<int> group = groupAt(section)) {

@@ -24,6 +24,8 @@ public:
     // The titles were renamed: the headings follow.
     void titlesChanged();
 
+    // A cell tells a screen reader its column's heading.
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QMouseEvent>
 
@@ -46,6 +47,9 @@ std::array<QCheckBox*, kGroupCount> buildGroupBoxes(QGroupBox* frame, bool onMai
         QCheckBox* box = inFrame.add<QCheckBox>(frame, indexed("chkGroups", index),
                                                 groupBoxTwips(k, onMailingsPage));
         keepUsualTextColour(box, window);
+        // The caption is the group's title, which the user may change: say what the box is.
+        box->setAccessibleDescription(
+            QCoreApplication::translate("ravelbook::GroupBoxMouse", "Group %1").arg(k + 1));
         boxes[std::size_t(k)] = box;
     }
     return boxes;

@@ -69,10 +69,13 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
     setWindowTitle(tr("Import from %1").arg(QFileInfo(file).fileName()));
     auto* layout = new QVBoxLayout(this);
 
-    layout->addWidget(
-        new QLabel(tr("Where each column of the %1 file goes:").arg(source_.table.kind), this));
+    auto* mappingLabel =
+        new QLabel(tr("Where each column of the %1 file goes:").arg(source_.table.kind), this);
+    layout->addWidget(mappingLabel);
     mappingTable_ = makeTable(this, QStringLiteral("mapping"),
                               {tr("Column"), tr("First value"), tr("Goes to")});
+    // A table takes no name from a label's buddy: each is named by the caption above it.
+    mappingTable_->setAccessibleName(mappingLabel->text());
     const exchange::SourceTable& table = source_.table;
     mappingTable_->setRowCount(int(table.columns.size()));
     auto* mappingWheel = new WheelScrollsTable(mappingTable_);
@@ -82,6 +85,7 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
                                item(table.rows.empty() ? QString() : table.rows.front().value(c)));
         auto* box = new QComboBox(mappingTable_);
         box->setObjectName(QStringLiteral("mapping(%1)").arg(c));
+        box->setAccessibleName(tr("Where %1 goes").arg(table.columns[c]));
         for (const exchange::Target& target : exchange::allTargets())
             box->addItem(exchange::targetLabel(target, titles_));
         const auto& all = exchange::allTargets();
@@ -99,12 +103,14 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
     mappingTable_->resizeColumnsToContents();
     layout->addWidget(mappingTable_);
 
-    layout->addWidget(new QLabel(tr("The first records as they will be in the book:"), this));
+    auto* previewLabel = new QLabel(tr("The first records as they will be in the book:"), this);
+    layout->addWidget(previewLabel);
     QStringList headings;
     for (const QString& column : fieldColumns())
         headings << column;
     headings << tr("Groups");
     preview_ = makeTable(this, QStringLiteral("preview"), headings);
+    preview_->setAccessibleName(previewLabel->text());
     layout->addWidget(preview_);
 
     categoriesLabel_ =
@@ -113,12 +119,14 @@ ImportPreview::ImportPreview(const QString& file, exchange::ImportSource source,
                    this);
     categories_ =
         makeTable(this, QStringLiteral("categories"), {tr("Group"), tr("Records"), tr("Goes to")});
+    categories_->setAccessibleName(categoriesLabel_->text());
     layout->addWidget(categoriesLabel_);
     layout->addWidget(categories_);
     categoriesWheel_ = new WheelScrollsTable(categories_);
 
     summary_ = new QPlainTextEdit(this);
     summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setAccessibleName(tr("Summary"));
     summary_->setReadOnly(true);
     layout->addWidget(summary_);
 

@@ -61,12 +61,14 @@ LinkBookDialog::LinkBookDialog(SettingsStore& settings, PasswordSource& password
     layout->addWidget(cmdFind, 0, Qt::AlignLeft);
     lstBooks = new QTreeWidget(this);
     lstBooks->setObjectName(QStringLiteral("lstBooks"));
+    lstBooks->setAccessibleName(tr("Address books found"));
     lstBooks->setHeaderLabels({tr("Address book"), tr("Cards")});
     lstBooks->setRootIsDecorated(false);
     lstBooks->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(lstBooks);
     lblMessage = new QLabel(this);
     lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setAccessibleName(tr("Message"));
     lblMessage->setWordWrap(true);
     lblMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(lblMessage);

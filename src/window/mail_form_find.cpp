@@ -37,6 +37,7 @@ void frmMailForm::buildFind() {
 
     lstFound = new QListView(this);
     lstFound->setObjectName(QStringLiteral("lstFound"));
+    lstFound->setAccessibleName(tr("Found names"));
     lstFound->setModel(&nameFilter);
     lstFound->setUniformItemSizes(true);
     lstFound->setEditTriggers(QAbstractItemView::NoEditTriggers);

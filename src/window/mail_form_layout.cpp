@@ -108,6 +108,7 @@ void frmMailForm::buildControls() {
                                       {6600, 6000, 2655, 495}, tr("E&xit"));
     SSTab1 = window.add<QTabWidget>(clientArea, QStringLiteral("SSTab1"), {0, 480, 9375, 5415});
     book_.tabs = SSTab1;
+    SSTab1->setAccessibleName(tr("Pages"));
     buildPages();
     SSTab1->setCurrentIndex(0);
 

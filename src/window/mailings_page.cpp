@@ -25,6 +25,7 @@
 #include "window/open_book.h"
 #include "window/record_set_model.h"
 #include "window/stationery_chooser.h"
+#include "window/warning_colour.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -52,11 +53,7 @@ constexpr QRect kReturnNameBox{120, 2880, 3975, 285};
 // Red text for an entry that is not used. Through the palette: a style sheet
 // would give the box the style sheet's font, another than the page's.
 void setRefusedLook(QLineEdit* box, bool refused) {
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, refused
-                                         ? QColor(0xb0, 0x00, 0x20)
-                                         : box->style()->standardPalette().color(QPalette::Text));
-    box->setPalette(palette);
+    setWarningLook(box, refused, QPalette::Text, QPalette::Base);
 }
 
 bool isChecked(const QCheckBox* box) {
@@ -148,11 +145,13 @@ void MailingsPage::buildControls() {
                                 tr("Return address"));
     txtReturnAddress3 = onPage.add<QLineEdit>(this, indexed("txtReturnAddress", 3), kReturnNameBox);
     txtReturnAddress3->setMaxLength(kFieldBoxLength[std::size_t(Field::Name)]);
+    Label1->setBuddy(txtReturnAddress3);
 
     lblSpecial = onPage.add<QLabel>(this, QStringLiteral("lblSpecial"), {2640, 480, 2655, 255},
                                     tr("Special text"));
     txtSpecial = onPage.add<QLineEdit>(this, QStringLiteral("txtSpecial"), {2640, 690, 3135, 285});
     keepOneLineText(txtSpecial);
+    lblSpecial->setBuddy(txtSpecial);
     frmFold = onPage.add<QGroupBox>(this, QStringLiteral("frmFold"), {3120, 1000, 2175, 645});
     // Label sheets only, where the special text stands for the other stationery.
     lblStartAt = onPage.add<QLabel>(this, QStringLiteral("lblStartAt"), {2640, 510, 1335, 255},
@@ -179,6 +178,9 @@ void MailingsPage::buildControls() {
     Label19->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     txtVerticalAdjustment = onPage.add<QLineEdit>(this, QStringLiteral("txtVerticalAdjustment"),
                                                   {3120, 2520, 975, 285});
+    // The caption above is a paragraph: the box's name is its first words, the rest describes it.
+    txtVerticalAdjustment->setAccessibleName(tr("Vertical Adjustment"));
+    txtVerticalAdjustment->setAccessibleDescription(Label19->text());
     // Beside the box: which value the labels take, when the text doesn't say it plainly.
     lblAdjustmentNote =
         onPage.add<QLabel>(this, QStringLiteral("lblAdjustmentNote"), {4200, 2550, 1575, 255});
@@ -195,10 +197,23 @@ void MailingsPage::buildControls() {
 
     TDBGridS1 = onPage.add<QTableView>(this, QStringLiteral("TDBGridS1"), {0, 3570, 9255, 1725});
     TDBGridS1->setShowGrid(true);
+    TDBGridS1->setAccessibleName(tr("Addresses to mail"));
     TDBGridS1->verticalHeader()->setVisible(true); // the record selectors
     TDBGridS1->verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     TDBGridS1->setSelectionBehavior(QAbstractItemView::SelectRows);
     TDBGridS1->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    // The middle column shows one of its top controls at a time, by stationery.
+    std::vector<QWidget*> order{
+        optAverySmall,    optAveryLarge,     optEnvelope,    optCards,
+        optFlier,         optMoreStationery, chkPrintSample, cmdPrintMailingList,
+        cmdPreview,       txtReturnAddress3, txtSpecial,     optBiFold,
+        optTriFold,       spnStartAt,        cboListPaper,   txtVerticalAdjustment,
+        chkFirstNameFirst};
+    appendAll(order, chkGroups);
+    order.insert(order.end(),
+                 {optAddressList, spnCopies, chkFillSheet, cboSortBy, chkCloseUp, TDBGridS1});
+    setTabOrderOf(order);
 }
 
 void MailingsPage::buildMailingOptions(Placer& onPage) {

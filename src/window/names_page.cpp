@@ -105,6 +105,12 @@ void NamesPage::buildControls() {
             txtAddress[std::size_t(field)] = box;
         }
     }
+    // Each caption names the box beside it, which is not always the box of its field.
+    for (std::size_t row = 0; row < std::size(kAddressLabels); ++row)
+        lblAddress[std::size_t(kAddressLabels[row].index)]->setBuddy(
+            row == std::size_t(Field::Notes) ? static_cast<QWidget*>(txtNotes) : txtAddress[row]);
+    cboName->setAccessibleName(tr("Name list"));
+    cboName->setAccessibleDescription(tr("Choose a name to show its address"));
     // The name box lies over the combo box's edit part, leaving its button to the right.
     txtAddress[0]->raise();
     txtAddress[0]->setToolTip(tr("Format for names:  Last Name - comma - space - First Name."));
@@ -120,6 +126,12 @@ void NamesPage::buildControls() {
                                        tr("&Enter Changes"));
     cmdDeleteRecord = onPage.add<QPushButton>(this, QStringLiteral("cmdDeleteRecord"),
                                               {7200, 4920, 2055, 375}, tr("&Delete Record"));
+    // The boxes beside the groups, the groups, then the notes below them both.
+    std::vector<QWidget*> order(txtAddress.begin(), txtAddress.end());
+    order.insert(order.begin() + 1, cboName);
+    appendAll(order, chkGroups);
+    order.insert(order.end(), {txtNotes, cmdNewAddress, cmdEnter, cmdDeleteRecord});
+    setTabOrderOf(order);
     connectEditing();
 }
 

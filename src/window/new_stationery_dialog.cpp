@@ -6,6 +6,7 @@
 #include "window/dialogs.h"
 #include "window/handler_edge.h"
 #include "window/sheet_drawing.h"
+#include "window/warning_colour.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -128,7 +129,7 @@ NewStationeryDialog::NewStationeryDialog(Dialogs& dialogs, QWidget* parent)
     lblProblem = new QLabel(this);
     lblProblem->setObjectName(QStringLiteral("lblProblem"));
     lblProblem->setWordWrap(true);
-    lblProblem->setStyleSheet(QStringLiteral("color: #b00020"));
+    setWarningLook(lblProblem, true, QPalette::WindowText, QPalette::Window);
     side->addWidget(lblProblem);
     buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     side->addWidget(buttons);

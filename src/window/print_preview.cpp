@@ -4,6 +4,7 @@
 #include "print/layout.h"
 #include "print/preview_target.h"
 #include "print/print_run.h"
+#include "window/warning_colour.h"
 
 #include <algorithm>
 #include <iterator>
@@ -114,11 +115,12 @@ PrintPreviewDialog::PrintPreviewDialog(Pages pages, QWidget* parent)
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lblNote"));
     note_->setWordWrap(true);
-    note_->setStyleSheet(QStringLiteral("QLabel { color: #b00020; }"));
+    setWarningLook(note_, true, QPalette::WindowText, QPalette::Window);
     note_->hide();
 
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("pageArea"));
+    scroll_->setAccessibleName(tr("Page"));
     view_ = new QLabel(scroll_);
     view_->setObjectName(QStringLiteral("pageView"));
     scroll_->setBackgroundRole(QPalette::Dark);

@@ -40,6 +40,13 @@ ReturnAddressPage::ReturnAddressPage(const OpenBook& book, QLineEdit* nameOnMail
     datReturnAddressesBar->setObjectName(QStringLiteral("datReturnAddresses"));
     book_.geometry.place(datReturnAddressesBar, {600, 480, 4335, 420}, book_.tabs);
     datReturnAddressesBar->setAddsAtEnd(true);
+    // The bar above the boxes, the boxes and their buttons, then the print buttons at the right.
+    std::vector<QWidget*> order;
+    appendAll(order, datReturnAddressesBar->buttons());
+    appendAll(order, txtReturnAddress);
+    order.insert(order.end(), {cmdNewReturnAddress, cmdDeleteReturnAddress, cmdPrintReturnLabels,
+                               cmdPreviewReturnLabels});
+    setTabOrderOf(order);
 
     returnBindings_ = new Bindings(*datReturnAddresses, this);
     for (int line = 0; line < 3; ++line)
@@ -76,6 +83,7 @@ void ReturnAddressPage::buildControls() {
         const QRect& twips = kReturnBoxes[i];
         lblReturnAddress[std::size_t(i)] = onPage.add<QLabel>(
             this, indexed("lblReturnAddress", i), {5055, twips.top() + 60, 1695, 255}, captions[i]);
+        lblReturnAddress[std::size_t(i)]->setBuddy(txtReturnAddress[std::size_t(i)]);
     }
     lblReturnAddressPosition = onPage.add<QLabel>(this, QStringLiteral("lblReturnAddressPosition"),
                                                   {5055, 560, 1695, 255});

@@ -57,8 +57,10 @@ SyncConflictsDialog::SyncConflictsDialog(Database& db, Dialogs& dialogs, GroupTi
     auto* row = new QHBoxLayout;
     lstConflicts = new QListWidget(this);
     lstConflicts->setObjectName(QStringLiteral("lstConflicts"));
+    lstConflicts->setAccessibleName(tr("Records in conflict"));
     grdVersions = new QTableWidget(kFieldCount + 1, 2, this);
     grdVersions->setObjectName(QStringLiteral("grdVersions"));
+    grdVersions->setAccessibleName(tr("Both versions"));
     grdVersions->setHorizontalHeaderLabels({tr("In the book"), tr("On the server")});
     QStringList rows;
     for (const FieldRule& rule : kAddressFields)

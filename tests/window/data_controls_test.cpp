@@ -115,6 +115,8 @@ TEST_F(DataControls, GridShowsTheRecordSetOfItsSourceAndWritesCellEditsBack) {
     // A group column is headed by its title and shows membership as a check box.
     form->setGroupCaption(2, QStringLiteral("Café & Cousins"));
     EXPECT_EQ(model->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Café & Cousins"));
+    EXPECT_EQ(model->index(1, 9).data(Qt::AccessibleDescriptionRole).toString(),
+              QStringLiteral("Café & Cousins"));
     EXPECT_EQ(model->index(1, 9).data(Qt::CheckStateRole), Qt::Checked);
     EXPECT_EQ(model->index(1, 10).data(Qt::CheckStateRole), Qt::Unchecked);
     EXPECT_EQ(model->index(1, 0).data().toString(), QStringLiteral("Jones, Ann"));

@@ -1,10 +1,26 @@
 // The window's controls as the user finds them: names, kinds, captions, places,
 // length limits and initial states.
+#include "exchange/carddav/password_source.h"
+#include "exchange/mapping.h"
+#include "print/layout.h"
+#include "print/preview_target.h"
+#include "store/book_link.h"
 #include "support/form_fixture.h"
+#include "support/pdf_printers.h"
+#include "window/calibration_dialog.h"
 #include "window/caption_fit.h"
+#include "window/control_placer.h"
+#include "window/import_preview.h"
 #include "window/limited_text_edit.h"
+#include "window/link_book_dialog.h"
+#include "window/new_stationery_dialog.h"
+#include "window/print_preview.h"
+#include "window/server_book_dialog.h"
+#include "window/sync_conflicts_dialog.h"
 #include "window/twips.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -365,6 +381,8 @@ TEST_F(MailFormLayout, GroupBoxesAreTwinsWithDesignCaptionsInTwoColumns) {
         EXPECT_EQ(names->geometry(), expected({left, top, 1815, 255}));
         EXPECT_EQ(mailings->geometry(), expected({left, top, k < 9 ? 1815 : 975, 255}));
         EXPECT_FALSE(mailings->isChecked());
+        EXPECT_EQ(names->accessibleDescription(), QStringLiteral("Group %1").arg(k + 1));
+        EXPECT_EQ(mailings->accessibleDescription(), names->accessibleDescription());
     }
 }
 
@@ -402,6 +420,143 @@ TEST_F(MailFormLayout, AccessKeysPressTheButtons) {
             << button->objectName().toStdString();
         QObject::disconnect(connection);
     }
+}
+
+// What a screen reader announces by its name; a cell is told by its column.
+void collectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
+    static const QAccessible::Role kNamedRoles[] = {
+        QAccessible::Button,       QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::EditableText, QAccessible::ComboBox, QAccessible::SpinBox,
+        QAccessible::Table,        QAccessible::List,     QAccessible::Tree};
+    const QAccessible::Role role = node->role();
+    const bool named =
+        std::find(std::begin(kNamedRoles), std::end(kNamedRoles), role) != std::end(kNamedRoles) ||
+        node->state().focusable;
+    const QString what = node->object() ? node->object()->objectName() : QString();
+    if (role == QAccessible::Cell) {
+        // A cell is told by its description, or else by its column's heading.
+        const QAccessibleTableCellInterface* cell = node->tableCellInterface();
+        const auto headings = cell ? cell->columnHeaderCells() : QList<QAccessibleInterface*>();
+        if (node->text(QAccessible::Description).isEmpty() &&
+            (headings.isEmpty() || headings.first()->text(QAccessible::Name).isEmpty()))
+            unnamed << QStringLiteral("cell of ") + node->parent()->object()->objectName();
+    } else if (named && node->text(QAccessible::Name).isEmpty()) {
+        unnamed << QStringLiteral("%1 %2").arg(
+            what, QLatin1String(node->object() ? node->object()->metaObject()->className() : "?"));
+    }
+    // A combo box's own list is its popup, named by the box.
+    if (role == QAccessible::ComboBox)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface* child = node->child(i))
+            collectUnnamed(child, unnamed);
+}
+
+QStringList unnamedControls(QWidget* window) {
+    QAccessible::setActive(true);
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(window), unnamed);
+    return unnamed;
+}
+
+TEST_F(MailFormLayout, EveryControlOfTheWindowAndItsDialogsHasAnAccessibleName) {
+    // Every page's controls, shown or not.
+    EXPECT_EQ(unnamedControls(form.get()), QStringList());
+
+    const testing::PdfPrinters printers(settingsRoot.filePath("printed.pdf"));
+    CalibrationDialog calibration(settings, dialogs, printers, book.path(),
+                                  form->mailings().chosenStationery());
+    NewStationeryDialog stationery(dialogs);
+    NetrcPasswords passwords(settingsRoot.filePath("netrc"));
+    LinkBookDialog link(settings, passwords);
+    ServerBookDialog server;
+    book_link::create(*db, {QStringLiteral("https://dav.example/book/"), QStringLiteral("jane")});
+    SyncConflictsDialog conflicts(*db, dialogs, form->groupTitles());
+    exchange::ImportSource source;
+    source.table.kind = QStringLiteral("CSV");
+    source.table.columns = QStringList{QStringLiteral("Name"), QStringLiteral("Notes")};
+    source.table.rows = {{QStringLiteral("Doe, Jane"), QString()}};
+    source.table.lines = {2};
+    const exchange::Mapping mapping = exchange::defaultMapping(source.table, form->groupTitles());
+    ImportPreview preview(QStringLiteral("people.csv"), source, mapping, form->groupTitles(), {});
+    QImage blank(40, 40, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    PrintPreviewDialog pages(
+        {2, &layoutFor(Stationery::Envelopes), [&](int, int) { return PreviewPage{blank}; }});
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&calibration, &stationery, &link,
+                                                           &server, &conflicts, &preview, &pages}) {
+        dialog->show();
+        EXPECT_EQ(unnamedControls(dialog), QStringList()) << dialog->metaObject()->className();
+    }
+}
+
+// What Tab reaches on a page, in its order: the controls shown and taking focus by Tab.
+QStringList tabSequence(QWidget* page) {
+    QStringList names;
+    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
+        if (page->isAncestorOf(w) && w->isVisibleTo(page) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !w->objectName().startsWith(QLatin1String("qt_")))
+            names << w->objectName();
+    return names;
+}
+
+QStringList numbered(const char* name, int from, int to) {
+    QStringList names;
+    for (int k = from; from <= to ? k <= to : k >= to; k += from <= to ? 1 : -1)
+        names << indexed(name, k);
+    return names;
+}
+
+struct TabRow {
+    int page;
+    QStringList sequence;
+};
+
+TEST_F(MailFormLayout, TabFollowsTheDesignedOrderOnEveryPage) {
+    const auto s = [](const char* name) { return QString::fromLatin1(name); };
+    const TabRow rows[] = {
+        {0, QStringList{s("txtAddress(0)"), s("cboName")} + numbered("txtAddress", 1, 5) +
+                numbered("chkGroups", 0, 17) +
+                QStringList{s("txtAddress(6)"), s("cmdNewAddress"), s("cmdEnter"),
+                            s("cmdDeleteRecord")}},
+        {1, QStringList{s("optAverySmall"), s("optAveryLarge"), s("optEnvelope"), s("optCards"),
+                        s("optFlier"), s("optMoreStationery"), s("chkPrintSample"),
+                        s("cmdPrintMailingList"), s("cmdPreview"), s("txtReturnAddress(3)"),
+                        s("txtVerticalAdjustment"), s("chkFirstNameFirst")} +
+                numbered("chkGroups", 35, 18) +
+                QStringList{s("optAddressList"), s("spnCopies"), s("chkFillSheet"), s("cboSortBy"),
+                            s("chkCloseUp"), s("TDBGridS1")}},
+        {2, QStringList{s("first"), s("previous"), s("next"), s("last")} +
+                numbered("txtReturnAddress", 0, 2) +
+                QStringList{s("cmdNewReturnAddress"), s("cmdDeleteReturnAddress"),
+                            s("cmdPrintReturnLabels"), s("cmdPreviewReturnLabels")}},
+    };
+    for (const TabRow& row : rows) {
+        QWidget* page = form->SSTab1->widget(row.page);
+        // Every control as if it could be reached: which show depends on the record and stationery.
+        for (QWidget* w : page->findChildren<QWidget*>())
+            w->setEnabled(true);
+        EXPECT_EQ(tabSequence(page), row.sequence) << row.page;
+    }
+    // The address list's paper sits at the top of the middle column, before the groups.
+    form->mailings().optAddressList->click();
+    const QStringList list = tabSequence(form->SSTab1->widget(1));
+    EXPECT_EQ(list.indexOf(s("cboListPaper")), list.indexOf(s("cmdPreview")) + 1);
+    EXPECT_LT(list.indexOf(s("cboListPaper")), list.indexOf(s("chkGroups(35)")));
+}
+
+// A dark or high-contrast desktop palette holds for every box, a box shown refused and taken again
+// too.
+TEST_F(MailFormLayout, ADarkPaletteKeepsEveryTextReadable) {
+    QPalette dark(QColor(20, 20, 20));
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    form->setPalette(dark);
+    QLineEdit* box = form->mailings().txtVerticalAdjustment;
+    box->setText(QStringLiteral("99999"));
+    EXPECT_GT(box->palette().color(QPalette::Text).lightness(), 128);
+    box->setText(QStringLiteral("180"));
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::white));
 }
 
 } // namespace
