@@ -2455,6 +2455,13 @@ Gruppe „%1“ passte zu keinem Gruppentitel und wurde nicht übernommen.</tran
     </message>
 </context>
 <context>
+    <name>ravelbook::GroupBoxMouse</name>
+    <message>
+        <source>Group %1</source>
+        <translation>Gruppe %1</translation>
+    </message>
+</context>
+<context>
     <name>ravelbook::ImportPreview</name>
     <message>
         <source>Import from %1</source>
@@ -2510,11 +2517,11 @@ Gruppe „%1“ passte zu keinem Gruppentitel und wurde nicht übernommen.</tran
     </message>
     <message>
         <source>Where %1 goes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel von %1</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zusammenfassung</translation>
     </message>
 </context>
 <context>
@@ -2593,11 +2600,11 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Address books found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Adressbücher</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldung</translation>
     </message>
 </context>
 <context>
@@ -2752,11 +2759,11 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Vertical Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertikale Korrektur</translation>
     </message>
     <message>
         <source>Addresses to mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu versendende Adressen</translation>
     </message>
 </context>
 <context>
@@ -2835,11 +2842,11 @@ Vertrauen Sie ihm nur, wenn Ihnen der Administrator des Servers denselben Finger
     </message>
     <message>
         <source>Name list</source>
-        <translation type="unfinished"></translation>
+        <translation>Namensliste</translation>
     </message>
     <message>
         <source>Choose a name to show its address</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie einen Namen, um seine Adresse anzuzeigen</translation>
     </message>
 </context>
 <context>
@@ -3184,7 +3191,7 @@ Diesem Zertifikat für %2 vertrauen?</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite</translation>
     </message>
 </context>
 <context>
@@ -3399,11 +3406,11 @@ Diesem Zertifikat für %2 vertrauen?</translation>
     </message>
     <message>
         <source>Records in conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>Einträge im Konflikt</translation>
     </message>
     <message>
         <source>Both versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide Fassungen</translation>
     </message>
 </context>
 <context>
@@ -3513,18 +3520,11 @@ Adressbuch: %2</translation>
     </message>
     <message>
         <source>Found names</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Namen</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ravelbook::GroupBoxMouse</name>
-    <message>
-        <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
 </context>
 </TS>

@@ -2480,6 +2480,13 @@ El grupo «%1» no coincidía con ningún título de grupo y no se conservó.</t
     </message>
 </context>
 <context>
+    <name>ravelbook::GroupBoxMouse</name>
+    <message>
+        <source>Group %1</source>
+        <translation>Grupo %1</translation>
+    </message>
+</context>
+<context>
     <name>ravelbook::ImportPreview</name>
     <message>
         <source>Import from %1</source>
@@ -2535,11 +2542,11 @@ El grupo «%1» no coincidía con ningún título de grupo y no se conservó.</t
     </message>
     <message>
         <source>Where %1 goes</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino de %1</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
 </context>
 <context>
@@ -2618,11 +2625,11 @@ Confíe en él solo si el administrador del servidor le dio la misma huella digi
     </message>
     <message>
         <source>Address books found</source>
-        <translation type="unfinished"></translation>
+        <translation>Libretas de direcciones encontradas</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensaje</translation>
     </message>
 </context>
 <context>
@@ -2777,11 +2784,11 @@ Confíe en él solo si el administrador del servidor le dio la misma huella digi
     </message>
     <message>
         <source>Vertical Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste vertical</translation>
     </message>
     <message>
         <source>Addresses to mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones a enviar</translation>
     </message>
 </context>
 <context>
@@ -2860,11 +2867,11 @@ Confíe en él solo si el administrador del servidor le dio la misma huella digi
     </message>
     <message>
         <source>Name list</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de nombres</translation>
     </message>
     <message>
         <source>Choose a name to show its address</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un nombre para ver su dirección</translation>
     </message>
 </context>
 <context>
@@ -3209,7 +3216,7 @@ Trust this certificate for %2?</source>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página</translation>
     </message>
 </context>
 <context>
@@ -3424,11 +3431,11 @@ Trust this certificate for %2?</source>
     </message>
     <message>
         <source>Records in conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros en conflicto</translation>
     </message>
     <message>
         <source>Both versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambas versiones</translation>
     </message>
 </context>
 <context>
@@ -3538,18 +3545,11 @@ Libreta de direcciones: %2</translation>
     </message>
     <message>
         <source>Found names</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres encontrados</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ravelbook::GroupBoxMouse</name>
-    <message>
-        <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas</translation>
     </message>
 </context>
 </TS>

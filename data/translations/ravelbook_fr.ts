@@ -2474,6 +2474,13 @@ Le groupe « %1 » ne correspondait à aucun titre de groupe et n&apos;a pas ét
     </message>
 </context>
 <context>
+    <name>ravelbook::GroupBoxMouse</name>
+    <message>
+        <source>Group %1</source>
+        <translation>Groupe %1</translation>
+    </message>
+</context>
+<context>
     <name>ravelbook::ImportPreview</name>
     <message>
         <source>Import from %1</source>
@@ -2529,11 +2536,11 @@ Le groupe « %1 » ne correspondait à aucun titre de groupe et n&apos;a pas ét
     </message>
     <message>
         <source>Where %1 goes</source>
-        <translation type="unfinished"></translation>
+        <translation>Destination de %1</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé</translation>
     </message>
 </context>
 <context>
@@ -2612,11 +2619,11 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
     </message>
     <message>
         <source>Address books found</source>
-        <translation type="unfinished"></translation>
+        <translation>Carnets d&apos;adresses trouvés</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -2771,11 +2778,11 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
     </message>
     <message>
         <source>Vertical Adjustment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement vertical</translation>
     </message>
     <message>
         <source>Addresses to mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses à envoyer</translation>
     </message>
 </context>
 <context>
@@ -2854,11 +2861,11 @@ Ne faites confiance à ce certificat que si l&apos;administrateur du serveur vou
     </message>
     <message>
         <source>Name list</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des noms</translation>
     </message>
     <message>
         <source>Choose a name to show its address</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un nom pour afficher son adresse</translation>
     </message>
 </context>
 <context>
@@ -3203,7 +3210,7 @@ Faire confiance à ce certificat pour %2 ?</translation>
     </message>
     <message>
         <source>Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page</translation>
     </message>
 </context>
 <context>
@@ -3418,11 +3425,11 @@ Faire confiance à ce certificat pour %2 ?</translation>
     </message>
     <message>
         <source>Records in conflict</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiches en conflit</translation>
     </message>
     <message>
         <source>Both versions</source>
-        <translation type="unfinished"></translation>
+        <translation>Les deux versions</translation>
     </message>
 </context>
 <context>
@@ -3532,18 +3539,11 @@ Carnet d&apos;adresses : %2</translation>
     </message>
     <message>
         <source>Found names</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms trouvés</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>ravelbook::GroupBoxMouse</name>
-    <message>
-        <source>Group %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages</translation>
     </message>
 </context>
 </TS>
