@@ -5,7 +5,8 @@
 // sheet Avery L7160 (OUTPUT_PREFIX-preview-avery-5160.png, …-avery-l7160.png):
 //   ravelbook_screenshot DATABASE OUTPUT_PREFIX [EXTRA_WIDTH EXTRA_HEIGHT]
 // With the extra pixels the window is that much larger than designed.
-// In the language the environment names. Used for the README's pictures; runs on the offscreen platform.
+// In the language the environment names (LANGUAGE=de). Used for the README's
+// pictures; runs on the offscreen platform.
 #include "app/translations.h"
 #include "settings/ini_settings_store.h"
 #include "store/database.h"
