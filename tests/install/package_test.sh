@@ -41,7 +41,8 @@ for package in libqt6widgets6 libqt6sql6 libqt6printsupport6 libqt6network6 libm
 done
 field Recommends | grep -q libqt6sql6-psql || { echo "Recommends lacks the PostgreSQL driver"; status=1; }
 for package in $(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//'); do
-    apt-cache show "$package" >/dev/null 2>&1 || { echo "no such Debian package: $package"; status=1; }
+    dpkg-query -W "$package" >/dev/null 2>&1 || apt-cache show "$package" >/dev/null 2>&1 ||
+        { echo "no such Debian package: $package"; status=1; }
 done
 
 dpkg-deb -x "$deb" "$out/root"
