@@ -114,12 +114,13 @@ CalibrationDialog::CalibrationDialog(SettingsStore& settings, Dialogs& dialogs,
     printerRow->addWidget(cmdPrinter);
     form->addRow(tr("Printer:"), printerRow);
 
+    // Made in the row's order, which Tab follows.
+    cmdPreviewSheet = new QPushButton(tr("Pre&view Sheet"), this);
+    cmdPreviewSheet->setObjectName(QStringLiteral("cmdPreviewSheet"));
     cmdPrintSheet = new QPushButton(tr("&Print Sheet"), this);
     cmdPrintSheet->setObjectName(QStringLiteral("cmdPrintSheet"));
     cmdSavePdf = new QPushButton(tr("Save Sheet as P&DF…"), this);
     cmdSavePdf->setObjectName(QStringLiteral("cmdSavePdf"));
-    cmdPreviewSheet = new QPushButton(tr("Pre&view Sheet"), this);
-    cmdPreviewSheet->setObjectName(QStringLiteral("cmdPreviewSheet"));
     auto* sheetRow = new QHBoxLayout;
     sheetRow->addWidget(cmdPreviewSheet);
     sheetRow->addWidget(cmdPrintSheet);

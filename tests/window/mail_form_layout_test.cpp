@@ -459,7 +459,29 @@ QStringList unnamedControls(QWidget* window) {
     return unnamed;
 }
 
-TEST_F(MailFormLayout, EveryControlOfTheWindowAndItsDialogsHasAnAccessibleName) {
+// Where Tab in `dialog` goes against the reading order: up, other than to the
+// top of a column further right, or left along a row. "from -> to" for each.
+QStringList tabStepsBack(QWidget* dialog) {
+    QStringList back;
+    QWidget* from = nullptr;
+    for (QWidget* w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain()) {
+        if (!dialog->isAncestorOf(w) || !w->isVisibleTo(dialog) || !w->isEnabled() ||
+            !(w->focusPolicy() & Qt::TabFocus) || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QRect to(w->mapTo(dialog, QPoint()), w->size());
+        if (from) {
+            const QRect was(from->mapTo(dialog, QPoint()), from->size());
+            const bool sameRow = to.top() <= was.bottom() && was.top() <= to.bottom();
+            if ((to.bottom() < was.top() && to.left() <= was.right()) ||
+                (sameRow && to.right() <= was.left()))
+                back << QStringLiteral("%1 -> %2").arg(from->objectName(), w->objectName());
+        }
+        from = w;
+    }
+    return back;
+}
+
+TEST_F(MailFormLayout, EveryControlOfTheWindowAndItsDialogsIsNamedAndTabbedInReadingOrder) {
     // Every page's controls, shown or not.
     EXPECT_EQ(unnamedControls(form.get()), QStringList());
 
@@ -487,6 +509,7 @@ TEST_F(MailFormLayout, EveryControlOfTheWindowAndItsDialogsHasAnAccessibleName) 
                                                            &server, &conflicts, &preview, &pages}) {
         dialog->show();
         EXPECT_EQ(unnamedControls(dialog), QStringList()) << dialog->metaObject()->className();
+        EXPECT_EQ(tabStepsBack(dialog), QStringList()) << dialog->metaObject()->className();
     }
 }
 
