@@ -241,8 +241,12 @@ QPixmap PrintPreviewDialog::pageAt(int dpi) {
         showNote(tr("This page could not be drawn whole: %1").arg(*drawn.outcome.failure));
         return pixmap;
     }
-    const QString fitted = lineFitsNote(drawn.outcome);
-    const QString note = fitted.isEmpty() ? QString() : tr("On this page: %1").arg(fitted);
+    QStringList notes;
+    for (const QString& said : {lineFitsNote(drawn.outcome), missingGlyphsNote(drawn.outcome)})
+        if (!said.isEmpty())
+            notes << said;
+    const QString note =
+        notes.isEmpty() ? QString() : tr("On this page: %1").arg(notes.join(QLatin1Char(' ')));
     showNote(note);
     kept_.insert(kept_.begin(), Kept{page_, dpi, pixmap, note});
     qint64 bytes = 0;

@@ -483,6 +483,23 @@ TEST_F(Printing, PreviewDrawsOnlyThePagesShownAndPrintsFromIt) {
 
 // Under a German locale the window speaks German: its captions, a refusal, the
 // status line and the design group titles; English again once the locale is.
+// A name no installed font can draw is named above the previewed page too.
+TEST_F(Printing, PreviewNamesANameNoFontCanDraw) {
+    book.addPerson(
+        {QString::fromUcs4(U"\U00010000\U00010001, \U00010002"), "1 Main", "", "", "", {9}});
+    click(form->groupBox(35 - 9));
+    click(form->mailings().optAverySmall);
+    QString note;
+    form->printer().setPreviewRunner([&](PrintPreviewDialog& preview) {
+        preview.show();
+        note = preview.findChild<QLabel*>("lblNote")->text();
+        return false;
+    });
+    click(form->mailings().cmdPreview);
+    EXPECT_TRUE(note.startsWith("On this page: 1 name had characters no installed font has"))
+        << note.toStdString();
+}
+
 TEST_F(Printing, AGermanUserSeesTheWindowInGerman) {
     SKIP_ON_SERVER();
     const QLocale before;
