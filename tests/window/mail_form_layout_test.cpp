@@ -459,24 +459,29 @@ QStringList unnamedControls(QWidget* window) {
     return unnamed;
 }
 
+// What Tab reaches in `root`, in its order: the controls shown and taking focus by Tab.
+std::vector<QWidget*> tabStops(QWidget* root) {
+    std::vector<QWidget*> stops;
+    for (QWidget* w = root->nextInFocusChain(); w != root; w = w->nextInFocusChain())
+        if (root->isAncestorOf(w) && w->isVisibleTo(root) && w->isEnabled() &&
+            (w->focusPolicy() & Qt::TabFocus) && !w->objectName().startsWith(QLatin1String("qt_")))
+            stops.push_back(w);
+    return stops;
+}
+
 // Where Tab in `dialog` goes against the reading order: up, other than to the
 // top of a column further right, or left along a row. "from -> to" for each.
 QStringList tabStepsBack(QWidget* dialog) {
     QStringList back;
-    QWidget* from = nullptr;
-    for (QWidget* w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain()) {
-        if (!dialog->isAncestorOf(w) || !w->isVisibleTo(dialog) || !w->isEnabled() ||
-            !(w->focusPolicy() & Qt::TabFocus) || w->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        const QRect to(w->mapTo(dialog, QPoint()), w->size());
-        if (from) {
-            const QRect was(from->mapTo(dialog, QPoint()), from->size());
-            const bool sameRow = to.top() <= was.bottom() && was.top() <= to.bottom();
-            if ((to.bottom() < was.top() && to.left() <= was.right()) ||
-                (sameRow && to.right() <= was.left()))
-                back << QStringLiteral("%1 -> %2").arg(from->objectName(), w->objectName());
-        }
-        from = w;
+    const std::vector<QWidget*> stops = tabStops(dialog);
+    for (std::size_t k = 1; k < stops.size(); ++k) {
+        const QRect was(stops[k - 1]->mapTo(dialog, QPoint()), stops[k - 1]->size());
+        const QRect to(stops[k]->mapTo(dialog, QPoint()), stops[k]->size());
+        const bool sameRow = to.top() <= was.bottom() && was.top() <= to.bottom();
+        if ((to.bottom() < was.top() && to.left() <= was.right()) ||
+            (sameRow && to.right() <= was.left()))
+            back << QStringLiteral("%1 -> %2")
+                        .arg(stops[k - 1]->objectName(), stops[k]->objectName());
     }
     return back;
 }
@@ -513,13 +518,10 @@ TEST_F(MailFormLayout, EveryControlOfTheWindowAndItsDialogsIsNamedAndTabbedInRea
     }
 }
 
-// What Tab reaches on a page, in its order: the controls shown and taking focus by Tab.
 QStringList tabSequence(QWidget* page) {
     QStringList names;
-    for (QWidget* w = page->nextInFocusChain(); w != page; w = w->nextInFocusChain())
-        if (page->isAncestorOf(w) && w->isVisibleTo(page) && w->isEnabled() &&
-            (w->focusPolicy() & Qt::TabFocus) && !w->objectName().startsWith(QLatin1String("qt_")))
-            names << w->objectName();
+    for (const QWidget* w : tabStops(page))
+        names << w->objectName();
     return names;
 }
 
